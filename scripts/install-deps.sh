@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building and testing need. Does
+# nothing when they are all there already, so it is safe to run every time.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    qtbase5-dev qtscript5-dev libquazip1-qt5-dev
+    libbenchmark-dev
+    # Used by the tests: real file systems on loop devices, the PDF converter.
+    e2fsprogs xfsprogs btrfs-progs poppler-utils util-linux
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+run=()
+[ "$(id -u)" -ne 0 ] && run=(sudo)
+echo "Installing: ${missing[*]}" >&2
+"${run[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
