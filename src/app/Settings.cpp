@@ -201,29 +201,44 @@ QVariant Settings::defaultValue(Key id) const
     return entry(id).second;
 }
 
-QStringList Settings::readStringList(const QString &key)
+// Reads every element of the array 'key' with 'readElement', which reads
+// the fields of the current element.
+template<typename ReadElement>
+auto Settings::readArray(const QString &key, ReadElement readElement) -> QList<decltype(readElement())>
 {
-    QStringList list;
+    QList<decltype(readElement())> list;
     const int size = beginReadArray(key);
     for (int i = 0; i < size; ++i) {
         setArrayIndex(i);
-        list.append(QSettings::value(kValueField).toString());
+        list.append(readElement());
     }
     endArray();
     return list;
 }
 
-void Settings::writeStringList(const QString &key, const QStringList &list)
+// Replaces the array 'key' (plain value and every old element) with the
+// elements of 'list'. The size is left to Qt, which writes "size" from the
+// highest index used: 0 for an empty list.
+template<typename T, typename WriteElement>
+void Settings::writeArray(const QString &key, const QList<T> &list, WriteElement writeElement)
 {
     remove(key);
-    // The size is left to Qt, which writes "size" from the highest index
-    // used: 0 for an empty list.
     beginWriteArray(key);
     for (int i = 0; i < list.size(); ++i) {
         setArrayIndex(i);
-        QSettings::setValue(kValueField, list.at(i));
+        writeElement(list.at(i));
     }
     endArray();
+}
+
+QStringList Settings::readStringList(const QString &key)
+{
+    return readArray(key, [this] { return QSettings::value(kValueField).toString(); });
+}
+
+void Settings::writeStringList(const QString &key, const QStringList &list)
+{
+    writeArray(key, list, [this](const QString &text) { QSettings::setValue(kValueField, text); });
 }
 
 QStringList Settings::disabledFilters()
@@ -258,90 +273,56 @@ void Settings::setDisabledExtensions64(const QStringList &extensions)
 
 QList<FileCategory> Settings::fileCategories()
 {
-    QList<FileCategory> categories;
-    const int size = beginReadArray(kFileCategories);
-    for (int i = 0; i < size; ++i) {
-        setArrayIndex(i);
-        categories.append({QSettings::value(QStringLiteral("attributes")).toString(),
-                           QSettings::value(QStringLiteral("extensions")).toString(),
-                           QSettings::value(QStringLiteral("name")).toString()});
-    }
-    endArray();
-    return categories;
+    return readArray(kFileCategories, [this] {
+        return FileCategory{QSettings::value(QStringLiteral("attributes")).toString(),
+                            QSettings::value(QStringLiteral("extensions")).toString(),
+                            QSettings::value(QStringLiteral("name")).toString()};
+    });
 }
 
 void Settings::setFileCategories(const QList<FileCategory> &categories)
 {
-    remove(kFileCategories);
-    beginWriteArray(kFileCategories, categories.size());
-    for (int i = 0; i < categories.size(); ++i) {
-        setArrayIndex(i);
-        QSettings::setValue(QStringLiteral("name"), categories.at(i).name);
-        QSettings::setValue(QStringLiteral("extensions"), categories.at(i).extensions);
-        QSettings::setValue(QStringLiteral("attributes"), categories.at(i).attributes);
-    }
-    endArray();
+    writeArray(kFileCategories, categories, [this](const FileCategory &category) {
+        QSettings::setValue(QStringLiteral("name"), category.name);
+        QSettings::setValue(QStringLiteral("extensions"), category.extensions);
+        QSettings::setValue(QStringLiteral("attributes"), category.attributes);
+    });
 }
 
 QList<ExcludePath> Settings::excludePaths()
 {
     if (!contains(kExcludePaths + QStringLiteral("/size")))
         setExcludePaths(m_defaultExcludePaths);
-    QList<ExcludePath> paths;
-    const int size = beginReadArray(kExcludePaths);
-    for (int i = 0; i < size; ++i) {
-        setArrayIndex(i);
-        paths.append({QSettings::value(QStringLiteral("path")).toString(),
-                      QSettings::value(QStringLiteral("active")).toBool()});
-    }
-    endArray();
-    return paths;
+    return readArray(kExcludePaths, [this] {
+        return ExcludePath{QSettings::value(QStringLiteral("path")).toString(),
+                           QSettings::value(QStringLiteral("active")).toBool()};
+    });
 }
 
 void Settings::setExcludePaths(const QList<ExcludePath> &paths)
 {
-    remove(kExcludePaths);
-    beginWriteArray(kExcludePaths, paths.size());
-    for (int i = 0; i < paths.size(); ++i) {
-        setArrayIndex(i);
-        QSettings::setValue(QStringLiteral("path"), paths.at(i).path);
-        QSettings::setValue(QStringLiteral("active"), paths.at(i).active);
-    }
-    endArray();
-}
-
-QList<int> Settings::readIntField(const QString &array, const QString &field)
-{
-    QList<int> values;
-    const int size = beginReadArray(array);
-    for (int i = 0; i < size; ++i) {
-        setArrayIndex(i);
-        values.append(QSettings::value(field).toInt());
-    }
-    endArray();
-    return values;
+    writeArray(kExcludePaths, paths, [this](const ExcludePath &path) {
+        QSettings::setValue(QStringLiteral("path"), path.path);
+        QSettings::setValue(QStringLiteral("active"), path.active);
+    });
 }
 
 QList<int> Settings::fileColumnTypes()
 {
-    return readIntField(kFileColumns, QStringLiteral("type"));
+    return readArray(kFileColumns, [this] { return QSettings::value(QStringLiteral("type")).toInt(); });
 }
 
 QList<int> Settings::fileColumnWidths()
 {
-    return readIntField(kFileColumns, QStringLiteral("width"));
+    return readArray(kFileColumns, [this] { return QSettings::value(QStringLiteral("width")).toInt(); });
 }
 
 void Settings::setFileColumns(const QList<QPair<int, int>> &columns)
 {
-    remove(kFileColumns);
-    beginWriteArray(kFileColumns, columns.size());
-    for (int i = 0; i < columns.size(); ++i) {
-        setArrayIndex(i);
-        QSettings::setValue(QStringLiteral("type"), columns.at(i).first);
-        QSettings::setValue(QStringLiteral("width"), columns.at(i).second);
-    }
-    endArray();
+    writeArray(kFileColumns, columns, [this](const QPair<int, int> &column) {
+        QSettings::setValue(QStringLiteral("type"), column.first);
+        QSettings::setValue(QStringLiteral("width"), column.second);
+    });
 }
 
 void Settings::writeHistory(const QString &key, const QStringList &list)

@@ -159,7 +159,10 @@ private:
     void registerLayoutKeys();
     int storedVersion() const;
     void writeHistory(const QString &key, const QStringList &list);
-    QList<int> readIntField(const QString &array, const QString &field);
+    template<typename ReadElement>
+    auto readArray(const QString &key, ReadElement readElement) -> QList<decltype(readElement())>;
+    template<typename T, typename WriteElement>
+    void writeArray(const QString &key, const QList<T> &list, WriteElement writeElement);
 
     QList<IFilterInfo> m_filters32;
     QList<IFilterInfo> m_filters64;

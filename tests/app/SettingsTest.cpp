@@ -523,6 +523,11 @@ void SettingsTest::processWideInstance()
     QCOMPARE(second->fileName(), other);
     Settings::destroyInstance();
     QVERIFY(QFile::exists(other));
+
+    // Without a file name the store still answers with its defaults.
+    QCOMPARE(Settings::instance()->value(Settings::Version).toString(), QStringLiteral("1.1"));
+    QCOMPARE(Settings::instance()->fileCategories().size(), 7);
+    Settings::destroyInstance();
 }
 
 QTEST_GUILESS_MAIN(SettingsTest)
