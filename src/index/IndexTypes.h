@@ -9,3 +9,9 @@
 using FRN = quint64;       // 0 means "no parent"
 using USN = qint64;
 using JournalID = quint64;
+
+#include <atomic>
+
+// A cancel flag owned by the caller and polled by long index work on other
+// threads; atomic because it is written and read from different threads.
+using CancelFlag = std::atomic<bool>;
