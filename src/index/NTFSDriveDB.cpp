@@ -79,6 +79,7 @@ NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const In
     log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
     setIndexingSettings(settings);
     auto reader = std::make_unique<ChangeJournalReader>(m_drive);
+    reader->setReplaySource(this);
     JournalState journal;
     queryJournal(m_drive, journal);
     attachMonitor(std::move(reader), journal);
@@ -139,6 +140,7 @@ bool NTFSDriveDB::store(FRN frn, FRN parent, const QString &name, bool isDir, co
     FileRecord &record = (isDir ? m_folders : m_files)[frn];
     record.parent = parent;
     record.name = interned;
+    dropChildIndex();
     return true;
 }
 
@@ -157,6 +159,41 @@ void NTFSDriveDB::deleteFile(FRN frn, bool isFolder)
 {
     QWriteLocker lock(&m_lock);
     (isFolder ? m_folders : m_files).erase(frn);
+    dropChildIndex();
+}
+
+void NTFSDriveDB::dropChildIndex()
+{
+    QMutexLocker lock(&m_childIndexMutex);
+    if (m_childIndexValid) {
+        m_childIndexValid = false;
+        std::vector<ChildLink>().swap(m_childIndex);
+    }
+}
+
+QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
+{
+    QReadLocker lock(&m_lock);
+    QMutexLocker indexLock(&m_childIndexMutex);
+    if (!m_childIndexValid) {
+        m_childIndex.clear();
+        m_childIndex.reserve(m_folders.size() + m_files.size());
+        for (const auto &entry : m_folders)
+            m_childIndex.push_back({entry.second.parent, entry.first, true});
+        for (const auto &entry : m_files)
+            m_childIndex.push_back({entry.second.parent, entry.first, false});
+        std::stable_sort(m_childIndex.begin(), m_childIndex.end());
+        m_childIndexValid = true;
+    }
+    QVector<Entry> result;
+    const auto range = std::equal_range(m_childIndex.begin(), m_childIndex.end(), ChildLink{folder, 0, false});
+    for (auto it = range.first; it != range.second; ++it) {
+        const RecordMap &map = it->isFolder ? m_folders : m_files;
+        const auto record = map.find(it->frn);
+        if (record != map.end() && record->second.name)
+            result.push_back({it->frn, QString::fromUtf8(record->second.name), it->isFolder});
+    }
+    return result;
 }
 
 int NTFSDriveDB::fileCount() const

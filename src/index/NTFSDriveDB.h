@@ -6,8 +6,11 @@
 #include "index/FileRecord.h"
 #include "index/IndexTypes.h"
 #include "platform/linux/ChangeJournal.h"
+#include "platform/linux/IJournalReplaySource.h"
+#include "platform/linux/JournalState.h"
 
 #include <QDataStream>
+#include <QMutex>
 #include <QObject>
 #include <QReadWriteLock>
 #include <QString>
@@ -32,7 +35,7 @@ class StringPool;
 // search() holds the read lock throughout. load(), create() and readMft()
 // run before the database is published and take no lock. The string pool's
 // lock is always taken inside this one.
-class NTFSDriveDB : public QObject
+class NTFSDriveDB : public QObject, public IJournalReplaySource
 {
     Q_OBJECT
 public:
@@ -61,6 +64,9 @@ public:
     int fileCount() const;
 
     QChar drive() const { return m_drive; }
+
+    // The entries held directly in a folder, for the change monitor's replay.
+    QVector<Entry> children(FRN folder) const override;
     // <database folder>/DB/<key>
     QString databaseFilePath() const;
     static QString databaseFilePath(const QString &dbFolder, QChar drive);
@@ -94,4 +100,19 @@ private:
     std::shared_ptr<StringPool> m_pool;
     mutable QReadWriteLock m_lock;
     IndexingSettings m_settings;
+
+    // Parent links sorted by parent, built when the replay first asks for
+    // children and dropped at the next change: the maps are keyed by the
+    // record's own number, and a replay visits every folder.
+    struct ChildLink
+    {
+        FRN parent;
+        FRN frn;
+        bool isFolder;
+        bool operator<(const ChildLink &other) const { return parent < other.parent; }
+    };
+    void dropChildIndex();
+    mutable QMutex m_childIndexMutex;
+    mutable std::vector<ChildLink> m_childIndex;
+    mutable bool m_childIndexValid = false;
 };
