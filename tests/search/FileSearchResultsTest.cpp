@@ -225,6 +225,7 @@ private slots:
             results.setFilter(1, oneCategory(attributes, extensions));
         }
         QCOMPARE(results.filterIndex(), 1);
+        QCOMPARE(results.categories().at(1).attributes, attributes);
         QCOMPARE(rows(results), expected);
         QCOMPARE(results.count(), expected.size());
 
