@@ -77,6 +77,18 @@ void ExpressionLexer::tokenizeList(QString text, QStringList &terms, QList<int> 
 
     QList<QStringList> inclusions;
     QList<QStringList> exclusions;
+    splitParts(text, inclusions, exclusions);
+
+    // The caller's list may already hold tokens: "first" is about this text.
+    const int before = tokens.size();
+    appendInclusions(inclusions, /*grouped=*/!exclusions.isEmpty() && inclusions.size() > 1, terms, tokens);
+    for (const QStringList &words : qAsConst(exclusions))
+        appendExclusion(words, tokens.size() == before, terms, tokens);
+}
+
+void ExpressionLexer::splitParts(const QString &text, QList<QStringList> &inclusions,
+                                 QList<QStringList> &exclusions)
+{
     const QStringList parts = text.split(QLatin1Char(';'), Qt::KeepEmptyParts);
     for (const QString &rawPart : parts) {
         QString part = rawPart.trimmed();
@@ -95,10 +107,12 @@ void ExpressionLexer::tokenizeList(QString text, QStringList &terms, QList<int> 
             inclusions.append(splitWords(part));
         }
     }
+}
 
-    // The caller's list may already hold tokens: "first" is about this text.
-    const int before = tokens.size();
-    const bool grouped = !exclusions.isEmpty() && inclusions.size() > 1;
+// Words of one part joined by and, parts joined by or: ( a and b or c ).
+void ExpressionLexer::appendInclusions(const QList<QStringList> &inclusions, bool grouped, QStringList &terms,
+                                       QList<int> &tokens)
+{
     if (grouped)
         tokens.append(Open);
     for (int p = 0; p < inclusions.size(); ++p) {
@@ -113,9 +127,6 @@ void ExpressionLexer::tokenizeList(QString text, QStringList &terms, QList<int> 
     }
     if (grouped)
         tokens.append(Close);
-
-    for (const QStringList &words : qAsConst(exclusions))
-        appendExclusion(words, tokens.size() == before, terms, tokens);
 }
 
 // "!w1 w2" holds unless every word is found: ( not w1 or not w2 ).

@@ -17,6 +17,9 @@ public:
 private:
     static void tokenizeBoolean(QString text, QStringList &terms, QList<int> &tokens);
     static void tokenizeList(QString text, QStringList &terms, QList<int> &tokens);
+    static void splitParts(const QString &text, QList<QStringList> &inclusions, QList<QStringList> &exclusions);
+    static void appendInclusions(const QList<QStringList> &inclusions, bool grouped, QStringList &terms,
+                                 QList<int> &tokens);
     static void appendExclusion(const QStringList &words, bool first, QStringList &terms, QList<int> &tokens);
     static QStringList splitWords(const QString &part);
 };

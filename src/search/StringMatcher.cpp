@@ -35,9 +35,76 @@ inline uint foldCase(uint c)
     return QChar::toLower(c);
 }
 
+// The case-folded unit at text[i], folded as Qt's own case-insensitive search
+// folds it (a surrogate pair as one code point), with ASCII answered inline:
+// this runs once per character of every name.
+inline ushort foldedUnit(const QChar *text, int length, int i)
+{
+    const ushort c = text[i].unicode();
+    if (c < 128)
+        return (c >= 'A' && c <= 'Z') ? ushort(c + ('a' - 'A')) : c;
+    if (!QChar::isSurrogate(c))
+        return ushort(QChar::toCaseFolded(uint(c)));
+    if (QChar::isHighSurrogate(c) && i + 1 < length && text[i + 1].isLowSurrogate())
+        return QChar::highSurrogate(QChar::toCaseFolded(QChar::surrogateToUcs4(c, text[i + 1].unicode())));
+    if (QChar::isLowSurrogate(c) && i > 0 && text[i - 1].isHighSurrogate())
+        return QChar::lowSurrogate(QChar::toCaseFolded(QChar::surrogateToUcs4(text[i - 1].unicode(), c)));
+    return c;
+}
+
+QString foldedTerm(const QString &term)
+{
+    QString folded(term.size(), Qt::Uninitialized);
+    for (int i = 0; i < term.size(); ++i)
+        folded[i] = QChar(foldedUnit(term.constData(), term.size(), i));
+    return folded;
+}
+
+// Case-insensitive search for an already folded term: a first-unit scan, then
+// a comparison of the rest. Names are short, so this beats a skip table.
+int indexOfFolded(const QString &folded, const QChar *text, int length, int from)
+{
+    const int termLength = folded.size();
+    const ushort *term = reinterpret_cast<const ushort *>(folded.constData());
+    for (int i = from; i <= length - termLength; ++i) {
+        if (foldedUnit(text, length, i) != term[0])
+            continue;
+        int j = 1;
+        while (j < termLength && foldedUnit(text, length, i + j) == term[j])
+            ++j;
+        if (j == termLength)
+            return i;
+    }
+    return -1;
+}
+
 inline bool continuesWord(uint c)
 {
     return c == '_' || QChar::isLetter(c) || QChar::isDigit(c) || QChar::isMark(c);
+}
+
+// Quick rejection for the common "*.ext": whatever follows the last "*" must
+// end the text. Only plain characters of the Basic Multilingual Plane are
+// compared here; a "?" or a surrogate leaves the decision to the full match.
+bool suffixCanMatch(QStringView pattern, QStringView text, bool caseSensitive)
+{
+    int pi = int(pattern.size());
+    int ti = int(text.size());
+    while (pi > 0) {
+        const QChar pc = pattern[--pi];
+        if (pc == QLatin1Char('*'))
+            return true;
+        if (pc == QLatin1Char('?') || pc.isSurrogate())
+            return true;
+        if (ti == 0)
+            return false;
+        const QChar tc = text[--ti];
+        if (tc.isSurrogate())
+            return true;
+        if (caseSensitive ? pc != tc : foldCase(pc.unicode()) != foldCase(tc.unicode()))
+            return false;
+    }
+    return true; // no "*": the full match is linear anyway
 }
 
 } // namespace
@@ -61,6 +128,7 @@ void StringMatcher::prepare()
     m_regexps.clear();
     m_wildcardTerms.fill(false, m_terms.size());
     m_finders.clear();
+    m_foldedTerms.clear();
     const Qt::CaseSensitivity cs = m_caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     for (int i = 0; i < m_terms.size(); ++i) {
         const QString &term = m_terms.at(i);
@@ -72,6 +140,7 @@ void StringMatcher::prepare()
         if (m_fileName && (term.contains(QLatin1Char('?')) || term.contains(QLatin1Char('*'))))
             m_wildcardTerms[i] = true;
         m_finders.append(QStringMatcher(term, cs));
+        m_foldedTerms.append(m_caseSensitive ? QString() : foldedTerm(term));
     }
 }
 
@@ -101,11 +170,16 @@ quint32 StringMatcher::match(QStringView text, quint32 wanted, MatchPositions *p
 bool StringMatcher::findPlain(int term, QStringView text, MatchPositions *positions, int *count) const
 {
     const QStringMatcher &finder = m_finders.at(term);
+    const QString &folded = m_foldedTerms.at(term);
     const int termLength = m_terms.at(term).size();
     const int length = int(text.size());
+    const auto next = [&](int from) {
+        return m_caseSensitive ? finder.indexIn(text.data(), length, from)
+                               : indexOfFolded(folded, text.data(), length, from);
+    };
     bool found = false;
     int from = 0;
-    while ((from = finder.indexIn(text.data(), length, from)) >= 0) {
+    while ((from = next(from)) >= 0) {
         if (m_mode == MatchOptions::Substring || isWholeWord(text, from, termLength)) {
             found = true;
             if (positions)
@@ -159,6 +233,8 @@ bool StringMatcher::isWholeWord(QStringView text, int start, int length)
 // absorb what an earlier one would, so older stars need no retry.
 bool StringMatcher::wildcardMatch(QStringView pattern, QStringView text, bool caseSensitive)
 {
+    if (!suffixCanMatch(pattern, text, caseSensitive))
+        return false;
     const QChar *p = pattern.data();
     const QChar *t = text.data();
     const int pLength = int(pattern.size());

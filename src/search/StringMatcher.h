@@ -11,7 +11,7 @@
 // Looks for the terms of one expression in names or lines of text.
 //
 // Substring and whole-word terms are searched with prepared Boyer-Moore
-// tables; in file-name matching a term holding "?" or "*" is a wildcard
+// tables, or as pre-folded terms when case-insensitive; in file-name matching a term holding "?" or "*" is a wildcard
 // pattern for the whole name. Neither path allocates per text, which matters
 // because the index runs it over every name it holds. Regex mode (QRegExp
 // syntax) builds its expressions once, here, not per text.
@@ -49,4 +49,5 @@ private:
     QVector<bool> m_wildcardTerms;           // indexed by term
     QList<QRegExp> m_regexps;                // Regex mode only, one per term
     QVector<QStringMatcher> m_finders;       // Substring and Whole word, one per term
+    QVector<QString> m_foldedTerms;          // the same, case-folded, when case-insensitive
 };

@@ -93,6 +93,12 @@ private slots:
         QTest::newRow("question mark takes one whole character") << "?.png" << u("😀.png") << false << true;
         QTest::newRow("two question marks are two characters") << "??.png" << u("😀.png") << false << false;
         QTest::newRow("star over a dot") << "a*" << "a.b.c" << false << true;
+        QTest::newRow("suffix folds") << "*.TXT" << "a.txt" << false << true;
+        QTest::newRow("suffix longer than the name") << "*.txt" << "txt" << false << false;
+        QTest::newRow("suffix with a question mark") << "*a?" << "xab" << false << true;
+        QTest::newRow("suffix outside the BMP") << u("*😀") << u("a😀") << false << true;
+        QTest::newRow("suffix against a name outside the BMP") << "*a" << u("😀a") << false << true;
+        QTest::newRow("no star, longer pattern") << "abc" << "bc" << false << false;
     }
 
     void wildcard()
@@ -178,6 +184,28 @@ private slots:
         int onlyCount = 0;
         matcher.match(text, ~0u, nullptr, &onlyCount);
         QCOMPARE(onlyCount, count);
+    }
+
+    // The case-insensitive search folds as Qt's own does: same occurrences as
+    // a non-overlapping QString::indexOf walk, over texts that mix ASCII,
+    // Latin, Greek, the Kelvin sign, the dotted capital I and surrogates.
+    void substringAgreesWithQt()
+    {
+        const QStringList texts = {u("Straße STRASSE"), u("ΣΊΣΥΦΟΣ σίσυφος"), u("\u212Aelvin kelvin"),
+                                   u("İstanbul istanbul"), u("𐐀𐐨𐐀 a𐐨"), u("AaAaA"), u("")};
+        const QStringList terms = {u("ss"), u("SS"), u("ß"), u("σί"), u("ΣΙ"), u("kel"), u("K"),
+                                   u("i"), u("İ"), u("𐐨"), u("𐐀"), u("aa"), u("a𐐨")};
+        for (const QString &term : terms) {
+            StringMatcher matcher({term}, options(MatchOptions::Substring));
+            for (const QString &text : texts) {
+                MatchPositions expected;
+                for (int from = 0; (from = text.indexOf(term, from, Qt::CaseInsensitive)) >= 0; from += term.size())
+                    expected.append(qMakePair(from, int(term.size())));
+                MatchPositions got;
+                matcher.match(text, 1, &got);
+                QVERIFY2(got == expected, qPrintable(term + QLatin1String(" in ") + text));
+            }
+        }
     }
 
     // "x*" matches the empty string: found, but nothing to show or count.
