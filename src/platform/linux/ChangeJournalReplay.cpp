@@ -1,0 +1,212 @@
+#include "platform/linux/ChangeJournalReplay.h"
+
+#include "app/Logger.h"
+#include "platform/linux/DirectoryStream.h"
+#include "platform/linux/FileDescriptor.h"
+#include "platform/linux/IJournalReplaySource.h"
+#include "platform/linux/SysCall.h"
+
+#include <QSet>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+constexpr char kComponent[] = "ChangeJournalReader";
+
+USN nanoseconds(const struct timespec &t)
+{
+    return USN(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+} // namespace
+
+ChangeJournalReplay::ChangeJournalReplay(int rootFd, const IJournalReplaySource &source)
+    : m_rootFd(rootFd)
+    , m_source(source)
+{
+}
+
+bool ChangeJournalReplay::run(USN since, QVector<Change> &changes)
+{
+    m_seen.clear();
+    m_seenOrder.clear();
+    m_former.clear();
+    m_formerOrder.clear();
+    if (!walk(since))
+        return false;
+    collectChanges(changes);
+    return true;
+}
+
+bool ChangeJournalReplay::isChanged(int dirFd, USN since) const
+{
+    struct stat st;
+    if (::fstat(dirFd, &st) != 0)
+        return true;
+    return qMax(nanoseconds(st.st_ctim), nanoseconds(st.st_mtim)) >= since;
+}
+
+QVector<ChangeJournalReplay::Subfolder> ChangeJournalReplay::indexedSubfolders(FRN folder) const
+{
+    QVector<Subfolder> subfolders;
+    for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
+        if (entry.isFolder)
+            subfolders.append({entry.name.toUtf8(), entry.frn});
+    }
+    return subfolders;
+}
+
+// Lists a changed directory from disk, noting where its entries are now and
+// where the index had its entries, and returns its subfolders less `skip`.
+// An unreadable directory is kept as the index has it: a failed read must not
+// look like the deletion of everything in it.
+QVector<ChangeJournalReplay::Subfolder> ChangeJournalReplay::readChanged(int dirFd, FRN folder,
+                                                                         const QVector<Subfolder> &skip)
+{
+    DirectoryStream stream(dirFd);
+    QVector<DirectoryStream::Entry> entries;
+    DirectoryStream::Entry entry;
+    while (stream.next(entry))
+        entries.append(entry);
+    if (stream.error() != 0) {
+        Logger::instance()->log(WARNING, kComponent,
+                                QStringLiteral("Cannot read folder %1 to replay changes, error = %2")
+                                    .arg(folder).arg(stream.error()));
+        return indexedSubfolders(folder);
+    }
+    for (const IJournalReplaySource::Entry &former : m_source.children(folder)) {
+        if (!m_former.contains(former.frn)) {
+            m_former.insert(former.frn, {folder, former.name, former.isFolder});
+            m_formerOrder.append(former.frn);
+        }
+    }
+    QSet<FRN> skipped;
+    for (const Subfolder &s : skip)
+        skipped.insert(s.frn);
+    QVector<Subfolder> subfolders;
+    for (const DirectoryStream::Entry &e : entries) {
+        noteSeen(e.inode, {folder, QString::fromUtf8(e.name), e.isFolder});
+        if (e.isFolder && !skipped.contains(e.inode))
+            subfolders.append({e.name, e.inode});
+    }
+    return subfolders;
+}
+
+void ChangeJournalReplay::noteSeen(FRN frn, const Location &where)
+{
+    // A second name of the same object (a hard link) keeps the first: the
+    // index holds one name per object.
+    if (m_seen.contains(frn))
+        return;
+    m_seen.insert(frn, where);
+    m_seenOrder.append(frn);
+}
+
+bool ChangeJournalReplay::walk(USN since)
+{
+    struct Dir
+    {
+        FileDescriptor fd;
+        FRN frn;
+        bool changed;
+        QVector<Subfolder> subfolders;
+        int next = 0;
+    };
+    struct stat rootStat;
+    FileDescriptor root = sysOpenAt(m_rootFd, ".", O_RDONLY | O_DIRECTORY);
+    if (!root.isValid() || ::fstat(root.get(), &rootStat) != 0) {
+        Logger::instance()->log(WARNING, kComponent,
+                                QStringLiteral("Cannot open the volume to replay changes, error = %1").arg(errno));
+        return false;
+    }
+    m_device = rootStat.st_dev;
+    auto enter = [&](FileDescriptor fd, FRN frn) {
+        if (m_hook)
+            m_hook(fd.get());
+        const bool changed = isChanged(fd.get(), since);
+        Dir dir{std::move(fd), frn, changed, {}, 0};
+        dir.subfolders = dir.changed ? readChanged(dir.fd.get(), frn, {}) : indexedSubfolders(frn);
+        return dir;
+    };
+    std::vector<Dir> stack;
+    stack.push_back(enter(std::move(root), rootStat.st_ino));
+    while (!stack.empty()) {
+        if (m_stop && m_stop->load())
+            return false;
+        Dir &top = stack.back();
+        if (top.next >= top.subfolders.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const Subfolder sub = top.subfolders.at(top.next++);
+        FileDescriptor fd = sysOpenSubdirectory(top.fd.get(), sub.name.constData());
+        struct stat st;
+        const bool opened = fd.isValid() && ::fstat(fd.get(), &st) == 0;
+        if (!opened && errno == EXDEV)
+            continue;   // a mount point or another btrfs subvolume: a volume of its own
+        if ((!opened || st.st_ino != sub.frn) && !top.changed) {
+            // The index does not match this directory although its times say
+            // nothing changed: compare it with the disk after all.
+            top.changed = true;
+            top.subfolders = readChanged(top.fd.get(), top.frn, top.subfolders.mid(0, top.next - 1));
+            top.next = 0;
+            continue;
+        }
+        if (!opened || st.st_dev != m_device)
+            continue;
+        stack.push_back(enter(std::move(fd), st.st_ino));
+    }
+    return true;
+}
+
+void ChangeJournalReplay::collectChanges(QVector<Change> &changes) const
+{
+    QVector<FRN> vanished;
+    for (const FRN frn : m_seenOrder) {
+        const Location &now = m_seen[frn];
+        const auto former = m_former.constFind(frn);
+        if (former == m_former.cend()) {
+            changes.append({Change::Added, frn, now.parent, now.name, now.isFolder});
+        } else if (former->isFolder != now.isFolder) {
+            // The number was reused by an object of the other kind.
+            changes.append({Change::Deleted, frn, 0, QString(), former->isFolder});
+            if (former->isFolder)
+                vanished.append(frn);
+            changes.append({Change::Added, frn, now.parent, now.name, now.isFolder});
+        } else if (former->parent != now.parent || former->name != now.name) {
+            changes.append({Change::Renamed, frn, now.parent, now.name, now.isFolder});
+        }
+    }
+    for (const FRN frn : m_formerOrder) {
+        if (m_seen.contains(frn))
+            continue;
+        const Location &former = m_former[frn];
+        changes.append({Change::Deleted, frn, 0, QString(), former.isFolder});
+        if (former.isFolder)
+            vanished.append(frn);
+    }
+    collectVanished(vanished, changes);
+}
+
+// Everything the index holds below folders that are gone, except what was
+// moved out of them first (seen elsewhere).
+void ChangeJournalReplay::collectVanished(const QVector<FRN> &folders, QVector<Change> &changes) const
+{
+    QVector<FRN> pending = folders;
+    QSet<FRN> done(folders.cbegin(), folders.cend());
+    while (!pending.isEmpty()) {
+        const FRN folder = pending.takeLast();
+        for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
+            if (m_seen.contains(entry.frn) || done.contains(entry.frn))
+                continue;
+            done.insert(entry.frn);
+            changes.append({Change::Deleted, entry.frn, 0, QString(), entry.isFolder});
+            if (entry.isFolder)
+                pending.append(entry.frn);
+        }
+    }
+}
