@@ -9,10 +9,12 @@ ChangeJournal::ChangeJournal(QObject *parent)
 
 ChangeJournal::~ChangeJournal()
 {
-    // Destroying a running QThread aborts the process; a monitor that was
-    // never stopped is stopped here.
-    if (m_thread.isRunning())
+    // Destroying a running QThread aborts the process. A reader that could
+    // not be interrupted ends after its current read; that is waited for.
+    if (m_thread.isRunning()) {
         stop();
+        m_thread.wait();
+    }
 }
 
 void ChangeJournal::setReader(QChar drive, IChangeJournalReader *reader)

@@ -163,9 +163,19 @@ bool ChangeJournalReplay::walk(USN since)
     return true;
 }
 
-void ChangeJournalReplay::collectChanges(QVector<Change> &changes) const
+void ChangeJournalReplay::collectChanges(QVector<Change> &changes)
 {
+    // Folders of the index that are gone (or whose number now names a file):
+    // everything the index holds below them is gone too, unless it was moved
+    // out first, and it must be known before deciding what was moved.
     QVector<FRN> vanished;
+    for (const FRN frn : m_formerOrder) {
+        const Location &former = m_former[frn];
+        const auto now = m_seen.constFind(frn);
+        if (former.isFolder && (now == m_seen.cend() || !now->isFolder))
+            vanished.append(frn);
+    }
+    collectVanished(vanished);
     for (const FRN frn : m_seenOrder) {
         const Location &now = m_seen[frn];
         const auto former = m_former.constFind(frn);
@@ -174,38 +184,29 @@ void ChangeJournalReplay::collectChanges(QVector<Change> &changes) const
         } else if (former->isFolder != now.isFolder) {
             // The number was reused by an object of the other kind.
             changes.append({Change::Deleted, frn, 0, QString(), former->isFolder});
-            if (former->isFolder)
-                vanished.append(frn);
             changes.append({Change::Added, frn, now.parent, now.name, now.isFolder});
         } else if (former->parent != now.parent || former->name != now.name) {
             changes.append({Change::Renamed, frn, now.parent, now.name, now.isFolder});
         }
     }
     for (const FRN frn : m_formerOrder) {
-        if (m_seen.contains(frn))
-            continue;
-        const Location &former = m_former[frn];
-        changes.append({Change::Deleted, frn, 0, QString(), former.isFolder});
-        if (former.isFolder)
-            vanished.append(frn);
+        if (!m_seen.contains(frn))
+            changes.append({Change::Deleted, frn, 0, QString(), m_former[frn].isFolder});
     }
-    collectVanished(vanished, changes);
 }
 
-// Everything the index holds below folders that are gone, except what was
-// moved out of them first (seen elsewhere).
-void ChangeJournalReplay::collectVanished(const QVector<FRN> &folders, QVector<Change> &changes) const
+// Adds what the index holds below `folders` to the former entries.
+void ChangeJournalReplay::collectVanished(const QVector<FRN> &folders)
 {
     QVector<FRN> pending = folders;
-    QSet<FRN> done(folders.cbegin(), folders.cend());
     while (!pending.isEmpty()) {
         const FRN folder = pending.takeLast();
         for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
-            if (m_seen.contains(entry.frn) || done.contains(entry.frn))
-                continue;
-            done.insert(entry.frn);
-            changes.append({Change::Deleted, entry.frn, 0, QString(), entry.isFolder});
-            if (entry.isFolder)
+            if (m_former.contains(entry.frn))
+                continue;   // a damaged index with a cycle must not loop here
+            m_former.insert(entry.frn, {folder, entry.name, entry.isFolder});
+            m_formerOrder.append(entry.frn);
+            if (entry.isFolder && !m_seen.contains(entry.frn))
                 pending.append(entry.frn);
         }
     }

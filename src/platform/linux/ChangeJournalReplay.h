@@ -66,8 +66,8 @@ private:
     QVector<Subfolder> readChanged(int dirFd, FRN folder, const QVector<Subfolder> &skip);
     QVector<Subfolder> indexedSubfolders(FRN folder) const;
     void noteSeen(FRN frn, const Location &where);
-    void collectChanges(QVector<Change> &changes) const;
-    void collectVanished(const QVector<FRN> &folders, QVector<Change> &changes) const;
+    void collectChanges(QVector<Change> &changes);
+    void collectVanished(const QVector<FRN> &folders);
 
     int m_rootFd;
     const IJournalReplaySource &m_source;
@@ -77,7 +77,8 @@ private:
     // Where the entries of the changed directories are now, in walk order...
     QHash<FRN, Location> m_seen;
     QVector<FRN> m_seenOrder;
-    // ...and where the index had the entries of those directories.
+    // ...and where the index had the entries of those directories (and of
+    // the folders that vanished with them).
     QHash<FRN, Location> m_former;
     QVector<FRN> m_formerOrder;
 };
