@@ -4,6 +4,7 @@
 #include "platform/linux/ChangeJournalReplay.h"
 #include "platform/linux/DirectoryStream.h"
 #include "platform/linux/FileHandleDecoder.h"
+#include "platform/linux/FolderWalk.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/JournalState.h"
 #include "platform/linux/SysCall.h"
@@ -15,7 +16,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <vector>
+#include <functional>
 
 namespace {
 
@@ -42,6 +43,37 @@ quint64 btrfsRootOf(const QByteArray &handle)
                                  handle.size() - kHeader, &root);
     return root;
 }
+
+// Marks every folder the walk enters, for the kernels that refuse to mark a
+// btrfs subvolume as a whole.
+class MarkingVisitor : public FolderWalk::Visitor
+{
+public:
+    explicit MarkingVisitor(FanotifyGroup &group) : m_group(group) {}
+
+    QVector<FolderWalk::Subfolder> enter(int dirFd, FRN frn) override
+    {
+        const int error = m_group.markDirectory(dirFd);
+        if (error != 0)
+            Logger::instance()->log(WARNING, kComponent,
+                                    QStringLiteral("Cannot watch folder %1, error = %2").arg(frn).arg(error));
+        QVector<FolderWalk::Subfolder> subfolders;
+        DirectoryStream stream(dirFd);
+        DirectoryStream::Entry entry;
+        while (stream.next(entry)) {
+            if (report)
+                report(entry, frn);
+            if (entry.isFolder)
+                subfolders.append({entry.name, entry.inode});
+        }
+        return subfolders;
+    }
+
+    std::function<void(const DirectoryStream::Entry &, FRN)> report;
+
+private:
+    FanotifyGroup &m_group;
+};
 
 } // namespace
 
@@ -75,7 +107,7 @@ void ChangeJournalReader::setUpMarks()
                                         .arg(m_drive));
             m_perDirectory = true;
             error = 0;
-            markTree(m_volume.handle(), 0, /*report=*/false, 0);
+            markTree(m_volume.handle(), /*report=*/false, 0);
         }
     }
     if (error != 0) {
@@ -90,44 +122,15 @@ void ChangeJournalReader::setUpMarks()
 // Marks a folder and every folder below it on this volume. With `report`,
 // also reports their entries as added: they were made before the marks,
 // when no event could describe them (a folder created and filled at once).
-void ChangeJournalReader::markTree(int dirFd, FRN frn, bool report, USN now)
+void ChangeJournalReader::markTree(int dirFd, bool report, USN now)
 {
-    struct Level
-    {
-        FileDescriptor fd;
-        FRN frn;
-        QVector<DirectoryStream::Entry> subfolders;
-        int next = 0;
-    };
-    auto enter = [&](FileDescriptor fd, FRN folder) {
-        const int error = m_group.markDirectory(fd.get());
-        if (error != 0)
-            Logger::instance()->log(WARNING, kComponent,
-                                    QStringLiteral("Cannot watch folder %1, error = %2").arg(folder).arg(error));
-        Level level{std::move(fd), folder, {}, 0};
-        DirectoryStream stream(level.fd.get());
-        DirectoryStream::Entry entry;
-        while (stream.next(entry)) {
-            if (report)
-                emit fileAdded(entry.inode, folder, nameOf(entry.name), entry.isFolder, now);
-            if (entry.isFolder)
-                level.subfolders.append(entry);
-        }
-        return level;
-    };
-    std::vector<Level> stack;
-    stack.push_back(enter(sysOpenAt(dirFd, ".", O_RDONLY | O_DIRECTORY), frn));
-    while (!stack.empty() && !m_stopRequested) {
-        Level &top = stack.back();
-        if (top.next >= top.subfolders.size()) {
-            stack.pop_back();
-            continue;
-        }
-        const DirectoryStream::Entry sub = top.subfolders.at(top.next++);
-        FileDescriptor fd = sysOpenSubdirectory(top.fd.get(), sub.name.constData());
-        if (fd.isValid())   // else gone already, or another volume (EXDEV)
-            stack.push_back(enter(std::move(fd), sub.inode));
+    MarkingVisitor visitor(m_group);
+    if (report) {
+        visitor.report = [this, now](const DirectoryStream::Entry &entry, FRN folder) {
+            emit fileAdded(entry.inode, folder, nameOf(entry.name), entry.isFolder, now);
+        };
     }
+    FolderWalk(dirFd, &m_stopRequested).run(visitor);
 }
 
 USN ChangeJournalReader::read(USN startUsn, bool wait)
@@ -183,10 +186,13 @@ bool ChangeJournalReader::cancel()
 bool ChangeJournalReader::replay(USN since, USN *position)
 {
     if (!m_replaySource) {
+        // Following the live changes is still better than following none.
         Logger::instance()->log(ERROR, kComponent,
                                 QStringLiteral("Cannot replay the changes of drive %1 since %2: no index to compare with")
                                     .arg(m_drive).arg(since));
-        return false;
+        m_coveredFrom = qMin(m_coveredFrom, since);
+        m_emptyAt = currentUsn();
+        return true;
     }
     QElapsedTimer timer;
     timer.start();
@@ -265,7 +271,7 @@ bool ChangeJournalReader::dispatch(const FanotifyEvent &event, USN now)
     if (created)
         emit fileAdded(child, parent, name, isFolder, now);
     if (created && exists && isFolder && m_perDirectory)
-        watchNewFolder(event, child, now);
+        watchNewFolder(event, now);
     if (deleted && !exists)
         emit fileDeleted(child, isFolder, now);
     return created || deleted;
@@ -291,11 +297,11 @@ bool ChangeJournalReader::entryExists(const FanotifyEvent &event, FRN child) con
 
 // A folder made while watching folder by folder is not watched yet: watch it
 // and report what was put into it before that.
-void ChangeJournalReader::watchNewFolder(const FanotifyEvent &event, FRN folder, USN now)
+void ChangeJournalReader::watchNewFolder(const FanotifyEvent &event, USN now)
 {
     const FileDescriptor fd = FanotifyGroup::openHandle(m_volume.handle(), event.childHandle, O_RDONLY | O_DIRECTORY);
     if (fd.isValid())
-        markTree(fd.get(), folder, /*report=*/true, now);
+        markTree(fd.get(), /*report=*/true, now);
 }
 
 // A rename onto an existing name replaces that entry without a deletion

@@ -32,7 +32,7 @@ public:
 
     // The index whose folders a replay compares with the disk; not owned, must
     // outlive every read. Without one a replay cannot run: a read from before
-    // the mark, or after an overflow, logs an error and returns.
+    // the mark, or after an overflow, logs an error and follows live changes.
     void setReplaySource(const IJournalReplaySource *source) { m_replaySource = source; }
 
     JournalID journalId() const { return m_journalId; }
@@ -50,13 +50,13 @@ signals:
 
 private:
     void setUpMarks();
-    void markTree(int dirFd, FRN frn, bool report, USN now);
+    void markTree(int dirFd, bool report, USN now);
     bool replay(USN since, USN *position);
     bool dispatchBatch(const QVector<FanotifyEvent> &events, USN now, bool *overflow);
     bool dispatch(const FanotifyEvent &event, USN now);
     bool isOnThisVolume(const FanotifyEvent &event) const;
     bool entryExists(const FanotifyEvent &event, FRN child) const;
-    void watchNewFolder(const FanotifyEvent &event, FRN folder, USN now);
+    void watchNewFolder(const FanotifyEvent &event, USN now);
     void reportReplacedEntry(FRN child, FRN parent, const QString &name, USN now);
 
     QChar m_drive;

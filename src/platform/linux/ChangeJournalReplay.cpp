@@ -36,21 +36,50 @@ bool ChangeJournalReplay::run(USN since, QVector<Change> &changes)
     m_seenOrder.clear();
     m_former.clear();
     m_formerOrder.clear();
-    if (!walk(since))
+    m_changedFolders.clear();
+    m_since = since;
+    FolderWalk walk(m_rootFd, m_stop);
+    if (!walk.run(*this)) {
+        if (!m_stop || !m_stop->load())
+            Logger::instance()->log(WARNING, kComponent,
+                                    QStringLiteral("Cannot open the volume to replay changes, error = %1").arg(errno));
         return false;
+    }
     collectChanges(changes);
     return true;
 }
 
-bool ChangeJournalReplay::isChanged(int dirFd, USN since) const
+QVector<FolderWalk::Subfolder> ChangeJournalReplay::enter(int dirFd, FRN frn)
+{
+    if (m_hook)
+        m_hook(dirFd);
+    if (!isChanged(dirFd))
+        return indexedSubfolders(frn);
+    m_changedFolders.insert(frn);
+    return readChanged(dirFd, frn, {});
+}
+
+// The index does not match a folder although its times say nothing changed:
+// compare it with the disk after all.
+bool ChangeJournalReplay::mismatch(int dirFd, FRN frn, const QVector<Subfolder> &entered,
+                                   QVector<Subfolder> *remaining)
+{
+    if (m_changedFolders.contains(frn))
+        return false;
+    m_changedFolders.insert(frn);
+    *remaining = readChanged(dirFd, frn, entered);
+    return true;
+}
+
+bool ChangeJournalReplay::isChanged(int dirFd) const
 {
     struct stat st;
     if (::fstat(dirFd, &st) != 0)
         return true;
-    return qMax(nanoseconds(st.st_ctim), nanoseconds(st.st_mtim)) >= since;
+    return qMax(nanoseconds(st.st_ctim), nanoseconds(st.st_mtim)) >= m_since;
 }
 
-QVector<ChangeJournalReplay::Subfolder> ChangeJournalReplay::indexedSubfolders(FRN folder) const
+QVector<FolderWalk::Subfolder> ChangeJournalReplay::indexedSubfolders(FRN folder) const
 {
     QVector<Subfolder> subfolders;
     for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
@@ -64,7 +93,7 @@ QVector<ChangeJournalReplay::Subfolder> ChangeJournalReplay::indexedSubfolders(F
 // where the index had its entries, and returns its subfolders less `skip`.
 // An unreadable directory is kept as the index has it: a failed read must not
 // look like the deletion of everything in it.
-QVector<ChangeJournalReplay::Subfolder> ChangeJournalReplay::readChanged(int dirFd, FRN folder,
+QVector<FolderWalk::Subfolder> ChangeJournalReplay::readChanged(int dirFd, FRN folder,
                                                                          const QVector<Subfolder> &skip)
 {
     DirectoryStream stream(dirFd);
@@ -104,63 +133,6 @@ void ChangeJournalReplay::noteSeen(FRN frn, const Location &where)
         return;
     m_seen.insert(frn, where);
     m_seenOrder.append(frn);
-}
-
-bool ChangeJournalReplay::walk(USN since)
-{
-    struct Dir
-    {
-        FileDescriptor fd;
-        FRN frn;
-        bool changed;
-        QVector<Subfolder> subfolders;
-        int next = 0;
-    };
-    struct stat rootStat;
-    FileDescriptor root = sysOpenAt(m_rootFd, ".", O_RDONLY | O_DIRECTORY);
-    if (!root.isValid() || ::fstat(root.get(), &rootStat) != 0) {
-        Logger::instance()->log(WARNING, kComponent,
-                                QStringLiteral("Cannot open the volume to replay changes, error = %1").arg(errno));
-        return false;
-    }
-    m_device = rootStat.st_dev;
-    auto enter = [&](FileDescriptor fd, FRN frn) {
-        if (m_hook)
-            m_hook(fd.get());
-        const bool changed = isChanged(fd.get(), since);
-        Dir dir{std::move(fd), frn, changed, {}, 0};
-        dir.subfolders = dir.changed ? readChanged(dir.fd.get(), frn, {}) : indexedSubfolders(frn);
-        return dir;
-    };
-    std::vector<Dir> stack;
-    stack.push_back(enter(std::move(root), rootStat.st_ino));
-    while (!stack.empty()) {
-        if (m_stop && m_stop->load())
-            return false;
-        Dir &top = stack.back();
-        if (top.next >= top.subfolders.size()) {
-            stack.pop_back();
-            continue;
-        }
-        const Subfolder sub = top.subfolders.at(top.next++);
-        FileDescriptor fd = sysOpenSubdirectory(top.fd.get(), sub.name.constData());
-        struct stat st;
-        const bool opened = fd.isValid() && ::fstat(fd.get(), &st) == 0;
-        if (!opened && errno == EXDEV)
-            continue;   // a mount point or another btrfs subvolume: a volume of its own
-        if ((!opened || st.st_ino != sub.frn) && !top.changed) {
-            // The index does not match this directory although its times say
-            // nothing changed: compare it with the disk after all.
-            top.changed = true;
-            top.subfolders = readChanged(top.fd.get(), top.frn, top.subfolders.mid(0, top.next - 1));
-            top.next = 0;
-            continue;
-        }
-        if (!opened || st.st_dev != m_device)
-            continue;
-        stack.push_back(enter(std::move(fd), st.st_ino));
-    }
-    return true;
 }
 
 void ChangeJournalReplay::collectChanges(QVector<Change> &changes)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "index/IndexTypes.h"
+#include "platform/linux/FolderWalk.h"
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -22,7 +24,7 @@ class IJournalReplaySource;
 // The walk follows the index's subfolders through unchanged directories (no
 // read needed) and the disk's subfolders through changed ones, never into
 // another file system or btrfs subvolume.
-class ChangeJournalReplay
+class ChangeJournalReplay : private FolderWalk::Visitor
 {
 public:
     struct Change
@@ -55,14 +57,11 @@ private:
         QString name;
         bool isFolder;
     };
-    struct Subfolder
-    {
-        QByteArray name;
-        FRN frn;
-    };
+    using Subfolder = FolderWalk::Subfolder;
 
-    bool walk(USN since);
-    bool isChanged(int dirFd, USN since) const;
+    QVector<Subfolder> enter(int dirFd, FRN frn) override;
+    bool mismatch(int dirFd, FRN frn, const QVector<Subfolder> &entered, QVector<Subfolder> *remaining) override;
+    bool isChanged(int dirFd) const;
     QVector<Subfolder> readChanged(int dirFd, FRN folder, const QVector<Subfolder> &skip);
     QVector<Subfolder> indexedSubfolders(FRN folder) const;
     void noteSeen(FRN frn, const Location &where);
@@ -73,7 +72,8 @@ private:
     const IJournalReplaySource &m_source;
     std::function<void(int)> m_hook;
     const std::atomic<bool> *m_stop = nullptr;
-    quint64 m_device = 0;
+    USN m_since = 0;
+    QSet<FRN> m_changedFolders;
     // Where the entries of the changed directories are now, in walk order...
     QHash<FRN, Location> m_seen;
     QVector<FRN> m_seenOrder;

@@ -43,6 +43,15 @@ void makeTree(const TestVolume &volume, const QStringList &folders, const QStrin
         makeFile(volume.path(file));
 }
 
+// A chain of folders deeper than the walks keep descriptors open for.
+QString deepChain()
+{
+    QStringList parts{QStringLiteral("chain")};
+    for (int i = 0; i < 200; ++i)
+        parts << QStringLiteral("d");
+    return parts.join(QLatin1Char('/'));
+}
+
 void connectModel(ChangeJournalReader &reader, TreeModel &model)
 {
     QObject::connect(&reader, &ChangeJournalReader::fileAdded, &model, &TreeModel::onFileAdded, Qt::DirectConnection);
@@ -132,6 +141,7 @@ void ChangeJournalReaderTest::liveChanges()
         QSKIP(qPrintable(volume.skipReason()));
     makeTree(volume, {"a/sub/deep", "b", "c/c1/c2"},
              {"a/f1", "a/f2", "a/f4", "a/sub/deep/s", "b/f3", "b/victim", "c/x", "c/c1/y", "c/c1/c2/z"});
+    makeTree(volume, {deepChain()}, {});
     ChangeJournalReader reader(volume.key());
     QCOMPARE(reader.watchesEveryDirectory(), kind == QLatin1String("btrfs-subvolume"));
     TreeModel model;
@@ -144,6 +154,7 @@ void ChangeJournalReaderTest::liveChanges()
     const FRN c = inodeOf(volume.path("c")), c2 = inodeOf(volume.path("c/c1/c2"));
 
     makeFile(volume.path(QStringLiteral("a/new file \u00fc\u4e2d.txt")));
+    makeFile(volume.path(deepChain() + QStringLiteral("/at the bottom")));
     QVERIFY(QDir().mkpath(volume.path("a/newdir/n1/n2")));   // filled before it can be watched
     makeFile(volume.path("a/newdir/n1/n2/inner"));
     QCOMPARE(::rename(QFile::encodeName(volume.path("a/f1")), QFile::encodeName(volume.path("a/f1 renamed"))), 0);
@@ -232,6 +243,7 @@ void ChangeJournalReaderTest::replay()
     makeTree(volume, {"keep/deep1/deep2/deep3", "moveme/inner", "gone/g1", "src", "dst"},
              {"keep/k1", "keep/deep1/deep2/deep3/d", "moveme/inner/m", "gone/g1/x", "gone/y", "gone/escapee",
               "src/s1", "src/s2", "src/s3", "dst/existing"});
+    makeTree(volume, {deepChain()}, {});
     TreeModel model;
     model.reset(TreeModel::scan(volume.root()));
     const TreeModel::Records before = model.records();
@@ -241,6 +253,7 @@ void ChangeJournalReaderTest::replay()
     const USN saved = currentUsn();
 
     makeFile(volume.path("keep/deep1/deep2/deep3/new deep"));
+    makeFile(volume.path(deepChain() + QStringLiteral("/at the bottom")));
     QCOMPARE(::rename(QFile::encodeName(volume.path("src/s1")), QFile::encodeName(volume.path("src/s1 renamed"))), 0);
     QCOMPARE(::rename(QFile::encodeName(volume.path("src/s2")), QFile::encodeName(volume.path("dst/s2"))), 0);
     QCOMPARE(::unlink(QFile::encodeName(volume.path("src/s3"))), 0);
@@ -250,6 +263,7 @@ void ChangeJournalReaderTest::replay()
     QVERIFY(QDir().mkpath(volume.path("fresh/f1")));
     makeFile(volume.path("fresh/f1/ff"));
     const TreeModel::Records after = TreeModel::scan(volume.root());
+    const int walkWarnings = logLines(m_logPath, QStringLiteral("moved during the walk"));
 
     ChangeJournalReader reader(volume.key());
     reader.setReplaySource(&model);
@@ -281,6 +295,8 @@ void ChangeJournalReaderTest::replay()
         QCOMPARE(kinds(events, frn), expected);
     }
     QCOMPARE(reader.coveredFrom(), saved);
+    // The deep chain was left and re-entered through ".." without losing its place.
+    QCOMPARE(logLines(m_logPath, QStringLiteral("moved during the walk")), walkWarnings);
 
     // The replay is done: reading again from the saved position reports nothing.
     model.clearEvents();
