@@ -143,17 +143,20 @@ void DirectoryWalker::closeFarAncestor()
     }
 }
 
+// A closed parent is opened again through ".." of the child being left,
+// whether or not it has subfolders left: its own parent may need it as the
+// way back in turn.
 void DirectoryWalker::leave()
 {
     Frame &child = m_frames.back();
     m_names.resize(child.namesBegin);
     m_subdirs.resize(child.subdirsBegin);
-    if (m_frames.size() >= 2) {
+    if (m_frames.size() >= 2 && child.fd.isValid()) {
         Frame &parent = m_frames[m_frames.size() - 2];
-        if (!parent.fd.isValid() && parent.nextSubdir < m_subdirs.size()) {
+        if (!parent.fd.isValid()) {
             parent.fd = sysOpenAt(child.fd.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
             struct stat st;
-            if (parent.fd.isValid() && (::fstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino)) {
+            if (!parent.fd.isValid() || ::fstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino) {
                 Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Folder %1 moved during the walk")
                                                                   .arg(pathOf(m_frames.size() - 2)));
                 parent.fd.reset();
