@@ -209,19 +209,26 @@ void MFTReaderTest::compareWithFind(const QList<Found> &found, const QString &ro
     QCOMPARE(first.frn, MFTReader::fileId(root));
 
     // Paths are rebuilt from the parent links alone, so a wrong parent shows
-    // as a path that find does not list.
-    QHash<FRN, QString> folderPaths{{first.frn, QString()}};
-    QHash<QString, Found> byPath;
+    // as a path that find does not list. Entries come in no particular order
+    // (a folder may be reported after its children), as from an MFT.
+    QHash<FRN, const Found *> folders;
     for (int i = 1; i < found.size(); ++i) {
         const Found &entry = found.at(i);
         QVERIFY2(entry.frn != first.frn, qPrintable(entry.name));
-        QVERIFY2(folderPaths.contains(entry.parent), qPrintable(entry.name));
-        const QString parentPath = folderPaths.value(entry.parent);
-        const QString path = parentPath.isEmpty() ? entry.name : parentPath + QLatin1Char('/') + entry.name;
+        if (entry.isFolder) {
+            QVERIFY2(!folders.contains(entry.frn), qPrintable(entry.name));
+            folders.insert(entry.frn, &entry);
+        }
+    }
+    QHash<QString, Found> byPath;
+    for (int i = 1; i < found.size(); ++i) {
+        QString path = found.at(i).name;
+        for (FRN parent = found.at(i).parent; parent != first.frn; parent = folders.value(parent)->parent) {
+            QVERIFY2(folders.contains(parent) && path.size() < 4096, qPrintable(found.at(i).name));
+            path = folders.value(parent)->name + QLatin1Char('/') + path;
+        }
         QVERIFY2(!byPath.contains(path), qPrintable(QStringLiteral("reported twice: ") + path));
-        byPath.insert(path, entry);
-        if (entry.isFolder)
-            folderPaths.insert(entry.frn, path);
+        byPath.insert(path, found.at(i));
     }
 
     QHash<QString, Listed> expected = findListing(root);
