@@ -1,7 +1,7 @@
 #include "platform/linux/MFTReader.h"
 
 #include "app/Logger.h"
-#include "platform/linux/DirectoryWalker.h"
+#include "platform/linux/VolumeEnumerator.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
 #include "search/FileSearchException.h"
@@ -48,10 +48,10 @@ void MFTReader::readMountPoint(const QString &mountPoint, const bool *cancel)
     if (!root.isValid())
         throw FileSearchException(QStringLiteral("MFTReader"), __LINE__,
                                   QStringLiteral("Failed to open volume %1").arg(mountPoint));
-    DirectoryWalker walker(std::move(root), mountPoint, cancel);
-    emit fileFound(walker.rootIno(), 0, mountPoint, true);
+    VolumeEnumerator enumerator(std::move(root), mountPoint, cancel);
+    emit fileFound(enumerator.rootIno(), 0, mountPoint, true);
     SignalSink sink(this);
-    walker.walk(sink);
+    enumerator.run(sink);
 }
 
 FRN MFTReader::fileId(const QString &path, bool *isDir)

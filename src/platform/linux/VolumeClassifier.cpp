@@ -44,9 +44,12 @@ bool VolumeClassifier::isRemoteType(const QString &fsType)
 // mounted with subvol= has root "/@home" without being a bind mount; there the
 // mount is a bind mount only when its root lies below its subvolume's own
 // path, which btrfs reports as the "subvol" option of the same entry.
+//
+// Network file systems show the exported folder on the server as the root;
+// a share of a folder is not a SUBST drive.
 bool VolumeClassifier::isBindMount(const MountTable::Entry &entry)
 {
-    if (entry.root == QLatin1String("/"))
+    if (entry.root == QLatin1String("/") || isRemoteType(entry.fsType))
         return false;
     if (entry.fsType == QLatin1String("btrfs")) {
         const QString subvolume = entry.superOption(QStringLiteral("subvol"));
