@@ -17,7 +17,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <chrono>
+#include <cstring>
 #include <deque>
 
 namespace {
@@ -53,12 +53,6 @@ void decodeName(const char *utf8, QString &out)
     QChar *dst = out.data();
     for (std::size_t i = 0; i < length; ++i)
         dst[i] = QChar(ushort(static_cast<unsigned char>(utf8[i])));
-}
-
-USN currentUsn()
-{
-    using namespace std::chrono;
-    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
@@ -283,7 +277,7 @@ bool NTFSDriveDB::descendsFromAny(const FileRecord &record, FRN frn, const std::
 FRN NTFSDriveDB::rootFrn() const
 {
     const VolumeInfo volume = volumeInfo(m_drive);
-    return volume.mountPoint.isEmpty() ? 0 : fileId(volume.mountPoint);
+    return volume.mountPoint.isEmpty() ? 0 : MFTReader::fileId(volume.mountPoint);
 }
 
 NTFSDriveDB::ResolvedPaths NTFSDriveDB::resolve(const QStringList &paths) const
@@ -294,7 +288,7 @@ NTFSDriveDB::ResolvedPaths NTFSDriveDB::resolve(const QStringList &paths) const
         if (volumeOfPath(path).key != m_drive)
             continue;
         bool isDir = false;
-        const FRN frn = fileId(path, &isDir);
+        const FRN frn = MFTReader::fileId(path, &isDir);
         if (frn == 0)
             continue;
         if (frn == root) {

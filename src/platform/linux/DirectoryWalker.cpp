@@ -33,7 +33,7 @@ bool isDotOrDotDot(const char *name)
 } // namespace
 
 DirectoryWalker::DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
-                                 std::uint64_t volumeRootIno, const bool *cancel)
+                                 std::uint64_t volumeRootIno, const CancelFlag *cancel)
     : m_rootPath(folderPath)
     , m_cancel(cancel)
     , m_volumeRootIno(volumeRootIno)
@@ -42,10 +42,10 @@ DirectoryWalker::DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno,
     m_frames.push_back(Frame{std::move(folder), folderIno, 0, 0, 0, 0});
 }
 
-void DirectoryWalker::checkCancel(const bool *cancel)
+void DirectoryWalker::checkCancel(const CancelFlag *cancel)
 {
     // The flag is set by another thread; an atomic load keeps that defined.
-    if (cancel && __atomic_load_n(cancel, __ATOMIC_RELAXED))
+    if (cancel && cancel->load(std::memory_order_relaxed))
         throw FileSearchCancelException(QStringLiteral("MFTReader"), __LINE__, QStringLiteral("Canceled"));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/IndexTypes.h"
 #include "platform/linux/FileDescriptor.h"
 
 #include <QString>
@@ -40,12 +41,12 @@ public:
     // `folderPath` for log messages) of the volume whose root has inode
     // `volumeRootIno`. `cancel` may be null; it is polled before every folder.
     DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
-                    std::uint64_t volumeRootIno, const bool *cancel);
+                    std::uint64_t volumeRootIno, const CancelFlag *cancel);
 
     void setDonor(Donor *donor) { m_donor = donor; }
     // Raises FileSearchCancelException when `cancel` is set.
     void walk(Sink &sink);
-    static void checkCancel(const bool *cancel);
+    static void checkCancel(const CancelFlag *cancel);
 
 private:
     struct Frame
@@ -75,7 +76,7 @@ private:
     QString pathOf(std::size_t depth, const char *leaf = nullptr) const;
 
     QString m_rootPath;
-    const bool *m_cancel;
+    const CancelFlag *m_cancel;
     std::uint64_t m_volumeRootIno;
     Donor *m_donor = nullptr;
     std::vector<Frame> m_frames;

@@ -47,7 +47,7 @@ private:
     Chunk m_chunk;
 };
 
-VolumeEnumerator::VolumeEnumerator(FileDescriptor root, const QString &rootPath, const bool *cancel, int threads)
+VolumeEnumerator::VolumeEnumerator(FileDescriptor root, const QString &rootPath, const CancelFlag *cancel, int threads)
     : m_cancel(cancel)
     , m_rootPath(rootPath)
     , m_threadCount(threads > 0 ? threads
@@ -72,7 +72,7 @@ void VolumeEnumerator::run(DirectoryWalker::Sink &sink)
     Chunk chunk;
     while (popChunk(&chunk))
         deliver(chunk, sink);
-    const bool canceled = m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED);
+    const bool canceled = m_cancel && m_cancel->load(std::memory_order_relaxed);
     stopWorkers();
     if (m_error)
         std::rethrow_exception(m_error);
@@ -84,7 +84,7 @@ void VolumeEnumerator::deliver(const Chunk &chunk, DirectoryWalker::Sink &sink) 
     for (std::size_t offset = 0; offset < chunk.size();) {
         // Checked per entry so that nothing is reported after a cancel, even
         // from chunks found before it.
-        if (m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED))
+        if (m_cancel && m_cancel->load(std::memory_order_relaxed))
             return;
         RecordHeader header;
         std::memcpy(&header, chunk.data() + offset, sizeof header);
@@ -137,7 +137,7 @@ bool VolumeEnumerator::takeTask(Task *task)
     ++m_idle;
     m_workReady.wait(lock, [this] { return !m_tasks.empty() || m_finished || m_stop; });
     --m_idle;
-    if (m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED))
+    if (m_cancel && m_cancel->load(std::memory_order_relaxed))
         m_finished = true;
     if (m_tasks.empty() || m_stop || m_finished) {
         m_workReady.notify_all();
@@ -157,7 +157,7 @@ void VolumeEnumerator::finishTask()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     --m_busy;
-    const bool canceled = m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED);
+    const bool canceled = m_cancel && m_cancel->load(std::memory_order_relaxed);
     if ((m_busy == 0 && m_tasks.empty()) || canceled) {
         m_finished = true;
         m_workReady.notify_all();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/IndexTypes.h"
 #include "platform/linux/DirectoryWalker.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ class VolumeEnumerator : private DirectoryWalker::Donor
 {
 public:
     // `threads` 0 picks one per processor, at most kMaxThreads.
-    VolumeEnumerator(FileDescriptor root, const QString &rootPath, const bool *cancel, int threads = 0);
+    VolumeEnumerator(FileDescriptor root, const QString &rootPath, const CancelFlag *cancel, int threads = 0);
     ~VolumeEnumerator() override;
     VolumeEnumerator(const VolumeEnumerator &) = delete;
     VolumeEnumerator &operator=(const VolumeEnumerator &) = delete;
@@ -54,7 +55,7 @@ private:
     void deliver(const Chunk &chunk, DirectoryWalker::Sink &sink) const;
     void stopWorkers();
 
-    const bool *m_cancel;
+    const CancelFlag *m_cancel;
     QString m_rootPath;
     std::uint64_t m_rootIno = 0;
     int m_threadCount;
