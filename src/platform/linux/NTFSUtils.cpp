@@ -5,6 +5,7 @@
 #include "platform/linux/SysCall.h"
 #include "platform/linux/VolumeClassifier.h"
 #include "platform/linux/VolumeKeyStore.h"
+#include "search/FileSearchException.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,10 +79,10 @@ VolumeInfo describe(const MountTable::Entry &entry)
 }
 
 // Every volume mount with its key, in mountinfo order.
-QList<VolumeInfo> describedMounts()
+QList<VolumeInfo> describedMounts(bool *ok = nullptr)
 {
     QList<VolumeInfo> mounts;
-    for (const MountTable::Entry &entry : MountTable::read()) {
+    for (const MountTable::Entry &entry : MountTable::read(ok)) {
         if (VolumeClassifier::isVolume(entry))
             mounts.append(describe(entry));
     }
@@ -171,9 +172,9 @@ void setVolumeSettings(QSettings *settings)
     VolumeKeyStore::instance()->setSettings(settings);
 }
 
-QList<VolumeInfo> mountedVolumes()
+QList<VolumeInfo> mountedVolumes(bool *ok)
 {
-    const QList<VolumeInfo> mounts = describedMounts();
+    const QList<VolumeInfo> mounts = describedMounts(ok);
     QList<VolumeInfo> volumes;
     for (const VolumeInfo &mount : mounts) {
         auto known = std::find_if(volumes.begin(), volumes.end(),
@@ -224,8 +225,12 @@ VolumeInfo volumeOfPath(const QString &path)
 
 QList<QChar> localNtfsDrives()
 {
+    bool ok = false;
+    const QList<VolumeInfo> volumes = mountedVolumes(&ok);
+    if (!ok)
+        throw FileSearchException(QStringLiteral("NTFSUtils"), __LINE__, QString());
     QList<QChar> keys;
-    for (const VolumeInfo &volume : mountedVolumes()) {
+    for (const VolumeInfo &volume : volumes) {
         if (!volume.key.isNull() && VolumeClassifier::isIndexableType(volume.fsType)
             && !VolumeClassifier::isRemoteType(volume.fsType) && !volume.bindMount)
             keys.append(volume.key);

@@ -62,6 +62,9 @@ private:
 // Where keys are remembered: an array "Volumes" of "letter", "uuid" and
 // "mountPoint". The caller keeps ownership and must keep it alive until it
 // sets another (or nullptr, which keeps keys in memory for this process only).
+// The volume functions use it from any thread, under their own lock; since a
+// QSettings object is not thread-safe, give them one of their own (opened on
+// the same file as the application's settings, if wanted).
 void setVolumeSettings(QSettings *settings);
 
 // Every mounted volume (block-device and network file systems; pseudo file
@@ -69,8 +72,9 @@ void setVolumeSettings(QSettings *settings);
 // keys assigned, in mountinfo order. A file system mounted several times is
 // listed once, by its first mount of the file system's root; one reachable
 // only through bind mounts of folders is listed by its first such mount, with
-// bindMount set (the counterpart of a SUBST drive).
-QList<VolumeInfo> mountedVolumes();
+// bindMount set (the counterpart of a SUBST drive). *ok, when given, is
+// false when the mount table cannot be read.
+QList<VolumeInfo> mountedVolumes(bool *ok = nullptr);
 
 // The volume with this key as mounted now; invalid when it is not mounted.
 VolumeInfo volumeInfo(QChar drive);
@@ -80,7 +84,8 @@ VolumeInfo volumeInfo(QChar drive);
 // mount gives that bind mount's record (bindMount true). Invalid when none.
 VolumeInfo volumeOfPath(const QString &path);
 
-// Keys of the local, indexable volumes that are not bind mounts, in key order.
+// Keys of the local, indexable volumes that are not bind mounts, in key
+// order. Raises FileSearchException when the mount table cannot be read.
 QList<QChar> localNtfsDrives();
 
 bool isNtfsVolume(QChar drive);   // file-system type is indexable (ext2/3/4, xfs, btrfs)
