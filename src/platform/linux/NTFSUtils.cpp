@@ -130,26 +130,6 @@ bool isUnder(const QString &path, const QString &mountPoint)
 
 } // namespace
 
-VolumeHandle::~VolumeHandle()
-{
-    close();
-}
-
-VolumeHandle::VolumeHandle(VolumeHandle &&other) noexcept
-    : m_fd(other.m_fd)
-{
-    other.m_fd = -1;
-}
-
-VolumeHandle &VolumeHandle::operator=(VolumeHandle &&other) noexcept
-{
-    if (this != &other) {
-        close();
-        std::swap(m_fd, other.m_fd);
-    }
-    return *this;
-}
-
 bool VolumeHandle::open(QChar drive, bool overlapped)
 {
     Q_UNUSED(overlapped)
@@ -157,14 +137,8 @@ bool VolumeHandle::open(QChar drive, bool overlapped)
     const VolumeInfo info = volumeInfo(drive);
     if (!info.isValid())
         return false;
-    m_fd = sysOpenAt(AT_FDCWD, encodedPath(info.mountPoint).constData(), O_RDONLY | O_DIRECTORY).release();
+    m_fd = sysOpenAt(AT_FDCWD, encodedPath(info.mountPoint).constData(), O_RDONLY | O_DIRECTORY);
     return isValid();
-}
-
-void VolumeHandle::close()
-{
-    FileDescriptor owner(m_fd);
-    m_fd = -1;
 }
 
 void setVolumeSettings(QSettings *settings)

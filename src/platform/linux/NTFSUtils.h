@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/linux/FileDescriptor.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -42,21 +44,16 @@ class VolumeHandle
 {
 public:
     VolumeHandle() = default;
-    ~VolumeHandle();
-    VolumeHandle(const VolumeHandle &) = delete;
-    VolumeHandle &operator=(const VolumeHandle &) = delete;
-    VolumeHandle(VolumeHandle &&other) noexcept;
-    VolumeHandle &operator=(VolumeHandle &&other) noexcept;
 
     // Opens the mount point of the volume with this key. `overlapped` is kept
     // for the callers' sake; a Linux descriptor needs no such mode.
     bool open(QChar drive, bool overlapped = false);
-    bool isValid() const { return m_fd >= 0; }
-    int handle() const { return m_fd; }
-    void close();
+    bool isValid() const { return m_fd.isValid(); }
+    int handle() const { return m_fd.get(); }
+    void close() { m_fd.reset(); }
 
 private:
-    int m_fd = -1;
+    FileDescriptor m_fd;
 };
 
 // Where keys are remembered: an array "Volumes" of "letter", "uuid" and
