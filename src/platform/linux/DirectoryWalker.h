@@ -36,15 +36,16 @@ public:
         virtual void donate(FileDescriptor folder, std::uint64_t ino, const QString &path) = 0;
     };
 
-    // Walks below the open folder `folder` (inode `folderIno`, path
-    // `folderPath` for log messages) of the volume whose root has inode
-    // `volumeRootIno`. `cancel` may be null; it is polled before every folder.
-    DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
-                    std::uint64_t volumeRootIno, const bool *cancel);
+    // Walks folders of the volume whose root has inode `volumeRootIno`.
+    // `cancel` may be null; it is polled before every folder. One walker
+    // serves many walks, so that its buffers are allocated once.
+    DirectoryWalker(std::uint64_t volumeRootIno, const bool *cancel);
 
     void setDonor(Donor *donor) { m_donor = donor; }
-    // Raises FileSearchCancelException when `cancel` is set.
-    void walk(Sink &sink);
+    // Walks below the open folder `folder` (inode `folderIno`, path
+    // `folderPath` for log messages). Raises FileSearchCancelException when
+    // `cancel` is set.
+    void walk(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath, Sink &sink);
     static void checkCancel(const bool *cancel);
 
 private:
@@ -69,7 +70,9 @@ private:
 
     void listDirectory(Frame &frame, Sink &sink);
     bool isDirectory(int dirFd, const char *name, unsigned char type) const;
-    bool enterNext(Frame &top);
+    bool openNextSubdir(std::size_t depth, FileDescriptor *fd, Subdir *subdir);
+    bool enterNext();
+    void donateShallowest();
     void leave();
     void closeFarAncestor();
     QString pathOf(std::size_t depth, const char *leaf = nullptr) const;

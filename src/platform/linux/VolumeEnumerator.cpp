@@ -111,12 +111,12 @@ void VolumeEnumerator::donate(FileDescriptor folder, std::uint64_t ino, const QS
 void VolumeEnumerator::work()
 {
     ChunkSink sink(this);
+    DirectoryWalker walker(m_rootIno, m_cancel);
+    walker.setDonor(this);
     Task task;
     while (takeTask(&task)) {
         try {
-            DirectoryWalker walker(std::move(task.folder), task.ino, task.path, m_rootIno, m_cancel);
-            walker.setDonor(this);
-            walker.walk(sink);
+            walker.walk(std::move(task.folder), task.ino, task.path, sink);
         } catch (const FileSearchCancelException &) {
             // run() notices the flag itself.
         } catch (...) {
