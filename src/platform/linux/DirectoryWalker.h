@@ -8,11 +8,13 @@
 #include <cstdint>
 #include <vector>
 
-// Walks one volume from an open directory with getdents64, never following
-// symbolic links and never entering another mount or btrfs subvolume, and
-// hands every entry to a sink once. Directories are opened relative to their
-// parent, so the walk works at any depth and path length; at most
-// kMaxOpenDirectories descriptors stay open however deep the tree is.
+// Walks folders of one volume with getdents64 and hands every entry to a
+// sink once. Symbolic links are never followed; the mount points of other
+// file systems are reported but not entered; nested btrfs subvolumes (whose
+// entries carry the inode number of a volume root) are left out. Folders are
+// opened relative to their parent, so the walk works at any depth and path
+// length; at most kMaxOpenDirectories descriptors stay open however deep the
+// tree is. Not thread-safe: one walker per thread.
 class DirectoryWalker
 {
 public:
