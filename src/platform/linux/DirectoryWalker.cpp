@@ -189,7 +189,7 @@ void DirectoryWalker::leave()
         if (!parent.fd.isValid()) {
             parent.fd = sysOpenAt(child.fd.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
             struct stat st;
-            if (!parent.fd.isValid() || ::fstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino) {
+            if (!parent.fd.isValid() || sysFstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino) {
                 Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Folder %1 moved during the walk")
                                                                   .arg(pathOf(m_frames.size() - 2)));
                 parent.fd.reset();

@@ -69,7 +69,7 @@ VolumeInfo describe(const MountTable::Entry &entry)
         const FileDescriptor fd = sysOpenAt(AT_FDCWD, encodedPath(entry.mountPoint).constData(),
                                             O_RDONLY | O_DIRECTORY);
         struct stat st;
-        if (fd.isValid() && ::fstat(fd.get(), &st) == 0)
+        if (fd.isValid() && sysFstat(fd.get(), &st) == 0)
             info.device = st.st_dev;
         info.uuid = FileSystemUuid::read(fd.get(), entry.fsType, entry.source);
         info.blockDevice = blockDeviceName(entry);

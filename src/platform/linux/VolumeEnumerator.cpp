@@ -1,5 +1,6 @@
 #include "platform/linux/VolumeEnumerator.h"
 
+#include "platform/linux/SysCall.h"
 #include "search/FileSearchCancelException.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ VolumeEnumerator::VolumeEnumerator(FileDescriptor root, const QString &rootPath,
                                 : std::clamp(int(std::thread::hardware_concurrency()), 1, kMaxThreads))
 {
     struct stat st;
-    if (root.isValid() && ::fstat(root.get(), &st) == 0)
+    if (root.isValid() && sysFstat(root.get(), &st) == 0)
         m_rootIno = st.st_ino;
     m_tasks.push_back(Task{std::move(root), m_rootIno, rootPath});
     m_queued = 1;
