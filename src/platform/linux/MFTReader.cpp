@@ -13,7 +13,7 @@
 
 namespace {
 
-class SignalSink : public DirectoryWalker::Sink
+class SignalSink : public VolumeWalker::Sink
 {
 public:
     explicit SignalSink(MFTReader *reader) : m_reader(reader) {}
@@ -33,7 +33,7 @@ MFTReader::MFTReader(QObject *parent)
 {
 }
 
-void MFTReader::read(QChar drive, const bool *cancel)
+void MFTReader::read(QChar drive, const CancelFlag *cancel)
 {
     const VolumeInfo volume = volumeInfo(drive);
     if (!volume.isValid())
@@ -42,7 +42,7 @@ void MFTReader::read(QChar drive, const bool *cancel)
     readMountPoint(volume.mountPoint, cancel);
 }
 
-void MFTReader::readMountPoint(const QString &mountPoint, const bool *cancel)
+void MFTReader::readMountPoint(const QString &mountPoint, const CancelFlag *cancel)
 {
     FileDescriptor root = sysOpenAt(AT_FDCWD, QFile::encodeName(mountPoint).constData(), O_RDONLY | O_DIRECTORY);
     if (!root.isValid())

@@ -24,7 +24,7 @@ struct RecordHeader
 } // namespace
 
 // Packs the entries of one worker into chunks and queues every full one.
-class VolumeEnumerator::ChunkSink : public DirectoryWalker::Sink
+class VolumeEnumerator::ChunkSink : public VolumeWalker::Sink
 {
 public:
     explicit ChunkSink(VolumeEnumerator *owner) : m_owner(owner) { m_chunk.reserve(kChunkBytes); }
@@ -48,7 +48,7 @@ private:
     Chunk m_chunk;
 };
 
-VolumeEnumerator::VolumeEnumerator(FileDescriptor root, const QString &rootPath, const bool *cancel, int threads)
+VolumeEnumerator::VolumeEnumerator(FileDescriptor root, const QString &rootPath, const CancelFlag *cancel, int threads)
     : m_cancel(cancel)
     , m_rootPath(rootPath)
     , m_threadCount(threads > 0 ? threads
@@ -66,26 +66,26 @@ VolumeEnumerator::~VolumeEnumerator()
     stopWorkers();
 }
 
-void VolumeEnumerator::run(DirectoryWalker::Sink &sink)
+void VolumeEnumerator::run(VolumeWalker::Sink &sink)
 {
     for (int i = 0; i < m_threadCount; ++i)
         m_threads.emplace_back(&VolumeEnumerator::work, this);
     Chunk chunk;
     while (popChunk(&chunk))
         deliver(chunk, sink);
-    const bool canceled = m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED);
+    const bool canceled = m_cancel && m_cancel->load(std::memory_order_relaxed);
     stopWorkers();
     if (m_error)
         std::rethrow_exception(m_error);
-    DirectoryWalker::checkCancel(canceled ? m_cancel : nullptr);
+    VolumeWalker::checkCancel(canceled ? m_cancel : nullptr);
 }
 
-void VolumeEnumerator::deliver(const Chunk &chunk, DirectoryWalker::Sink &sink) const
+void VolumeEnumerator::deliver(const Chunk &chunk, VolumeWalker::Sink &sink) const
 {
     for (std::size_t offset = 0; offset < chunk.size();) {
         // Checked per entry so that nothing is reported after a cancel, even
         // from chunks found before it.
-        if (m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED))
+        if (m_cancel && m_cancel->load(std::memory_order_relaxed))
             return;
         RecordHeader header;
         std::memcpy(&header, chunk.data() + offset, sizeof header);
@@ -112,7 +112,7 @@ void VolumeEnumerator::donate(FileDescriptor folder, std::uint64_t ino, const QS
 void VolumeEnumerator::work()
 {
     ChunkSink sink(this);
-    DirectoryWalker walker(m_rootIno, m_cancel);
+    VolumeWalker walker(m_rootIno, m_cancel);
     walker.setDonor(this);
     Task task;
     while (takeTask(&task)) {
@@ -138,7 +138,7 @@ bool VolumeEnumerator::takeTask(Task *task)
     ++m_idle;
     m_workReady.wait(lock, [this] { return !m_tasks.empty() || m_finished || m_stop; });
     --m_idle;
-    if (m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED))
+    if (m_cancel && m_cancel->load(std::memory_order_relaxed))
         m_finished = true;
     if (m_tasks.empty() || m_stop || m_finished) {
         m_workReady.notify_all();
@@ -158,7 +158,7 @@ void VolumeEnumerator::finishTask()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     --m_busy;
-    const bool canceled = m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED);
+    const bool canceled = m_cancel && m_cancel->load(std::memory_order_relaxed);
     if ((m_busy == 0 && m_tasks.empty()) || canceled) {
         m_finished = true;
         m_workReady.notify_all();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/DirectoryWalker.h"
+#include "platform/linux/VolumeWalker.h"
 
 #include <QString>
 
@@ -18,11 +18,11 @@
 // so worker threads list folders (a busy walker gives subfolders to idle
 // ones) while the calling thread only passes entries on. Entries travel in
 // chunks of packed records, so no allocation is made per entry.
-class VolumeEnumerator : private DirectoryWalker::Donor
+class VolumeEnumerator : private VolumeWalker::Donor
 {
 public:
     // `threads` 0 picks one per processor, at most kMaxThreads.
-    VolumeEnumerator(FileDescriptor root, const QString &rootPath, const bool *cancel, int threads = 0);
+    VolumeEnumerator(FileDescriptor root, const QString &rootPath, const CancelFlag *cancel, int threads = 0);
     ~VolumeEnumerator() override;
     VolumeEnumerator(const VolumeEnumerator &) = delete;
     VolumeEnumerator &operator=(const VolumeEnumerator &) = delete;
@@ -30,7 +30,7 @@ public:
     std::uint64_t rootIno() const { return m_rootIno; }
     // Runs the walk; raises FileSearchCancelException once *cancel is set
     // (after which no entry reaches the sink).
-    void run(DirectoryWalker::Sink &sink);
+    void run(VolumeWalker::Sink &sink);
 
     static constexpr int kMaxThreads = 4;
 
@@ -51,10 +51,10 @@ private:
     void finishTask();
     void pushChunk(Chunk &chunk);
     bool popChunk(Chunk *chunk);
-    void deliver(const Chunk &chunk, DirectoryWalker::Sink &sink) const;
+    void deliver(const Chunk &chunk, VolumeWalker::Sink &sink) const;
     void stopWorkers();
 
-    const bool *m_cancel;
+    const CancelFlag *m_cancel;
     QString m_rootPath;
     std::uint64_t m_rootIno = 0;
     int m_threadCount;

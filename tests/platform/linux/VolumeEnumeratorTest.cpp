@@ -31,7 +31,7 @@ uint qHash(const Record &r)
     return ::qHash(r.ino) ^ ::qHash(r.name);
 }
 
-class RecordingSink : public DirectoryWalker::Sink
+class RecordingSink : public VolumeWalker::Sink
 {
 public:
     void entry(std::uint64_t ino, std::uint64_t parentIno, const char *name, std::size_t size, bool isDir) override
@@ -113,16 +113,16 @@ void VolumeEnumeratorTest::sameEntriesWithAnyNumberOfThreads()
 
 void VolumeEnumeratorTest::cancelFromTheReceiver()
 {
-    class CancelingSink : public DirectoryWalker::Sink
+    class CancelingSink : public VolumeWalker::Sink
     {
     public:
         void entry(std::uint64_t, std::uint64_t, const char *, std::size_t, bool) override
         {
             // The walkers read the flag on other threads.
             if (++count == 100)
-                __atomic_store_n(&cancel, true, __ATOMIC_RELAXED);
+                cancel = true;
         }
-        bool cancel = false;
+        CancelFlag cancel{false};
         int count = 0;
     };
     CancelingSink sink;

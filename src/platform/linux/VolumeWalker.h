@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/IndexTypes.h"
 #include "platform/linux/FileDescriptor.h"
 
 #include <QString>
@@ -15,7 +16,7 @@
 // opened relative to their parent, so the walk works at any depth and path
 // length; at most kMaxOpenDirectories descriptors stay open however deep the
 // tree is. Not thread-safe: one walker per thread.
-class DirectoryWalker
+class VolumeWalker
 {
 public:
     class Sink
@@ -41,14 +42,14 @@ public:
     // Walks folders of the volume whose root has inode `volumeRootIno`.
     // `cancel` may be null; it is polled before every folder. One walker
     // serves many walks, so that its buffers are allocated once.
-    DirectoryWalker(std::uint64_t volumeRootIno, const bool *cancel);
+    VolumeWalker(std::uint64_t volumeRootIno, const CancelFlag *cancel);
 
     void setDonor(Donor *donor) { m_donor = donor; }
     // Walks below the open folder `folder` (inode `folderIno`, path
     // `folderPath` for log messages). Raises FileSearchCancelException when
     // `cancel` is set.
     void walk(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath, Sink &sink);
-    static void checkCancel(const bool *cancel);
+    static void checkCancel(const CancelFlag *cancel);
 
 private:
     struct Frame
@@ -80,7 +81,7 @@ private:
     QString pathOf(std::size_t depth, const char *leaf = nullptr) const;
 
     QString m_rootPath;
-    const bool *m_cancel;
+    const CancelFlag *m_cancel;
     std::uint64_t m_volumeRootIno;
     Donor *m_donor = nullptr;
     std::vector<Frame> m_frames;

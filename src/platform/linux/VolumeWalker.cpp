@@ -1,4 +1,4 @@
-#include "platform/linux/DirectoryWalker.h"
+#include "platform/linux/VolumeWalker.h"
 
 #include "app/Logger.h"
 #include "platform/linux/SysCall.h"
@@ -32,21 +32,21 @@ bool isDotOrDotDot(const char *name)
 
 } // namespace
 
-DirectoryWalker::DirectoryWalker(std::uint64_t volumeRootIno, const bool *cancel)
+VolumeWalker::VolumeWalker(std::uint64_t volumeRootIno, const CancelFlag *cancel)
     : m_cancel(cancel)
     , m_volumeRootIno(volumeRootIno)
     , m_buffer(kBufferSize)
 {
 }
 
-void DirectoryWalker::checkCancel(const bool *cancel)
+void VolumeWalker::checkCancel(const CancelFlag *cancel)
 {
     // The flag is set by another thread; an atomic load keeps that defined.
-    if (cancel && __atomic_load_n(cancel, __ATOMIC_RELAXED))
+    if (cancel && cancel->load(std::memory_order_relaxed))
         throw FileSearchCancelException(QStringLiteral("MFTReader"), __LINE__, QStringLiteral("Canceled"));
 }
 
-void DirectoryWalker::walk(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath, Sink &sink)
+void VolumeWalker::walk(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath, Sink &sink)
 {
     // A canceled walk leaves its frames behind.
     m_frames.clear();
@@ -70,7 +70,7 @@ void DirectoryWalker::walk(FileDescriptor folder, std::uint64_t folderIno, const
     }
 }
 
-bool DirectoryWalker::isDirectory(int dirFd, const char *name, unsigned char type) const
+bool VolumeWalker::isDirectory(int dirFd, const char *name, unsigned char type) const
 {
     if (type != DT_UNKNOWN)
         return type == DT_DIR;
@@ -79,7 +79,7 @@ bool DirectoryWalker::isDirectory(int dirFd, const char *name, unsigned char typ
     return sysFstatAt(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
 }
 
-void DirectoryWalker::listDirectory(Frame &frame, Sink &sink)
+void VolumeWalker::listDirectory(Frame &frame, Sink &sink)
 {
     frame.namesBegin = m_names.size();
     frame.subdirsBegin = m_subdirs.size();
@@ -114,7 +114,7 @@ void DirectoryWalker::listDirectory(Frame &frame, Sink &sink)
 
 // Opens the next subfolder of the frame at `depth`; false when it has none
 // left. A subfolder that cannot be opened leaves *fd invalid.
-bool DirectoryWalker::openNextSubdir(std::size_t depth, FileDescriptor *fd, Subdir *subdir)
+bool VolumeWalker::openNextSubdir(std::size_t depth, FileDescriptor *fd, Subdir *subdir)
 {
     Frame &frame = m_frames[depth];
     const std::size_t end = depth + 1 < m_frames.size() ? m_frames[depth + 1].subdirsBegin : m_subdirs.size();
@@ -132,7 +132,7 @@ bool DirectoryWalker::openNextSubdir(std::size_t depth, FileDescriptor *fd, Subd
 }
 
 // Opens the next subfolder of the top frame and pushes it; false when none is left.
-bool DirectoryWalker::enterNext()
+bool VolumeWalker::enterNext()
 {
     FileDescriptor fd;
     Subdir subdir;
@@ -150,7 +150,7 @@ bool DirectoryWalker::enterNext()
 // Gives away the waiting subfolder nearest the top of the walk: the one
 // likely to hold the most, so that the taker stays busy for long and the
 // threads seldom have to meet.
-void DirectoryWalker::donateShallowest()
+void VolumeWalker::donateShallowest()
 {
     FileDescriptor fd;
     Subdir subdir;
@@ -166,7 +166,7 @@ void DirectoryWalker::donateShallowest()
 
 // Closes the descriptor of the shallowest ancestor still open (never the
 // root's); leave() opens it again through ".." when the walk returns there.
-void DirectoryWalker::closeFarAncestor()
+void VolumeWalker::closeFarAncestor()
 {
     for (std::size_t i = 1; i < m_frames.size(); ++i) {
         if (m_frames[i].fd.isValid()) {
@@ -179,7 +179,7 @@ void DirectoryWalker::closeFarAncestor()
 // A closed parent is opened again through ".." of the child being left,
 // whether or not it has subfolders left: its own parent may need it as the
 // way back in turn.
-void DirectoryWalker::leave()
+void VolumeWalker::leave()
 {
     Frame &child = m_frames.back();
     m_names.resize(child.namesBegin);
@@ -199,7 +199,7 @@ void DirectoryWalker::leave()
     m_frames.pop_back();
 }
 
-QString DirectoryWalker::pathOf(std::size_t depth, const char *leaf) const
+QString VolumeWalker::pathOf(std::size_t depth, const char *leaf) const
 {
     QString path = m_rootPath;
     auto append = [&path](const char *name) {
