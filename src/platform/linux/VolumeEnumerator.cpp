@@ -1,5 +1,6 @@
 #include "platform/linux/VolumeEnumerator.h"
 
+#include "platform/linux/SysCall.h"
 #include "search/FileSearchCancelException.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ struct RecordHeader
 } // namespace
 
 // Packs the entries of one worker into chunks and queues every full one.
-class VolumeEnumerator::ChunkSink : public DirectoryWalker::Sink
+class VolumeEnumerator::ChunkSink : public VolumeWalker::Sink
 {
 public:
     explicit ChunkSink(VolumeEnumerator *owner) : m_owner(owner) { m_chunk.reserve(kChunkBytes); }
@@ -54,7 +55,7 @@ VolumeEnumerator::VolumeEnumerator(FileDescriptor root, const QString &rootPath,
                                 : std::clamp(int(std::thread::hardware_concurrency()), 1, kMaxThreads))
 {
     struct stat st;
-    if (root.isValid() && ::fstat(root.get(), &st) == 0)
+    if (root.isValid() && sysFstat(root.get(), &st) == 0)
         m_rootIno = st.st_ino;
     m_tasks.push_back(Task{std::move(root), m_rootIno, rootPath});
     m_queued = 1;
@@ -65,7 +66,7 @@ VolumeEnumerator::~VolumeEnumerator()
     stopWorkers();
 }
 
-void VolumeEnumerator::run(DirectoryWalker::Sink &sink)
+void VolumeEnumerator::run(VolumeWalker::Sink &sink)
 {
     for (int i = 0; i < m_threadCount; ++i)
         m_threads.emplace_back(&VolumeEnumerator::work, this);
@@ -76,10 +77,10 @@ void VolumeEnumerator::run(DirectoryWalker::Sink &sink)
     stopWorkers();
     if (m_error)
         std::rethrow_exception(m_error);
-    DirectoryWalker::checkCancel(canceled ? m_cancel : nullptr);
+    VolumeWalker::checkCancel(canceled ? m_cancel : nullptr);
 }
 
-void VolumeEnumerator::deliver(const Chunk &chunk, DirectoryWalker::Sink &sink) const
+void VolumeEnumerator::deliver(const Chunk &chunk, VolumeWalker::Sink &sink) const
 {
     for (std::size_t offset = 0; offset < chunk.size();) {
         // Checked per entry so that nothing is reported after a cancel, even
@@ -111,12 +112,12 @@ void VolumeEnumerator::donate(FileDescriptor folder, std::uint64_t ino, const QS
 void VolumeEnumerator::work()
 {
     ChunkSink sink(this);
+    VolumeWalker walker(m_rootIno, m_cancel);
+    walker.setDonor(this);
     Task task;
     while (takeTask(&task)) {
         try {
-            DirectoryWalker walker(std::move(task.folder), task.ino, task.path, m_rootIno, m_cancel);
-            walker.setDonor(this);
-            walker.walk(sink);
+            walker.walk(std::move(task.folder), task.ino, task.path, sink);
         } catch (const FileSearchCancelException &) {
             // run() notices the flag itself.
         } catch (...) {
