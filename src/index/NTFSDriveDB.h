@@ -24,6 +24,7 @@
 class FileSearchRequest;
 class FileSearchResults;
 class IChangeJournalReader;
+class RecordBatch;
 class StringPool;
 
 // The index of one volume: the name and parent link of every file and folder,
@@ -88,6 +89,7 @@ private:
     bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
     ResolvedPaths resolve(const QStringList &paths) const;
     bool readRecords(QDataStream &in, qint32 count, const CancelFlag *cancel);
+    void applyBatch(RecordBatch &batch);
     FRN rootFrn() const;
 
     const QChar m_drive;
