@@ -1,6 +1,7 @@
 #include "platform/linux/FanotifyGroup.h"
 
 #include "platform/linux/FileHandleDecoder.h"
+#include "platform/linux/SysCall.h"
 
 #include <cerrno>
 #include <cstring>
@@ -17,16 +18,6 @@ constexpr unsigned kEventMask = FAN_CREATE | FAN_DELETE | FAN_RENAME | FAN_ONDIR
 // Large enough for a few thousand records per read, so a burst costs few calls.
 constexpr std::size_t kReadBufferSize = 256 * 1024;
 constexpr std::size_t kFileHandleHeader = sizeof(quint32) + sizeof(qint32);   // handle_bytes, handle_type
-
-template<typename Call>
-auto retryOnEintr(Call call) -> decltype(call())
-{
-    decltype(call()) result;
-    do {
-        result = call();
-    } while (result == -1 && errno == EINTR);
-    return result;
-}
 
 // One fid record: the handle bytes (struct file_handle as the kernel wrote
 // it) and, for records that carry one, the entry name behind it.
@@ -120,14 +111,14 @@ void FanotifyGroup::interrupt()
 {
     const quint64 one = 1;
     // The counter only has to become non-zero; EAGAIN (saturated) is as good.
-    (void)retryOnEintr([&] { return ::write(m_wakeup.get(), &one, sizeof one); });
+    (void)sysWrite(m_wakeup.get(), &one, sizeof one);
 }
 
 long FanotifyGroup::readEvents(QVector<FanotifyEvent> &events)
 {
     if (m_buffer.empty())
         m_buffer.resize(kReadBufferSize);
-    const ssize_t n = retryOnEintr([&] { return ::read(m_fanotify.get(), m_buffer.data(), m_buffer.size()); });
+    const long n = sysRead(m_fanotify.get(), m_buffer.data(), m_buffer.size());
     if (n < 0)
         return errno == EAGAIN ? 0 : -errno;
     const auto *data = m_buffer.data();
@@ -193,8 +184,7 @@ FileDescriptor FanotifyGroup::openHandle(int mountFd, const QByteArray &handle, 
         return FileDescriptor();
     // struct file_handle must be suitably aligned; the event's bytes are not.
     QByteArray copy(handle);
-    auto *fh = reinterpret_cast<struct file_handle *>(copy.data());
-    return FileDescriptor(retryOnEintr([&] { return ::open_by_handle_at(mountFd, fh, flags | O_CLOEXEC); }));
+    return sysOpenByHandleAt(mountFd, copy.data(), flags);
 }
 
 bool FanotifyGroup::inodeOfHandle(int mountFd, const QByteArray &handle, quint64 *inode)

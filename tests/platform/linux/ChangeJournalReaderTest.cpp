@@ -217,12 +217,12 @@ void ChangeJournalReaderTest::bulk()
             makeFile(folder + QStringLiteral("/file %1").arg(f));
     }
     const int expected = baseline + kFolders * (kFilesPerFolder + 1);
-    QTRY_COMPARE_WITH_TIMEOUT(model.records().size(), expected, 180000);
+    QTRY_COMPARE_WITH_TIMEOUT(model.records().size(), expected, 120000);
     VERIFY_SAME_AS_DISK(model, volume);
 
     for (int d = 0; d < kFolders; ++d)
         QVERIFY(QDir(volume.path(QStringLiteral("bulk%1").arg(d))).removeRecursively());
-    QTRY_COMPARE_WITH_TIMEOUT(model.records().size(), baseline, 180000);
+    QTRY_COMPARE_WITH_TIMEOUT(model.records().size(), baseline, 120000);
     VERIFY_SAME_AS_DISK(model, volume);
     journal.stop();
 }
