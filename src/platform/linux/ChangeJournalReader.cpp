@@ -138,7 +138,16 @@ USN ChangeJournalReader::read(USN startUsn, bool wait)
     USN position = startUsn;
     if (m_stopRequested)
         return position;
-    if (startUsn < m_coveredFrom && !replay(startUsn, &position))
+    USN replayFrom = startUsn;
+    if (startUsn > currentUsn()) {
+        // Saved before the clock was set back: folder times cannot be compared
+        // with it, so every folder is compared with the index.
+        Logger::instance()->log(WARNING, kComponent,
+                                QStringLiteral("Position %1 of drive %2 is in the future: comparing every folder")
+                                    .arg(startUsn).arg(m_drive));
+        replayFrom = 0;
+    }
+    if (replayFrom < m_coveredFrom && !replay(replayFrom, &position))
         return position;
     QVector<FanotifyEvent> events;
     while (!m_stopRequested) {
