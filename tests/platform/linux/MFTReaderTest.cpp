@@ -278,7 +278,7 @@ void MFTReaderTest::cancelStopsTheWalk()
     int count = 0;
     connect(&reader, &MFTReader::fileFound, this, [&](FRN, FRN, const QString &, bool) {
         if (++count == 20)
-            cancel = true;
+            __atomic_store_n(&cancel, true, __ATOMIC_RELAXED); // read by the walking threads
     });
     QVERIFY_EXCEPTION_THROWN(reader.readMountPoint(volume.mountPoint(), &cancel), FileSearchCancelException);
     QVERIFY(count >= 20);
