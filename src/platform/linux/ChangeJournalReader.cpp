@@ -88,9 +88,6 @@ ChangeJournalReader::ChangeJournalReader(QChar drive, QObject *parent)
     queryJournal(drive, state);
     m_journalId = state.journalId;
     m_subvolume = volumeInfo(drive).subvolumeId;
-    struct stat st;
-    if (::fstat(m_volume.handle(), &st) == 0)
-        m_device = st.st_dev;
     setUpMarks();
 }
 

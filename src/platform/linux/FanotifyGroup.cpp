@@ -193,7 +193,7 @@ bool FanotifyGroup::inodeOfHandle(int mountFd, const QByteArray &handle, quint64
         return true;
     const FileDescriptor fd = openHandle(mountFd, handle, O_PATH);
     struct stat st;
-    if (!fd.isValid() || ::fstat(fd.get(), &st) != 0)
+    if (!fd.isValid() || sysFstat(fd.get(), &st) != 0)
         return false;
     *inode = st.st_ino;
     return true;
