@@ -88,6 +88,25 @@ int logLines(const QString &logPath, const QString &text)
         QVERIFY2(diff.isEmpty(), qPrintable(diff.join(QLatin1Char('\n'))));                           \
     } while (false)
 
+// Runs a monitor on the volume's thread, applying to a model of what is on
+// disk now; the model is also what a replay compares with.
+void startMonitor(ChangeJournal &journal, TreeModel &model, const TestVolume &volume)
+{
+    auto *reader = new ChangeJournalReader(volume.key());
+    reader->setReplaySource(&model);
+    connectModel(*reader, model);
+    model.reset(TreeModel::scan(volume.root()));
+    journal.setReader(volume.key(), reader);
+    journal.start(reader->coveredFrom());
+}
+
+// The file system of the current data row, mounted, or a skip saying why.
+#define OPEN_ROW_VOLUME(volume)                                                                       \
+    QFETCH(QString, kind);                                                                            \
+    TestVolume volume(kind);                                                                          \
+    if (!(volume).isReady())                                                                          \
+        QSKIP(qPrintable((volume).skipReason()))
+
 } // namespace
 
 class ChangeJournalReaderTest : public QObject
@@ -136,10 +155,7 @@ void ChangeJournalReaderTest::liveChanges_data()
 
 void ChangeJournalReaderTest::liveChanges()
 {
-    QFETCH(QString, kind);
-    TestVolume volume(kind);
-    if (!volume.isReady())
-        QSKIP(qPrintable(volume.skipReason()));
+    OPEN_ROW_VOLUME(volume);
     makeTree(volume, {"a/sub/deep", "b", "c/c1/c2"},
              {"a/f1", "a/f2", "a/f4", "a/sub/deep/s", "b/f3", "b/victim", "c/x", "c/c1/y", "c/c1/c2/z"});
     makeTree(volume, {deepChain()}, {});
@@ -200,14 +216,9 @@ void ChangeJournalReaderTest::bulk()
     if (!volume.isReady())
         QSKIP(qPrintable(volume.skipReason()));
     TreeModel model;
-    auto *reader = new ChangeJournalReader(volume.key());
-    reader->setReplaySource(&model);
-    connectModel(*reader, model);
-    model.reset(TreeModel::scan(volume.root()));
-    const int baseline = model.records().size();
     ChangeJournal journal;
-    journal.setReader(volume.key(), reader);
-    journal.start(reader->coveredFrom());
+    startMonitor(journal, model, volume);
+    const int baseline = model.records().size();
 
     constexpr int kFolders = 100;
     constexpr int kFilesPerFolder = 1000;
@@ -237,10 +248,7 @@ void ChangeJournalReaderTest::replay_data()
 // reported exactly: one report per object that differs, none for the rest.
 void ChangeJournalReaderTest::replay()
 {
-    QFETCH(QString, kind);
-    TestVolume volume(kind);
-    if (!volume.isReady())
-        QSKIP(qPrintable(volume.skipReason()));
+    OPEN_ROW_VOLUME(volume);
     makeTree(volume, {"keep/deep1/deep2/deep3", "moveme/inner", "gone/g1", "src", "dst"},
              {"keep/k1", "keep/deep1/deep2/deep3/d", "moveme/inner/m", "gone/g1/x", "gone/y", "gone/escapee",
               "src/s1", "src/s2", "src/s3", "dst/existing"});
@@ -387,13 +395,8 @@ void ChangeJournalReaderTest::stopWhileBlocked()
     if (!volume.isReady())
         QSKIP(qPrintable(volume.skipReason()));
     TreeModel model;
-    auto *reader = new ChangeJournalReader(volume.key());
-    reader->setReplaySource(&model);
-    connectModel(*reader, model);
-    model.reset(TreeModel::scan(volume.root()));
     ChangeJournal journal;
-    journal.setReader(volume.key(), reader);
-    journal.start(reader->coveredFrom());
+    startMonitor(journal, model, volume);
     const QString threadName = QStringLiteral("MONITOR_%1").arg(volume.key());
     QTRY_VERIFY(threadExists(threadName));
     makeFile(volume.path("while running"));
