@@ -121,15 +121,19 @@ long FanotifyGroup::readEvents(QVector<FanotifyEvent> &events)
     const long n = sysRead(m_fanotify.get(), m_buffer.data(), m_buffer.size());
     if (n < 0)
         return errno == EAGAIN ? 0 : -errno;
-    const auto *data = m_buffer.data();
-    long remaining = long(n);
-    auto *meta = reinterpret_cast<const fanotify_event_metadata *>(data);
-    while (FAN_EVENT_OK(meta, remaining)) {
-        if (meta->vers == FANOTIFY_METADATA_VERSION)
-            parseEvent(reinterpret_cast<const unsigned char *>(meta), meta->event_len, events);
-        meta = FAN_EVENT_NEXT(meta, remaining);
+    // Records are only 4-byte aligned, so they are copied out rather than
+    // read in place as FAN_EVENT_OK and FAN_EVENT_NEXT would.
+    const unsigned char *data = m_buffer.data();
+    for (long offset = 0; n - offset >= long(sizeof(fanotify_event_metadata));) {
+        fanotify_event_metadata meta;
+        std::memcpy(&meta, data + offset, sizeof meta);
+        if (meta.event_len < sizeof meta || long(meta.event_len) > n - offset)
+            break;
+        if (meta.vers == FANOTIFY_METADATA_VERSION)
+            parseEvent(data + offset, meta.event_len, events);
+        offset += meta.event_len;
     }
-    return long(n);
+    return n;
 }
 
 void FanotifyGroup::parseEvent(const unsigned char *data, unsigned length, QVector<FanotifyEvent> &events)
