@@ -5,6 +5,7 @@
 // usage: drivedb_driver <mount point> <substring> <scratch folder>
 
 #include "app/IndexingSettings.h"
+#include "app/Logger.h"
 #include "index/NTFSDriveDB.h"
 #include "index/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
     const QString scratch = QString::fromLocal8Bit(argv[3]);
+    Logger::instance(scratch + QStringLiteral("/Talvenquist.log"));
     QSettings keys(scratch + QStringLiteral("/Settings.ini"), QSettings::IniFormat);
     setVolumeSettings(&keys);
     const QChar key = volumeOfPath(root).key;

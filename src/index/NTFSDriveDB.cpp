@@ -177,6 +177,16 @@ void NTFSDriveDB::dropChildIndex()
 
 QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
 {
+    return childEntries(folder, /*foldersOnly=*/false);
+}
+
+QVector<IJournalReplaySource::Entry> NTFSDriveDB::subfolders(FRN folder) const
+{
+    return childEntries(folder, /*foldersOnly=*/true);
+}
+
+QVector<IJournalReplaySource::Entry> NTFSDriveDB::childEntries(FRN folder, bool foldersOnly) const
+{
     QReadLocker lock(&m_lock);
     QMutexLocker indexLock(&m_childIndexMutex);
     if (!m_childIndexValid) {
@@ -192,6 +202,8 @@ QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
     QVector<Entry> result;
     const auto range = std::equal_range(m_childIndex.begin(), m_childIndex.end(), ChildLink{folder, 0, false});
     for (auto it = range.first; it != range.second; ++it) {
+        if (foldersOnly && !it->isFolder)
+            continue;
         const RecordMap &map = it->isFolder ? m_folders : m_files;
         const auto record = map.find(it->frn);
         if (record != map.end() && record->second.name)

@@ -68,6 +68,7 @@ public:
 
     // The entries held directly in a folder, for the change monitor's replay.
     QVector<Entry> children(FRN folder) const override;
+    QVector<Entry> subfolders(FRN folder) const override;
     // <database folder>/DB/<key>
     QString databaseFilePath() const;
     static QString databaseFilePath(const QString &dbFolder, QChar drive);
@@ -114,6 +115,7 @@ private:
         bool operator<(const ChildLink &other) const { return parent < other.parent; }
     };
     void dropChildIndex();
+    QVector<Entry> childEntries(FRN folder, bool foldersOnly) const;
     mutable QMutex m_childIndexMutex;
     mutable std::vector<ChildLink> m_childIndex;
     mutable bool m_childIndexValid = false;
