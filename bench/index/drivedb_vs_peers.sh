@@ -16,14 +16,7 @@ runs=${RUNS:-3}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-now() { date +%s.%N; }
-timed() {
-    start=$(now)
-    "$@" > /dev/null 2>&1
-    end=$(now)
-    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
-}
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+. "$(dirname "$0")/../timing.sh"
 field() { awk -v k="$1" '$1 == k { print $2 }' "$2" | median; }
 
 updatedb -U "$root" -o "$work/plocate.db" --prune-bind-mounts yes

@@ -75,13 +75,8 @@ struct NTFSDriveDB::ResolvedPaths
 };
 
 NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings)
-    : m_drive(drive.toUpper())
-    , m_folders(RecordMap::allocator_type(m_arena))
-    , m_files(RecordMap::allocator_type(m_arena))
-    , m_pool(pool ? std::move(pool) : std::make_shared<StringPool>())
+    : NTFSDriveDB(drive, std::move(pool), settings, nullptr, JournalState())
 {
-    log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
-    setIndexingSettings(settings);
     auto reader = std::make_unique<ChangeJournalReader>(m_drive);
     reader->setReplaySource(this);
     JournalState journal;
@@ -98,7 +93,8 @@ NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const In
 {
     log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
     setIndexingSettings(settings);
-    attachMonitor(std::move(reader), journal);
+    if (reader)
+        attachMonitor(std::move(reader), journal);
 }
 
 NTFSDriveDB::~NTFSDriveDB()
