@@ -1,0 +1,19 @@
+#pragma once
+
+// Facts about the running system for the log header.
+
+struct KernelVersion
+{
+    int majorVersion = 0;
+    int minorVersion = 0;
+};
+
+// From a release text such as "6.1.0-18-amd64"; missing parts are 0.
+KernelVersion parseKernelRelease(const char *release);
+KernelVersion kernelVersion();
+
+// The process runs with root's rights (effective user id 0).
+bool isProcessAdmin();
+// The user can gain root's rights: the user is root, or belongs to a group
+// that sudo or su admits by convention ("sudo" on Debian, "wheel", "admin").
+bool isUserAdmin();

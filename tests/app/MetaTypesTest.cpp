@@ -1,0 +1,94 @@
+#include "app/MetaTypes.h"
+#include "index/IndexTypes.h"
+
+#include <QSequentialIterable>
+#include <QTest>
+#include <QVariant>
+
+#include <list>
+
+// Queued calls find an argument's type by the name written in the slot's
+// signature; these slots use the names the engine's signals use.
+class Receiver : public QObject
+{
+    Q_OBJECT
+
+public:
+    FRN frn = 0;
+    USN usn = 0;
+    JournalID journal = 0;
+    wchar_t letter = 0;
+    std::list<QString> names;
+
+public slots:
+    void onFrn(FRN value) { frn = value; }
+    void onUsn(USN value) { usn = value; }
+    void onJournal(JournalID value) { journal = value; }
+    void onLetter(wchar_t value) { letter = value; }
+    void onNames(std::list<QString> value) { names = value; }
+};
+
+class MetaTypesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void namesAreUnknownBeforeRegistration()
+    {
+        QCOMPARE(QMetaType::type("FRN"), int(QMetaType::UnknownType));
+        QCOMPARE(QMetaType::type("FileSearchRequest::Id"), int(QMetaType::UnknownType));
+        Receiver receiver;
+        QTest::ignoreMessage(QtWarningMsg, "QMetaMethod::invoke: Unable to handle unregistered datatype 'FRN'");
+        QVERIFY(!QMetaObject::invokeMethod(&receiver, "onFrn", Qt::QueuedConnection, Q_ARG(FRN, 1)));
+    }
+
+    void namesMapToTheirTypes()
+    {
+        registerMetaTypes();
+        registerMetaTypes(); // a second call is harmless
+        QCOMPARE(QMetaType::type("FRN"), int(QMetaType::ULongLong));
+        QCOMPARE(QMetaType::type("JournalID"), int(QMetaType::ULongLong));
+        QCOMPARE(QMetaType::type("USN"), int(QMetaType::LongLong));
+        QCOMPARE(QMetaType::type("FileSearchRequest::Id"), int(QMetaType::Int));
+        const int wide = QMetaType::type("wchar_t");
+        QVERIFY(wide != QMetaType::UnknownType);
+        QCOMPARE(QMetaType::sizeOf(wide), int(sizeof(wchar_t)));
+    }
+
+    void queuedCallsCarryTheValues()
+    {
+        Receiver receiver;
+        const std::list<QString> names{QStringLiteral("a"), QStringLiteral("b")};
+        QVERIFY(QMetaObject::invokeMethod(&receiver, "onFrn", Qt::QueuedConnection,
+                                          Q_ARG(FRN, 0xFFFF000000000001ull)));
+        QVERIFY(QMetaObject::invokeMethod(&receiver, "onUsn", Qt::QueuedConnection, Q_ARG(USN, -5)));
+        QVERIFY(QMetaObject::invokeMethod(&receiver, "onJournal", Qt::QueuedConnection, Q_ARG(JournalID, 7)));
+        // Wider than 16 bits: the whole character must be copied.
+        QVERIFY(QMetaObject::invokeMethod(&receiver, "onLetter", Qt::QueuedConnection,
+                                          Q_ARG(wchar_t, wchar_t(0x1F600))));
+        QVERIFY(QMetaObject::invokeMethod(&receiver, "onNames", Qt::QueuedConnection,
+                                          Q_ARG(std::list<QString>, names)));
+        QCOMPARE(receiver.frn, FRN(0)); // nothing delivered before the event loop runs
+        QCoreApplication::processEvents();
+        QCOMPARE(receiver.frn, FRN(0xFFFF000000000001ull));
+        QCOMPARE(receiver.usn, USN(-5));
+        QCOMPARE(receiver.journal, JournalID(7));
+        QCOMPARE(receiver.letter, wchar_t(0x1F600));
+        QCOMPARE(receiver.names, names);
+    }
+
+    void stringListIsIterable()
+    {
+        const int id = QMetaType::type("std::list<QString>");
+        QVERIFY(QMetaType::hasRegisteredConverterFunction(
+            id, qMetaTypeId<QtMetaTypePrivate::QSequentialIterableImpl>()));
+        const QVariant variant = QVariant::fromValue(std::list<QString>{QStringLiteral("x"), QStringLiteral("y")});
+        QStringList seen;
+        for (const QVariant &item : variant.value<QSequentialIterable>())
+            seen.append(item.toString());
+        QCOMPARE(seen, (QStringList{QStringLiteral("x"), QStringLiteral("y")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(MetaTypesTest)
+#include "MetaTypesTest.moc"

@@ -1,0 +1,55 @@
+#include "platform/linux/SystemInfo.h"
+
+#include <QTest>
+
+#include <sys/utsname.h>
+#include <unistd.h>
+
+class SystemInfoTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parseKernelRelease_data()
+    {
+        QTest::addColumn<QByteArray>("release");
+        QTest::addColumn<int>("majorVersion");
+        QTest::addColumn<int>("minorVersion");
+        QTest::newRow("debian") << QByteArray("6.1.0-18-amd64") << 6 << 1;
+        QTest::newRow("two digits") << QByteArray("5.15.153.1-microsoft-standard-WSL2") << 5 << 15;
+        QTest::newRow("no minor") << QByteArray("7") << 7 << 0;
+        QTest::newRow("not a number") << QByteArray("unknown") << 0 << 0;
+        QTest::newRow("empty") << QByteArray("") << 0 << 0;
+    }
+
+    void parseKernelRelease()
+    {
+        QFETCH(QByteArray, release);
+        QFETCH(int, majorVersion);
+        QFETCH(int, minorVersion);
+        const KernelVersion version = ::parseKernelRelease(release.constData());
+        QCOMPARE(version.majorVersion, majorVersion);
+        QCOMPARE(version.minorVersion, minorVersion);
+    }
+
+    void runningKernel()
+    {
+        struct utsname name;
+        QCOMPARE(::uname(&name), 0);
+        const QList<QByteArray> parts = QByteArray(name.release).split('.');
+        QVERIFY(parts.size() >= 2);
+        QCOMPARE(kernelVersion().majorVersion, parts.at(0).toInt());
+        QVERIFY(kernelVersion().majorVersion >= 3);
+    }
+
+    void adminQueries()
+    {
+        QCOMPARE(isProcessAdmin(), ::geteuid() == 0);
+        // Whoever runs as root can administer the machine.
+        if (::geteuid() == 0)
+            QVERIFY(isUserAdmin());
+    }
+};
+
+QTEST_GUILESS_MAIN(SystemInfoTest)
+#include "SystemInfoTest.moc"
