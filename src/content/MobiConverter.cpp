@@ -88,7 +88,9 @@ bool MobiConverter::readRecordOffsets(QIODevice *in, const QString &path, const 
 
 quint32 MobiConverter::readTextEncoding(QIODevice *in, qint64 record0)
 {
-    if (!in->seek(record0 + kTextEncodingOffset))
+    // Offsets come from the file: check them before seeking, which some
+    // devices answer with a warning.
+    if (record0 + kTextEncodingOffset + 4 > in->size() || !in->seek(record0 + kTextEncodingOffset))
         return 0;
     const QByteArray field = in->read(4);
     return field.size() == 4 ? qFromBigEndian<quint32>(field.constData()) : 0;
@@ -102,7 +104,7 @@ void MobiConverter::readTextRecords(QIODevice *in, const QVector<qint64> &offset
         checkCanceled(cancel, kComponent, __LINE__);
         const qint64 end = i + 1 < offsets.size() ? offsets.at(i + 1) : fileSize;
         const qint64 size = end - offsets.at(i);
-        if (!in->seek(offsets.at(i)) || size > kMaxRecordSize || size <= 0)
+        if (size > kMaxRecordSize || size <= 0 || offsets.at(i) >= fileSize || !in->seek(offsets.at(i)))
             break;
         const QByteArray record = decompress(in->read(size));
         if (record.isEmpty())
