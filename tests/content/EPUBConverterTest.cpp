@@ -2,6 +2,7 @@
 #include "content/EPUBConverter.h"
 #include "content/HtmlConverter.h"
 #include "search/FileSearchCancelException.h"
+#include "support/TestDocuments.h"
 #include "support/TestFiles.h"
 
 #include <QBuffer>
@@ -9,27 +10,10 @@
 #include <QTest>
 
 #include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
 
 namespace {
 
-using Entries = QList<QPair<QString, QByteArray>>;
-
-bool writeZip(const QString &path, const Entries &entries)
-{
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdCreate))
-        return false;
-    for (const auto &entry : entries) {
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(entry.first)))
-            return false;
-        file.write(entry.second);
-        file.close();
-    }
-    zip.close();
-    return zip.getZipError() == 0;
-}
+using Entries = TestDocuments::ZipEntries;
 
 QByteArray container(const QString &packagePath)
 {
@@ -98,7 +82,7 @@ class EPUBConverterTest : public QObject
     QString writeBook(const Entries &entries)
     {
         const QString path = m_dir.filePath(QStringLiteral("book%1.epub").arg(++m_books));
-        return writeZip(path, entries) ? path : QString();
+        return TestDocuments::writeZip(path, entries) ? path : QString();
     }
 
     QString convertToText(const QString &path, bool *ok)
