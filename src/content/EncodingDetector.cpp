@@ -7,9 +7,11 @@ const char EncodingDetector::kBinary[] = "BINARY";
 
 QString EncodingDetector::detect(QIODevice *device)
 {
-    if (!device->seek(0))
+    if (device->pos() != 0 && !device->seek(0))
         return QString();
-    return detectSample(device->read(kSampleSize));
+    // Peeked, not read: the reader that follows starts at 0 again without a
+    // seek, and a buffered file then serves it from the same read.
+    return detectSample(device->peek(kSampleSize));
 }
 
 QString EncodingDetector::detectSample(const QByteArray &sample)

@@ -15,7 +15,8 @@ public:
     static constexpr int kSampleSize = 128;
     static const char kBinary[];
 
-    // Rewinds 'device' to 0 and reads the sample from there.
+    // Rewinds 'device' to 0 and looks at the sample from there; the device
+    // is left at 0.
     static QString detect(QIODevice *device);
     static QString detectSample(const QByteArray &sample);
 

@@ -12,7 +12,8 @@ TextLineReader::TextLineReader(QIODevice *device, const QString &codecName, int 
 {
     if (!m_codec)
         m_codec = QTextCodec::codecForLocale();
-    m_device->seek(0);
+    if (m_device->pos() != 0)
+        m_device->seek(0);
 }
 
 TextLineReader::~TextLineReader() = default;
