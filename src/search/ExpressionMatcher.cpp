@@ -1,0 +1,51 @@
+#include "search/ExpressionMatcher.h"
+
+#include "search/ExpressionLexer.h"
+#include "search/ExpressionParser.h"
+#include "search/StringMatcher.h"
+
+ExpressionMatcher::ExpressionMatcher(const QString &text, const MatchOptions &options,
+                                     std::unique_ptr<IExpressionLexer> lexer)
+    : m_options(options)
+    , m_lexer(lexer ? std::move(lexer) : std::make_unique<ExpressionLexer>())
+{
+    QStringList terms;
+    QList<int> tokens;
+    m_lexer->tokenize(text, options.boolean, terms, tokens);
+    m_termCount = terms.size();
+    // Only an empty expression matches everything; operators without terms
+    // ("not", "( )") are invalid and, like every invalid one, match nothing.
+    m_matchesAll = tokens.isEmpty();
+    m_parser = std::make_unique<ExpressionParser>(tokens);
+    m_matcher = std::make_unique<StringMatcher>(terms, options);
+}
+
+ExpressionMatcher::~ExpressionMatcher() = default;
+
+// Bit positions wrap at 32: with more terms, several share one bit.
+quint32 ExpressionMatcher::allTermsMask() const
+{
+    return m_termCount >= 32 ? ~quint32(0) : (quint32(1) << m_termCount) - 1;
+}
+
+int ExpressionMatcher::match(QStringView text, MatchPositions *positions, int *count)
+{
+    if (m_matchesAll)
+        return Match;
+    quint32 wanted = allTermsMask();
+    if (m_options.wholeFile)
+        wanted &= ~m_found; // a term once found is not looked for again
+    else
+        m_found = 0;
+    m_found |= m_matcher->match(text, wanted, positions, count);
+    if (m_options.wholeFile && int(qPopulationCount(m_found)) != m_termCount)
+        return Undecided;
+    return m_parser->evaluate(m_found) ? Match : NoMatch;
+}
+
+int ExpressionMatcher::finish()
+{
+    if (m_matchesAll)
+        return Match;
+    return m_parser->evaluate(m_found) ? Match : NoMatch;
+}

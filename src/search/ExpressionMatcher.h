@@ -1,0 +1,65 @@
+#pragma once
+
+#include "search/IExpressionLexer.h"
+#include "search/IExpressionParser.h"
+#include "search/IStringMatcher.h"
+#include "search/MatchOptions.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+
+// The one way in which names and texts are matched against a user's
+// expression: the lexer splits the text into terms, the string matcher finds
+// which terms occur, the parser decides from the found terms.
+//
+// Used by one thread at a time; build one per worker. Evaluating the parser
+// goes through the process-wide script engine (see ExpressionParser), once
+// per distinct set of found terms.
+class ExpressionMatcher
+{
+public:
+    enum Verdict {
+        Undecided = 0, // whole-file scope: waiting for more input or finish()
+        Match = 1,
+        NoMatch = 2,
+    };
+
+    // `lexer` replaces the default ExpressionLexer when given.
+    ExpressionMatcher(const QString &text, const MatchOptions &options,
+                      std::unique_ptr<IExpressionLexer> lexer = nullptr);
+    ~ExpressionMatcher();
+    ExpressionMatcher(const ExpressionMatcher &) = delete;
+    ExpressionMatcher &operator=(const ExpressionMatcher &) = delete;
+
+    // The verdict on `text` (a name, a line or a chunk). In whole-file scope
+    // found terms accumulate over calls and the verdict is Undecided until
+    // every term has been seen. `positions` and `count` as in IStringMatcher.
+    int match(QStringView text, MatchPositions *positions = nullptr, int *count = nullptr);
+    int match(const QString &text, MatchPositions *positions = nullptr, int *count = nullptr)
+    {
+        return match(QStringView(text), positions, count);
+    }
+
+    // The verdict on all input given so far: Match or NoMatch.
+    int finish();
+
+    // Forgets the terms found so far, for the next file in whole-file scope.
+    void reset() { m_found = 0; }
+
+    const MatchOptions &options() const { return m_options; }
+    int termCount() const { return m_termCount; }
+    quint32 found() const { return m_found; }
+
+private:
+    quint32 allTermsMask() const;
+
+    MatchOptions m_options;
+    std::unique_ptr<IExpressionParser> m_parser;
+    std::unique_ptr<IStringMatcher> m_matcher;
+    std::unique_ptr<IExpressionLexer> m_lexer;
+    quint32 m_found = 0;
+    int m_termCount = 0;
+    bool m_matchesAll = false; // the text held no token at all
+};
