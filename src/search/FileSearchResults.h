@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/FileCategory.h"
+#include "index/StringPool.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+
+// The result set of one search: folders and files found, each as an interned
+// name and parent path, shown as one sequence of rows, folders first. A
+// category filter selects the visible rows; sorting, removal and renaming act
+// on the visible rows.
+//
+// Threads: search threads add under their search's mutex (the pools lock
+// themselves); while a search runs the UI thread may call count() only.
+// Everything else belongs to the UI thread once the search has finished.
+class FileSearchResults
+{
+public:
+    struct FileItem
+    {
+        const char *name = nullptr; // UTF-8, owned by the name pool
+        const char *path = nullptr; // parent folder, UTF-8, owned by the path pool
+        int matches = 0;            // content matches when they were counted
+    };
+
+    // Columns of sort(), in the order of the results table.
+    enum Column { Name = 0, Path, Size, Created, Modified, Accessed, Extension, Matches };
+
+    FileSearchResults() = default;
+    FileSearchResults(const FileSearchResults &) = delete;
+    FileSearchResults &operator=(const FileSearchResults &) = delete;
+
+    void addFolder(const QString &name, const QString &path);
+    void addFile(const QString &name, const QString &path, int matches);
+
+    // Visible rows. Safe to call while a search adds.
+    int count() const { return m_visibleCount.load(); }
+    bool isFolder(int row) const;
+    // The visible row's item; an empty item for a row out of range.
+    FileItem item(int row) const;
+    // Path, "/" and name; an empty string for a row out of range.
+    QString fullPath(int row) const;
+    static QString fullPath(const FileItem &item);
+
+    // Selects categories[index] as the filter, or none with -1. Callers pass
+    // -1 or a valid index; another value keeps the previous filtered rows.
+    void setFilter(int index, const QList<FileCategory> &categories);
+    int filterIndex() const { return m_filterIndex; }
+
+    // Sorts the visible folders and the visible files, each on their own.
+    // Columns 2 to 5 read the file system once per item; other columns
+    // outside the table keep the order.
+    void sort(int column, bool descending);
+    // Removes the visible rows; under a filter their unfiltered counterparts too.
+    void remove(const QList<int> &rows);
+    // Gives the visible row's item a new name (the old one stays pooled).
+    void rename(int row, const QString &newName);
+
+    // The "In directory" text: entries separated by ";", "!" before an
+    // excluded entry, double quotes around an entry holding ";" or starting
+    // with "!", and a backslash before a double quote inside an entry.
+    // Appends the entries to the two lists.
+    static void parseFolderList(const QString &text, QStringList &includePaths, QStringList &excludePaths);
+    static QString formatFolderList(const QStringList &includePaths, const QStringList &excludePaths);
+
+    // Lower-cased text after the last "." of a name; empty without a ".".
+    static QString extension(const QString &name);
+
+private:
+    QList<FileItem> &visibleFolders() { return m_filterIndex == -1 ? m_folders : m_filteredFolders; }
+    QList<FileItem> &visibleFiles() { return m_filterIndex == -1 ? m_files : m_filteredFiles; }
+    const QList<FileItem> &visibleFolders() const;
+    const QList<FileItem> &visibleFiles() const;
+    // The list and index of a visible row; null for a row out of range.
+    QList<FileItem> *visibleList(int row, int *index);
+
+    FileItem makeItem(const QString &name, const QString &path, int matches);
+    bool passesFilter(const FileItem &item, bool isFolder) const;
+    void rebuildFiltered();
+    void updateCount();
+
+    QList<FileItem> m_folders;
+    QList<FileItem> m_files;
+    QList<FileItem> m_filteredFiles;
+    QList<FileItem> m_filteredFolders;
+    StringPool m_namePool;
+    StringPool m_pathPool;
+    QList<FileCategory> m_categories;
+    QStringList m_filterExtensions;
+    QString m_filterAttributes;
+    int m_filterIndex = -1;
+    std::atomic<int> m_visibleCount{0};
+};

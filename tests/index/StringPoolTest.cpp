@@ -1,0 +1,164 @@
+#include "index/StringPool.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <thread>
+#include <vector>
+
+class StringPoolTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hash_data()
+    {
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::addColumn<quint32>("expected");
+        // Published FNV-1 test vectors; FNV-1a would give 0xe40c292c and
+        // 0xbf9cf968 for the last two.
+        QTest::newRow("empty") << QByteArray("") << quint32(2166136261u);
+        QTest::newRow("a") << QByteArray("a") << quint32(0x050c5d7eu);
+        QTest::newRow("foobar") << QByteArray("foobar") << quint32(0x31f0b262u);
+        // Bytes above 0x7f are taken unsigned.
+        QTest::newRow("a-umlaut") << QString::fromUtf8("\xc3\xa4").toUtf8() << quint32(0xce77c1f0u);
+    }
+
+    void hash()
+    {
+        QFETCH(QByteArray, utf8);
+        QFETCH(quint32, expected);
+        QCOMPARE(StringPool::hash(utf8.constData()), expected);
+        QCOMPARE(StringPool::hash(utf8.constData(), std::size_t(utf8.size())), expected);
+    }
+
+    void sameTextSamePointer_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("ascii") << QStringLiteral("README.md");
+        QTest::newRow("non-ascii") << QStringLiteral("\u00c4rger \u65e5\u672c.txt");
+        QTest::newRow("long") << QString(5000, QLatin1Char('x'));
+    }
+
+    void sameTextSamePointer()
+    {
+        QFETCH(QString, text);
+        StringPool pool;
+        pool.intern(QStringLiteral("something else"));
+        const QByteArray utf8 = text.toUtf8();
+        const char *first = pool.intern(utf8.constData());
+        QVERIFY(first != utf8.constData());
+        QCOMPARE(QByteArray(first), utf8);
+        QCOMPARE(pool.intern(utf8.constData()), first);
+        QCOMPARE(pool.intern(text), first);
+        const QByteArray copy = utf8; // a different buffer with the same bytes
+        QCOMPARE(pool.intern(QByteArray(copy.constData(), copy.size()).constData()), first);
+        QCOMPARE(pool.size(), std::size_t(2));
+    }
+
+    void storedCopyIsIndependentOfTheSource()
+    {
+        StringPool pool;
+        char buffer[] = "mutable";
+        const char *interned = pool.intern(buffer);
+        std::strcpy(buffer, "changed");
+        QCOMPARE(QByteArray(interned), QByteArray("mutable"));
+        QVERIFY(pool.intern("changed") != interned);
+    }
+
+    void nullYieldsNull()
+    {
+        StringPool pool;
+        QCOMPARE(pool.intern(static_cast<const char *>(nullptr)), static_cast<const char *>(nullptr));
+        QCOMPARE(pool.size(), std::size_t(0));
+    }
+
+    void equalHashesStayDistinct()
+    {
+        // "xwlo" and "0qda" share the FNV-1 hash 0x0ee88461.
+        QCOMPARE(StringPool::hash("xwlo"), StringPool::hash("0qda"));
+        StringPool pool;
+        const char *first = pool.intern("xwlo");
+        const char *second = pool.intern("0qda");
+        QVERIFY(first != second);
+        QCOMPARE(QByteArray(second), QByteArray("0qda"));
+        QCOMPARE(pool.intern("xwlo"), first);
+        QCOMPARE(pool.intern("0qda"), second);
+        QCOMPARE(pool.size(), std::size_t(2));
+    }
+
+    void stringsAndIndexShareTheArena()
+    {
+        StringPool pool;
+        const int count = 50000;
+        std::size_t stringBytes = 0;
+        for (int i = 0; i < count; ++i)
+            stringBytes += std::strlen(pool.intern(QByteArray::number(i * 7919).constData())) + 1;
+        QCOMPARE(pool.size(), std::size_t(count));
+        // The index nodes come from the arena too, not from the heap one by one.
+        const std::size_t entry = sizeof(std::pair<const quint32, const char *>);
+        QVERIFY(pool.usedBytes() >= stringBytes + count * entry);
+        // One heap block per megabyte: at most the last block is partly empty.
+        QVERIFY(pool.reservedBytes() < pool.usedBytes() + BlockArena::kBlockSize + 1024);
+    }
+
+    void concurrentInterningKeepsIdentity()
+    {
+        const int threadCount = 8;
+        const int nameCount = 4000;
+        std::vector<QByteArray> names;
+        for (int i = 0; i < nameCount; ++i)
+            names.push_back(QStringLiteral("n\u00e4me-%1.txt").arg(i).toUtf8());
+
+        StringPool pool;
+        // The even names exist before the threads start: every thread must
+        // get exactly these pointers.
+        std::vector<const char *> seeded(nameCount, nullptr);
+        for (int i = 0; i < nameCount; i += 2)
+            seeded[i] = pool.intern(names[i].constData());
+
+        // results[thread][pass][name]
+        std::vector<std::vector<std::vector<const char *>>> results(
+            threadCount, std::vector<std::vector<const char *>>(3, std::vector<const char *>(nameCount)));
+        std::vector<std::thread> threads;
+        for (int t = 0; t < threadCount; ++t) {
+            threads.emplace_back([&, t] {
+                std::vector<int> order(nameCount);
+                for (int i = 0; i < nameCount; ++i)
+                    order[i] = i;
+                std::shuffle(order.begin(), order.end(), std::mt19937(t));
+                for (int pass = 0; pass < 3; ++pass) {
+                    for (int i : order)
+                        results[t][pass][i] = pool.intern(names[i].constData());
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+
+        for (int i = 0; i < nameCount; ++i) {
+            const char *final = pool.intern(names[i].constData());
+            QCOMPARE(QByteArray(final), names[i]);
+            if (seeded[i])
+                QCOMPARE(final, seeded[i]);
+            for (int t = 0; t < threadCount; ++t) {
+                const char *firstPass = results[t][0][i];
+                QCOMPARE(QByteArray(firstPass), names[i]);
+                if (seeded[i])
+                    QCOMPARE(firstPass, seeded[i]);
+                // Once a thread has interned a name, the pool's first copy of
+                // it is the one every later call returns.
+                QCOMPARE(results[t][1][i], final);
+                QCOMPARE(results[t][2][i], final);
+            }
+        }
+        QVERIFY(pool.size() >= std::size_t(nameCount));
+        QVERIFY(pool.size() <= std::size_t(nameCount / 2 + threadCount * nameCount / 2));
+    }
+};
+
+QTEST_APPLESS_MAIN(StringPoolTest)
+#include "StringPoolTest.moc"

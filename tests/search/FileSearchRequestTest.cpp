@@ -1,0 +1,252 @@
+#include "search/FileSearchRequest.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+Q_DECLARE_METATYPE(MatchOptions::Mode)
+
+class FileSearchRequestTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Runs first: no request exists yet in this process.
+    void idsStartAtZeroAndCopiesAtThousand()
+    {
+        FileSearchRequest first;
+        QCOMPARE(first.id, 0);
+        const FileSearchRequest firstCopy = first.copyWithNewId();
+        QCOMPARE(firstCopy.id, 1000);
+        FileSearchRequest second;
+        QCOMPARE(second.id, 1);
+        // The two counters are independent.
+        QCOMPARE(second.copyWithNewId().id, 1001);
+        QCOMPARE(first.copyWithNewId().id, 1002);
+        FileSearchRequest third;
+        QCOMPARE(third.id, 2);
+    }
+
+    void plainCopyKeepsEverything()
+    {
+        FileSearchRequest request;
+        request.name = QStringLiteral("*.txt");
+        request.includePaths = QStringList{QStringLiteral("/home")};
+        request.maxSize = 4096;
+        request.canceled = true;
+        const FileSearchRequest copy(request);
+        QCOMPARE(copy.id, request.id);
+        QVERIFY(copy.canceled);
+        QCOMPARE(copy.name, request.name);
+        QCOMPARE(copy.includePaths, request.includePaths);
+        QCOMPARE(copy.maxSize, qint64(4096));
+
+        FileSearchRequest assigned;
+        assigned = request;
+        QCOMPARE(assigned.id, request.id);
+        QVERIFY(assigned.canceled);
+    }
+
+    void copyWithNewIdResetsOnlyIdAndCancel()
+    {
+        FileSearchRequest request;
+        request.canceled = true;
+        request.name = QStringLiteral("report");
+        request.nameExpressionType = 3;
+        request.nameCaseSensitive = true;
+        request.includePaths = QStringList{QStringLiteral("/a"), QStringLiteral("/b")};
+        request.includeSubfolders = false;
+        request.excludePaths = QStringList{QStringLiteral("/a/tmp")};
+        request.text = QStringLiteral("invoice");
+        request.textExpressionType = 2;
+        request.textCaseSensitive = true;
+        request.lineScope = true;
+        request.minSize = 1;
+        request.maxSize = 2;
+        request.modifiedFrom = QDate(2020, 1, 2);
+        request.modifiedTo = QDate(2021, 3, 4);
+        request.countMatches = true;
+
+        const FileSearchRequest copy = request.copyWithNewId();
+        QVERIFY(copy.id >= 1000);
+        QVERIFY(copy.id != request.id);
+        QVERIFY(!copy.canceled);
+        QVERIFY(request.canceled);
+        QCOMPARE(copy.name, request.name);
+        QCOMPARE(copy.nameExpressionType, 3);
+        QVERIFY(copy.nameCaseSensitive);
+        QCOMPARE(copy.includePaths, request.includePaths);
+        QVERIFY(!copy.includeSubfolders);
+        QCOMPARE(copy.excludePaths, request.excludePaths);
+        QCOMPARE(copy.text, request.text);
+        QCOMPARE(copy.textExpressionType, 2);
+        QVERIFY(copy.textCaseSensitive);
+        QVERIFY(copy.lineScope);
+        QCOMPARE(copy.minSize, qint64(1));
+        QCOMPARE(copy.maxSize, qint64(2));
+        QCOMPARE(copy.modifiedFrom, request.modifiedFrom);
+        QCOMPARE(copy.modifiedTo, request.modifiedTo);
+        QVERIFY(copy.countMatches);
+    }
+
+    void idsAreUniqueAcrossThreads()
+    {
+        const int threadCount = 8;
+        const int perThread = 2000;
+        std::vector<std::vector<int>> ids(threadCount);
+        std::vector<std::vector<int>> copyIds(threadCount);
+        const FileSearchRequest original;
+        std::vector<std::thread> threads;
+        for (int t = 0; t < threadCount; ++t) {
+            threads.emplace_back([&, t] {
+                for (int i = 0; i < perThread; ++i) {
+                    ids[t].push_back(FileSearchRequest().id);
+                    copyIds[t].push_back(original.copyWithNewId().id);
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+        for (auto *lists : {&ids, &copyIds}) {
+            std::vector<int> all;
+            for (const auto &list : *lists)
+                all.insert(all.end(), list.begin(), list.end());
+            std::sort(all.begin(), all.end());
+            QVERIFY(std::adjacent_find(all.begin(), all.end()) == all.end());
+            // Handed out one after the other: no gaps either.
+            QCOMPARE(all.back() - all.front() + 1, threadCount * perThread);
+        }
+    }
+
+    void cancelIsSeenByAnotherThread()
+    {
+        FileSearchRequest request;
+        std::thread worker([&request] {
+            while (!request.canceled)
+                std::this_thread::yield();
+        });
+        request.canceled = true;
+        worker.join();
+        QVERIFY(request.canceled);
+    }
+
+    void isNameOnly_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("nameOnly");
+        QTest::newRow("defaults") << QString() << true;
+        QTest::newRow("name and folders") << QStringLiteral("name+folders") << true;
+        QTest::newRow("text") << QStringLiteral("text") << false;
+        QTest::newRow("minSize") << QStringLiteral("minSize") << false;
+        QTest::newRow("maxSize only") << QStringLiteral("maxSize") << false;
+        QTest::newRow("minSize zero") << QStringLiteral("minSize0") << false;
+        QTest::newRow("modifiedFrom") << QStringLiteral("modifiedFrom") << false;
+        QTest::newRow("modifiedTo") << QStringLiteral("modifiedTo") << false;
+        QTest::newRow("countMatches alone") << QStringLiteral("countMatches") << true;
+    }
+
+    void isNameOnly()
+    {
+        QFETCH(QString, field);
+        QFETCH(bool, nameOnly);
+        FileSearchRequest request;
+        if (field == QLatin1String("name+folders")) {
+            request.name = QStringLiteral("*.cpp");
+            request.includePaths = QStringList{QStringLiteral("/src")};
+            request.excludePaths = QStringList{QStringLiteral("/src/build")};
+            request.includeSubfolders = false;
+        } else if (field == QLatin1String("text")) {
+            request.text = QStringLiteral("x");
+        } else if (field == QLatin1String("minSize")) {
+            request.minSize = 10;
+        } else if (field == QLatin1String("maxSize")) {
+            request.maxSize = 10;
+        } else if (field == QLatin1String("minSize0")) {
+            request.minSize = 0;
+        } else if (field == QLatin1String("modifiedFrom")) {
+            request.modifiedFrom = QDate(2024, 5, 1);
+        } else if (field == QLatin1String("modifiedTo")) {
+            request.modifiedTo = QDate(2024, 5, 1);
+        } else if (field == QLatin1String("countMatches")) {
+            request.countMatches = true;
+        }
+        QCOMPARE(request.isNameOnly(), nameOnly);
+    }
+
+    void matchOptions_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("caseSensitive");
+        QTest::addColumn<bool>("lineScope");
+        QTest::addColumn<MatchOptions::Mode>("mode");
+        QTest::addColumn<bool>("boolean");
+        QTest::newRow("substring") << 0 << false << false << MatchOptions::Substring << false;
+        QTest::newRow("whole word, case") << 1 << true << false << MatchOptions::WholeWord << false;
+        QTest::newRow("regex, line scope") << 2 << false << true << MatchOptions::Regex << false;
+        QTest::newRow("boolean is substring terms") << 3 << true << true << MatchOptions::Substring << true;
+        QTest::newRow("unknown type") << 7 << false << false << MatchOptions::Substring << false;
+    }
+
+    void matchOptions()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, caseSensitive);
+        QFETCH(bool, lineScope);
+        QFETCH(MatchOptions::Mode, mode);
+        QFETCH(bool, boolean);
+        FileSearchRequest request;
+        request.nameExpressionType = type;
+        request.nameCaseSensitive = caseSensitive;
+        request.textExpressionType = type;
+        request.textCaseSensitive = caseSensitive;
+        request.lineScope = lineScope;
+
+        const MatchOptions name = request.nameMatchOptions();
+        QCOMPARE(name.mode, int(mode));
+        QCOMPARE(name.caseSensitive, caseSensitive);
+        QCOMPARE(name.boolean, boolean);
+        QVERIFY(name.fileName);
+        QVERIFY(!name.wholeFile);
+
+        const MatchOptions text = request.textMatchOptions();
+        QCOMPARE(text.mode, int(mode));
+        QCOMPARE(text.caseSensitive, caseSensitive);
+        QCOMPARE(text.boolean, boolean);
+        QVERIFY(!text.fileName);
+        QCOMPARE(text.wholeFile, !lineScope);
+    }
+
+    void nameAndTextOptionsAreSeparate()
+    {
+        FileSearchRequest request;
+        request.nameExpressionType = 2;
+        request.nameCaseSensitive = true;
+        request.textExpressionType = 1;
+        request.textCaseSensitive = false;
+        QCOMPARE(request.nameMatchOptions().mode, int(MatchOptions::Regex));
+        QVERIFY(request.nameMatchOptions().caseSensitive);
+        QCOMPARE(request.textMatchOptions().mode, int(MatchOptions::WholeWord));
+        QVERIFY(!request.textMatchOptions().caseSensitive);
+    }
+
+    void describeNamesTheRequest()
+    {
+        FileSearchRequest request;
+        request.name = QStringLiteral("*.log");
+        request.includePaths = QStringList{QStringLiteral("/var"), QStringLiteral("/srv")};
+        request.excludePaths = QStringList{QStringLiteral("/var/cache"), QStringLiteral("/srv/tmp")};
+        request.text = QStringLiteral("timeout");
+        const QString line = request.describe();
+        QVERIFY(!line.contains(QLatin1Char('\n')));
+        QVERIFY2(line.contains(QStringLiteral("id=%1").arg(request.id)), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("*.log")), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("/var, /srv")), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("/var/cache, /srv/tmp")), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("timeout")), qPrintable(line));
+    }
+};
+
+QTEST_APPLESS_MAIN(FileSearchRequestTest)
+#include "FileSearchRequestTest.moc"
