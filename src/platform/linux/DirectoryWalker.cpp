@@ -1,0 +1,179 @@
+#include "platform/linux/DirectoryWalker.h"
+
+#include "app/Logger.h"
+#include "platform/linux/SysCall.h"
+#include "search/FileSearchCancelException.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+
+namespace {
+
+// Large enough that most folders are read in one call; reused for the walk.
+const std::size_t kBufferSize = 256 * 1024;
+
+struct LinuxDirent64
+{
+    ino64_t d_ino;
+    off64_t d_off;
+    unsigned short d_reclen;
+    unsigned char d_type;
+    char d_name[];
+};
+
+bool isDotOrDotDot(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+} // namespace
+
+DirectoryWalker::DirectoryWalker(FileDescriptor root, const QString &rootPath, const bool *cancel)
+    : m_rootPath(rootPath)
+    , m_cancel(cancel)
+    , m_buffer(kBufferSize)
+{
+    struct stat st;
+    if (root.isValid() && ::fstat(root.get(), &st) == 0)
+        m_rootIno = st.st_ino;
+    m_frames.push_back(Frame{std::move(root), m_rootIno, 0, 0, 0, 0});
+}
+
+void DirectoryWalker::checkCancel() const
+{
+    // The flag is set by another thread; an atomic load keeps that defined.
+    if (m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED))
+        throw FileSearchCancelException(QStringLiteral("MFTReader"), __LINE__, QStringLiteral("Canceled"));
+}
+
+void DirectoryWalker::walk(Sink &sink)
+{
+    if (!m_frames.front().fd.isValid())
+        return;
+    checkCancel();
+    listDirectory(m_frames.back(), sink);
+    while (!m_frames.empty()) {
+        if (!enterNext(m_frames.back())) {
+            leave();
+            continue;
+        }
+        checkCancel();
+        listDirectory(m_frames.back(), sink);
+    }
+}
+
+bool DirectoryWalker::isDirectory(int dirFd, const char *name, unsigned char type) const
+{
+    if (type != DT_UNKNOWN)
+        return type == DT_DIR;
+    // Some file systems (and old xfs formats) do not record the type.
+    struct stat st;
+    return sysFstatAt(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+}
+
+void DirectoryWalker::listDirectory(Frame &frame, Sink &sink)
+{
+    frame.namesBegin = m_names.size();
+    frame.subdirsBegin = m_subdirs.size();
+    frame.nextSubdir = frame.subdirsBegin;
+    for (;;) {
+        const long size = sysGetdents64(frame.fd.get(), m_buffer.data(), m_buffer.size());
+        if (size <= 0) {
+            if (size < 0)
+                Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Failed to read folder %1, error = %2")
+                                                                  .arg(pathOf(m_frames.size() - 1)).arg(errno));
+            return;
+        }
+        for (long offset = 0; offset < size;) {
+            const auto *dirent = reinterpret_cast<const LinuxDirent64 *>(m_buffer.data() + offset);
+            offset += dirent->d_reclen;
+            const char *name = dirent->d_name;
+            // A nested btrfs subvolume shows as an entry with the inode of a
+            // subvolume root, which is also this volume's root: it belongs to
+            // another volume and would make the root its own child.
+            if (isDotOrDotDot(name) || dirent->d_ino == m_rootIno)
+                continue;
+            const bool isDir = isDirectory(frame.fd.get(), name, dirent->d_type);
+            const std::size_t nameSize = std::strlen(name);
+            sink.entry(dirent->d_ino, frame.ino, name, nameSize, isDir);
+            if (isDir) {
+                m_subdirs.push_back(Subdir{m_names.size(), dirent->d_ino});
+                m_names.insert(m_names.end(), name, name + nameSize + 1);
+            }
+        }
+    }
+}
+
+// Opens the next subfolder of `top` and pushes it; false when none is left.
+bool DirectoryWalker::enterNext(Frame &top)
+{
+    const std::size_t depth = m_frames.size() - 1;
+    while (top.nextSubdir < m_subdirs.size() && top.fd.isValid()) {
+        const Subdir subdir = m_subdirs[top.nextSubdir++];
+        const char *name = m_names.data() + subdir.nameOffset;
+        FileDescriptor fd = sysOpenSubdirectory(top.fd.get(), name);
+        if (fd.isValid()) {
+            if (m_frames.size() >= kMaxOpenDirectories)
+                closeFarAncestor();
+            m_frames.push_back(Frame{std::move(fd), subdir.ino, subdir.nameOffset, 0, 0, 0});
+            return true;
+        }
+        // EXDEV: the mount point of another file system, reported but not
+        // entered. ENOENT/ENOTDIR/ELOOP: replaced while we walked.
+        if (errno != EXDEV && errno != ENOENT && errno != ENOTDIR && errno != ELOOP)
+            Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Failed to open folder %1, error = %2")
+                                                              .arg(pathOf(depth, name)).arg(errno));
+    }
+    return false;
+}
+
+// Closes the descriptor of the shallowest ancestor still open (never the
+// root's); leave() opens it again through ".." when the walk returns there.
+void DirectoryWalker::closeFarAncestor()
+{
+    for (std::size_t i = 1; i < m_frames.size(); ++i) {
+        if (m_frames[i].fd.isValid()) {
+            m_frames[i].fd.reset();
+            return;
+        }
+    }
+}
+
+void DirectoryWalker::leave()
+{
+    Frame &child = m_frames.back();
+    m_names.resize(child.namesBegin);
+    m_subdirs.resize(child.subdirsBegin);
+    if (m_frames.size() >= 2) {
+        Frame &parent = m_frames[m_frames.size() - 2];
+        if (!parent.fd.isValid() && parent.nextSubdir < m_subdirs.size()) {
+            parent.fd = sysOpenAt(child.fd.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+            struct stat st;
+            if (parent.fd.isValid() && (::fstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino)) {
+                Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Folder %1 moved during the walk")
+                                                                  .arg(pathOf(m_frames.size() - 2)));
+                parent.fd.reset();
+            }
+        }
+    }
+    m_frames.pop_back();
+}
+
+QString DirectoryWalker::pathOf(std::size_t depth, const char *leaf) const
+{
+    QString path = m_rootPath;
+    auto append = [&path](const char *name) {
+        if (!path.endsWith(QLatin1Char('/')))
+            path += QLatin1Char('/');
+        path += QFile::decodeName(name);
+    };
+    for (std::size_t i = 1; i <= depth && i < m_frames.size(); ++i)
+        append(m_names.data() + m_frames[i].nameOffset);
+    if (leaf)
+        append(leaf);
+    return path;
+}

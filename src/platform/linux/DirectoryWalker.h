@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/linux/FileDescriptor.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Walks one volume from an open directory with getdents64, never following
+// symbolic links and never entering another mount or btrfs subvolume, and
+// hands every entry to a sink once. Directories are opened relative to their
+// parent, so the walk works at any depth and path length; at most
+// kMaxOpenDirectories descriptors stay open however deep the tree is.
+class DirectoryWalker
+{
+public:
+    class Sink
+    {
+    public:
+        virtual ~Sink() = default;
+        // `name` is not terminated and lives only during the call.
+        virtual void entry(std::uint64_t ino, std::uint64_t parentIno, const char *name, std::size_t size,
+                           bool isDir) = 0;
+    };
+
+    // `root` is the open volume root, `rootPath` its path for log messages.
+    // `cancel` may be null; it is polled before every directory.
+    DirectoryWalker(FileDescriptor root, const QString &rootPath, const bool *cancel);
+
+    std::uint64_t rootIno() const { return m_rootIno; }
+    // Raises FileSearchCancelException when `cancel` is set.
+    void walk(Sink &sink);
+
+private:
+    struct Frame
+    {
+        FileDescriptor fd;         // invalid while closed to stay under the limit
+        std::uint64_t ino;
+        std::size_t nameOffset;    // of this folder's name in m_names (root: none)
+        std::size_t namesBegin;    // first byte of the names of its subfolders
+        std::size_t subdirsBegin;  // its subfolders in m_subdirs
+        std::size_t nextSubdir;
+    };
+    struct Subdir
+    {
+        std::size_t nameOffset;    // NUL-terminated in m_names
+        std::uint64_t ino;
+    };
+
+    static const std::size_t kMaxOpenDirectories = 128;
+
+    void listDirectory(Frame &frame, Sink &sink);
+    bool isDirectory(int dirFd, const char *name, unsigned char type) const;
+    bool enterNext(Frame &top);
+    void leave();
+    void closeFarAncestor();
+    QString pathOf(std::size_t depth, const char *leaf = nullptr) const;
+    void checkCancel() const;
+
+    QString m_rootPath;
+    const bool *m_cancel;
+    std::uint64_t m_rootIno = 0;
+    std::vector<Frame> m_frames;
+    std::vector<Subdir> m_subdirs;
+    std::vector<char> m_names;
+    std::vector<char> m_buffer;
+};

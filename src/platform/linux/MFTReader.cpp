@@ -1,0 +1,68 @@
+#include "platform/linux/MFTReader.h"
+
+#include "app/Logger.h"
+#include "platform/linux/DirectoryWalker.h"
+#include "platform/linux/NTFSUtils.h"
+#include "platform/linux/SysCall.h"
+#include "search/FileSearchException.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+
+namespace {
+
+class SignalSink : public DirectoryWalker::Sink
+{
+public:
+    explicit SignalSink(MFTReader *reader) : m_reader(reader) {}
+    void entry(std::uint64_t ino, std::uint64_t parentIno, const char *name, std::size_t size, bool isDir) override
+    {
+        emit m_reader->fileFound(ino, parentIno, QString::fromUtf8(name, int(size)), isDir);
+    }
+
+private:
+    MFTReader *m_reader;
+};
+
+} // namespace
+
+MFTReader::MFTReader(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void MFTReader::read(QChar drive, const bool *cancel)
+{
+    const VolumeInfo volume = volumeInfo(drive);
+    if (!volume.isValid())
+        throw FileSearchException(QStringLiteral("MFTReader"), __LINE__,
+                                  QStringLiteral("Failed to open volume %1").arg(drive));
+    readMountPoint(volume.mountPoint, cancel);
+}
+
+void MFTReader::readMountPoint(const QString &mountPoint, const bool *cancel)
+{
+    FileDescriptor root = sysOpenAt(AT_FDCWD, QFile::encodeName(mountPoint).constData(), O_RDONLY | O_DIRECTORY);
+    if (!root.isValid())
+        throw FileSearchException(QStringLiteral("MFTReader"), __LINE__,
+                                  QStringLiteral("Failed to open volume %1").arg(mountPoint));
+    DirectoryWalker walker(std::move(root), mountPoint, cancel);
+    emit fileFound(walker.rootIno(), 0, mountPoint, true);
+    SignalSink sink(this);
+    walker.walk(sink);
+}
+
+FRN MFTReader::fileId(const QString &path, bool *isDir)
+{
+    struct stat st;
+    if (sysStat(QFile::encodeName(path).constData(), &st) != 0) {
+        Logger::instance()->log(DEBUG, "MFTReader",
+                                QStringLiteral("Failed to open file %1, error = %2").arg(path).arg(errno));
+        return 0;
+    }
+    if (isDir)
+        *isDir = S_ISDIR(st.st_mode);
+    return st.st_ino;
+}

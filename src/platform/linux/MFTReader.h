@@ -1,0 +1,36 @@
+#pragma once
+
+#include "index/IndexTypes.h"
+
+#include <QChar>
+#include <QObject>
+#include <QString>
+
+// Enumerates every file and folder of one volume and reports each as
+// fileFound, on the calling thread: first the root (its inode, parent 0, the
+// mount point as the name), then every entry with its inode as the FRN and
+// its folder's inode as the parent. Symbolic links are reported as files and
+// never followed; the mount points of other file systems are reported but
+// not entered; nested btrfs subvolumes belong to volumes of their own and are
+// left out. Every entry is reported exactly once.
+class MFTReader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MFTReader(QObject *parent = nullptr);
+
+    // Raises FileSearchException "Failed to open volume %1" when the volume
+    // of `drive` is not mounted or cannot be opened, FileSearchCancelException
+    // "Canceled" when *cancel is set (polled before every folder).
+    void read(QChar drive, const bool *cancel);
+    // The same for the file system mounted at `mountPoint`.
+    void readMountPoint(const QString &mountPoint, const bool *cancel);
+
+    // The inode number of `path` (following a final symbolic link), 0 on
+    // failure; *isDir, when given, receives the folder flag on success.
+    static FRN fileId(const QString &path, bool *isDir = nullptr);
+
+signals:
+    void fileFound(FRN frn, FRN parentFRN, const QString &fileName, bool isFolder);
+};

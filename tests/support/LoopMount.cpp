@@ -1,0 +1,171 @@
+#include "LoopMount.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <unistd.h>
+
+namespace {
+
+// The smallest images the current mkfs tools accept: xfs refuses below
+// 300 MiB, btrfs below about 114 MiB. Images are sparse, so this costs little.
+int defaultSizeMiB(const QString &fsType)
+{
+    if (fsType == QLatin1String("xfs"))
+        return 300;
+    if (fsType == QLatin1String("btrfs"))
+        return 128;
+    return 32;
+}
+
+bool kernelSupports(const QString &fsType)
+{
+    QFile filesystems(QStringLiteral("/proc/filesystems"));
+    if (!filesystems.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = filesystems.readAll();
+    for (const QByteArray &line : text.split('\n')) {
+        if (line.trimmed().split('\t').last() == fsType.toLatin1())
+            return true;
+    }
+    // Not loaded yet: mount loads the module on demand if it exists.
+    return LoopMount::run(QStringLiteral("modprobe"), {QStringLiteral("-n"), fsType});
+}
+
+} // namespace
+
+LoopMount::LoopMount(const QString &fsType, int sizeMiB, const QStringList &mkfsOptions)
+    : m_fsType(fsType)
+{
+    m_skipReason = rootSkipReason();
+    if (m_skipReason.isEmpty() && setUp(sizeMiB, mkfsOptions))
+        m_mounted = true;
+}
+
+LoopMount::~LoopMount()
+{
+    tearDown();
+}
+
+QString LoopMount::rootSkipReason()
+{
+    if (geteuid() != 0)
+        return QStringLiteral("needs root: loop devices and mounts");
+    return QString();
+}
+
+bool LoopMount::run(const QString &program, const QStringList &arguments, QString *output)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000))
+        return false;
+    process.waitForFinished(120000);
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAll());
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool LoopMount::setUp(int sizeMiB, const QStringList &mkfsOptions)
+{
+    const QString mkfs = QStringLiteral("mkfs.") + m_fsType;
+    if (QStandardPaths::findExecutable(mkfs).isEmpty()) {
+        m_skipReason = QStringLiteral("%1 is not installed").arg(mkfs);
+        return false;
+    }
+    if (!kernelSupports(m_fsType)) {
+        m_skipReason = QStringLiteral("the kernel does not support %1").arg(m_fsType);
+        return false;
+    }
+    if (!m_dir.isValid()) {
+        m_skipReason = QStringLiteral("cannot create a temporary folder");
+        return false;
+    }
+    m_image = m_dir.filePath(QStringLiteral("image"));
+    QFile image(m_image);
+    if (!image.open(QIODevice::WriteOnly)
+        || !image.resize(qint64(sizeMiB > 0 ? sizeMiB : defaultSizeMiB(m_fsType)) << 20)) {
+        m_skipReason = QStringLiteral("cannot create the image file");
+        return false;
+    }
+    image.close();
+    QString output;
+    QStringList arguments = mkfsOptions;
+    arguments << (m_fsType == QLatin1String("ext4") || m_fsType.startsWith(QLatin1String("ext"))
+                      ? QStringLiteral("-qF") : QStringLiteral("-f"));
+    arguments << m_image;
+    if (!run(mkfs, arguments, &output)) {
+        m_skipReason = QStringLiteral("%1 failed: %2").arg(mkfs, output.trimmed());
+        return false;
+    }
+    if (!attachLoop())
+        return false;
+    if (!mount(m_dir.filePath(QStringLiteral("mnt")))) {
+        m_skipReason = QStringLiteral("mounting %1 failed").arg(m_fsType);
+        return false;
+    }
+    return true;
+}
+
+// Several test programs may look for a free loop device at the same moment;
+// the loser of such a race simply asks again.
+bool LoopMount::attachLoop()
+{
+    QString output;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"), m_image}, &output)) {
+            m_device = output.trimmed();
+            return true;
+        }
+        QThread::msleep(200);
+    }
+    m_skipReason = QStringLiteral("no free loop device: %1").arg(output.trimmed());
+    return false;
+}
+
+bool LoopMount::mount(const QString &where, const QStringList &mountOptions)
+{
+    if (m_mounted || m_device.isEmpty())
+        return false;
+    const QString target = where.isEmpty() ? m_mountPoint : where;
+    QDir().mkpath(target);
+    QStringList arguments{QStringLiteral("-t"), m_fsType};
+    if (!mountOptions.isEmpty())
+        arguments << QStringLiteral("-o") << mountOptions.join(QLatin1Char(','));
+    arguments << m_device << target;
+    if (!run(QStringLiteral("mount"), arguments))
+        return false;
+    m_mountPoint = QDir(target).canonicalPath();
+    m_mounted = true;
+    return true;
+}
+
+bool LoopMount::unmount()
+{
+    if (!m_mounted)
+        return true;
+    // Tests may leave nested mounts (bind mounts, a second volume) inside;
+    // a recursive unmount takes them along.
+    if (!run(QStringLiteral("umount"), {QStringLiteral("-R"), m_mountPoint})
+        && !run(QStringLiteral("umount"), {QStringLiteral("-l"), m_mountPoint}))
+        return false;
+    m_mounted = false;
+    return true;
+}
+
+bool LoopMount::remount(const QString &where, const QStringList &mountOptions)
+{
+    return unmount() && mount(where, mountOptions);
+}
+
+void LoopMount::tearDown()
+{
+    unmount();
+    if (!m_device.isEmpty())
+        run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_device});
+    m_device.clear();
+}
