@@ -7,7 +7,7 @@
 // files with one of "bmp;gif;...".
 struct FileCategory
 {
-    QString attributes; // "d" folders only, "f" files only, empty for both
+    QString attributes; // letters: "d" folders only, "f" files only, "h" hidden, "r" read-only
     QString extensions; // extensions without dots, joined by ";"
     QString name;
 };

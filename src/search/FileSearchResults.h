@@ -50,6 +50,7 @@ public:
     // -1 or a valid index; another value keeps the previous filtered rows.
     void setFilter(int index, const QList<FileCategory> &categories);
     int filterIndex() const { return m_filterIndex; }
+    const QList<FileCategory> &categories() const { return m_categories; }
 
     // Sorts the visible folders and the visible files, each on their own.
     // Columns 2 to 5 read the file system once per item; other columns
