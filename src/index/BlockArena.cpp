@@ -1,5 +1,6 @@
 #include "index/BlockArena.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -14,18 +15,14 @@ std::size_t paddingFor(const char *address, std::size_t alignment)
 
 void *BlockArena::allocate(std::size_t n, std::size_t alignment)
 {
-    if (m_blocks.empty()) {
-        // Heap blocks are aligned for any fundamental type, so the object
-        // can start the block without padding.
-        char *object = openBlock(n > kFirstBlockMinimum ? n : kFirstBlockMinimum);
-        m_next = object + n;
-        m_used += n;
-        return object;
-    }
+    // Heap blocks are aligned for every fundamental type, so only an
+    // over-aligned object needs room to be moved up in a new block.
+    const std::size_t slack = alignment > __STDCPP_DEFAULT_NEW_ALIGNMENT__ ? alignment - 1 : 0;
+    if (m_blocks.empty())
+        return startBlock(std::max(n + slack, kFirstBlockMinimum), n, alignment);
     if (n > kBlockSize) {
-        char *object = openBlock(n);
+        char *object = startBlock(n + slack, n, alignment);
         m_next = m_end;
-        m_used += n;
         return object;
     }
     const std::size_t padding = paddingFor(m_next, alignment);
@@ -36,9 +33,15 @@ void *BlockArena::allocate(std::size_t n, std::size_t alignment)
         m_used += padding + n;
         return object;
     }
-    char *object = openBlock(kBlockSize);
+    return startBlock(std::max(n + slack, kBlockSize), n, alignment);
+}
+
+char *BlockArena::startBlock(std::size_t blockSize, std::size_t n, std::size_t alignment)
+{
+    char *start = openBlock(blockSize);
+    char *object = start + paddingFor(start, alignment);
     m_next = object + n;
-    m_used += n;
+    m_used += std::size_t(m_next - start);
     return object;
 }
 

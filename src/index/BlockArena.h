@@ -52,6 +52,7 @@ private:
     };
 
     char *openBlock(std::size_t size);
+    char *startBlock(std::size_t blockSize, std::size_t n, std::size_t alignment);
 
     std::vector<Block> m_blocks;
     char *m_next = nullptr; // first free byte of the last block

@@ -32,6 +32,8 @@ public:
     ~ExpressionMatcher();
     ExpressionMatcher(const ExpressionMatcher &) = delete;
     ExpressionMatcher &operator=(const ExpressionMatcher &) = delete;
+    ExpressionMatcher(ExpressionMatcher &&) = default;
+    ExpressionMatcher &operator=(ExpressionMatcher &&) = default;
 
     // The verdict on `text` (a name, a line or a chunk). In whole-file scope
     // found terms accumulate over calls and the verdict is Undecided until

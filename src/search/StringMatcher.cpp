@@ -139,7 +139,9 @@ void StringMatcher::prepare()
         // In contents "?" and "*" are ordinary characters.
         if (m_fileName && (term.contains(QLatin1Char('?')) || term.contains(QLatin1Char('*'))))
             m_wildcardTerms[i] = true;
-        m_finders.append(QStringMatcher(term, cs));
+        // Each term is searched one way only: a skip table when exact, the
+        // folded term otherwise.
+        m_finders.append(m_caseSensitive ? QStringMatcher(term, Qt::CaseSensitive) : QStringMatcher());
         m_foldedTerms.append(m_caseSensitive ? QString() : foldedTerm(term));
     }
 }

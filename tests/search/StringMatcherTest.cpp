@@ -208,6 +208,15 @@ private slots:
         }
     }
 
+    void caseSensitiveOccurrences()
+    {
+        StringMatcher matcher({QStringLiteral("Ab")}, options(MatchOptions::Substring, /*caseSensitive=*/true));
+        MatchPositions positions;
+        QCOMPARE(matcher.match(QStringLiteral("ab Ab aB AbAb"), 1, &positions), 1u);
+        QCOMPARE(positions, (MatchPositions{{3, 2}, {9, 2}, {11, 2}}));
+        QCOMPARE(matcher.match(QStringLiteral("ab aB"), 1), 0u);
+    }
+
     // "x*" matches the empty string: found, but nothing to show or count.
     void zeroLengthRegexFindsWithoutPositions()
     {
