@@ -22,6 +22,8 @@
 #include <QSettings>
 #include <QTextStream>
 
+#include <csignal>
+
 namespace {
 
 const char kComponent[] = "tvq";
@@ -213,6 +215,8 @@ int run(const CommandLine &commandLine)
 
 int main(int argc, char *argv[])
 {
+    // A reader that stops early (| head) must not kill tvq before the index is saved.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tvq"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
