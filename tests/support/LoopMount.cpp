@@ -85,6 +85,9 @@ bool LoopMount::setUp(int sizeMiB, const QStringList &mkfsOptions)
         m_skipReason = QStringLiteral("cannot create a temporary folder");
         return false;
     }
+    // Tests may walk the volume as an unprivileged user; the way there must be open.
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ExeGroup | QFile::ExeOther
+                                            | QFile::ReadGroup | QFile::ReadOther);
     m_image = m_dir.filePath(QStringLiteral("image"));
     QFile image(m_image);
     if (!image.open(QIODevice::WriteOnly)

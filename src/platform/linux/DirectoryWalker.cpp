@@ -32,21 +32,20 @@ bool isDotOrDotDot(const char *name)
 
 } // namespace
 
-DirectoryWalker::DirectoryWalker(FileDescriptor root, const QString &rootPath, const bool *cancel)
-    : m_rootPath(rootPath)
+DirectoryWalker::DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
+                                 std::uint64_t volumeRootIno, const CancelFlag *cancel)
+    : m_rootPath(folderPath)
     , m_cancel(cancel)
+    , m_volumeRootIno(volumeRootIno)
     , m_buffer(kBufferSize)
 {
-    struct stat st;
-    if (root.isValid() && ::fstat(root.get(), &st) == 0)
-        m_rootIno = st.st_ino;
-    m_frames.push_back(Frame{std::move(root), m_rootIno, 0, 0, 0, 0});
+    m_frames.push_back(Frame{std::move(folder), folderIno, 0, 0, 0, 0});
 }
 
-void DirectoryWalker::checkCancel() const
+void DirectoryWalker::checkCancel(const CancelFlag *cancel)
 {
     // The flag is set by another thread; an atomic load keeps that defined.
-    if (m_cancel && __atomic_load_n(m_cancel, __ATOMIC_RELAXED))
+    if (cancel && cancel->load(std::memory_order_relaxed))
         throw FileSearchCancelException(QStringLiteral("MFTReader"), __LINE__, QStringLiteral("Canceled"));
 }
 
@@ -54,14 +53,14 @@ void DirectoryWalker::walk(Sink &sink)
 {
     if (!m_frames.front().fd.isValid())
         return;
-    checkCancel();
+    checkCancel(m_cancel);
     listDirectory(m_frames.back(), sink);
     while (!m_frames.empty()) {
         if (!enterNext(m_frames.back())) {
             leave();
             continue;
         }
-        checkCancel();
+        checkCancel(m_cancel);
         listDirectory(m_frames.back(), sink);
     }
 }
@@ -95,7 +94,7 @@ void DirectoryWalker::listDirectory(Frame &frame, Sink &sink)
             // A nested btrfs subvolume shows as an entry with the inode of a
             // subvolume root, which is also this volume's root: it belongs to
             // another volume and would make the root its own child.
-            if (isDotOrDotDot(name) || dirent->d_ino == m_rootIno)
+            if (isDotOrDotDot(name) || dirent->d_ino == m_volumeRootIno)
                 continue;
             const bool isDir = isDirectory(frame.fd.get(), name, dirent->d_type);
             const std::size_t nameSize = std::strlen(name);
@@ -116,6 +115,10 @@ bool DirectoryWalker::enterNext(Frame &top)
         const Subdir subdir = m_subdirs[top.nextSubdir++];
         const char *name = m_names.data() + subdir.nameOffset;
         FileDescriptor fd = sysOpenSubdirectory(top.fd.get(), name);
+        if (fd.isValid() && m_donor && m_donor->wantsWork()) {
+            m_donor->donate(std::move(fd), subdir.ino, pathOf(depth, name));
+            continue;
+        }
         if (fd.isValid()) {
             if (m_frames.size() >= kMaxOpenDirectories)
                 closeFarAncestor();
@@ -143,17 +146,20 @@ void DirectoryWalker::closeFarAncestor()
     }
 }
 
+// A closed parent is opened again through ".." of the child being left,
+// whether or not it has subfolders left: its own parent may need it as the
+// way back in turn.
 void DirectoryWalker::leave()
 {
     Frame &child = m_frames.back();
     m_names.resize(child.namesBegin);
     m_subdirs.resize(child.subdirsBegin);
-    if (m_frames.size() >= 2) {
+    if (m_frames.size() >= 2 && child.fd.isValid()) {
         Frame &parent = m_frames[m_frames.size() - 2];
-        if (!parent.fd.isValid() && parent.nextSubdir < m_subdirs.size()) {
+        if (!parent.fd.isValid()) {
             parent.fd = sysOpenAt(child.fd.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
             struct stat st;
-            if (parent.fd.isValid() && (::fstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino)) {
+            if (!parent.fd.isValid() || ::fstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino) {
                 Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Folder %1 moved during the walk")
                                                                   .arg(pathOf(m_frames.size() - 2)));
                 parent.fd.reset();

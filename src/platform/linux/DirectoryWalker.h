@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/IndexTypes.h"
 #include "platform/linux/FileDescriptor.h"
 
 #include <QString>
@@ -25,13 +26,27 @@ public:
                            bool isDir) = 0;
     };
 
-    // `root` is the open volume root, `rootPath` its path for log messages.
-    // `cancel` may be null; it is polled before every directory.
-    DirectoryWalker(FileDescriptor root, const QString &rootPath, const bool *cancel);
+    // Takes subfolders off a walk so that other threads can walk them.
+    class Donor
+    {
+    public:
+        virtual ~Donor() = default;
+        // Asked before entering each subfolder; cheap.
+        virtual bool wantsWork() = 0;
+        // The subfolder is open; the walker forgets it after this call.
+        virtual void donate(FileDescriptor folder, std::uint64_t ino, const QString &path) = 0;
+    };
 
-    std::uint64_t rootIno() const { return m_rootIno; }
+    // Walks below the open folder `folder` (inode `folderIno`, path
+    // `folderPath` for log messages) of the volume whose root has inode
+    // `volumeRootIno`. `cancel` may be null; it is polled before every folder.
+    DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
+                    std::uint64_t volumeRootIno, const CancelFlag *cancel);
+
+    void setDonor(Donor *donor) { m_donor = donor; }
     // Raises FileSearchCancelException when `cancel` is set.
     void walk(Sink &sink);
+    static void checkCancel(const CancelFlag *cancel);
 
 private:
     struct Frame
@@ -49,7 +64,9 @@ private:
         std::uint64_t ino;
     };
 
-    static const std::size_t kMaxOpenDirectories = 128;
+    // Several walkers may run at once; together they stay far below the
+    // usual limit of 1024 descriptors.
+    static constexpr std::size_t kMaxOpenDirectories = 64;
 
     void listDirectory(Frame &frame, Sink &sink);
     bool isDirectory(int dirFd, const char *name, unsigned char type) const;
@@ -57,11 +74,11 @@ private:
     void leave();
     void closeFarAncestor();
     QString pathOf(std::size_t depth, const char *leaf = nullptr) const;
-    void checkCancel() const;
 
     QString m_rootPath;
-    const bool *m_cancel;
-    std::uint64_t m_rootIno = 0;
+    const CancelFlag *m_cancel;
+    std::uint64_t m_volumeRootIno;
+    Donor *m_donor = nullptr;
     std::vector<Frame> m_frames;
     std::vector<Subdir> m_subdirs;
     std::vector<char> m_names;

@@ -1,7 +1,7 @@
 #include "platform/linux/MFTReader.h"
 
 #include "app/Logger.h"
-#include "platform/linux/DirectoryWalker.h"
+#include "platform/linux/VolumeEnumerator.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
 #include "search/FileSearchException.h"
@@ -33,7 +33,7 @@ MFTReader::MFTReader(QObject *parent)
 {
 }
 
-void MFTReader::read(QChar drive, const bool *cancel)
+void MFTReader::read(QChar drive, const CancelFlag *cancel)
 {
     const VolumeInfo volume = volumeInfo(drive);
     if (!volume.isValid())
@@ -42,16 +42,16 @@ void MFTReader::read(QChar drive, const bool *cancel)
     readMountPoint(volume.mountPoint, cancel);
 }
 
-void MFTReader::readMountPoint(const QString &mountPoint, const bool *cancel)
+void MFTReader::readMountPoint(const QString &mountPoint, const CancelFlag *cancel)
 {
     FileDescriptor root = sysOpenAt(AT_FDCWD, QFile::encodeName(mountPoint).constData(), O_RDONLY | O_DIRECTORY);
     if (!root.isValid())
         throw FileSearchException(QStringLiteral("MFTReader"), __LINE__,
                                   QStringLiteral("Failed to open volume %1").arg(mountPoint));
-    DirectoryWalker walker(std::move(root), mountPoint, cancel);
-    emit fileFound(walker.rootIno(), 0, mountPoint, true);
+    VolumeEnumerator enumerator(std::move(root), mountPoint, cancel);
+    emit fileFound(enumerator.rootIno(), 0, mountPoint, true);
     SignalSink sink(this);
-    walker.walk(sink);
+    enumerator.run(sink);
 }
 
 FRN MFTReader::fileId(const QString &path, bool *isDir)

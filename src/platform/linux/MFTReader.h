@@ -23,9 +23,9 @@ public:
     // Raises FileSearchException "Failed to open volume %1" when the volume
     // of `drive` is not mounted or cannot be opened, FileSearchCancelException
     // "Canceled" when *cancel is set (polled before every folder).
-    void read(QChar drive, const bool *cancel);
+    void read(QChar drive, const CancelFlag *cancel);
     // The same for the file system mounted at `mountPoint`.
-    void readMountPoint(const QString &mountPoint, const bool *cancel);
+    void readMountPoint(const QString &mountPoint, const CancelFlag *cancel);
 
     // The inode number of `path` (following a final symbolic link), 0 on
     // failure; *isDir, when given, receives the folder flag on success.

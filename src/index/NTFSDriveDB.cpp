@@ -1,0 +1,533 @@
+#include "index/NTFSDriveDB.h"
+
+#include "app/Logger.h"
+#include "index/DriveDBFile.h"
+#include "index/StringPool.h"
+#include "platform/linux/ChangeJournalReader.h"
+#include "platform/linux/MFTReader.h"
+#include "platform/linux/NTFSUtils.h"
+#include "search/ExpressionMatcher.h"
+#include "search/FileSearchCancelException.h"
+#include "search/FileSearchRequest.h"
+#include "search/FileSearchResults.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+
+namespace {
+
+const char kComponent[] = "NTFSDriveDB";
+const QString kModule = QStringLiteral("NTFSDriveDB");
+
+void log(int level, const QString &message)
+{
+    Logger::instance()->log(level, kComponent, message);
+}
+
+bool isAscii(const char *s, std::size_t &length)
+{
+    const char *p = s;
+    bool ascii = true;
+    for (; *p; ++p)
+        ascii &= static_cast<unsigned char>(*p) < 0x80;
+    length = std::size_t(p - s);
+    return ascii;
+}
+
+// Decodes a pooled UTF-8 name into 'out', reusing its buffer: the search loop
+// calls this for every record, so the common ASCII case must not allocate.
+void decodeName(const char *utf8, QString &out)
+{
+    std::size_t length = 0;
+    if (!isAscii(utf8, length)) {
+        out = QString::fromUtf8(utf8, int(length));
+        return;
+    }
+    out.resize(int(length));
+    QChar *dst = out.data();
+    for (std::size_t i = 0; i < length; ++i)
+        dst[i] = QChar(ushort(static_cast<unsigned char>(utf8[i])));
+}
+
+} // namespace
+
+struct NTFSDriveDB::ResolvedPaths
+{
+    bool coversRoot = false;
+    std::vector<FRN> folders;
+    std::vector<FRN> files;
+};
+
+NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings)
+    : m_drive(drive.toUpper())
+    , m_folders(RecordMap::allocator_type(m_arena))
+    , m_files(RecordMap::allocator_type(m_arena))
+    , m_pool(pool ? std::move(pool) : std::make_shared<StringPool>())
+{
+    log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
+    setIndexingSettings(settings);
+    auto reader = std::make_unique<ChangeJournalReader>(m_drive);
+    reader->setReplaySource(this);
+    JournalState journal;
+    queryJournal(m_drive, journal);
+    attachMonitor(std::move(reader), journal);
+}
+
+NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings,
+                         std::unique_ptr<IChangeJournalReader> reader, const JournalState &journal)
+    : m_drive(drive.toUpper())
+    , m_folders(RecordMap::allocator_type(m_arena))
+    , m_files(RecordMap::allocator_type(m_arena))
+    , m_pool(pool ? std::move(pool) : std::make_shared<StringPool>())
+{
+    log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
+    setIndexingSettings(settings);
+    attachMonitor(std::move(reader), journal);
+}
+
+NTFSDriveDB::~NTFSDriveDB()
+{
+    stopMonitor();
+}
+
+void NTFSDriveDB::attachMonitor(std::unique_ptr<IChangeJournalReader> reader, const JournalState &journal)
+{
+    m_journal = journal;
+    m_monitor = std::make_unique<ChangeJournal>();
+    m_monitor->setReader(m_drive, reader.release());
+    // Direct: the slots run on the monitor thread, one change after the other,
+    // and the monitor records a position only after the change is applied.
+    connect(m_monitor.get(), &ChangeJournal::fileAdded, this, &NTFSDriveDB::addFile, Qt::DirectConnection);
+    connect(m_monitor.get(), &ChangeJournal::fileRenamed, this, &NTFSDriveDB::renameFile, Qt::DirectConnection);
+    connect(m_monitor.get(), &ChangeJournal::fileDeleted, this, &NTFSDriveDB::deleteFile, Qt::DirectConnection);
+}
+
+void NTFSDriveDB::setIndexingSettings(const IndexingSettings &settings)
+{
+    m_excludedNameHashes.clear();
+    for (const QString &entry : settings.excludePaths) {
+        if (!entry.contains(QLatin1Char('/')))
+            m_excludedNameHashes.insert(StringPool::hash(entry.toLower().toUtf8().constData()));
+    }
+    m_settings = settings;
+}
+
+bool NTFSDriveDB::store(FRN frn, FRN parent, const QString &name, bool isDir, const char *emptyMessage,
+                        const char *poolMessage)
+{
+    if (name.isEmpty()) {
+        Logger::instance()->log(WARNING, kComponent, emptyMessage);
+        return false;
+    }
+    QWriteLocker lock(&m_lock);
+    const char *interned = m_pool->intern(name);
+    if (!interned) {
+        Logger::instance()->log(WARNING, kComponent, poolMessage);
+        return false;
+    }
+    FileRecord &record = (isDir ? m_folders : m_files)[frn];
+    record.parent = parent;
+    record.name = interned;
+    dropChildIndex();
+    return true;
+}
+
+void NTFSDriveDB::addFile(FRN frn, FRN frnParent, const QString &name, bool isDir)
+{
+    store(frn, frnParent, name, isDir, "addFile: Tried to add empty name", "addFile: Got empty name from string pool");
+}
+
+void NTFSDriveDB::renameFile(FRN frn, FRN frnParent, const QString &name, bool isDir)
+{
+    store(frn, frnParent, name, isDir, "renameFile: Tried to add empty name",
+          "renameFile: Got empty name from string pool");
+}
+
+void NTFSDriveDB::deleteFile(FRN frn, bool isFolder)
+{
+    QWriteLocker lock(&m_lock);
+    (isFolder ? m_folders : m_files).erase(frn);
+    dropChildIndex();
+}
+
+void NTFSDriveDB::dropChildIndex()
+{
+    QMutexLocker lock(&m_childIndexMutex);
+    if (m_childIndexValid) {
+        m_childIndexValid = false;
+        std::vector<ChildLink>().swap(m_childIndex);
+    }
+}
+
+QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
+{
+    QReadLocker lock(&m_lock);
+    QMutexLocker indexLock(&m_childIndexMutex);
+    if (!m_childIndexValid) {
+        m_childIndex.clear();
+        m_childIndex.reserve(m_folders.size() + m_files.size());
+        for (const auto &entry : m_folders)
+            m_childIndex.push_back({entry.second.parent, entry.first, true});
+        for (const auto &entry : m_files)
+            m_childIndex.push_back({entry.second.parent, entry.first, false});
+        std::stable_sort(m_childIndex.begin(), m_childIndex.end());
+        m_childIndexValid = true;
+    }
+    QVector<Entry> result;
+    const auto range = std::equal_range(m_childIndex.begin(), m_childIndex.end(), ChildLink{folder, 0, false});
+    for (auto it = range.first; it != range.second; ++it) {
+        const RecordMap &map = it->isFolder ? m_folders : m_files;
+        const auto record = map.find(it->frn);
+        if (record != map.end() && record->second.name)
+            result.push_back({it->frn, QString::fromUtf8(record->second.name), it->isFolder});
+    }
+    return result;
+}
+
+int NTFSDriveDB::fileCount() const
+{
+    QReadLocker lock(&m_lock);
+    return int(m_folders.size() + m_files.size());
+}
+
+bool NTFSDriveDB::isExcludedName(const char *name) const
+{
+    if (m_excludedNameHashes.empty())
+        return false;
+    std::size_t length = 0;
+    quint32 hash;
+    if (isAscii(name, length)) {
+        char lower[DriveDBFile::kMaxNameLength + 1];
+        const std::size_t n = std::min<std::size_t>(length, DriveDBFile::kMaxNameLength);
+        for (std::size_t i = 0; i < n; ++i)
+            lower[i] = (name[i] >= 'A' && name[i] <= 'Z') ? char(name[i] + ('a' - 'A')) : name[i];
+        lower[n] = '\0';
+        hash = StringPool::hash(lower);
+    } else {
+        hash = StringPool::hash(QString::fromUtf8(name, int(length)).toLower().toUtf8().constData());
+    }
+    return m_excludedNameHashes.count(hash) != 0;
+}
+
+QString NTFSDriveDB::folderPath(const FileRecord &record) const
+{
+    std::deque<const char *> parts;
+    std::size_t length = 0;
+    const FileRecord *current = &record;
+    // A parent chain can never be longer than the number of folders; a longer
+    // one is a cycle, which would otherwise hang every search.
+    std::size_t steps = 0;
+    while (current->parent != 0) {
+        if (++steps > m_folders.size()) {
+            log(WARNING, QStringLiteral("Parent chain of %1 is a cycle").arg(QString::fromUtf8(record.name)));
+            return QString();
+        }
+        const auto parent = m_folders.find(current->parent);
+        if (parent == m_folders.end()) {
+            if (m_files.find(current->parent) == m_files.end())
+                log(WARNING, QStringLiteral("File %1 has no parent").arg(QString::fromUtf8(record.name)));
+            return QString();
+        }
+        if (!parent->second.name) {
+            log(WARNING, QStringLiteral("Record has an empty name"));
+            return QString();
+        }
+        if (current->name && isExcludedName(current->name))
+            return QString();
+        parts.push_front(parent->second.name);
+        length += std::strlen(parent->second.name) + (length ? 1 : 0);
+        current = &parent->second;
+    }
+    QString path;
+    path.reserve(int(length));
+    for (const char *part : parts) {
+        // The root's name is its mount point: "/" already ends with the
+        // separator, "/mnt/data" does not.
+        if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
+            path += QLatin1Char('/');
+        path += QString::fromUtf8(part);
+    }
+    return path;
+}
+
+bool NTFSDriveDB::descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const
+{
+    auto isAncestor = [&ancestors](FRN f) {
+        return std::find(ancestors.begin(), ancestors.end(), f) != ancestors.end();
+    };
+    FRN parent = record.parent;
+    std::size_t steps = 0;
+    while (parent != 0 && parent != frn && steps++ <= m_folders.size()) {
+        if (isAncestor(parent))
+            return true;
+        const auto folder = m_folders.find(parent);
+        if (folder == m_folders.end())
+            return false;
+        parent = folder->second.parent;
+    }
+    return false;
+}
+
+FRN NTFSDriveDB::rootFrn() const
+{
+    const VolumeInfo volume = volumeInfo(m_drive);
+    return volume.mountPoint.isEmpty() ? 0 : MFTReader::fileId(volume.mountPoint);
+}
+
+NTFSDriveDB::ResolvedPaths NTFSDriveDB::resolve(const QStringList &paths) const
+{
+    ResolvedPaths resolved;
+    const FRN root = rootFrn();
+    for (const QString &path : paths) {
+        if (volumeOfPath(path).key != m_drive)
+            continue;
+        bool isDir = false;
+        const FRN frn = MFTReader::fileId(path, &isDir);
+        if (frn == 0)
+            continue;
+        if (frn == root) {
+            return ResolvedPaths{true, {}, {}};
+        }
+        (isDir ? resolved.folders : resolved.files).push_back(frn);
+    }
+    return resolved;
+}
+
+// One search over one drive: the matcher, the resolved folder lists and the
+// visit of both maps. Kept apart so that each step reads on its own.
+class NTFSDriveDB::Search
+{
+public:
+    Search(const NTFSDriveDB &db, FileSearchRequest &request, FileSearchResults &results)
+        : m_db(db)
+        , m_request(request)
+        , m_results(results)
+        , m_matcher(request.name, request.nameMatchOptions())
+    {
+    }
+
+    // False when the request cannot match anything on this drive.
+    bool prepare()
+    {
+        if (!m_request.includePaths.isEmpty()) {
+            ResolvedPaths include = m_db.resolve(m_request.includePaths);
+            if (include.coversRoot) {
+                if (!m_request.includeSubfolders)
+                    m_include.push_back(m_db.rootFrn());
+            } else if (include.folders.empty()) {
+                return false;
+            } else {
+                m_include = std::move(include.folders);
+            }
+        }
+        QStringList excludes;
+        for (const QString &path : m_request.excludePaths) {
+            if (path.contains(QLatin1Char('/')))
+                excludes << path;
+        }
+        ResolvedPaths exclude = m_db.resolve(excludes);
+        if (exclude.coversRoot)
+            return false;
+        m_excludeFolders = std::move(exclude.folders);
+        std::sort(exclude.files.begin(), exclude.files.end());
+        m_excludeFiles = std::move(exclude.files);
+        return true;
+    }
+
+    void run()
+    {
+        const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
+        if (!sizeBound)
+            visit(m_db.m_folders, /*folders=*/true);
+        visit(m_db.m_files, /*folders=*/false);
+    }
+
+private:
+    void visit(const RecordMap &records, bool folders)
+    {
+        for (const auto &entry : records) {
+            if (m_request.canceled)
+                throw FileSearchCancelException(kModule, __LINE__,
+                                                QStringLiteral("Request %1 canceled").arg(m_request.id));
+            const FileRecord &record = entry.second;
+            if (!record.name)
+                continue;
+            decodeName(record.name, m_name);
+            if (m_matcher.match(m_name) != 1 || !accepts(entry.first, record, folders))
+                continue;
+            const QString path = m_db.folderPath(record);
+            if (path.isEmpty())
+                continue;
+            if (folders)
+                m_results.addFolder(m_name, path);
+            else
+                m_results.addFile(m_name, path, 0);
+        }
+    }
+
+    bool accepts(FRN frn, const FileRecord &record, bool folder) const
+    {
+        const bool subfolders = m_request.includeSubfolders;
+        if (!m_include.empty()) {
+            const bool inside = subfolders ? m_db.descendsFromAny(record, frn, m_include)
+                                           : contains(m_include, record.parent);
+            if (!inside)
+                return false;
+        }
+        if (!m_excludeFolders.empty()) {
+            if (folder && contains(m_excludeFolders, frn))
+                return false;
+            const bool excluded = subfolders ? m_db.descendsFromAny(record, frn, m_excludeFolders)
+                                             : contains(m_excludeFolders, record.parent);
+            if (excluded)
+                return false;
+        }
+        return folder || !std::binary_search(m_excludeFiles.begin(), m_excludeFiles.end(), frn);
+    }
+
+    static bool contains(const std::vector<FRN> &list, FRN frn)
+    {
+        return std::find(list.begin(), list.end(), frn) != list.end();
+    }
+
+    const NTFSDriveDB &m_db;
+    FileSearchRequest &m_request;
+    FileSearchResults &m_results;
+    ExpressionMatcher m_matcher;
+    std::vector<FRN> m_include;
+    std::vector<FRN> m_excludeFolders;
+    std::vector<FRN> m_excludeFiles;
+    QString m_name;
+};
+
+void NTFSDriveDB::search(FileSearchRequest &request, FileSearchResults &results)
+{
+    QReadLocker lock(&m_lock);
+    Search search(*this, request, results);
+    if (search.prepare())
+        search.run();
+}
+
+QString NTFSDriveDB::databaseFilePath(const QString &dbFolder, QChar drive)
+{
+    return dbFolder + QStringLiteral("/DB/") + drive;
+}
+
+QString NTFSDriveDB::databaseFilePath() const
+{
+    return databaseFilePath(m_settings.dbPath, m_drive);
+}
+
+void NTFSDriveDB::loadOrCreate(const CancelFlag *cancel)
+{
+    if (!load(cancel))
+        create(cancel);
+    log(INFO, QStringLiteral("Files count: %1").arg(fileCount()));
+}
+
+void NTFSDriveDB::create(const CancelFlag *cancel)
+{
+    log(INFO, QStringLiteral("Create DB for %1:").arg(m_drive));
+    // The position is taken before the enumeration, so that what changes
+    // during it is applied afterwards.
+    JournalState journal;
+    queryJournal(m_drive, journal);
+    readMft(cancel);
+    m_monitor->start(journal.nextUsn);
+}
+
+void NTFSDriveDB::readMft(const CancelFlag *cancel)
+{
+    QElapsedTimer timer;
+    timer.start();
+    MFTReader reader;
+    connect(&reader, &MFTReader::fileFound, this, &NTFSDriveDB::addFile, Qt::DirectConnection);
+    reader.read(m_drive, cancel);
+    log(INFO, QStringLiteral("Reading MFT done in %1 seconds").arg(timer.elapsed() / 1000));
+}
+
+USN NTFSDriveDB::stopMonitor()
+{
+    return m_monitor ? m_monitor->stop() : 0;
+}
+
+void NTFSDriveDB::save()
+{
+    // The monitor is stopped before the write lock is taken: stopping waits
+    // for the monitor thread, which may itself be waiting for that lock in
+    // one of the slots.
+    const USN position = stopMonitor();
+    QWriteLocker lock(&m_lock);
+    QElapsedTimer timer;
+    timer.start();
+    const QString path = databaseFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // Written beside the old file and renamed over it, so that a crash or a
+    // full disk never leaves a damaged database in its place.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileSearchException(kModule, __LINE__, QStringLiteral("Failed to create a file"));
+    QDataStream out(&file);
+    DriveDBFile::writeHeader(out, m_journal.journalId, position, qint32(m_folders.size() + m_files.size()));
+    for (const auto &entry : m_folders)
+        DriveDBFile::writeRecord(out, entry.second.parent, entry.first, entry.second.name, true);
+    for (const auto &entry : m_files)
+        DriveDBFile::writeRecord(out, entry.second.parent, entry.first, entry.second.name, false);
+    if (out.status() != QDataStream::Ok || !file.commit())
+        throw FileSearchException(kModule, __LINE__,
+                                  QStringLiteral("Failed to write a file: %1").arg(file.errorString()));
+    log(INFO, QStringLiteral("Saving disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
+}
+
+bool NTFSDriveDB::load(const CancelFlag *cancel)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QFile file(databaseFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QDataStream in(&file);
+    DriveDBFile::Header header;
+    if (!DriveDBFile::readHeader(in, header) || header.count < 0) {
+        log(WARNING, QStringLiteral("Load failed: can't read all records"));
+        return false;
+    }
+    if (header.journalId != m_journal.journalId) {
+        log(INFO, QStringLiteral("Skip loading: change journal id changed"));
+        return false;
+    }
+    // A position from the future means the clock went back: the changes
+    // between then and now cannot be told apart, so nothing is trusted.
+    if (header.nextUsn < m_journal.firstUsn || header.nextUsn > currentUsn()) {
+        log(INFO, QStringLiteral("Skip loading: records are missing"));
+        return false;
+    }
+    if (!readRecords(in, header.count, cancel))
+        return false;
+    log(INFO, QStringLiteral("Loading disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
+    m_monitor->start(header.nextUsn);
+    return true;
+}
+
+bool NTFSDriveDB::readRecords(QDataStream &in, qint32 count, const CancelFlag *cancel)
+{
+    auto record = std::make_unique<DriveDBFile::Record>();
+    for (qint32 i = 0; i < count; ++i) {
+        if (cancel && *cancel)
+            throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Canceled"));
+        if (!DriveDBFile::readRecord(in, *record)) {
+            log(WARNING, QStringLiteral("Load failed: can't read all records"));
+            return false;
+        }
+        FileRecord &target = (record->isDir ? m_folders : m_files)[record->frn];
+        target.parent = record->parent;
+        target.name = m_pool->intern(record->name);
+    }
+    return true;
+}

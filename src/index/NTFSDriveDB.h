@@ -1,0 +1,118 @@
+#pragma once
+
+#include "app/IndexingSettings.h"
+#include "index/ArenaAllocator.h"
+#include "index/BlockArena.h"
+#include "index/FileRecord.h"
+#include "index/IndexTypes.h"
+#include "platform/linux/ChangeJournal.h"
+#include "platform/linux/IJournalReplaySource.h"
+#include "platform/linux/JournalState.h"
+
+#include <QDataStream>
+#include <QMutex>
+#include <QObject>
+#include <QReadWriteLock>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <vector>
+
+class FileSearchRequest;
+class FileSearchResults;
+class IChangeJournalReader;
+class StringPool;
+
+// The index of one volume: the name and parent link of every file and folder,
+// keyed by inode number. Filled from the database file or by enumerating the
+// volume, then kept current by the volume's change monitor, whose events
+// arrive through the slots on the monitor thread.
+//
+// Locking: the write lock is taken per change by the slots and by save();
+// search() holds the read lock throughout. load(), create() and readMft()
+// run before the database is published and take no lock. The string pool's
+// lock is always taken inside this one.
+class NTFSDriveDB : public QObject, public IJournalReplaySource
+{
+    Q_OBJECT
+public:
+    using RecordMap = ArenaMap<FRN, FileRecord>;
+
+    // Opens the volume's change monitor; a volume that cannot be monitored
+    // raises FileSearchException and no object results.
+    NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings);
+    // For tests and tools: a database fed by the given reader with the given
+    // journal state instead of the volume's own.
+    NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings,
+                std::unique_ptr<IChangeJournalReader> reader, const JournalState &journal);
+    ~NTFSDriveDB() override;
+
+    void setIndexingSettings(const IndexingSettings &settings);
+
+    void loadOrCreate(const CancelFlag *cancel);
+    bool load(const CancelFlag *cancel);
+    void save();
+    void create(const CancelFlag *cancel);
+    void readMft(const CancelFlag *cancel);
+    USN stopMonitor();
+
+    void search(FileSearchRequest &request, FileSearchResults &results);
+    QString folderPath(const FileRecord &record) const;
+    int fileCount() const;
+
+    QChar drive() const { return m_drive; }
+
+    // The entries held directly in a folder, for the change monitor's replay.
+    QVector<Entry> children(FRN folder) const override;
+    // <database folder>/DB/<key>
+    QString databaseFilePath() const;
+    static QString databaseFilePath(const QString &dbFolder, QChar drive);
+
+
+public slots:
+    void addFile(FRN frn, FRN frnParent, const QString &name, bool isDir);
+    void renameFile(FRN frn, FRN frnParent, const QString &name, bool isDir);
+    void deleteFile(FRN frn, bool isFolder);
+
+private:
+    struct ResolvedPaths;
+    class Search;
+
+    void attachMonitor(std::unique_ptr<IChangeJournalReader> reader, const JournalState &journal);
+    bool store(FRN frn, FRN parent, const QString &name, bool isDir, const char *emptyMessage,
+               const char *poolMessage);
+    bool isExcludedName(const char *name) const;
+    bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
+    ResolvedPaths resolve(const QStringList &paths) const;
+    bool readRecords(QDataStream &in, qint32 count, const CancelFlag *cancel);
+    FRN rootFrn() const;
+
+    const QChar m_drive;
+    BlockArena m_arena;
+    RecordMap m_folders;
+    RecordMap m_files;
+    std::set<quint32> m_excludedNameHashes;
+    JournalState m_journal;
+    std::unique_ptr<ChangeJournal> m_monitor;
+    std::shared_ptr<StringPool> m_pool;
+    mutable QReadWriteLock m_lock;
+    IndexingSettings m_settings;
+
+    // Parent links sorted by parent, built when the replay first asks for
+    // children and dropped at the next change: the maps are keyed by the
+    // record's own number, and a replay visits every folder.
+    struct ChildLink
+    {
+        FRN parent;
+        FRN frn;
+        bool isFolder;
+        bool operator<(const ChildLink &other) const { return parent < other.parent; }
+    };
+    void dropChildIndex();
+    mutable QMutex m_childIndexMutex;
+    mutable std::vector<ChildLink> m_childIndex;
+    mutable bool m_childIndexValid = false;
+};

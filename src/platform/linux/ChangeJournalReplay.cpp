@@ -1,0 +1,185 @@
+#include "platform/linux/ChangeJournalReplay.h"
+
+#include "app/Logger.h"
+#include "platform/linux/DirectoryStream.h"
+#include "platform/linux/FileDescriptor.h"
+#include "platform/linux/IJournalReplaySource.h"
+#include "platform/linux/SysCall.h"
+
+#include <QSet>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+constexpr char kComponent[] = "ChangeJournalReader";
+
+USN nanoseconds(const struct timespec &t)
+{
+    return USN(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+} // namespace
+
+ChangeJournalReplay::ChangeJournalReplay(int rootFd, const IJournalReplaySource &source)
+    : m_rootFd(rootFd)
+    , m_source(source)
+{
+}
+
+bool ChangeJournalReplay::run(USN since, QVector<Change> &changes)
+{
+    m_seen.clear();
+    m_seenOrder.clear();
+    m_former.clear();
+    m_formerOrder.clear();
+    m_changedFolders.clear();
+    m_since = since;
+    FolderWalk walk(m_rootFd, m_stop);
+    if (!walk.run(*this)) {
+        if (!m_stop || !m_stop->load())
+            Logger::instance()->log(WARNING, kComponent,
+                                    QStringLiteral("Cannot open the volume to replay changes, error = %1").arg(errno));
+        return false;
+    }
+    collectChanges(changes);
+    return true;
+}
+
+QVector<FolderWalk::Subfolder> ChangeJournalReplay::enter(int dirFd, FRN frn)
+{
+    if (m_hook)
+        m_hook(dirFd);
+    if (!isChanged(dirFd))
+        return indexedSubfolders(frn);
+    m_changedFolders.insert(frn);
+    return readChanged(dirFd, frn, {});
+}
+
+// The index does not match a folder although its times say nothing changed:
+// compare it with the disk after all.
+bool ChangeJournalReplay::mismatch(int dirFd, FRN frn, const QVector<Subfolder> &entered,
+                                   QVector<Subfolder> *remaining)
+{
+    if (m_changedFolders.contains(frn))
+        return false;
+    m_changedFolders.insert(frn);
+    *remaining = readChanged(dirFd, frn, entered);
+    return true;
+}
+
+bool ChangeJournalReplay::isChanged(int dirFd) const
+{
+    struct stat st;
+    if (::fstat(dirFd, &st) != 0)
+        return true;
+    return qMax(nanoseconds(st.st_ctim), nanoseconds(st.st_mtim)) >= m_since;
+}
+
+QVector<FolderWalk::Subfolder> ChangeJournalReplay::indexedSubfolders(FRN folder) const
+{
+    QVector<Subfolder> subfolders;
+    for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
+        if (entry.isFolder)
+            subfolders.append({entry.name.toUtf8(), entry.frn});
+    }
+    return subfolders;
+}
+
+// Lists a changed directory from disk, noting where its entries are now and
+// where the index had its entries, and returns its subfolders less `skip`.
+// An unreadable directory is kept as the index has it: a failed read must not
+// look like the deletion of everything in it.
+QVector<FolderWalk::Subfolder> ChangeJournalReplay::readChanged(int dirFd, FRN folder,
+                                                                         const QVector<Subfolder> &skip)
+{
+    DirectoryStream stream(dirFd);
+    QVector<DirectoryStream::Entry> entries;
+    DirectoryStream::Entry entry;
+    while (stream.next(entry))
+        entries.append(entry);
+    if (stream.error() != 0) {
+        Logger::instance()->log(WARNING, kComponent,
+                                QStringLiteral("Cannot read folder %1 to replay changes, error = %2")
+                                    .arg(folder).arg(stream.error()));
+        return indexedSubfolders(folder);
+    }
+    for (const IJournalReplaySource::Entry &former : m_source.children(folder)) {
+        if (!m_former.contains(former.frn)) {
+            m_former.insert(former.frn, {folder, former.name, former.isFolder});
+            m_formerOrder.append(former.frn);
+        }
+    }
+    QSet<FRN> skipped;
+    for (const Subfolder &s : skip)
+        skipped.insert(s.frn);
+    QVector<Subfolder> subfolders;
+    for (const DirectoryStream::Entry &e : entries) {
+        noteSeen(e.inode, {folder, QString::fromUtf8(e.name), e.isFolder});
+        if (e.isFolder && !skipped.contains(e.inode))
+            subfolders.append({e.name, e.inode});
+    }
+    return subfolders;
+}
+
+void ChangeJournalReplay::noteSeen(FRN frn, const Location &where)
+{
+    // A second name of the same object (a hard link) keeps the first: the
+    // index holds one name per object.
+    if (m_seen.contains(frn))
+        return;
+    m_seen.insert(frn, where);
+    m_seenOrder.append(frn);
+}
+
+void ChangeJournalReplay::collectChanges(QVector<Change> &changes)
+{
+    // Folders of the index that are gone (or whose number now names a file):
+    // everything the index holds below them is gone too, unless it was moved
+    // out first, and it must be known before deciding what was moved.
+    QVector<FRN> vanished;
+    for (const FRN frn : m_formerOrder) {
+        const Location &former = m_former[frn];
+        const auto now = m_seen.constFind(frn);
+        if (former.isFolder && (now == m_seen.cend() || !now->isFolder))
+            vanished.append(frn);
+    }
+    collectVanished(vanished);
+    for (const FRN frn : m_seenOrder) {
+        const Location &now = m_seen[frn];
+        const auto former = m_former.constFind(frn);
+        if (former == m_former.cend()) {
+            changes.append({Change::Added, frn, now.parent, now.name, now.isFolder});
+        } else if (former->isFolder != now.isFolder) {
+            // The number was reused by an object of the other kind.
+            changes.append({Change::Deleted, frn, 0, QString(), former->isFolder});
+            changes.append({Change::Added, frn, now.parent, now.name, now.isFolder});
+        } else if (former->parent != now.parent || former->name != now.name) {
+            changes.append({Change::Renamed, frn, now.parent, now.name, now.isFolder});
+        }
+    }
+    for (const FRN frn : m_formerOrder) {
+        if (!m_seen.contains(frn))
+            changes.append({Change::Deleted, frn, 0, QString(), m_former[frn].isFolder});
+    }
+}
+
+// Adds what the index holds below `folders` to the former entries.
+void ChangeJournalReplay::collectVanished(const QVector<FRN> &folders)
+{
+    QVector<FRN> pending = folders;
+    while (!pending.isEmpty()) {
+        const FRN folder = pending.takeLast();
+        for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
+            if (m_former.contains(entry.frn))
+                continue;   // a damaged index with a cycle must not loop here
+            m_former.insert(entry.frn, {folder, entry.name, entry.isFolder});
+            m_formerOrder.append(entry.frn);
+            if (entry.isFolder && !m_seen.contains(entry.frn))
+                pending.append(entry.frn);
+        }
+    }
+}

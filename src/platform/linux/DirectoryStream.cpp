@@ -1,0 +1,64 @@
+#include "platform/linux/DirectoryStream.h"
+
+#include "platform/linux/SysCall.h"
+
+#include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+
+namespace {
+
+// Fits a few hundred names per call; directories are read in one or a few calls.
+constexpr std::size_t kBufferSize = 32 * 1024;
+
+// The kernel's struct linux_dirent64 (not in the libc headers).
+struct LinuxDirent64
+{
+    quint64 d_ino;
+    qint64 d_off;
+    unsigned short d_reclen;
+    unsigned char d_type;
+    char d_name[1];
+};
+
+} // namespace
+
+DirectoryStream::DirectoryStream(int dirFd)
+    : m_fd(dirFd)
+    , m_buffer(kBufferSize)
+{
+}
+
+bool DirectoryStream::fill()
+{
+    const long n = sysGetdents64(m_fd, m_buffer.data(), m_buffer.size());
+    if (n < 0)
+        m_error = errno;
+    m_size = n > 0 ? n : 0;
+    m_offset = 0;
+    return n > 0;
+}
+
+bool DirectoryStream::next(Entry &entry)
+{
+    for (;;) {
+        if (m_offset >= m_size && !fill())
+            return false;
+        const auto *dirent = reinterpret_cast<const LinuxDirent64 *>(m_buffer.data() + m_offset);
+        m_offset += dirent->d_reclen;
+        const char *name = dirent->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        entry.inode = dirent->d_ino;
+        entry.name = QByteArray(name);
+        if (dirent->d_type == DT_UNKNOWN) {
+            struct stat st;
+            entry.isFolder = sysFstatAt(m_fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+        } else {
+            entry.isFolder = dirent->d_type == DT_DIR;
+        }
+        return true;
+    }
+}

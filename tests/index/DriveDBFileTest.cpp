@@ -1,0 +1,114 @@
+#include "index/DriveDBFile.h"
+
+#include <QBuffer>
+#include <QTest>
+
+class DriveDBFileTest : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray write(const std::function<void(QDataStream &)> &body)
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream out(&buffer);
+        body(out);
+        return bytes;
+    }
+
+private slots:
+    void rootOnlyFileIsByteExact()
+    {
+        const JournalID journal = 0x0102030405060708ULL;
+        const USN position = 0x1112131415161718LL;
+        const FRN root = 2;
+        const QByteArray bytes = write([&](QDataStream &out) {
+            DriveDBFile::writeHeader(out, journal, position, 1);
+            DriveDBFile::writeRecord(out, 0, root, "C:", true);
+        });
+        QCOMPARE(bytes.size(), 53);
+        const QByteArray expected = QByteArray::fromHex("00000006" "0031002e0030"
+                                                        "0102030405060708" "1112131415161718" "00000001"
+                                                        "0000000000000000" "0000000000000002" "00000002" "433a" "01");
+        QCOMPARE(bytes.toHex(), expected.toHex());
+    }
+
+    void journalIdKeepsAllSixtyFourBits()
+    {
+        const JournalID journal = 0xF000000000000001ULL;
+        const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeHeader(out, journal, -5, 0); });
+        QDataStream in(bytes);
+        DriveDBFile::Header header;
+        QVERIFY(DriveDBFile::readHeader(in, header));
+        QCOMPARE(header.version, QStringLiteral("1.0"));
+        QCOMPARE(header.journalId, journal);
+        QCOMPARE(header.nextUsn, USN(-5));
+        QCOMPARE(header.count, 0);
+    }
+
+    void namesAreCutAtTheLimit_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("empty") << 0 << 0;
+        QTest::newRow("exactly 1024") << 1024 << 1024;
+        QTest::newRow("1025 cut") << 1025 << 1024;
+        QTest::newRow("5000 cut") << 5000 << 1024;
+    }
+
+    void namesAreCutAtTheLimit()
+    {
+        QFETCH(int, length);
+        QFETCH(int, stored);
+        const QByteArray name(length, 'n');
+        const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeRecord(out, 7, 9, name.constData(), false); });
+        QCOMPARE(bytes.size(), 21 + stored);
+        QDataStream in(bytes);
+        DriveDBFile::Record record;
+        QVERIFY(DriveDBFile::readRecord(in, record));
+        QCOMPARE(record.parent, FRN(7));
+        QCOMPARE(record.frn, FRN(9));
+        QCOMPARE(int(qstrlen(record.name)), stored);
+        QVERIFY(!record.isDir);
+    }
+
+    void nullNameIsWrittenEmpty()
+    {
+        const QByteArray bytes = write([](QDataStream &out) { DriveDBFile::writeRecord(out, 1, 2, nullptr, true); });
+        QCOMPARE(bytes.size(), 21);
+    }
+
+    void damagedRecordsAreRejected_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray head = QByteArray::fromHex("0000000000000001" "0000000000000002");
+        QTest::newRow("negative length") << head + QByteArray::fromHex("ffffffff" "01");
+        QTest::newRow("length above limit") << head + QByteArray::fromHex("00000401") + QByteArray(1025, 'x') + '\1';
+        QTest::newRow("name cut short") << head + QByteArray::fromHex("00000005") + QByteArray("ab");
+        QTest::newRow("folder byte missing") << head + QByteArray::fromHex("00000002") + QByteArray("ab");
+        QTest::newRow("frn cut short") << QByteArray::fromHex("0000000000000001" "0000");
+    }
+
+    void damagedRecordsAreRejected()
+    {
+        QFETCH(QByteArray, bytes);
+        QDataStream in(bytes);
+        DriveDBFile::Record record;
+        QVERIFY(!DriveDBFile::readRecord(in, record));
+    }
+
+    void utf8NamesRoundTrip()
+    {
+        const QByteArray name = QStringLiteral("Grüße 文件 🎉.txt").toUtf8();
+        const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeRecord(out, 3, 4, name.constData(), true); });
+        QDataStream in(bytes);
+        DriveDBFile::Record record;
+        QVERIFY(DriveDBFile::readRecord(in, record));
+        QCOMPARE(QByteArray(record.name), name);
+        QVERIFY(record.isDir);
+    }
+};
+
+QTEST_GUILESS_MAIN(DriveDBFileTest)
+#include "DriveDBFileTest.moc"

@@ -1,0 +1,265 @@
+#include "platform/linux/TestVolume.h"
+
+#include "app/IndexingSettings.h"
+#include "app/Logger.h"
+#include "index/NTFSDB.h"
+#include "index/NTFSDriveDB.h"
+#include "platform/linux/NTFSUtils.h"
+#include "search/FileSearchRequest.h"
+#include "search/FileSearchResults.h"
+#include "support/LoopMount.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+void writeFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("x");
+}
+
+QStringList namesUnder(NTFSDB &db, const QString &root)
+{
+    FileSearchRequest request;
+    request.includePaths << root;
+    FileSearchResults results;
+    db.search(request, results);
+    QStringList paths;
+    for (int row = 0; row < results.count(); ++row)
+        paths << results.fullPath(row);
+    paths.sort();
+    return paths;
+}
+
+QStringList findUnder(const QString &root)
+{
+    QString output;
+    LoopMount::run(QStringLiteral("find"), {root, QStringLiteral("-xdev"), QStringLiteral("-mindepth"), QStringLiteral("1")},
+                   &output);
+    QStringList paths = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    paths.sort();
+    return paths;
+}
+
+// Lowers the number of fanotify groups a user may create for as long as it
+// lives, so that monitoring a new volume fails as it would on a system out
+// of notification groups.
+class FanotifyGroupLimit
+{
+public:
+    explicit FanotifyGroupLimit(int limit)
+    {
+        QFile file(kPath);
+        if (file.open(QIODevice::ReadOnly))
+            m_saved = file.readAll().trimmed();
+        set(QByteArray::number(limit));
+    }
+    ~FanotifyGroupLimit() { set(m_saved); }
+
+private:
+    static constexpr const char *kPath = "/proc/sys/fs/fanotify/max_user_groups";
+    static void set(const QByteArray &value)
+    {
+        QFile file(kPath);
+        if (!value.isEmpty() && file.open(QIODevice::WriteOnly))
+            file.write(value);
+    }
+    QByteArray m_saved;
+};
+
+} // namespace
+
+class NTFSDBTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_logPath;
+    QScopedPointer<QSettings> m_volumeKeys;
+
+    QStringList log() const
+    {
+        QFile f(m_logPath);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray bytes = f.readAll().mid(2);
+        return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+
+    int logCount(const QString &text) const
+    {
+        int n = 0;
+        for (const QString &line : log())
+            n += line.endsWith(text) ? 1 : 0;
+        return n;
+    }
+
+    // Only the test's own volumes take part: everything mounted before the
+    // test is on the never-indexed list.
+    IndexingSettings settings() const
+    {
+        IndexingSettings s;
+        s.dbPath = m_dir.filePath(QStringLiteral("db"));
+        for (const VolumeInfo &volume : mountedVolumes())
+            if (!volume.key.isNull() && !volume.mountPoint.startsWith(QDir::tempPath()))
+                s.noIndexDrives << volume.key;
+        return s;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (geteuid() != 0)
+            QSKIP("needs root: mounts file systems on loop devices and watches them with fanotify");
+        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
+        Logger::instance(m_logPath);
+        m_volumeKeys.reset(new QSettings(m_dir.filePath(QStringLiteral("Settings.ini")), QSettings::IniFormat));
+        setVolumeSettings(m_volumeKeys.data());
+    }
+
+    void cleanupTestCase() { setVolumeSettings(nullptr); }
+
+    void fixedVolumesAreAddedAndNeverIndexedOnesForgotten()
+    {
+        TestVolume volume(QStringLiteral("ext4"));
+        if (!volume.isReady())
+            QSKIP(qPrintable(volume.skipReason()));
+        writeFile(volume.path(QStringLiteral("a/b.txt")));
+        IndexingSettings s = settings();
+        const QChar never = s.noIndexDrives.value(0);
+        QVERIFY(!never.isNull());
+        const QString staleFile = NTFSDriveDB::databaseFilePath(s.dbPath, never);
+        writeFile(staleFile);
+
+        NTFSDB db;
+        db.init(s, nullptr);
+        QCOMPARE(logCount(QStringLiteral("Adding drive %1 to index").arg(volume.key())), 1);
+        QVERIFY(db.isIndexed(volume.key()));
+        QVERIFY(db.isIndexed(volume.key().toLower()));
+        QVERIFY(!db.isIndexed(never));
+        QVERIFY(db.indexingSettings().indexDrives.contains(volume.key()));
+        QVERIFY(!QFile::exists(staleFile));
+        QCOMPARE(namesUnder(db, volume.root()), findUnder(volume.root()));
+        QCOMPARE(db.driveFileCounts().value(volume.key()), findUnder(volume.root()).size() + 1);
+    }
+
+    void emptyVolumeCountsItsRoot()
+    {
+        TestVolume volume(QStringLiteral("xfs"));
+        if (!volume.isReady())
+            QSKIP(qPrintable(volume.skipReason()));
+        NTFSDB db;
+        db.init(settings(), nullptr);
+        QCOMPARE(db.driveFileCounts().value(volume.key()), 1);
+    }
+
+    // A volume mounted while the manager runs joins the index; unmounted, it
+    // is saved and dropped; mounted again, its saved file is loaded.
+    void volumesComeAndGo()
+    {
+        NTFSDB db;
+        QSignalSpy started(&db, &NTFSDB::updateStarted);
+        QSignalSpy finished(&db, &NTFSDB::updateFinished);
+        db.init(settings(), nullptr);
+        const int startsBefore = started.count();
+
+        LoopMount mount(QStringLiteral("ext4"));
+        if (!mount.isMounted())
+            QSKIP(qPrintable(mount.skipReason()));
+        const QString root = mount.mountPoint();
+        writeFile(root + QStringLiteral("/docs/report.txt"));
+        const QChar key = volumeOfPath(root).key;
+        QTRY_VERIFY_WITH_TIMEOUT(db.isIndexed(key), 10000);
+        QCOMPARE(started.count(), startsBefore + 1);
+        QCOMPARE(finished.count(), started.count());
+        QCOMPARE(namesUnder(db, root), findUnder(root));
+        QCOMPARE(logCount(QStringLiteral("Create DB for %1:").arg(key)), 1);
+
+        QVERIFY(mount.unmount());
+        QTRY_VERIFY_WITH_TIMEOUT(!db.isIndexed(key), 10000);
+        QVERIFY(QFile::exists(NTFSDriveDB::databaseFilePath(db.indexingSettings().dbPath, key)));
+
+        QVERIFY(mount.mount());
+        writeFile(root + QStringLiteral("/docs/while-away.txt"));
+        QTRY_VERIFY_WITH_TIMEOUT(db.isIndexed(key), 10000);
+        QCOMPARE(logCount(QStringLiteral("Create DB for %1:").arg(key)), 1);
+        QVERIFY(logCount(QStringLiteral("Loading disk %1 done in 0 seconds").arg(key)) >= 1);
+        QTRY_COMPARE_WITH_TIMEOUT(namesUnder(db, root), findUnder(root), 5000);
+    }
+
+    // Ejecting a volume must not be refused because the index watches it.
+    void indexedVolumeCanBeUnmounted()
+    {
+        NTFSDB db;
+        db.init(settings(), nullptr);
+        LoopMount mount(QStringLiteral("ext4"));
+        if (!mount.isMounted())
+            QSKIP(qPrintable(mount.skipReason()));
+        const QChar key = volumeOfPath(mount.mountPoint()).key;
+        QTRY_VERIFY_WITH_TIMEOUT(db.isIndexed(key), 10000);
+        QVERIFY2(LoopMount::run(QStringLiteral("umount"), {mount.mountPoint()}), "umount refused: the volume is busy");
+        QTRY_VERIFY_WITH_TIMEOUT(!db.isIndexed(key), 10000);
+    }
+
+    void volumeThatCannotBeMonitoredLeavesOthersWorking()
+    {
+        TestVolume first(QStringLiteral("ext4"));
+        if (!first.isReady())
+            QSKIP(qPrintable(first.skipReason()));
+        NTFSDB db;
+        db.init(settings(), nullptr);
+        QVERIFY(db.isIndexed(first.key()));
+
+        QChar secondKey;
+        {
+            FanotifyGroupLimit noMoreGroups(0);
+            LoopMount second(QStringLiteral("ext4"));
+            if (!second.isMounted())
+                QSKIP(qPrintable(second.skipReason()));
+            secondKey = volumeOfPath(second.mountPoint()).key;
+            QTRY_VERIFY_WITH_TIMEOUT(logCount(QStringLiteral("Drive %1 connected").arg(secondKey)) == 1, 10000);
+            QVERIFY(!db.isIndexed(secondKey));
+            bool reported = false;
+            for (const QString &line : log())
+                reported |= line.contains(QStringLiteral("\tERROR\tNTFSDB\tDrive %1 can't be indexed").arg(secondKey));
+            QVERIFY(reported);
+        }
+        writeFile(first.path(QStringLiteral("after.txt")));
+        QTRY_VERIFY_WITH_TIMEOUT(namesUnder(db, first.root()).contains(first.path(QStringLiteral("after.txt"))), 5000);
+    }
+
+    void searchDuringAnUpdateSeesTheVolumesAsTheyStand()
+    {
+        TestVolume volume(QStringLiteral("ext4"));
+        if (!volume.isReady())
+            QSKIP(qPrintable(volume.skipReason()));
+        for (int i = 0; i < 2000; ++i)
+            writeFile(volume.path(QStringLiteral("d%1/f%2").arg(i % 40).arg(i)));
+        NTFSDB db;
+        db.init(settings(), nullptr);
+        const QStringList expected = findUnder(volume.root());
+        std::thread rebuild([&db] { db.rebuild(nullptr); });
+        QStringList during;
+        for (int i = 0; i < 20; ++i) {
+            during = namesUnder(db, volume.root());
+            QCOMPARE(during, expected);
+        }
+        rebuild.join();
+        QCOMPARE(namesUnder(db, volume.root()), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(NTFSDBTest)
+#include "NTFSDBTest.moc"

@@ -1,0 +1,272 @@
+#include "QuietJournalReader.h"
+
+#include "app/IndexingSettings.h"
+#include "index/DriveDBFile.h"
+#include "index/NTFSDriveDB.h"
+#include "index/StringPool.h"
+#include "platform/linux/JournalState.h"
+#include "search/FileSearchCancelException.h"
+#include "search/FileSearchRequest.h"
+#include "search/FileSearchResults.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const FRN kRoot = 2;
+
+// Records are fed through the slots, as the change monitor does; the
+// database never touches a volume in these tests.
+struct Fixture
+{
+    explicit Fixture(const QString &rootName = QStringLiteral("/"), const QStringList &excludeNames = {},
+                     JournalID journalId = 77)
+    {
+        settings.dbPath = dir.path();
+        settings.excludePaths = excludeNames;
+        JournalState journal;
+        journal.journalId = journalId;
+        journal.nextUsn = currentUsn();
+        db = std::make_unique<NTFSDriveDB>(QChar('Q'), pool, settings, std::make_unique<QuietJournalReader>(),
+                                           journal);
+        db->addFile(kRoot, 0, rootName, true);
+    }
+
+    QStringList search(FileSearchRequest &request)
+    {
+        FileSearchResults results;
+        db->search(request, results);
+        QStringList paths;
+        for (int row = 0; row < results.count(); ++row)
+            paths << (results.isFolder(row) ? QStringLiteral("d ") : QStringLiteral("f ")) + results.fullPath(row);
+        return paths;
+    }
+
+    QStringList searchName(const QString &name)
+    {
+        FileSearchRequest request;
+        request.name = name;
+        return search(request);
+    }
+
+    QTemporaryDir dir;
+    IndexingSettings settings;
+    std::shared_ptr<StringPool> pool = std::make_shared<StringPool>();
+    std::unique_ptr<NTFSDriveDB> db;
+};
+
+FileRecord record(FRN parent, const char *name)
+{
+    return FileRecord{parent, name};
+}
+
+} // namespace
+
+class NTFSDriveDBTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pathsJoinFromTheMountPoint_data()
+    {
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("inRoot");
+        QTest::addColumn<QString>("deep");
+        QTest::newRow("root file system") << "/" << "/" << "/usr/share";
+        QTest::newRow("mounted elsewhere") << "/mnt/data" << "/mnt/data" << "/mnt/data/usr/share";
+    }
+
+    void pathsJoinFromTheMountPoint()
+    {
+        QFETCH(QString, root);
+        QFETCH(QString, inRoot);
+        QFETCH(QString, deep);
+        Fixture f(root);
+        f.db->addFile(10, kRoot, QStringLiteral("usr"), true);
+        f.db->addFile(11, 10, QStringLiteral("share"), true);
+        f.db->addFile(20, kRoot, QStringLiteral("top.txt"), false);
+        f.db->addFile(21, 11, QStringLiteral("deep.txt"), false);
+        QCOMPARE(f.db->folderPath(record(kRoot, "top.txt")), inRoot);
+        QCOMPARE(f.db->folderPath(record(11, "deep.txt")), deep);
+        // The root itself has no parent, so it is never reported.
+        QCOMPARE(f.db->folderPath(record(0, "/")), QString());
+        QCOMPARE(f.db->fileCount(), 5);
+    }
+
+    void slotsOverwriteInsertAndIgnore()
+    {
+        Fixture f;
+        f.db->addFile(10, kRoot, QStringLiteral("old"), false);
+        f.db->addFile(10, kRoot, QStringLiteral("new"), false);
+        QCOMPARE(f.searchName(QString()), QStringList{QStringLiteral("f /new")});
+        f.db->renameFile(30, kRoot, QStringLiteral("unknown-before"), false);
+        f.db->deleteFile(999, false);
+        f.db->deleteFile(10, true); // wrong map: the file stays
+        f.db->addFile(40, kRoot, QString(), false);
+        QCOMPARE(f.searchName(QString()),
+                 (QStringList{QStringLiteral("f /new"), QStringLiteral("f /unknown-before")}));
+        f.db->deleteFile(10, false);
+        QCOMPARE(f.searchName(QString()), QStringList{QStringLiteral("f /unknown-before")});
+    }
+
+    void brokenChainsHideOnlyTheirRecords()
+    {
+        Fixture f;
+        f.db->addFile(10, kRoot, QStringLiteral("ok"), false);
+        f.db->addFile(11, 500, QStringLiteral("orphan"), false);     // parent unknown
+        f.db->addFile(12, 10, QStringLiteral("under-a-file"), false); // parent is a file
+        f.db->addFile(50, 51, QStringLiteral("loop-a"), true);       // 50 and 51 are each other's parent
+        f.db->addFile(51, 50, QStringLiteral("loop-b"), true);
+        f.db->addFile(52, 50, QStringLiteral("in-loop"), false);
+        QCOMPARE(f.searchName(QString()), QStringList{QStringLiteral("f /ok")});
+        FileSearchRequest inside;
+        inside.includePaths << QStringLiteral("/");
+        QCOMPARE(f.search(inside).size(), 0); // "/" is not on the fake drive: nothing, and no hang
+    }
+
+    void excludedNamesHideSubtreesInAnyCase()
+    {
+        Fixture f(QStringLiteral("/"), {QStringLiteral("Node_Modules"), QStringLiteral("ÄRGER"), QStringLiteral("/abs/path")});
+        f.db->addFile(10, kRoot, QStringLiteral("node_modules"), true);
+        f.db->addFile(11, 10, QStringLiteral("lib"), true);
+        f.db->addFile(12, 11, QStringLiteral("a.js"), false);
+        f.db->addFile(13, kRoot, QStringLiteral("NODE_MODULES.txt"), false);
+        f.db->addFile(14, kRoot, QStringLiteral("ärger"), false);
+        f.db->addFile(15, kRoot, QStringLiteral("abs"), true);
+        QCOMPARE(f.searchName(QString()),
+                 (QStringList{QStringLiteral("d /abs"), QStringLiteral("f /NODE_MODULES.txt")}));
+    }
+
+    void resultsComeFoldersFirstInNumberOrder()
+    {
+        Fixture f;
+        f.db->addFile(30, kRoot, QStringLiteral("b-file.txt"), false);
+        f.db->addFile(12, kRoot, QStringLiteral("z-folder"), true);
+        f.db->addFile(20, kRoot, QStringLiteral("a-file.txt"), false);
+        f.db->addFile(11, 12, QStringLiteral("a-folder"), true);
+        QCOMPARE(f.searchName(QStringLiteral("-")),
+                 (QStringList{QStringLiteral("d /z-folder/a-folder"), QStringLiteral("d /z-folder"),
+                              QStringLiteral("f /a-file.txt"), QStringLiteral("f /b-file.txt")}));
+        QCOMPARE(f.searchName(QStringLiteral("*.txt")),
+                 (QStringList{QStringLiteral("f /a-file.txt"), QStringLiteral("f /b-file.txt")}));
+    }
+
+    void sizeBoundReturnsNoFolders()
+    {
+        Fixture f;
+        f.db->addFile(10, kRoot, QStringLiteral("data"), true);
+        f.db->addFile(11, 10, QStringLiteral("data.bin"), false);
+        FileSearchRequest request;
+        request.name = QStringLiteral("data");
+        request.maxSize = 100;
+        QCOMPARE(f.search(request), QStringList{QStringLiteral("f /data/data.bin")});
+    }
+
+    void canceledSearchRaises()
+    {
+        Fixture f;
+        f.db->addFile(10, kRoot, QStringLiteral("x"), false);
+        FileSearchRequest request;
+        request.canceled = true;
+        FileSearchResults results;
+        try {
+            f.db->search(request, results);
+            QFAIL("no exception");
+        } catch (const FileSearchCancelException &e) {
+            QCOMPARE(QString::fromUtf8(e.what()).section(QStringLiteral(", "), 2),
+                     QStringLiteral("Request %1 canceled").arg(request.id));
+        }
+    }
+
+    void saveAndLoadRoundTrip()
+    {
+        Fixture f;
+        f.db->addFile(10, kRoot, QStringLiteral("Grüße"), true);
+        f.db->addFile(11, 10, QStringLiteral("文件.txt"), false);
+        f.db->save();
+        QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("DB/Q"))));
+        const QStringList before = f.searchName(QString());
+
+        Fixture again;
+        again.settings.dbPath = f.dir.path();
+        again.db->setIndexingSettings(again.settings);
+        QVERIFY(again.db->load(nullptr));
+        QCOMPARE(again.searchName(QString()), before);
+        QCOMPARE(again.db->fileCount(), 3);
+    }
+
+    void rootOnlyDatabaseIs53Bytes()
+    {
+        Fixture f(QStringLiteral("C:"));
+        f.db->save();
+        QFile file(f.dir.filePath(QStringLiteral("DB/Q")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), 53);
+        QCOMPARE(bytes.mid(0, 10).toHex(), QByteArray("000000060031002e0030"));
+        QCOMPARE(bytes.mid(10, 8).toHex(), QByteArray("000000000000004d")); // journal 77
+        QCOMPARE(bytes.mid(26).toHex(), QByteArray("00000001" "0000000000000000" "0000000000000002" "00000002" "433a" "01"));
+    }
+
+    // Files that the database must refuse, and what it says.
+    void loadRefusesBadFiles_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        const USN now = currentUsn();
+        auto file = [](JournalID journal, USN position, qint32 count, int records, qint32 badLength = 0) {
+            QByteArray bytes;
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            DriveDBFile::writeHeader(out, journal, position, count);
+            for (int i = 0; i < records; ++i)
+                DriveDBFile::writeRecord(out, 0, FRN(100 + i), "name", false);
+            if (badLength)
+                out << quint64(0) << quint64(1) << badLength;
+            return bytes;
+        };
+        QTest::newRow("other journal") << file(78, now - 1000, 1, 1);
+        QTest::newRow("clock went back") << file(77, now + qint64(3600) * 1000000000, 1, 1);
+        QTest::newRow("short file") << file(77, now - 1000, 5, 2);
+        QTest::newRow("negative name length") << file(77, now - 1000, 2, 1, -4);
+        QTest::newRow("name length above limit") << file(77, now - 1000, 2, 1, 2000);
+        QTest::newRow("header cut") << QByteArray::fromHex("000000060031");
+    }
+
+    void loadRefusesBadFiles()
+    {
+        QFETCH(QByteArray, contents);
+        Fixture f;
+        QDir().mkpath(f.dir.filePath(QStringLiteral("DB")));
+        QFile file(f.dir.filePath(QStringLiteral("DB/Q")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+        QVERIFY(!f.db->load(nullptr));
+        QVERIFY(QFile::exists(file.fileName())); // left on disk; the next save replaces it
+    }
+
+    void unwritableFolderRaisesAndKeepsTheOldFile()
+    {
+        Fixture f;
+        f.db->addFile(10, kRoot, QStringLiteral("kept"), false);
+        f.db->save();
+        const QString path = f.dir.filePath(QStringLiteral("DB/Q"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        const QByteArray before = old.readAll();
+        old.close();
+
+        // A folder where the temporary file would go makes the save fail.
+        Fixture other;
+        other.settings.dbPath = f.dir.filePath(QStringLiteral("DB/Q"));
+        other.db->setIndexingSettings(other.settings);
+        QVERIFY_EXCEPTION_THROWN(other.db->save(), FileSearchException);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(NTFSDriveDBTest)
+#include "NTFSDriveDBTest.moc"

@@ -1,0 +1,138 @@
+#include "TreeModel.h"
+
+#include <QDir>
+#include <QMutexLocker>
+
+#include <ftw.h>
+#include <sys/stat.h>
+
+namespace {
+
+// nftw has no context argument.
+thread_local TreeModel::Records *t_scan = nullptr;
+thread_local QHash<QByteArray, FRN> *t_inodes = nullptr;
+
+int scanEntry(const char *path, const struct stat *st, int, struct FTW *ftw)
+{
+    const QByteArray p(path);
+    t_inodes->insert(p, st->st_ino);
+    TreeModel::Record record;
+    record.isFolder = S_ISDIR(st->st_mode);
+    if (ftw->level == 0) {
+        record.name = QString::fromUtf8(p);
+    } else {
+        record.parent = t_inodes->value(p.left(ftw->base - 1));
+        record.name = QString::fromUtf8(p.mid(ftw->base));
+    }
+    t_scan->insert(st->st_ino, record);
+    return 0;
+}
+
+} // namespace
+
+TreeModel::Records TreeModel::scan(const QString &root)
+{
+    Records records;
+    QHash<QByteArray, FRN> inodes;
+    t_scan = &records;
+    t_inodes = &inodes;
+    ::nftw(QFile::encodeName(root).constData(), scanEntry, 64, FTW_PHYS | FTW_MOUNT);
+    t_scan = nullptr;
+    t_inodes = nullptr;
+    return records;
+}
+
+QStringList TreeModel::differences(const Records &expected, const Records &actual, int limit)
+{
+    QStringList out;
+    auto describe = [](const Record &r) {
+        return QStringLiteral("%1/%2%3").arg(r.parent).arg(r.name, r.isFolder ? QStringLiteral("/") : QString());
+    };
+    for (auto it = expected.cbegin(); it != expected.cend() && out.size() < limit; ++it) {
+        const auto found = actual.constFind(it.key());
+        if (found == actual.cend())
+            out << QStringLiteral("missing %1 %2").arg(it.key()).arg(describe(it.value()));
+        else if (found.value() != it.value())
+            out << QStringLiteral("%1 is %2, expected %3").arg(it.key()).arg(describe(found.value()), describe(it.value()));
+    }
+    for (auto it = actual.cbegin(); it != actual.cend() && out.size() < limit; ++it) {
+        if (!expected.contains(it.key()))
+            out << QStringLiteral("extra %1 %2").arg(it.key()).arg(describe(it.value()));
+    }
+    return out;
+}
+
+void TreeModel::reset(const Records &records)
+{
+    QMutexLocker lock(&m_mutex);
+    m_records.clear();
+    m_children.clear();
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        place(it.key(), it.value());
+}
+
+TreeModel::Records TreeModel::records() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_records;
+}
+
+QVector<TreeModel::Event> TreeModel::events() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_events;
+}
+
+void TreeModel::clearEvents()
+{
+    QMutexLocker lock(&m_mutex);
+    m_events.clear();
+}
+
+QVector<IJournalReplaySource::Entry> TreeModel::children(FRN folder) const
+{
+    QMutexLocker lock(&m_mutex);
+    QVector<Entry> entries;
+    for (const FRN frn : m_children.value(folder)) {
+        const Record &r = m_records[frn];
+        entries.append({frn, r.name, r.isFolder});
+    }
+    return entries;
+}
+
+void TreeModel::place(FRN frn, const Record &record)
+{
+    remove(frn);
+    m_records.insert(frn, record);
+    m_children[record.parent].insert(frn);
+}
+
+void TreeModel::remove(FRN frn)
+{
+    const auto it = m_records.find(frn);
+    if (it == m_records.end())
+        return;
+    m_children[it->parent].remove(frn);
+    m_records.erase(it);
+}
+
+void TreeModel::onFileAdded(FRN frn, FRN parentFRN, const QString &fileName, bool isFolder, USN nextUsn)
+{
+    QMutexLocker lock(&m_mutex);
+    place(frn, {parentFRN, fileName, isFolder});
+    m_events.append({'A', frn, parentFRN, fileName, isFolder, nextUsn});
+}
+
+void TreeModel::onFileRenamed(FRN frn, FRN frnParent, const QString &fileName, bool isFolder, USN nextUsn)
+{
+    QMutexLocker lock(&m_mutex);
+    place(frn, {frnParent, fileName, isFolder});
+    m_events.append({'R', frn, frnParent, fileName, isFolder, nextUsn});
+}
+
+void TreeModel::onFileDeleted(FRN frn, bool isFolder, USN nextUsn)
+{
+    QMutexLocker lock(&m_mutex);
+    remove(frn);
+    m_events.append({'D', frn, 0, QString(), isFolder, nextUsn});
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/linux/IJournalReplaySource.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+
+// A stand-in for the drive database in the monitor's tests: the records of a
+// volume keyed by inode, changed by the monitor's reports, and offered back to
+// the replay. Thread-safe, since the monitor thread applies reports while the
+// test thread compares.
+class TreeModel : public QObject, public IJournalReplaySource
+{
+    Q_OBJECT
+public:
+    struct Record
+    {
+        FRN parent = 0;
+        QString name;
+        bool isFolder = false;
+        bool operator==(const Record &o) const { return parent == o.parent && name == o.name && isFolder == o.isFolder; }
+        bool operator!=(const Record &o) const { return !(*this == o); }
+    };
+    struct Event
+    {
+        char kind;   // 'A'dded, 'R'enamed, 'D'eleted
+        FRN frn;
+        FRN parent;
+        QString name;
+        bool isFolder;
+        USN usn;
+    };
+    using Records = QHash<FRN, Record>;
+
+    // What is on disk below `root`, as the enumeration reports it: every entry
+    // of the file system (not crossing into other mounts), and the root
+    // itself with parent 0 and its path as name.
+    static Records scan(const QString &root);
+    // Describes how `actual` differs from `expected`; empty when equal.
+    static QStringList differences(const Records &expected, const Records &actual, int limit = 20);
+
+    void reset(const Records &records);
+    Records records() const;
+    QVector<Event> events() const;
+    void clearEvents();
+
+    QVector<Entry> children(FRN folder) const override;
+
+public slots:
+    void onFileAdded(FRN frn, FRN parentFRN, const QString &fileName, bool isFolder, USN nextUsn);
+    void onFileRenamed(FRN frn, FRN frnParent, const QString &fileName, bool isFolder, USN nextUsn);
+    void onFileDeleted(FRN frn, bool isFolder, USN nextUsn);
+
+private:
+    void place(FRN frn, const Record &record);
+    void remove(FRN frn);
+
+    mutable QMutex m_mutex;
+    Records m_records;
+    QHash<FRN, QSet<FRN>> m_children;
+    QVector<Event> m_events;
+};
