@@ -1,16 +1,17 @@
 #pragma once
 
+#include "platform/linux/DirectoryStream.h"
 #include "platform/linux/FileDescriptor.h"
 
 #include <QString>
 
-#include <cstddef>
-#include <vector>
+#include <memory>
 
-// The entries of one directory, read with getdents64 through the one
-// descriptor this object owns. "." and ".." are never returned. Symbolic
-// links are reported as what they are (not directories), so a walk built on
-// this never follows one and cannot loop.
+// The entries of one directory named by path, for walks that go folder by
+// folder through paths (the search's folder walk). Owns the descriptor the
+// entries are read from; "." and ".." are never returned, and a symbolic
+// link is reported as what it is (not a directory), so a walk built on this
+// never follows one and cannot loop.
 class DirectoryListing
 {
 public:
@@ -20,18 +21,14 @@ public:
 
     bool isOpen() const { return m_fd.isValid(); }
     // errno of the failed open or read; 0 when none failed.
-    int error() const { return m_error; }
+    int error() const;
 
     // The next entry; false at the end of the listing or on a read error.
     bool next(QString &name, bool &isDir);
 
 private:
-    bool fill();
-    bool isDirectory(const char *name, unsigned char type) const;
-
     FileDescriptor m_fd;
-    std::vector<char> m_buffer;
-    std::size_t m_pos = 0;
-    std::size_t m_end = 0;
-    int m_error = 0;
+    int m_openError = 0;
+    std::unique_ptr<DirectoryStream> m_stream;
+    DirectoryStream::Entry m_entry;
 };

@@ -13,7 +13,7 @@
 
 namespace {
 
-class SignalSink : public DirectoryWalker::Sink
+class SignalSink : public VolumeWalker::Sink
 {
 public:
     explicit SignalSink(MFTReader *reader) : m_reader(reader) {}

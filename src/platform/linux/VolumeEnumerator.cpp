@@ -23,7 +23,7 @@ struct RecordHeader
 } // namespace
 
 // Packs the entries of one worker into chunks and queues every full one.
-class VolumeEnumerator::ChunkSink : public DirectoryWalker::Sink
+class VolumeEnumerator::ChunkSink : public VolumeWalker::Sink
 {
 public:
     explicit ChunkSink(VolumeEnumerator *owner) : m_owner(owner) { m_chunk.reserve(kChunkBytes); }
@@ -65,7 +65,7 @@ VolumeEnumerator::~VolumeEnumerator()
     stopWorkers();
 }
 
-void VolumeEnumerator::run(DirectoryWalker::Sink &sink)
+void VolumeEnumerator::run(VolumeWalker::Sink &sink)
 {
     for (int i = 0; i < m_threadCount; ++i)
         m_threads.emplace_back(&VolumeEnumerator::work, this);
@@ -76,10 +76,10 @@ void VolumeEnumerator::run(DirectoryWalker::Sink &sink)
     stopWorkers();
     if (m_error)
         std::rethrow_exception(m_error);
-    DirectoryWalker::checkCancel(canceled ? m_cancel : nullptr);
+    VolumeWalker::checkCancel(canceled ? m_cancel : nullptr);
 }
 
-void VolumeEnumerator::deliver(const Chunk &chunk, DirectoryWalker::Sink &sink) const
+void VolumeEnumerator::deliver(const Chunk &chunk, VolumeWalker::Sink &sink) const
 {
     for (std::size_t offset = 0; offset < chunk.size();) {
         // Checked per entry so that nothing is reported after a cancel, even
@@ -114,7 +114,7 @@ void VolumeEnumerator::work()
     Task task;
     while (takeTask(&task)) {
         try {
-            DirectoryWalker walker(std::move(task.folder), task.ino, task.path, m_rootIno, m_cancel);
+            VolumeWalker walker(std::move(task.folder), task.ino, task.path, m_rootIno, m_cancel);
             walker.setDonor(this);
             walker.walk(sink);
         } catch (const FileSearchCancelException &) {

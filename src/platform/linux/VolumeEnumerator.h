@@ -1,7 +1,7 @@
 #pragma once
 
 #include "index/IndexTypes.h"
-#include "platform/linux/DirectoryWalker.h"
+#include "platform/linux/VolumeWalker.h"
 
 #include <QString>
 
@@ -19,7 +19,7 @@
 // so worker threads list folders (a busy walker gives subfolders to idle
 // ones) while the calling thread only passes entries on. Entries travel in
 // chunks of packed records, so no allocation is made per entry.
-class VolumeEnumerator : private DirectoryWalker::Donor
+class VolumeEnumerator : private VolumeWalker::Donor
 {
 public:
     // `threads` 0 picks one per processor, at most kMaxThreads.
@@ -31,7 +31,7 @@ public:
     std::uint64_t rootIno() const { return m_rootIno; }
     // Runs the walk; raises FileSearchCancelException once *cancel is set
     // (after which no entry reaches the sink).
-    void run(DirectoryWalker::Sink &sink);
+    void run(VolumeWalker::Sink &sink);
 
     static constexpr int kMaxThreads = 4;
 
@@ -52,7 +52,7 @@ private:
     void finishTask();
     void pushChunk(Chunk &chunk);
     bool popChunk(Chunk *chunk);
-    void deliver(const Chunk &chunk, DirectoryWalker::Sink &sink) const;
+    void deliver(const Chunk &chunk, VolumeWalker::Sink &sink) const;
     void stopWorkers();
 
     const CancelFlag *m_cancel;

@@ -1,4 +1,4 @@
-#include "platform/linux/DirectoryWalker.h"
+#include "platform/linux/VolumeWalker.h"
 
 #include "app/Logger.h"
 #include "platform/linux/SysCall.h"
@@ -32,7 +32,7 @@ bool isDotOrDotDot(const char *name)
 
 } // namespace
 
-DirectoryWalker::DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
+VolumeWalker::VolumeWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
                                  std::uint64_t volumeRootIno, const CancelFlag *cancel)
     : m_rootPath(folderPath)
     , m_cancel(cancel)
@@ -42,14 +42,14 @@ DirectoryWalker::DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno,
     m_frames.push_back(Frame{std::move(folder), folderIno, 0, 0, 0, 0});
 }
 
-void DirectoryWalker::checkCancel(const CancelFlag *cancel)
+void VolumeWalker::checkCancel(const CancelFlag *cancel)
 {
     // The flag is set by another thread; an atomic load keeps that defined.
     if (cancel && cancel->load(std::memory_order_relaxed))
         throw FileSearchCancelException(QStringLiteral("MFTReader"), __LINE__, QStringLiteral("Canceled"));
 }
 
-void DirectoryWalker::walk(Sink &sink)
+void VolumeWalker::walk(Sink &sink)
 {
     if (!m_frames.front().fd.isValid())
         return;
@@ -65,7 +65,7 @@ void DirectoryWalker::walk(Sink &sink)
     }
 }
 
-bool DirectoryWalker::isDirectory(int dirFd, const char *name, unsigned char type) const
+bool VolumeWalker::isDirectory(int dirFd, const char *name, unsigned char type) const
 {
     if (type != DT_UNKNOWN)
         return type == DT_DIR;
@@ -74,7 +74,7 @@ bool DirectoryWalker::isDirectory(int dirFd, const char *name, unsigned char typ
     return sysFstatAt(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
 }
 
-void DirectoryWalker::listDirectory(Frame &frame, Sink &sink)
+void VolumeWalker::listDirectory(Frame &frame, Sink &sink)
 {
     frame.namesBegin = m_names.size();
     frame.subdirsBegin = m_subdirs.size();
@@ -108,7 +108,7 @@ void DirectoryWalker::listDirectory(Frame &frame, Sink &sink)
 }
 
 // Opens the next subfolder of `top` and pushes it; false when none is left.
-bool DirectoryWalker::enterNext(Frame &top)
+bool VolumeWalker::enterNext(Frame &top)
 {
     const std::size_t depth = m_frames.size() - 1;
     while (top.nextSubdir < m_subdirs.size() && top.fd.isValid()) {
@@ -136,7 +136,7 @@ bool DirectoryWalker::enterNext(Frame &top)
 
 // Closes the descriptor of the shallowest ancestor still open (never the
 // root's); leave() opens it again through ".." when the walk returns there.
-void DirectoryWalker::closeFarAncestor()
+void VolumeWalker::closeFarAncestor()
 {
     for (std::size_t i = 1; i < m_frames.size(); ++i) {
         if (m_frames[i].fd.isValid()) {
@@ -149,7 +149,7 @@ void DirectoryWalker::closeFarAncestor()
 // A closed parent is opened again through ".." of the child being left,
 // whether or not it has subfolders left: its own parent may need it as the
 // way back in turn.
-void DirectoryWalker::leave()
+void VolumeWalker::leave()
 {
     Frame &child = m_frames.back();
     m_names.resize(child.namesBegin);
@@ -169,7 +169,7 @@ void DirectoryWalker::leave()
     m_frames.pop_back();
 }
 
-QString DirectoryWalker::pathOf(std::size_t depth, const char *leaf) const
+QString VolumeWalker::pathOf(std::size_t depth, const char *leaf) const
 {
     QString path = m_rootPath;
     auto append = [&path](const char *name) {

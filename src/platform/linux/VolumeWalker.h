@@ -14,7 +14,7 @@
 // hands every entry to a sink once. Directories are opened relative to their
 // parent, so the walk works at any depth and path length; at most
 // kMaxOpenDirectories descriptors stay open however deep the tree is.
-class DirectoryWalker
+class VolumeWalker
 {
 public:
     class Sink
@@ -40,7 +40,7 @@ public:
     // Walks below the open folder `folder` (inode `folderIno`, path
     // `folderPath` for log messages) of the volume whose root has inode
     // `volumeRootIno`. `cancel` may be null; it is polled before every folder.
-    DirectoryWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
+    VolumeWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
                     std::uint64_t volumeRootIno, const CancelFlag *cancel);
 
     void setDonor(Donor *donor) { m_donor = donor; }
