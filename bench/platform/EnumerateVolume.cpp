@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     });
     QElapsedTimer timer;
     timer.start();
-    const bool cancel = false;
+    const CancelFlag cancel{false};
     reader.readMountPoint(mountPoint, &cancel);
     const double seconds = timer.nsecsElapsed() / 1e9;
     QTextStream(stdout) << "entries " << entries << " folders " << folders << " seconds " << seconds

@@ -21,7 +21,7 @@ timed() {
     start=$(now)
     "$@" > /dev/null 2>&1
     end=$(now)
-    echo "$end - $start" | bc -l
+    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 run_updatedb() { rm -f "$work/plocate.db"; updatedb -o "$work/plocate.db"; }
@@ -40,7 +40,8 @@ updb=$(median < "$work/updatedb")
 entries=$(awk '{ print $2 }' "$work/ours.txt")
 echo "entries: ours $entries, fdfind $(cat "$work/fd-count.txt") (fdfind does not list the root itself)"
 printf 'median wall seconds over %d runs: ours %.3f  fdfind %.3f  updatedb %.3f\n' "$runs" "$ours" "$fd" "$updb"
-printf 'entries/second (ours, wall time of the whole process): %.0f\n' "$(echo "$entries / $ours" | bc -l)"
-printf 'speed-up: %.2fx over fdfind, %.2fx over a full updatedb\n' \
-    "$(echo "$fd / $ours" | bc -l)" "$(echo "$updb / $ours" | bc -l)"
+awk -v n="$entries" -v ours="$ours" -v fd="$fd" -v updb="$updb" 'BEGIN {
+    printf "entries/second (ours, wall time of the whole process): %.0f\n", n / ours
+    printf "speed-up: %.2fx over fdfind, %.2fx over a full updatedb\n", fd / ours, updb / ours
+}'
 echo "load average during the run: $(cut -d' ' -f1-3 /proc/loadavg)"

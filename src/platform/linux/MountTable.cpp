@@ -75,11 +75,14 @@ QList<MountTable::Entry> MountTable::parse(const QByteArray &text)
     return entries;
 }
 
-QList<MountTable::Entry> MountTable::read()
+QList<MountTable::Entry> MountTable::read(bool *ok)
 {
     // readAll, not size(): proc files report size 0.
     QFile file(QStringLiteral("/proc/self/mountinfo"));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    if (!opened) {
         Logger::instance()->log(ERROR, "NTFSUtils",
                                 QStringLiteral("Failed to read the mount table, %1").arg(file.errorString()));
         return {};

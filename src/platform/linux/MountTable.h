@@ -28,7 +28,8 @@ public:
 
     // Lines that do not have the mountinfo shape are skipped.
     static QList<Entry> parse(const QByteArray &text);
-    static QList<Entry> read();
+    // *ok, when given, is false when the table cannot be read.
+    static QList<Entry> read(bool *ok = nullptr);
     // Undoes the kernel's octal escapes of space, tab, newline and backslash.
     static QString unescape(const QByteArray &field);
 

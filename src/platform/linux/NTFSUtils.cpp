@@ -5,6 +5,7 @@
 #include "platform/linux/SysCall.h"
 #include "platform/linux/VolumeClassifier.h"
 #include "platform/linux/VolumeKeyStore.h"
+#include "search/FileSearchException.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,7 @@ VolumeInfo describe(const MountTable::Entry &entry)
         const FileDescriptor fd = sysOpenAt(AT_FDCWD, encodedPath(entry.mountPoint).constData(),
                                             O_RDONLY | O_DIRECTORY);
         struct stat st;
-        if (fd.isValid() && ::fstat(fd.get(), &st) == 0)
+        if (fd.isValid() && sysFstat(fd.get(), &st) == 0)
             info.device = st.st_dev;
         info.uuid = FileSystemUuid::read(fd.get(), entry.fsType, entry.source);
         info.blockDevice = blockDeviceName(entry);
@@ -78,10 +79,10 @@ VolumeInfo describe(const MountTable::Entry &entry)
 }
 
 // Every volume mount with its key, in mountinfo order.
-QList<VolumeInfo> describedMounts()
+QList<VolumeInfo> describedMounts(bool *ok = nullptr)
 {
     QList<VolumeInfo> mounts;
-    for (const MountTable::Entry &entry : MountTable::read()) {
+    for (const MountTable::Entry &entry : MountTable::read(ok)) {
         if (VolumeClassifier::isVolume(entry))
             mounts.append(describe(entry));
     }
@@ -129,26 +130,6 @@ bool isUnder(const QString &path, const QString &mountPoint)
 
 } // namespace
 
-VolumeHandle::~VolumeHandle()
-{
-    close();
-}
-
-VolumeHandle::VolumeHandle(VolumeHandle &&other) noexcept
-    : m_fd(other.m_fd)
-{
-    other.m_fd = -1;
-}
-
-VolumeHandle &VolumeHandle::operator=(VolumeHandle &&other) noexcept
-{
-    if (this != &other) {
-        close();
-        std::swap(m_fd, other.m_fd);
-    }
-    return *this;
-}
-
 bool VolumeHandle::open(QChar drive, bool overlapped)
 {
     Q_UNUSED(overlapped)
@@ -156,14 +137,8 @@ bool VolumeHandle::open(QChar drive, bool overlapped)
     const VolumeInfo info = volumeInfo(drive);
     if (!info.isValid())
         return false;
-    m_fd = sysOpenAt(AT_FDCWD, encodedPath(info.mountPoint).constData(), O_RDONLY | O_DIRECTORY).release();
+    m_fd = sysOpenAt(AT_FDCWD, encodedPath(info.mountPoint).constData(), O_RDONLY | O_DIRECTORY);
     return isValid();
-}
-
-void VolumeHandle::close()
-{
-    FileDescriptor owner(m_fd);
-    m_fd = -1;
 }
 
 void setVolumeSettings(QSettings *settings)
@@ -171,9 +146,9 @@ void setVolumeSettings(QSettings *settings)
     VolumeKeyStore::instance()->setSettings(settings);
 }
 
-QList<VolumeInfo> mountedVolumes()
+QList<VolumeInfo> mountedVolumes(bool *ok)
 {
-    const QList<VolumeInfo> mounts = describedMounts();
+    const QList<VolumeInfo> mounts = describedMounts(ok);
     QList<VolumeInfo> volumes;
     for (const VolumeInfo &mount : mounts) {
         auto known = std::find_if(volumes.begin(), volumes.end(),
@@ -224,8 +199,12 @@ VolumeInfo volumeOfPath(const QString &path)
 
 QList<QChar> localNtfsDrives()
 {
+    bool ok = false;
+    const QList<VolumeInfo> volumes = mountedVolumes(&ok);
+    if (!ok)
+        throw FileSearchException(QStringLiteral("NTFSUtils"), __LINE__, QString());
     QList<QChar> keys;
-    for (const VolumeInfo &volume : mountedVolumes()) {
+    for (const VolumeInfo &volume : volumes) {
         if (!volume.key.isNull() && VolumeClassifier::isIndexableType(volume.fsType)
             && !VolumeClassifier::isRemoteType(volume.fsType) && !volume.bindMount)
             keys.append(volume.key);

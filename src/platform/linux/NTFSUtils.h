@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/linux/FileDescriptor.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -42,26 +44,24 @@ class VolumeHandle
 {
 public:
     VolumeHandle() = default;
-    ~VolumeHandle();
-    VolumeHandle(const VolumeHandle &) = delete;
-    VolumeHandle &operator=(const VolumeHandle &) = delete;
-    VolumeHandle(VolumeHandle &&other) noexcept;
-    VolumeHandle &operator=(VolumeHandle &&other) noexcept;
 
     // Opens the mount point of the volume with this key. `overlapped` is kept
     // for the callers' sake; a Linux descriptor needs no such mode.
     bool open(QChar drive, bool overlapped = false);
-    bool isValid() const { return m_fd >= 0; }
-    int handle() const { return m_fd; }
-    void close();
+    bool isValid() const { return m_fd.isValid(); }
+    int handle() const { return m_fd.get(); }
+    void close() { m_fd.reset(); }
 
 private:
-    int m_fd = -1;
+    FileDescriptor m_fd;
 };
 
 // Where keys are remembered: an array "Volumes" of "letter", "uuid" and
 // "mountPoint". The caller keeps ownership and must keep it alive until it
 // sets another (or nullptr, which keeps keys in memory for this process only).
+// The volume functions use it from any thread, under their own lock; since a
+// QSettings object is not thread-safe, give them one of their own (opened on
+// the same file as the application's settings, if wanted).
 void setVolumeSettings(QSettings *settings);
 
 // Every mounted volume (block-device and network file systems; pseudo file
@@ -69,8 +69,9 @@ void setVolumeSettings(QSettings *settings);
 // keys assigned, in mountinfo order. A file system mounted several times is
 // listed once, by its first mount of the file system's root; one reachable
 // only through bind mounts of folders is listed by its first such mount, with
-// bindMount set (the counterpart of a SUBST drive).
-QList<VolumeInfo> mountedVolumes();
+// bindMount set (the counterpart of a SUBST drive). *ok, when given, is
+// false when the mount table cannot be read.
+QList<VolumeInfo> mountedVolumes(bool *ok = nullptr);
 
 // The volume with this key as mounted now; invalid when it is not mounted.
 VolumeInfo volumeInfo(QChar drive);
@@ -80,7 +81,8 @@ VolumeInfo volumeInfo(QChar drive);
 // mount gives that bind mount's record (bindMount true). Invalid when none.
 VolumeInfo volumeOfPath(const QString &path);
 
-// Keys of the local, indexable volumes that are not bind mounts, in key order.
+// Keys of the local, indexable volumes that are not bind mounts, in key
+// order. Raises FileSearchException when the mount table cannot be read.
 QList<QChar> localNtfsDrives();
 
 bool isNtfsVolume(QChar drive);   // file-system type is indexable (ext2/3/4, xfs, btrfs)

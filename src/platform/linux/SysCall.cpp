@@ -31,7 +31,7 @@ FileDescriptor openSubdirectoryFallback(int dirFd, const char *name)
         return fd;
     struct stat parent;
     struct stat child;
-    if (::fstat(dirFd, &parent) == 0 && ::fstat(fd.get(), &child) == 0 && parent.st_dev != child.st_dev) {
+    if (sysFstat(dirFd, &parent) == 0 && sysFstat(fd.get(), &child) == 0 && parent.st_dev != child.st_dev) {
         errno = EXDEV;
         return FileDescriptor();
     }
@@ -62,6 +62,11 @@ FileDescriptor sysOpenSubdirectory(int dirFd, const char *name)
 long sysGetdents64(int fd, void *buf, std::size_t size)
 {
     return retryOnEintr([&] { return ::syscall(SYS_getdents64, fd, buf, size); });
+}
+
+int sysFstat(int fd, struct stat *st)
+{
+    return retryOnEintr([&] { return ::fstat(fd, st); });
 }
 
 int sysFstatAt(int dirFd, const char *path, struct stat *st, int flags)

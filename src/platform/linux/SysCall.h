@@ -24,7 +24,8 @@ FileDescriptor sysOpenSubdirectory(int dirFd, const char *name);
 // getdents64(2) into buf: bytes read, 0 at the end, -1 on error.
 long sysGetdents64(int fd, void *buf, std::size_t size);
 
-// fstatat(2) and stat(2), retried on EINTR; 0 on success, -1 on error.
+// fstat(2), fstatat(2) and stat(2), retried on EINTR; 0 on success, -1 on error.
+int sysFstat(int fd, struct stat *st);
 int sysFstatAt(int dirFd, const char *path, struct stat *st, int flags);
 int sysStat(const char *path, struct stat *st);
 

@@ -1,5 +1,6 @@
 #include "platform/linux/VolumeEnumerator.h"
 
+#include "platform/linux/SysCall.h"
 #include "search/FileSearchCancelException.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ VolumeEnumerator::VolumeEnumerator(FileDescriptor root, const QString &rootPath,
                                 : std::clamp(int(std::thread::hardware_concurrency()), 1, kMaxThreads))
 {
     struct stat st;
-    if (root.isValid() && ::fstat(root.get(), &st) == 0)
+    if (root.isValid() && sysFstat(root.get(), &st) == 0)
         m_rootIno = st.st_ino;
     m_tasks.push_back(Task{std::move(root), m_rootIno, rootPath});
     m_queued = 1;
@@ -111,12 +112,12 @@ void VolumeEnumerator::donate(FileDescriptor folder, std::uint64_t ino, const QS
 void VolumeEnumerator::work()
 {
     ChunkSink sink(this);
+    VolumeWalker walker(m_rootIno, m_cancel);
+    walker.setDonor(this);
     Task task;
     while (takeTask(&task)) {
         try {
-            VolumeWalker walker(std::move(task.folder), task.ino, task.path, m_rootIno, m_cancel);
-            walker.setDonor(this);
-            walker.walk(sink);
+            walker.walk(std::move(task.folder), task.ino, task.path, sink);
         } catch (const FileSearchCancelException &) {
             // run() notices the flag itself.
         } catch (...) {

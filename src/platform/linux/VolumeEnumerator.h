@@ -1,6 +1,5 @@
 #pragma once
 
-#include "index/IndexTypes.h"
 #include "platform/linux/VolumeWalker.h"
 
 #include <QString>

@@ -32,14 +32,11 @@ bool isDotOrDotDot(const char *name)
 
 } // namespace
 
-VolumeWalker::VolumeWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
-                                 std::uint64_t volumeRootIno, const CancelFlag *cancel)
-    : m_rootPath(folderPath)
-    , m_cancel(cancel)
+VolumeWalker::VolumeWalker(std::uint64_t volumeRootIno, const CancelFlag *cancel)
+    : m_cancel(cancel)
     , m_volumeRootIno(volumeRootIno)
     , m_buffer(kBufferSize)
 {
-    m_frames.push_back(Frame{std::move(folder), folderIno, 0, 0, 0, 0});
 }
 
 void VolumeWalker::checkCancel(const CancelFlag *cancel)
@@ -49,14 +46,22 @@ void VolumeWalker::checkCancel(const CancelFlag *cancel)
         throw FileSearchCancelException(QStringLiteral("MFTReader"), __LINE__, QStringLiteral("Canceled"));
 }
 
-void VolumeWalker::walk(Sink &sink)
+void VolumeWalker::walk(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath, Sink &sink)
 {
-    if (!m_frames.front().fd.isValid())
+    // A canceled walk leaves its frames behind.
+    m_frames.clear();
+    m_subdirs.clear();
+    m_names.clear();
+    if (!folder.isValid())
         return;
+    m_rootPath = folderPath;
+    m_frames.push_back(Frame{std::move(folder), folderIno, 0, 0, 0, 0});
     checkCancel(m_cancel);
     listDirectory(m_frames.back(), sink);
     while (!m_frames.empty()) {
-        if (!enterNext(m_frames.back())) {
+        if (m_donor && m_donor->wantsWork())
+            donateShallowest();
+        if (!enterNext()) {
             leave();
             continue;
         }
@@ -107,31 +112,56 @@ void VolumeWalker::listDirectory(Frame &frame, Sink &sink)
     }
 }
 
-// Opens the next subfolder of `top` and pushes it; false when none is left.
-bool VolumeWalker::enterNext(Frame &top)
+// Opens the next subfolder of the frame at `depth`; false when it has none
+// left. A subfolder that cannot be opened leaves *fd invalid.
+bool VolumeWalker::openNextSubdir(std::size_t depth, FileDescriptor *fd, Subdir *subdir)
 {
-    const std::size_t depth = m_frames.size() - 1;
-    while (top.nextSubdir < m_subdirs.size() && top.fd.isValid()) {
-        const Subdir subdir = m_subdirs[top.nextSubdir++];
-        const char *name = m_names.data() + subdir.nameOffset;
-        FileDescriptor fd = sysOpenSubdirectory(top.fd.get(), name);
-        if (fd.isValid() && m_donor && m_donor->wantsWork()) {
-            m_donor->donate(std::move(fd), subdir.ino, pathOf(depth, name));
+    Frame &frame = m_frames[depth];
+    const std::size_t end = depth + 1 < m_frames.size() ? m_frames[depth + 1].subdirsBegin : m_subdirs.size();
+    if (frame.nextSubdir >= end || !frame.fd.isValid())
+        return false;
+    *subdir = m_subdirs[frame.nextSubdir++];
+    const char *name = m_names.data() + subdir->nameOffset;
+    *fd = sysOpenSubdirectory(frame.fd.get(), name);
+    // EXDEV: the mount point of another file system, reported but not
+    // entered. ENOENT/ENOTDIR/ELOOP: replaced while we walked.
+    if (!fd->isValid() && errno != EXDEV && errno != ENOENT && errno != ENOTDIR && errno != ELOOP)
+        Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Failed to open folder %1, error = %2")
+                                                          .arg(pathOf(depth, name)).arg(errno));
+    return true;
+}
+
+// Opens the next subfolder of the top frame and pushes it; false when none is left.
+bool VolumeWalker::enterNext()
+{
+    FileDescriptor fd;
+    Subdir subdir;
+    while (openNextSubdir(m_frames.size() - 1, &fd, &subdir)) {
+        if (!fd.isValid())
             continue;
-        }
-        if (fd.isValid()) {
-            if (m_frames.size() >= kMaxOpenDirectories)
-                closeFarAncestor();
-            m_frames.push_back(Frame{std::move(fd), subdir.ino, subdir.nameOffset, 0, 0, 0});
-            return true;
-        }
-        // EXDEV: the mount point of another file system, reported but not
-        // entered. ENOENT/ENOTDIR/ELOOP: replaced while we walked.
-        if (errno != EXDEV && errno != ENOENT && errno != ENOTDIR && errno != ELOOP)
-            Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Failed to open folder %1, error = %2")
-                                                              .arg(pathOf(depth, name)).arg(errno));
+        if (m_frames.size() >= kMaxOpenDirectories)
+            closeFarAncestor();
+        m_frames.push_back(Frame{std::move(fd), subdir.ino, subdir.nameOffset, 0, 0, 0});
+        return true;
     }
     return false;
+}
+
+// Gives away the waiting subfolder nearest the top of the walk: the one
+// likely to hold the most, so that the taker stays busy for long and the
+// threads seldom have to meet.
+void VolumeWalker::donateShallowest()
+{
+    FileDescriptor fd;
+    Subdir subdir;
+    for (std::size_t depth = 0; depth < m_frames.size(); ++depth) {
+        while (openNextSubdir(depth, &fd, &subdir)) {
+            if (fd.isValid()) {
+                m_donor->donate(std::move(fd), subdir.ino, pathOf(depth, m_names.data() + subdir.nameOffset));
+                return;
+            }
+        }
+    }
 }
 
 // Closes the descriptor of the shallowest ancestor still open (never the
@@ -159,7 +189,7 @@ void VolumeWalker::leave()
         if (!parent.fd.isValid()) {
             parent.fd = sysOpenAt(child.fd.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
             struct stat st;
-            if (!parent.fd.isValid() || ::fstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino) {
+            if (!parent.fd.isValid() || sysFstat(parent.fd.get(), &st) != 0 || st.st_ino != parent.ino) {
                 Logger::instance()->log(WARNING, "MFTReader", QStringLiteral("Folder %1 moved during the walk")
                                                                   .arg(pathOf(m_frames.size() - 2)));
                 parent.fd.reset();

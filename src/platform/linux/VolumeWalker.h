@@ -9,11 +9,13 @@
 #include <cstdint>
 #include <vector>
 
-// Walks one volume from an open directory with getdents64, never following
-// symbolic links and never entering another mount or btrfs subvolume, and
-// hands every entry to a sink once. Directories are opened relative to their
-// parent, so the walk works at any depth and path length; at most
-// kMaxOpenDirectories descriptors stay open however deep the tree is.
+// Walks folders of one volume with getdents64 and hands every entry to a
+// sink once. Symbolic links are never followed; the mount points of other
+// file systems are reported but not entered; nested btrfs subvolumes (whose
+// entries carry the inode number of a volume root) are left out. Folders are
+// opened relative to their parent, so the walk works at any depth and path
+// length; at most kMaxOpenDirectories descriptors stay open however deep the
+// tree is. Not thread-safe: one walker per thread.
 class VolumeWalker
 {
 public:
@@ -37,15 +39,16 @@ public:
         virtual void donate(FileDescriptor folder, std::uint64_t ino, const QString &path) = 0;
     };
 
-    // Walks below the open folder `folder` (inode `folderIno`, path
-    // `folderPath` for log messages) of the volume whose root has inode
-    // `volumeRootIno`. `cancel` may be null; it is polled before every folder.
-    VolumeWalker(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath,
-                    std::uint64_t volumeRootIno, const CancelFlag *cancel);
+    // Walks folders of the volume whose root has inode `volumeRootIno`.
+    // `cancel` may be null; it is polled before every folder. One walker
+    // serves many walks, so that its buffers are allocated once.
+    VolumeWalker(std::uint64_t volumeRootIno, const CancelFlag *cancel);
 
     void setDonor(Donor *donor) { m_donor = donor; }
-    // Raises FileSearchCancelException when `cancel` is set.
-    void walk(Sink &sink);
+    // Walks below the open folder `folder` (inode `folderIno`, path
+    // `folderPath` for log messages). Raises FileSearchCancelException when
+    // `cancel` is set.
+    void walk(FileDescriptor folder, std::uint64_t folderIno, const QString &folderPath, Sink &sink);
     static void checkCancel(const CancelFlag *cancel);
 
 private:
@@ -70,7 +73,9 @@ private:
 
     void listDirectory(Frame &frame, Sink &sink);
     bool isDirectory(int dirFd, const char *name, unsigned char type) const;
-    bool enterNext(Frame &top);
+    bool openNextSubdir(std::size_t depth, FileDescriptor *fd, Subdir *subdir);
+    bool enterNext();
+    void donateShallowest();
     void leave();
     void closeFarAncestor();
     QString pathOf(std::size_t depth, const char *leaf = nullptr) const;

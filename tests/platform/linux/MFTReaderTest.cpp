@@ -123,7 +123,7 @@ private slots:
     void fileIdFailure();
 
 private:
-    QList<Found> enumerate(MFTReader &reader, QChar key, const bool *cancel);
+    QList<Found> enumerate(MFTReader &reader, QChar key, const CancelFlag *cancel);
     void compareWithFind(const QList<Found> &found, const QString &root, const QStringList &unreadable,
                          const QStringList &notEntries, const QString &mountPoint, quint64 mountPointIno);
 
@@ -143,7 +143,7 @@ void MFTReaderTest::cleanupTestCase()
     setVolumeSettings(nullptr);
 }
 
-QList<Found> MFTReaderTest::enumerate(MFTReader &reader, QChar key, const bool *cancel)
+QList<Found> MFTReaderTest::enumerate(MFTReader &reader, QChar key, const CancelFlag *cancel)
 {
     QList<Found> found;
     connect(&reader, &MFTReader::fileFound, this, [&found](FRN frn, FRN parent, const QString &name, bool isFolder) {
@@ -192,7 +192,7 @@ void MFTReaderTest::enumerationEqualsFind()
     const QChar key = volumeOfPath(root).key;
     QVERIFY(!key.isNull());
     MFTReader reader;
-    const bool cancel = false;
+    const CancelFlag cancel{false};
     const QList<Found> found = enumerate(reader, key, &cancel);
     compareWithFind(found, root, {QStringLiteral("locked"), QStringLiteral("lost+found")}, notEntries,
                     QStringLiteral("mnt"), covered.st_ino);
@@ -274,11 +274,11 @@ void MFTReaderTest::cancelStopsTheWalk()
         makeFile(volume.mountPoint() + QStringLiteral("/f%1/g/x").arg(i));
     }
     MFTReader reader;
-    bool cancel = false;
+    CancelFlag cancel{false};
     int count = 0;
     connect(&reader, &MFTReader::fileFound, this, [&](FRN, FRN, const QString &, bool) {
         if (++count == 20)
-            cancel = true;
+            cancel = true; // read by the walking threads
     });
     QVERIFY_EXCEPTION_THROWN(reader.readMountPoint(volume.mountPoint(), &cancel), FileSearchCancelException);
     QVERIFY(count >= 20);
@@ -291,7 +291,7 @@ void MFTReaderTest::cancelBeforeTheFirstFolder()
     makeFile(dir.filePath(QStringLiteral("a")));
     MFTReader reader;
     QSignalSpy spy(&reader, &MFTReader::fileFound);
-    const bool cancel = true;
+    const CancelFlag cancel{true};
     try {
         reader.readMountPoint(dir.path(), &cancel);
         QFAIL("no cancellation");
@@ -305,7 +305,7 @@ void MFTReaderTest::unknownVolume()
 {
     MFTReader reader;
     QSignalSpy spy(&reader, &MFTReader::fileFound);
-    const bool cancel = false;
+    const CancelFlag cancel{false};
     QChar unused;
     for (char c = 'Z'; c >= 'A' && unused.isNull(); --c) {
         if (!volumeInfo(QLatin1Char(c)).isValid())
