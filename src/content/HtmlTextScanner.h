@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+
+class QTextDocument;
+class QTextStream;
+
+// The state machine of the HTML converter: reads an HTML or XHTML document
+// one source line at a time and writes the text of its body, with line breaks
+// for block elements, to a text stream. Holds the state of one document, so
+// each conversion makes its own scanner.
+class HtmlTextScanner
+{
+public:
+    explicit HtmlTextScanner(QTextStream &out);
+    ~HtmlTextScanner();
+
+    // Scans 'line' and then the line break that ended it, which counts as one
+    // white-space character. False once the end of the body was seen.
+    bool scanLine(const QString &line);
+
+private:
+    bool scanChar(QChar c);
+    void startTag();
+    bool endTag();
+    int scanEntity(const QString &line, int ampersand);
+    QString decodeEntity(const QString &entity);
+    void writeText(const QString &collected);
+
+    QTextStream &m_out;
+    QString m_text;
+    QString m_tagName;
+    bool m_inTag = false;
+    bool m_tagNameEnded = false;
+    bool m_inBody = false;
+    bool m_wroteText = false;
+    int m_pendingBreaks = 0;
+    // Created on the first entity: most documents have none, and a document
+    // is costly to build.
+    std::unique_ptr<QTextDocument> m_entityDocument;
+    QHash<QString, QString> m_decodedEntities;
+};

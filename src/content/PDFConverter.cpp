@@ -1,0 +1,130 @@
+#include "content/PDFConverter.h"
+
+#include "app/Logger.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMutexLocker>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+namespace {
+
+const int kPollMilliseconds = 500;
+const int kListEncodingsMilliseconds = 10000;
+
+// The "-enc" name of the 16-bit big-endian output: xpdf calls it "UCS-2";
+// poppler does not know that name (it exits with 99) but writes the same
+// units, without a byte-order mark, for "UTF-16".
+const char kXpdfEncoding[] = "UCS-2";
+const char kPopplerEncoding[] = "UTF-16";
+
+enum class RunOutcome { Finished, Canceled, Failed };
+
+// Waits for the program while polling the cancel flag every half second.
+RunOutcome waitForProgram(QProcess &process, const ToPlainTextConverter::CancelFlag *cancel)
+{
+    for (;;) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            process.kill();
+            process.waitForFinished(-1);
+            return RunOutcome::Canceled;
+        }
+        if (process.waitForFinished(kPollMilliseconds))
+            return RunOutcome::Finished;
+        if (process.error() != QProcess::Timedout)
+            return RunOutcome::Failed;
+    }
+}
+
+} // namespace
+
+QString PDFConverter::bundledProgramPath()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1String("/xpdf/pdftotext");
+}
+
+QString PDFConverter::findProgram()
+{
+    const QString bundled = bundledProgramPath();
+    if (QFile::exists(bundled))
+        return bundled;
+    return QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+}
+
+bool PDFConverter::convert(const QString &path, QIODevice *, QString *outputFile, QIODevice *, const QString &,
+                           const CancelFlag *cancel)
+{
+    const QString program = findProgram();
+    if (program.isEmpty()) {
+        Logger::instance()->log(WARNING, "PDFConverter", QStringLiteral("%1 not found").arg(bundledProgramPath()));
+        return false;
+    }
+    // Removed on every way out except success.
+    QTemporaryFile target(tempFolder() + QLatin1String("/pdf"));
+    if (!target.open()) {
+        Logger::instance()->log(WARNING, "PDFConverter",
+                                QStringLiteral("Failed to create %1: %2").arg(target.fileTemplate(), target.errorString()));
+        return false;
+    }
+    target.close();
+
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, {path, QStringLiteral("-enc"), encodingArgument(program),
+                            QDir::toNativeSeparators(target.fileName())});
+    switch (waitForProgram(process, cancel)) {
+    case RunOutcome::Canceled:
+        return false;
+    case RunOutcome::Failed:
+        Logger::instance()->log(WARNING, "PDFConverter",
+                                QStringLiteral("Failed to run %1, error %2").arg(program).arg(int(process.error())));
+        return false;
+    case RunOutcome::Finished:
+        break;
+    }
+    const int exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    if (exitCode != 0) {
+        Logger::instance()->log(INFO, "PDFConverter",
+                                QStringLiteral("Failed to convert %1 to text, error %2").arg(path).arg(exitCode));
+        return false;
+    }
+    target.setAutoRemove(false);
+    *outputFile = target.fileName();
+    return true;
+}
+
+QString PDFConverter::encodingArgument(const QString &program)
+{
+    QMutexLocker lock(&m_mutex);
+    auto known = m_encodingArguments.constFind(program);
+    if (known == m_encodingArguments.constEnd())
+        known = m_encodingArguments.insert(program, queryEncodingArgument(program));
+    return known.value();
+}
+
+// Asks the program which encodings it knows ("-listenc", one name a line).
+QString PDFConverter::queryEncodingArgument(const QString &program)
+{
+    QProcess process;
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, {QStringLiteral("-listenc")}, QIODevice::ReadOnly);
+    if (!process.waitForFinished(kListEncodingsMilliseconds)) {
+        process.kill();
+        process.waitForFinished(-1);
+        return QString::fromLatin1(kXpdfEncoding);
+    }
+    const QList<QByteArray> names = process.readAllStandardOutput().split('\n');
+    const auto knows = [&names](const char *name) {
+        return std::any_of(names.cbegin(), names.cend(),
+                           [name](const QByteArray &line) { return line.trimmed() == name; });
+    };
+    if (!knows(kXpdfEncoding) && knows(kPopplerEncoding))
+        return QString::fromLatin1(kPopplerEncoding);
+    return QString::fromLatin1(kXpdfEncoding);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "content/ToPlainTextConverter.h"
+
+#include <QHash>
+#include <QMutex>
+
+// Turns a PDF file into text with the external "pdftotext" program: the
+// copy in "xpdf/" beside the executable, else the one on the PATH. Never
+// raises on cancellation: it answers false and the content searcher raises.
+class PDFConverter : public ToPlainTextConverter
+{
+public:
+    bool convert(const QString &path, QIODevice *input, QString *outputFile, QIODevice *output,
+                 const QString &inputEncoding, const CancelFlag *cancel) override;
+    // What the program writes: 16-bit big-endian units without a byte-order
+    // mark (Qt's codec lookup ignores the punctuation).
+    QString encoding() const override { return QStringLiteral("UTF16-BE"); }
+
+    // The program that convert() runs, or an empty string when there is none.
+    static QString findProgram();
+    // "xpdf/pdftotext" in the folder of the running executable.
+    static QString bundledProgramPath();
+
+private:
+    QString encodingArgument(const QString &program);
+    static QString queryEncodingArgument(const QString &program);
+
+    // Program path -> the "-enc" name it accepts. Filled once per program;
+    // convert() runs on several threads at once.
+    QMutex m_mutex;
+    QHash<QString, QString> m_encodingArguments;
+};

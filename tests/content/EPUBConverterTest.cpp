@@ -1,0 +1,232 @@
+#include "app/Logger.h"
+#include "content/EPUBConverter.h"
+#include "content/HtmlConverter.h"
+#include "search/FileSearchCancelException.h"
+#include "support/TestDocuments.h"
+#include "support/TestFiles.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <quazip/quazip.h>
+
+namespace {
+
+using Entries = TestDocuments::ZipEntries;
+
+QByteArray container(const QString &packagePath)
+{
+    return QStringLiteral("<?xml version=\"1.0\"?>\n"
+                          "<container version=\"1.0\" xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\">\n"
+                          "  <rootfiles>\n"
+                          "    <rootfile full-path=\"%1\" media-type=\"application/oebps-package+xml\"/>\n"
+                          "  </rootfiles>\n"
+                          "</container>\n")
+        .arg(packagePath)
+        .toUtf8();
+}
+
+QByteArray chapter(const QByteArray &text)
+{
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\">\n"
+           "<head><title>x</title></head>\n<body>\n<p>" + text + "</p>\n</body>\n</html>\n";
+}
+
+// Manifest in file order ch1, ch2, ch3, empty, cover image, NCX; the spine
+// reads ch3, ch1, empty, ncx, ch2.
+QByteArray package()
+{
+    return "<?xml version=\"1.0\"?>\n"
+           "<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"2.0\">\n"
+           "<manifest>\n"
+           "  <item id=\"c1\" href=\"text/ch1.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "  <item id=\"c2\" href=\"text/ch2.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "  <item id=\"c3\" href=\"text/ch3.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "  <item id=\"e\" href=\"text/empty.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "  <item id=\"img\" href=\"cover.png\" media-type=\"image/png\"/>\n"
+           "  <item id=\"ncx\" href=\"toc.ncx\" media-type=\"application/x-dtbncx+xml\"/>\n"
+           "</manifest>\n"
+           "<spine toc=\"ncx\">\n"
+           "  <itemref idref=\"c3\"/><itemref idref=\"c1\"/><itemref idref=\"e\"/>\n"
+           "  <itemref idref=\"ncx\"/><itemref idref=\"c2\"/>\n"
+           "</spine>\n"
+           "</package>\n";
+}
+
+Entries book()
+{
+    return {{QStringLiteral("mimetype"), "application/epub+zip"},
+            {QStringLiteral("META-INF/container.xml"), container(QStringLiteral("OEBPS/content.opf"))},
+            {QStringLiteral("OEBPS/content.opf"), package()},
+            {QStringLiteral("OEBPS/text/ch1.xhtml"), chapter("One")},
+            {QStringLiteral("OEBPS/text/ch2.xhtml"), chapter("Two \xc3\xa9")},
+            {QStringLiteral("OEBPS/text/ch3.xhtml"), chapter("Three")},
+            {QStringLiteral("OEBPS/text/empty.xhtml"), "<html><body></body></html>"},
+            {QStringLiteral("OEBPS/toc.ncx"), "<ncx><body><p>not a chapter</p></body></ncx>"},
+            {QStringLiteral("OEBPS/cover.png"), "\x89PNG"}};
+}
+
+} // namespace
+
+class EPUBConverterTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_logPath;
+    HtmlConverter m_html;
+    EPUBConverter m_converter{&m_html};
+    int m_books = 0;
+
+    QString writeBook(const Entries &entries)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("book%1.epub").arg(++m_books));
+        return TestDocuments::writeZip(path, entries) ? path : QString();
+    }
+
+    QString convertToText(const QString &path, bool *ok)
+    {
+        QBuffer output;
+        output.open(QIODevice::ReadWrite);
+        *ok = m_converter.convert(path, nullptr, nullptr, &output, QString(), nullptr);
+        return TestFiles::fromUtf16LE(output.data());
+    }
+
+    QStringList logSince(int mark) const { return TestFiles::logLines(m_logPath).mid(mark); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
+        Logger::instance(m_logPath);
+        const QString temp = m_dir.filePath(QStringLiteral("Talvenquist"));
+        QVERIFY(QDir().mkpath(temp));
+        m_html.setTempFolder(temp);
+        m_converter.setTempFolder(temp);
+    }
+
+    void spineOrderAndBaseFolder()
+    {
+        const QString path = writeBook(book());
+        QVERIFY(!path.isEmpty());
+        const int mark = TestFiles::logLines(m_logPath).size();
+        bool ok = false;
+        const QString text = convertToText(path, &ok);
+        QVERIFY(ok);
+        // Each chapter with text is followed by the separator; the empty one
+        // adds none; the NCX item is not XHTML, so its idref names nothing.
+        QCOMPARE(text, QStringLiteral("Three\r\n\r\nOne\r\n\r\nTwo \u00e9\r\n\r\n"));
+        QVERIFY(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("WARNING"), QStringLiteral("EPUBConverter"),
+                                       QStringLiteral("content item not found")));
+    }
+
+    void packageAtTheRoot()
+    {
+        const QByteArray opf = "<package><manifest><item id=\"a\" href=\"a.xhtml\" "
+                               "media-type=\"application/xhtml+xml\"/></manifest>"
+                               "<spine><itemref idref=\"a\"/></spine></package>";
+        const QString path = writeBook({{QStringLiteral("META-INF/container.xml"), container(QStringLiteral("p.opf"))},
+                                        {QStringLiteral("p.opf"), opf},
+                                        {QStringLiteral("a.xhtml"), chapter("Root")}});
+        bool ok = false;
+        QCOMPARE(convertToText(path, &ok), QStringLiteral("Root\r\n\r\n"));
+        QVERIFY(ok);
+    }
+
+    void contentIsReadAsUtf8()
+    {
+        const QByteArray declared = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<html><body><p>"
+                                    "\xc3\xa9t\xc3\xa9</p></body></html>";
+        const QByteArray opf = "<package><manifest><item id=\"a\" href=\"a.xhtml\" "
+                               "media-type=\"application/xhtml+xml\"/></manifest>"
+                               "<spine><itemref idref=\"a\"/></spine></package>";
+        const QString path = writeBook({{QStringLiteral("META-INF/container.xml"), container(QStringLiteral("p.opf"))},
+                                        {QStringLiteral("p.opf"), opf},
+                                        {QStringLiteral("a.xhtml"), declared}});
+        bool ok = false;
+        QCOMPARE(convertToText(path, &ok), QStringLiteral("\u00e9t\u00e9\r\n\r\n"));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing container") << "container" << "container.xml not found";
+        QTest::newRow("no rootfile") << "rootfile" << "Parsing container.xml failed";
+        QTest::newRow("missing package") << "package" << "OEBPS/content.opf not found";
+        QTest::newRow("not a zip") << "zip" << "zip.open() failed, error %1";
+    }
+
+    void failures()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        Entries entries = book();
+        QString path;
+        if (kind == QLatin1String("zip")) {
+            path = m_dir.filePath(QStringLiteral("plain.epub"));
+            QVERIFY(TestFiles::write(path, "this is not a zip archive"));
+            QuaZip probe(path);
+            QVERIFY(!probe.open(QuaZip::mdUnzip));
+            message = message.arg(probe.getZipError());
+        } else {
+            if (kind == QLatin1String("container"))
+                entries.removeAt(1);
+            else if (kind == QLatin1String("rootfile"))
+                entries[1].second = "<container><rootfiles/></container>";
+            else
+                entries.removeAt(2);
+            path = writeBook(entries);
+        }
+        const int mark = TestFiles::logLines(m_logPath).size();
+        bool ok = true;
+        QCOMPARE(convertToText(path, &ok), QString());
+        QVERIFY(!ok);
+        QVERIFY2(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("WARNING"), QStringLiteral("EPUBConverter"),
+                                        message),
+                 qPrintable(logSince(mark).join(QLatin1Char('\n'))));
+    }
+
+    void writesAFileInTheTemporaryFolder()
+    {
+        const QString path = writeBook(book());
+        QString outputFile;
+        QVERIFY(m_converter.convert(path, nullptr, &outputFile, nullptr, QString(), nullptr));
+        QVERIFY2(outputFile.startsWith(m_dir.filePath(QStringLiteral("Talvenquist/epub"))), qPrintable(outputFile));
+        const QByteArray bytes = TestFiles::read(outputFile);
+        QCOMPARE(bytes.left(2), QByteArray("\xFF\xFE"));
+        QVERIFY(TestFiles::fromUtf16LE(bytes.mid(2)).startsWith(QStringLiteral("Three\r\n\r\nOne")));
+        QVERIFY(QFile::remove(outputFile));
+    }
+
+    void readsFromADevice()
+    {
+        QByteArray bytes = TestFiles::read(writeBook(book()));
+        QBuffer input(&bytes);
+        input.open(QIODevice::ReadOnly);
+        QBuffer output;
+        output.open(QIODevice::ReadWrite);
+        QVERIFY(m_converter.convert(QString(), &input, nullptr, &output, QString(), nullptr));
+        QVERIFY(TestFiles::fromUtf16LE(output.data()).startsWith(QStringLiteral("Three")));
+    }
+
+    void cancellation()
+    {
+        const QString path = writeBook(book());
+        QBuffer output;
+        output.open(QIODevice::ReadWrite);
+        const ToPlainTextConverter::CancelFlag cancel{1};
+        try {
+            m_converter.convert(path, nullptr, nullptr, &output, QString(), &cancel);
+            QFAIL("no cancellation raised");
+        } catch (const FileSearchCancelException &e) {
+            QVERIFY(QString::fromUtf8(e.what()).startsWith(QStringLiteral("File: EPUBConverter, line: ")));
+        }
+        QCOMPARE(output.size(), qint64(0));
+    }
+};
+
+QTEST_MAIN(EPUBConverterTest)
+#include "EPUBConverterTest.moc"

@@ -1,0 +1,163 @@
+#include "app/Logger.h"
+#include "content/HtmlConverter.h"
+#include "search/FileSearchCancelException.h"
+#include "support/TestFiles.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+
+class HtmlConverterTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_logPath;
+    HtmlConverter m_converter;
+
+    // Converts 'html' into an output buffer and decodes what was written.
+    QString convertToText(const QByteArray &html, const QString &encoding = QString())
+    {
+        QByteArray source = html;
+        QBuffer input(&source);
+        input.open(QIODevice::ReadOnly);
+        QBuffer output;
+        output.open(QIODevice::ReadWrite);
+        if (!m_converter.convert(QString(), &input, nullptr, &output, encoding, nullptr))
+            return QStringLiteral("<failed>");
+        return TestFiles::fromUtf16LE(output.data());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
+        Logger::instance(m_logPath);
+        m_converter.setTempFolder(m_dir.filePath(QStringLiteral("Talvenquist")));
+    }
+
+    void text_data()
+    {
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("entity") << QByteArray("<html><body><p>a &amp; b</p></body></html>")
+                                << QStringLiteral("a & b");
+        QTest::newRow("no-break space is one character")
+            << QByteArray("<body><p>x&nbsp;y</p></body>") << QStringLiteral("x y");
+        QTest::newRow("numeric entity") << QByteArray("<body><p>&#x41;&#66;</p></body>") << QStringLiteral("AB");
+        QTest::newRow("lone ampersand") << QByteArray("<body><p>a & b</p></body>") << QStringLiteral("a & b");
+        QTest::newRow("ampersand before a later semicolon")
+            << QByteArray("<body><p>fish & chips; peas</p></body>") << QStringLiteral("fish & chips; peas");
+        QTest::newRow("unknown entity kept") << QByteArray("<body><p>&bogus; x</p></body>")
+                                             << QStringLiteral("&bogus; x");
+        QTest::newRow("two paragraphs") << QByteArray("<body><p>One</p><p>Two</p></body>")
+                                        << QStringLiteral("One\r\nTwo");
+        QTest::newRow("section") << QByteArray("<body><p>Intro</p><section>Body</section></body>")
+                                 << QStringLiteral("Intro\r\n\r\nBody");
+        QTest::newRow("section before the first text")
+            << QByteArray("<body><section><p>First</p></section></body>") << QStringLiteral("First");
+        QTest::newRow("one pending break at most")
+            << QByteArray("<body>One<p><div>Two</div></body>") << QStringLiteral("One\r\nTwo");
+        QTest::newRow("line breaks") << QByteArray("<body>a<br/>b<br>c<br />d</body>")
+                                     << QStringLiteral("a\r\nb\r\nc\r\nd");
+        QTest::newRow("end tags break nothing") << QByteArray("<body><b>bold</b> and <i>it</i>.</body>")
+                                                << QStringLiteral("bold and it.");
+        QTest::newRow("upper-case BODY") << QByteArray("<BODY><p>Hidden</p></BODY>") << QString();
+        QTest::newRow("upper-case P") << QByteArray("<body><P>x</P><P>y</P></body>") << QStringLiteral("xy");
+        QTest::newRow("text split over lines") << QByteArray("<body><p>Hello\nworld</p></body>")
+                                               << QStringLiteral("Hello world");
+        QTest::newRow("line break ends a tag name")
+            << QByteArray("<body>a<p\nclass=\"x\">b</p></body>") << QStringLiteral("a\r\nb");
+        QTest::newRow("head text not written")
+            << QByteArray("<html><head><title>T</title></head><body><p>B</p></body></html>")
+            << QStringLiteral("B");
+        QTest::newRow("opening text once") << QByteArray("<body><p>Opening</p></body>")
+                                           << QStringLiteral("Opening");
+        QTest::newRow("stops at the end of the body")
+            << QByteArray("<body><p>In</p></body><body><p>Out</p></body>") << QStringLiteral("In");
+        QTest::newRow("text after the last tag") << QByteArray("<body><p>kept</p>tail") << QStringLiteral("kept");
+        QTest::newRow("no body") << QByteArray("<p>nothing</p>") << QString();
+        QTest::newRow("tabs kept inside text") << QByteArray("<body>a\tb</body>") << QStringLiteral("a\tb");
+    }
+
+    void text()
+    {
+        QFETCH(QByteArray, html);
+        QFETCH(QString, expected);
+        QCOMPARE(convertToText(html), expected);
+    }
+
+    void declaredEncoding()
+    {
+        const QString russian = QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442");
+        QByteArray html("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<html><body><p>");
+        html += QTextCodec::codecForName("windows-1251")->fromUnicode(russian);
+        html += "</p></body></html>";
+        QCOMPARE(convertToText(html), russian);
+        // The caller's encoding wins over the declaration.
+        QCOMPARE(convertToText(html, QStringLiteral("ISO-8859-1")),
+                 QTextCodec::codecForName("ISO-8859-1")->toUnicode(html.mid(html.indexOf("<p>") + 3, 6)));
+    }
+
+    void declarationAfter200Characters()
+    {
+        QByteArray html("<html>");
+        html += QByteArray(200, ' ');
+        html += "<?xml encoding=\"windows-1251\"?><body><p>\xc3\xa9</p></body>";
+        QCOMPARE(convertToText(html), QStringLiteral("\u00e9"));
+    }
+
+    void unknownDeclaredEncoding()
+    {
+        const QByteArray html("<?xml encoding=\"no-such-codec\"?><body><p>\xc3\xa9t\xc3\xa9</p></body>");
+        QCOMPARE(convertToText(html), QStringLiteral("\u00e9t\u00e9"));
+    }
+
+    void writesFileBesideTheTemporaryFolder()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("book.fb2"));
+        QVERIFY(TestFiles::write(path, "<body><p>caf\xc3\xa9</p><p>bar</p></body>"));
+        QString outputFile;
+        QVERIFY(m_converter.convert(path, nullptr, &outputFile, nullptr, QString(), nullptr));
+        QVERIFY(!outputFile.isEmpty());
+        QVERIFY2(outputFile.startsWith(m_dir.filePath(QStringLiteral("Talvenquistxhtml"))), qPrintable(outputFile));
+        const QByteArray bytes = TestFiles::read(outputFile);
+        QCOMPARE(bytes.left(2), QByteArray("\xFF\xFE"));
+        QCOMPARE(TestFiles::fromUtf16LE(bytes.mid(2)), QStringLiteral("caf\u00e9\r\nbar"));
+        QVERIFY(QFile::remove(outputFile));
+    }
+
+    void missingFile()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("missing.fb2"));
+        QString outputFile;
+        QVERIFY(!m_converter.convert(path, nullptr, &outputFile, nullptr, QString(), nullptr));
+        QVERIFY(outputFile.isEmpty());
+        QVERIFY(TestFiles::hasLogEntry(TestFiles::logLines(m_logPath), QStringLiteral("WARNING"),
+                                       QStringLiteral("HtmlConverter"), QStringLiteral("Failed to open %1").arg(path)));
+    }
+
+    void cancellation()
+    {
+        QByteArray html("<body><p>x</p></body>");
+        QBuffer input(&html);
+        input.open(QIODevice::ReadOnly);
+        QBuffer output;
+        output.open(QIODevice::ReadWrite);
+        const ToPlainTextConverter::CancelFlag cancel{1};
+        try {
+            m_converter.convert(QString(), &input, nullptr, &output, QString(), &cancel);
+            QFAIL("no cancellation raised");
+        } catch (const FileSearchCancelException &e) {
+            const QString what = QString::fromUtf8(e.what());
+            QVERIFY2(what.startsWith(QStringLiteral("File: HtmlConverter, line: ")), qPrintable(what));
+            QVERIFY2(what.endsWith(QStringLiteral(", Convert canceled")), qPrintable(what));
+        }
+        QCOMPARE(output.size(), qint64(0));
+    }
+};
+
+QTEST_MAIN(HtmlConverterTest)
+#include "HtmlConverterTest.moc"

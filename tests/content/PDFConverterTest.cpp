@@ -1,0 +1,201 @@
+#include "app/Logger.h"
+#include "content/PDFConverter.h"
+#include "support/TestDocuments.h"
+#include "support/TestFiles.h"
+
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+
+#include <thread>
+
+namespace {
+
+QByteArray minimalPdf()
+{
+    return TestDocuments::minimalPdf("BT /F1 12 Tf 72 720 Td (Hello PDF world) Tj 0 -20 Td (second line) Tj ET");
+}
+
+// Puts 'folder' alone on the PATH for the lifetime of the object.
+class PathOverride
+{
+public:
+    explicit PathOverride(const QString &folder)
+        : m_saved(qgetenv("PATH"))
+    {
+        qputenv("PATH", folder.toLocal8Bit());
+    }
+    ~PathOverride() { qputenv("PATH", m_saved); }
+
+private:
+    QByteArray m_saved;
+};
+
+} // namespace
+
+class PDFConverterTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_logPath;
+    QString m_temp;
+
+    QStringList logSince(int mark) const { return TestFiles::logLines(m_logPath).mid(mark); }
+    int logSize() const { return TestFiles::logLines(m_logPath).size(); }
+
+    // A stand-in "pdftotext" in its own folder: it lists 'encodings' for
+    // -listenc, records its arguments, then runs 'body'. It is alone on the
+    // PATH, so it names every other program by its full path.
+    QString fakeProgram(const QString &name, const QByteArray &encodings, const QByteArray &body)
+    {
+        const QString folder = m_dir.filePath(name);
+        const QString program = folder + QStringLiteral("/pdftotext");
+        const QByteArray script = "#!/bin/sh\n"
+                                  "if [ \"$1\" = -listenc ]; then printf 'Available encodings are:\\n" +
+                                  encodings + "'; exit 0; fi\n"
+                                  "echo \"$@\" > \"" +
+                                  folder.toUtf8() + "/args.txt\"\n" +
+                                  body + "\n";
+        if (!TestFiles::write(program, script))
+            return QString();
+        QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
+        return folder;
+    }
+
+    int filesInTemp() const { return QDir(m_temp).entryList(QDir::Files).size(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
+        Logger::instance(m_logPath);
+        m_temp = m_dir.filePath(QStringLiteral("Talvenquist"));
+        QVERIFY(QDir().mkpath(m_temp));
+        QVERIFY2(!QFile::exists(PDFConverter::bundledProgramPath()), "a bundled pdftotext would hide the PATH");
+    }
+
+    void encodingNameSelectsUtf16BE()
+    {
+        PDFConverter converter;
+        QTextCodec *codec = QTextCodec::codecForName(converter.encoding().toLatin1());
+        QVERIFY(codec);
+        QCOMPARE(codec->name(), QByteArray("UTF-16BE"));
+    }
+
+    void convertsWithTheInstalledProgram()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed (poppler-utils)");
+        const QString pdf = m_dir.filePath(QStringLiteral("hello.pdf"));
+        QVERIFY(TestFiles::write(pdf, minimalPdf()));
+        PDFConverter converter;
+        converter.setTempFolder(m_temp);
+        QString outputFile;
+        QVERIFY(converter.convert(pdf, nullptr, &outputFile, nullptr, QString(), nullptr));
+        QVERIFY2(outputFile.startsWith(m_temp + QStringLiteral("/pdf")), qPrintable(outputFile));
+        const QString text = QTextCodec::codecForName("UTF16-BE")->toUnicode(TestFiles::read(outputFile));
+        QVERIFY2(text.startsWith(QStringLiteral("Hello PDF world\nsecond line")), qPrintable(text));
+        QVERIFY(QFile::remove(outputFile));
+    }
+
+    void rejectedDocumentFallsBack()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed (poppler-utils)");
+        const QString pdf = m_dir.filePath(QStringLiteral("broken.pdf"));
+        QVERIFY(TestFiles::write(pdf, "not a PDF at all"));
+        PDFConverter converter;
+        converter.setTempFolder(m_temp);
+        const int files = filesInTemp();
+        const int mark = logSize();
+        QString outputFile;
+        QVERIFY(!converter.convert(pdf, nullptr, &outputFile, nullptr, QString(), nullptr));
+        QVERIFY(outputFile.isEmpty());
+        QCOMPARE(filesInTemp(), files);
+        QVERIFY2(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("INFO"), QStringLiteral("PDFConverter"),
+                                        QStringLiteral("Failed to convert %1 to text, error 1").arg(pdf)),
+                 qPrintable(logSince(mark).join(QLatin1Char('\n'))));
+    }
+
+    void missingProgram()
+    {
+        PathOverride path(m_dir.filePath(QStringLiteral("empty")));
+        PDFConverter converter;
+        converter.setTempFolder(m_temp);
+        const int mark = logSize();
+        QString outputFile;
+        QVERIFY(!converter.convert(m_dir.filePath(QStringLiteral("any.pdf")), nullptr, &outputFile, nullptr,
+                                   QString(), nullptr));
+        QVERIFY(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("WARNING"), QStringLiteral("PDFConverter"),
+                                       QStringLiteral("%1 not found").arg(PDFConverter::bundledProgramPath())));
+    }
+
+    void passesTheEncodingNameTheProgramKnows_data()
+    {
+        QTest::addColumn<QByteArray>("encodings");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("xpdf") << QByteArray("Latin1\\nUCS-2\\nUTF-8\\n") << QStringLiteral("UCS-2");
+        QTest::newRow("poppler") << QByteArray("Latin1\\nUTF-16\\nUTF-8\\n") << QStringLiteral("UTF-16");
+    }
+
+    void passesTheEncodingNameTheProgramKnows()
+    {
+        QFETCH(QByteArray, encodings);
+        QFETCH(QString, expected);
+        // Writes "hi" as UTF-16BE to the output file named last.
+        const QString folder = fakeProgram(QString::fromLatin1(QTest::currentDataTag()), encodings,
+                                           "printf '\\000h\\000i' > \"$4\"");
+        QVERIFY(!folder.isEmpty());
+        PathOverride path(folder);
+        PDFConverter converter;
+        converter.setTempFolder(m_temp);
+        const QString pdf = m_dir.filePath(QStringLiteral("in.pdf"));
+        QString outputFile;
+        QVERIFY(converter.convert(pdf, nullptr, &outputFile, nullptr, QString(), nullptr));
+        QCOMPARE(QString::fromUtf8(TestFiles::read(folder + QStringLiteral("/args.txt"))).trimmed(),
+                 QStringLiteral("%1 -enc %2 %3").arg(pdf, expected, outputFile));
+        QCOMPARE(QTextCodec::codecForName("UTF16-BE")->toUnicode(TestFiles::read(outputFile)), QStringLiteral("hi"));
+        QVERIFY(QFile::remove(outputFile));
+    }
+
+    void cancellationStopsTheProgram()
+    {
+        const QString folder = fakeProgram(QStringLiteral("slow"), "UTF-16\\n", "exec /bin/sleep 60");
+        QVERIFY(!folder.isEmpty());
+        PathOverride path(folder);
+        PDFConverter converter;
+        converter.setTempFolder(m_temp);
+        const int files = filesInTemp();
+        const int mark = logSize();
+        ToPlainTextConverter::CancelFlag cancel{0};
+        std::thread canceler([&cancel] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            cancel = 1;
+        });
+        QElapsedTimer timer;
+        timer.start();
+        QString outputFile;
+        const bool converted = converter.convert(m_dir.filePath(QStringLiteral("in.pdf")), nullptr, &outputFile,
+                                                 nullptr, QString(), &cancel);
+        const qint64 elapsed = timer.elapsed();
+        canceler.join();
+        QVERIFY(!converted);
+        QVERIFY(outputFile.isEmpty());
+        QCOMPARE(filesInTemp(), files);
+        // The program ran and was stopped, rather than failing on its own.
+        QVERIFY(QFile::exists(folder + QStringLiteral("/args.txt")));
+        QCOMPARE(logSince(mark), QStringList());
+        QVERIFY2(elapsed >= 250, qPrintable(QString::number(elapsed)));
+        // The program would sleep for a minute: returning long before shows
+        // that the flag was polled while it ran (about every 500 ms).
+        QVERIFY2(elapsed < 20000, qPrintable(QString::number(elapsed)));
+        qInfo("canceled after %lld ms", elapsed);
+    }
+};
+
+QTEST_MAIN(PDFConverterTest)
+#include "PDFConverterTest.moc"

@@ -1,0 +1,149 @@
+#include "content/TextLineReader.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+// What the content search read through QTextStream before: the reference.
+QStringList streamLines(const QByteArray &bytes, const QString &codec)
+{
+    QByteArray data = bytes;
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    QTextStream stream(&device);
+    if (!codec.isEmpty())
+        stream.setCodec(codec.toLatin1().constData());
+    stream.seek(0);
+    QStringList lines;
+    QString line;
+    while (!stream.atEnd()) {
+        stream.readLineInto(&line);
+        lines.append(line);
+    }
+    return lines;
+}
+
+QStringList readerLines(const QByteArray &bytes, const QString &codec, int chunkSize)
+{
+    QByteArray data = bytes;
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    device.seek(bytes.size() / 2); // the reader starts from the beginning
+    TextLineReader reader(&device, codec, chunkSize);
+    QStringList lines;
+    QStringView line;
+    while (reader.readLine(&line))
+        lines.append(line.toString());
+    return lines;
+}
+
+const QStringList &codecs()
+{
+    static const QStringList names{QString(),          QStringLiteral("UTF-8"),      QStringLiteral("UTF-16"),
+                                   QStringLiteral("UTF16-BE"), QStringLiteral("UTF-16LE"),
+                                   QStringLiteral("ISO-8859-1"), QStringLiteral("Windows-1252"),
+                                   QStringLiteral("no-such-codec")};
+    return names;
+}
+
+} // namespace
+
+class TextLineReaderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameLinesAsQTextStream_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("one line") << QByteArray("hello");
+        QTest::newRow("trailing feed") << QByteArray("a\nb\n");
+        QTest::newRow("empty lines") << QByteArray("\n\n\na\n\n");
+        QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n\r\nthree");
+        QTest::newRow("lone CR inside") << QByteArray("a\rb\nc\r\rd");
+        QTest::newRow("CR at the end") << QByteArray("a\nb\r");
+        QTest::newRow("only CR") << QByteArray("\r");
+        QTest::newRow("CR CR LF") << QByteArray("x\r\r\ny");
+        QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9\nz");
+        QTest::newRow("UTF-16LE BOM") << QByteArray("\xFF\xFE" "a\0\r\0\n\0b\0", 8);
+        QTest::newRow("UTF-16BE BOM") << QByteArray("\xFE\xFF\0a\0\n\0b", 8);
+        QTest::newRow("UTF-32LE BOM") << QByteArray("\xFF\xFE\0\0a\0\0\0\n\0\0\0", 12);
+        QTest::newRow("BOM too short for UTF-32") << QByteArray("\xFF\xFE\0", 3);
+        QTest::newRow("cut UTF-8 sequence at the end") << QByteArray("a\n\xC3");
+        QTest::newRow("invalid UTF-8") << QByteArray("\xFF\xFE\xFD x \xC3\x28\n\xE2\x82");
+        QTest::newRow("zero bytes") << QByteArray("a\0b\n\0\0\n", 7);
+        QTest::newRow("odd UTF-16 length") << QByteArray("a\0b\0\n\0c", 7);
+        QTest::newRow("long line") << QByteArray(200000, 'x') + "\r\n" + QByteArray(70000, 'y');
+        QTest::newRow("only a UTF-8 BOM") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("CR LF across the first chunk end")
+            << QByteArray(TextLineReader::kDefaultChunkSize - 1, 'x') + "\r\nz";
+        QRandomGenerator random(20261206);
+        static const char kAlphabet[] = {'a', ' ', '\r', '\n', '\0', '\xC3', '\xA9', '\xFF', '\xFE', '\xEF',
+                                         '\xBB', '\xBF', '\x80', '\xE2', '\x82', '\xAC'};
+        for (int i = 0; i < 60; ++i) {
+            QByteArray bytes;
+            // Some span several chunks, so that invalid sequences straddle them.
+            const int size = i % 10 == 9 ? random.bounded(16000, 50000) : random.bounded(1, 300);
+            for (int k = 0; k < size; ++k)
+                bytes.append(kAlphabet[random.bounded(int(sizeof(kAlphabet)))]);
+            QTest::newRow(qPrintable(QStringLiteral("random %1").arg(i))) << bytes;
+        }
+    }
+
+    void sameLinesAsQTextStream()
+    {
+        QFETCH(QByteArray, bytes);
+        for (const QString &codec : codecs()) {
+            const QStringList expected = streamLines(bytes, codec);
+            const QStringList actual = readerLines(bytes, codec, TextLineReader::kDefaultChunkSize);
+            if (actual != expected) {
+                qWarning() << "codec" << codec << "\nexpected" << expected << "\nactual  " << actual;
+                QFAIL("lines differ from QTextStream's");
+            }
+        }
+    }
+
+    // Lines and CR LF pairs cut by chunk ends, in text that decodes the same
+    // whatever the cuts.
+    void smallChunks_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("ASCII") << QByteArray("one\r\ntwo\n\nthree\r\r\nfour\r") << QString();
+        QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9\r\n\xE2\x82\xAC\n\xF0\x9F\x98\x80 x") << QStringLiteral("UTF-8");
+        QTest::newRow("UTF-16LE BOM") << QByteArray("\xFF\xFE" "a\0\r\0\n\0b\0\r\0", 10) << QString();
+        QTest::newRow("UTF-16BE") << QByteArray("\0a\0\r\0\n\0b\0\n\0\n", 12) << QStringLiteral("UTF-16BE");
+    }
+
+    void smallChunks()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, codec);
+        const QStringList expected = streamLines(bytes, codec);
+        for (int chunkSize : {4, 5, 7, 13})
+            QCOMPARE(readerLines(bytes, codec, chunkSize), expected);
+    }
+
+    void linesAreViewsIntoOneBuffer()
+    {
+        QByteArray data("first\nsecond\n");
+        QBuffer device(&data);
+        device.open(QIODevice::ReadOnly);
+        TextLineReader reader(&device, QStringLiteral("UTF-8"));
+        QStringView first;
+        QVERIFY(reader.readLine(&first));
+        QCOMPARE(first, QStringLiteral("first"));
+        QStringView second;
+        QVERIFY(reader.readLine(&second));
+        QCOMPARE(second, QStringLiteral("second"));
+        QCOMPARE(second.data(), first.data() + 6);
+        QVERIFY(!reader.readLine(&second));
+    }
+};
+
+QTEST_MAIN(TextLineReaderTest)
+#include "TextLineReaderTest.moc"
