@@ -1,3 +1,4 @@
+#include "app/MetaTypes.h"
 #include "cli/InteractiveSession.h"
 #include "cli/ResultWriter.h"
 #include "search/FileSearcher.h"
@@ -34,6 +35,7 @@ class InteractiveSessionTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { registerMetaTypes(); }
     void eachLineIsAnsweredThenEndMark();
     void seesAFileCreatedBetweenTwoQueries();
     void finishesOnlyAfterThePendingAnswers();

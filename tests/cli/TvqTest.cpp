@@ -259,8 +259,8 @@ void TvqTest::indexAnswersFromALoopVolume()
         QSKIP(qPrintable(mount.skipReason()));
     const QString root = mount.mountPoint();
     QVERIFY(QDir().mkpath(root + "/data/sub") && QDir().mkpath(root + "/elsewhere"));
-    for (const QString &file : {"/data/sub/indexed-report.txt", "/elsewhere/report.md"}) {
-        QFile f(root + file);
+    for (const char *file : {"/data/sub/indexed-report.txt", "/elsewhere/report.md"}) {
+        QFile f(root + QLatin1String(file));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
     TempTree outside({"report-outside.txt"});

@@ -1,11 +1,16 @@
+#include "app/MetaTypes.h"
 #include "content/ContentMatches.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"
+#include "platform/linux/NTFSUtils.h"
+#include "support/LoopMount.h"
 #include "support/TempTree.h"
 
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +47,7 @@ class FileSearcherTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { registerMetaTypes(); }
     void nameOnlyFromTheWalk();
     void withoutSubfoldersOnlyDirectEntries();
     void walkExcludesBySubstringInAnyCase();
@@ -58,6 +64,7 @@ private slots:
     void matchSearchIdsAndResults();
     void canceledMatchSearchStillFinishes();
     void countMatchesFillsTheCount();
+    void indexAnswersWhatItCoversAndTheWalkTheRest();
 };
 
 void FileSearcherTest::nameOnlyFromTheWalk()
@@ -337,6 +344,61 @@ void FileSearcherTest::countMatchesFillsTheCount()
     QVERIFY(s.run(request, results));
     QCOMPARE(results.count(), 1);
     QCOMPARE(results.item(0).matches, 3);
+}
+
+static bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(contents) >= 0;
+}
+
+// The index leaves out folders named "secret" (an excluded name); a walk
+// would find what is in them, so their absence shows the index answered.
+void FileSearcherTest::indexAnswersWhatItCoversAndTheWalkTheRest()
+{
+    if (geteuid() != 0)
+        QSKIP("needs root: indexes a loop-mounted ext4 image");
+    LoopMount mount(QStringLiteral("ext4"));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.skipReason()));
+    const QString root = mount.mountPoint();
+    QVERIFY(writeFile(root + "/data/report.txt", "a needle\n"));
+    QVERIFY(writeFile(root + "/data/secret/report-hidden.txt", "needle\n"));
+    QVERIFY(writeFile(root + "/other/report.md", "needle\n"));
+    QVERIFY(writeFile(root + "/other/no-match.txt", "needle\n"));
+    TempTree outside;
+    QVERIFY(outside.add("report-outside.txt", "needle\n"));
+    QTemporaryDir temp;
+    QTemporaryDir db;
+    IndexingSettings indexing;
+    indexing.indexDrives = {volumeOfPath(root).key};
+    indexing.autoAddFixed = false;
+    indexing.dbPath = db.path();
+    indexing.excludePaths = QStringList{"secret"};
+    FileSearcher searcher(temp.path(), FileSearcher::UseIndex);
+    QSignalSpy init(&searcher, &FileSearcher::initFinished);
+    searcher.init(indexing, ContentSearchSettings());
+    QVERIFY(searcher.isBusy());
+    QVERIFY(init.wait(60000));
+    QVERIFY(!searcher.isBusy());
+    QSignalSpy finished(&searcher, &FileSearcher::findFinished);
+    const auto run = [&](const QStringList &folders, const QString &text) {
+        FileSearchRequest request;
+        request.name = QStringLiteral("report");
+        request.includePaths = folders;
+        request.text = text;
+        FileSearchResults results;
+        searcher.find(request, results);
+        return finished.wait(10000) ? pathSet(results) : QSet<QString>{"no finished"};
+    };
+    const QSet<QString> indexed{root + "/data/report.txt", root + "/other/report.md"};
+    QCOMPARE(run({}, QString()), indexed);
+    QCOMPARE(run({root + "/data"}, QString()), QSet<QString>({root + "/data/report.txt"}));
+    QCOMPARE(run({outside.path()}, QString()), QSet<QString>({outside.path("report-outside.txt")}));
+    QCOMPARE(run({root + "/data", outside.path()}, QString()),
+             QSet<QString>({root + "/data/report.txt", outside.path("report-outside.txt")}));
+    // Contents without folders: the indexed files whose names match, nothing else.
+    QCOMPARE(run({}, QStringLiteral("needle")), indexed);
 }
 
 QTEST_GUILESS_MAIN(FileSearcherTest)
