@@ -110,6 +110,9 @@ void waitForInit(FileSearcher &searcher, ProgressLine &progress)
         int objects = 0;
         for (const int count : qAsConst(counts))
             objects += count;
+        // Counts appear volume by volume, as each one is loaded or built.
+        if (objects == 0)
+            return QStringLiteral("tvq: loading the index... %1 s").arg(seconds);
         return QStringLiteral("tvq: loading the index: %1 objects in %2 s").arg(objects).arg(seconds);
     });
     loop.exec();
