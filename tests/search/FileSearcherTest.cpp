@@ -65,6 +65,7 @@ private slots:
     void canceledMatchSearchStillFinishes();
     void countMatchesFillsTheCount();
     void indexAnswersWhatItCoversAndTheWalkTheRest();
+    void updateWaitsForTheFirstLoading();
 };
 
 void FileSearcherTest::nameOnlyFromTheWalk()
@@ -399,6 +400,35 @@ void FileSearcherTest::indexAnswersWhatItCoversAndTheWalkTheRest()
              QSet<QString>({root + "/data/report.txt", outside.path("report-outside.txt")}));
     // Contents without folders: the indexed files whose names match, nothing else.
     QCOMPARE(run({}, QStringLiteral("needle")), indexed);
+}
+
+void FileSearcherTest::updateWaitsForTheFirstLoading()
+{
+    if (geteuid() != 0)
+        QSKIP("needs root: indexes a loop-mounted ext4 image");
+    LoopMount mount(QStringLiteral("ext4"));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.skipReason()));
+    QTemporaryDir temp;
+    QTemporaryDir db;
+    IndexingSettings indexing;
+    indexing.indexDrives = {volumeOfPath(mount.mountPoint()).key};
+    indexing.autoAddFixed = false;
+    indexing.dbPath = db.path();
+    FileSearcher searcher(temp.path(), FileSearcher::UseIndex);
+    QStringList events;
+    connect(&searcher, &FileSearcher::initFinished, this, [&] { events << "init"; });
+    connect(&searcher, &FileSearcher::updateFinished, this, [&] { events << "update"; });
+    searcher.init(indexing, ContentSearchSettings());
+    // A rebuild asked for during the first loading runs after it.
+    searcher.update();
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("init") && !searcher.isBusy(), 60000);
+    // The loading itself reports the volumes it adds as an update; the
+    // rebuild's end comes after the loading's, never before it.
+    QCOMPARE(events, QStringList({"update", "init", "update"}));
+    QMap<QChar, int> counts;
+    searcher.objectCounts(counts);
+    QVERIFY(counts.value(indexing.indexDrives.first()) >= 2);
 }
 
 QTEST_GUILESS_MAIN(FileSearcherTest)
