@@ -44,6 +44,9 @@ void ChangeJournal::disconnectReader()
 
 void ChangeJournal::start(USN from)
 {
+    // Without a reader there is nothing to follow; a stopped monitor is not restarted.
+    if (!m_reader || m_thread.isRunning() || m_thread.isFinished())
+        return;
     m_nextUsn = from;
     connectReader();
     // Catch up here, so that the caller's database reflects every change

@@ -88,9 +88,6 @@ ChangeJournalReader::ChangeJournalReader(QChar drive, QObject *parent)
     queryJournal(drive, state);
     m_journalId = state.journalId;
     m_subvolume = volumeInfo(drive).subvolumeId;
-    struct stat st;
-    if (::fstat(m_volume.handle(), &st) == 0)
-        m_device = st.st_dev;
     setUpMarks();
 }
 
@@ -138,7 +135,16 @@ USN ChangeJournalReader::read(USN startUsn, bool wait)
     USN position = startUsn;
     if (m_stopRequested)
         return position;
-    if (startUsn < m_coveredFrom && !replay(startUsn, &position))
+    USN replayFrom = startUsn;
+    if (startUsn > currentUsn()) {
+        // Saved before the clock was set back: folder times cannot be compared
+        // with it, so every folder is compared with the index.
+        Logger::instance()->log(WARNING, kComponent,
+                                QStringLiteral("Position %1 of drive %2 is in the future: comparing every folder")
+                                    .arg(startUsn).arg(m_drive));
+        replayFrom = 0;
+    }
+    if (replayFrom < m_coveredFrom && !replay(replayFrom, &position))
         return position;
     QVector<FanotifyEvent> events;
     while (!m_stopRequested) {

@@ -65,7 +65,6 @@ private:
     std::atomic<bool> m_stopRequested{false};
     FanotifyGroup m_group;
     bool m_perDirectory = false;
-    quint64 m_device = 0;
     quint64 m_subvolume = 0;   // btrfs: the subvolume this volume is; 0 elsewhere
     USN m_coveredFrom = 0;
     USN m_emptyAt = 0;         // when the queue was last seen empty: an overflow lost only later events

@@ -74,7 +74,7 @@ bool ChangeJournalReplay::mismatch(int dirFd, FRN frn, const QVector<Subfolder> 
 bool ChangeJournalReplay::isChanged(int dirFd) const
 {
     struct stat st;
-    if (::fstat(dirFd, &st) != 0)
+    if (sysFstat(dirFd, &st) != 0)
         return true;
     return qMax(nanoseconds(st.st_ctim), nanoseconds(st.st_mtim)) >= m_since;
 }

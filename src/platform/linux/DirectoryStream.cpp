@@ -26,14 +26,18 @@ struct LinuxDirent64
 } // namespace
 
 DirectoryStream::DirectoryStream(int dirFd)
-    : m_fd(dirFd)
+    : m_fd(sysOpenAt(dirFd, ".", O_RDONLY | O_DIRECTORY))
     , m_buffer(kBufferSize)
 {
+    if (!m_fd.isValid())
+        m_error = errno;
 }
 
 bool DirectoryStream::fill()
 {
-    const long n = sysGetdents64(m_fd, m_buffer.data(), m_buffer.size());
+    if (!m_fd.isValid())
+        return false;
+    const long n = sysGetdents64(m_fd.get(), m_buffer.data(), m_buffer.size());
     if (n < 0)
         m_error = errno;
     m_size = n > 0 ? n : 0;
@@ -55,7 +59,7 @@ bool DirectoryStream::next(Entry &entry)
         entry.name = QByteArray(name);
         if (dirent->d_type == DT_UNKNOWN) {
             struct stat st;
-            entry.isFolder = sysFstatAt(m_fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+            entry.isFolder = sysFstatAt(m_fd.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
         } else {
             entry.isFolder = dirent->d_type == DT_DIR;
         }

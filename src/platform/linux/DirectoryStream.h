@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/linux/FileDescriptor.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -8,7 +10,11 @@
 // Reads the entries of an open directory with getdents64, skipping "." and
 // "..". The type comes from d_type; only DT_UNKNOWN costs an fstatat.
 // Symbolic links are never followed: a link to a folder is a file here.
-// The descriptor stays owned by the caller.
+//
+// Reads through a descriptor of its own, opened on construction: btrfs lists
+// only the entries that existed when a descriptor was opened, and a folder
+// marked for changes after the caller opened it must still be listed with
+// everything made before the mark.
 class DirectoryStream
 {
 public:
@@ -19,6 +25,7 @@ public:
         bool isFolder = false;
     };
 
+    // `dirFd` stays owned by the caller.
     explicit DirectoryStream(int dirFd);
 
     // The next entry; false at the end or on an error (then error() is set).
@@ -28,7 +35,7 @@ public:
 private:
     bool fill();
 
-    int m_fd;
+    FileDescriptor m_fd;
     int m_error = 0;
     std::vector<char> m_buffer;
     long m_size = 0;

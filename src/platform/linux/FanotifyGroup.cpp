@@ -1,6 +1,7 @@
 #include "platform/linux/FanotifyGroup.h"
 
 #include "platform/linux/FileHandleDecoder.h"
+#include "platform/linux/SysCall.h"
 
 #include <cerrno>
 #include <cstring>
@@ -17,16 +18,6 @@ constexpr unsigned kEventMask = FAN_CREATE | FAN_DELETE | FAN_RENAME | FAN_ONDIR
 // Large enough for a few thousand records per read, so a burst costs few calls.
 constexpr std::size_t kReadBufferSize = 256 * 1024;
 constexpr std::size_t kFileHandleHeader = sizeof(quint32) + sizeof(qint32);   // handle_bytes, handle_type
-
-template<typename Call>
-auto retryOnEintr(Call call) -> decltype(call())
-{
-    decltype(call()) result;
-    do {
-        result = call();
-    } while (result == -1 && errno == EINTR);
-    return result;
-}
 
 // One fid record: the handle bytes (struct file_handle as the kernel wrote
 // it) and, for records that carry one, the entry name behind it.
@@ -120,25 +111,29 @@ void FanotifyGroup::interrupt()
 {
     const quint64 one = 1;
     // The counter only has to become non-zero; EAGAIN (saturated) is as good.
-    (void)retryOnEintr([&] { return ::write(m_wakeup.get(), &one, sizeof one); });
+    (void)sysWrite(m_wakeup.get(), &one, sizeof one);
 }
 
 long FanotifyGroup::readEvents(QVector<FanotifyEvent> &events)
 {
     if (m_buffer.empty())
         m_buffer.resize(kReadBufferSize);
-    const ssize_t n = retryOnEintr([&] { return ::read(m_fanotify.get(), m_buffer.data(), m_buffer.size()); });
+    const long n = sysRead(m_fanotify.get(), m_buffer.data(), m_buffer.size());
     if (n < 0)
         return errno == EAGAIN ? 0 : -errno;
-    const auto *data = m_buffer.data();
-    long remaining = long(n);
-    auto *meta = reinterpret_cast<const fanotify_event_metadata *>(data);
-    while (FAN_EVENT_OK(meta, remaining)) {
-        if (meta->vers == FANOTIFY_METADATA_VERSION)
-            parseEvent(reinterpret_cast<const unsigned char *>(meta), meta->event_len, events);
-        meta = FAN_EVENT_NEXT(meta, remaining);
+    // Records are only 4-byte aligned, so they are copied out rather than
+    // read in place as FAN_EVENT_OK and FAN_EVENT_NEXT would.
+    const unsigned char *data = m_buffer.data();
+    for (long offset = 0; n - offset >= long(sizeof(fanotify_event_metadata));) {
+        fanotify_event_metadata meta;
+        std::memcpy(&meta, data + offset, sizeof meta);
+        if (meta.event_len < sizeof meta || long(meta.event_len) > n - offset)
+            break;
+        if (meta.vers == FANOTIFY_METADATA_VERSION)
+            parseEvent(data + offset, meta.event_len, events);
+        offset += meta.event_len;
     }
-    return long(n);
+    return n;
 }
 
 void FanotifyGroup::parseEvent(const unsigned char *data, unsigned length, QVector<FanotifyEvent> &events)
@@ -193,8 +188,7 @@ FileDescriptor FanotifyGroup::openHandle(int mountFd, const QByteArray &handle, 
         return FileDescriptor();
     // struct file_handle must be suitably aligned; the event's bytes are not.
     QByteArray copy(handle);
-    auto *fh = reinterpret_cast<struct file_handle *>(copy.data());
-    return FileDescriptor(retryOnEintr([&] { return ::open_by_handle_at(mountFd, fh, flags | O_CLOEXEC); }));
+    return sysOpenByHandleAt(mountFd, copy.data(), flags);
 }
 
 bool FanotifyGroup::inodeOfHandle(int mountFd, const QByteArray &handle, quint64 *inode)
@@ -203,7 +197,7 @@ bool FanotifyGroup::inodeOfHandle(int mountFd, const QByteArray &handle, quint64
         return true;
     const FileDescriptor fd = openHandle(mountFd, handle, O_PATH);
     struct stat st;
-    if (!fd.isValid() || ::fstat(fd.get(), &st) != 0)
+    if (!fd.isValid() || sysFstat(fd.get(), &st) != 0)
         return false;
     *inode = st.st_ino;
     return true;

@@ -28,7 +28,7 @@ void reopenParent(const Frame &child, Frame &parent, quint64 device)
 {
     FileDescriptor fd = sysOpenAt(child.fd.get(), "..", O_RDONLY | O_DIRECTORY);
     struct stat st;
-    if (fd.isValid() && ::fstat(fd.get(), &st) == 0 && st.st_ino == parent.frn && st.st_dev == device) {
+    if (fd.isValid() && sysFstat(fd.get(), &st) == 0 && st.st_ino == parent.frn && st.st_dev == device) {
         parent.fd = std::move(fd);
         return;
     }
@@ -49,7 +49,7 @@ bool FolderWalk::run(Visitor &visitor)
 {
     FileDescriptor start = sysOpenAt(m_startFd, ".", O_RDONLY | O_DIRECTORY);
     struct stat st;
-    if (!start.isValid() || ::fstat(start.get(), &st) != 0)
+    if (!start.isValid() || sysFstat(start.get(), &st) != 0)
         return false;
     const quint64 device = st.st_dev;
     std::vector<Frame> stack;
@@ -73,7 +73,7 @@ bool FolderWalk::run(Visitor &visitor)
         }
         const Subfolder sub = top.subfolders.at(top.next++);
         FileDescriptor fd = sysOpenSubdirectory(top.fd.get(), sub.name.constData());
-        const bool opened = fd.isValid() && ::fstat(fd.get(), &st) == 0;
+        const bool opened = fd.isValid() && sysFstat(fd.get(), &st) == 0;
         if (!opened && errno == EXDEV)
             continue;   // a mount point or another btrfs subvolume: a volume of its own
         if (!opened || (sub.frn != 0 && st.st_ino != sub.frn)) {

@@ -99,3 +99,19 @@ long sysPreadFull(int fd, void *buf, std::size_t size, off_t offset)
     }
     return long(done);
 }
+
+long sysRead(int fd, void *buf, std::size_t size)
+{
+    return retryOnEintr([&] { return ::read(fd, buf, size); });
+}
+
+long sysWrite(int fd, const void *buf, std::size_t size)
+{
+    return retryOnEintr([&] { return ::write(fd, buf, size); });
+}
+
+FileDescriptor sysOpenByHandleAt(int mountFd, void *fileHandle, int flags)
+{
+    auto *handle = static_cast<struct file_handle *>(fileHandle);
+    return FileDescriptor(retryOnEintr([&] { return ::open_by_handle_at(mountFd, handle, flags | O_CLOEXEC); }));
+}

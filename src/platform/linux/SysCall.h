@@ -35,3 +35,13 @@ int sysIoctl(int fd, unsigned long request, void *arg);
 // Reads exactly `size` bytes at `offset` unless the file ends first; returns
 // the bytes read or -1 on error.
 long sysPreadFull(int fd, void *buf, std::size_t size, off_t offset);
+
+// read(2) and write(2), retried on EINTR; bytes transferred or -1. One call:
+// callers that need every byte loop themselves (fanotify and eventfd
+// transfer whole records per call).
+long sysRead(int fd, void *buf, std::size_t size);
+long sysWrite(int fd, const void *buf, std::size_t size);
+
+// open_by_handle_at(2) with a handle from name_to_handle_at or fanotify,
+// retried on EINTR. O_CLOEXEC is always added.
+FileDescriptor sysOpenByHandleAt(int mountFd, void *fileHandle, int flags);

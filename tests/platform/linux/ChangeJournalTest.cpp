@@ -141,6 +141,10 @@ void ChangeJournalTest::relaysAndRemembersPosition()
     QCOMPARE(journal.stop(), USN(30));
     QCOMPARE(added.count(), 2);
     QCOMPARE(journal.stop(), USN(30));
+    // A stopped monitor stays stopped.
+    journal.start(40);
+    QCOMPARE(reader->calls().size(), 2);
+    QCOMPARE(journal.stop(), USN(30));
 }
 
 void ChangeJournalTest::stopWithoutCancelDisconnects()
