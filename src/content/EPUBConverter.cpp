@@ -50,13 +50,9 @@ bool EPUBConverter::convert(const QString &path, QIODevice *input, QString *outp
 
     std::unique_ptr<QTemporaryFile> created;
     if (!output) {
-        Q_ASSERT(outputFile);
-        if (!outputFile)
-            return false;
-        created = createUtf16OutputFile(tempFolder() + QLatin1String("/epub"), kComponent);
+        created = createUtf16OutputFile(tempFolder() + QLatin1String("/epub"), kComponent, outputFile);
         if (!created)
             return false;
-        *outputFile = created->fileName();
         output = created.get();
     }
     for (const QString &entry : qAsConst(entries)) {

@@ -39,15 +39,11 @@ bool HtmlConverter::convert(const QString &path, QIODevice *input, QString *outp
 
     std::unique_ptr<QTemporaryFile> created;
     if (!output) {
-        Q_ASSERT(outputFile);
-        if (!outputFile)
-            return false;
         // The template has no separator: the file sits beside the temporary
         // folder, named after it.
-        created = createUtf16OutputFile(tempFolder() + QLatin1String("xhtml"), "HtmlConverter");
+        created = createUtf16OutputFile(tempFolder() + QLatin1String("xhtml"), "HtmlConverter", outputFile);
         if (!created)
             return false;
-        *outputFile = created->fileName();
         output = created.get();
     }
     // Declared after the file so that it is flushed before the file closes,

@@ -14,8 +14,12 @@ void ToPlainTextConverter::checkCanceled(const CancelFlag *cancel, const char *s
 }
 
 std::unique_ptr<QTemporaryFile> ToPlainTextConverter::createUtf16OutputFile(const QString &fileTemplate,
-                                                                            const char *logComponent)
+                                                                            const char *logComponent,
+                                                                            QString *outputFile)
 {
+    Q_ASSERT(outputFile);
+    if (!outputFile)
+        return nullptr;
     auto file = std::make_unique<QTemporaryFile>(fileTemplate);
     if (!file->open()) {
         Logger::instance()->log(WARNING, logComponent,
@@ -31,5 +35,6 @@ std::unique_ptr<QTemporaryFile> ToPlainTextConverter::createUtf16OutputFile(cons
         file->remove();
         return nullptr;
     }
+    *outputFile = file->fileName();
     return file;
 }

@@ -46,10 +46,11 @@ protected:
     static void checkCanceled(const CancelFlag *cancel, const char *source, int line);
 
     // Creates a kept temporary file from 'fileTemplate' that starts with the
-    // UTF-16LE byte-order mark, ready for appending text. Null (after a
-    // WARNING under 'logComponent') when it cannot be created.
+    // UTF-16LE byte-order mark, ready for appending text, and names it in
+    // '*outputFile'. Null (after a WARNING under 'logComponent') when it
+    // cannot be created.
     static std::unique_ptr<QTemporaryFile> createUtf16OutputFile(const QString &fileTemplate,
-                                                                 const char *logComponent);
+                                                                 const char *logComponent, QString *outputFile);
 
 private:
     QString m_tempFolder;

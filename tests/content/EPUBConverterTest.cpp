@@ -99,8 +99,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
-        Logger::instance(m_logPath);
+        m_logPath = TestFiles::startLog(m_dir);
         const QString temp = m_dir.filePath(QStringLiteral("Talvenquist"));
         QVERIFY(QDir().mkpath(temp));
         m_html.setTempFolder(temp);

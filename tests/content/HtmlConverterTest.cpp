@@ -33,8 +33,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
-        Logger::instance(m_logPath);
+        m_logPath = TestFiles::startLog(m_dir);
         m_converter.setTempFolder(m_dir.filePath(QStringLiteral("Talvenquist")));
     }
 

@@ -93,8 +93,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
-        Logger::instance(m_logPath);
+        m_logPath = TestFiles::startLog(m_dir);
         m_html.setTempFolder(m_dir.filePath(QStringLiteral("Talvenquist")));
         m_converter.setTempFolder(m_dir.filePath(QStringLiteral("Talvenquist")));
     }

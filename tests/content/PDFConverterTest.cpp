@@ -71,8 +71,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
-        Logger::instance(m_logPath);
+        m_logPath = TestFiles::startLog(m_dir);
         m_temp = m_dir.filePath(QStringLiteral("Talvenquist"));
         QVERIFY(QDir().mkpath(m_temp));
         QVERIFY2(!QFile::exists(PDFConverter::bundledProgramPath()), "a bundled pdftotext would hide the PATH");

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include "app/Logger.h"
 
 // Small file helpers shared by the suites: writing test documents and
 // reading back UTF-16 text and the log.
@@ -51,6 +54,15 @@ public:
             bytes.append(char(c.unicode() & 0xFF));
         }
         return bytes;
+    }
+
+    // Starts the process-wide log in 'dir' and returns its path; the first
+    // call of a process decides where the log goes.
+    static QString startLog(const QTemporaryDir &dir)
+    {
+        const QString path = dir.filePath(QStringLiteral("Talvenquist.log"));
+        Logger::instance(path);
+        return path;
     }
 
     // The entries of a log written by Logger (UTF-16LE with a byte-order

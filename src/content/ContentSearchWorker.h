@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRunnable>
+
+#include <exception>
+#include <functional>
+
+// One per-file check of a search, run on the global thread pool (deleted by
+// the pool when done). Cancellation ends it quietly; any other failure is
+// logged at ERROR and handed to 'onFailure' when one is given, so that the
+// search can report it on its own thread. An exception must not leave run():
+// the pool thread would take the process down with it.
+class ContentSearchWorker : public QRunnable
+{
+public:
+    using FailureHandler = std::function<void(std::exception_ptr)>;
+
+    explicit ContentSearchWorker(std::function<void()> task, FailureHandler onFailure = nullptr);
+
+    void run() override;
+
+private:
+    std::function<void()> m_task;
+    FailureHandler m_onFailure;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/ContentSearchSettings.h"
+#include "content/ContentMatches.h"
+#include "content/ToPlainTextConverter.h"
+
+#include <QMap>
+#include <QVector>
+
+#include <memory>
+
+class EPUBConverter;
+class FileSearchRequest;
+class HtmlConverter;
+class MobiConverter;
+class PDFConverter;
+class QBuffer;
+class QIODevice;
+
+// Answers whether the text of one file satisfies the content expression of a
+// request, and lists the matching lines for the preview. Documents go through
+// the converters registered for their extension; other files are read as
+// text, with the encoding guessed where they do not declare one and binary
+// files skipped when the settings say so.
+//
+// find() and findAll() run on many pool threads at once: they keep their
+// state in locals and only read the converter table, which setSettings()
+// rebuilds while no search runs.
+class ContentSearcher
+{
+public:
+    // 'tempFolder' receives converted documents; the caller creates it. The
+    // IFilter converters are optional: without them the installed filter
+    // lists of the settings add nothing to the table.
+    explicit ContentSearcher(const QString &tempFolder,
+                             std::unique_ptr<ToPlainTextConverter> ifilterConverter = nullptr,
+                             std::unique_ptr<ToPlainTextConverter> ifilter64Converter = nullptr);
+    ~ContentSearcher();
+    ContentSearcher(const ContentSearcher &) = delete;
+    ContentSearcher &operator=(const ContentSearcher &) = delete;
+
+    // Replaces the settings and rebuilds the converter table.
+    void setSettings(const ContentSearchSettings &settings);
+    const ContentSearchSettings &settings() const { return m_settings; }
+
+    // True when the content expression of 'request' holds for the file.
+    // 'count', when given, receives the number of occurrences in the whole
+    // file. Raises FileSearchCancelException once the request is canceled.
+    bool find(const FileSearchRequest &request, const QString &fileName, int *count = nullptr) const;
+    // Fills 'result' with every matching line of the file.
+    void findAll(const FileSearchRequest &request, const QString &fileName, ContentMatches *result) const;
+
+    // The converters tried, in order, for files with 'extension'.
+    QVector<ToPlainTextConverter *> converters(const QString &extension) const;
+
+    // The encoding guessed from the file's first bytes (see EncodingDetector);
+    // empty when the file cannot be opened.
+    static QString detectFileEncoding(const QString &path);
+    // The text after the last "." of the last path component, case kept;
+    // empty for a path without any separator.
+    static QString extension(const QString &path);
+    // The platform's temporary location followed by "/Talvenquist".
+    static QString temporaryFolder();
+
+private:
+    using CancelFlag = ToPlainTextConverter::CancelFlag;
+
+    // A converter's answer: the encoding of its text, which went into the
+    // buffer or into '*outputFile'. False when no converter took the file.
+    bool convert(const QString &fileName, QBuffer *buffer, QString *outputFile, QString *encoding,
+                 const CancelFlag *cancel) const;
+    bool searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
+                      QString encoding, ContentMatches *result, int *count) const;
+    bool chooseEncoding(QIODevice *device, const QString &fileName, QString *encoding) const;
+    void addFilterConverters(const QList<IFilterInfo> &filters, const QStringList &disabledExtensions,
+                             ToPlainTextConverter *converter);
+
+    QMap<QString, QVector<ToPlainTextConverter *>> m_converters;
+    std::unique_ptr<PDFConverter> m_pdf;
+    std::unique_ptr<ToPlainTextConverter> m_ifilter;
+    std::unique_ptr<ToPlainTextConverter> m_ifilter64;
+    std::unique_ptr<HtmlConverter> m_html;
+    std::unique_ptr<EPUBConverter> m_epub;
+    std::unique_ptr<MobiConverter> m_mobi;
+    ContentSearchSettings m_settings;
+};
