@@ -15,15 +15,7 @@ runs=${RUNS:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-now() { date +%s.%N; }
-# prints the wall seconds of the command given
-timed() {
-    start=$(now)
-    "$@" > /dev/null 2>&1
-    end=$(now)
-    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
-}
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+. "$(dirname "$0")/../timing.sh"
 run_updatedb() { rm -f "$work/plocate.db"; updatedb -o "$work/plocate.db"; }
 
 "$driver" "$root" > "$work/ours.txt"

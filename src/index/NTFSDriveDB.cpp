@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "index/DriveDBFile.h"
+#include "index/RecordBatch.h"
 #include "index/StringPool.h"
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/MFTReader.h"
@@ -41,18 +42,27 @@ bool isAscii(const char *s, std::size_t &length)
 }
 
 // Decodes a pooled UTF-8 name into 'out', reusing its buffer: the search loop
-// calls this for every record, so the common ASCII case must not allocate.
+// calls this for every record, so the common ASCII case widens the bytes in
+// one pass with no allocation, and only other names go through the decoder.
 void decodeName(const char *utf8, QString &out)
 {
-    std::size_t length = 0;
-    if (!isAscii(utf8, length)) {
-        out = QString::fromUtf8(utf8, int(length));
-        return;
+    constexpr int kMaxAscii = 1024;
+    if (out.capacity() < kMaxAscii)
+        out.reserve(kMaxAscii);
+    out.resize(kMaxAscii);
+    ushort *dst = reinterpret_cast<ushort *>(out.data());
+    int i = 0;
+    for (; i < kMaxAscii; ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c == 0) {
+            out.resize(i);
+            return;
+        }
+        if (c >= 0x80)
+            break;
+        dst[i] = c;
     }
-    out.resize(int(length));
-    QChar *dst = out.data();
-    for (std::size_t i = 0; i < length; ++i)
-        dst[i] = QChar(ushort(static_cast<unsigned char>(utf8[i])));
+    out = QString::fromUtf8(utf8);
 }
 
 } // namespace
@@ -65,13 +75,8 @@ struct NTFSDriveDB::ResolvedPaths
 };
 
 NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings)
-    : m_drive(drive.toUpper())
-    , m_folders(RecordMap::allocator_type(m_arena))
-    , m_files(RecordMap::allocator_type(m_arena))
-    , m_pool(pool ? std::move(pool) : std::make_shared<StringPool>())
+    : NTFSDriveDB(drive, std::move(pool), settings, nullptr, JournalState())
 {
-    log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
-    setIndexingSettings(settings);
     auto reader = std::make_unique<ChangeJournalReader>(m_drive);
     reader->setReplaySource(this);
     JournalState journal;
@@ -88,7 +93,8 @@ NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const In
 {
     log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
     setIndexingSettings(settings);
-    attachMonitor(std::move(reader), journal);
+    if (reader)
+        attachMonitor(std::move(reader), journal);
 }
 
 NTFSDriveDB::~NTFSDriveDB()
@@ -167,6 +173,16 @@ void NTFSDriveDB::dropChildIndex()
 
 QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
 {
+    return childEntries(folder, /*foldersOnly=*/false);
+}
+
+QVector<IJournalReplaySource::Entry> NTFSDriveDB::subfolders(FRN folder) const
+{
+    return childEntries(folder, /*foldersOnly=*/true);
+}
+
+QVector<IJournalReplaySource::Entry> NTFSDriveDB::childEntries(FRN folder, bool foldersOnly) const
+{
     QReadLocker lock(&m_lock);
     QMutexLocker indexLock(&m_childIndexMutex);
     if (!m_childIndexValid) {
@@ -182,6 +198,8 @@ QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
     QVector<Entry> result;
     const auto range = std::equal_range(m_childIndex.begin(), m_childIndex.end(), ChildLink{folder, 0, false});
     for (auto it = range.first; it != range.second; ++it) {
+        if (foldersOnly && !it->isFolder)
+            continue;
         const RecordMap &map = it->isFolder ? m_folders : m_files;
         const auto record = map.find(it->frn);
         if (record != map.end() && record->second.name)
@@ -358,9 +376,10 @@ private:
             const FileRecord &record = entry.second;
             if (!record.name)
                 continue;
-            decodeName(record.name, m_name);
-            if (m_matcher.match(m_name) != 1 || !accepts(entry.first, record, folders))
+            if (matchName(record.name) != ExpressionMatcher::Match || !accepts(entry.first, record, folders))
                 continue;
+            if (!m_decoded)
+                decodeName(record.name, m_name);
             const QString path = m_db.folderPath(record);
             if (path.isEmpty())
                 continue;
@@ -369,6 +388,18 @@ private:
             else
                 m_results.addFile(m_name, path, 0);
         }
+    }
+
+    // An ASCII name is matched on its bytes and decoded only if it matches,
+    // which few do; m_decoded tells whether m_name holds it already.
+    int matchName(const char *name)
+    {
+        std::size_t length = 0;
+        m_decoded = !m_matcher.hasAsciiPath() || !isAscii(name, length);
+        if (!m_decoded)
+            return m_matcher.matchAscii(name, int(length));
+        decodeName(name, m_name);
+        return m_matcher.match(m_name);
     }
 
     bool accepts(FRN frn, const FileRecord &record, bool folder) const
@@ -404,6 +435,7 @@ private:
     std::vector<FRN> m_excludeFolders;
     std::vector<FRN> m_excludeFiles;
     QString m_name;
+    bool m_decoded = false;
 };
 
 void NTFSDriveDB::search(FileSearchRequest &request, FileSearchResults &results)
@@ -440,6 +472,8 @@ void NTFSDriveDB::create(const CancelFlag *cancel)
     queryJournal(m_drive, journal);
     readMft(cancel);
     m_monitor->start(journal.nextUsn);
+    // The replay's folder index is not needed until the next replay.
+    dropChildIndex();
 }
 
 void NTFSDriveDB::readMft(const CancelFlag *cancel)
@@ -447,8 +481,18 @@ void NTFSDriveDB::readMft(const CancelFlag *cancel)
     QElapsedTimer timer;
     timer.start();
     MFTReader reader;
-    connect(&reader, &MFTReader::fileFound, this, &NTFSDriveDB::addFile, Qt::DirectConnection);
-    reader.read(m_drive, cancel);
+    RecordBatch batch;
+    connect(&reader, &MFTReader::fileFound, this,
+            [&batch](FRN frn, FRN parent, const QString &name, bool isDir) { batch.add(frn, parent, name, isDir); },
+            Qt::DirectConnection);
+    try {
+        reader.read(m_drive, cancel);
+    } catch (const FileSearchCancelException &) {
+        // What was found so far stays, as when records arrive one by one.
+        applyBatch(batch);
+        throw;
+    }
+    applyBatch(batch);
     log(INFO, QStringLiteral("Reading MFT done in %1 seconds").arg(timer.elapsed() / 1000));
 }
 
@@ -512,7 +556,15 @@ bool NTFSDriveDB::load(const CancelFlag *cancel)
         return false;
     log(INFO, QStringLiteral("Loading disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
     m_monitor->start(header.nextUsn);
+    dropChildIndex();
     return true;
+}
+
+void NTFSDriveDB::applyBatch(RecordBatch &batch)
+{
+    QWriteLocker lock(&m_lock);
+    batch.apply(m_folders, m_files, *m_pool);
+    dropChildIndex();
 }
 
 bool NTFSDriveDB::readRecords(QDataStream &in, qint32 count, const CancelFlag *cancel)
@@ -525,9 +577,9 @@ bool NTFSDriveDB::readRecords(QDataStream &in, qint32 count, const CancelFlag *c
             log(WARNING, QStringLiteral("Load failed: can't read all records"));
             return false;
         }
-        FileRecord &target = (record->isDir ? m_folders : m_files)[record->frn];
-        target.parent = record->parent;
-        target.name = m_pool->intern(record->name);
+        // Saved in number order: each insertion is an append.
+        RecordMap &map = record->isDir ? m_folders : m_files;
+        map.insert_or_assign(map.end(), record->frn, FileRecord{record->parent, m_pool->intern(record->name)});
     }
     return true;
 }

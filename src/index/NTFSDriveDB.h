@@ -24,6 +24,7 @@
 class FileSearchRequest;
 class FileSearchResults;
 class IChangeJournalReader;
+class RecordBatch;
 class StringPool;
 
 // The index of one volume: the name and parent link of every file and folder,
@@ -67,6 +68,7 @@ public:
 
     // The entries held directly in a folder, for the change monitor's replay.
     QVector<Entry> children(FRN folder) const override;
+    QVector<Entry> subfolders(FRN folder) const override;
     // <database folder>/DB/<key>
     QString databaseFilePath() const;
     static QString databaseFilePath(const QString &dbFolder, QChar drive);
@@ -88,6 +90,7 @@ private:
     bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
     ResolvedPaths resolve(const QStringList &paths) const;
     bool readRecords(QDataStream &in, qint32 count, const CancelFlag *cancel);
+    void applyBatch(RecordBatch &batch);
     FRN rootFrn() const;
 
     const QChar m_drive;
@@ -112,6 +115,7 @@ private:
         bool operator<(const ChildLink &other) const { return parent < other.parent; }
     };
     void dropChildIndex();
+    QVector<Entry> childEntries(FRN folder, bool foldersOnly) const;
     mutable QMutex m_childIndexMutex;
     mutable std::vector<ChildLink> m_childIndex;
     mutable bool m_childIndexValid = false;

@@ -17,8 +17,14 @@ quint32 StringPool::hash(const char *utf8)
     return hash(utf8, std::strlen(utf8));
 }
 
+namespace {
+// Kept at most this full, so that probe runs stay short.
+constexpr std::size_t kMaxLoadPercent = 70;
+constexpr std::size_t kInitialSlots = 1024;
+} // namespace
+
 StringPool::StringPool()
-    : m_index(ArenaMultiMap<quint32, const char *>::allocator_type(m_arena))
+    : m_slots(kInitialSlots)
 {
 }
 
@@ -38,9 +44,7 @@ const char *StringPool::intern(const char *utf8)
     QWriteLocker locker(&m_lock);
     auto *copy = static_cast<char *>(m_arena.allocate(length + 1));
     std::memcpy(copy, utf8, length + 1);
-    // A multimap inserts after the entries with an equal key, so the first
-    // copy of a text keeps being the one found.
-    m_index.emplace(key, copy);
+    insert(copy, key);
     return copy;
 }
 
@@ -52,24 +56,59 @@ const char *StringPool::intern(const QString &text)
 
 const char *StringPool::find(const char *utf8, quint32 key) const
 {
-    const auto range = m_index.equal_range(key);
-    for (auto it = range.first; it != range.second; ++it) {
-        if (std::strcmp(it->second, utf8) == 0)
-            return it->second;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = key & mask;; i = (i + 1) & mask) {
+        const Slot &slot = m_slots[i];
+        if (!slot.text)
+            return nullptr;
+        if (slot.hash == key && std::strcmp(slot.text, utf8) == 0)
+            return slot.text;
     }
-    return nullptr;
+}
+
+// Probing goes on past the slots taken by earlier copies of the same text,
+// so the first copy stays the one found.
+void StringPool::insert(const char *text, quint32 key)
+{
+    if ((m_count + 1) * 100 > m_slots.size() * kMaxLoadPercent)
+        grow();
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t i = key & mask;
+    while (m_slots[i].text)
+        i = (i + 1) & mask;
+    m_slots[i] = Slot{text, key};
+    ++m_count;
+}
+
+void StringPool::grow()
+{
+    std::vector<Slot> old(m_slots.size() * 2);
+    old.swap(m_slots);
+    m_count = 0;
+    // Re-inserted run by run, starting after a free slot, so that no probe
+    // run is split where the table wraps around: copies of one text keep
+    // their order, and the first copy is still the one found.
+    const std::size_t size = old.size();
+    std::size_t start = 0;
+    while (old[start].text)
+        ++start;
+    for (std::size_t n = 1; n <= size; ++n) {
+        const Slot &slot = old[(start + n) % size];
+        if (slot.text)
+            insert(slot.text, slot.hash);
+    }
 }
 
 std::size_t StringPool::size() const
 {
     QReadLocker locker(&m_lock);
-    return m_index.size();
+    return m_count;
 }
 
 std::size_t StringPool::reservedBytes() const
 {
     QReadLocker locker(&m_lock);
-    return m_arena.reservedBytes();
+    return m_arena.reservedBytes() + m_slots.capacity() * sizeof(Slot);
 }
 
 std::size_t StringPool::usedBytes() const

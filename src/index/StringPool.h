@@ -1,6 +1,5 @@
 #pragma once
 
-#include "index/ArenaAllocator.h"
 #include "index/BlockArena.h"
 
 #include <QReadWriteLock>
@@ -8,6 +7,7 @@
 #include <QtGlobal>
 
 #include <cstddef>
+#include <vector>
 
 // Interned names: each distinct NUL-terminated UTF-8 string is stored once
 // and referred to by its pointer from then on. The pointers stay valid for
@@ -41,15 +41,28 @@ public:
 
     // Number of stored strings, duplicates of a race included.
     std::size_t size() const;
-    // Heap bytes held by the pool (strings and index nodes), and the part of
+    // Heap bytes held by the pool (strings and the index), and the part of
     // them handed out.
     std::size_t reservedBytes() const;
     std::size_t usedBytes() const;
 
 private:
+    // The index is an open-addressing table over the FNV-1 hash: a look-up
+    // touches one or two neighbouring slots instead of walking a tree of
+    // scattered nodes, which made interning the bottleneck of building and
+    // loading an index of several hundred thousand names.
+    struct Slot
+    {
+        const char *text = nullptr;
+        quint32 hash = 0;
+    };
+
     const char *find(const char *utf8, quint32 key) const;
+    void insert(const char *text, quint32 key);
+    void grow();
 
     BlockArena m_arena;
-    ArenaMultiMap<quint32, const char *> m_index;
+    std::vector<Slot> m_slots;
+    std::size_t m_count = 0;
     mutable QReadWriteLock m_lock;
 };

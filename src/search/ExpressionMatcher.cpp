@@ -1,5 +1,6 @@
 #include "search/ExpressionMatcher.h"
 
+#include "search/AsciiMatcher.h"
 #include "search/ExpressionLexer.h"
 #include "search/ExpressionParser.h"
 #include "search/StringMatcher.h"
@@ -18,6 +19,8 @@ ExpressionMatcher::ExpressionMatcher(const QString &text, const MatchOptions &op
     m_matchesAll = tokens.isEmpty();
     m_parser = std::make_unique<ExpressionParser>(tokens);
     m_matcher = std::make_unique<StringMatcher>(terms, options);
+    if (AsciiMatcher::applies(terms, options))
+        m_ascii = std::make_unique<AsciiMatcher>(terms, options);
 }
 
 ExpressionMatcher::~ExpressionMatcher() = default;
@@ -37,7 +40,24 @@ int ExpressionMatcher::match(QStringView text, MatchPositions *positions, int *c
         wanted &= ~m_found; // a term once found is not looked for again
     else
         m_found = 0;
-    m_found |= m_matcher->match(text, wanted, positions, count);
+    return verdict(m_matcher->match(text, wanted, positions, count));
+}
+
+int ExpressionMatcher::matchAscii(const char *text, int length)
+{
+    if (m_matchesAll)
+        return Match;
+    quint32 wanted = allTermsMask();
+    if (m_options.wholeFile)
+        wanted &= ~m_found;
+    else
+        m_found = 0;
+    return verdict(m_ascii->match(text, length, wanted));
+}
+
+int ExpressionMatcher::verdict(quint32 foundNow)
+{
+    m_found |= foundNow;
     if (m_options.wholeFile && int(qPopulationCount(m_found)) != m_termCount)
         return Undecided;
     return m_parser->evaluate(m_found) ? Match : NoMatch;

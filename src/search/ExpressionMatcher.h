@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class AsciiMatcher;
+
 // The one way in which names and texts are matched against a user's
 // expression: the lexer splits the text into terms, the string matcher finds
 // which terms occur, the parser decides from the found terms.
@@ -44,6 +46,12 @@ public:
         return match(QStringView(text), positions, count);
     }
 
+    // Whether matchAscii() can be used: the expression's terms can be found
+    // in the bytes of an ASCII name.
+    bool hasAsciiPath() const { return m_ascii != nullptr; }
+    // match() for `length` bytes that are all ASCII; no positions, no count.
+    int matchAscii(const char *text, int length);
+
     // The verdict on all input given so far: Match or NoMatch.
     int finish();
 
@@ -56,11 +64,13 @@ public:
 
 private:
     quint32 allTermsMask() const;
+    int verdict(quint32 foundNow);
 
     MatchOptions m_options;
     std::unique_ptr<IExpressionParser> m_parser;
     std::unique_ptr<IStringMatcher> m_matcher;
     std::unique_ptr<IExpressionLexer> m_lexer;
+    std::unique_ptr<AsciiMatcher> m_ascii;
     quint32 m_found = 0;
     int m_termCount = 0;
     bool m_matchesAll = false; // the text held no token at all

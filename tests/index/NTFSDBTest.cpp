@@ -7,6 +7,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
+#include "support/LogFile.h"
 #include "support/LoopMount.h"
 
 #include <QDir>
@@ -88,15 +89,7 @@ class NTFSDBTest : public QObject
     QString m_logPath;
     QScopedPointer<QSettings> m_volumeKeys;
 
-    QStringList log() const
-    {
-        QFile f(m_logPath);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        const QByteArray bytes = f.readAll().mid(2);
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
-            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    }
+    QStringList log() const { return readLogLines(m_logPath); }
 
     int logCount(const QString &text) const
     {
@@ -182,7 +175,8 @@ private slots:
         writeFile(root + QStringLiteral("/docs/report.txt"));
         const QChar key = volumeOfPath(root).key;
         QTRY_VERIFY_WITH_TIMEOUT(db.isIndexed(key), 10000);
-        QCOMPARE(started.count(), startsBefore + 1);
+        // Other volumes mounted meanwhile (by other programs) may add updates.
+        QVERIFY(started.count() > startsBefore);
         QCOMPARE(finished.count(), started.count());
         QCOMPARE(namesUnder(db, root), findUnder(root));
         QCOMPARE(logCount(QStringLiteral("Create DB for %1:").arg(key)), 1);

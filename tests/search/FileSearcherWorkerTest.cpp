@@ -1,6 +1,7 @@
 #include "app/Logger.h"
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearcherWorker.h"
+#include "support/LogFile.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,15 +14,7 @@ class FileSearcherWorkerTest : public QObject
     QTemporaryDir m_dir;
     QString m_logPath;
 
-    QStringList logLines() const
-    {
-        QFile f(m_logPath);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        const QByteArray bytes = f.readAll().mid(2);
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2)
-            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    }
+    QStringList logLines() const { return readLogLines(m_logPath); }
 
     // Runs a task to completion and returns the log lines it added.
     QStringList runTask(std::function<void()> task, FileSearcherWorker **keep = nullptr)

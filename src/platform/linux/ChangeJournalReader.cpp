@@ -82,7 +82,8 @@ ChangeJournalReader::ChangeJournalReader(QChar drive, QObject *parent)
     , m_drive(drive)
 {
     ensureJournal(drive);
-    if (!m_volume.open(drive))
+    VolumeLease lease(*this);
+    if (volumeFd() < 0)
         throw FileSearchException(QStringLiteral("ChangeJournalReader"), __LINE__, QString());
     JournalState state;
     queryJournal(drive, state);
@@ -91,20 +92,36 @@ ChangeJournalReader::ChangeJournalReader(QChar drive, QObject *parent)
     setUpMarks();
 }
 
+// The volume is opened only while a change is being decoded or a replay
+// runs: a descriptor kept open would make the volume busy, and the user
+// could not unmount (eject) it while the index watches it. The marks on the
+// file system do not hold it.
+int ChangeJournalReader::volumeFd()
+{
+    if (!m_volume.isValid())
+        m_volume.open(m_drive);
+    return m_volume.handle();
+}
+
+ChangeJournalReader::VolumeLease::~VolumeLease()
+{
+    m_reader.m_volume.close();
+}
+
 ChangeJournalReader::~ChangeJournalReader() = default;
 
 void ChangeJournalReader::setUpMarks()
 {
     int error = m_group.open();
     if (error == 0) {
-        error = m_group.markFilesystem(m_volume.handle());
+        error = m_group.markFilesystem(volumeFd());
         if (error == EXDEV) {
             Logger::instance()->log(INFO, kComponent,
                                     QStringLiteral("Drive %1 cannot be watched as a whole: watching every folder")
                                         .arg(m_drive));
             m_perDirectory = true;
             error = 0;
-            markTree(m_volume.handle(), /*report=*/false, 0);
+            markTree(volumeFd(), /*report=*/false, 0);
         }
     }
     if (error != 0) {
@@ -203,7 +220,8 @@ bool ChangeJournalReader::replay(USN since, USN *position)
     QElapsedTimer timer;
     timer.start();
     const USN startedAt = currentUsn();
-    ChangeJournalReplay walk(m_volume.handle(), *m_replaySource);
+    VolumeLease lease(*this);
+    ChangeJournalReplay walk(volumeFd(), *m_replaySource);
     walk.setStopFlag(&m_stopRequested);
     if (m_perDirectory)
         walk.setDirectoryHook([this](int dirFd) { m_group.markDirectory(dirFd); });
@@ -236,6 +254,7 @@ bool ChangeJournalReader::replay(USN since, USN *position)
 
 bool ChangeJournalReader::dispatchBatch(const QVector<FanotifyEvent> &events, USN now, bool *overflow)
 {
+    VolumeLease lease(*this);
     bool reported = false;
     for (const FanotifyEvent &event : events) {
         if (event.flags & FanotifyEvent::Overflow)
@@ -253,14 +272,14 @@ bool ChangeJournalReader::dispatch(const FanotifyEvent &event, USN now)
     if (!isOnThisVolume(event))
         return false;
     FRN child = event.child;
-    if (!event.childKnown && !FanotifyGroup::inodeOfHandle(m_volume.handle(), event.childHandle, &child)) {
+    if (!event.childKnown && !FanotifyGroup::inodeOfHandle(volumeFd(), event.childHandle, &child)) {
         Logger::instance()->log(WARNING, kComponent,
                                 QStringLiteral("Skipped a change of \"%1\": its file handle cannot be read")
                                     .arg(nameOf(event.name)));
         return false;
     }
     FRN parent = event.parent;
-    if (!event.parentKnown && !FanotifyGroup::inodeOfHandle(m_volume.handle(), event.parentHandle, &parent))
+    if (!event.parentKnown && !FanotifyGroup::inodeOfHandle(volumeFd(), event.parentHandle, &parent))
         parent = 0;
     const bool isFolder = event.flags & FanotifyEvent::IsFolder;
     const QString name = nameOf(event.name);
@@ -293,9 +312,9 @@ bool ChangeJournalReader::isOnThisVolume(const FanotifyEvent &event) const
     return root == 0 || root == m_subvolume;
 }
 
-bool ChangeJournalReader::entryExists(const FanotifyEvent &event, FRN child) const
+bool ChangeJournalReader::entryExists(const FanotifyEvent &event, FRN child)
 {
-    const FileDescriptor dir = FanotifyGroup::openHandle(m_volume.handle(), event.parentHandle, O_PATH | O_DIRECTORY);
+    const FileDescriptor dir = FanotifyGroup::openHandle(volumeFd(), event.parentHandle, O_PATH | O_DIRECTORY);
     struct stat st;
     return dir.isValid() && sysFstatAt(dir.get(), event.name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
         && FRN(st.st_ino) == child;
@@ -305,7 +324,7 @@ bool ChangeJournalReader::entryExists(const FanotifyEvent &event, FRN child) con
 // and report what was put into it before that.
 void ChangeJournalReader::watchNewFolder(const FanotifyEvent &event, USN now)
 {
-    const FileDescriptor fd = FanotifyGroup::openHandle(m_volume.handle(), event.childHandle, O_RDONLY | O_DIRECTORY);
+    const FileDescriptor fd = FanotifyGroup::openHandle(volumeFd(), event.childHandle, O_RDONLY | O_DIRECTORY);
     if (fd.isValid())
         markTree(fd.get(), /*report=*/true, now);
 }

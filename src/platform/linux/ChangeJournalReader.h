@@ -49,13 +49,27 @@ signals:
     void fileDeleted(FRN frn, bool isFolder, USN nextUsn) override;
 
 private:
+    // Closes the volume when the scope that needed it ends.
+    class VolumeLease
+    {
+    public:
+        explicit VolumeLease(ChangeJournalReader &reader) : m_reader(reader) {}
+        ~VolumeLease();
+        VolumeLease(const VolumeLease &) = delete;
+        VolumeLease &operator=(const VolumeLease &) = delete;
+
+    private:
+        ChangeJournalReader &m_reader;
+    };
+
+    int volumeFd();
     void setUpMarks();
     void markTree(int dirFd, bool report, USN now);
     bool replay(USN since, USN *position);
     bool dispatchBatch(const QVector<FanotifyEvent> &events, USN now, bool *overflow);
     bool dispatch(const FanotifyEvent &event, USN now);
     bool isOnThisVolume(const FanotifyEvent &event) const;
-    bool entryExists(const FanotifyEvent &event, FRN child) const;
+    bool entryExists(const FanotifyEvent &event, FRN child);
     void watchNewFolder(const FanotifyEvent &event, USN now);
     void reportReplacedEntry(FRN child, FRN parent, const QString &name, USN now);
 

@@ -82,10 +82,8 @@ bool ChangeJournalReplay::isChanged(int dirFd) const
 QVector<FolderWalk::Subfolder> ChangeJournalReplay::indexedSubfolders(FRN folder) const
 {
     QVector<Subfolder> subfolders;
-    for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
-        if (entry.isFolder)
-            subfolders.append({entry.name.toUtf8(), entry.frn});
-    }
+    for (const IJournalReplaySource::Entry &entry : m_source.subfolders(folder))
+        subfolders.append({entry.name.toUtf8(), entry.frn});
     return subfolders;
 }
 

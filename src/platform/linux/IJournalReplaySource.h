@@ -29,4 +29,16 @@ public:
     // The entries the index holds directly inside `folder` (any order); empty
     // when it holds none or does not know the folder.
     virtual QVector<Entry> children(FRN folder) const = 0;
+
+    // Only the folders among children(): what the replay needs to go on
+    // through a folder that did not change, which is most of them.
+    virtual QVector<Entry> subfolders(FRN folder) const
+    {
+        QVector<Entry> result;
+        for (const Entry &entry : children(folder)) {
+            if (entry.isFolder)
+                result.append(entry);
+        }
+        return result;
+    }
 };

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "index/FileRecord.h"
+#include "index/IndexTypes.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class StringPool;
+
+// Records of a whole-volume enumeration, gathered in the order they are found
+// and put into the record maps in number order. Inserting in key order makes
+// every insertion a constant-time append, and lays the map nodes and the
+// names out in memory in the order a search visits them: the difference
+// between a search that streams through memory and one that misses the
+// cache on every record.
+class RecordBatch
+{
+public:
+    // Empty names are left out, as the database's slots do.
+    void add(FRN frn, FRN parent, const QString &name, bool isDir);
+    std::size_t size() const { return m_entries.size(); }
+
+    // Interns the names and inserts or overwrites each record by its number;
+    // of several reports of one number the last wins, as with the slots.
+    template <typename Map>
+    void apply(Map &folders, Map &files, StringPool &pool);
+
+private:
+    struct Entry
+    {
+        FRN frn;
+        FRN parent;
+        std::uint32_t nameOffset;
+        bool isDir;
+    };
+
+    void sort();
+    const char *intern(StringPool &pool, const Entry &entry) const;
+
+    std::vector<Entry> m_entries;
+    std::vector<char> m_names;
+};
+
+template <typename Map>
+void RecordBatch::apply(Map &folders, Map &files, StringPool &pool)
+{
+    sort();
+    for (const Entry &entry : m_entries) {
+        Map &map = entry.isDir ? folders : files;
+        map.insert_or_assign(map.end(), entry.frn, FileRecord{entry.parent, intern(pool, entry)});
+    }
+    m_entries.clear();
+    m_names.clear();
+}

@@ -1,0 +1,97 @@
+#include "search/AsciiMatcher.h"
+#include "search/ExpressionMatcher.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QTest>
+
+// The byte path must give exactly the verdicts of the general one: it is a
+// shortcut, never a second opinion.
+class AsciiMatcherTest : public QObject
+{
+    Q_OBJECT
+
+    QList<QByteArray> m_names;
+
+    static MatchOptions options(int mode, bool caseSensitive, bool boolean = false)
+    {
+        MatchOptions o;
+        o.mode = mode;
+        o.caseSensitive = caseSensitive;
+        o.fileName = true;
+        o.boolean = boolean;
+        return o;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_names = {"", "a", "A", "conf", "CONF", "my.conf", "config.h", "xconfx", "conf_x", "x_conf", "con",
+                   "foo-bar.TXT", "foo.bar.txt", ".hidden", "a.b", "ab", "a?b", "a*b", "libfoo.so.1", "lib.so.",
+                   "Makefile", "makefile.am", "word word", "wordy", "sword", "9word", "word9", "w", "..", "*.h"};
+        QDirIterator it(QStringLiteral("/usr/include"), QDir::AllEntries | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext() && m_names.size() < 20000) {
+            it.next();
+            const QByteArray name = it.fileName().toUtf8();
+            if (std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; }))
+                m_names << name;
+        }
+    }
+
+    void sameVerdictsAsTheGeneralPath_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("caseSensitive");
+        QTest::addColumn<bool>("boolean");
+        const QStringList texts = {"conf", "CoNf", "h", ".h", "*.h", "*.H", "lib*.so.?", "?", "a?b", "*", "**",
+                                   "*conf*", "conf;!config", "*.h;*.c;!test", "word", "_", "std", "a.b"};
+        for (const QString &text : texts) {
+            for (int mode : {0, 1}) {
+                for (bool cs : {false, true}) {
+                    QTest::addRow("%s mode %d %s", qPrintable(text), mode, cs ? "cs" : "ci")
+                        << text << mode << cs << false;
+                }
+            }
+        }
+        QTest::newRow("boolean") << "conf and not (h or x)" << 0 << false << true;
+        QTest::newRow("boolean wildcards") << "*.h or lib*" << 0 << false << true;
+    }
+
+    void sameVerdictsAsTheGeneralPath()
+    {
+        QFETCH(QString, expression);
+        QFETCH(int, mode);
+        QFETCH(bool, caseSensitive);
+        QFETCH(bool, boolean);
+        ExpressionMatcher general(expression, options(mode, caseSensitive, boolean));
+        ExpressionMatcher bytes(expression, options(mode, caseSensitive, boolean));
+        QVERIFY(bytes.hasAsciiPath());
+        for (const QByteArray &name : qAsConst(m_names))
+            QCOMPARE(bytes.matchAscii(name.constData(), name.size()), general.match(QString::fromLatin1(name)));
+    }
+
+    void onlyWhereItCanBeExact_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("applies");
+        QTest::newRow("ascii substring") << "conf" << 0 << true;
+        QTest::newRow("regex") << "co.f" << 2 << false;
+        // The Kelvin sign folds onto "k", so ASCII bytes alone cannot decide.
+        QTest::newRow("kelvin") << QString(QChar(0x212A)) << 0 << false;
+        QTest::newRow("umlaut") << "ä*" << 0 << false;
+    }
+
+    void onlyWhereItCanBeExact()
+    {
+        QFETCH(QString, expression);
+        QFETCH(int, mode);
+        QFETCH(bool, applies);
+        QCOMPARE(ExpressionMatcher(expression, options(mode, false)).hasAsciiPath(), applies);
+    }
+};
+
+QTEST_GUILESS_MAIN(AsciiMatcherTest)
+#include "AsciiMatcherTest.moc"
