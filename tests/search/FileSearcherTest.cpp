@@ -5,6 +5,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "support/LoopMount.h"
 #include "support/TempTree.h"
+#include "support/TestFiles.h"
 
 #include <QSet>
 #include <QSignalSpy>
@@ -347,12 +348,6 @@ void FileSearcherTest::countMatchesFillsTheCount()
     QCOMPARE(results.item(0).matches, 3);
 }
 
-static bool writeFile(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(contents) >= 0;
-}
-
 // The index leaves out folders named "secret" (an excluded name); a walk
 // would find what is in them, so their absence shows the index answered.
 void FileSearcherTest::indexAnswersWhatItCoversAndTheWalkTheRest()
@@ -363,10 +358,10 @@ void FileSearcherTest::indexAnswersWhatItCoversAndTheWalkTheRest()
     if (!mount.isMounted())
         QSKIP(qPrintable(mount.skipReason()));
     const QString root = mount.mountPoint();
-    QVERIFY(writeFile(root + "/data/report.txt", "a needle\n"));
-    QVERIFY(writeFile(root + "/data/secret/report-hidden.txt", "needle\n"));
-    QVERIFY(writeFile(root + "/other/report.md", "needle\n"));
-    QVERIFY(writeFile(root + "/other/no-match.txt", "needle\n"));
+    QVERIFY(TestFiles::write(root + "/data/report.txt", "a needle\n"));
+    QVERIFY(TestFiles::write(root + "/data/secret/report-hidden.txt", "needle\n"));
+    QVERIFY(TestFiles::write(root + "/other/report.md", "needle\n"));
+    QVERIFY(TestFiles::write(root + "/other/no-match.txt", "needle\n"));
     TempTree outside;
     QVERIFY(outside.add("report-outside.txt", "needle\n"));
     QTemporaryDir temp;
