@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     registerMetaTypes();
 
     QTextStream(stderr) << "talvenquist: the window front end is not built yet; "
-                           "the tvq command-line front end is not built yet either.\n";
+                           "search with the command-line front end tvq (tvq --help).\n";
     const int code = 1;
     logger->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(code));
     // Writes the defaults of a new settings file.

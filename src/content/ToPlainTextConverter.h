@@ -17,7 +17,7 @@ class ToPlainTextConverter
 {
 public:
     // The request's cancel flag, written by the UI thread while workers poll it.
-    using CancelFlag = std::atomic<int>;
+    using CancelFlag = std::atomic<bool>; // the type of FileSearchRequest::canceled
 
     virtual ~ToPlainTextConverter();
 

@@ -72,3 +72,8 @@ bool isUserAdmin()
     }
     return false;
 }
+
+bool isTerminal(int fd)
+{
+    return ::isatty(fd) == 1;
+}

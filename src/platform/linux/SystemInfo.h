@@ -17,3 +17,6 @@ bool isProcessAdmin();
 // The user can gain root's rights: the user is root, or belongs to a group
 // that sudo or su admits by convention ("sudo" on Debian, "wheel", "admin").
 bool isUserAdmin();
+
+// The descriptor (0 standard input, 1 output, 2 error) is a terminal.
+bool isTerminal(int fd);

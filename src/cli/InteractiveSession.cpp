@@ -1,0 +1,61 @@
+#include "cli/InteractiveSession.h"
+
+#include "cli/ResultWriter.h"
+#include "search/FileSearchResults.h"
+#include "search/FileSearcher.h"
+
+InteractiveSession::InteractiveSession(FileSearcher *searcher, const FileSearchRequest &prototype,
+                                       ResultWriter *writer, QObject *parent)
+    : QObject(parent)
+    , m_searcher(searcher)
+    , m_prototype(prototype)
+    , m_writer(writer)
+{
+    connect(m_searcher, &FileSearcher::findFinished, this, &InteractiveSession::onFindFinished);
+}
+
+InteractiveSession::~InteractiveSession()
+{
+    if (m_request)
+        m_searcher->cancel(*m_request);
+}
+
+void InteractiveSession::onLine(const QString &line)
+{
+    // A line from a file written on Windows keeps no carriage return.
+    m_pending.append(line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line);
+    if (!m_request)
+        startNext();
+}
+
+void InteractiveSession::onEndOfInput()
+{
+    m_inputEnded = true;
+    if (!m_request && m_pending.isEmpty())
+        emit finished();
+}
+
+void InteractiveSession::startNext()
+{
+    if (m_pending.isEmpty()) {
+        if (m_inputEnded)
+            emit finished();
+        return;
+    }
+    m_request = std::make_unique<FileSearchRequest>(m_prototype.copyWithNewId());
+    m_request->name = m_pending.takeFirst();
+    m_results = std::make_unique<FileSearchResults>();
+    m_searcher->find(*m_request, *m_results);
+}
+
+void InteractiveSession::onFindFinished(FileSearchRequest::Id requestId)
+{
+    if (!m_request || requestId != m_request->id)
+        return;
+    m_writer->writeResults(*m_results);
+    m_writer->writeEndOfAnswer();
+    ++m_answered;
+    m_request.reset();
+    m_results.reset();
+    startNext();
+}

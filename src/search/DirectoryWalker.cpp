@@ -1,0 +1,87 @@
+#include "search/DirectoryWalker.h"
+
+#include "app/Logger.h"
+#include "platform/linux/DirectoryListing.h"
+
+#include <QDir>
+
+namespace {
+
+const char kComponent[] = "DirectoryWalker";
+
+} // namespace
+
+DirectoryWalker::DirectoryWalker(const QStringList &roots, const QStringList &excludes, bool recurse)
+    : m_recurse(recurse)
+{
+    // "/usr/" and "/usr" name one folder; cleaning keeps entry paths single-slashed.
+    for (const QString &root : roots)
+        m_roots.append(QDir::cleanPath(root));
+    // An empty entry is a substring of every path and would hide everything.
+    for (const QString &exclude : excludes) {
+        if (!exclude.isEmpty())
+            m_excludes.append(exclude);
+    }
+}
+
+DirectoryWalker::~DirectoryWalker() = default;
+
+QString DirectoryWalker::next()
+{
+    for (;;) {
+        if (readEntry())
+            return entryPath();
+        if (!openNextRoot())
+            return QString();
+    }
+}
+
+// Reads entries of the folder being listed until one is to be returned.
+bool DirectoryWalker::readEntry()
+{
+    if (!m_listing)
+        return false;
+    while (m_listing->next(m_name, m_isDir)) {
+        if (!m_isDir || !m_recurse)
+            return true;
+        const QString path = entryPath();
+        if (isExcluded(path))
+            continue;
+        m_roots.append(path);
+        return true;
+    }
+    if (m_listing->error() != 0) {
+        Logger::instance()->log(WARNING, kComponent,
+                                QStringLiteral("Failed to list %1, error = %2").arg(m_directory).arg(m_listing->error()));
+    }
+    m_listing.reset();
+    return false;
+}
+
+bool DirectoryWalker::openNextRoot()
+{
+    while (++m_current < m_roots.size()) {
+        const QString &root = m_roots.at(m_current);
+        if (isExcluded(root))
+            continue;
+        m_directory = root;
+        m_listing = std::make_unique<DirectoryListing>(root);
+        return true;
+    }
+    return false;
+}
+
+QString DirectoryWalker::entryPath() const
+{
+    return m_directory.endsWith(QLatin1Char('/')) ? m_directory + m_name
+                                                  : m_directory + QLatin1Char('/') + m_name;
+}
+
+bool DirectoryWalker::isExcluded(const QString &path) const
+{
+    for (const QString &exclude : m_excludes) {
+        if (path.contains(exclude, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}

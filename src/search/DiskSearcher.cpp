@@ -1,0 +1,44 @@
+#include "search/DiskSearcher.h"
+
+#include "platform/linux/NTFSUtils.h"
+#include "search/DirectoryWalker.h"
+#include "search/ExpressionMatcher.h"
+#include "search/FileSearchRequest.h"
+#include "search/FileSearchResults.h"
+
+QStringList DiskSearcher::walkRoots(const FileSearchRequest &request, const QSet<QChar> &indexedDrives)
+{
+    QStringList roots;
+    for (const QString &path : request.includePaths) {
+        if (path.isEmpty())
+            continue;
+        // A path on no volume (a pseudo file system, a missing mount) has a
+        // null key, never indexed: it is walked.
+        const QChar key = indexedDrives.isEmpty() ? QChar() : volumeOfPath(path).key;
+        if (key.isNull() || !indexedDrives.contains(key))
+            roots.append(path);
+    }
+    return roots;
+}
+
+void DiskSearcher::search(const FileSearchRequest &request, FileSearchResults &target,
+                          const QSet<QChar> &indexedDrives) const
+{
+    // Without folders the index alone answers.
+    const QStringList roots = walkRoots(request, indexedDrives);
+    if (roots.isEmpty())
+        return;
+    DirectoryWalker walker(roots, request.excludePaths, request.includeSubfolders);
+    ExpressionMatcher matcher(request.name, request.nameMatchOptions());
+    while (!request.canceled) {
+        const QString path = walker.next();
+        if (path.isEmpty())
+            break;
+        if (matcher.match(walker.fileName()) != ExpressionMatcher::Match)
+            continue;
+        if (walker.isDir())
+            target.addFolder(walker.fileName(), walker.dirPath());
+        else
+            target.addFile(walker.fileName(), walker.dirPath(), 0);
+    }
+}

@@ -1,0 +1,210 @@
+#include "search/FileSearch.h"
+
+#include "app/Logger.h"
+#include "content/ContentSearchWorker.h"
+#include "content/ContentSearcher.h"
+#include "platform/linux/NTFSUtils.h"
+#include "search/DiskSearcher.h"
+#include "search/FileSearchCancelException.h"
+#include "search/FileSearcherWorker.h"
+#include "search/NTFSFileSearcher.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSet>
+#include <QThreadPool>
+
+namespace {
+
+const char kComponent[] = "FileSearch";
+
+// Counts a candidate as examined however its check ends.
+class ProcessedGuard
+{
+public:
+    explicit ProcessedGuard(std::atomic<int> &counter) : m_counter(counter) {}
+    ~ProcessedGuard() { ++m_counter; }
+    ProcessedGuard(const ProcessedGuard &) = delete;
+    ProcessedGuard &operator=(const ProcessedGuard &) = delete;
+
+private:
+    std::atomic<int> &m_counter;
+};
+
+QDateTime startOfDay(const QDate &date)
+{
+    return QDateTime(date, QTime(0, 0), Qt::LocalTime);
+}
+
+} // namespace
+
+FileSearch::FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *diskSearcher,
+                       const ContentSearcher *contentSearcher, FileSearchRequest &request,
+                       FileSearchResults &results)
+    : m_indexSearcher(indexSearcher)
+    , m_diskSearcher(diskSearcher)
+    , m_contentSearcher(contentSearcher)
+    , m_request(request)
+    , m_results(results)
+{
+}
+
+// A thread still running here (a search replaced under the same id) reads
+// this object: it must end first.
+FileSearch::~FileSearch()
+{
+    if (m_thread)
+        m_thread->wait();
+}
+
+void FileSearch::start()
+{
+    FileSearchResults &target = m_request.isNameOnly() ? m_results : m_candidates;
+    auto thread = std::make_unique<FileSearcherWorker>([this, &target] { run(target); });
+    thread->setObjectName(QStringLiteral("FIND"));
+    connect(thread.get(), &QThread::finished, this, &FileSearch::onCandidatesFound, Qt::DirectConnection);
+    if (m_thread)
+        m_thread->wait();
+    m_thread = std::move(thread);
+    m_thread->start();
+}
+
+void FileSearch::cancel()
+{
+    m_request.canceled = true;
+    if (!m_thread)
+        return;
+    QThreadPool::globalInstance()->clear();
+    m_thread->disconnect();
+    m_thread->wait();
+    m_thread.reset();
+}
+
+void FileSearch::progress(int &examined, int &total) const
+{
+    examined = m_processed;
+    total = m_candidates.count();
+}
+
+void FileSearch::run(FileSearchResults &target)
+{
+    Logger::instance()->log(INFO, kComponent, QStringLiteral("File search started: %1").arg(m_request.describe()));
+    try {
+        QSet<QChar> indexedDrives;
+        if (m_indexSearcher) {
+            m_indexSearcher->search(m_request, target);
+            for (const QString &path : m_request.includePaths) {
+                const QChar key = path.isEmpty() ? QChar() : volumeOfPath(path).key;
+                if (!key.isNull() && m_indexSearcher->isIndexed(key))
+                    indexedDrives.insert(key);
+            }
+        }
+        m_diskSearcher->search(m_request, target, indexedDrives);
+    } catch (const FileSearchCancelException &) {
+        throw;
+    } catch (const std::exception &e) {
+        Logger::instance()->log(ERROR, kComponent, QString::fromUtf8(e.what()));
+        throw;
+    }
+}
+
+// Runs on the "FIND" thread once the candidate phase has ended.
+void FileSearch::onCandidatesFound()
+{
+    if (m_thread && m_thread->failed()) {
+        // Logged by the candidate phase; the owner still hears of the end.
+        emit finished(m_request.id);
+        return;
+    }
+    if (!m_request.isNameOnly()) {
+        try {
+            checkCandidates();
+        } catch (const FileSearchCancelException &e) {
+            // This runs after the worker's guard has returned, so the
+            // cancellation is caught here, as the worker would catch it.
+            Logger::instance()->log(INFO, "FileSearcherWorker", QString::fromUtf8(e.what()));
+        }
+        // Checks already queued read this object: they end before the thread does.
+        QThreadPool::globalInstance()->waitForDone(-1);
+    }
+    // The owner of a canceled search has dropped it; its results are partial.
+    if (m_request.canceled)
+        return;
+    Logger::instance()->log(INFO, kComponent, QStringLiteral("File search finished: id=%1, %2 objects found")
+                                                  .arg(m_request.id)
+                                                  .arg(m_results.count()));
+    emit finished(m_request.id);
+}
+
+void FileSearch::checkCandidates()
+{
+    m_processed = 0;
+    const int count = m_candidates.count();
+    for (int row = 0; row < count; ++row) {
+        if (m_request.canceled) {
+            throw FileSearchCancelException(QString::fromLatin1(kComponent), __LINE__,
+                                            QStringLiteral("Request %1 canceled").arg(m_request.id));
+        }
+        queueCheck(m_candidates.fullPath(row), m_candidates.isFolder(row));
+    }
+}
+
+void FileSearch::queueCheck(const QString &path, bool isFolder)
+{
+    auto *worker = new ContentSearchWorker([this, path, isFolder] { checkCandidate(path, isFolder); });
+    QThreadPool::globalInstance()->start(worker, /*priority=*/0);
+}
+
+void FileSearch::checkCandidate(const QString &path, bool isFolder)
+{
+    ProcessedGuard guard(m_processed);
+    int matches = 0;
+    if (!checkFile(path, isFolder, &matches))
+        return;
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = path.mid(slash + 1);
+    // An entry directly in "/" has the parent "/", not "".
+    const QString parent = slash <= 0 ? QStringLiteral("/") : path.left(slash);
+    QMutexLocker lock(&m_mutex);
+    if (isFolder)
+        m_results.addFolder(name, parent);
+    else
+        m_results.addFile(name, parent, matches);
+}
+
+bool FileSearch::checkFile(const QString &path, bool isFolder, int *matches) const
+{
+    if (!m_request.text.isEmpty()) {
+        if (isFolder)
+            return false;
+        if (!m_contentSearcher->find(m_request, path, m_request.countMatches ? matches : nullptr))
+            return false;
+    }
+    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
+    const bool dateBound = m_request.modifiedFrom.isValid() || m_request.modifiedTo.isValid();
+    if (!sizeBound && !dateBound)
+        return true;
+    const QFileInfo info(path);
+    // A candidate deleted since it was found has no date or size to pass.
+    if (!info.exists())
+        return false;
+    if (dateBound && !checkDates(info.lastModified()))
+        return false;
+    if (sizeBound && isFolder)
+        return false;
+    if (m_request.minSize != -1 && info.size() < m_request.minSize)
+        return false;
+    if (m_request.maxSize != -1 && info.size() > m_request.maxSize)
+        return false;
+    return true;
+}
+
+// The whole day `modifiedTo` is included: the bound is the start of the next day.
+bool FileSearch::checkDates(const QDateTime &modified) const
+{
+    if (m_request.modifiedFrom.isValid() && modified < startOfDay(m_request.modifiedFrom))
+        return false;
+    if (m_request.modifiedTo.isValid() && !(modified < startOfDay(m_request.modifiedTo.addDays(1))))
+        return false;
+    return true;
+}

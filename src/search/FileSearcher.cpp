@@ -1,0 +1,245 @@
+#include "search/FileSearcher.h"
+
+#include "app/Logger.h"
+#include "content/ContentSearcher.h"
+#include "search/DiskSearcher.h"
+#include "search/FileSearch.h"
+#include "search/FileSearcherWorker.h"
+#include "search/MatchesSearch.h"
+#include "search/NTFSFileSearcher.h"
+
+namespace {
+
+const char kComponent[] = "FileSearcher";
+
+} // namespace
+
+FileSearcher::FileSearcher(const QString &tempFolder, int flags)
+    : m_flags(flags)
+    , m_diskSearcher(std::make_unique<DiskSearcher>())
+    , m_contentSearcher(std::make_unique<ContentSearcher>(tempFolder))
+{
+    if (m_flags & UseIndex) {
+        m_indexSearcher = std::make_unique<NTFSFileSearcher>();
+        connect(m_indexSearcher.get(), &NTFSFileSearcher::updateStarted, this, &FileSearcher::updateStarted);
+        connect(m_indexSearcher.get(), &NTFSFileSearcher::updateFinished, this, &FileSearcher::updateFinished);
+    }
+}
+
+// Shutting down during the first loading: cancel() does nothing before the
+// index is ready, so the loading is stopped here, never destroyed running.
+FileSearcher::~FileSearcher()
+{
+    cancel();
+    for (auto &entry : m_matchSearches) {
+        entry.second->disconnect();
+        entry.second->cancel();
+    }
+    m_matchSearches.clear();
+    m_searches.clear();
+    stopThread(m_updateThread, m_stopUpdate);
+    stopThread(m_initThread, m_stopInit);
+    m_contentSearcher.reset();
+    m_diskSearcher.reset();
+    m_indexSearcher.reset();
+}
+
+void FileSearcher::stopThread(std::unique_ptr<FileSearcherWorker> &thread, CancelFlag &stop)
+{
+    if (!thread)
+        return;
+    stop = true;
+    thread->disconnect();
+    thread->wait();
+    thread.reset();
+}
+
+void FileSearcher::init(const IndexingSettings &indexingSettings, const ContentSearchSettings &contentSearchSettings)
+{
+    m_contentSearcher->setSettings(contentSearchSettings);
+    if (!m_indexSearcher) {
+        setState(1);
+        m_initThread.reset();
+        emit initFinished();
+        return;
+    }
+    stopThread(m_initThread, m_stopInit);
+    m_stopInit = false;
+    NTFSFileSearcher *indexSearcher = m_indexSearcher.get();
+    m_initThread = std::make_unique<FileSearcherWorker>(
+        [this, indexSearcher, indexingSettings] { indexSearcher->init(&m_stopInit, indexingSettings); });
+    m_initThread->setObjectName(QStringLiteral("INIT"));
+    connect(m_initThread.get(), &QThread::finished, this, &FileSearcher::onInitFinished);
+    m_initThread->start();
+}
+
+void FileSearcher::onInitFinished()
+{
+    setState(1);
+    m_initThread.reset();
+    emit initFinished();
+}
+
+// Searches and an update accepted before the index was ready begin now.
+void FileSearcher::setState(int state)
+{
+    m_state = state;
+    if (state != 1)
+        return;
+    if (m_updateThread && !m_updateThread->isRunning() && !m_updateThread->isFinished())
+        m_updateThread->start();
+    QMutexLocker lock(&m_mutex);
+    for (auto &entry : m_searches) {
+        if (!entry.second->isStarted())
+            entry.second->start();
+    }
+}
+
+void FileSearcher::update()
+{
+    NTFSFileSearcher *indexSearcher = m_indexSearcher.get();
+    startUpdate([this, indexSearcher] { indexSearcher->update(&m_stopUpdate); });
+}
+
+void FileSearcher::update(const IndexingSettings &indexingSettings)
+{
+    NTFSFileSearcher *indexSearcher = m_indexSearcher.get();
+    startUpdate([this, indexSearcher, indexingSettings] { indexSearcher->update(&m_stopUpdate, indexingSettings); });
+}
+
+void FileSearcher::startUpdate(std::function<void()> task)
+{
+    emit updateStarted();
+    if (!m_indexSearcher) {
+        // Nothing to update; the status still sees the update end.
+        emit updateFinished();
+        return;
+    }
+    stopThread(m_updateThread, m_stopUpdate);
+    m_stopUpdate = false;
+    m_updateThread = std::make_unique<FileSearcherWorker>(std::move(task));
+    m_updateThread->setObjectName(QStringLiteral("UPDATE"));
+    connect(m_updateThread.get(), &QThread::finished, this, &FileSearcher::onUpdateIndexingFinished);
+    if (m_state == 1)
+        m_updateThread->start();
+}
+
+void FileSearcher::onUpdateIndexingFinished()
+{
+    m_updateThread.reset();
+    emit updateFinished();
+}
+
+void FileSearcher::find(FileSearchRequest &request, FileSearchResults &results)
+{
+    QMutexLocker lock(&m_mutex);
+    auto search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
+                                               m_contentSearcher.get(), request, results);
+    connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
+    std::unique_ptr<FileSearch> &slot = m_searches[request.id];
+    // An older search under this id must not report its end as the new one's.
+    if (slot)
+        slot->disconnect(this);
+    slot = std::move(search);
+    if (m_state == 1)
+        slot->start();
+}
+
+void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto it = m_searches.find(requestId);
+        // A notice queued before its search was canceled is stale.
+        if (it == m_searches.end())
+            return;
+        m_searches.erase(it);
+    }
+    emit findFinished(requestId);
+}
+
+void FileSearcher::cancel(const FileSearchRequest &request)
+{
+    std::unique_ptr<FileSearch> search;
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto it = m_searches.find(request.id);
+        if (it == m_searches.end())
+            return;
+        search = std::move(it->second);
+        m_searches.erase(it);
+    }
+    search->disconnect(this);
+    search->cancel();
+}
+
+void FileSearcher::findMatches(FileSearchRequest &request, const QString &filePath, ContentMatches *matches)
+{
+    auto search = std::make_unique<MatchesSearch>(m_contentSearcher.get(), request, filePath, matches);
+    connect(search.get(), &MatchesSearch::finished, this, &FileSearcher::onFindMatchesFinished);
+    std::unique_ptr<MatchesSearch> &slot = m_matchSearches[request.id];
+    if (slot)
+        slot->disconnect(this);
+    slot = std::move(search);
+    slot->start();
+}
+
+void FileSearcher::onFindMatchesFinished(FileSearchRequest::Id requestId)
+{
+    const auto it = m_matchSearches.find(requestId);
+    if (it == m_matchSearches.end())
+        return;
+    m_matchSearches.erase(it);
+    emit findMatchesFinished(requestId);
+}
+
+void FileSearcher::cancelMatches(const FileSearchRequest &request)
+{
+    const auto it = m_matchSearches.find(request.id);
+    if (it != m_matchSearches.end())
+        it->second->cancel();
+}
+
+void FileSearcher::progress(const FileSearchRequest &request, int &processed, int &total)
+{
+    QMutexLocker lock(&m_mutex);
+    const auto it = m_searches.find(request.id);
+    if (it != m_searches.end())
+        it->second->progress(processed, total);
+}
+
+bool FileSearcher::isSearching()
+{
+    QMutexLocker lock(&m_mutex);
+    return !m_searches.empty();
+}
+
+IndexingSettings FileSearcher::indexingSettings() const
+{
+    return m_indexSearcher ? m_indexSearcher->indexingSettings() : IndexingSettings();
+}
+
+void FileSearcher::objectCounts(QMap<QChar, int> &counts) const
+{
+    if (m_indexSearcher)
+        m_indexSearcher->objectCounts(counts);
+}
+
+void FileSearcher::cancel()
+{
+    if (m_state != 1)
+        return;
+    Logger::instance()->log(DEBUG, kComponent, "FileSearcher::cancel");
+    stopThread(m_initThread, m_stopInit);
+    stopThread(m_updateThread, m_stopUpdate);
+    std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> searches;
+    {
+        QMutexLocker lock(&m_mutex);
+        searches.swap(m_searches);
+    }
+    for (auto &entry : searches) {
+        entry.second->disconnect();
+        entry.second->cancel();
+    }
+    m_state = 0;
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/ContentSearchSettings.h"
+#include "app/IndexingSettings.h"
+#include "index/IndexTypes.h"
+#include "search/FileSearchRequest.h"
+
+#include <QChar>
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class ContentSearcher;
+class DiskSearcher;
+class FileSearch;
+class FileSearchResults;
+class FileSearcherWorker;
+class MatchesSearch;
+class NTFSFileSearcher;
+struct ContentMatches;
+
+// The one object through which a front end uses the search engine. It owns
+// the index (when enabled), the content searcher and every running search;
+// it loads the index on an "INIT" thread and updates it on an "UPDATE"
+// thread, starts searches and match searches, cancels them, and reports
+// their ends by signals on the thread it lives on (the UI thread).
+//
+// Every public function is called on that thread. Requests, results and
+// match records belong to the caller and must live until the search ends
+// (its finished signal) or is canceled.
+//
+// Linux has no document filters (IFilter) and no 64-bit helper process, so
+// the helper connection and the installed filter lists are not part of it.
+class FileSearcher : public QObject
+{
+    Q_OBJECT
+public:
+    enum Flag { UseIndex = 0x1 };
+
+    // `tempFolder` receives converted documents; the caller creates it.
+    FileSearcher(const QString &tempFolder, int flags);
+    ~FileSearcher() override;
+
+    void init(const IndexingSettings &indexingSettings, const ContentSearchSettings &contentSearchSettings);
+    // Builds every indexed volume again; waits for the first loading.
+    void update();
+    // Applies new indexing settings; waits for the first loading.
+    void update(const IndexingSettings &indexingSettings);
+
+    void find(FileSearchRequest &request, FileSearchResults &results);
+    void cancel(const FileSearchRequest &request);
+    void findMatches(FileSearchRequest &request, const QString &filePath, ContentMatches *matches);
+    void cancelMatches(const FileSearchRequest &request);
+
+    // Leaves both untouched when no search of this request runs.
+    void progress(const FileSearchRequest &request, int &processed, int &total);
+    bool isSearching();
+    bool isBusy() const { return m_initThread || m_updateThread; }
+    bool isReady() const { return m_state == 1; }
+    IndexingSettings indexingSettings() const;
+    // Indexed objects per volume key; nothing is filled without an index.
+    void objectCounts(QMap<QChar, int> &counts) const;
+
+    // Stops the index work and every search; back to "not ready".
+    void cancel();
+
+signals:
+    void initFinished();
+    void findFinished(FileSearchRequest::Id requestId);
+    void findMatchesFinished(FileSearchRequest::Id requestId);
+    void updateStarted();
+    void updateFinished();
+
+private slots:
+    void onInitFinished();
+    void onFindFinished(FileSearchRequest::Id requestId);
+    void onFindMatchesFinished(FileSearchRequest::Id requestId);
+    void onUpdateIndexingFinished();
+
+private:
+    void setState(int state);
+    void startUpdate(std::function<void()> task);
+    static void stopThread(std::unique_ptr<FileSearcherWorker> &thread, CancelFlag &stop);
+
+    int m_state = 0;
+    int m_flags;
+    CancelFlag m_stopInit{false};
+    CancelFlag m_stopUpdate{false};
+    std::unique_ptr<NTFSFileSearcher> m_indexSearcher;
+    std::unique_ptr<DiskSearcher> m_diskSearcher;
+    std::unique_ptr<ContentSearcher> m_contentSearcher;
+    std::unique_ptr<FileSearcherWorker> m_initThread;
+    std::unique_ptr<FileSearcherWorker> m_updateThread;
+    std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> m_searches;
+    std::map<FileSearchRequest::Id, std::unique_ptr<MatchesSearch>> m_matchSearches;
+    QMutex m_mutex;
+};

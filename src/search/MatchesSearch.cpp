@@ -1,0 +1,49 @@
+#include "search/MatchesSearch.h"
+
+#include "content/ContentSearcher.h"
+#include "search/FileSearcherWorker.h"
+
+MatchesSearch::MatchesSearch(const ContentSearcher *contentSearcher, FileSearchRequest &request,
+                             const QString &filePath, ContentMatches *matches)
+    : m_contentSearcher(contentSearcher)
+    , m_request(request)
+    , m_filePath(filePath)
+    , m_matches(matches)
+{
+}
+
+MatchesSearch::~MatchesSearch()
+{
+    if (m_thread)
+        m_thread->wait();
+}
+
+void MatchesSearch::start()
+{
+    auto thread = std::make_unique<FileSearcherWorker>([this] { run(); });
+    thread->setObjectName(QStringLiteral("FIND_MATCHES"));
+    connect(thread.get(), &QThread::finished, this, &MatchesSearch::onThreadFinished, Qt::DirectConnection);
+    if (m_thread)
+        m_thread->wait();
+    m_thread = std::move(thread);
+    m_thread->start();
+}
+
+void MatchesSearch::cancel()
+{
+    m_request.canceled = true;
+    if (!m_thread)
+        return;
+    m_thread->wait();
+    m_thread.reset();
+}
+
+void MatchesSearch::run()
+{
+    m_contentSearcher->findAll(m_request, m_filePath, m_matches);
+}
+
+void MatchesSearch::onThreadFinished()
+{
+    emit finished(m_request.id);
+}

@@ -1,0 +1,48 @@
+#include "search/NTFSFileSearcher.h"
+
+#include "index/NTFSDB.h"
+
+NTFSFileSearcher::NTFSFileSearcher(QObject *parent)
+    : QObject(parent)
+    , m_db(std::make_unique<NTFSDB>())
+{
+    connect(m_db.get(), &NTFSDB::updateStarted, this, &NTFSFileSearcher::updateStarted);
+    connect(m_db.get(), &NTFSDB::updateFinished, this, &NTFSFileSearcher::updateFinished);
+}
+
+NTFSFileSearcher::~NTFSFileSearcher() = default;
+
+void NTFSFileSearcher::init(const CancelFlag *stop, const IndexingSettings &settings)
+{
+    m_db->init(settings, stop);
+}
+
+void NTFSFileSearcher::update(const CancelFlag *stop)
+{
+    m_db->rebuild(stop);
+}
+
+void NTFSFileSearcher::update(const CancelFlag *stop, const IndexingSettings &settings)
+{
+    m_db->setSettings(settings, stop);
+}
+
+void NTFSFileSearcher::search(FileSearchRequest &request, FileSearchResults &results)
+{
+    m_db->search(request, results);
+}
+
+bool NTFSFileSearcher::isIndexed(QChar drive) const
+{
+    return m_db->isIndexed(drive.toUpper());
+}
+
+IndexingSettings NTFSFileSearcher::indexingSettings() const
+{
+    return m_db->indexingSettings();
+}
+
+void NTFSFileSearcher::objectCounts(QMap<QChar, int> &counts) const
+{
+    counts = m_db->driveFileCounts();
+}

@@ -1,0 +1,98 @@
+#include "app/MetaTypes.h"
+#include "cli/InteractiveSession.h"
+#include "cli/ResultWriter.h"
+#include "search/FileSearcher.h"
+#include "support/TempTree.h"
+
+#include <QBuffer>
+#include <QSignalSpy>
+#include <QtTest>
+
+// A walking searcher (no index) over one temporary tree, and a session
+// that writes its answers into a buffer.
+class SessionFixture
+{
+public:
+    explicit SessionFixture(const QStringList &entries)
+        : tree(entries)
+        , temp()
+        , searcher(temp.path(), 0)
+    {
+        prototype.includePaths = QStringList{tree.path()};
+        buffer.open(QIODevice::WriteOnly);
+        searcher.init(IndexingSettings(), ContentSearchSettings());
+    }
+
+    TempTree tree;
+    QTemporaryDir temp;
+    FileSearcher searcher;
+    FileSearchRequest prototype;
+    QBuffer buffer;
+    ResultWriter writer{&buffer, CommandLine::Lines};
+};
+
+class InteractiveSessionTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerMetaTypes(); }
+    void eachLineIsAnsweredThenEndMark();
+    void seesAFileCreatedBetweenTwoQueries();
+    void finishesOnlyAfterThePendingAnswers();
+    void endOfInputWithoutQueriesFinishesAtOnce();
+};
+
+void InteractiveSessionTest::eachLineIsAnsweredThenEndMark()
+{
+    SessionFixture f({"alpha.txt", "beta.txt", "sub/alphabet"});
+    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+    QSignalSpy finished(&session, &InteractiveSession::finished);
+    session.onLine(QStringLiteral("beta\r"));
+    session.onEndOfInput();
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("beta.txt") + "\n\n");
+    QCOMPARE(session.answered(), 1);
+}
+
+void InteractiveSessionTest::seesAFileCreatedBetweenTwoQueries()
+{
+    SessionFixture f({"old-note.txt"});
+    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+    session.onLine(QStringLiteral("note"));
+    QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 1, 5000);
+    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("old-note.txt") + "\n\n");
+    QVERIFY(f.tree.add("new-note.txt"));
+    session.onLine(QStringLiteral("new-note"));
+    QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 2, 5000);
+    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()),
+             f.tree.path("old-note.txt") + "\n\n" + f.tree.path("new-note.txt") + "\n\n");
+}
+
+void InteractiveSessionTest::finishesOnlyAfterThePendingAnswers()
+{
+    SessionFixture f({"a1", "b1", "c1"});
+    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+    QSignalSpy finished(&session, &InteractiveSession::finished);
+    session.onLine(QStringLiteral("a"));
+    session.onLine(QStringLiteral("nothing-matches-this"));
+    session.onLine(QStringLiteral("c"));
+    session.onEndOfInput();
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(session.answered(), 3);
+    // Answers come in input order; an empty answer is just its end mark.
+    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("a1") + "\n\n\n" + f.tree.path("c1") + "\n\n");
+}
+
+void InteractiveSessionTest::endOfInputWithoutQueriesFinishesAtOnce()
+{
+    SessionFixture f({});
+    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+    QSignalSpy finished(&session, &InteractiveSession::finished);
+    session.onEndOfInput();
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(f.buffer.data().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(InteractiveSessionTest)
+#include "InteractiveSessionTest.moc"
