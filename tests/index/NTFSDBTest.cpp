@@ -7,7 +7,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
-#include "support/LogFile.h"
+#include "support/TestFiles.h"
 #include "support/LoopMount.h"
 
 #include <QDir>
@@ -89,7 +89,7 @@ class NTFSDBTest : public QObject
     QString m_logPath;
     QScopedPointer<QSettings> m_volumeKeys;
 
-    QStringList log() const { return readLogLines(m_logPath); }
+    QStringList log() const { return TestFiles::logLines(m_logPath); }
 
     int logCount(const QString &text) const
     {

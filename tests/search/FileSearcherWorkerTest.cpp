@@ -1,7 +1,7 @@
 #include "app/Logger.h"
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearcherWorker.h"
-#include "support/LogFile.h"
+#include "support/TestFiles.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@ class FileSearcherWorkerTest : public QObject
     QTemporaryDir m_dir;
     QString m_logPath;
 
-    QStringList logLines() const { return readLogLines(m_logPath); }
+    QStringList logLines() const { return TestFiles::logLines(m_logPath); }
 
     // Runs a task to completion and returns the log lines it added.
     QStringList runTask(std::function<void()> task, FileSearcherWorker **keep = nullptr)
