@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/IndexingSettings.h"
-#include "index/ArenaAllocator.h"
 #include "index/BlockArena.h"
 #include "index/FileRecord.h"
 #include "index/IndexTypes.h"
+#include "index/RecordMap.h"
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/JournalState.h"
@@ -16,7 +16,6 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -40,8 +39,6 @@ class NTFSDriveDB : public QObject, public IJournalReplaySource
 {
     Q_OBJECT
 public:
-    using RecordMap = ArenaMap<FRN, FileRecord>;
-
     // Opens the volume's change monitor; a volume that cannot be monitored
     // raises FileSearchException and no object results.
     NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings);

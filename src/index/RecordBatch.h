@@ -50,7 +50,7 @@ void RecordBatch::apply(Map &folders, Map &files, StringPool &pool)
     sort();
     for (const Entry &entry : m_entries) {
         Map &map = entry.isDir ? folders : files;
-        map.insert_or_assign(map.end(), entry.frn, FileRecord{entry.parent, intern(pool, entry)});
+        map.insert_or_assign(entry.frn, FileRecord{entry.parent, intern(pool, entry)});
     }
     m_entries.clear();
     m_names.clear();

@@ -1,0 +1,141 @@
+#include "index/RecordMap.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+// A distinct fake name per record, so that a value moved to the wrong key shows.
+const char *nameOf(FRN frn)
+{
+    static const char names[] = "abcdefghijklmnopqrstuvwxyz";
+    return names + frn % 26;
+}
+
+// The map must hold exactly the reference's entries, in ascending order, and
+// find each of them and nothing else.
+void compareWith(const RecordMap &map, const std::map<FRN, FRN> &reference)
+{
+    QCOMPARE(map.size(), reference.size());
+    auto expected = reference.begin();
+    for (const RecordMap::Entry &entry : map) {
+        QVERIFY(expected != reference.end());
+        QCOMPARE(entry.first, expected->first);
+        QCOMPARE(entry.second.parent, expected->second);
+        QCOMPARE(entry.second.name, nameOf(entry.first));
+        ++expected;
+    }
+    QVERIFY(expected == reference.end());
+    for (const auto &pair : reference) {
+        const auto found = map.find(pair.first);
+        QVERIFY(found != map.end());
+        QCOMPARE(found->first, pair.first);
+    }
+}
+
+} // namespace
+
+class RecordMapTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ascendingNumbersFillEveryLeaf()
+    {
+        BlockArena arena;
+        RecordMap map(arena);
+        std::map<FRN, FRN> reference;
+        const int count = int(RecordMap::kLeafCapacity) * 100 + 7;
+        for (int i = 1; i <= count; ++i) {
+            map.insert_or_assign(FRN(i) * 2, FileRecord{FRN(i), nameOf(FRN(i) * 2)});
+            reference[FRN(i) * 2] = FRN(i);
+        }
+        compareWith(map, reference);
+        // 101 leaves, nothing more: an enumeration must not leave half-empty leaves.
+        QCOMPARE(map.leafCount(), std::size_t(101));
+        QVERIFY(map.find(3) == map.end());
+        QVERIFY(map.find(0) == map.end());
+        QVERIFY(map.find(FRN(count) * 2 + 2) == map.end());
+    }
+
+    void descendingNumbersSplitAtTheFront()
+    {
+        BlockArena arena;
+        RecordMap map(arena);
+        std::map<FRN, FRN> reference;
+        for (FRN frn = 5000; frn > 0; --frn) {
+            map[frn] = FileRecord{frn + 1, nameOf(frn)};
+            reference[frn] = frn + 1;
+        }
+        compareWith(map, reference);
+    }
+
+    void randomChangesMatchAnOrderedMap_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("keyRange");
+        QTest::newRow("dense keys, many overwrites") << 1u << 3000;
+        QTest::newRow("sparse keys") << 2u << 1000000;
+        QTest::newRow("another seed") << 77u << 20000;
+    }
+
+    // Insertions, overwrites and erasures in random order, checked against
+    // std::map at every stage: leaves split, empty and come back into use.
+    void randomChangesMatchAnOrderedMap()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(int, keyRange);
+        QRandomGenerator random(seed);
+        BlockArena arena;
+        RecordMap map(arena);
+        std::map<FRN, FRN> reference;
+        for (int round = 0; round < 6; ++round) {
+            const bool growing = round % 2 == 0;
+            for (int step = 0; step < 20000; ++step) {
+                const FRN frn = FRN(random.bounded(keyRange)) + 1;
+                if (random.bounded(100) < (growing ? 70 : 25)) {
+                    const FRN parent = random.generate();
+                    map[frn] = FileRecord{parent, nameOf(frn)};
+                    reference[frn] = parent;
+                } else {
+                    QCOMPARE(map.erase(frn), reference.erase(frn));
+                }
+            }
+            compareWith(map, reference);
+        }
+    }
+
+    void erasingEverythingLeavesAnEmptyMapThatReusesItsLeaves()
+    {
+        BlockArena arena;
+        RecordMap map(arena);
+        for (FRN frn = 1; frn <= 1000; ++frn)
+            map.insert_or_assign(frn, FileRecord{1, nameOf(frn)});
+        const std::size_t used = arena.usedBytes();
+        for (FRN frn = 1000; frn >= 1; --frn)
+            QCOMPARE(map.erase(frn), std::size_t(1));
+        QVERIFY(map.empty());
+        QVERIFY(map.begin() == map.end());
+        QCOMPARE(map.erase(5), std::size_t(0));
+        for (FRN frn = 1; frn <= 1000; ++frn)
+            map.insert_or_assign(frn, FileRecord{2, nameOf(frn)});
+        QCOMPARE(map.size(), std::size_t(1000));
+        QCOMPARE(arena.usedBytes(), used);
+        QCOMPARE(map.find(500)->second.parent, FRN(2));
+    }
+
+    void newRecordsStartUnfilled()
+    {
+        BlockArena arena;
+        RecordMap map(arena);
+        FileRecord &record = map[42];
+        QCOMPARE(record.parent, FRN(0));
+        QVERIFY(record.name == nullptr);
+        QCOMPARE(map.size(), std::size_t(1));
+    }
+};
+
+QTEST_GUILESS_MAIN(RecordMapTest)
+#include "RecordMapTest.moc"
