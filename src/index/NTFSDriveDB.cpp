@@ -87,8 +87,8 @@ NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const In
 NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings,
                          std::unique_ptr<IChangeJournalReader> reader, const JournalState &journal)
     : m_drive(drive.toUpper())
-    , m_folders(RecordMap::allocator_type(m_arena))
-    , m_files(RecordMap::allocator_type(m_arena))
+    , m_folders(m_arena)
+    , m_files(m_arena)
     , m_pool(pool ? std::move(pool) : std::make_shared<StringPool>())
 {
     log(INFO, QStringLiteral("Init DB for drive %1").arg(m_drive));
@@ -394,11 +394,14 @@ private:
     // which few do; m_decoded tells whether m_name holds it already.
     int matchName(const char *name)
     {
-        std::size_t length = 0;
-        m_decoded = !m_matcher.hasAsciiPath() || !isAscii(name, length);
-        if (!m_decoded)
-            return m_matcher.matchAscii(name, int(length));
+        m_decoded = false;
+        if (m_matcher.hasAsciiPath()) {
+            const int verdict = m_matcher.matchBytes(name);
+            if (verdict != ExpressionMatcher::NotAscii)
+                return verdict;
+        }
         decodeName(name, m_name);
+        m_decoded = true;
         return m_matcher.match(m_name);
     }
 
@@ -579,7 +582,7 @@ bool NTFSDriveDB::readRecords(QDataStream &in, qint32 count, const CancelFlag *c
         }
         // Saved in number order: each insertion is an append.
         RecordMap &map = record->isDir ? m_folders : m_files;
-        map.insert_or_assign(map.end(), record->frn, FileRecord{record->parent, m_pool->intern(record->name)});
+        map.insert_or_assign(record->frn, FileRecord{record->parent, m_pool->intern(record->name)});
     }
     return true;
 }

@@ -18,15 +18,6 @@ bool continuesWord(char c)
 
 } // namespace
 
-const char AsciiMatcher::kLower[128] = {
-    0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14,  15,  16,  17,  18,  19,  20,  21,
-    22,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  33,  34,  35,  36,  37,  38,  39,  40,  41,  42,  43,
-    44,  45,  46,  47,  48,  49,  50,  51,  52,  53,  54,  55,  56,  57,  58,  59,  60,  61,  62,  63,  64,  'a',
-    'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', 'm', 'n', 'o', 'p', 'q', 'r', 's', 't', 'u', 'v', 'w',
-    'x', 'y', 'z', 91,  92,  93,  94,  95,  96,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109,
-    110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127,
-};
-
 bool AsciiMatcher::applies(const QStringList &terms, const MatchOptions &options)
 {
     if (options.mode == MatchOptions::Regex || terms.size() > 32)
@@ -48,6 +39,64 @@ AsciiMatcher::AsciiMatcher(const QStringList &terms, const MatchOptions &options
             c = fold(c);
         m_terms.append(bytes);
         m_wildcard.append(options.fileName && (term.contains(QLatin1Char('?')) || term.contains(QLatin1Char('*'))));
+    }
+    m_substringsOnly = !m_wholeWord && !m_wildcard.contains(true);
+}
+
+bool AsciiMatcher::matchTerminated(const char *text, quint32 wanted, quint32 *found) const
+{
+    if (!m_substringsOnly) {
+        // Word boundaries and wildcards depend on every character: the whole
+        // name must be ASCII.
+        int length = 0;
+        bool ascii = true;
+        for (; text[length]; ++length)
+            ascii &= static_cast<unsigned char>(text[length]) < 0x80;
+        if (!ascii)
+            return false;
+        *found = match(text, length, wanted);
+        return true;
+    }
+    quint32 result = 0;
+    for (int i = 0; i < m_terms.size(); ++i) {
+        const quint32 bit = 1u << i;
+        if (!(wanted & bit))
+            continue;
+        switch (findTerminated(m_terms[i], text)) {
+        case Yes:
+            result |= bit;
+            break;
+        case No:
+            break;
+        case NotAscii:
+            return false;
+        }
+    }
+    *found = result;
+    return true;
+}
+
+// Reads only as far as the first occurrence: what follows it cannot undo it.
+AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term, const char *text) const
+{
+    const int termLength = term.size();
+    const char *t = term.constData();
+    // The first byte in both cases, so that the scan compares without folding.
+    const char first = t[0];
+    const char firstUpper = m_caseSensitive || first < 'a' || first > 'z' ? first : char(first - ('a' - 'A'));
+    for (const char *p = text;; ++p) {
+        const char c = *p;
+        if (c == first || c == firstUpper) {
+            // The terminator, or a byte of 0x80 and above, ends the
+            // comparison as a mismatch; the scan reaches it next.
+            int j = 1;
+            while (j < termLength && fold(p[j]) == t[j])
+                ++j;
+            if (j == termLength)
+                return Yes;
+        } else if (static_cast<unsigned char>(c - 1) >= 0x7f) {
+            return c == 0 ? No : NotAscii; // one test for the terminator and 0x80 and above
+        }
     }
 }
 

@@ -43,16 +43,19 @@ int ExpressionMatcher::match(QStringView text, MatchPositions *positions, int *c
     return verdict(m_matcher->match(text, wanted, positions, count));
 }
 
-int ExpressionMatcher::matchAscii(const char *text, int length)
+int ExpressionMatcher::matchBytes(const char *utf8)
 {
     if (m_matchesAll)
         return Match;
     quint32 wanted = allTermsMask();
     if (m_options.wholeFile)
         wanted &= ~m_found;
-    else
+    quint32 found = 0;
+    if (!m_ascii->matchTerminated(utf8, wanted, &found))
+        return NotAscii;
+    if (!m_options.wholeFile)
         m_found = 0;
-    return verdict(m_ascii->match(text, length, wanted));
+    return verdict(found);
 }
 
 int ExpressionMatcher::verdict(quint32 foundNow)
@@ -60,12 +63,28 @@ int ExpressionMatcher::verdict(quint32 foundNow)
     m_found |= foundNow;
     if (m_options.wholeFile && int(qPopulationCount(m_found)) != m_termCount)
         return Undecided;
-    return m_parser->evaluate(m_found) ? Match : NoMatch;
+    return evaluate(m_found) ? Match : NoMatch;
+}
+
+// The verdict depends on the found-term mask alone. With few terms every
+// mask has a bit here, so a search of a whole volume asks the parser once
+// per mask instead of once per name.
+bool ExpressionMatcher::evaluate(quint32 mask)
+{
+    if (mask >= 64)
+        return m_parser->evaluate(mask);
+    const quint64 bit = quint64(1) << mask;
+    if (!(m_knownMasks & bit)) {
+        if (m_parser->evaluate(mask))
+            m_matchingMasks |= bit;
+        m_knownMasks |= bit;
+    }
+    return m_matchingMasks & bit;
 }
 
 int ExpressionMatcher::finish()
 {
     if (m_matchesAll)
         return Match;
-    return m_parser->evaluate(m_found) ? Match : NoMatch;
+    return evaluate(m_found) ? Match : NoMatch;
 }

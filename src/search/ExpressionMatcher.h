@@ -26,6 +26,7 @@ public:
         Undecided = 0, // whole-file scope: waiting for more input or finish()
         Match = 1,
         NoMatch = 2,
+        NotAscii = 3,  // matchBytes() only: decode the name and call match()
     };
 
     // `lexer` replaces the default ExpressionLexer when given.
@@ -46,11 +47,14 @@ public:
         return match(QStringView(text), positions, count);
     }
 
-    // Whether matchAscii() can be used: the expression's terms can be found
+    // Whether matchBytes() can be used: the expression's terms can be found
     // in the bytes of an ASCII name.
     bool hasAsciiPath() const { return m_ascii != nullptr; }
-    // match() for `length` bytes that are all ASCII; no positions, no count.
-    int matchAscii(const char *text, int length);
+    // match() for a NUL-terminated UTF-8 name read as bytes, without decoding
+    // it; NotAscii when the name holds characters other than ASCII that the
+    // verdict may depend on: then decode it and call match(). No positions,
+    // no count.
+    int matchBytes(const char *utf8);
 
     // The verdict on all input given so far: Match or NoMatch.
     int finish();
@@ -64,6 +68,7 @@ public:
 
 private:
     quint32 allTermsMask() const;
+    bool evaluate(quint32 mask);
     int verdict(quint32 foundNow);
 
     MatchOptions m_options;
@@ -72,6 +77,8 @@ private:
     std::unique_ptr<IExpressionLexer> m_lexer;
     std::unique_ptr<AsciiMatcher> m_ascii;
     quint32 m_found = 0;
+    quint64 m_knownMasks = 0;    // masks below 64 whose verdict is known...
+    quint64 m_matchingMasks = 0; // ...and those of them that match
     int m_termCount = 0;
     bool m_matchesAll = false; // the text held no token at all
 };
