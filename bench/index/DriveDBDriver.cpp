@@ -1,8 +1,10 @@
-// Measures one volume's database as the index builds and uses it: a fresh
-// build, a save, a load with its replay, name searches, and the memory the
-// records take. Prints one "name value" pair per line for the scripts beside it.
+// Measures one volume's database as the index builds and uses it. "build":
+// a fresh build, name searches, the memory the records take, and a save.
+// "load": a load with its replay of the database "build" saved, in a process
+// of its own, as at start-up. Prints one "name value" pair per line for the
+// scripts beside it.
 //
-// usage: drivedb_driver <mount point> <substring> <scratch folder>
+// usage: drivedb_driver build|load <mount point> <substring> <scratch folder>
 
 #include "app/IndexingSettings.h"
 #include "app/Logger.h"
@@ -44,25 +46,9 @@ void print(const char *name, double value)
     std::printf("%s %.6f\n", name, value);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int build(QChar key, const IndexingSettings &settings, const QString &substring)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <mount point> <substring> <scratch folder>\n", argv[0]);
-        return 2;
-    }
-    const QString root = QString::fromLocal8Bit(argv[1]);
-    const QString scratch = QString::fromLocal8Bit(argv[3]);
-    Logger::instance(scratch + QStringLiteral("/Talvenquist.log"));
-    QSettings keys(scratch + QStringLiteral("/Settings.ini"), QSettings::IniFormat);
-    setVolumeSettings(&keys);
-    const QChar key = volumeOfPath(root).key;
-    IndexingSettings settings;
-    settings.dbPath = scratch;
     auto pool = std::make_shared<StringPool>();
-
     malloc_trim(0);
     const long before = residentBytes();
     QElapsedTimer timer;
@@ -78,9 +64,10 @@ int main(int argc, char *argv[])
 
     double best = 1e9;
     int found = 0;
-    for (int run = 0; run < (qEnvironmentVariableIsSet("SEARCH_RUNS") ? qEnvironmentVariableIntValue("SEARCH_RUNS") : 7); ++run) {
+    const int runs = qEnvironmentVariableIsSet("SEARCH_RUNS") ? qEnvironmentVariableIntValue("SEARCH_RUNS") : 7;
+    for (int run = 0; run < runs; ++run) {
         FileSearchRequest request;
-        request.name = QString::fromLocal8Bit(argv[2]);
+        request.name = substring;
         FileSearchResults results;
         timer.restart();
         db->search(request, results);
@@ -94,13 +81,39 @@ int main(int argc, char *argv[])
     timer.restart();
     db->save();
     print("save_seconds", seconds(timer));
-    db.reset();
+    return 0;
+}
 
-    timer.restart();
-    NTFSDriveDB loaded(key, pool, settings);
+int load(QChar key, const IndexingSettings &settings)
+{
+    QElapsedTimer timer;
+    timer.start();
+    NTFSDriveDB loaded(key, std::make_shared<StringPool>(), settings);
     const bool ok = loaded.load(nullptr);
     print("load_seconds", seconds(timer));
     print("load_ok", ok ? 1 : 0);
-    setVolumeSettings(nullptr);
     return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString mode = argc == 5 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode != QLatin1String("build") && mode != QLatin1String("load")) {
+        std::fprintf(stderr, "usage: %s build|load <mount point> <substring> <scratch folder>\n", argv[0]);
+        return 2;
+    }
+    const QString scratch = QString::fromLocal8Bit(argv[4]);
+    Logger::instance(scratch + QStringLiteral("/Talvenquist.log"));
+    QSettings keys(scratch + QStringLiteral("/Settings.ini"), QSettings::IniFormat);
+    setVolumeSettings(&keys);
+    const QChar key = volumeOfPath(QString::fromLocal8Bit(argv[2])).key;
+    IndexingSettings settings;
+    settings.dbPath = scratch;
+    const QString substring = QString::fromLocal8Bit(argv[3]);
+    const int status = mode == QLatin1String("build") ? build(key, settings, substring) : load(key, settings);
+    setVolumeSettings(nullptr);
+    return status;
 }

@@ -22,7 +22,8 @@ field() { awk -v k="$1" '$1 == k { print $2 }' "$2" | median; }
 updatedb -U "$root" -o "$work/plocate.db" --prune-bind-mounts yes
 for i in $(seq "$runs"); do
     mkdir -p "$work/db$i"
-    "$driver" "$root" "$word" "$work/db$i" >> "$work/ours.txt"
+    "$driver" build "$root" "$word" "$work/db$i" >> "$work/ours.txt"
+    "$driver" load "$root" "$word" "$work/db$i" >> "$work/ours.txt"
     timed fdfind -HI --one-file-system . "$root" >> "$work/fd"
     timed plocate -c -i -d "$work/plocate.db" "$word" >> "$work/plocate"
 done

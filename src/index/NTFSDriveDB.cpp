@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "index/DriveDBFile.h"
+#include "index/DriveDBRecordReader.h"
 #include "index/RecordBatch.h"
 #include "index/StringPool.h"
 #include "platform/linux/ChangeJournalReader.h"
@@ -140,7 +141,6 @@ bool NTFSDriveDB::store(FRN frn, FRN parent, const QString &name, bool isDir, co
     FileRecord &record = (isDir ? m_folders : m_files)[frn];
     record.parent = parent;
     record.name = interned;
-    dropChildIndex();
     return true;
 }
 
@@ -159,51 +159,56 @@ void NTFSDriveDB::deleteFile(FRN frn, bool isFolder)
 {
     QWriteLocker lock(&m_lock);
     (isFolder ? m_folders : m_files).erase(frn);
-    dropChildIndex();
-}
-
-void NTFSDriveDB::dropChildIndex()
-{
-    QMutexLocker lock(&m_childIndexMutex);
-    if (m_childIndexValid) {
-        m_childIndexValid = false;
-        std::vector<ChildLink>().swap(m_childIndex);
-    }
 }
 
 QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
 {
-    return childEntries(folder, /*foldersOnly=*/false);
+    return childrenOf({folder}).value(folder);
 }
 
 QVector<IJournalReplaySource::Entry> NTFSDriveDB::subfolders(FRN folder) const
 {
-    return childEntries(folder, /*foldersOnly=*/true);
+    QHash<FRN, QVector<Entry>> found;
+    QReadLocker lock(&m_lock);
+    collectChildren(m_folders, true, {folder}, found);
+    return found.value(folder);
 }
 
-QVector<IJournalReplaySource::Entry> NTFSDriveDB::childEntries(FRN folder, bool foldersOnly) const
+// The maps are keyed by each record's own number: children are found by one
+// pass over every record, which answers any number of folders at once.
+QHash<FRN, QVector<IJournalReplaySource::Entry>> NTFSDriveDB::childrenOf(const QVector<FRN> &folders) const
+{
+    std::vector<FRN> parents(folders.begin(), folders.end());
+    std::sort(parents.begin(), parents.end());
+    QHash<FRN, QVector<Entry>> found;
+    QReadLocker lock(&m_lock);
+    collectChildren(m_folders, true, parents, found);
+    collectChildren(m_files, false, parents, found);
+    return found;
+}
+
+void NTFSDriveDB::collectChildren(const RecordMap &map, bool isFolder, const std::vector<FRN> &parents,
+                                  QHash<FRN, QVector<Entry>> &into) const
+{
+    if (parents.empty())
+        return;
+    for (const auto &entry : map) {
+        const FRN parent = entry.second.parent;
+        if (parent < parents.front() || parent > parents.back() || !entry.second.name
+            || !std::binary_search(parents.begin(), parents.end(), parent))
+            continue;
+        into[parent].push_back({entry.first, QString::fromUtf8(entry.second.name), isFolder});
+    }
+}
+
+std::vector<IJournalReplaySource::Folder> NTFSDriveDB::folders() const
 {
     QReadLocker lock(&m_lock);
-    QMutexLocker indexLock(&m_childIndexMutex);
-    if (!m_childIndexValid) {
-        m_childIndex.clear();
-        m_childIndex.reserve(m_folders.size() + m_files.size());
-        for (const auto &entry : m_folders)
-            m_childIndex.push_back({entry.second.parent, entry.first, true});
-        for (const auto &entry : m_files)
-            m_childIndex.push_back({entry.second.parent, entry.first, false});
-        std::stable_sort(m_childIndex.begin(), m_childIndex.end());
-        m_childIndexValid = true;
-    }
-    QVector<Entry> result;
-    const auto range = std::equal_range(m_childIndex.begin(), m_childIndex.end(), ChildLink{folder, 0, false});
-    for (auto it = range.first; it != range.second; ++it) {
-        if (foldersOnly && !it->isFolder)
-            continue;
-        const RecordMap &map = it->isFolder ? m_folders : m_files;
-        const auto record = map.find(it->frn);
-        if (record != map.end() && record->second.name)
-            result.push_back({it->frn, QString::fromUtf8(record->second.name), it->isFolder});
+    std::vector<Folder> result;
+    result.reserve(m_folders.size());
+    for (const auto &entry : m_folders) {
+        if (entry.second.name)
+            result.push_back({entry.first, entry.second.parent, entry.second.name});
     }
     return result;
 }
@@ -475,8 +480,6 @@ void NTFSDriveDB::create(const CancelFlag *cancel)
     queryJournal(m_drive, journal);
     readMft(cancel);
     m_monitor->start(journal.nextUsn);
-    // The replay's folder index is not needed until the next replay.
-    dropChildIndex();
 }
 
 void NTFSDriveDB::readMft(const CancelFlag *cancel)
@@ -537,7 +540,7 @@ bool NTFSDriveDB::load(const CancelFlag *cancel)
     QElapsedTimer timer;
     timer.start();
     QFile file(databaseFilePath());
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
     QDataStream in(&file);
     DriveDBFile::Header header;
@@ -555,11 +558,10 @@ bool NTFSDriveDB::load(const CancelFlag *cancel)
         log(INFO, QStringLiteral("Skip loading: records are missing"));
         return false;
     }
-    if (!readRecords(in, header.count, cancel))
+    if (!readRecords(file, header.count, cancel))
         return false;
     log(INFO, QStringLiteral("Loading disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
     m_monitor->start(header.nextUsn);
-    dropChildIndex();
     return true;
 }
 
@@ -567,22 +569,33 @@ void NTFSDriveDB::applyBatch(RecordBatch &batch)
 {
     QWriteLocker lock(&m_lock);
     batch.apply(m_folders, m_files, *m_pool);
-    dropChildIndex();
 }
 
-bool NTFSDriveDB::readRecords(QDataStream &in, qint32 count, const CancelFlag *cancel)
+bool NTFSDriveDB::readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel)
 {
+    // Applied a slice at a time: the file holds them in number order, so
+    // each slice appends, and the names of a slice are interned together.
+    constexpr std::size_t kSlice = 65536;
     auto record = std::make_unique<DriveDBFile::Record>();
+    DriveDBRecordReader reader(file);
+    RecordBatch batch;
+    // Most names of a volume are distinct: sizing the pool's index for half
+    // the records at once spares it most of its rebuilds while it grows.
+    m_pool->reserve(std::size_t(count) / 2);
     for (qint32 i = 0; i < count; ++i) {
-        if (cancel && *cancel)
+        if (cancel && *cancel) {
+            applyBatch(batch);
             throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Canceled"));
-        if (!DriveDBFile::readRecord(in, *record)) {
+        }
+        if (!reader.next(*record)) {
+            applyBatch(batch);
             log(WARNING, QStringLiteral("Load failed: can't read all records"));
             return false;
         }
-        // Saved in number order: each insertion is an append.
-        RecordMap &map = record->isDir ? m_folders : m_files;
-        map.insert_or_assign(record->frn, FileRecord{record->parent, m_pool->intern(record->name)});
+        batch.add(record->frn, record->parent, record->name, record->isDir);
+        if (batch.size() == kSlice)
+            applyBatch(batch);
     }
+    applyBatch(batch);
     return true;
 }

@@ -10,7 +10,6 @@
 #include "platform/linux/JournalState.h"
 
 #include <QDataStream>
-#include <QMutex>
 #include <QObject>
 #include <QReadWriteLock>
 #include <QString>
@@ -66,6 +65,8 @@ public:
     // The entries held directly in a folder, for the change monitor's replay.
     QVector<Entry> children(FRN folder) const override;
     QVector<Entry> subfolders(FRN folder) const override;
+    QHash<FRN, QVector<Entry>> childrenOf(const QVector<FRN> &folders) const override;
+    std::vector<Folder> folders() const override;
     // <database folder>/DB/<key>
     QString databaseFilePath() const;
     static QString databaseFilePath(const QString &dbFolder, QChar drive);
@@ -86,8 +87,10 @@ private:
     bool isExcludedName(const char *name) const;
     bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
     ResolvedPaths resolve(const QStringList &paths) const;
-    bool readRecords(QDataStream &in, qint32 count, const CancelFlag *cancel);
+    bool readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel);
     void applyBatch(RecordBatch &batch);
+    void collectChildren(const RecordMap &map, bool isFolder, const std::vector<FRN> &parents,
+                         QHash<FRN, QVector<Entry>> &into) const;
     FRN rootFrn() const;
 
     const QChar m_drive;
@@ -100,20 +103,4 @@ private:
     std::shared_ptr<StringPool> m_pool;
     mutable QReadWriteLock m_lock;
     IndexingSettings m_settings;
-
-    // Parent links sorted by parent, built when the replay first asks for
-    // children and dropped at the next change: the maps are keyed by the
-    // record's own number, and a replay visits every folder.
-    struct ChildLink
-    {
-        FRN parent;
-        FRN frn;
-        bool isFolder;
-        bool operator<(const ChildLink &other) const { return parent < other.parent; }
-    };
-    void dropChildIndex();
-    QVector<Entry> childEntries(FRN folder, bool foldersOnly) const;
-    mutable QMutex m_childIndexMutex;
-    mutable std::vector<ChildLink> m_childIndex;
-    mutable bool m_childIndexValid = false;
 };

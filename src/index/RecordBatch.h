@@ -10,8 +10,9 @@
 
 class StringPool;
 
-// Records of a whole-volume enumeration, gathered in the order they are found
-// and put into the record maps in number order. Inserting in key order makes
+// Records of a whole-volume enumeration or a database file, gathered in the
+// order they are found and put into the record maps in number order, their
+// names interned all at once. Inserting in key order makes
 // every insertion a constant-time append, and lays the map nodes and the
 // names out in memory in the order a search visits them: the difference
 // between a search that streams through memory and one that misses the
@@ -21,6 +22,7 @@ class RecordBatch
 public:
     // Empty names are left out, as the database's slots do.
     void add(FRN frn, FRN parent, const QString &name, bool isDir);
+    void add(FRN frn, FRN parent, const char *utf8, bool isDir);
     std::size_t size() const { return m_entries.size(); }
 
     // Interns the names and inserts or overwrites each record by its number;
@@ -38,7 +40,8 @@ private:
     };
 
     void sort();
-    const char *intern(StringPool &pool, const Entry &entry) const;
+    std::vector<const char *> intern(StringPool &pool) const;
+    void append(FRN frn, FRN parent, const char *utf8, std::size_t length, bool isDir);
 
     std::vector<Entry> m_entries;
     std::vector<char> m_names;
@@ -48,9 +51,11 @@ template <typename Map>
 void RecordBatch::apply(Map &folders, Map &files, StringPool &pool)
 {
     sort();
-    for (const Entry &entry : m_entries) {
+    const std::vector<const char *> names = intern(pool);
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry &entry = m_entries[i];
         Map &map = entry.isDir ? folders : files;
-        map.insert_or_assign(entry.frn, FileRecord{entry.parent, intern(pool, entry)});
+        map.insert_or_assign(entry.frn, FileRecord{entry.parent, names[i]});
     }
     m_entries.clear();
     m_names.clear();

@@ -42,6 +42,38 @@ const char *StringPool::intern(const char *utf8)
     // No second look-up under the write lock: a racing thread may have added
     // the same text meanwhile, and then both copies stay (see the header).
     QWriteLocker locker(&m_lock);
+    return store(utf8, length, key);
+}
+
+void StringPool::intern(const char *const *texts, std::size_t count, const char **interned)
+{
+    // The index is far larger than the caches and a look-up misses on its
+    // first slot: hashing everything first lets the slot of a later text be
+    // fetched while an earlier one is compared.
+    constexpr std::size_t kAhead = 8;
+    std::vector<quint32> keys(count);
+    std::vector<std::size_t> lengths(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        lengths[i] = texts[i] ? std::strlen(texts[i]) : 0;
+        keys[i] = texts[i] ? hash(texts[i], lengths[i]) : 0;
+    }
+    QWriteLocker locker(&m_lock);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count)
+            __builtin_prefetch(&m_slots[keys[i + kAhead] & (m_slots.size() - 1)]);
+        const char *utf8 = texts[i];
+        if (!utf8) {
+            interned[i] = nullptr;
+            continue;
+        }
+        const char *existing = find(utf8, keys[i]);
+        interned[i] = existing ? existing : store(utf8, lengths[i], keys[i]);
+    }
+}
+
+// Called under the write lock.
+const char *StringPool::store(const char *utf8, std::size_t length, quint32 key)
+{
     auto *copy = static_cast<char *>(m_arena.allocate(length + 1));
     std::memcpy(copy, utf8, length + 1);
     insert(copy, key);
@@ -80,9 +112,24 @@ void StringPool::insert(const char *text, quint32 key)
     ++m_count;
 }
 
+void StringPool::reserve(std::size_t count)
+{
+    QWriteLocker locker(&m_lock);
+    std::size_t slots = m_slots.size();
+    while ((m_count + count) * 100 > slots * kMaxLoadPercent)
+        slots *= 2;
+    if (slots != m_slots.size())
+        rehash(slots);
+}
+
 void StringPool::grow()
 {
-    std::vector<Slot> old(m_slots.size() * 2);
+    rehash(m_slots.size() * 2);
+}
+
+void StringPool::rehash(std::size_t slots)
+{
+    std::vector<Slot> old(slots);
     old.swap(m_slots);
     m_count = 0;
     // Re-inserted run by run, starting after a free slot, so that no probe

@@ -38,6 +38,14 @@ public:
     const char *intern(const char *utf8);
     // Encodes to UTF-8 and interns that. Text after a NUL character is lost.
     const char *intern(const QString &text);
+    // Interns texts[0..count) into interned[0..count) under one lock, for
+    // filling an index: a lock per name cost as much as the look-ups. The
+    // two arrays may be the same.
+    void intern(const char *const *texts, std::size_t count, const char **interned);
+
+    // Makes room for `count` more strings at once, so that filling the pool
+    // from a file does not rebuild its index again and again as it grows.
+    void reserve(std::size_t count);
 
     // Number of stored strings, duplicates of a race included.
     std::size_t size() const;
@@ -58,8 +66,10 @@ private:
     };
 
     const char *find(const char *utf8, quint32 key) const;
+    const char *store(const char *utf8, std::size_t length, quint32 key);
     void insert(const char *text, quint32 key);
     void grow();
+    void rehash(std::size_t slots);
 
     BlockArena m_arena;
     std::vector<Slot> m_slots;

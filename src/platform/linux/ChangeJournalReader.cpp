@@ -7,6 +7,8 @@
 #include "platform/linux/FolderWalk.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/JournalState.h"
+#include "platform/linux/MountTable.h"
+#include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
 #include "search/FileSearchException.h"
 
@@ -24,6 +26,20 @@ constexpr char kComponent[] = "ChangeJournalReader";
 // Directory times come from a coarse clock and may trail the moment of the
 // change a little, so a replay looks a few seconds further back.
 constexpr USN kReplayMargin = 5LL * 1000000000;
+
+// The other mounts below a mount point, relative to it.
+QSet<QByteArray> mountsBelow(const QString &mountPoint)
+{
+    QSet<QByteArray> paths;
+    if (mountPoint.isEmpty())
+        return paths;
+    const QString prefix = mountPoint.endsWith(QLatin1Char('/')) ? mountPoint : mountPoint + QLatin1Char('/');
+    for (const MountTable::Entry &mount : MountTable::read()) {
+        if (mount.mountPoint.size() > prefix.size() && mount.mountPoint.startsWith(prefix))
+            paths.insert(mount.mountPoint.mid(prefix.size()).toUtf8());
+    }
+    return paths;
+}
 
 QString nameOf(const QByteArray &bytes)
 {
@@ -223,6 +239,7 @@ bool ChangeJournalReader::replay(USN since, USN *position)
     VolumeLease lease(*this);
     ChangeJournalReplay walk(volumeFd(), *m_replaySource);
     walk.setStopFlag(&m_stopRequested);
+    walk.setMountPoints(mountsBelow(volumeInfo(m_drive).mountPoint));
     if (m_perDirectory)
         walk.setDirectoryHook([this](int dirFd) { m_group.markDirectory(dirFd); });
     QVector<ChangeJournalReplay::Change> changes;

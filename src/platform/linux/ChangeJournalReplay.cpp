@@ -3,11 +3,13 @@
 #include "app/Logger.h"
 #include "platform/linux/DirectoryStream.h"
 #include "platform/linux/FileDescriptor.h"
+#include "platform/linux/FolderTimeScan.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/SysCall.h"
 
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,6 +32,8 @@ ChangeJournalReplay::ChangeJournalReplay(int rootFd, const IJournalReplaySource 
 {
 }
 
+ChangeJournalReplay::~ChangeJournalReplay() = default;
+
 bool ChangeJournalReplay::run(USN since, QVector<Change> &changes)
 {
     m_seen.clear();
@@ -38,6 +42,16 @@ bool ChangeJournalReplay::run(USN since, QVector<Change> &changes)
     m_formerOrder.clear();
     m_changedFolders.clear();
     m_since = since;
+    m_readFolders.clear();
+    m_times.reset();
+    std::vector<IJournalReplaySource::Folder> folders = m_source.folders();
+    if (!folders.empty()) {
+        m_times = std::make_unique<FolderTimeScan>(m_rootFd, std::move(folders), m_mountPoints, m_stop);
+        // A directory hook needs every directory opened: their times are
+        // then read as the walk enters them.
+        if (!m_hook && !m_times->run(since) && m_stop && m_stop->load())
+            return false;
+    }
     FolderWalk walk(m_rootFd, m_stop);
     if (!walk.run(*this)) {
         if (!m_stop || !m_stop->load())
@@ -53,10 +67,25 @@ QVector<FolderWalk::Subfolder> ChangeJournalReplay::enter(int dirFd, FRN frn)
 {
     if (m_hook)
         m_hook(dirFd);
-    if (!isChanged(dirFd))
+    const FolderTimeScan::Status known = m_times ? m_times->status(frn) : FolderTimeScan::Unknown;
+    if (known == FolderTimeScan::Unchanged)
+        return m_times->subfoldersToVisit(frn);
+    if (known == FolderTimeScan::Unknown && !isChanged(dirFd))
         return indexedSubfolders(frn);
     m_changedFolders.insert(frn);
-    return readChanged(dirFd, frn, {});
+    return withoutUnchangedTrees(readChanged(dirFd, frn, {}));
+}
+
+// Subfolders found where the index has them, with nothing changed below:
+// seen in their folder already, nothing to look for inside.
+QVector<FolderWalk::Subfolder> ChangeJournalReplay::withoutUnchangedTrees(QVector<Subfolder> subfolders) const
+{
+    if (!m_times)
+        return subfolders;
+    subfolders.erase(std::remove_if(subfolders.begin(), subfolders.end(),
+                                    [this](const Subfolder &s) { return !m_times->needsVisit(s.frn); }),
+                     subfolders.end());
+    return subfolders;
 }
 
 // The index does not match a folder although its times say nothing changed:
@@ -81,6 +110,8 @@ bool ChangeJournalReplay::isChanged(int dirFd) const
 
 QVector<FolderWalk::Subfolder> ChangeJournalReplay::indexedSubfolders(FRN folder) const
 {
+    if (m_times)
+        return m_times->subfolders(folder);
     QVector<Subfolder> subfolders;
     for (const IJournalReplaySource::Entry &entry : m_source.subfolders(folder))
         subfolders.append({entry.name.toUtf8(), entry.frn});
@@ -105,12 +136,8 @@ QVector<FolderWalk::Subfolder> ChangeJournalReplay::readChanged(int dirFd, FRN f
                                     .arg(folder).arg(stream.error()));
         return indexedSubfolders(folder);
     }
-    for (const IJournalReplaySource::Entry &former : m_source.children(folder)) {
-        if (!m_former.contains(former.frn)) {
-            m_former.insert(former.frn, {folder, former.name, former.isFolder});
-            m_formerOrder.append(former.frn);
-        }
-    }
+    // What the index held here is asked for at the end, for all read folders at once.
+    m_readFolders.append(folder);
     QSet<FRN> skipped;
     for (const Subfolder &s : skip)
         skipped.insert(s.frn);
@@ -135,6 +162,9 @@ void ChangeJournalReplay::noteSeen(FRN frn, const Location &where)
 
 void ChangeJournalReplay::collectChanges(QVector<Change> &changes)
 {
+    const QHash<FRN, QVector<IJournalReplaySource::Entry>> held = m_source.childrenOf(m_readFolders);
+    for (const FRN folder : qAsConst(m_readFolders))
+        noteFormer(folder, held.value(folder));
     // Folders of the index that are gone (or whose number now names a file):
     // everything the index holds below them is gone too, unless it was moved
     // out first, and it must be known before deciding what was moved.
@@ -165,19 +195,36 @@ void ChangeJournalReplay::collectChanges(QVector<Change> &changes)
     }
 }
 
-// Adds what the index holds below `folders` to the former entries.
+// Adds what the index holds below `folders` to the former entries, a level
+// of the tree at a time.
 void ChangeJournalReplay::collectVanished(const QVector<FRN> &folders)
 {
-    QVector<FRN> pending = folders;
-    while (!pending.isEmpty()) {
-        const FRN folder = pending.takeLast();
-        for (const IJournalReplaySource::Entry &entry : m_source.children(folder)) {
-            if (m_former.contains(entry.frn))
-                continue;   // a damaged index with a cycle must not loop here
-            m_former.insert(entry.frn, {folder, entry.name, entry.isFolder});
-            m_formerOrder.append(entry.frn);
-            if (entry.isFolder && !m_seen.contains(entry.frn))
-                pending.append(entry.frn);
+    QVector<FRN> level = folders;
+    while (!level.isEmpty()) {
+        const QHash<FRN, QVector<IJournalReplaySource::Entry>> held = m_source.childrenOf(level);
+        QVector<FRN> next;
+        for (const FRN folder : qAsConst(level)) {
+            for (const IJournalReplaySource::Entry &entry : noteFormer(folder, held.value(folder))) {
+                if (entry.isFolder && !m_seen.contains(entry.frn))
+                    next.append(entry.frn);
+            }
         }
+        level = std::move(next);
     }
+}
+
+// Notes where the index had the entries of `folder`; returns those not noted
+// before (a damaged index with a cycle must not loop in collectVanished).
+QVector<IJournalReplaySource::Entry> ChangeJournalReplay::noteFormer(FRN folder,
+                                                                     const QVector<IJournalReplaySource::Entry> &entries)
+{
+    QVector<IJournalReplaySource::Entry> added;
+    for (const IJournalReplaySource::Entry &entry : entries) {
+        if (m_former.contains(entry.frn))
+            continue;
+        m_former.insert(entry.frn, {folder, entry.name, entry.isFolder});
+        m_formerOrder.append(entry.frn);
+        added.append(entry);
+    }
+    return added;
 }

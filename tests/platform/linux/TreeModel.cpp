@@ -100,6 +100,21 @@ QVector<IJournalReplaySource::Entry> TreeModel::children(FRN folder) const
     return entries;
 }
 
+std::vector<IJournalReplaySource::Folder> TreeModel::folders() const
+{
+    QMutexLocker lock(&m_mutex);
+    std::vector<Folder> result;
+    m_folderNames.clear();
+    m_folderNames.reserve(std::size_t(m_records.size()));
+    for (auto it = m_records.cbegin(); it != m_records.cend(); ++it) {
+        if (!it->isFolder)
+            continue;
+        m_folderNames.push_back(it->name.toUtf8());
+        result.push_back({it.key(), it->parent, m_folderNames.back().constData()});
+    }
+    return result;
+}
+
 void TreeModel::place(FRN frn, const Record &record)
 {
     remove(frn);

@@ -48,6 +48,8 @@ public:
     void clearEvents();
 
     QVector<Entry> children(FRN folder) const override;
+    // The names stay valid until the next call.
+    std::vector<Folder> folders() const override;
 
 public slots:
     void onFileAdded(FRN frn, FRN parentFRN, const QString &fileName, bool isFolder, USN nextUsn);
@@ -62,4 +64,5 @@ private:
     Records m_records;
     QHash<FRN, QSet<FRN>> m_children;
     QVector<Event> m_events;
+    mutable std::vector<QByteArray> m_folderNames;
 };

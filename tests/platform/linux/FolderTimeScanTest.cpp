@@ -1,0 +1,233 @@
+#include "platform/linux/FileDescriptor.h"
+#include "platform/linux/FolderTimeScan.h"
+#include "platform/linux/SysCall.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <fcntl.h>
+#include <list>
+#include <sys/stat.h>
+
+namespace {
+
+USN now()
+{
+    return USN(QDateTime::currentMSecsSinceEpoch()) * 1000000;
+}
+
+FRN inodeOf(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Folders of a tree on disk, described as the index would hold them.
+class FolderList
+{
+public:
+    explicit FolderList(const QString &root)
+        : m_root(root)
+    {
+        m_folders.push_back({inodeOf(root), 0, keep(QStringLiteral("root"))});
+    }
+
+    void add(const QString &relative)
+    {
+        const QString parent = relative.contains(QLatin1Char('/')) ? relative.section(QLatin1Char('/'), 0, -2) : QString();
+        const QString name = relative.section(QLatin1Char('/'), -1);
+        m_folders.push_back({inodeOf(m_root + QLatin1Char('/') + relative),
+                             inodeOf(parent.isEmpty() ? m_root : m_root + QLatin1Char('/') + parent), keep(name)});
+    }
+    // An entry as the index held it, whatever is on disk now.
+    void add(FRN frn, FRN parent, const QString &name) { m_folders.push_back({frn, parent, keep(name)}); }
+
+    std::vector<IJournalReplaySource::Folder> folders() const { return m_folders; }
+    FRN frn(const QString &relative) const { return inodeOf(m_root + QLatin1Char('/') + relative); }
+
+private:
+    const char *keep(const QString &name)
+    {
+        m_names.push_back(name.toUtf8());
+        return m_names.back().constData();
+    }
+
+    QString m_root;
+    std::list<QByteArray> m_names; // stable addresses
+    std::vector<IJournalReplaySource::Folder> m_folders;
+};
+
+// Directory times come from a coarse clock: leave a margin on both sides of
+// the position.
+void waitForClock()
+{
+    QThread::msleep(30);
+}
+
+} // namespace
+
+class FolderTimeScanTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FileDescriptor m_rootFd;
+
+    void makeFolders(const QStringList &folders)
+    {
+        for (const QString &folder : folders)
+            QVERIFY(QDir(m_dir.path()).mkpath(folder));
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        for (const QString &entry : QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
+            QVERIFY(QDir(m_dir.filePath(entry)).removeRecursively() || QFile::remove(m_dir.filePath(entry)));
+    }
+
+    void cleanup() { m_rootFd.reset(); }
+
+    // Only the changed folder and the folders on the way to it are visited.
+    void changedFolderAndItsAncestorsNeedAVisit()
+    {
+        makeFolders({"a/b/c", "a/x", "d/e"});
+        FolderList list(m_dir.path());
+        for (const char *folder : {"a", "a/b", "a/b/c", "a/x", "d", "d/e"})
+            list.add(QString::fromLatin1(folder));
+        waitForClock();
+        const USN since = now();
+        waitForClock();
+        QFile file(m_dir.filePath("a/b/c/new.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+
+        FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, nullptr);
+        QVERIFY(scan.run(since));
+        QCOMPARE(scan.status(list.frn("a/b/c")), FolderTimeScan::Changed);
+        for (const char *unchanged : {"a", "a/b", "a/x", "d", "d/e"})
+            QCOMPARE(scan.status(list.frn(QString::fromLatin1(unchanged))), FolderTimeScan::Unchanged);
+        for (const char *visited : {"a", "a/b", "a/b/c"})
+            QVERIFY(scan.needsVisit(list.frn(QString::fromLatin1(visited))));
+        for (const char *skipped : {"a/x", "d", "d/e"})
+            QVERIFY(!scan.needsVisit(list.frn(QString::fromLatin1(skipped))));
+        const QVector<FolderWalk::Subfolder> fromRoot = scan.subfoldersToVisit(inodeOf(m_dir.path()));
+        QCOMPARE(fromRoot.size(), 1);
+        QCOMPARE(fromRoot.first().name, QByteArray("a"));
+        QCOMPARE(scan.subfolders(list.frn("a")).size(), 2);
+    }
+
+    // A folder replaced by a symbolic link is never looked through, even when
+    // the link leads to the very folders the index expects below it.
+    void replacedFolderIsNotFollowed()
+    {
+        makeFolders({"a/b/c", "elsewhere"});
+        FolderList list(m_dir.path());
+        for (const char *folder : {"a", "a/b", "a/b/c"})
+            list.add(QString::fromLatin1(folder));
+        const FRN c = list.frn("a/b/c");
+        const QString moved = m_dir.filePath("elsewhere/b");
+        QVERIFY(QDir().rename(m_dir.filePath("a/b"), moved));
+        QVERIFY(QFile::link(moved, m_dir.filePath("a/b")));
+        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+
+        FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, nullptr);
+        QVERIFY(scan.run(now() + 3600LL * 1000000000));
+        QCOMPARE(scan.status(list.frn("a")), FolderTimeScan::Unchanged);
+        QCOMPARE(scan.status(c), FolderTimeScan::Unknown);
+        QVERIFY(scan.needsVisit(c));
+        QVERIFY(scan.needsVisit(list.frn("a")));
+    }
+
+    void mountPointsAreNotLookedUp()
+    {
+        makeFolders({"m/inner"});
+        FolderList list(m_dir.path());
+        list.add(QStringLiteral("m"));
+        list.add(QStringLiteral("m/inner"));
+        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        FolderTimeScan scan(m_rootFd.get(), list.folders(), {QByteArray("m")}, nullptr);
+        QVERIFY(scan.run(now() + 3600LL * 1000000000));
+        QCOMPARE(scan.status(list.frn("m")), FolderTimeScan::Unknown);
+        QCOMPARE(scan.status(list.frn("m/inner")), FolderTimeScan::Unknown);
+    }
+
+    // Enough folders for several threads: exactly the touched ones change,
+    // whatever thread looked them up.
+    void manyFoldersOnSeveralThreads()
+    {
+        FolderList list(m_dir.path());
+        QStringList touched;
+        for (int i = 0; i < 40; ++i) {
+            for (int j = 0; j < 250; ++j) {
+                const QString folder = QStringLiteral("d%1/s%2").arg(i).arg(j);
+                QVERIFY(QDir(m_dir.path()).mkpath(folder));
+                if (j == 0)
+                    list.add(QStringLiteral("d%1").arg(i));
+                list.add(folder);
+                if (j == 100 && i % 10 == 3)
+                    touched << folder;
+            }
+        }
+        waitForClock();
+        const USN since = now();
+        waitForClock();
+        for (const QString &folder : touched)
+            QVERIFY(QDir(m_dir.filePath(folder)).mkdir(QStringLiteral("new")));
+        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+
+        FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, nullptr);
+        QVERIFY(scan.run(since));
+        int changed = 0;
+        for (const IJournalReplaySource::Folder &folder : list.folders()) {
+            if (scan.status(folder.frn) == FolderTimeScan::Changed)
+                ++changed;
+            else if (folder.parent != 0)
+                QCOMPARE(scan.status(folder.frn), FolderTimeScan::Unchanged);
+        }
+        QCOMPARE(changed, touched.size());
+        QCOMPARE(scan.subfoldersToVisit(inodeOf(m_dir.path())).size(), touched.size());
+    }
+
+    // A damaged index in which the root has a parent below itself, and a
+    // cycle away from the root: the scan ends.
+    void cyclesEnd()
+    {
+        makeFolders({"a"});
+        FolderList list(m_dir.path());
+        list.add(QStringLiteral("a"));
+        const FRN root = inodeOf(m_dir.path());
+        const FRN a = list.frn("a");
+        std::vector<IJournalReplaySource::Folder> folders = list.folders();
+        folders.front().parent = a;
+        folders.push_back({900001, 900002, "x"});
+        folders.push_back({900002, 900001, "y"});
+        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        FolderTimeScan scan(m_rootFd.get(), folders, {}, nullptr);
+        QVERIFY(scan.run(now() + 3600LL * 1000000000));
+        QCOMPARE(scan.status(a), FolderTimeScan::Unchanged);
+        QVERIFY(scan.needsVisit(900001));
+        // Damage the walk can never reach does not send it anywhere.
+        QVERIFY(!scan.needsVisit(root));
+    }
+
+    void stopFlagEndsTheScan()
+    {
+        makeFolders({"a"});
+        FolderList list(m_dir.path());
+        list.add(QStringLiteral("a"));
+        const std::atomic<bool> stop{true};
+        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, &stop);
+        QVERIFY(!scan.run(now()));
+    }
+};
+
+QTEST_GUILESS_MAIN(FolderTimeScanTest)
+#include "FolderTimeScanTest.moc"
