@@ -31,6 +31,8 @@ private:
 
     bool find(const QByteArray &term, const char *text, int length) const;
     Found findTerminated(const QByteArray &term, const char *text) const;
+    bool restMatches(const QByteArray &term, const char *at) const;
+    char otherCase(char first) const;
     bool wildcardMatch(const QByteArray &pattern, const char *text, int length) const;
     // Only A-Z change; bytes of 0x80 and above stay, never equal to a term's byte.
     char fold(char c) const

@@ -70,6 +70,31 @@ private slots:
         QCOMPARE(pool.size(), std::size_t(2));
     }
 
+    // Interning many at once gives the pointers interning one by one gives,
+    // across growth of the index, with repeats inside one batch.
+    void batchInterningMatchesSingleInterning()
+    {
+        StringPool pool;
+        const char *known = pool.intern("known");
+        QList<QByteArray> texts;
+        for (int i = 0; i < 20000; ++i)
+            texts << QByteArray::number(i % 7000) + ".txt";
+        texts << "known";
+        pool.reserve(std::size_t(texts.size()) / 2);
+        std::vector<const char *> pointers;
+        for (const QByteArray &text : qAsConst(texts))
+            pointers.push_back(text.constData());
+        pointers.push_back(nullptr);
+        pool.intern(pointers.data(), pointers.size(), pointers.data());
+        QVERIFY(pointers.back() == nullptr);
+        QCOMPARE(address(pointers[std::size_t(texts.size()) - 1]), address(known));
+        for (int i = 0; i < texts.size(); ++i) {
+            QCOMPARE(QByteArray(pointers[std::size_t(i)]), texts[i]);
+            QCOMPARE(address(pool.intern(texts[i].constData())), address(pointers[std::size_t(i)]));
+        }
+        QCOMPARE(pool.size(), std::size_t(7001));
+    }
+
     void storedCopyIsIndependentOfTheSource()
     {
         StringPool pool;
