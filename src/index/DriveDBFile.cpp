@@ -23,22 +23,3 @@ bool DriveDBFile::readHeader(QDataStream &in, Header &header)
     header.journalId = JournalID(journalId);
     return in.status() == QDataStream::Ok;
 }
-
-bool DriveDBFile::readRecord(QDataStream &in, Record &record)
-{
-    quint64 parent = 0;
-    quint64 frn = 0;
-    qint32 length = 0;
-    in >> parent >> frn >> length;
-    if (in.status() != QDataStream::Ok || length < 0 || length > kMaxNameLength)
-        return false;
-    if (in.readRawData(record.name, length) != length)
-        return false;
-    record.name[length] = '\0';
-    quint8 isDir = 0;
-    in >> isDir;
-    record.parent = parent;
-    record.frn = frn;
-    record.isDir = isDir != 0;
-    return in.status() == QDataStream::Ok;
-}

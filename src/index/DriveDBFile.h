@@ -32,8 +32,6 @@ public:
     static void writeHeader(QDataStream &out, JournalID journalId, USN nextUsn, qint32 count);
     static void writeRecord(QDataStream &out, FRN parent, FRN frn, const char *name, bool isDir);
 
+    // Records are read by DriveDBRecordReader.
     static bool readHeader(QDataStream &in, Header &header);
-    // False when the stream ends early or the name length is outside
-    // 0..kMaxNameLength: either way the file is cut short or damaged.
-    static bool readRecord(QDataStream &in, Record &record);
 };

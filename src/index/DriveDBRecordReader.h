@@ -6,10 +6,9 @@
 
 #include <vector>
 
-// Reads the records of a database file through a buffer of its own: reading
-// field by field through a QDataStream cost more than a third of a load.
-// Gives the same records, and refuses the same damage, as
-// DriveDBFile::readRecord.
+// Reads the records of a database file (the layout of DriveDBFile) through a
+// buffer of its own: reading field by field through a QDataStream cost more
+// than a third of a load.
 class DriveDBRecordReader
 {
 public:
@@ -17,7 +16,7 @@ public:
     explicit DriveDBRecordReader(QIODevice &device);
 
     // False when the device ends inside a record or a name length is outside
-    // 0..kMaxNameLength.
+    // 0..kMaxNameLength: either way the file is cut short or damaged.
     bool next(DriveDBFile::Record &record);
 
 private:

@@ -1,7 +1,10 @@
 #include "index/DriveDBFile.h"
+#include "index/DriveDBRecordReader.h"
 
 #include <QBuffer>
 #include <QTest>
+
+#include <memory>
 
 class DriveDBFileTest : public QObject
 {
@@ -15,6 +18,14 @@ class DriveDBFileTest : public QObject
         QDataStream out(&buffer);
         body(out);
         return bytes;
+    }
+
+    static bool readOne(const QByteArray &bytes, DriveDBFile::Record &record)
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return DriveDBRecordReader(buffer).next(record);
     }
 
 private slots:
@@ -64,9 +75,8 @@ private slots:
         const QByteArray name(length, 'n');
         const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeRecord(out, 7, 9, name.constData(), false); });
         QCOMPARE(bytes.size(), 21 + stored);
-        QDataStream in(bytes);
         DriveDBFile::Record record;
-        QVERIFY(DriveDBFile::readRecord(in, record));
+        QVERIFY(readOne(bytes, record));
         QCOMPARE(record.parent, FRN(7));
         QCOMPARE(record.frn, FRN(9));
         QCOMPARE(int(qstrlen(record.name)), stored);
@@ -93,18 +103,42 @@ private slots:
     void damagedRecordsAreRejected()
     {
         QFETCH(QByteArray, bytes);
-        QDataStream in(bytes);
         DriveDBFile::Record record;
-        QVERIFY(!DriveDBFile::readRecord(in, record));
+        QVERIFY(!readOne(bytes, record));
+    }
+
+    // Records that straddle the reader's buffer come out whole.
+    void manyRecordsReadBack()
+    {
+        const int count = 5000;
+        const QByteArray bytes = write([&](QDataStream &out) {
+            for (int i = 0; i < count; ++i) {
+                const QByteArray name = QByteArray::number(i) + QByteArray(i % 1100, 'n');
+                DriveDBFile::writeRecord(out, FRN(i), FRN(i) + 1000000, name.constData(), i % 3 == 0);
+            }
+        });
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        DriveDBRecordReader reader(buffer);
+        auto record = std::make_unique<DriveDBFile::Record>();
+        for (int i = 0; i < count; ++i) {
+            QVERIFY2(reader.next(*record), qPrintable(QString::number(i)));
+            const QByteArray name = (QByteArray::number(i) + QByteArray(i % 1100, 'n')).left(DriveDBFile::kMaxNameLength);
+            QCOMPARE(QByteArray(record->name), name);
+            QCOMPARE(record->parent, FRN(i));
+            QCOMPARE(record->frn, FRN(i) + 1000000);
+            QCOMPARE(record->isDir, i % 3 == 0);
+        }
+        QVERIFY(!reader.next(*record));
     }
 
     void utf8NamesRoundTrip()
     {
         const QByteArray name = QStringLiteral("Grüße 文件 🎉.txt").toUtf8();
         const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeRecord(out, 3, 4, name.constData(), true); });
-        QDataStream in(bytes);
         DriveDBFile::Record record;
-        QVERIFY(DriveDBFile::readRecord(in, record));
+        QVERIFY(readOne(bytes, record));
         QCOMPARE(QByteArray(record.name), name);
         QVERIFY(record.isDir);
     }
