@@ -28,9 +28,10 @@ USN changeTime(const struct stat &st)
 FolderTimeScan::FolderTimeScan(int rootFd, std::vector<IJournalReplaySource::Folder> folders,
                                const QSet<QByteArray> &mountPoints, const std::atomic<bool> *stop)
     : m_rootFd(rootFd)
-    , m_mountPoints(mountPoints)
     , m_stop(stop)
 {
+    for (const QByteArray &path : mountPoints)
+        m_mountPoints.insert(path.toStdString());
     m_nodes.reserve(folders.size());
     for (const IJournalReplaySource::Folder &folder : folders)
         m_nodes.push_back(Node{folder, -1, Unknown, false, {}});
@@ -146,7 +147,7 @@ void FolderTimeScan::check(Node &node, USN since, quint64 device) const
     const Node &parent = m_nodes[std::size_t(node.parent)];
     node.path = parent.path.empty() ? std::string(node.folder.name)
                                     : parent.path + '/' + node.folder.name;
-    if (m_mountPoints.contains(QByteArray::fromRawData(node.path.data(), int(node.path.size()))))
+    if (m_mountPoints.count(node.path))
         return;
     struct stat st;
     if (sysFstatAt(m_rootFd, node.path.c_str(), &st, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT) != 0)

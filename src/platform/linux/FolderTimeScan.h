@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 // Reads the times of every folder the index holds, by its path from the
@@ -72,7 +73,7 @@ private:
     std::vector<Node> m_nodes;       // in number order
     std::vector<int> m_childStart;   // children of node i: m_children[m_childStart[i] .. m_childStart[i + 1])
     std::vector<int> m_children;
-    QSet<QByteArray> m_mountPoints;
+    std::unordered_set<std::string> m_mountPoints;
     const std::atomic<bool> *m_stop;
     bool m_scanned = false;
 };
