@@ -374,25 +374,31 @@ public:
 private:
     void visit(const RecordMap &records, bool folders)
     {
-        for (const auto &entry : records) {
-            if (m_request.canceled)
-                throw FileSearchCancelException(kModule, __LINE__,
-                                                QStringLiteral("Request %1 canceled").arg(m_request.id));
-            const FileRecord &record = entry.second;
-            if (!record.name)
-                continue;
-            if (matchName(record.name) != ExpressionMatcher::Match || !accepts(entry.first, record, folders))
-                continue;
-            if (!m_decoded)
-                decodeName(record.name, m_name);
-            const QString path = m_db.folderPath(record);
-            if (path.isEmpty())
-                continue;
-            if (folders)
-                m_results.addFolder(m_name, path);
-            else
-                m_results.addFile(m_name, path, 0);
+        for (std::size_t leaf = 0; leaf < records.leafCount(); ++leaf) {
+            for (const RecordMap::Entry &entry : records.leaf(leaf)) {
+                if (m_request.canceled)
+                    throw FileSearchCancelException(kModule, __LINE__,
+                                                    QStringLiteral("Request %1 canceled").arg(m_request.id));
+                if (entry.second.name && matchName(entry.second.name) == ExpressionMatcher::Match)
+                    report(entry, folders);
+            }
         }
+    }
+
+    void report(const RecordMap::Entry &entry, bool folder)
+    {
+        const FileRecord &record = entry.second;
+        if (!accepts(entry.first, record, folder))
+            return;
+        if (!m_decoded)
+            decodeName(record.name, m_name);
+        const QString path = m_db.folderPath(record);
+        if (path.isEmpty())
+            return;
+        if (folder)
+            m_results.addFolder(m_name, path);
+        else
+            m_results.addFile(m_name, path, 0);
     }
 
     // An ASCII name is matched on its bytes and decoded only if it matches,
