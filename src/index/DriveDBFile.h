@@ -29,9 +29,7 @@ public:
         bool isDir = false;
     };
 
+    // Records are written by DriveDBRecordWriter and read by DriveDBRecordReader.
     static void writeHeader(QDataStream &out, JournalID journalId, USN nextUsn, qint32 count);
-    static void writeRecord(QDataStream &out, FRN parent, FRN frn, const char *name, bool isDir);
-
-    // Records are read by DriveDBRecordReader.
     static bool readHeader(QDataStream &in, Header &header);
 };

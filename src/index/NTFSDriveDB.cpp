@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordReader.h"
+#include "index/DriveDBRecordWriter.h"
 #include "index/RecordBatch.h"
 #include "index/StringPool.h"
 #include "platform/linux/ChangeJournalReader.h"
@@ -531,11 +532,12 @@ void NTFSDriveDB::save()
         throw FileSearchException(kModule, __LINE__, QStringLiteral("Failed to create a file"));
     QDataStream out(&file);
     DriveDBFile::writeHeader(out, m_journal.journalId, position, qint32(m_folders.size() + m_files.size()));
+    DriveDBRecordWriter records(file);
     for (const auto &entry : m_folders)
-        DriveDBFile::writeRecord(out, entry.second.parent, entry.first, entry.second.name, true);
+        records.write(entry.second.parent, entry.first, entry.second.name, true);
     for (const auto &entry : m_files)
-        DriveDBFile::writeRecord(out, entry.second.parent, entry.first, entry.second.name, false);
-    if (out.status() != QDataStream::Ok || !file.commit())
+        records.write(entry.second.parent, entry.first, entry.second.name, false);
+    if (out.status() != QDataStream::Ok || !records.flush() || !file.commit())
         throw FileSearchException(kModule, __LINE__,
                                   QStringLiteral("Failed to write a file: %1").arg(file.errorString()));
     log(INFO, QStringLiteral("Saving disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));

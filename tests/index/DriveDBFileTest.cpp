@@ -1,5 +1,6 @@
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordReader.h"
+#include "index/DriveDBRecordWriter.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -10,13 +11,16 @@ class DriveDBFileTest : public QObject
 {
     Q_OBJECT
 
-    static QByteArray write(const std::function<void(QDataStream &)> &body)
+    // The header through the stream, then records through the writer, as a save does.
+    static QByteArray write(const std::function<void(QDataStream &, DriveDBRecordWriter &)> &body)
     {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QDataStream out(&buffer);
-        body(out);
+        DriveDBRecordWriter records(buffer);
+        body(out, records);
+        records.flush();
         return bytes;
     }
 
@@ -34,9 +38,9 @@ private slots:
         const JournalID journal = 0x0102030405060708ULL;
         const USN position = 0x1112131415161718LL;
         const FRN root = 2;
-        const QByteArray bytes = write([&](QDataStream &out) {
+        const QByteArray bytes = write([&](QDataStream &out, DriveDBRecordWriter &records) {
             DriveDBFile::writeHeader(out, journal, position, 1);
-            DriveDBFile::writeRecord(out, 0, root, "C:", true);
+            records.write(0, root, "C:", true);
         });
         QCOMPARE(bytes.size(), 53);
         const QByteArray expected = QByteArray::fromHex("00000006" "0031002e0030"
@@ -48,7 +52,7 @@ private slots:
     void journalIdKeepsAllSixtyFourBits()
     {
         const JournalID journal = 0xF000000000000001ULL;
-        const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeHeader(out, journal, -5, 0); });
+        const QByteArray bytes = write([&](QDataStream &out, DriveDBRecordWriter &) { DriveDBFile::writeHeader(out, journal, -5, 0); });
         QDataStream in(bytes);
         DriveDBFile::Header header;
         QVERIFY(DriveDBFile::readHeader(in, header));
@@ -73,7 +77,7 @@ private slots:
         QFETCH(int, length);
         QFETCH(int, stored);
         const QByteArray name(length, 'n');
-        const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeRecord(out, 7, 9, name.constData(), false); });
+        const QByteArray bytes = write([&](QDataStream &, DriveDBRecordWriter &records) { records.write(7, 9, name.constData(), false); });
         QCOMPARE(bytes.size(), 21 + stored);
         DriveDBFile::Record record;
         QVERIFY(readOne(bytes, record));
@@ -85,7 +89,7 @@ private slots:
 
     void nullNameIsWrittenEmpty()
     {
-        const QByteArray bytes = write([](QDataStream &out) { DriveDBFile::writeRecord(out, 1, 2, nullptr, true); });
+        const QByteArray bytes = write([](QDataStream &, DriveDBRecordWriter &records) { records.write(1, 2, nullptr, true); });
         QCOMPARE(bytes.size(), 21);
     }
 
@@ -107,14 +111,14 @@ private slots:
         QVERIFY(!readOne(bytes, record));
     }
 
-    // Records that straddle the reader's buffer come out whole.
+    // Records that straddle the writer's and the reader's buffers come out whole.
     void manyRecordsReadBack()
     {
         const int count = 5000;
-        const QByteArray bytes = write([&](QDataStream &out) {
+        const QByteArray bytes = write([&](QDataStream &, DriveDBRecordWriter &records) {
             for (int i = 0; i < count; ++i) {
                 const QByteArray name = QByteArray::number(i) + QByteArray(i % 1100, 'n');
-                DriveDBFile::writeRecord(out, FRN(i), FRN(i) + 1000000, name.constData(), i % 3 == 0);
+                records.write(FRN(i), FRN(i) + 1000000, name.constData(), i % 3 == 0);
             }
         });
         QBuffer buffer;
@@ -136,7 +140,7 @@ private slots:
     void utf8NamesRoundTrip()
     {
         const QByteArray name = QStringLiteral("Grüße 文件 🎉.txt").toUtf8();
-        const QByteArray bytes = write([&](QDataStream &out) { DriveDBFile::writeRecord(out, 3, 4, name.constData(), true); });
+        const QByteArray bytes = write([&](QDataStream &, DriveDBRecordWriter &records) { records.write(3, 4, name.constData(), true); });
         DriveDBFile::Record record;
         QVERIFY(readOne(bytes, record));
         QCOMPARE(QByteArray(record.name), name);

@@ -2,6 +2,7 @@
 
 #include "app/IndexingSettings.h"
 #include "index/DriveDBFile.h"
+#include "index/DriveDBRecordWriter.h"
 #include "index/NTFSDriveDB.h"
 #include "index/StringPool.h"
 #include "platform/linux/JournalState.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QBuffer>
 #include <QTest>
 
 namespace {
@@ -218,10 +220,14 @@ private slots:
         const USN now = currentUsn();
         auto file = [](JournalID journal, USN position, qint32 count, int records, qint32 badLength = 0) {
             QByteArray bytes;
-            QDataStream out(&bytes, QIODevice::WriteOnly);
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QDataStream out(&buffer);
             DriveDBFile::writeHeader(out, journal, position, count);
+            DriveDBRecordWriter writer(buffer);
             for (int i = 0; i < records; ++i)
-                DriveDBFile::writeRecord(out, 0, FRN(100 + i), "name", false);
+                writer.write(0, FRN(100 + i), "name", false);
+            writer.flush();
             if (badLength)
                 out << quint64(0) << quint64(1) << badLength;
             return bytes;
