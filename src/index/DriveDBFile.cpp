@@ -1,7 +1,5 @@
 #include "index/DriveDBFile.h"
 
-#include <cstring>
-
 void DriveDBFile::writeHeader(QDataStream &out, JournalID journalId, USN nextUsn, qint32 count)
 {
     out << QStringLiteral("1.0") << qint64(journalId) << qint64(nextUsn) << count;
