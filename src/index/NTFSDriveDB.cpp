@@ -566,7 +566,8 @@ bool NTFSDriveDB::load(const CancelFlag *cancel)
         log(INFO, QStringLiteral("Skip loading: records are missing"));
         return false;
     }
-    if (!readRecords(file, header.count, cancel))
+    // The replay's look at the volume's folders can begin while the files load.
+    if (!readRecords(file, header.count, cancel, [&] { m_monitor->prepare(header.nextUsn); }))
         return false;
     log(INFO, QStringLiteral("Loading disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
     m_monitor->start(header.nextUsn);
@@ -579,7 +580,8 @@ void NTFSDriveDB::applyBatch(RecordBatch &batch)
     batch.apply(m_folders, m_files, *m_pool);
 }
 
-bool NTFSDriveDB::readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel)
+bool NTFSDriveDB::readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel,
+                              const std::function<void()> &foldersRead)
 {
     // Applied a slice at a time: the file holds them in number order, so
     // each slice appends, and the names of a slice are interned together.
@@ -590,6 +592,7 @@ bool NTFSDriveDB::readRecords(QIODevice &file, qint32 count, const CancelFlag *c
     // Most names of a volume are distinct: sizing the pool's index for half
     // the records at once spares it most of its rebuilds while it grows.
     m_pool->reserve(std::size_t(count) / 2);
+    bool inFolders = true;
     for (qint32 i = 0; i < count; ++i) {
         if (cancel && *cancel) {
             applyBatch(batch);
@@ -599,6 +602,12 @@ bool NTFSDriveDB::readRecords(QIODevice &file, qint32 count, const CancelFlag *c
             applyBatch(batch);
             log(WARNING, QStringLiteral("Load failed: can't read all records"));
             return false;
+        }
+        // The folders come first in a saved file.
+        if (inFolders && !record->isDir) {
+            inFolders = false;
+            applyBatch(batch);
+            foldersRead();
         }
         batch.add(record->frn, record->parent, record->name, record->isDir);
         if (batch.size() == kSlice)

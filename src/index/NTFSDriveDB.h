@@ -87,7 +87,7 @@ private:
     bool isExcludedName(const char *name) const;
     bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
     ResolvedPaths resolve(const QStringList &paths) const;
-    bool readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel);
+    bool readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel, const std::function<void()> &foldersRead);
     void applyBatch(RecordBatch &batch);
     void collectChildren(const RecordMap &map, bool isFolder, const std::vector<FRN> &parents,
                          QHash<FRN, QVector<Entry>> &into) const;

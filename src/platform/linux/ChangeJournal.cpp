@@ -42,6 +42,12 @@ void ChangeJournal::disconnectReader()
         source->disconnect(this);
 }
 
+void ChangeJournal::prepare(USN from)
+{
+    if (m_reader && !m_thread.isRunning() && !m_thread.isFinished())
+        m_reader->prepare(from);
+}
+
 void ChangeJournal::start(USN from)
 {
     // Without a reader there is nothing to follow; a stopped monitor is not restarted.

@@ -30,6 +30,8 @@ public:
     // deleting the previous one.
     void setReader(QChar drive, IChangeJournalReader *reader);
 
+    // The reader's prepare(): start() with the same position follows.
+    void prepare(USN from);
     // Reports on the calling thread the changes from `from` up to now (the
     // replay of what happened while the program was not running included),
     // then follows further changes on the monitor thread.

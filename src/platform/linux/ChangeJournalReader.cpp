@@ -4,6 +4,7 @@
 #include "platform/linux/ChangeJournalReplay.h"
 #include "platform/linux/DirectoryStream.h"
 #include "platform/linux/FileHandleDecoder.h"
+#include "platform/linux/FolderTimeScan.h"
 #include "platform/linux/FolderWalk.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/JournalState.h"
@@ -124,7 +125,11 @@ ChangeJournalReader::VolumeLease::~VolumeLease()
     m_reader.m_volume.close();
 }
 
-ChangeJournalReader::~ChangeJournalReader() = default;
+ChangeJournalReader::~ChangeJournalReader()
+{
+    m_stopRequested = true;
+    finishPreparing();
+}
 
 void ChangeJournalReader::setUpMarks()
 {
@@ -168,16 +173,14 @@ USN ChangeJournalReader::read(USN startUsn, bool wait)
     USN position = startUsn;
     if (m_stopRequested)
         return position;
-    USN replayFrom = startUsn;
-    if (startUsn > currentUsn()) {
-        // Saved before the clock was set back: folder times cannot be compared
-        // with it, so every folder is compared with the index.
+    const USN replayFrom = replayStart(startUsn);
+    if (replayFrom != startUsn) {
         Logger::instance()->log(WARNING, kComponent,
                                 QStringLiteral("Position %1 of drive %2 is in the future: comparing every folder")
                                     .arg(startUsn).arg(m_drive));
-        replayFrom = 0;
     }
-    if (replayFrom < m_coveredFrom && !replay(replayFrom, &position))
+    std::unique_ptr<FolderTimeScan> prepared = takePrepared(replayFrom);
+    if (replayFrom < m_coveredFrom && !replay(replayFrom, &position, std::move(prepared)))
         return position;
     QVector<FanotifyEvent> events;
     while (!m_stopRequested) {
@@ -206,7 +209,7 @@ USN ChangeJournalReader::read(USN startUsn, bool wait)
             Logger::instance()->log(WARNING, kComponent,
                                     QStringLiteral("The change queue of drive %1 overflowed: replaying changes since %2")
                                         .arg(m_drive).arg(m_emptyAt));
-            if (!replay(m_emptyAt, &position))
+            if (!replay(m_emptyAt, &position, nullptr))
                 return position;
         }
     }
@@ -219,10 +222,56 @@ bool ChangeJournalReader::cancel()
     // The eventfd wakes a read blocked in poll, and keeps every later wait
     // from blocking, so the caller can always wait for the reading thread.
     m_group.interrupt();
+    // The index may be destroyed once its monitor is stopped: nothing may
+    // still read its folders.
+    finishPreparing();
     return true;
 }
 
-bool ChangeJournalReader::replay(USN since, USN *position)
+// Where a read from `startUsn` must replay from.
+USN ChangeJournalReader::replayStart(USN startUsn) const
+{
+    // Saved before the clock was set back: folder times cannot be compared
+    // with it, so every folder is compared with the index.
+    return startUsn > currentUsn() ? 0 : startUsn;
+}
+
+void ChangeJournalReader::prepare(USN startUsn)
+{
+    const USN since = replayStart(startUsn);
+    std::lock_guard<std::mutex> lock(m_preparingMutex);
+    // Watching directory by directory, a replay opens every directory anyway.
+    if (!m_replaySource || m_perDirectory || since >= m_coveredFrom || m_preparing.joinable())
+        return;
+    m_preparedSince = since;
+    const QString mountPoint = volumeInfo(m_drive).mountPoint;
+    m_preparing = std::thread([this, since, mountPoint] {
+        VolumeHandle volume;
+        if (!volume.open(m_drive))
+            return;
+        auto times = std::make_unique<FolderTimeScan>(volume.handle(), m_replaySource->folders(),
+                                                      mountsBelow(mountPoint), &m_stopRequested);
+        if (times->run(since - kReplayMargin))
+            m_prepared = std::move(times);
+    });
+}
+
+void ChangeJournalReader::finishPreparing()
+{
+    std::lock_guard<std::mutex> lock(m_preparingMutex);
+    if (m_preparing.joinable())
+        m_preparing.join();
+}
+
+// The folder times prepare() read, when they were read for this replay.
+std::unique_ptr<FolderTimeScan> ChangeJournalReader::takePrepared(USN since)
+{
+    finishPreparing();
+    std::unique_ptr<FolderTimeScan> times = std::move(m_prepared);
+    return m_preparedSince == since ? std::move(times) : nullptr;
+}
+
+bool ChangeJournalReader::replay(USN since, USN *position, std::unique_ptr<FolderTimeScan> times)
 {
     if (!m_replaySource) {
         // Following the live changes is still better than following none.
@@ -240,6 +289,7 @@ bool ChangeJournalReader::replay(USN since, USN *position)
     ChangeJournalReplay walk(volumeFd(), *m_replaySource);
     walk.setStopFlag(&m_stopRequested);
     walk.setMountPoints(mountsBelow(volumeInfo(m_drive).mountPoint));
+    walk.setTimeScan(std::move(times));
     if (m_perDirectory)
         walk.setDirectoryHook([this](int dirFd) { m_group.markDirectory(dirFd); });
     QVector<ChangeJournalReplay::Change> changes;

@@ -8,7 +8,11 @@
 #include <QObject>
 
 #include <atomic>
+#include <memory>
+#include <mutex>
+#include <thread>
 
+class FolderTimeScan;
 class IJournalReplaySource;
 struct FanotifyEvent;
 
@@ -41,6 +45,9 @@ public:
     bool watchesEveryDirectory() const { return m_perDirectory; }
 
     USN read(USN startUsn, bool wait) override;
+    // Starts reading the times of the index's folders on threads of its own,
+    // for the replay that read(startUsn) will need.
+    void prepare(USN startUsn) override;
     bool cancel() override;
 
 signals:
@@ -65,7 +72,10 @@ private:
     int volumeFd();
     void setUpMarks();
     void markTree(int dirFd, bool report, USN now);
-    bool replay(USN since, USN *position);
+    USN replayStart(USN startUsn) const;
+    std::unique_ptr<FolderTimeScan> takePrepared(USN since);
+    void finishPreparing();
+    bool replay(USN since, USN *position, std::unique_ptr<FolderTimeScan> times);
     bool dispatchBatch(const QVector<FanotifyEvent> &events, USN now, bool *overflow);
     bool dispatch(const FanotifyEvent &event, USN now);
     bool isOnThisVolume(const FanotifyEvent &event) const;
@@ -83,4 +93,9 @@ private:
     USN m_coveredFrom = 0;
     USN m_emptyAt = 0;         // when the queue was last seen empty: an overflow lost only later events
     const IJournalReplaySource *m_replaySource = nullptr;
+    // The folder times read ahead by prepare(), for a replay from m_preparedSince.
+    std::mutex m_preparingMutex; // joins may come from read() and from cancel()
+    std::thread m_preparing;
+    std::unique_ptr<FolderTimeScan> m_prepared;
+    USN m_preparedSince = 0;
 };

@@ -34,6 +34,11 @@ ChangeJournalReplay::ChangeJournalReplay(int rootFd, const IJournalReplaySource 
 
 ChangeJournalReplay::~ChangeJournalReplay() = default;
 
+void ChangeJournalReplay::setTimeScan(std::unique_ptr<FolderTimeScan> times)
+{
+    m_times = std::move(times);
+}
+
 bool ChangeJournalReplay::run(USN since, QVector<Change> &changes)
 {
     m_seen.clear();
@@ -41,26 +46,34 @@ bool ChangeJournalReplay::run(USN since, QVector<Change> &changes)
     m_former.clear();
     m_formerOrder.clear();
     m_changedFolders.clear();
-    m_since = since;
     m_readFolders.clear();
-    m_times.reset();
-    std::vector<IJournalReplaySource::Folder> folders = m_source.folders();
-    if (!folders.empty()) {
-        m_times = std::make_unique<FolderTimeScan>(m_rootFd, std::move(folders), m_mountPoints, m_stop);
-        // A directory hook needs every directory opened: their times are
-        // then read as the walk enters them.
-        if (!m_hook && !m_times->run(since) && m_stop && m_stop->load())
-            return false;
-    }
+    m_since = since;
+    if (!m_times && !readTimes(since))
+        return false;
     FolderWalk walk(m_rootFd, m_stop);
-    if (!walk.run(*this)) {
+    const bool walked = walk.run(*this);
+    const int error = errno;
+    m_times.reset(); // they were read for this run only
+    if (!walked) {
         if (!m_stop || !m_stop->load())
             Logger::instance()->log(WARNING, kComponent,
-                                    QStringLiteral("Cannot open the volume to replay changes, error = %1").arg(errno));
+                                    QStringLiteral("Cannot open the volume to replay changes, error = %1").arg(error));
         return false;
     }
     collectChanges(changes);
     return true;
+}
+
+// False only when stopped meanwhile.
+bool ChangeJournalReplay::readTimes(USN since)
+{
+    std::vector<IJournalReplaySource::Folder> folders = m_source.folders();
+    if (folders.empty())
+        return true;
+    m_times = std::make_unique<FolderTimeScan>(m_rootFd, std::move(folders), m_mountPoints, m_stop);
+    // A directory hook needs every directory opened: their times are then
+    // read as the walk enters them. An unreadable root is the walk's to report.
+    return m_hook || m_times->run(since) || !m_stop || !m_stop->load();
 }
 
 QVector<FolderWalk::Subfolder> ChangeJournalReplay::enter(int dirFd, FRN frn)

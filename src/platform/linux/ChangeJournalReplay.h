@@ -52,6 +52,9 @@ public:
     void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
     // Other mounts below the root, relative to it ("dir/sub"): never looked up.
     void setMountPoints(const QSet<QByteArray> &paths) { m_mountPoints = paths; }
+    // The folder times read ahead for the same position, if any: the next
+    // run uses them instead of reading them itself.
+    void setTimeScan(std::unique_ptr<FolderTimeScan> times);
 
     // The changes since `since` (ns), in an order that can be applied one by
     // one: parents are added before their entries, deletions come last.
@@ -69,6 +72,7 @@ private:
 
     QVector<Subfolder> enter(int dirFd, FRN frn) override;
     bool mismatch(int dirFd, FRN frn, const QVector<Subfolder> &entered, QVector<Subfolder> *remaining) override;
+    bool readTimes(USN since);
     bool isChanged(int dirFd) const;
     QVector<Subfolder> withoutUnchangedTrees(QVector<Subfolder> subfolders) const;
     QVector<Subfolder> readChanged(int dirFd, FRN folder, const QVector<Subfolder> &skip);

@@ -18,6 +18,10 @@ public:
     // With `wait` it blocks for further changes until cancel(); without, it
     // returns once the changes known now are reported.
     virtual USN read(USN startUsn, bool wait) = 0;
+    // Says that read(startUsn) comes next and that the index's folders are
+    // complete, while its files may still be loading: a reader may start
+    // comparing the volume's folders with the index meanwhile.
+    virtual void prepare(USN startUsn) { Q_UNUSED(startUsn) }
     // Makes a read in progress (and any later one) return promptly. True when
     // the caller may wait for the reading thread to finish.
     virtual bool cancel() = 0;
