@@ -1,7 +1,8 @@
 #!/bin/sh
 # One volume's index against its peers on the same tree, in the same run:
 #   (a) a fresh build against `fdfind -HI --one-file-system . <root>`;
-#   (b) load plus replay of the unchanged volume against that fresh build;
+#   (b) load plus replay of the unchanged volume against that fresh build,
+#       each in a process of its own, as at start-up;
 #   (c) one case-insensitive substring search over every record, in process,
 #       and against `plocate -c -i` on a database of the same tree;
 #   (d) resident memory per record.

@@ -67,6 +67,21 @@ void decodeName(const char *utf8, QString &out)
     out = QString::fromUtf8(utf8);
 }
 
+// Gathers an enumeration's entries with their names as the file system
+// gives them, which is how the pool keeps them.
+class BatchSink : public MFTReader::Sink
+{
+public:
+    explicit BatchSink(RecordBatch &batch) : m_batch(batch) {}
+    void entry(std::uint64_t ino, std::uint64_t parentIno, const char *name, std::size_t size, bool isDir) override
+    {
+        m_batch.add(ino, parentIno, name, size, isDir);
+    }
+
+private:
+    RecordBatch &m_batch;
+};
+
 } // namespace
 
 struct NTFSDriveDB::ResolvedPaths
@@ -495,11 +510,12 @@ void NTFSDriveDB::readMft(const CancelFlag *cancel)
     timer.start();
     MFTReader reader;
     RecordBatch batch;
-    connect(&reader, &MFTReader::fileFound, this,
-            [&batch](FRN frn, FRN parent, const QString &name, bool isDir) { batch.add(frn, parent, name, isDir); },
-            Qt::DirectConnection);
+    // Never more than the arena of a very large volume would take anyway.
+    constexpr quint64 kMostReserved = 50000000;
+    batch.reserve(std::size_t(std::min(MFTReader::entryCountHint(m_drive), kMostReserved)));
+    BatchSink sink(batch);
     try {
-        reader.read(m_drive, cancel);
+        reader.read(m_drive, cancel, sink);
     } catch (const FileSearchCancelException &) {
         // What was found so far stays, as when records arrive one by one.
         applyBatch(batch);
@@ -589,8 +605,7 @@ bool NTFSDriveDB::readRecords(QIODevice &file, qint32 count, const CancelFlag *c
     auto record = std::make_unique<DriveDBFile::Record>();
     DriveDBRecordReader reader(file);
     RecordBatch batch;
-    // Most names of a volume are distinct: sizing the pool's index for half
-    // the records at once spares it most of its rebuilds while it grows.
+    // Sized for the whole file at once, not slice by slice.
     m_pool->reserve(std::size_t(count) / 2);
     bool inFolders = true;
     for (qint32 i = 0; i < count; ++i) {

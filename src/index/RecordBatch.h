@@ -3,8 +3,7 @@
 #include "index/FileRecord.h"
 #include "index/IndexTypes.h"
 
-#include <QString>
-
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,18 +11,19 @@ class StringPool;
 
 // Records of a whole-volume enumeration or a database file, gathered in the
 // order they are found and put into the record maps in number order, their
-// names interned all at once. Inserting in key order makes
-// every insertion a constant-time append, and lays the map nodes and the
-// names out in memory in the order a search visits them: the difference
-// between a search that streams through memory and one that misses the
-// cache on every record.
+// names interned all at once. Inserting in key order makes every insertion
+// an append, and lays the records and the names out in memory in the order
+// a search visits them.
 class RecordBatch
 {
 public:
     // Empty names are left out, as the database's slots do.
-    void add(FRN frn, FRN parent, const QString &name, bool isDir);
     void add(FRN frn, FRN parent, const char *utf8, bool isDir);
+    void add(FRN frn, FRN parent, const char *utf8, std::size_t length, bool isDir);
     std::size_t size() const { return m_entries.size(); }
+    // Makes room for about `records` records at once: growing by doubling
+    // copies everything gathered so far and touches twice the memory.
+    void reserve(std::size_t records);
 
     // Interns the names and inserts or overwrites each record by its number;
     // of several reports of one number the last wins, as with the slots.
@@ -41,7 +41,6 @@ private:
 
     void sort();
     std::vector<const char *> intern(StringPool &pool) const;
-    void append(FRN frn, FRN parent, const char *utf8, std::size_t length, bool isDir);
 
     std::vector<Entry> m_entries;
     std::vector<char> m_names;

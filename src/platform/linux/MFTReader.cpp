@@ -35,23 +35,46 @@ MFTReader::MFTReader(QObject *parent)
 
 void MFTReader::read(QChar drive, const CancelFlag *cancel)
 {
+    SignalSink sink(this);
+    read(drive, cancel, sink);
+}
+
+void MFTReader::readMountPoint(const QString &mountPoint, const CancelFlag *cancel)
+{
+    SignalSink sink(this);
+    readMountPoint(mountPoint, cancel, sink);
+}
+
+void MFTReader::read(QChar drive, const CancelFlag *cancel, Sink &sink)
+{
     const VolumeInfo volume = volumeInfo(drive);
     if (!volume.isValid())
         throw FileSearchException(QStringLiteral("MFTReader"), __LINE__,
                                   QStringLiteral("Failed to open volume %1").arg(drive));
-    readMountPoint(volume.mountPoint, cancel);
+    readMountPoint(volume.mountPoint, cancel, sink);
 }
 
-void MFTReader::readMountPoint(const QString &mountPoint, const CancelFlag *cancel)
+void MFTReader::readMountPoint(const QString &mountPoint, const CancelFlag *cancel, Sink &sink)
 {
     FileDescriptor root = sysOpenAt(AT_FDCWD, QFile::encodeName(mountPoint).constData(), O_RDONLY | O_DIRECTORY);
     if (!root.isValid())
         throw FileSearchException(QStringLiteral("MFTReader"), __LINE__,
                                   QStringLiteral("Failed to open volume %1").arg(mountPoint));
     VolumeEnumerator enumerator(std::move(root), mountPoint, cancel);
-    emit fileFound(enumerator.rootIno(), 0, mountPoint, true);
-    SignalSink sink(this);
+    // The root's name is its mount point.
+    const QByteArray rootName = mountPoint.toUtf8();
+    sink.entry(enumerator.rootIno(), 0, rootName.constData(), std::size_t(rootName.size()), true);
     enumerator.run(sink);
+}
+
+quint64 MFTReader::entryCountHint(QChar drive)
+{
+    const VolumeInfo volume = volumeInfo(drive);
+    struct statvfs st;
+    if (!volume.isValid() || sysStatvfs(QFile::encodeName(volume.mountPoint).constData(), &st) != 0)
+        return 0;
+    // btrfs and others that allocate inodes freely report no total.
+    return st.f_files > st.f_ffree ? quint64(st.f_files - st.f_ffree) : 0;
 }
 
 FRN MFTReader::fileId(const QString &path, bool *isDir)

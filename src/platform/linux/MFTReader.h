@@ -1,6 +1,7 @@
 #pragma once
 
 #include "index/IndexTypes.h"
+#include "platform/linux/VolumeWalker.h"
 
 #include <QChar>
 #include <QObject>
@@ -26,6 +27,17 @@ public:
     void read(QChar drive, const CancelFlag *cancel);
     // The same for the file system mounted at `mountPoint`.
     void readMountPoint(const QString &mountPoint, const CancelFlag *cancel);
+
+    // The same enumeration with every entry handed to `sink`, its name as
+    // the file system's bytes, instead of emitted: a caller that keeps names
+    // as UTF-8 is spared two conversions and a signal per entry.
+    using Sink = VolumeWalker::Sink;
+    void read(QChar drive, const CancelFlag *cancel, Sink &sink);
+    void readMountPoint(const QString &mountPoint, const CancelFlag *cancel, Sink &sink);
+
+    // About how many entries the volume of `drive` holds (the inodes in
+    // use), for sizing what gathers them; 0 when the file system does not say.
+    static quint64 entryCountHint(QChar drive);
 
     // The inode number of `path` (following a final symbolic link), 0 on
     // failure; *isDir, when given, receives the folder flag on success.

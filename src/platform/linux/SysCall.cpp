@@ -79,6 +79,11 @@ int sysStat(const char *path, struct stat *st)
     return retryOnEintr([&] { return ::stat(path, st); });
 }
 
+int sysStatvfs(const char *path, struct statvfs *st)
+{
+    return retryOnEintr([&] { return ::statvfs(path, st); });
+}
+
 int sysIoctl(int fd, unsigned long request, void *arg)
 {
     return retryOnEintr([&] { return ::ioctl(fd, request, arg); });

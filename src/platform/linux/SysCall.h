@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/types.h>
 
 // The system calls of the platform layer, each wrapped once: interrupted
@@ -28,6 +29,9 @@ long sysGetdents64(int fd, void *buf, std::size_t size);
 int sysFstat(int fd, struct stat *st);
 int sysFstatAt(int dirFd, const char *path, struct stat *st, int flags);
 int sysStat(const char *path, struct stat *st);
+
+// statvfs(3) of the file system holding `path`, retried on EINTR; 0 or -1.
+int sysStatvfs(const char *path, struct statvfs *st);
 
 // ioctl(2) with a pointer argument, retried on EINTR.
 int sysIoctl(int fd, unsigned long request, void *arg);
