@@ -25,12 +25,6 @@ ExpressionMatcher::ExpressionMatcher(const QString &text, const MatchOptions &op
 
 ExpressionMatcher::~ExpressionMatcher() = default;
 
-// Bit positions wrap at 32: with more terms, several share one bit.
-quint32 ExpressionMatcher::allTermsMask() const
-{
-    return m_termCount >= 32 ? ~quint32(0) : (quint32(1) << m_termCount) - 1;
-}
-
 int ExpressionMatcher::match(QStringView text, MatchPositions *positions, int *count)
 {
     if (m_matchesAll)
@@ -58,28 +52,16 @@ int ExpressionMatcher::matchBytes(const char *utf8)
     return verdict(found);
 }
 
-int ExpressionMatcher::verdict(quint32 foundNow)
+bool ExpressionMatcher::evaluateUnknown(quint32 mask)
 {
-    m_found |= foundNow;
-    if (m_options.wholeFile && int(qPopulationCount(m_found)) != m_termCount)
-        return Undecided;
-    return evaluate(m_found) ? Match : NoMatch;
-}
-
-// The verdict depends on the found-term mask alone. With few terms every
-// mask has a bit here, so a search of a whole volume asks the parser once
-// per mask instead of once per name.
-bool ExpressionMatcher::evaluate(quint32 mask)
-{
-    if (mask >= 64)
-        return m_parser->evaluate(mask);
-    const quint64 bit = quint64(1) << mask;
-    if (!(m_knownMasks & bit)) {
-        if (m_parser->evaluate(mask))
-            m_matchingMasks |= bit;
+    const bool verdict = m_parser->evaluate(mask);
+    if (mask < 64) {
+        const quint64 bit = quint64(1) << mask;
         m_knownMasks |= bit;
+        if (verdict)
+            m_matchingMasks |= bit;
     }
-    return m_matchingMasks & bit;
+    return verdict;
 }
 
 int ExpressionMatcher::finish()

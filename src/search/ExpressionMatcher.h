@@ -6,6 +6,7 @@
 #include "search/MatchOptions.h"
 
 #include <QString>
+#include <QtAlgorithms>
 #include <QStringView>
 
 #include <memory>
@@ -67,9 +68,24 @@ public:
     quint32 found() const { return m_found; }
 
 private:
-    quint32 allTermsMask() const;
-    bool evaluate(quint32 mask);
-    int verdict(quint32 foundNow);
+    // Bit positions wrap at 32: with more terms, several share one bit.
+    quint32 allTermsMask() const { return m_termCount >= 32 ? ~quint32(0) : (quint32(1) << m_termCount) - 1; }
+    bool evaluateUnknown(quint32 mask);
+    // The verdict depends on the found-term mask alone. With few terms every
+    // mask has a bit here, so a search of a whole volume asks the parser once
+    // per mask instead of once per name.
+    bool evaluate(quint32 mask)
+    {
+        const quint64 bit = mask < 64 ? quint64(1) << mask : 0;
+        return (m_knownMasks & bit) ? (m_matchingMasks & bit) != 0 : evaluateUnknown(mask);
+    }
+    int verdict(quint32 foundNow)
+    {
+        m_found |= foundNow;
+        if (m_options.wholeFile && int(qPopulationCount(m_found)) != m_termCount)
+            return Undecided;
+        return evaluate(m_found) ? Match : NoMatch;
+    }
 
     MatchOptions m_options;
     std::unique_ptr<IExpressionParser> m_parser;
