@@ -10,13 +10,15 @@
 
 // What the change-journal reader needs to know of the index to replay the
 // changes made while the program was not running (and after a lost event
-// queue): the entries the index holds in a folder. The drive database
-// implements it; the reader never reaches into the database otherwise.
+// queue): its folders, and the entries it holds in a folder. The drive
+// database implements it; the reader never reaches into the database
+// otherwise.
 //
 // Called on the thread that starts the monitor (while the database is not yet
 // published) and on the monitor thread (resynchronisation), between changes
-// that the same thread applies, never concurrently with them. An
-// implementation takes its own read lock if other threads may write.
+// that the same thread applies, never concurrently with them; folders() also
+// on the reader's own thread while a database is still loading its files. An
+// implementation takes its own read lock, since other threads may write.
 class IJournalReplaySource
 {
 public:
