@@ -7,6 +7,11 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtscript5-dev libquazip1-qt5-dev
     libbenchmark-dev
+    # The window program: translations compiled at build time, the
+    # framework's own translations, an icon theme that is always there (and
+    # the plugin that reads its SVG icons), D-Bus for the desktop services.
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    adwaita-icon-theme libqt5svg5
     # Used by the tests: real file systems on loop devices, the PDF converter.
     e2fsprogs xfsprogs btrfs-progs poppler-utils util-linux
 )
