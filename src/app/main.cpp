@@ -1,7 +1,9 @@
 #include "app/DataPaths.h"
 #include "app/Logger.h"
+#include "app/MessageListenWidget.h"
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
+#include "app/StartupRoles.h"
 #include "platform/linux/SystemInfo.h"
 
 #include <QCoreApplication>
@@ -46,9 +48,18 @@ int main(int argc, char *argv[])
     Logger *logger = Logger::instance(DataPaths::logFilePath());
     logger->setAssertLogging(settings->value(Settings::DebugAssertLogging).toBool());
     logger->log(INFO, kComponent, "Log file created.");
+    installCrashDumpWriter();
 
     QCoreApplication app(argc, argv);
     logHeader(logger, app.arguments());
+    handleAdminSwitches(app.arguments());
+    std::unique_ptr<MessageListenWidget> listener;
+    QStringList forwarded;
+    const int roleExitCode = settleProcessRole(app.arguments(), &listener, &forwarded);
+    if (roleExitCode >= 0) {
+        DataPaths::adoptDataFiles();
+        return roleExitCode;
+    }
     registerMetaTypes();
 
     QTextStream(stderr) << "talvenquist: the window front end is not built yet; "
@@ -57,5 +68,6 @@ int main(int argc, char *argv[])
     logger->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(code));
     // Writes the defaults of a new settings file.
     Settings::destroyInstance();
+    DataPaths::adoptDataFiles();
     return code;
 }

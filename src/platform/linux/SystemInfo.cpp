@@ -1,6 +1,7 @@
 #include "platform/linux/SystemInfo.h"
 
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -76,4 +77,9 @@ bool isUserAdmin()
 bool isTerminal(int fd)
 {
     return ::isatty(fd) == 1;
+}
+
+void restrictNewFilesToOwner()
+{
+    ::umask(077);
 }

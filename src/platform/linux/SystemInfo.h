@@ -20,3 +20,6 @@ bool isUserAdmin();
 
 // The descriptor (0 standard input, 1 output, 2 error) is a terminal.
 bool isTerminal(int fd);
+
+// New files and folders of this process admit their owner only (umask 077).
+void restrictNewFilesToOwner();

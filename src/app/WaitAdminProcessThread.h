@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QThread>
+
+// Waits in the companion for the elevated main instance to end, then asks
+// the application to exit: with 0 when it ended, with 1 when it cannot be
+// waited on. The process is not our child in general (the skip-UAC rule
+// starts it through pkexec), so it is watched through a pidfd.
+class WaitAdminProcessThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit WaitAdminProcessThread(qint64 pid, QObject *parent = nullptr);
+
+protected:
+    void run() override;
+
+private:
+    qint64 m_pid;
+};
