@@ -3,13 +3,20 @@
 #include "app/Logger.h"
 #include "platform/linux/SessionUser.h"
 
+#include <QFile>
 #include <QLocalSocket>
 
 static const char kComponent[] = "MessageListenWidget";
 
+// Room in a local socket's address (sun_path) for the path and its zero.
+static const int kMaxSocketPath = 107;
+
 QString InstanceChannel::socketPath(const QString &title)
 {
-    const QString folder = SessionUser::current().runtimeDirectory();
+    const SessionUser user = SessionUser::current();
+    QString folder = user.runtimeDirectory();
+    if (!folder.isEmpty() && QFile::encodeName(folder + QLatin1Char('/') + title).size() > kMaxSocketPath)
+        folder = user.privateTemporaryDirectory();
     return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + title;
 }
 

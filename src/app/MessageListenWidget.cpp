@@ -41,16 +41,13 @@ bool MessageListenWidget::isListening() const
 bool MessageListenWidget::listen()
 {
     const QString path = InstanceChannel::socketPath(m_title);
-    if (path.isEmpty())
+    if (path.isEmpty() || InstanceChannel::exists(m_title))
         return false;
-    if (!m_server->listen(path)) {
-        // A socket file that nobody answers on is left over from a crash.
-        if (m_server->serverError() != QAbstractSocket::AddressInUseError || InstanceChannel::exists(m_title))
-            return false;
-        QLocalServer::removeServer(path);
-        if (!m_server->listen(path))
-            return false;
-    }
+    // Nobody answers on a socket file left over from a crash. (The server
+    // would replace it anyway: it binds elsewhere and renames into place.)
+    QLocalServer::removeServer(path);
+    if (!m_server->listen(path))
+        return false;
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     SessionUser::current().adopt(path);
     return true;
@@ -105,7 +102,10 @@ void MessageListenWidget::readFrames(QLocalSocket *socket, QByteArray *buffer)
             return;
         }
         dispatch(message);
+        // At once: a slot of dispatch may leave the event loop for a while,
+        // and the sender is blocked until it reads this.
         socket->putChar(InstanceMessage::kAcknowledgement);
+        socket->flush();
     }
 }
 

@@ -80,6 +80,11 @@ QString SessionUser::runtimeDirectory() const
     const QString system = QStringLiteral("/run/user/%1").arg(uid);
     if (isPrivateFolderOf(system, uid))
         return system;
+    return privateTemporaryDirectory();
+}
+
+QString SessionUser::privateTemporaryDirectory() const
+{
     const QString fallback = QDir::tempPath() + QStringLiteral("/talvenquist-%1").arg(uid);
     const QByteArray encoded = QFile::encodeName(fallback);
     if (::mkdir(encoded.constData(), 0700) == 0)

@@ -29,6 +29,9 @@ struct SessionUser
     // handed to the user here. Empty when none can be had safely (the
     // temporary one exists but belongs to someone else).
     QString runtimeDirectory() const;
+    // The last resort of runtimeDirectory(), also for names too long for a
+    // socket address under the runtime folder.
+    QString privateTemporaryDirectory() const;
 
     // Gives `path` to this user (owner and primary group) when the process
     // acts for another user; does nothing otherwise. False on failure.
