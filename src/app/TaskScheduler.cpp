@@ -137,7 +137,8 @@ static bool launchThroughPkexec(const QStringList &arguments)
         if (launch.poll() != ElevatedLaunch::Waiting)
             loop.quit();
     });
-    if (launch.poll() == ElevatedLaunch::Waiting) {
+    // No look at once: the process's name settles a moment after the spawn.
+    if (launch.pid() > 0) {
         timer.start(50);
         loop.exec();
     }

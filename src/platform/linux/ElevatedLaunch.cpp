@@ -28,9 +28,20 @@ ElevatedLaunch::ElevatedLaunch(const QStringList &arguments)
     for (QByteArray &item : encoded)
         argv.push_back(item.data());
     argv.push_back(nullptr);
+    // The child holds the write end until its exec closes it: end of file
+    // on the read end means the exec is under way (see poll()).
+    int execPipe[2];
+    if (::pipe2(execPipe, O_CLOEXEC) != 0)
+        return;
+    FileDescriptor readEnd(execPipe[0]);
+    FileDescriptor writeEnd(execPipe[1]);
     if (::posix_spawnp(&m_pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
         m_pid = -1;
         return;
+    }
+    writeEnd.reset();
+    char byte;
+    while (sysRead(readEnd.get(), &byte, 1) < 0 && errno == EINTR) {
     }
     m_state = Waiting;
 }
@@ -67,6 +78,8 @@ ElevatedLaunch::State ElevatedLaunch::poll()
         m_state = (m_exitCode == 126 || m_exitCode == 127) ? Failed : Started;
         return m_state;
     }
+    // The kernel names the process after the new program a moment after
+    // closing its descriptors; callers poll on a timer, well after that.
     const QByteArray name = processName(m_pid);
     if (!name.isEmpty() && name != m_pkexecName)
         m_state = Started;
