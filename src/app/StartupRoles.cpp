@@ -189,6 +189,11 @@ int runUserInstance(MessageListenWidget *listener)
         pid = value;
         pidKnown = true;
     });
+    // The elevated instance hands over the files it must not open as root.
+    QObject::connect(listener, &MessageListenWidget::openFileRequested, [](const QString &path) {
+        if (!QProcess::startDetached(QStringLiteral("xdg-open"), {path}))
+            logLine(WARNING, QStringLiteral("Cannot open %1").arg(path));
+    });
     bool displayGranted = false;
     if (!startElevated(&displayGranted)) {
         if (displayGranted)

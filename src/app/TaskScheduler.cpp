@@ -1,7 +1,9 @@
 #include "app/TaskScheduler.h"
 
 #include "app/DataPaths.h"
+#include "app/InstanceChannel.h"
 #include "app/Logger.h"
+#include "app/MessageListenWidget.h"
 #include "platform/linux/ElevatedLaunch.h"
 #include "platform/linux/Polkit.h"
 #include "platform/linux/SessionUser.h"
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSaveFile>
 #include <QTimer>
 
@@ -180,6 +183,51 @@ static QStringList pkexecArguments(const QString &path)
 bool runElevated(const QString &path, const QString &parameters)
 {
     return launchThroughPkexec(pkexecArguments(path) + QProcess::splitCommand(parameters));
+}
+
+bool isActingForSessionUser()
+{
+    return SessionUser::current().isOtherThanProcess();
+}
+
+// The environment a program of the session user expects: pkexec leaves
+// root's HOME and no runtime folder.
+static QProcessEnvironment sessionEnvironment(const SessionUser &user)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), user.home);
+    environment.insert(QStringLiteral("USER"), user.name);
+    environment.insert(QStringLiteral("LOGNAME"), user.name);
+    const QString runtime = user.runtimeDirectory();
+    if (!runtime.isEmpty())
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    for (const char *name : {"PKEXEC_UID", "SUDO_UID", "SUDO_GID", "SUDO_USER", "SUDO_COMMAND"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
+bool openAsSessionUser(const QString &path, const QString &parameters)
+{
+    const QString companion = QLatin1String(kUserInstanceWindowTitle);
+    if (parameters.isEmpty() && InstanceChannel::exists(companion))
+        return InstanceChannel::send(companion, InstanceMessage::copyData(InstanceMessage::CopyDataOpenFile, path));
+    const SessionUser user = SessionUser::current();
+    QProcess process;
+    process.setProgram(QStringLiteral("setpriv"));
+    QStringList arguments{QStringLiteral("--reuid=%1").arg(user.uid), QStringLiteral("--regid=%1").arg(user.gid),
+                          QStringLiteral("--init-groups"), QStringLiteral("--")};
+    if (parameters.isEmpty())
+        arguments << QStringLiteral("xdg-open") << path;
+    else
+        arguments << path << QProcess::splitCommand(parameters);
+    process.setArguments(arguments);
+    process.setProcessEnvironment(sessionEnvironment(user));
+    process.setWorkingDirectory(user.home);
+    if (!process.startDetached()) {
+        logLine(WARNING, QStringLiteral("Cannot open %1 as user %2").arg(path, user.name));
+        return false;
+    }
+    return true;
 }
 
 bool isVistaOrLater()

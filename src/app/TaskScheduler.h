@@ -44,6 +44,16 @@ bool runElevated(const QString &path, const QString &parameters);
 // (pkexec keeps its id when it becomes the program); 0 before any.
 qint64 lastElevatedProcessId();
 
+// This process runs as root for another user (pkexec, sudo): it must not
+// open that user's files with root's rights.
+bool isActingForSessionUser();
+// Opens `path` (with `parameters` for a program) in the session user's
+// desktop with the user's rights: through the companion when one runs
+// (parameters are not handed over: the companion opens files only), else
+// by xdg-open, or the program itself, started as that user. True when
+// handed over or started.
+bool openAsSessionUser(const QString &path, const QString &parameters);
+
 bool isVistaOrLater();
 bool isWow64();
 
