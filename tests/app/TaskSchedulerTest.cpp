@@ -1,11 +1,14 @@
 #include "app/TaskScheduler.h"
 #include "platform/linux/Polkit.h"
+#include "support/UnprivilegedUser.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
 #include <unistd.h>
 
 static QString readText(const QString &path)
@@ -105,6 +108,36 @@ private slots:
         Polkit::setPkexecProgram(m_dir.filePath("missing/pkexec"));
         QVERIFY(!::runElevated("/bin/true", QString()));
         installStandIn();
+    }
+
+    // The system's pkexec, where polkitd answers on the system bus: root is
+    // authorised without a prompt; an ordinary user without an
+    // authentication agent is refused, and nothing starts.
+    void realPkexec_data()
+    {
+        QTest::addColumn<bool>("asNobody");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("root") << false << true;
+        QTest::newRow("nobody without agent") << true << false;
+    }
+
+    void realPkexec()
+    {
+        QFETCH(bool, asNobody);
+        QFETCH(bool, started);
+        if (::geteuid() != 0 || QStandardPaths::findExecutable("pkexec").isEmpty()
+            || !QFile::exists("/run/dbus/system_bus_socket"))
+            QSKIP("needs root, pkexec and a system bus with polkitd");
+        Polkit::setPkexecProgram(QString());
+        bool result;
+        {
+            std::optional<UnprivilegedUser> user;
+            if (asNobody)
+                user.emplace();
+            result = ::runElevated("/bin/true", "--version");
+        }
+        installStandIn();
+        QCOMPARE(result, started);
     }
 
     // Without the rule (or without the installed action it is about) the
