@@ -47,27 +47,33 @@ void installCrashDumpWriter()
 
 int performAdminSwitch(const QStringList &arguments)
 {
+    // Which outcomes log their exit code differs from switch to switch; the
+    // log lines are kept as they always were.
     struct Switch
     {
         const char *argument;
+        const char *logName;
         void (*perform)();
+        bool logsRefusal;
+        bool logsSuccess;
     };
     static const Switch switches[] = {
-        {kEnableSkipUACArgument, [] { createSkipUacTask(); }},
-        {kDisableSkipUACArgument, [] { deleteSkipUacTask(); }},
-        {kEnableShellIntegration, [] { setShellIntegration(true); }},
-        {kDisableShellIntegration, [] { setShellIntegration(false); }},
+        {kEnableSkipUACArgument, "kEnableSkipUACArgument", [] { createSkipUacTask(); }, true, false},
+        {kDisableSkipUACArgument, "kDisableSkipUACArgument", [] { deleteSkipUacTask(); }, true, true},
+        {kEnableShellIntegration, "kEnableShellIntegration", [] { setShellIntegration(true); }, false, false},
+        {kDisableShellIntegration, "kDisableShellIntegration", [] { setShellIntegration(false); }, false, true},
     };
-    static const char *const logNames[] = {"kEnableSkipUACArgument", "kDisableSkipUACArgument",
-                                           "kEnableShellIntegration", "kDisableShellIntegration"};
-    for (int i = 0; i < 4; ++i) {
-        if (!arguments.contains(QLatin1String(switches[i].argument)))
+    for (const Switch &entry : switches) {
+        if (!arguments.contains(QLatin1String(entry.argument)))
             continue;
-        logLine(DEBUG, QLatin1String(logNames[i]));
-        if (!isProcessAdmin())
-            return exitCodeLogged(5);
-        switches[i].perform();
-        return exitCodeLogged(0);
+        logLine(DEBUG, QLatin1String(entry.logName));
+        const bool elevated = isProcessAdmin();
+        if (elevated)
+            entry.perform();
+        const int code = elevated ? 0 : 5;
+        if (elevated ? entry.logsSuccess : entry.logsRefusal)
+            exitCodeLogged(code);
+        return code;
     }
     return -1;
 }
