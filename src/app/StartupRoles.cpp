@@ -161,9 +161,12 @@ static bool setRootDisplayAccess(bool granted)
 static bool startElevated(bool *displayGranted)
 {
     if (isWaylandSession()) {
+        // With the display's key (XAUTHORITY, which pkexec passes on) root
+        // gets in anyway; without it the grant is the only way.
         *displayGranted = setRootDisplayAccess(true);
-        if (!*displayGranted) {
-            logLine(WARNING, QStringLiteral("The X display refuses root; starting without elevation"));
+        if (!*displayGranted && qEnvironmentVariableIsEmpty("XAUTHORITY")) {
+            logLine(WARNING, QStringLiteral("The X display does not admit root (xhost failed): "
+                                            "starting without elevation"));
             return false;
         }
     }

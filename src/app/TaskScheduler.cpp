@@ -131,7 +131,7 @@ qint64 lastElevatedProcessId()
 
 // Runs pkexec and follows it until the program behind it started or pkexec
 // gave up. The event loop runs meanwhile: a password prompt may take long.
-static bool launchThroughPkexec(const QStringList &arguments)
+static bool launchThroughPkexec(const QStringList &arguments, const QString &failurePrefix)
 {
     ElevatedLaunch launch(arguments);
     QEventLoop loop;
@@ -146,7 +146,7 @@ static bool launchThroughPkexec(const QStringList &arguments)
         loop.exec();
     }
     if (launch.poll() != ElevatedLaunch::Started) {
-        logLine(WARNING, QStringLiteral("pkexec did not start the program, error = %1").arg(launch.exitCode()));
+        logLine(WARNING, failurePrefix + QString::number(launch.exitCode()));
         return false;
     }
     elevatedProcessId() = launch.pid();
@@ -159,7 +159,7 @@ bool runSkipUacTask()
         logLine(INFO, QStringLiteral("rootFolder->GetTask failed, error = %1").arg(ENOENT));
         return false;
     }
-    return launchThroughPkexec({programFile()});
+    return launchThroughPkexec({programFile()}, QStringLiteral("registeredTask->Run failed, error = "));
 }
 
 // What pkexec runs for `path`: the program itself where the installed action
@@ -182,7 +182,8 @@ static QStringList pkexecArguments(const QString &path)
 
 bool runElevated(const QString &path, const QString &parameters)
 {
-    return launchThroughPkexec(pkexecArguments(path) + QProcess::splitCommand(parameters));
+    return launchThroughPkexec(pkexecArguments(path) + QProcess::splitCommand(parameters),
+                               QStringLiteral("pkexec did not start ") + path + QStringLiteral(", error = "));
 }
 
 bool isActingForSessionUser()
