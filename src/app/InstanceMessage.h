@@ -24,6 +24,10 @@ struct InstanceMessage
         CopyDataNewSearch = 0,
         CopyDataArguments = 1,
         CopyDataOpenFile = 2,
+        // The desktop's startup-notification token of a second start
+        // (XDG_ACTIVATION_TOKEN, DESKTOP_STARTUP_ID), sent before the
+        // activation it belongs to so the window may take the focus.
+        CopyDataActivationToken = 3,
     };
     enum class Parse { Incomplete, Complete, Malformed };
 

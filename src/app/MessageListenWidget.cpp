@@ -143,6 +143,9 @@ void MessageListenWidget::dispatchCopyData(const InstanceMessage &message)
     case InstanceMessage::CopyDataOpenFile:
         emit openFileRequested(message.text());
         break;
+    case InstanceMessage::CopyDataActivationToken:
+        emit activationTokenReceived(message.text());
+        break;
     default:
         // Kinds from newer instances that this one does not know.
         logLine(DEBUG, QStringLiteral("Ignored copy data of kind %1").arg(message.kind));

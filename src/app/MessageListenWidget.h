@@ -42,6 +42,8 @@ signals:
     // Show the main window normal, raise and activate it. Emitted before
     // newSearchRequested for a search hand-over.
     void activationRequested();
+    // The startup-notification token for the activation that follows.
+    void activationTokenReceived(const QString &token);
     // Open the file with this process's (the session user's) rights.
     void openFileRequested(const QString &path);
     // A connection from a user who may not talk to us was closed unread.

@@ -89,6 +89,15 @@ void notifyAnotherInstance(const QStringList &arguments)
 {
     logLine(DEBUG, QStringLiteral("notifyAnotherInstance"));
     const QString title = QLatin1String(kMainInstanceWindowTitle);
+    // Desktops let the running window take the focus only with the token
+    // they gave this start.
+    for (const char *name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+        const QString token = qEnvironmentVariable(name);
+        if (!token.isEmpty()) {
+            InstanceChannel::send(title, InstanceMessage::copyData(InstanceMessage::CopyDataActivationToken, token));
+            break;
+        }
+    }
     if (arguments.size() >= 3 && arguments.at(1) == QLatin1String(kPathArgument))
         InstanceChannel::send(title, InstanceMessage::copyData(InstanceMessage::CopyDataNewSearch, arguments.at(2)));
     else

@@ -34,6 +34,7 @@ public:
         connect(listener, &MessageListenWidget::newSearchRequested, this, [this](const QString &v) { add("search", v); });
         connect(listener, &MessageListenWidget::activationRequested, this, [this] { add("activate", QString()); });
         connect(listener, &MessageListenWidget::openFileRequested, this, [this](const QString &v) { add("open", v); });
+        connect(listener, &MessageListenWidget::activationTokenReceived, this, [this](const QString &v) { add("token", v); });
     }
     QStringList entries;
 
@@ -78,6 +79,8 @@ private slots:
                                    << QStringList{"arguments:p|-path|a b"};
         QTest::newRow("open file") << InstanceMessage::copyData(InstanceMessage::CopyDataOpenFile, "/home/a/x.txt")
                                    << QStringList{"open:/home/a/x.txt"};
+        QTest::newRow("activation token") << InstanceMessage::copyData(InstanceMessage::CopyDataActivationToken, "t-42")
+                                          << QStringList{"token:t-42"};
         QTest::newRow("empty text") << InstanceMessage::copyData(InstanceMessage::CopyDataNewSearch, QString())
                                     << QStringList{"activate:", "search:"};
         QTest::newRow("unknown kind") << InstanceMessage::copyData(7, "later") << QStringList{};

@@ -64,10 +64,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("searches");
-        QTest::newRow("path first") << QStringList{"-path", "/srv/a b"} << QStringList{"/srv/a b"};
-        QTest::newRow("path later") << QStringList{"-minimize", "-path", "/srv"} << QStringList{};
-        QTest::newRow("path without folder") << QStringList{"-path"} << QStringList{};
-        QTest::newRow("no elevation") << QStringList{"-no-elevation"} << QStringList{};
+        QTest::addColumn<QByteArray>("token");
+        QTest::newRow("path first") << QStringList{"-path", "/srv/a b"} << QStringList{"/srv/a b"} << QByteArray();
+        QTest::newRow("path later") << QStringList{"-minimize", "-path", "/srv"} << QStringList{} << QByteArray();
+        QTest::newRow("path without folder") << QStringList{"-path"} << QStringList{} << QByteArray();
+        QTest::newRow("no elevation") << QStringList{"-no-elevation"} << QStringList{} << QByteArray();
+        QTest::newRow("with token") << QStringList{"-path", "/srv"} << QStringList{"/srv"} << QByteArray("tok_1");
     }
 
     // A second start finds the running main instance, hands over and ends
@@ -76,10 +78,18 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, searches);
+        QFETCH(QByteArray, token);
         MessageListenWidget running(mainTitle);
         QSignalSpy activations(&running, &MessageListenWidget::activationRequested);
         QSignalSpy requested(&running, &MessageListenWidget::newSearchRequested);
-        QCOMPARE(runProgram(arguments), 0);
+        QSignalSpy tokens(&running, &MessageListenWidget::activationTokenReceived);
+        qputenv("XDG_ACTIVATION_TOKEN", token);
+        const int code = runProgram(arguments);
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        QCOMPARE(code, 0);
+        QCOMPARE(tokens.count(), token.isEmpty() ? 0 : 1);
+        if (!token.isEmpty())
+            QCOMPARE(tokens.at(0).at(0).toString(), QString::fromLatin1(token));
         QStringList received;
         for (const QList<QVariant> &call : requested)
             received << call.at(0).toString();
