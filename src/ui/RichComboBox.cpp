@@ -10,9 +10,10 @@
 
 RichComboBox::RichComboBox(QWidget *parent)
     : QComboBox(parent)
-    , m_lineEdit(new RichLineEdit(this))
-    , m_keywordMenu(new QMenu(this))
 {
+    // Made once the rules exist: the line edit reads them as it lays out.
+    m_lineEdit = new RichLineEdit(this);
+    m_keywordMenu = new QMenu(this);
     setEditable(true);
     setLineEdit(m_lineEdit);
     connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), m_lineEdit, &RichLineEdit::resetLeftMost);

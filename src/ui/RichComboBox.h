@@ -50,7 +50,7 @@ protected:
 private:
     void retranslate();
 
-    RichLineEdit *m_lineEdit;
-    QMenu *m_keywordMenu;
     QList<Highlight> m_highlights;
+    RichLineEdit *m_lineEdit = nullptr;
+    QMenu *m_keywordMenu = nullptr;
 };
