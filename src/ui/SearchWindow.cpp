@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -198,11 +199,12 @@ void SearchWindow::connectWidgets()
     connect(m_findButton, &QPushButton::clicked, this, &SearchWindow::findClicked);
     connect(m_fileNameComboBox, &QComboBox::editTextChanged, this, &SearchWindow::fileNameChanged);
     // Return in any text field starts the search, as the find button does.
-    for (QComboBox *combo : {static_cast<QComboBox *>(m_fileNameComboBox), m_directoryComboBox,
-                             static_cast<QComboBox *>(m_contentsComboBox)})
-        connect(combo->lineEdit(), &QLineEdit::returnPressed, this, &SearchWindow::findClicked);
-    for (QLineEdit *edit : {m_minSizeLineEdit, m_maxSizeLineEdit})
-        connect(edit, &QLineEdit::returnPressed, this, &SearchWindow::findClicked);
+    // Watched rather than taken from returnPressed: an editable combo hands
+    // the ignored key back to its line edit, which would report it twice
+    // (and a second find cancels the first).
+    for (QLineEdit *edit : {m_fileNameComboBox->lineEdit(), m_directoryComboBox->lineEdit(),
+                            m_contentsComboBox->lineEdit(), m_minSizeLineEdit, m_maxSizeLineEdit})
+        edit->installEventFilter(this);
     for (QCheckBox *box : {m_directoryCheckBox, m_contentsCheckBox, m_dateCheckBox, m_sizeCheckBox,
                            m_showAdvancedCheckBox})
         connect(box, &QCheckBox::toggled, this, &SearchWindow::updateDependentWidgets);
@@ -317,7 +319,6 @@ void SearchWindow::setFindButtonText(const QString &text)
 void SearchWindow::startProgress()
 {
     m_progressBar->setRange(0, 0);
-    m_progressBar->show();
 }
 
 void SearchWindow::updateProgress(qint64 done, qint64 total)
@@ -326,14 +327,12 @@ void SearchWindow::updateProgress(qint64 done, qint64 total)
         return;
     m_progressBar->setRange(0, kProgressSteps);
     m_progressBar->setValue(int(qBound<qint64>(0, done, total) * kProgressSteps / total));
-    m_progressBar->show();
 }
 
 void SearchWindow::stopProgress()
 {
     m_progressBar->setRange(0, kProgressSteps);
     m_progressBar->reset();
-    m_progressBar->hide();
 }
 
 void SearchWindow::loadHistories()
@@ -511,6 +510,18 @@ void SearchWindow::onFileContentModelAboutToBeReset()
 void SearchWindow::onFileContentModelReset()
 {
     m_contentsComboBox->setEditText(m_editedContents);
+}
+
+bool SearchWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit findClicked();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SearchWindow::changeEvent(QEvent *event)

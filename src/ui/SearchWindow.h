@@ -35,7 +35,8 @@ public:
     // Restricts the search to 'folder' (as from the command line).
     void setSearchFolder(const QString &folder);
     void setFindButtonText(const QString &text);
-    // The bar is busy until a total is known; 'done' of 'total' then.
+    // The bar is busy until a total is known, then shows 'done' of 'total';
+    // stopped, it is empty (it stays in place so the panel does not jump).
     void startProgress();
     void updateProgress(qint64 done, qint64 total);
     void stopProgress();
@@ -67,6 +68,7 @@ public slots:
     void onFileContentModelReset();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

@@ -44,6 +44,7 @@ private slots:
     void listDialogsEditTheField();
     void booleanTypeTurnsTheButtonIntoKeywords();
     void everyControlHasAnAccessibleName();
+    void findButtonAndReturnFind();
 
 private:
     template<typename W>
@@ -329,6 +330,16 @@ void SearchWindowTest::everyControlHasAnAccessibleName()
                                  : control->accessibleName();
         QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
     }
+}
+
+void SearchWindowTest::findButtonAndReturnFind()
+{
+    QSignalSpy found(m_window.get(), &SearchWindow::findClicked);
+    widget<QPushButton>("findButton")->click();
+    m_window->loadParameters({{"sizeCheckBox", "1"}});
+    QTest::keyClick(widget<QLineEdit>("maxSizeLineEdit"), Qt::Key_Return);
+    QTest::keyClick(widget<QComboBox>("fileNameComboBox")->lineEdit(), Qt::Key_Return);
+    QCOMPARE(found.count(), 3);
 }
 
 QTEST_MAIN(SearchWindowTest)
