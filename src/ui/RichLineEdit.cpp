@@ -2,6 +2,8 @@
 
 #include "ui/RichComboBox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -259,10 +261,26 @@ void RichLineEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         m_dragAnchor = -1;
+        copySelectionToPrimary();
         event->accept();
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
+}
+
+void RichLineEdit::copySelectionToPrimary()
+{
+    // X11 and Wayland users paste a mouse selection with the middle button.
+    QClipboard *clipboard = QApplication::clipboard();
+    if (hasSelectedText() && clipboard->supportsSelection())
+        clipboard->setText(selectedText(), QClipboard::Selection);
+}
+
+void RichLineEdit::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        updateInternal();
 }
 
 void RichLineEdit::mouseDoubleClickEvent(QMouseEvent *event)
@@ -279,8 +297,10 @@ void RichLineEdit::mouseDoubleClickEvent(QMouseEvent *event)
     int end = position;
     while (end < content.size() && !content.at(end).isSpace())
         ++end;
-    if (end > start)
+    if (end > start) {
         setSelection(start, end - start);
+        copySelectionToPrimary();
+    }
     event->accept();
 }
 

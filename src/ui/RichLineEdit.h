@@ -40,6 +40,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QRect textArea() const;
@@ -51,6 +52,7 @@ private:
     int textPositionAt(const QPoint &point) const;
     QVector<QTextLayout::FormatRange> ruleFormats() const;
     void restartBlink();
+    void copySelectionToPrimary();
 
     QTextLayout m_layout;
     QString m_preedit;
