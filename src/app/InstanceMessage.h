@@ -24,10 +24,14 @@ struct InstanceMessage
         CopyDataNewSearch = 0,
         CopyDataArguments = 1,
         CopyDataOpenFile = 2,
+        // Kinds 3 and up are the companion's further errands in the user's
+        // session (file operations).
+        //
         // The desktop's startup-notification token of a second start
-        // (XDG_ACTIVATION_TOKEN, DESKTOP_STARTUP_ID), sent before the
-        // activation it belongs to so the window may take the focus.
-        CopyDataActivationToken = 3,
+        // (XDG_ACTIVATION_TOKEN, DESKTOP_STARTUP_ID), sent to the main
+        // instance before the activation it belongs to so the window may
+        // take the focus. Far from the companion's kinds.
+        CopyDataActivationToken = 256,
     };
     enum class Parse { Incomplete, Complete, Malformed };
 
