@@ -340,9 +340,9 @@ void setShellIntegration(bool on)
     }
     const QFile::Permissions readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     const QString caption = folderMenuCaption();
-    // Shown in the application menus too: file managers leave entries that
-    // hide there (NoDisplay) out of their "Open With" lists as well. Started
-    // from a menu, "-path" without a folder only opens the window.
+    // Shown in the application menus too: some file managers' application
+    // choosers leave out entries hidden there (NoDisplay). Started from a
+    // menu, "-path" without a folder only opens the window.
     const QString application = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n"
                                                 "MimeType=inode/directory;\nIcon=system-search\nTerminal=false\n")
                                     .arg(caption, folderMenuExec());
