@@ -69,7 +69,7 @@ void LocationPane::clear()
 
 QRect LocationPane::innerArea() const
 {
-    const int inset = lineWidth() + kMargin;
+    const int inset = frameWidth() + kMargin;
     return rect().adjusted(inset, inset, -inset, -inset);
 }
 
