@@ -1,6 +1,7 @@
 #include "ui/LocationPane.h"
 
 #include <QAbstractScrollArea>
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -22,6 +23,18 @@ LocationPane::LocationPane(QWidget *parent)
 {
     setObjectName(QStringLiteral("locationPane"));
     setMinimumWidth(2 * kMargin + 8);
+    retranslate();
+}
+
+void LocationPane::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void LocationPane::retranslate()
+{
     setAccessibleName(tr("Location of the matches in the file"));
 }
 

@@ -48,6 +48,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -59,6 +60,7 @@ private:
     void paintMarks(QPainter &painter, const QRect &inner);
     void paintIndicator(QPainter &painter, const QRect &inner);
     void scrollTo(int y);
+    void retranslate();
 
     QColor m_background;
     int m_total = 0;

@@ -150,4 +150,5 @@ void MatchesTextView::changeEvent(QEvent *event)
 void MatchesTextView::retranslate()
 {
     m_fullLineAction->setText(tr("Full line"));
+    setAccessibleName(tr("Matching lines"));
 }
