@@ -10,9 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -29,8 +28,6 @@ FilePreviewPage::FilePreviewPage(QWidget *parent)
     m_textEdit->setReadOnly(true);
     m_textEdit->setFont(MatchesTextView::previewFont());
     m_textEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-    // Highlighting edits formats; a read-only view needs no undo history.
-    m_textEdit->setUndoRedoEnabled(false);
     m_noticeLabel->setObjectName(QStringLiteral("fileNoticeLabel"));
     m_noticeLabel->setWordWrap(true);
     m_locationPane->setView(m_textEdit);
@@ -56,6 +53,12 @@ FilePreviewPage::FilePreviewPage(QWidget *parent)
     applySettings();
 }
 
+FilePreviewPage::~FilePreviewPage()
+{
+    // The view must let go of the shown document before it is deleted.
+    m_textEdit->setDocument(nullptr);
+}
+
 void FilePreviewPage::showFile(const ContentMatches &matches)
 {
     clear();
@@ -63,7 +66,7 @@ void FilePreviewPage::showFile(const ContentMatches &matches)
         return;
     m_matches = matches.lines;
     m_textEdit->setPlaceholderText(tr("Reading %1...").arg(matches.filePath));
-    m_reader.read(matches.filePath);
+    m_reader.read(matches.filePath, m_matches, highlightFormat());
 }
 
 void FilePreviewPage::clear()
@@ -71,19 +74,31 @@ void FilePreviewPage::clear()
     m_reader.cancel();
     m_matches.clear();
     m_shown = FileText();
-    m_textEdit->clear();
+    showDocument(nullptr);
     m_textEdit->setPlaceholderText(QString());
     m_locationPane->clear();
     updateNotice();
+}
+
+// Null shows an empty text (the view makes a document of its own).
+void FilePreviewPage::showDocument(const std::shared_ptr<QTextDocument> &document)
+{
+    if (document) {
+        // Laid out here, on the thread that paints it.
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+    }
+    m_textEdit->setDocument(document.get());
+    m_document = document;
+    // A new document takes the view's font only through the view.
+    m_textEdit->document()->setDefaultFont(m_textEdit->font());
 }
 
 void FilePreviewPage::onFileRead(const FileText &text)
 {
     m_textEdit->setPlaceholderText(QString());
     m_shown = text;
-    m_shown.text.clear();
-    if (!text.failed)
-        m_textEdit->setPlainText(text.text);
+    m_shown.document.reset();
+    showDocument(text.document);
     updateNotice();
     // Matches past the end of what was read cannot be shown or marked.
     while (!m_matches.isEmpty() && m_matches.last().lineNumber >= text.lineCount)
@@ -93,38 +108,15 @@ void FilePreviewPage::onFileRead(const FileText &text)
     for (const MatchLine &match : qAsConst(m_matches))
         lines.append(match.lineNumber);
     m_locationPane->setLines(text.lineCount, lines);
-    highlightMatches();
     emit fileShown();
 }
 
-// Formats in the document rather than extra selections: those are walked on
-// every paint, and a file may hold many thousands of matches.
-void FilePreviewPage::highlightMatches()
+QTextCharFormat FilePreviewPage::highlightFormat()
 {
-    if (m_shown.path.isEmpty())
-        return; // nothing read yet
     QTextCharFormat format;
     format.setForeground(Qt::black);
     format.setBackground(QColor(QRgb(Settings::instance()->highlightColor())));
-    QTextDocument *document = m_textEdit->document();
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    for (const MatchLine &match : qAsConst(m_matches)) {
-        const QTextBlock block = document->findBlockByNumber(match.lineNumber);
-        if (!block.isValid())
-            continue;
-        const int length = block.length() - 1;
-        for (const auto &position : match.positions) {
-            const int from = qBound(0, position.first, length);
-            const int to = qBound(from, position.first + position.second, length);
-            if (to == from)
-                continue;
-            cursor.setPosition(block.position() + from);
-            cursor.setPosition(block.position() + to, QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(format);
-        }
-    }
-    cursor.endEditBlock();
+    return format;
 }
 
 void FilePreviewPage::applySettings()
@@ -135,7 +127,8 @@ void FilePreviewPage::applySettings()
         m_wordWrapAction->setChecked(wrap);
     }
     m_textEdit->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    highlightMatches();
+    if (m_document)
+        FileTextReader::highlight(m_document.get(), m_matches, highlightFormat());
 }
 
 void FilePreviewPage::onWordWrapToggled(bool on)
@@ -160,6 +153,10 @@ void FilePreviewPage::updateNotice()
     else if (m_shown.truncated)
         notice = tr("The file is larger than %1 MiB: only its first %1 MiB are shown.")
                      .arg(FileTextReader::kByteLimit / (1024 * 1024));
+    if (m_shown.linesCut) {
+        const QString cut = tr("Lines longer than %1 characters are cut.").arg(FileTextReader::kMaxLineLength);
+        notice = notice.isEmpty() ? cut : notice + QLatin1Char(' ') + cut;
+    }
     m_noticeLabel->setText(notice);
     m_noticeLabel->setVisible(!notice.isEmpty());
 }

@@ -5,11 +5,15 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class FindBar;
 class LocationPane;
 class QAction;
 class QLabel;
 class QPlainTextEdit;
+class QTextCharFormat;
+class QTextDocument;
 
 // The "File" page of a tab: the text of the previewed file (the converted
 // text for documents, the same text the content search matched), its matches
@@ -20,6 +24,7 @@ class FilePreviewPage : public QWidget
     Q_OBJECT
 public:
     explicit FilePreviewPage(QWidget *parent = nullptr);
+    ~FilePreviewPage() override;
 
     // Reads matches.filePath and highlights matches.lines once it is shown.
     void showFile(const ContentMatches &matches);
@@ -46,7 +51,8 @@ private:
     void onFileRead(const FileText &text);
     void onWordWrapToggled(bool on);
     void showContextMenu(const QPoint &pos);
-    void highlightMatches();
+    void showDocument(const std::shared_ptr<QTextDocument> &document);
+    static QTextCharFormat highlightFormat();
     void updateNotice();
     void retranslate();
 
@@ -57,5 +63,6 @@ private:
     QAction *m_wordWrapAction;
     FileTextReader m_reader;
     QList<MatchLine> m_matches;
-    FileText m_shown; // what was read, without its text (that lives in the document)
+    FileText m_shown; // what was read, without its document
+    std::shared_ptr<QTextDocument> m_document; // shown by m_textEdit, which does not own it
 };

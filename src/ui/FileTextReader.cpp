@@ -6,6 +6,10 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QThread>
 
 #include <algorithm>
 
@@ -13,6 +17,7 @@ namespace {
 
 constexpr qint64 kChunkSize = 1024 * 1024;
 constexpr int kLinesBetweenCancelChecks = 4096;
+const QChar kEllipsis(0x2026);
 
 // The first 'limit' bytes; 'truncated' tells whether more follow.
 bool readHead(QFile &file, qint64 limit, const std::atomic_bool &canceled, QByteArray *bytes, bool *truncated)
@@ -28,6 +33,43 @@ bool readHead(QFile &file, qint64 limit, const std::atomic_bool &canceled, QByte
     }
     *truncated = bytes->size() >= limit && !file.atEnd();
     return true;
+}
+
+// The decoded lines joined by "\n"; false once canceled.
+bool decode(QByteArray *bytes, const QString &codec, const std::atomic_bool &canceled, FileText *result,
+            QString *text)
+{
+    QBuffer buffer(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TextLineReader reader(&buffer, codec);
+    text->reserve(bytes->size());
+    QStringView line;
+    while (reader.readLine(&line)) {
+        if (result->lineCount % kLinesBetweenCancelChecks == 0 && canceled)
+            return false;
+        if (result->lineCount > 0)
+            *text += QLatin1Char('\n');
+        if (line.size() > FileTextReader::kMaxLineLength) {
+            text->append(line.data(), FileTextReader::kMaxLineLength);
+            *text += kEllipsis;
+            result->linesCut = true;
+        } else {
+            text->append(line.data(), int(line.size()));
+        }
+        ++result->lineCount;
+    }
+    return true;
+}
+
+// A document is handed to another thread while this one still holds a copy
+// of the result; should the last reference go here, the document must still
+// be deleted on its own thread.
+void releaseDocument(QTextDocument *document)
+{
+    if (document->thread() == QThread::currentThread())
+        delete document;
+    else
+        document->deleteLater();
 }
 
 } // namespace
@@ -48,16 +90,22 @@ FileTextReader::~FileTextReader()
     m_pool.waitForDone();
 }
 
-void FileTextReader::read(const QString &path)
+void FileTextReader::read(const QString &path, const QList<MatchLine> &matches, const QTextCharFormat &highlight)
 {
     cancel();
     m_canceled = std::make_shared<std::atomic_bool>(false);
     const quint64 ticket = ++m_ticket;
     std::shared_ptr<std::atomic_bool> canceled = m_canceled;
-    m_pool.start(QRunnable::create([this, path, ticket, canceled] {
+    QThread *target = thread();
+    m_pool.start(QRunnable::create([this, path, matches, highlight, ticket, canceled, target] {
         FileText text = readFile(path, *canceled);
-        if (!*canceled)
-            emit readDone(ticket, text);
+        if (*canceled)
+            return;
+        if (text.document) {
+            FileTextReader::highlight(text.document.get(), matches, highlight);
+            text.document->moveToThread(target);
+        }
+        emit readDone(ticket, text);
     }));
 }
 
@@ -91,22 +139,40 @@ FileText FileTextReader::readFile(const QString &path, const std::atomic_bool &c
         return FileText();
     file.close();
 
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
     // "BINARY" names no codec: such a file is shown in the locale's codec,
     // as the content search reads it when binary files are not skipped.
     const QString codec = result.encoding == QLatin1String(EncodingDetector::kBinary) ? QString() : result.encoding;
-    TextLineReader reader(&buffer, codec);
-    result.text.reserve(bytes.size());
-    QStringView line;
-    while (reader.readLine(&line)) {
-        if (result.lineCount % kLinesBetweenCancelChecks == 0 && canceled)
-            return FileText();
-        if (result.lineCount > 0)
-            result.text += QLatin1Char('\n');
-        result.text.append(line.data(), int(line.size()));
-        ++result.lineCount;
-    }
-    result.text.squeeze();
+    QString text;
+    if (!decode(&bytes, codec, canceled, &result, &text))
+        return FileText();
+    bytes.clear();
+    result.document = std::shared_ptr<QTextDocument>(new QTextDocument, releaseDocument);
+    // Highlighting edits formats; a read-only view needs no undo history.
+    result.document->setUndoRedoEnabled(false);
+    result.document->setPlainText(text);
     return result;
+}
+
+void FileTextReader::highlight(QTextDocument *document, const QList<MatchLine> &matches,
+                               const QTextCharFormat &format)
+{
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (const MatchLine &match : matches) {
+        const QTextBlock block = document->findBlockByNumber(match.lineNumber);
+        if (!block.isValid())
+            continue;
+        // Not past a cut, where the ellipsis stands.
+        const int length = std::min(block.length() - 1, kMaxLineLength);
+        for (const auto &position : match.positions) {
+            const int from = qBound(0, position.first, length);
+            const int to = qBound(from, position.first + position.second, length);
+            if (to == from)
+                continue;
+            cursor.setPosition(block.position() + from);
+            cursor.setPosition(block.position() + to, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(format);
+        }
+    }
+    cursor.endEditBlock();
 }

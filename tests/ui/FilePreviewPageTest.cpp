@@ -107,6 +107,29 @@ private slots:
         QCOMPARE(page.locationPane()->marks(), (QVector<LocationPane::Mark>{{10, 1}}));
     }
 
+    // A line too long to lay out quickly is cut; a match past the cut is
+    // not highlighted, one before it is.
+    void longLineIsCut()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("minified.js"));
+        QByteArray line(3 * FileTextReader::kMaxLineLength, 'a');
+        line.replace(5, 3, "hit").replace(2 * FileTextReader::kMaxLineLength, 3, "hit");
+        QVERIFY(TestFiles::write(path, "short\n" + line + "\nlast"));
+        FilePreviewPage page;
+        QSignalSpy shown(&page, &FilePreviewPage::fileShown);
+        MatchLine hits = matchLine(1, 5, 3);
+        hits.positions.append({2 * FileTextReader::kMaxLineLength, 3});
+        page.showFile(matchesIn(path, {hits}));
+        QVERIFY(waitShown(page, shown));
+        const QTextDocument *document = page.textEdit()->document();
+        QCOMPARE(document->blockCount(), 3);
+        QCOMPARE(document->findBlockByNumber(1).text().size(), FileTextReader::kMaxLineLength + 1);
+        QCOMPARE(document->findBlockByNumber(2).text(), QStringLiteral("last"));
+        QCOMPARE(highlighted(document), QStringLiteral("hit"));
+        QVERIFY(page.noticeLabel()->text().contains(QStringLiteral("are cut")));
+    }
+
     void missingFile()
     {
         QTemporaryDir dir;
