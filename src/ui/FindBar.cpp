@@ -56,9 +56,9 @@ FindBar::FindBar(QPlainTextEdit *editor, QWidget *page)
     layout->addWidget(m_caseCheckBox);
     layout->addWidget(m_statusLabel);
 
-    connect(m_lineEdit, &QLineEdit::textEdited, this, [this] { showResult(find(false, true)); });
+    connect(m_lineEdit, &QLineEdit::textEdited, this, [this] { showResult(find(/*backward=*/false, /*fromSelectionStart=*/true)); });
     connect(m_lineEdit, &QLineEdit::returnPressed, this, &FindBar::findNext);
-    connect(m_caseCheckBox, &QCheckBox::toggled, this, [this] { showResult(find(false, true)); });
+    connect(m_caseCheckBox, &QCheckBox::toggled, this, [this] { showResult(find(/*backward=*/false, /*fromSelectionStart=*/true)); });
     retranslate();
     hide();
 }
@@ -99,22 +99,22 @@ void FindBar::close()
 
 bool FindBar::findNext()
 {
-    if (isHidden() && m_lineEdit->text().isEmpty()) {
-        open();
-        return false;
-    }
-    const bool found = find(false, false);
-    showResult(found);
-    return found;
+    return step(/*backward=*/false);
 }
 
 bool FindBar::findPrevious()
+{
+    return step(/*backward=*/true);
+}
+
+// F3 before anything was looked for opens the bar instead.
+bool FindBar::step(bool backward)
 {
     if (isHidden() && m_lineEdit->text().isEmpty()) {
         open();
         return false;
     }
-    const bool found = find(true, false);
+    const bool found = find(backward, /*fromSelectionStart=*/false);
     showResult(found);
     return found;
 }

@@ -34,6 +34,7 @@ protected:
 
 private:
     void addPageActions(QWidget *page);
+    bool step(bool backward);
     bool find(bool backward, bool fromSelectionStart);
     void showResult(bool found);
     void retranslate();
