@@ -56,9 +56,9 @@ FindBar::FindBar(QPlainTextEdit *editor, QWidget *page)
     layout->addWidget(m_caseCheckBox);
     layout->addWidget(m_statusLabel);
 
-    connect(m_lineEdit, &QLineEdit::textEdited, this, [this] { showResult(find(/*backward=*/false, /*fromSelectionStart=*/true)); });
+    connect(m_lineEdit, &QLineEdit::textEdited, this, &FindBar::findFromHit);
     connect(m_lineEdit, &QLineEdit::returnPressed, this, &FindBar::findNext);
-    connect(m_caseCheckBox, &QCheckBox::toggled, this, [this] { showResult(find(/*backward=*/false, /*fromSelectionStart=*/true)); });
+    connect(m_caseCheckBox, &QCheckBox::toggled, this, &FindBar::findFromHit);
     retranslate();
     hide();
 }
@@ -121,6 +121,11 @@ bool FindBar::step(bool backward)
 
 // Typing searches again from where the current hit starts, so the hit grows
 // with the text instead of jumping to the next occurrence.
+void FindBar::findFromHit()
+{
+    showResult(find(/*backward=*/false, /*fromSelectionStart=*/true));
+}
+
 bool FindBar::find(bool backward, bool fromSelectionStart)
 {
     const QString text = m_lineEdit->text();

@@ -35,6 +35,7 @@ protected:
 private:
     void addPageActions(QWidget *page);
     bool step(bool backward);
+    void findFromHit();
     bool find(bool backward, bool fromSelectionStart);
     void showResult(bool found);
     void retranslate();

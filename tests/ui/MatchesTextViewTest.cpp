@@ -11,20 +11,9 @@ namespace {
 
 const QChar kEllipsis(0x2026);
 
-MatchLine record(int number, const QString &text, const MatchPositions &positions)
-{
-    MatchLine line;
-    line.lineNumber = number;
-    line.text = text;
-    line.positions = positions;
-    return line;
-}
-
 ContentMatches matchesOf(const QList<MatchLine> &lines)
 {
-    ContentMatches matches;
-    matches.lines = lines;
-    return matches;
+    return ContentMatches{QString(), false, 0, lines};
 }
 
 // 60 words "w000 " .. "w059 " with "MATCH " in place of word 'at': 300 characters.
@@ -91,7 +80,7 @@ private slots:
         QFETCH(bool, trailing);
         const QString line = wordLine(word);
         MatchesTextView view;
-        view.setMatches(matchesOf({record(6, line, {{word * 5, 5}})}));
+        view.setMatches(matchesOf({MatchLine{6, line, {{word * 5, 5}}}}));
 
         const QTextBlock block = view.document()->firstBlock();
         QString shown = block.text();
@@ -127,7 +116,7 @@ private slots:
         QFETCH(int, shownLines);
         QList<MatchLine> lines;
         for (int i = 0; i < records; ++i)
-            lines.append(record(i * 2, QStringLiteral("a hit here"), {{2, 3}}));
+            lines.append(MatchLine{i * 2, QStringLiteral("a hit here"), {{2, 3}}});
         MatchesTextView view;
         view.setMatches(matchesOf(lines));
 
@@ -148,7 +137,7 @@ private slots:
     {
         Settings::instance()->setValue(Settings::ShowFullMatchedLine, true);
         MatchesTextView view;
-        view.setMatches(matchesOf({record(41, QStringLiteral("\t\t  int foo = bar;  "), {{8, 3}, {14, 3}})}));
+        view.setMatches(matchesOf({MatchLine{41, QStringLiteral("\t\t  int foo = bar;  "), {{8, 3}, {14, 3}}}}));
         const QTextBlock block = view.document()->firstBlock();
         QCOMPARE(block.text(), QStringLiteral("42\tint foo = bar;"));
         QCOMPARE(textOn(block, highlight()), QStringLiteral("foobar"));
@@ -169,7 +158,7 @@ private slots:
         QFETCH(QStringList, highlighted);
         Settings::instance()->setValue(Settings::ShowFullMatchedLine, fullLine);
         MatchesTextView view;
-        view.setMatches(matchesOf({record(0, QStringLiteral("one and two"), {{0, 3}, {8, 3}})}));
+        view.setMatches(matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}}));
         QCOMPARE(view.document()->blockCount(), highlighted.size() + 1);
         for (int i = 0; i < highlighted.size(); ++i)
             QCOMPARE(textOn(view.document()->findBlockByNumber(i), highlight()), highlighted.at(i));
@@ -190,7 +179,7 @@ private slots:
         QFETCH(QColor, expected);
         Settings::instance()->setValue(Settings::HighlightColor, setting);
         MatchesTextView view;
-        view.setMatches(matchesOf({record(122, QStringLiteral("x = match;"), {{4, 5}})}));
+        view.setMatches(matchesOf({MatchLine{122, QStringLiteral("x = match;"), {{4, 5}}}}));
         const QTextBlock block = view.document()->firstBlock();
         QCOMPARE(textOn(block, expected), QStringLiteral("match"));
         QCOMPARE(formatAt(block, 4 + 4).foreground().color(), QColor(Qt::black));
@@ -201,7 +190,7 @@ private slots:
     void fullLineActionStoresAndRebuilds()
     {
         MatchesTextView view;
-        view.setMatches(matchesOf({record(0, QStringLiteral("one and two"), {{0, 3}, {8, 3}})}));
+        view.setMatches(matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}}));
         QCOMPARE(view.document()->blockCount(), 3);
         view.fullLineAction()->trigger();
         QCOMPARE(Settings::instance()->value(Settings::ShowFullMatchedLine).toBool(), true);

@@ -20,14 +20,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("notes.txt"));
         QVERIFY(TestFiles::write(path, "first line\nsecond hit line\n"));
-        ContentMatches matches;
-        matches.filePath = path;
-        matches.linesRead = 2;
-        matches.lines.append({1, QStringLiteral("second hit line"), {{7, 3}}});
+        const ContentMatches matches{path, false, 2, {{1, QStringLiteral("second hit line"), {{7, 3}}}}};
 
         PreviewTabWidget preview;
-        QCOMPARE(preview.tabText(0), QStringLiteral("Matches"));
-        QCOMPARE(preview.tabText(1), QStringLiteral("File"));
         QCOMPARE(preview.findChild<MatchesTextView *>(QStringLiteral("matchesTextEdit")), preview.matchesView());
         QSignalSpy shown(preview.filePage(), &FilePreviewPage::fileShown);
         preview.showMatches(matches);
