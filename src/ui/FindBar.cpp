@@ -43,7 +43,6 @@ FindBar::FindBar(QPlainTextEdit *editor, QWidget *page)
 {
     setObjectName(QStringLiteral("findBar"));
     m_lineEdit->setObjectName(QStringLiteral("findLineEdit"));
-    m_lineEdit->setClearButtonEnabled(true);
     m_caseCheckBox->setObjectName(QStringLiteral("findCaseCheckBox"));
     addPageActions(page);
 
