@@ -119,8 +119,22 @@ QTextCharFormat FilePreviewPage::highlightFormat()
     return format;
 }
 
+// Another tab may have changed an option while this one was hidden.
+void FilePreviewPage::showEvent(QShowEvent *event)
+{
+    if (settingsSnapshot() != m_appliedSettings)
+        applySettings();
+    QWidget::showEvent(event);
+}
+
+QVariantList FilePreviewPage::settingsSnapshot()
+{
+    return {Settings::instance()->value(Settings::WordWrap), Settings::instance()->value(Settings::HighlightColor)};
+}
+
 void FilePreviewPage::applySettings()
 {
+    m_appliedSettings = settingsSnapshot();
     const bool wrap = Settings::instance()->value(Settings::WordWrap).toBool();
     {
         const QSignalBlocker blocker(m_wordWrapAction);

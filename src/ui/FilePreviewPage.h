@@ -3,6 +3,7 @@
 #include "content/ContentMatches.h"
 #include "ui/FileTextReader.h"
 
+#include <QVariantList>
 #include <QWidget>
 
 #include <memory>
@@ -46,6 +47,7 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void onFileRead(const FileText &text);
@@ -53,6 +55,7 @@ private:
     void showContextMenu(const QPoint &pos);
     void showDocument(const std::shared_ptr<QTextDocument> &document);
     static QTextCharFormat highlightFormat();
+    static QVariantList settingsSnapshot();
     void updateNotice();
     void retranslate();
 
@@ -65,4 +68,5 @@ private:
     QList<MatchLine> m_matches;
     FileText m_shown; // what was read, without its document
     std::shared_ptr<QTextDocument> m_document; // shown by m_textEdit, which does not own it
+    QVariantList m_appliedSettings;
 };

@@ -84,8 +84,29 @@ void MatchesTextView::onFullLineToggled(bool on)
     rebuild();
 }
 
+// The values the text depends on, to tell whether it is out of date.
+QVariantList MatchesTextView::settingsSnapshot()
+{
+    Settings *settings = Settings::instance();
+    QVariantList values;
+    for (Settings::Key key : {Settings::ShowMaximumMatches, Settings::ShowFullMatchedLine,
+                              Settings::PreviewCharsBeforeMatch, Settings::PreviewCharsAfterMatch,
+                              Settings::HighlightColor})
+        values.append(settings->value(key));
+    return values;
+}
+
+// Another tab may have changed an option while this one was hidden.
+void MatchesTextView::showEvent(QShowEvent *event)
+{
+    if (settingsSnapshot() != m_appliedSettings)
+        applySettings();
+    QPlainTextEdit::showEvent(event);
+}
+
 void MatchesTextView::rebuild()
 {
+    m_appliedSettings = settingsSnapshot();
     Settings *settings = Settings::instance();
     MatchesTextBuilder::Options options;
     options.maximumMatches = settings->value(Settings::ShowMaximumMatches).toInt();

@@ -3,6 +3,7 @@
 #include "content/ContentMatches.h"
 
 #include <QPlainTextEdit>
+#include <QVariantList>
 
 class QAction;
 class QContextMenuEvent;
@@ -34,13 +35,16 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void onFullLineToggled(bool on);
+    static QVariantList settingsSnapshot();
     void rebuild();
     void colour(const MatchesTextBuilder &builder, int firstBlock);
     void retranslate();
 
     QList<MatchLine> m_lines;
+    QVariantList m_appliedSettings;
     QAction *m_fullLineAction;
 };

@@ -187,17 +187,22 @@ private slots:
         QCOMPARE(formatAt(block, 0).foreground().color(), QColor(QStringLiteral("blue")));
     }
 
+    // The toggle rebuilds its own view at once, and a view of another tab
+    // when that one is shown next.
     void fullLineActionStoresAndRebuilds()
     {
+        const ContentMatches matches = matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}});
         MatchesTextView view;
-        view.setMatches(matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}}));
+        MatchesTextView otherTab;
+        view.setMatches(matches);
+        otherTab.setMatches(matches);
         QCOMPARE(view.document()->blockCount(), 3);
         view.fullLineAction()->trigger();
         QCOMPARE(Settings::instance()->value(Settings::ShowFullMatchedLine).toBool(), true);
         QCOMPARE(view.document()->blockCount(), 2);
-        view.fullLineAction()->trigger();
-        QCOMPARE(Settings::instance()->value(Settings::ShowFullMatchedLine).toBool(), false);
-        QCOMPARE(view.document()->blockCount(), 3);
+        otherTab.show();
+        QCOMPARE(otherTab.document()->blockCount(), 2);
+        QVERIFY(otherTab.fullLineAction()->isChecked());
     }
 };
 
