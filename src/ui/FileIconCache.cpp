@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -38,6 +39,17 @@ void FileIconCache::ensureIconTheme()
     const QString current = QIcon::themeName();
     if (!current.isEmpty() && current != QLatin1String("hicolor"))
         return;
+    // Such platforms search only the built-in resources: add the desktop's
+    // icon folders (XDG data folders, then the old per-user one).
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    QStringList folders = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                                    QStandardPaths::LocateDirectory);
+    folders.append(QDir::homePath() + QStringLiteral("/.icons"));
+    for (const QString &folder : qAsConst(folders)) {
+        if (!searchPaths.contains(folder))
+            searchPaths.append(folder);
+    }
+    QIcon::setThemeSearchPaths(searchPaths);
     for (const QString &theme : kFallbackThemes) {
         if (themeInstalled(theme)) {
             QIcon::setThemeName(theme);

@@ -46,6 +46,13 @@ int defaultWidth(int type)
     }
 }
 
+// The result set takes -1 or an index into the categories; the bar may
+// still show categories that were edited away since.
+int validFilter(int index, const QList<FileCategory> &categories)
+{
+    return index >= 0 && index < categories.size() ? index : -1;
+}
+
 } // namespace
 
 FileTable::FileTable(QWidget *parent)
@@ -146,7 +153,7 @@ void FileTable::setResults(FileSearchRequest *request, FileSearchResults *result
         }
     }
     if (results)
-        results->setFilter(currentFilter(), categories);
+        results->setFilter(validFilter(currentFilter(), categories), categories);
     endChange();
 }
 
@@ -202,8 +209,9 @@ void FileTable::onFilterClicked(int filterType)
 {
     if (!m_results)
         return;
+    const QList<FileCategory> categories = Settings::instance()->fileCategories();
     beginChange();
-    m_results->setFilter(filterType, Settings::instance()->fileCategories());
+    m_results->setFilter(validFilter(filterType, categories), categories);
     endChange();
     applySortOrder();
 }

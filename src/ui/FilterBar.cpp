@@ -74,7 +74,8 @@ void FilterBar::rebuild(const QList<FileCategory> &categories)
 
 int FilterBar::currentFilter() const
 {
-    if (isHidden())
+    // Hidden by the user (or the tab), not merely not shown yet.
+    if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
         return -1;
     for (QCheckBox *box : m_boxes) {
         if (box->isChecked())
