@@ -1,6 +1,9 @@
 #include "ui/FileInfoCache.h"
 
+#include "ui/FileTable.h"
+
 #include <QFileInfo>
+#include <QLocale>
 #include <QVector>
 
 #include <algorithm>
@@ -35,6 +38,21 @@ FileStat FileStat::read(const QString &path)
     stat.modified = info.lastModified();
     stat.accessed = info.lastRead();
     return stat;
+}
+
+void FileStat::formatTexts()
+{
+    if (!exists)
+        return;
+    // QLocale and the size text only read shared data: safe on any thread.
+    const QLocale locale;
+    auto timeText = [&locale](const QDateTime &time) {
+        return time.isValid() ? locale.toString(time, QLocale::ShortFormat) : QString();
+    };
+    sizeText = FileTable::sizeText(size);
+    createdText = timeText(created);
+    modifiedText = timeText(modified);
+    accessedText = timeText(accessed);
 }
 
 FileInfoCache::FileInfoCache(PathOfRow pathOfRow, QObject *parent)
@@ -101,7 +119,9 @@ void FileInfoCache::readWanted()
         for (const auto &path : paths) {
             if (context.canceled())
                 return;
-            records.append({path.first, FileStat::read(path.second)});
+            FileStat stat = FileStat::read(path.second);
+            stat.formatTexts();
+            records.append({path.first, stat});
             if (records.size() == kRecordsPerReply || &path == &paths.constLast()) {
                 context.reply([this, records] { store(records); });
                 records.clear();

@@ -18,9 +18,16 @@ struct FileStat
     QDateTime created;
     QDateTime modified;
     QDateTime accessed;
+    // The texts of the table's cells, made where the stat is made so that
+    // painting only copies them; empty until formatTexts().
+    QString sizeText;
+    QString createdText;
+    QString modifiedText;
+    QString accessedText;
 
     // One stat of `path`. Blocks on a slow mount: call it off the UI thread.
     static FileStat read(const QString &path);
+    void formatTexts();
 };
 
 // Sizes and times of the rows of the results table, read off the UI thread

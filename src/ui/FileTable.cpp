@@ -17,7 +17,6 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QLocale>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QVBoxLayout>
@@ -316,15 +315,21 @@ QString FileTable::boldMatches(const QString &name, ExpressionMatcher *matcher)
         else
             spans.append({start, end});
     }
-    // From the last part to the first, so that earlier positions stay valid.
+    if (spans.isEmpty())
+        return name.toHtmlEscaped();
+    // Built from the first part on, escaping the text between the tags: the
+    // same text as wrapping each part from the last to the first, in one pass.
     QString text;
-    int tail = name.size();
-    for (auto it = spans.crbegin(); it != spans.crend(); ++it) {
-        text.prepend(name.mid(it->second, tail - it->second).toHtmlEscaped());
-        text.prepend(QStringLiteral("<b>%1</b>").arg(name.mid(it->first, it->second - it->first).toHtmlEscaped()));
-        tail = it->first;
+    text.reserve(name.size() + spans.size() * 7 + 16);
+    int done = 0;
+    for (const auto &span : qAsConst(spans)) {
+        text += name.midRef(done, span.first - done).toString().toHtmlEscaped();
+        text += QLatin1String("<b>");
+        text += name.midRef(span.first, span.second - span.first).toString().toHtmlEscaped();
+        text += QLatin1String("</b>");
+        done = span.second;
     }
-    text.prepend(name.left(tail).toHtmlEscaped());
+    text += name.midRef(done).toString().toHtmlEscaped();
     return text;
 }
 
@@ -374,18 +379,15 @@ QString FileTable::sizeCellText(int row)
     if (m_results->isFolder(row))
         return QString();
     const FileStat *stat = m_infos->find(row);
-    return stat && stat->exists ? sizeText(stat->size) : QString();
+    return stat ? stat->sizeText : QString();
 }
 
 QString FileTable::timeText(int row, int type)
 {
     const FileStat *stat = m_infos->find(row);
-    if (!stat || !stat->exists)
+    if (!stat)
         return QString();
-    const QDateTime &time = type == CreatedColumn ? stat->created
-        : type == ModifiedColumn                  ? stat->modified
-                                                  : stat->accessed;
-    return time.isValid() ? QLocale().toString(time, QLocale::ShortFormat) : QString();
+    return type == CreatedColumn ? stat->createdText : type == ModifiedColumn ? stat->modifiedText : stat->accessedText;
 }
 
 bool FileTable::rename(int row, const QString &newName)
