@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 
 #include <memory>
 #include <vector>
@@ -22,7 +23,6 @@ class FileTableView;
 class FilterBar;
 class QProgressDialog;
 class RichTextDelegate;
-class QWidget;
 
 // The results of one tab: a filter bar above a table view, the model between
 // the view and the result set, and the texts, icons, sizes and times of the
@@ -99,7 +99,7 @@ private:
     QString timeText(int row, int type);
     QString sizeCellText(int row);
 
-    QWidget *m_widget;
+    QPointer<QWidget> m_widget; // may be deleted first by the tab's splitter
     FilterBar *m_filterBar;
     FileTableView *m_view;
     FileTableColumns *m_columns;

@@ -170,3 +170,14 @@ void FileTableView::currentChanged(const QModelIndex &current, const QModelIndex
     if (current.isValid() && current.row() != previous.row())
         emit fileSelected(current.sibling(current.row(), 0).data(Qt::UserRole).toString());
 }
+
+void FileTableView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Search results"));
+        // The captions are translated when asked for: ask again.
+        if (model() && model()->columnCount() > 0)
+            emit model()->headerDataChanged(Qt::Horizontal, 0, model()->columnCount() - 1);
+    }
+    QTableView::changeEvent(event);
+}

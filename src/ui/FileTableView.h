@@ -41,6 +41,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     bool confirmSort(int rows);

@@ -171,7 +171,10 @@ private slots:
         table.widget()->show();
         QVERIFY(QTest::qWaitForWindowExposed(table.widget()));
         table.setResults(nullptr, &results, {});
+        QSignalSpy selected(&table, &FileTable::fileSelected);
         table.view()->selectRow(1);
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.last().at(0).toString(), QStringLiteral("/p/b"));
         QTest::keyClick(table.view(), Qt::Key_Enter);
         QCOMPARE(opened, QStringList());
         QTest::keyClick(table.view(), Qt::Key_Return);
@@ -284,6 +287,10 @@ private slots:
         table.setFilterBarVisible(false);
         QCOMPARE(table.currentFilter(), -1);
         QCOMPARE(names(table), (QStringList{"dir", "a.txt", "b.doc"}));
+        QSignalSpy removed(&table, &FileTable::fileRemoved);
+        emit table.view()->fileRemoved({0, 2});
+        QCOMPARE(names(table), QStringList{"a.txt"});
+        QCOMPARE(removed.size(), 1);
     }
 };
 
