@@ -184,6 +184,36 @@ private slots:
         QCOMPARE(opened, (QStringList{"/p/b|", "/p/a|"}));
     }
 
+    void rolesAndCaptions_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("rightAligned");
+        QTest::newRow("name") << int(NameColumn) << "Name" << false;
+        QTest::newRow("size") << int(SizeColumn) << "Size" << true;
+        QTest::newRow("accessed") << int(AccessedColumn) << "Last Accessed" << false;
+        QTest::newRow("matches") << int(MatchesColumn) << "Matches" << true;
+    }
+
+    void rolesAndCaptions()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, rightAligned);
+        FileSearchResults results;
+        results.addFile(QStringLiteral("x.txt"), QStringLiteral("/p"), 3);
+        FileTable table;
+        table.columns()->setColumns({NameColumn, SizeColumn, AccessedColumn, MatchesColumn});
+        table.setResults(nullptr, &results, {});
+        const int column = table.columns()->indexOf(type);
+        QTEST(table.model()->headerData(column, Qt::Horizontal).toString(), "caption");
+        const QModelIndex index = table.model()->index(0, column);
+        const QVariant alignment = index.data(Qt::TextAlignmentRole);
+        QCOMPARE(alignment.isValid() && alignment.toInt() == int(Qt::AlignRight | Qt::AlignVCenter), rightAligned);
+        QCOMPARE(index.data(Qt::UserRole).toString(), QStringLiteral("/p/x.txt"));
+        QCOMPARE(index.data(Qt::EditRole).toString(), QStringLiteral("x.txt"));
+        QCOMPARE(cell(table, 0, MatchesColumn), QStringLiteral("3"));
+    }
+
     void dragData()
     {
         FileSearchResults results;
