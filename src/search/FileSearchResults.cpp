@@ -255,6 +255,28 @@ void FileSearchResults::sort(int column, bool descending)
     sortList(visibleFiles(), column, descending);
 }
 
+void FileSearchResults::reorder(const std::vector<int> &order)
+{
+    const int folderCount = visibleFolders().size();
+    if (int(order.size()) != count())
+        return;
+    std::vector<bool> seen(order.size(), false);
+    for (int i = 0; i < int(order.size()); ++i) {
+        const int row = order[std::size_t(i)];
+        if (row < 0 || row >= count() || seen[std::size_t(row)] || (i < folderCount) != (row < folderCount))
+            return;
+        seen[std::size_t(row)] = true;
+    }
+    QList<FileItem> folders;
+    QList<FileItem> files;
+    folders.reserve(folderCount);
+    files.reserve(count() - folderCount);
+    for (int row : order)
+        (row < folderCount ? folders : files).append(item(row));
+    visibleFolders() = folders;
+    visibleFiles() = files;
+}
+
 void FileSearchResults::remove(const QList<int> &rows)
 {
     // From the last row to the first, so that each row number still means

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <vector>
 
 // The result set of one search: folders and files found, each as an interned
 // name and parent path, shown as one sequence of rows, folders first. A
@@ -56,6 +57,11 @@ public:
     // Columns 2 to 5 read the file system once per item; other columns
     // outside the table keep the order.
     void sort(int column, bool descending);
+    // Puts the visible rows in the order given: new row i is the previous
+    // row order[i]. For sorts whose keys were read elsewhere (off the UI
+    // thread). Ignored unless `order` holds every visible row once, with the
+    // folders first.
+    void reorder(const std::vector<int> &order);
     // Removes the visible rows; under a filter their unfiltered counterparts too.
     void remove(const QList<int> &rows);
     // Gives the visible row's item a new name (the old one stays pooled).

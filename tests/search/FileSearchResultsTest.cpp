@@ -9,6 +9,7 @@
 #include <QThread>
 
 using Item = FileSearchResults::FileItem;
+Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
@@ -363,6 +364,29 @@ private slots:
         QCOMPARE(rows(results), (QStringList{"a.txt", "c.txt"}));
         results.setFilter(-1, {});
         QCOMPARE(rows(results), (QStringList{"c.txt", "b.doc", "a.txt"}));
+    }
+
+    void reorder_data()
+    {
+        QTest::addColumn<std::vector<int>>("order");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList unchanged{"f/", "g/", "a", "b", "c"};
+        QTest::newRow("permutation") << std::vector<int>{1, 0, 4, 2, 3} << QStringList{"g/", "f/", "c", "a", "b"};
+        QTest::newRow("folder among files") << std::vector<int>{2, 0, 1, 3, 4} << unchanged;
+        QTest::newRow("row twice") << std::vector<int>{0, 1, 2, 2, 3} << unchanged;
+        QTest::newRow("too short") << std::vector<int>{1, 0, 2, 3} << unchanged;
+        QTest::newRow("out of range") << std::vector<int>{0, 1, 2, 3, 5} << unchanged;
+    }
+
+    void reorder()
+    {
+        QFETCH(std::vector<int>, order);
+        QFETCH(QStringList, expected);
+        FileSearchResults results;
+        fill(results, {{"f", "/p", true, 0}, {"g", "/p", true, 0}, {"a", "/p", false, 0}, {"b", "/p", false, 0},
+                       {"c", "/p", false, 0}});
+        results.reorder(order);
+        QCOMPARE(rows(results), expected);
     }
 
     void remove_data()
