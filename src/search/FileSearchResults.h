@@ -4,6 +4,7 @@
 #include "index/StringPool.h"
 
 #include <QList>
+#include <QReadWriteLock>
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +16,10 @@
 // category filter selects the visible rows; sorting, removal and renaming act
 // on the visible rows.
 //
-// Threads: search threads add under their search's mutex (the pools lock
-// themselves); while a search runs the UI thread may call count() only.
-// Everything else belongs to the UI thread once the search has finished.
+// Threads: search threads add while the UI thread shows what was found so
+// far, so every operation takes the set's own read-write lock (the pools lock
+// themselves). Row numbers are a snapshot: a folder added meanwhile moves the
+// files one row down, which the UI's periodic refresh takes in.
 class FileSearchResults
 {
 public:
@@ -84,6 +86,8 @@ private:
     const QList<FileItem> &visibleFiles() const;
     // The list and index of a visible row; null for a row out of range.
     QList<FileItem> *visibleList(int row, int *index);
+    // item() without taking the lock; the caller holds it.
+    FileItem itemAt(int row) const;
 
     FileItem makeItem(const QString &name, const QString &path, int matches);
     bool passesFilter(const FileItem &item, bool isFolder) const;
@@ -101,4 +105,6 @@ private:
     QString m_filterAttributes;
     int m_filterIndex = -1;
     std::atomic<int> m_visibleCount{0};
+    // Guards the lists and the filter against the search threads' additions.
+    mutable QReadWriteLock m_lock;
 };

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <memory>
+
 using Item = FileSearchResults::FileItem;
 Q_DECLARE_METATYPE(std::vector<int>)
 
@@ -119,6 +121,32 @@ private slots:
         QCOMPARE(address(results.item(2).path), address(results.item(3).path));
         QCOMPARE(address(results.item(2).path), address(results.item(0).path));
         QVERIFY(results.item(1).path != results.item(0).path);
+    }
+
+    // The window shows the rows found so far while the search still adds:
+    // every row it reads must be whole, whatever the lists do meanwhile.
+    void rowsCanBeReadWhileASearchAdds()
+    {
+        FileSearchResults results;
+        const int kAdded = 50000;
+        std::unique_ptr<QThread> search(QThread::create([&results] {
+            for (int i = 0; i < kAdded; ++i) {
+                if (i % 100 == 0)
+                    results.addFolder(QStringLiteral("d%1").arg(i), QStringLiteral("/x"));
+                results.addFile(QStringLiteral("f%1").arg(i), QStringLiteral("/x"), 0);
+            }
+        }));
+        search->start();
+        int torn = 0;
+        while (!search->isFinished()) {
+            const int last = results.count() - 1;
+            if (last >= 0 && !results.fullPath(last).startsWith(QLatin1String("/x/")))
+                ++torn;
+            results.setFilter(-1, {});
+        }
+        search->wait();
+        QCOMPARE(torn, 0);
+        QCOMPARE(results.count(), kAdded + kAdded / 100);
     }
 
     void rowsOutOfRangeAreEmpty()
