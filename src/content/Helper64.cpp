@@ -1,0 +1,193 @@
+#include "content/Helper64.h"
+
+#include "app/Logger.h"
+#include "content/Helper64Thread.h"
+#include "helper/HelperProtocol.h"
+#include "platform/linux/ChildProcess.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+#include <QUuid>
+
+namespace {
+
+const char kComponent[] = "Helper64";
+// How long a thread that was told to quit may take before it is abandoned.
+const int kThreadStopMs = 100;
+
+} // namespace
+
+Helper64::Helper64(const QString &tempFolder, const QString &program)
+    : m_tempFolder(tempFolder)
+    , m_program(program)
+{
+    start();
+}
+
+Helper64::~Helper64()
+{
+    if (m_state == Connected && m_process) {
+        // No reply is awaited; the helper ends by itself.
+        send(QString::fromLatin1(HelperProtocol::kExit));
+        m_process->waitForFinished(kExitWaitMs);
+    }
+    stopThread();
+    m_process.reset(); // ends a helper that ignored "EXIT", by its pid
+}
+
+QString Helper64::defaultProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/talvenquist-helper");
+}
+
+qint64 Helper64::processId() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_process && m_process->isRunning() ? qint64(m_process->pid()) : -1;
+}
+
+void Helper64::stopThread()
+{
+    if (!m_thread)
+        return;
+    m_thread->quit();
+    if (!m_thread->wait(kThreadStopMs)) {
+        Logger::instance()->log(WARNING, kComponent, "HELPER64 thread is still running.");
+        // Deleting a running thread would abort the program: the object is
+        // abandoned (leaked) and the thread left to end by itself.
+        m_thread.release();
+        return;
+    }
+    m_thread.reset();
+}
+
+void Helper64::start()
+{
+    QMutexLocker lock(&m_mutex);
+    startLocked();
+}
+
+void Helper64::startLocked()
+{
+    if (m_state == Connected || !QFileInfo(m_program).isExecutable())
+        return;
+    const QString channel = QUuid::createUuid().toString();
+    stopThread();
+    m_thread = std::make_unique<Helper64Thread>();
+    m_thread->setObjectName(QStringLiteral("HELPER64"));
+    m_thread->start();
+
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(m_thread.get(), &Helper64Thread::connectFinished, &loop, &QEventLoop::quit);
+    emit m_thread->doConnect(channel);
+    m_process = std::make_unique<ChildProcess>();
+    const std::vector<std::string> arguments{channel.toStdString(),
+                                             QFile::encodeName(Logger::instance()->fileName()).toStdString(),
+                                             QFile::encodeName(m_tempFolder).toStdString()};
+    if (!m_process->start(QFile::encodeName(m_program).toStdString(), arguments)) {
+        Logger::instance()->log(WARNING, kComponent, "Failed to start talvenquist-helper");
+        Logger::instance()->log(WARNING, kComponent, "Failed to connect to the pipe.");
+        return;
+    }
+    timer.start(kTimeoutMs);
+    loop.exec();
+    if (m_thread->isConnected()) {
+        m_state = Connected;
+        return;
+    }
+    Logger::instance()->log(WARNING, kComponent, "Failed to connect to the pipe.");
+}
+
+void Helper64::restart()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_state != Broken)
+        return;
+    Logger::instance()->log(INFO, kComponent, "Restart talvenquist-helper");
+    if (m_process) {
+        m_process->kill();
+        if (m_process->isRunning())
+            Logger::instance()->log(WARNING, kComponent, "Kill talvenquist-helper failed");
+    }
+    m_state = NotStarted;
+    startLocked();
+}
+
+QList<IFilterInfo> Helper64::installedFilters()
+{
+    const QString reply =
+        request(QString::fromLatin1(HelperProtocol::kGetFilters), QString(), "Failed to send GET_IFILTERS");
+    return HelperProtocol::parseFilterList(reply);
+}
+
+QString Helper64::convert(const QString &path)
+{
+    return request(QString::fromLatin1(HelperProtocol::kConvert) + path, path, "Failed to send CONVERT");
+}
+
+QString Helper64::request(const QString &message, const QString &path, const char *sendFailure)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_state != Connected)
+        return QString();
+    m_currentPath = path;
+    if (!send(message)) {
+        Logger::instance()->log(WARNING, kComponent, sendFailure);
+        // A channel that cannot take a message is as broken as a silent one.
+        m_state = Broken;
+        return QString();
+    }
+    QString reply;
+    return receive(&reply) ? reply : QString();
+}
+
+bool Helper64::send(const QString &message)
+{
+    Helper64Thread *thread = m_thread.get();
+    return await(&Helper64Thread::writeFinished, [thread, &message] { emit thread->doWrite(message); },
+                 "Writing to pipe hanged, file name = %1") &&
+           m_thread->writeResult();
+}
+
+bool Helper64::receive(QString *reply)
+{
+    Helper64Thread *thread = m_thread.get();
+    if (!await(&Helper64Thread::readFinished, [thread] { emit thread->doRead(); },
+               "Reading from pipe hanged, file name = %1"))
+        return false;
+    if (!m_thread->readResult()) {
+        // The helper went away or garbled its reply: the next search starts
+        // a new one.
+        m_state = Broken;
+        return false;
+    }
+    *reply = m_thread->reply();
+    return true;
+}
+
+template <typename Signal, typename Emit>
+bool Helper64::await(Signal finished, Emit emitRequest, const char *hangText)
+{
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    bool hanged = false;
+    QObject::connect(m_thread.get(), finished, &loop, &QEventLoop::quit);
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop, &hanged] {
+        hanged = true;
+        loop.quit();
+    });
+    emitRequest();
+    timer.start(kTimeoutMs);
+    loop.exec();
+    if (!hanged)
+        return true;
+    m_state = Broken;
+    Logger::instance()->log(WARNING, kComponent, QString::fromLatin1(hangText).arg(m_currentPath));
+    return false;
+}
