@@ -19,7 +19,9 @@ QString HelperProtocol::socketPath(const QString &channel)
     const QUuid id(channel);
     if (folder.isEmpty() || id.isNull())
         return QString();
-    return folder + QStringLiteral("/talvenquist-helper-") + id.toString(QUuid::WithoutBraces);
+    // A socket's path has room for 107 bytes: the name is kept short (the
+    // id as 32 hex digits) so that runtime folders deep in a tree still fit.
+    return folder + QStringLiteral("/tvq-helper-") + QString::fromLatin1(id.toRfc4122().toHex());
 }
 
 QByteArray HelperProtocol::encodeFrame(const QString &message)
