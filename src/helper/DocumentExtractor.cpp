@@ -80,6 +80,12 @@ QList<IFilterInfo> DocumentExtractor::filters()
     return filters;
 }
 
+bool DocumentExtractor::serves(const QString &path)
+{
+    const FilterEntry *entry = entryFor(path);
+    return entry && isAvailable(*entry);
+}
+
 bool DocumentExtractor::extractTo(const QString &path, QIODevice *output, ExtractionBudget *budget)
 {
     const FilterEntry *entry = entryFor(path);
@@ -111,6 +117,9 @@ bool DocumentExtractor::extractTo(const QString &path, QIODevice *output, Extrac
 
 QString DocumentExtractor::extract(const QString &path, const QString &folder, const std::atomic<bool> *cancel)
 {
+    // No file is made for a document that no filter serves.
+    if (!serves(path))
+        return QString();
     QTemporaryFile output(folder + QStringLiteral("/ifilter.XXXXXX"));
     if (!output.open()) {
         Logger::instance()->log(WARNING, kComponent, QStringLiteral("Failed to create a file"));

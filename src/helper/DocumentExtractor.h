@@ -20,6 +20,9 @@ public:
     // always, the legacy Office ones only when their tools are installed.
     static QList<IFilterInfo> filters();
 
+    // Whether a filter here reads documents named like 'path'.
+    static bool serves(const QString &path);
+
     // Writes the text of 'path' to a new file in 'folder' that starts with
     // the byte-order mark FF FE, and returns its path; an empty string when
     // the document could not be read (nothing is left behind then).

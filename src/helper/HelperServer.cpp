@@ -85,6 +85,10 @@ bool HelperServer::answer(const QString &message)
 // long can be answered "TIMEOUT" at once while the reader is told to stop.
 void HelperServer::convert(const QString &path)
 {
+    if (!DocumentExtractor::serves(path)) {
+        send(QString());
+        return;
+    }
     std::atomic<bool> cancel{false};
     QString output;
     const QString folder = m_tempFolder;
