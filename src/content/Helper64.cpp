@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QUuid>
 
@@ -93,6 +94,13 @@ void Helper64::startLocked()
         Logger::instance()->log(WARNING, kComponent, "Failed to start talvenquist-helper");
         Logger::instance()->log(WARNING, kComponent, "Failed to connect to the pipe.");
         return;
+    }
+    // A helper that ends before it connects (a broken installation) ends
+    // the wait at once instead of after the time limit.
+    std::unique_ptr<QSocketNotifier> ended;
+    if (m_process->endNotifier() >= 0) {
+        ended = std::make_unique<QSocketNotifier>(m_process->endNotifier(), QSocketNotifier::Read);
+        QObject::connect(ended.get(), &QSocketNotifier::activated, &loop, &QEventLoop::quit);
     }
     timer.start(kTimeoutMs);
     loop.exec();

@@ -66,6 +66,8 @@ void Helper64Thread::onConnect(const QString &pipeId)
     if (path.isEmpty() || !m_server->listen(path)) {
         Logger::instance()->log(WARNING, kComponent,
                                 QStringLiteral("Failed to open the pipe, err=%1").arg(m_server->serverError()));
+        // No helper can come: the client need not wait for it.
+        emit connectFinished();
         return;
     }
     Logger::instance()->log(INFO, kComponent, "Create pipe");

@@ -38,6 +38,8 @@ signals:
     void doConnect(const QString &pipeId);
     void doRead();
     void doWrite(const QString &data);
+    // The helper connected, or the channel could not be opened (then
+    // isConnected() is false).
     void connectFinished();
     void readFinished();
     void writeFinished();

@@ -21,6 +21,9 @@ public:
     // argv[0] is 'program'. False (errno set) when it could not be started.
     bool start(const std::string &program, const std::vector<std::string> &arguments);
     pid_t pid() const { return m_pid; }
+    // Readable once the child has ended (a pidfd), for an event loop to
+    // watch; -1 when the kernel offers none.
+    int endNotifier() const { return m_pidFd.get(); }
     bool isRunning();
     // Waits until the child has ended, at most 'timeoutMs'; true when it has.
     bool waitForFinished(int timeoutMs);
