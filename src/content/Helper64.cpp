@@ -144,48 +144,67 @@ QString Helper64::request(const QString &message, const QString &path, const cha
     if (m_state != Connected)
         return QString();
     m_currentPath = path;
-    if (!send(message)) {
-        Logger::instance()->log(WARNING, kComponent, sendFailure);
-        // A channel that cannot take a message is as broken as a silent one.
-        m_state = Broken;
-        return QString();
-    }
     QString reply;
-    return receive(&reply) ? reply : QString();
+    exchange(message, sendFailure, &reply);
+    return reply;
+}
+
+// The message and the read of its reply go to the channel's thread
+// together, so that one wake-up of each side carries a request; the time
+// limit covers both. Any failure leaves the helper broken, to be restarted
+// by the next search.
+bool Helper64::exchange(const QString &message, const char *sendFailure, QString *reply)
+{
+    Helper64Thread *thread = m_thread.get();
+    QEventLoop loop;
+    bool writeEnded = false;
+    QObject::connect(thread, &Helper64Thread::writeFinished, &loop, [thread, &loop, &writeEnded] {
+        writeEnded = true;
+        if (!thread->writeResult())
+            loop.quit();
+    });
+    QObject::connect(thread, &Helper64Thread::readFinished, &loop, &QEventLoop::quit);
+    const bool inTime = runWithTimeLimit(loop, [thread, &message] {
+        emit thread->doWrite(message);
+        emit thread->doRead();
+    });
+    if (!inTime) {
+        logHang(writeEnded ? "Reading from pipe hanged, file name = %1" : "Writing to pipe hanged, file name = %1");
+        return false;
+    }
+    if (!thread->writeResult()) {
+        Logger::instance()->log(WARNING, kComponent, sendFailure);
+        m_state = Broken;
+        return false;
+    }
+    if (!thread->readResult()) {
+        m_state = Broken;
+        return false;
+    }
+    *reply = thread->reply();
+    return true;
 }
 
 bool Helper64::send(const QString &message)
 {
     Helper64Thread *thread = m_thread.get();
-    return await(&Helper64Thread::writeFinished, [thread, &message] { emit thread->doWrite(message); },
-                 "Writing to pipe hanged, file name = %1") &&
-           m_thread->writeResult();
-}
-
-bool Helper64::receive(QString *reply)
-{
-    Helper64Thread *thread = m_thread.get();
-    if (!await(&Helper64Thread::readFinished, [thread] { emit thread->doRead(); },
-               "Reading from pipe hanged, file name = %1"))
-        return false;
-    if (!m_thread->readResult()) {
-        // The helper went away or garbled its reply: the next search starts
-        // a new one.
-        m_state = Broken;
+    QEventLoop loop;
+    QObject::connect(thread, &Helper64Thread::writeFinished, &loop, &QEventLoop::quit);
+    if (!runWithTimeLimit(loop, [thread, &message] { emit thread->doWrite(message); })) {
+        logHang("Writing to pipe hanged, file name = %1");
         return false;
     }
-    *reply = m_thread->reply();
-    return true;
+    return thread->writeResult();
 }
 
-template <typename Signal, typename Emit>
-bool Helper64::await(Signal finished, Emit emitRequest, const char *hangText)
+// Emits the request and runs 'loop' until it quits or kTimeoutMs pass;
+// false when the time ran out.
+template <typename Emit>
+bool Helper64::runWithTimeLimit(QEventLoop &loop, Emit emitRequest)
 {
-    QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
     bool hanged = false;
-    QObject::connect(m_thread.get(), finished, &loop, &QEventLoop::quit);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&loop, &hanged] {
         hanged = true;
         loop.quit();
@@ -193,9 +212,11 @@ bool Helper64::await(Signal finished, Emit emitRequest, const char *hangText)
     emitRequest();
     timer.start(kTimeoutMs);
     loop.exec();
-    if (!hanged)
-        return true;
+    return !hanged;
+}
+
+void Helper64::logHang(const char *text)
+{
     m_state = Broken;
-    Logger::instance()->log(WARNING, kComponent, QString::fromLatin1(hangText).arg(m_currentPath));
-    return false;
+    Logger::instance()->log(WARNING, kComponent, QString::fromLatin1(text).arg(m_currentPath));
 }

@@ -11,6 +11,7 @@
 
 class ChildProcess;
 class Helper64Thread;
+class QEventLoop;
 
 // The program's client of the document helper (talvenquist-helper): starts
 // it when it is installed beside the program, asks it once for its filter
@@ -53,13 +54,12 @@ public:
 private:
     void startLocked();
     QString request(const QString &message, const QString &path, const char *sendFailure);
+    bool exchange(const QString &message, const char *sendFailure, QString *reply);
     bool send(const QString &message);
-    bool receive(QString *reply);
-    // Emits the request through 'emitRequest' and waits for 'finished' or
-    // the time limit; on the limit the helper becomes broken and 'hangText'
-    // is logged with the current document.
-    template <typename Signal, typename Emit>
-    bool await(Signal finished, Emit emitRequest, const char *hangText);
+    template <typename Emit>
+    bool runWithTimeLimit(QEventLoop &loop, Emit emitRequest);
+    // The helper is broken; 'text' is logged with the current document.
+    void logHang(const char *text);
     void stopThread();
 
     QString m_tempFolder;

@@ -117,4 +117,6 @@ void HelperServer::convert(const QString &path)
 void HelperServer::send(const QString &message)
 {
     m_socket.write(HelperProtocol::encodeFrame(message));
+    // At once, rather than on the next turn of the event loop.
+    m_socket.flush();
 }
