@@ -207,6 +207,33 @@ private slots:
         QVERIFY(!helper->convert(document).isEmpty());
     }
 
+    // The real helper gives up on a document after its own time limit, within
+    // the client's, stops the reader and goes on serving: here the reader is
+    // a legacy-format tool that never finishes.
+    void realHelperAnswersTimeoutAndGoesOn()
+    {
+        const QString tools = m_dir.filePath(QStringLiteral("tools"));
+        QVERIFY(QDir().mkpath(tools));
+        const QString catdoc = tools + QStringLiteral("/catdoc");
+        QVERIFY(TestFiles::write(catdoc, "#!/bin/sh\nexec sleep 60\n"));
+        QVERIFY(QFile::setPermissions(catdoc, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", tools.toUtf8() + ':' + savedPath);
+        Helper64 helper(m_temp, QStringLiteral(TVQ_HELPER_PROGRAM));
+        qputenv("PATH", savedPath);
+        const QString slow = m_dir.filePath(QStringLiteral("slow.doc"));
+        QVERIFY(TestFiles::write(slow, "binary"));
+        const QString rtf = m_dir.filePath(QStringLiteral("quick.rtf"));
+        QVERIFY(TestFiles::write(rtf, "{\\rtf1 quick\\par}"));
+
+        QCOMPARE(helper.convert(slow), QString::fromLatin1(HelperProtocol::kTimeout));
+        QCOMPARE(QDir(m_temp).entryList({QStringLiteral("ifilter.*")}, QDir::Files), QStringList());
+        const QString output = helper.convert(rtf);
+        QCOMPARE(TestFiles::fromUtf16LE(TestFiles::read(output).mid(2)), QStringLiteral("quick\r\n"));
+        QFile::remove(output);
+        QCOMPARE(helper.state(), int(Helper64::Connected));
+    }
+
     void restartLeavesAWorkingHelperAlone()
     {
         const auto helper = startHelper(QStringLiteral("answer"));
