@@ -1,10 +1,14 @@
+#include "app/MetaTypes.h"
 #include "content/ContentSearcher.h"
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/HelperProtocol.h"
 #include "search/FileSearchRequest.h"
+#include "search/FileSearchResults.h"
+#include "search/FileSearcher.h"
 #include "support/TestFiles.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -63,6 +67,7 @@ class Helper64Test : public QObject
 private slots:
     void initTestCase()
     {
+        registerMetaTypes();
         QVERIFY(m_dir.isValid());
         m_logPath = TestFiles::startLog(m_dir);
         m_temp = m_dir.filePath(QStringLiteral("Talvenquist"));
@@ -232,6 +237,39 @@ private slots:
         QCOMPARE(TestFiles::fromUtf16LE(TestFiles::read(output).mid(2)), QStringLiteral("quick\r\n"));
         QFile::remove(output);
         QCOMPARE(helper.state(), int(Helper64::Connected));
+    }
+
+    // Through the search engine, with the stand-in installed beside this
+    // program as the helper: a search during which the helper hangs falls
+    // back to plain text; the next content search restarts the helper.
+    void nextContentSearchRestartsTheHelper()
+    {
+        qputenv("TVQ_STAND_IN_MODE", "silent");
+        qputenv("TVQ_STAND_IN_FILTERS", "1\n{a1}\nStand-in\n1\ndocx");
+        // Requests and results outlive the searcher, also when a wait fails.
+        FileSearchRequest requests[2];
+        FileSearchResults first;
+        FileSearchResults second;
+        FileSearcher searcher(m_temp, 0);
+        ContentSearchSettings settings;
+        settings.filters64 = searcher.helper64Filters();
+        QCOMPARE(settings.filters64.size(), 1);
+        searcher.init(IndexingSettings(), settings);
+        const QString folder = m_dir.filePath(QStringLiteral("searched"));
+        QVERIFY(TestFiles::write(folder + QStringLiteral("/doc.docx"), "plain words\n"));
+        QSignalSpy finished(&searcher, &FileSearcher::findFinished);
+        auto search = [&](FileSearchRequest &request, FileSearchResults *results) {
+            request.includePaths = QStringList{folder};
+            request.text = QStringLiteral("text of");
+            searcher.find(request, *results);
+            return finished.wait(3 * Helper64::kTimeoutMs);
+        };
+        QVERIFY(search(requests[0], &first));
+        QCOMPARE(first.count(), 0);
+
+        qputenv("TVQ_STAND_IN_MODE", "answer");
+        QVERIFY(search(requests[1], &second));
+        QCOMPARE(second.count(), 1);
     }
 
     void restartLeavesAWorkingHelperAlone()
