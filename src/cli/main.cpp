@@ -22,7 +22,9 @@
 #include <QSettings>
 #include <QTextStream>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -31,11 +33,69 @@ const char kVersion[] = "1.43";
 const int kFound = 0;
 const int kNothingFound = 1;
 const int kUsageError = 2;
+// As grep: trouble that is not the user's query (output, saving).
+const int kTrouble = 2;
 
 int usageError(const QString &message)
 {
     QTextStream(stderr) << "tvq: " << message << "\nTry 'tvq --help' for more information.\n";
     return kUsageError;
+}
+
+void complain(const QString &message)
+{
+    QTextStream(stderr) << "tvq: " << message << '\n';
+}
+
+// Why `path` cannot be searched as a folder (--in) or read as a file
+// (--matches); empty when it can. Checked before anything starts, so a typo
+// is an error and not "nothing found".
+QString pathError(const QString &path, bool wantFolder)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("%1: No such file or directory").arg(path);
+    if (wantFolder && !info.isDir())
+        return QStringLiteral("%1: Not a directory").arg(path);
+    if (!wantFolder && info.isDir())
+        return QStringLiteral("%1: Is a directory").arg(path);
+    if (!wantFolder && !info.isFile())
+        return QStringLiteral("%1: Not a regular file").arg(path);
+    if (!info.isReadable() || (wantFolder && !info.isExecutable()))
+        return QStringLiteral("%1: Permission denied").arg(path);
+    return QString();
+}
+
+QString pathsError(const CommandLine &commandLine)
+{
+    FileSearchRequest request;
+    commandLine.fillRequest(request);
+    for (const QString &folder : qAsConst(request.includePaths)) {
+        const QString error = pathError(folder, /*wantFolder=*/true);
+        if (!error.isEmpty())
+            return QStringLiteral("--in: ") + error;
+    }
+    if (!commandLine.matchesFile().isEmpty()) {
+        const QString error = pathError(commandLine.matchesFile(), /*wantFolder=*/false);
+        if (!error.isEmpty())
+            return QStringLiteral("--matches: ") + error;
+    }
+    return QString();
+}
+
+// A reader that went away (| head) is no error worth a word; any other
+// failure to write the results is.
+int outputError(int error)
+{
+    if (error != EPIPE)
+        complain(QStringLiteral("standard output: %1").arg(QString::fromLocal8Bit(std::strerror(error))));
+    return kTrouble;
+}
+
+void warnIfUnsaved(const QSettings &settings)
+{
+    if (settings.status() != QSettings::NoError)
+        complain(QStringLiteral("the settings could not be saved to %1").arg(settings.fileName()));
 }
 
 // With --settings the file's folder is the data folder: the log and, unless
@@ -47,8 +107,9 @@ Settings *openSettings(const QString &settingsFile)
     QDir().mkpath(folder);
     if (!settingsFile.isEmpty()) {
         QSettings raw(file, QSettings::IniFormat);
-        if (!raw.contains(QStringLiteral("DBPath")))
+        if (!raw.contains(QStringLiteral("DBPath"))) {
             raw.setValue(QStringLiteral("DBPath"), folder);
+        }
     }
     Settings *settings = Settings::instance(file);
     // The window program rewrites its own log at each start; tvq keeps its own.
@@ -119,6 +180,8 @@ void waitForInit(FileSearcher &searcher, ProgressLine &progress)
     progress.stop();
 }
 
+bool g_stdoutClosed = false;
+
 int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress)
 {
     FileSearchResults results;
@@ -163,8 +226,10 @@ int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, R
     QObject::connect(&reader, &LineReader::lineRead, &session, &InteractiveSession::onLine);
     QObject::connect(&reader, &LineReader::endOfInput, &session, &InteractiveSession::onEndOfInput);
     QObject::connect(&session, &InteractiveSession::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&session, &InteractiveSession::queryRefused, [](const QString &reason) { complain(reason); });
     reader.start();
     loop.exec();
+    reader.stop();
     reader.wait();
     return kFound;
 }
@@ -182,6 +247,40 @@ int checkIndexUse(const CommandLine &commandLine, bool useIndex)
                                      "name them with --in FOLDERS, or run tvq as root"));
 }
 
+// Searches, then lets the searcher go, which saves the index: a failed save
+// still counts in the status returned.
+int searchAndSave(const CommandLine &commandLine, Settings &settings, const IndexingSettings &indexing,
+                  bool useIndex)
+{
+    int saveStatus = kFound;
+    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0);
+    QObject::connect(&searcher, &FileSearcher::indexSaveFailed, [&saveStatus](QChar, const QString &reason) {
+        complain(QStringLiteral("the index could not be saved: %1").arg(reason));
+        saveStatus = kTrouble;
+    });
+    ProgressLine progress(isTerminal(2));
+    searcher.init(indexing, settings.contentSearchSettings());
+    waitForInit(searcher, progress);
+    QFile out;
+    // Left unopened when standard output was closed: the first write fails.
+    if (!g_stdoutClosed)
+        out.open(stdout, QIODevice::WriteOnly);
+    ResultWriter writer(&out, commandLine.outputFormat());
+    FileSearchRequest request;
+    commandLine.fillRequest(request);
+    int status;
+    if (!commandLine.matchesFile().isEmpty())
+        status = runMatches(searcher, request, commandLine.matchesFile(), writer);
+    else if (commandLine.interactive())
+        status = runInteractive(searcher, request, writer);
+    else
+        status = runSearch(searcher, request, writer, progress);
+    if (writer.failed())
+        status = outputError(writer.error());
+    searcher.saveIndex();
+    return saveStatus == kFound ? status : saveStatus;
+}
+
 int run(const CommandLine &commandLine)
 {
     Settings *settings = openSettings(commandLine.settingsFile());
@@ -197,21 +296,13 @@ int run(const CommandLine &commandLine)
     QString error;
     if (!commandLine.indexMountPoints().isEmpty() && !restrictIndex(indexing, commandLine.indexMountPoints(), &error))
         return usageError(error);
+    error = pathsError(commandLine);
+    if (!error.isEmpty()) {
+        complain(error);
+        return kUsageError;
+    }
     QDir().mkpath(ContentSearcher::temporaryFolder());
-    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0);
-    ProgressLine progress(isTerminal(2));
-    searcher.init(indexing, settings->contentSearchSettings());
-    waitForInit(searcher, progress);
-    QFile out;
-    out.open(stdout, QIODevice::WriteOnly);
-    ResultWriter writer(&out, commandLine.outputFormat());
-    FileSearchRequest request;
-    commandLine.fillRequest(request);
-    if (!commandLine.matchesFile().isEmpty())
-        return runMatches(searcher, request, commandLine.matchesFile(), writer);
-    if (commandLine.interactive())
-        return runInteractive(searcher, request, writer);
-    return runSearch(searcher, request, writer, progress);
+    return searchAndSave(commandLine, *settings, indexing, useIndex);
 }
 
 } // namespace
@@ -220,6 +311,8 @@ int main(int argc, char *argv[])
 {
     // A reader that stops early (| head) must not kill tvq before the index is saved.
     std::signal(SIGPIPE, SIG_IGN);
+    g_stdoutClosed = holdClosedDescriptor(1);
+    holdClosedDescriptor(2);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tvq"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
@@ -238,6 +331,8 @@ int main(int argc, char *argv[])
     Logger::instance()->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(status));
     // The searcher (and with it the index, saved on destruction) is gone by now.
     setVolumeSettings(nullptr);
+    Settings::instance()->sync();
+    warnIfUnsaved(*Settings::instance());
     Settings::destroyInstance();
     return status;
 }

@@ -53,6 +53,9 @@ private slots:
     void usageAndExpressionErrorsExitWithTwo_data();
     void usageAndExpressionErrorsExitWithTwo();
     void withoutRootAndFoldersTheMessageIsClear();
+    void outputErrorsEndTheRun_data();
+    void outputErrorsEndTheRun();
+    void unsavedSettingsAndIndexAreReported();
     void noSubfolders();
     void print0SeparatesWithNul();
     void csvEscaping();
@@ -75,6 +78,8 @@ void TvqTest::initTestCase()
 {
     QVERIFY(m_data.isValid());
     QVERIFY(QFile::exists(QStringLiteral(TVQ_BINARY)));
+    QFile plain(m_data.filePath(QStringLiteral("plain.txt")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
 }
 
 Outcome TvqTest::run(const QStringList &arguments, const QByteArray &input, const QString &program)
@@ -128,12 +133,21 @@ void TvqTest::usageAndExpressionErrorsExitWithTwo_data()
     QTest::newRow("walk without folders") << QStringList{"--no-index", "x"} << "--in";
     QTest::newRow("bad date") << QStringList{"--no-index", "-d", "/tmp", "--modified-from", "yesterday"}
                               << "YYYY-MM-DD";
+    QTest::newRow("date with a tail") << QStringList{"--no-index", "-d", "/tmp", "--modified-from", "2023-01-01garbage"}
+                                      << "YYYY-MM-DD";
+    QTest::newRow("empty --index") << QStringList{"--index", "", "x"} << "--index needs";
+    // "@" stands for the test's data folder, which holds plain.txt.
+    QTest::newRow("--in missing") << QStringList{"--no-index", "--in", "@/missing", "x"} << "No such file";
+    QTest::newRow("--in a file") << QStringList{"--no-index", "--in", "@/plain.txt", "x"} << "Not a directory";
+    QTest::newRow("--matches missing") << QStringList{"-c", "x", "--matches", "@/missing"} << "No such file";
+    QTest::newRow("--matches a folder") << QStringList{"-c", "x", "--matches", "@"} << "Is a directory";
 }
 
 void TvqTest::usageAndExpressionErrorsExitWithTwo()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
+    arguments.replaceInStrings(QRegularExpression("^@"), m_data.path());
     const Outcome o = run(arguments);
     QCOMPARE(o.status, 2);
     QVERIFY2(o.err.contains(reason), qPrintable(o.err));
@@ -158,6 +172,50 @@ void TvqTest::withoutRootAndFoldersTheMessageIsClear()
     }
     QCOMPARE(o.status, 2);
     QVERIFY2(o.err.contains("without root there is no index") && o.err.contains("--in"), qPrintable(o.err));
+}
+
+// Results that cannot be written end the run with 2 and a word, except for a
+// reader that left (EPIPE), which ends it quietly instead of never.
+void TvqTest::outputErrorsEndTheRun_data()
+{
+    QTest::addColumn<QString>("shell");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("full disk") << R"("$0" "$@" > /dev/full)" << 2 << "No space left";
+    QTest::newRow("closed") << R"("$0" "$@" >&-)" << 2 << "Bad file descriptor";
+    QTest::newRow("reader left") << R"(yes f | "$0" "$@" --interactive | head -1 > /dev/null)" << 0 << "";
+}
+
+void TvqTest::outputErrorsEndTheRun()
+{
+    QFETCH(QString, shell);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    TempTree tree({"f1", "f2"});
+    const Outcome o = run(QStringList{"-c", shell, TVQ_BINARY} + settingsArguments()
+                              + QStringList{"--no-index", "--in", tree.path(), "f"},
+                          {}, QStringLiteral("sh"));
+    QCOMPARE(o.status, status);
+    QVERIFY2(message.isEmpty() ? o.err.isEmpty() : o.err.contains("standard output: " + message), qPrintable(o.err));
+}
+
+void TvqTest::unsavedSettingsAndIndexAreReported()
+{
+    TempTree tree({"s1"});
+    // A folder cannot take the settings: found all the same, and said so.
+    const Outcome folder = run({"--settings", tree.path(), "--no-index", "--in", tree.path(), "s1"}, {}, TVQ_BINARY);
+    QCOMPARE(folder.status, 0);
+    QVERIFY2(folder.err.contains("settings could not be saved"), qPrintable(folder.err));
+
+    LoopMount mount(QStringLiteral("ext4"));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.skipReason()));
+    // Nothing can be written under /proc, where these settings put the index.
+    QVERIFY(tree.add("Settings.ini", "[General]\nDBPath=/proc/tvq-test\n"));
+    const Outcome proc = run({"--settings", tree.path("Settings.ini"), "--index", mount.mountPoint(), "x"}, {},
+                             TVQ_BINARY);
+    QCOMPARE(proc.status, 2);
+    QVERIFY2(proc.err.contains("index could not be saved"), qPrintable(proc.err));
 }
 
 void TvqTest::noSubfolders()
