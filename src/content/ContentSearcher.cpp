@@ -7,6 +7,7 @@
 #include "content/MobiConverter.h"
 #include "content/PDFConverter.h"
 #include "content/TextLineReader.h"
+#include "platform/linux/RegularFile.h"
 #include "search/ExpressionMatcher.h"
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
@@ -24,6 +25,18 @@ void removeIfNamed(const QString &path)
 {
     if (!path.isEmpty())
         QFile::remove(path);
+}
+
+// Only a regular file is read for its contents: opening a FIFO or a device
+// could block the search for ever. The file is opened without blocking and
+// kept open, so what is checked is what is read.
+bool openSource(const QString &path, FileDescriptor *fd, QFile *file, const char *caller)
+{
+    *fd = RegularFile::openForReading(path, RegularFile::FollowLinks);
+    if (fd->isValid() && file->open(fd->get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return true;
+    Logger::instance()->log(WARNING, kComponent, QStringLiteral("%1 - Failed to open %2").arg(caller, path));
+    return false;
 }
 
 } // namespace
@@ -130,6 +143,10 @@ bool ContentSearcher::convert(const QString &fileName, QBuffer *buffer, QString 
 
 bool ContentSearcher::find(const FileSearchRequest &request, const QString &fileName, int *count) const
 {
+    FileDescriptor sourceFd;
+    QFile source;
+    if (!openSource(fileName, &sourceFd, &source, "find"))
+        return false;
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
     QString outputFile;
@@ -141,8 +158,10 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
 
     QFile file;
     QIODevice *device = &buffer;
-    if (!converted || !outputFile.isEmpty()) {
-        file.setFileName(converted ? outputFile : fileName);
+    if (!converted) {
+        device = &source;
+    } else if (!outputFile.isEmpty()) {
+        file.setFileName(outputFile);
         if (!file.open(QIODevice::ReadOnly)) {
             Logger::instance()->log(WARNING, kComponent, QStringLiteral("find - Failed to open %1").arg(file.fileName()));
             return false;
@@ -156,6 +175,10 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
 
 void ContentSearcher::findAll(const FileSearchRequest &request, const QString &fileName, ContentMatches *result) const
 {
+    FileDescriptor sourceFd;
+    QFile source;
+    if (!openSource(fileName, &sourceFd, &source, "findAll"))
+        return;
     QString outputFile;
     QString encoding;
     {
@@ -167,6 +190,10 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
     }
     result->converted = !outputFile.isEmpty();
     result->filePath = result->converted ? outputFile : fileName;
+    if (!result->converted) {
+        searchStream(request, &source, fileName, encoding, result, nullptr);
+        return;
+    }
     QFile file(result->filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         Logger::instance()->log(WARNING, kComponent, QStringLiteral("findAll - Failed to open %1").arg(result->filePath));

@@ -56,6 +56,7 @@ bool HtmlConverter::convert(const QString &path, QIODevice *input, QString *outp
         if (!scanner.scanLine(in.readLine()))
             break;
     }
+    scanner.finish();
     out.flush();
     return true;
 }

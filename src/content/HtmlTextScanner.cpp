@@ -44,6 +44,18 @@ bool HtmlTextScanner::scanLine(const QString &line)
     return scanChar(QLatin1Char('\n'));
 }
 
+void HtmlTextScanner::finish()
+{
+    if (m_inTag)
+        return;
+    // The break after the last line ends nothing that follows.
+    while (!m_text.isEmpty() && m_text.back().isSpace())
+        m_text.chop(1);
+    if (!m_text.isEmpty())
+        writeText(m_text);
+    m_text.clear();
+}
+
 bool HtmlTextScanner::scanChar(QChar c)
 {
     if (c == QLatin1Char('<')) {

@@ -21,6 +21,9 @@ public:
     // Scans 'line' and then the line break that ended it, which counts as one
     // white-space character. False once the end of the body was seen.
     bool scanLine(const QString &line);
+    // Writes the text still held at the end of the input: a document may end
+    // without closing its last element.
+    void finish();
 
 private:
     bool scanChar(QChar c);

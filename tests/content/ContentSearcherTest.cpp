@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+
+#include <sys/stat.h>
 #include <QThreadPool>
 
 
@@ -383,6 +385,28 @@ private slots:
                                        QStringLiteral("find - Failed to open %1").arg(path)));
         QVERIFY(TestFiles::hasLogEntry(log, QStringLiteral("WARNING"), QStringLiteral("ContentSearcher"),
                                        QStringLiteral("findAll - Failed to open %1").arg(path)));
+    }
+
+    // A FIFO never written to would block a reader for ever.
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("text") << "txt";
+        QTest::newRow("converted") << "fb2";
+    }
+
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, suffix);
+        const QString path = m_dir.filePath(QStringLiteral("files/fifo.") + suffix);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        ContentSearcher searcher(m_temp);
+        searcher.setSettings(settings(false, false));
+        QVERIFY(!searcher.find(request(QStringLiteral("x")), path));
+        ContentMatches matches;
+        searcher.findAll(request(QStringLiteral("x")), path, &matches);
+        QCOMPARE(matches.linesRead, 0);
+        QVERIFY(QFile::remove(path));
     }
 
     void htmlBookGoesThroughTheBuffer()
