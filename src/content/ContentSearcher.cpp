@@ -12,7 +12,6 @@
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -119,24 +118,20 @@ QString ContentSearcher::detectFileEncoding(const QString &path)
     return EncodingDetector::detect(&file);
 }
 
-bool ContentSearcher::convert(const QString &fileName, QBuffer *buffer, QString *outputFile, QString *encoding,
+bool ContentSearcher::convert(const QString &fileName, QString *outputFile, QString *encoding,
                               const CancelFlag *cancel) const
 {
     const auto found = m_converters.constFind(extension(fileName));
     if (found == m_converters.constEnd())
         return false;
     for (ToPlainTextConverter *converter : found.value()) {
-        if (converter->convert(fileName, nullptr, outputFile, buffer, QString(), cancel)) {
+        if (converter->convert(fileName, nullptr, outputFile, nullptr, QString(), cancel)) {
             *encoding = converter->encoding();
             return true;
         }
         // A converter that failed after naming a file leaves nothing behind.
         removeIfNamed(*outputFile);
         outputFile->clear();
-        if (buffer && buffer->size() > 0) {
-            buffer->buffer().clear();
-            buffer->seek(0);
-        }
     }
     return false;
 }
@@ -147,28 +142,23 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
     QFile source;
     if (!openSource(fileName, &sourceFd, &source, "find"))
         return false;
-    QBuffer buffer;
-    buffer.open(QIODevice::ReadWrite);
     QString outputFile;
     // The converted text lives only for this call, also when a converter or
-    // the search raises.
+    // the search raises. It goes to a file, never to memory: a small book
+    // can expand to gigabytes of text.
     const auto removeOutput = qScopeGuard([&outputFile] { removeIfNamed(outputFile); });
     QString encoding;
-    const bool converted = convert(fileName, &buffer, &outputFile, &encoding, &request.canceled);
+    const bool converted = convert(fileName, &outputFile, &encoding, &request.canceled);
 
     QFile file;
-    QIODevice *device = &buffer;
-    if (!converted) {
-        device = &source;
-    } else if (!outputFile.isEmpty()) {
+    QIODevice *device = &source;
+    if (converted) {
         file.setFileName(outputFile);
         if (!file.open(QIODevice::ReadOnly)) {
             Logger::instance()->log(WARNING, kComponent, QStringLiteral("find - Failed to open %1").arg(file.fileName()));
             return false;
         }
         device = &file;
-    } else {
-        buffer.seek(0);
     }
     return searchStream(request, device, fileName, encoding, nullptr, count);
 }
@@ -185,7 +175,7 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
         // Only a file that the result names is left for the preview; one
         // named by a converter that raised would be left to nobody.
         auto removeOutput = qScopeGuard([&outputFile] { removeIfNamed(outputFile); });
-        convert(fileName, nullptr, &outputFile, &encoding, &request.canceled);
+        convert(fileName, &outputFile, &encoding, &request.canceled);
         removeOutput.dismiss();
     }
     result->converted = !outputFile.isEmpty();

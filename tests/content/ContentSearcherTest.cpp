@@ -409,7 +409,7 @@ private slots:
         QVERIFY(QFile::remove(path));
     }
 
-    void htmlBookGoesThroughTheBuffer()
+    void htmlBookTextLivesOnlyForTheSearch()
     {
         const QString path = writeFile("<html><body><p>intro</p><p>caf&eacute; cr&egrave;me</p></body></html>",
                                        QStringLiteral("fb2"));
