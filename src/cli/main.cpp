@@ -11,6 +11,7 @@
 #include "content/ContentSearcher.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SystemInfo.h"
+#include "platform/linux/TerminationSignals.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"
 
@@ -24,6 +25,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <functional>
 #include <cstring>
 
 namespace {
@@ -159,12 +161,35 @@ bool restrictIndex(IndexingSettings &indexing, const QStringList &mountPoints, Q
     return true;
 }
 
+// Ctrl+C, SIGTERM or SIGHUP: the running work is canceled (which removes
+// what converters made) and the index is saved before tvq ends.
+TerminationSignals *g_termination = nullptr;
+
+bool terminated()
+{
+    return g_termination && g_termination->received() != 0;
+}
+
+// Ends `loop` on a termination signal, after `cancel` has asked the running
+// work to stop.
+void quitOnTermination(QEventLoop &loop, const std::function<void()> &cancel = {})
+{
+    if (!g_termination)
+        return;
+    QObject::connect(g_termination, &TerminationSignals::arrived, &loop, [&loop, cancel](int) {
+        if (cancel)
+            cancel();
+        loop.quit();
+    });
+}
+
 void waitForInit(FileSearcher &searcher, ProgressLine &progress)
 {
     if (searcher.isReady())
         return;
     QEventLoop loop;
     QObject::connect(&searcher, &FileSearcher::initFinished, &loop, &QEventLoop::quit);
+    quitOnTermination(loop);
     progress.start([&searcher](int seconds) {
         QMap<QChar, int> counts;
         searcher.objectCounts(counts);
@@ -190,6 +215,7 @@ int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &
         if (id == request.id)
             loop.quit();
     });
+    quitOnTermination(loop, [&] { searcher.cancel(request); });
     searcher.find(request, results);
     progress.start([&](int seconds) {
         int examined = 0;
@@ -199,6 +225,8 @@ int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &
     });
     loop.exec();
     progress.stop();
+    if (terminated())
+        return kFound;
     writer.writeResults(results);
     return results.count() > 0 ? kFound : kNothingFound;
 }
@@ -212,8 +240,14 @@ int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const Q
         if (id == copy.id)
             loop.quit();
     });
+    quitOnTermination(loop, [&] { searcher.cancelMatches(copy); });
     searcher.findMatches(copy, QDir::current().absoluteFilePath(file), &matches);
     loop.exec();
+    // The window keeps a converted text for its preview; tvq is done with it.
+    if (matches.converted)
+        QFile::remove(matches.filePath);
+    if (terminated())
+        return kFound;
     writer.writeMatches(matches);
     return matches.lines.isEmpty() ? kNothingFound : kFound;
 }
@@ -221,16 +255,24 @@ int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const Q
 int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, ResultWriter &writer)
 {
     InteractiveSession session(&searcher, prototype, &writer);
-    LineReader reader;
+    // A reader waiting on a terminal cannot be broken off: when the session
+    // ends before the input does, the reader is left to the end of the process.
+    auto *reader = new LineReader;
+    bool inputEnded = false;
     QEventLoop loop;
-    QObject::connect(&reader, &LineReader::lineRead, &session, &InteractiveSession::onLine);
-    QObject::connect(&reader, &LineReader::endOfInput, &session, &InteractiveSession::onEndOfInput);
+    QObject::connect(reader, &LineReader::endOfInput, &loop, [&inputEnded] { inputEnded = true; });
+    QObject::connect(reader, &LineReader::lineRead, &session, &InteractiveSession::onLine);
+    QObject::connect(reader, &LineReader::endOfInput, &session, &InteractiveSession::onEndOfInput);
     QObject::connect(&session, &InteractiveSession::finished, &loop, &QEventLoop::quit);
     QObject::connect(&session, &InteractiveSession::queryRefused, [](const QString &reason) { complain(reason); });
-    reader.start();
+    quitOnTermination(loop);
+    reader->start();
     loop.exec();
-    reader.stop();
-    reader.wait();
+    reader->stop();
+    if (inputEnded || reader->isFinished()) {
+        reader->wait();
+        delete reader;
+    }
     return kFound;
 }
 
@@ -302,7 +344,12 @@ int run(const CommandLine &commandLine)
         return kUsageError;
     }
     QDir().mkpath(ContentSearcher::temporaryFolder());
-    return searchAndSave(commandLine, *settings, indexing, useIndex);
+    TerminationSignals termination;
+    g_termination = &termination;
+    const int searched = searchAndSave(commandLine, *settings, indexing, useIndex);
+    g_termination = nullptr;
+    // As a shell reports a program ended by the signal.
+    return termination.received() ? 128 + termination.received() : searched;
 }
 
 } // namespace

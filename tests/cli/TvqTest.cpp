@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +57,8 @@ private slots:
     void outputErrorsEndTheRun_data();
     void outputErrorsEndTheRun();
     void unsavedSettingsAndIndexAreReported();
+    void terminationRemovesConvertedFiles_data();
+    void terminationRemovesConvertedFiles();
     void noSubfolders();
     void print0SeparatesWithNul();
     void csvEscaping();
@@ -216,6 +219,41 @@ void TvqTest::unsavedSettingsAndIndexAreReported()
                              TVQ_BINARY);
     QCOMPARE(proc.status, 2);
     QVERIFY2(proc.err.contains("index could not be saved"), qPrintable(proc.err));
+}
+
+void TvqTest::terminationRemovesConvertedFiles_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+}
+
+// A signal in the middle of a PDF conversion: the search is canceled, the
+// converted file removed, and tvq ends as the signal says.
+void TvqTest::terminationRemovesConvertedFiles()
+{
+    QFETCH(int, signalNumber);
+    TempTree tree;
+    QVERIFY(tree.add("slow.pdf", "%PDF-1.4\n"));
+    // A stand-in pdftotext that converts for a minute.
+    QVERIFY(tree.add("bin/pdftotext", "#!/bin/sh\n[ \"$1\" = -listenc ] && { echo UTF-16; exit 0; }\n"
+                                      "exec /bin/sleep 60\n"));
+    QVERIFY(QFile::setPermissions(tree.path("bin/pdftotext"), QFile::ReadOwner | QFile::ExeOwner));
+    QTemporaryDir temp;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", tree.path("bin") + ":/usr/bin:/bin");
+    environment.insert("TMPDIR", temp.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(TVQ_BINARY, settingsArguments() + QStringList{"--no-index", "--in", tree.path(), "-c", "x"});
+    QVERIFY(process.waitForStarted(10000));
+    const QDir converted(temp.filePath("Talvenquist"));
+    QTRY_VERIFY_WITH_TIMEOUT(!converted.entryList({"pdf*"}, QDir::Files).isEmpty(), 10000);
+    QCOMPARE(::kill(pid_t(process.processId()), signalNumber), 0);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 128 + signalNumber);
+    QCOMPARE(converted.entryList(QDir::Files), QStringList());
 }
 
 void TvqTest::noSubfolders()
