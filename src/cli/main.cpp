@@ -1,4 +1,5 @@
 #include "app/DataPaths.h"
+#include "app/FileNameCodec.h"
 #include "app/Logger.h"
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
@@ -358,6 +359,8 @@ int main(int argc, char *argv[])
 {
     // A reader that stops early (| head) must not kill tvq before the index is saved.
     std::signal(SIGPIPE, SIG_IGN);
+    // Before any path is decoded, the arguments included.
+    FileNameCodec::install();
     g_stdoutClosed = holdClosedDescriptor(1);
     holdClosedDescriptor(2);
     QCoreApplication app(argc, argv);

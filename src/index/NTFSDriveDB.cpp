@@ -66,7 +66,7 @@ void decodeName(const char *utf8, QString &out)
             break;
         dst[i] = c;
     }
-    out = QString::fromUtf8(utf8);
+    out = QFile::decodeName(utf8);
 }
 
 // Gathers an enumeration's entries with their names as the file system
@@ -215,7 +215,7 @@ void NTFSDriveDB::collectChildren(const RecordMap &map, bool isFolder, const std
         if (parent < parents.front() || parent > parents.back() || !entry.second.name
             || !std::binary_search(parents.begin(), parents.end(), parent))
             continue;
-        into[parent].push_back({entry.first, QString::fromUtf8(entry.second.name), isFolder});
+        into[parent].push_back({entry.first, QFile::decodeName(entry.second.name), isFolder});
     }
 }
 
@@ -292,7 +292,7 @@ QString NTFSDriveDB::folderPath(const FileRecord &record) const
         // separator, "/mnt/data" does not.
         if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
             path += QLatin1Char('/');
-        path += QString::fromUtf8(part);
+        path += QFile::decodeName(part);
     }
     return path;
 }

@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -57,6 +59,8 @@ private slots:
     void outputErrorsEndTheRun_data();
     void outputErrorsEndTheRun();
     void unsavedSettingsAndIndexAreReported();
+    void oddNamesArePrintedAsTheirBytes_data();
+    void oddNamesArePrintedAsTheirBytes();
     void terminationRemovesConvertedFiles_data();
     void terminationRemovesConvertedFiles();
     void noSubfolders();
@@ -219,6 +223,44 @@ void TvqTest::unsavedSettingsAndIndexAreReported()
                              TVQ_BINARY);
     QCOMPARE(proc.status, 2);
     QVERIFY2(proc.err.contains("index could not be saved"), qPrintable(proc.err));
+}
+
+void TvqTest::oddNamesArePrintedAsTheirBytes_data()
+{
+    QTest::addColumn<bool>("index");
+    QTest::newRow("walk") << false;
+    QTest::newRow("index") << true;
+}
+
+// Names that are not valid UTF-8 or begin with a byte-order mark, and what
+// lies in such a folder: -0 prints bytes that name existing files.
+void TvqTest::oddNamesArePrintedAsTheirBytes()
+{
+    QFETCH(bool, index);
+    std::unique_ptr<LoopMount> mount;
+    QString root;
+    std::unique_ptr<TempTree> tree;
+    if (index) {
+        mount = std::make_unique<LoopMount>(QStringLiteral("ext4"));
+        if (!mount->isMounted())
+            QSKIP(qPrintable(mount->skipReason()));
+        root = mount->mountPoint();
+    } else {
+        tree = std::make_unique<TempTree>();
+        root = tree->path();
+    }
+    const QByteArray base = QFile::encodeName(root) + '/';
+    const QList<QByteArray> names{base + "odd-lat\xe9", base + "odd-dir\xff", base + "odd-dir\xff/odd-inner",
+                                  base + "\xef\xbb\xbfodd-bom"};
+    QVERIFY(::mkdir(names.at(1).constData(), 0700) == 0);
+    for (const QByteArray &name : {names.at(0), names.at(2), names.at(3)})
+        QVERIFY(::close(::open(name.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
+    const QStringList where = index ? QStringList{"--index", root} : QStringList{"--no-index", "--in", root};
+    const Outcome o = run(where + QStringList{"-0", "odd"});
+    QCOMPARE(o.status, 0);
+    QList<QByteArray> printed = o.out.split('\0');
+    QCOMPARE(printed.takeLast(), QByteArray());
+    QCOMPARE(QSet<QByteArray>(printed.begin(), printed.end()), QSet<QByteArray>(names.begin(), names.end()));
 }
 
 void TvqTest::terminationRemovesConvertedFiles_data()
