@@ -16,6 +16,8 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 const char kComponent[] = "ContentSearcher";
@@ -226,11 +228,23 @@ bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *
         if (request.canceled)
             throw FileSearchCancelException(QString::fromLatin1(kComponent), __LINE__,
                                             QStringLiteral("Request %1 canceled").arg(request.id));
-        if (result) {
+        if (result || (count && reader.continues())) {
             positions.clear();
-            matcher.match(line, &positions, nullptr);
-            if (!positions.isEmpty())
+            const int verdict = matcher.match(line, &positions, nullptr);
+            // A window of a long line keeps the matches that begin before the
+            // part the next window repeats: that one finds the others whole.
+            if (reader.continues()) {
+                const int own = line.size() - reader.overlap();
+                positions.erase(std::remove_if(positions.begin(), positions.end(),
+                                               [own](const QPair<int, int> &p) { return p.first >= own; }),
+                                positions.end());
+            }
+            if (result && !positions.isEmpty())
                 result->lines.append(MatchLine{lineNumber, line.toString(), positions});
+            if (!result) {
+                *count += positions.size();
+                held = held || verdict == ExpressionMatcher::Match;
+            }
         } else if (matcher.match(line, nullptr, count) == ExpressionMatcher::Match) {
             // Counting needs the whole file; otherwise the first verdict is
             // the answer.
@@ -238,7 +252,8 @@ bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *
                 return true;
             held = true;
         }
-        ++lineNumber;
+        if (!reader.continues())
+            ++lineNumber;
     }
     if (result)
         result->linesRead = lineNumber;

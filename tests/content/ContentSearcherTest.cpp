@@ -1,6 +1,7 @@
 #include "app/Logger.h"
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
+#include "content/TextLineReader.h"
 #include "content/EPUBConverter.h"
 #include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
@@ -407,6 +408,32 @@ private slots:
         searcher.findAll(request(QStringLiteral("x")), path, &matches);
         QCOMPARE(matches.linesRead, 0);
         QVERIFY(QFile::remove(path));
+    }
+
+    // One line of 9 million characters is read in windows; a match across a
+    // window's end or inside the part two windows share counts once.
+    void longLineCountsEveryMatchOnce()
+    {
+        constexpr int w = TextLineReader::kDefaultWindow;
+        constexpr int o = TextLineReader::kDefaultOverlap;
+        QByteArray line(9000000, 'x');
+        for (const int at : {100, w - o - 3, w - o + 10, w - 3, 2 * w - 2 * o - 2, 9000000 - 10})
+            line.replace(at, 6, "needle");
+        const QString path = writeFile(line);
+        ContentSearcher searcher(m_temp);
+        searcher.setSettings(settings(false, false));
+        int count = 0;
+        QVERIFY(searcher.find(request(QStringLiteral("needle")), path, &count));
+        QCOMPARE(count, 6);
+        ContentMatches matches;
+        searcher.findAll(request(QStringLiteral("needle")), path, &matches);
+        int positions = 0;
+        for (const MatchLine &match : qAsConst(matches.lines)) {
+            QCOMPARE(match.lineNumber, 0);
+            positions += match.positions.size();
+        }
+        QCOMPARE(positions, 6);
+        QCOMPARE(matches.linesRead, 1);
     }
 
     void htmlBookTextLivesOnlyForTheSearch()
