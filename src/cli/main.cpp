@@ -253,6 +253,10 @@ int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const Q
     return matches.lines.isEmpty() ? kNothingFound : kFound;
 }
 
+// A reader still waiting for input when its session ended: kept where it can
+// be found, to the end of the process.
+LineReader *g_abandonedReader = nullptr;
+
 int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, ResultWriter &writer)
 {
     InteractiveSession session(&searcher, prototype, &writer);
@@ -273,6 +277,8 @@ int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, R
     if (inputEnded || reader->isFinished()) {
         reader->wait();
         delete reader;
+    } else {
+        g_abandonedReader = reader;
     }
     return kFound;
 }

@@ -560,9 +560,10 @@ void NTFSDriveDB::save()
     if (out.status() != QDataStream::Ok || !records.flush() || !file.flush())
         throw FileSearchException(kModule, __LINE__,
                                   QStringLiteral("Failed to write a file: %1").arg(file.errorString()));
-    if (!RegularFile::sync(file.handle()) || !RegularFile::replace(file.fileName(), path))
-        throw FileSearchException(kModule, __LINE__,
-                                  QStringLiteral("Failed to write a file: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    if (!RegularFile::sync(file.handle()) || !RegularFile::replace(file.fileName(), path)) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        throw FileSearchException(kModule, __LINE__, QStringLiteral("Failed to write a file: %1").arg(reason));
+    }
     file.setAutoRemove(false);
     log(INFO, QStringLiteral("Saving disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
 }
