@@ -23,3 +23,8 @@ bool isTerminal(int fd);
 
 // New files and folders of this process admit their owner only (umask 077).
 void restrictNewFilesToOwner();
+
+// When the descriptor (0, 1 or 2) was closed by whoever started us, opens
+// /dev/null in its place so that no file opened later takes its number (a
+// log written to "standard output"); returns true when it was closed.
+bool holdClosedDescriptor(int fd);
