@@ -14,7 +14,9 @@ SessionEndWatcher::SessionEndWatcher(QObject *parent)
     : QObject(parent)
     , m_signals(new SignalPipe({SIGTERM, SIGHUP, SIGINT}, this))
 {
-    if (!m_signals->isValid())
+    if (m_signals->isValid())
+        Logger::instance()->log(DEBUG, kComponent, "SIGTERM, SIGHUP and SIGINT end the program as Exit does");
+    else
         Logger::instance()->log(WARNING, kComponent, "Signal handlers could not be installed");
     connect(m_signals, &SignalPipe::received, this, &SessionEndWatcher::onSignal);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &SessionEndWatcher::onCommitDataRequest,

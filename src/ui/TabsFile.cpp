@@ -28,9 +28,9 @@ bool TabsFile::write(const QString &path, const Contents &contents)
 void TabsFile::writeTab(QXmlStreamWriter &writer, const TabParameters &parameters)
 {
     writer.writeStartElement(QStringLiteral("tab"));
-    for (const auto &[name, value] : parameters) {
-        writer.writeEmptyElement(name);
-        writer.writeAttribute(QStringLiteral("value"), value);
+    for (auto entry = parameters.cbegin(); entry != parameters.cend(); ++entry) {
+        writer.writeEmptyElement(entry.key());
+        writer.writeAttribute(QStringLiteral("value"), entry.value());
     }
     writer.writeEndElement();
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
-
-#include <map>
 
 class QXmlStreamReader;
 class QXmlStreamWriter;
@@ -11,7 +10,7 @@ class QXmlStreamWriter;
 // What one tab remembers of the search panel: widget object name -> value.
 // Ordered by plain string comparison of the names, which is the order the
 // entries are written in.
-using TabParameters = std::map<QString, QString>;
+using TabParameters = QMap<QString, QString>;
 
 // "Tabs.xml": the open search tabs, kept across runs.
 //

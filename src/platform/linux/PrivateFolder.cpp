@@ -37,3 +37,8 @@ QString PrivateFolder::ensureOrCreateUnique(const QString &preferred)
         return QString();
     return QFile::decodeName(pattern);
 }
+
+QString PrivateFolder::forCurrentUser(const QString &parent, const QString &name)
+{
+    return ensureOrCreateUnique(QStringLiteral("%1/%2-%3").arg(parent, name).arg(::geteuid()));
+}

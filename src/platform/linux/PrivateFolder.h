@@ -14,4 +14,7 @@ public:
     // `preferred` when ensure() accepts it, else a new unique folder made
     // beside it ("<preferred>-XXXXXX", mode 0700). Empty when both fail.
     static QString ensureOrCreateUnique(const QString &preferred);
+    // ensureOrCreateUnique() of "<parent>/<name>-<user id>": one per user
+    // under a folder that all users share, such as /tmp.
+    static QString forCurrentUser(const QString &parent, const QString &name);
 };
