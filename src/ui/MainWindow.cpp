@@ -13,6 +13,7 @@
 #include "ui/MainWindowActions.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/PagesTabWidget.h"
+#include "ui/RichComboBox.h"
 #include "ui/SearchWindow.h"
 #include "ui/SessionEndWatcher.h"
 #include "ui/ShellOpen.h"
@@ -70,6 +71,7 @@ MainWindow::~MainWindow()
 {
     logger()->log(DEBUG, kComponent, "~MainWindow");
     m_searcher->disconnect(this);
+    m_tabs->disconnect(this);
     m_searcher->cancel();
     save();
     // The tabs hand their requests back to the searcher before it goes,
@@ -135,6 +137,9 @@ void MainWindow::initialize()
     m_layout->restoreGeometry();
     if (m_arguments.contains(QStringLiteral("-minimize"))) {
         m_tray->setBackgroundMode(true);
+        // Without a tray a hidden window could not be brought back.
+        if (!BackgroundTray::canHideToTray())
+            showMinimized();
     } else {
         m_layout->showAsStored();
     }
@@ -147,6 +152,10 @@ void MainWindow::initialize()
         setIndexState(Updating);
     m_searcher->init(settings->indexingSettings(), settings->contentSearchSettings());
     restoreTabs();
+    // Typing a name and pressing Return is the quickest search: the field
+    // for it has the focus from the start.
+    if (m_instantBar->isVisible())
+        m_instantBar->nameComboBox()->setFocus();
 }
 
 void MainWindow::restoreTabs()

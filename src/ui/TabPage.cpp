@@ -109,6 +109,7 @@ void TabPage::activate()
     m_panel->loadParameters(m_parameters);
     m_connections << connect(m_panel, &SearchWindow::findClicked, this, &TabPage::find)
                   << connect(m_panel, &SearchWindow::fileNameChanged, this, &TabPage::onFileNameChanged)
+                  << connect(m_instantBar, &InstantToolBar::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::startSearch, this,
                              [this](FileSearchRequest *request) { startSearch(request); });
     updateTexts();
@@ -330,6 +331,8 @@ void TabPage::setParameters(const TabParameters &parameters)
     m_parameters = parameters;
     if (m_active)
         m_panel->loadParameters(m_parameters);
+    // A tab restored in the background is titled before it is first shown.
+    onFileNameChanged(m_parameters.value(QStringLiteral("fileNameComboBox")));
 }
 
 void TabPage::exportResults(const QString &fileName)

@@ -30,6 +30,8 @@ private slots:
 
 private:
     void startSearchFor(const QString &name);
+    // Searches for `name` with a ready searcher and hands the tab its end.
+    bool searchToTheEnd(const QString &name);
     QString findButtonText() const;
 
     QTemporaryDir m_dir;
@@ -73,6 +75,17 @@ void TabPageTest::startSearchFor(const QString &name)
     m_tab->find();
 }
 
+bool TabPageTest::searchToTheEnd(const QString &name)
+{
+    m_searcher->init(IndexingSettings(), ContentSearchSettings());
+    QSignalSpy finished(m_searcher.get(), &FileSearcher::findFinished);
+    startSearchFor(name);
+    if (!finished.wait() || finished.first().first().toInt() != m_tab->requestId())
+        return false;
+    m_tab->onFindFinished();
+    return true;
+}
+
 QString TabPageTest::findButtonText() const
 {
     return m_panel->findChild<QPushButton *>(QStringLiteral("findButton"))->text();
@@ -105,12 +118,7 @@ void TabPageTest::findWhileSearchingCancelsAndStartsNothing()
 
 void TabPageTest::emptyResultReportsZeroObjectsInZeroSeconds()
 {
-    m_searcher->init(IndexingSettings(), ContentSearchSettings());
-    startSearchFor(QStringLiteral("no-such-name"));
-    QSignalSpy finished(m_searcher.get(), &FileSearcher::findFinished);
-    QVERIFY(finished.wait());
-    QCOMPARE(finished.first().first().toInt(), m_tab->requestId());
-    m_tab->onFindFinished();
+    QVERIFY(searchToTheEnd(QStringLiteral("no-such-name")));
     QCOMPARE(m_tab->state(), TabPage::Finished);
     QCOMPARE(m_tab->statusText(), QStringLiteral("Found: 0 objects in 0s"));
     QVERIFY(!m_tab->isPreviewOpen());
@@ -119,11 +127,7 @@ void TabPageTest::emptyResultReportsZeroObjectsInZeroSeconds()
 
 void TabPageTest::buttonShowsDoneThenSearch()
 {
-    m_searcher->init(IndexingSettings(), ContentSearchSettings());
-    startSearchFor(QStringLiteral("beta"));
-    QSignalSpy finished(m_searcher.get(), &FileSearcher::findFinished);
-    QVERIFY(finished.wait());
-    m_tab->onFindFinished();
+    QVERIFY(searchToTheEnd(QStringLiteral("beta")));
     QCOMPARE(findButtonText(), QStringLiteral("Done"));
     QTRY_COMPARE(findButtonText(), QStringLiteral("Search"));
     QCOMPARE(m_tab->state(), TabPage::Finished);
@@ -131,11 +135,7 @@ void TabPageTest::buttonShowsDoneThenSearch()
 
 void TabPageTest::resultsAreCountedInTheStatus()
 {
-    m_searcher->init(IndexingSettings(), ContentSearchSettings());
-    startSearchFor(QStringLiteral("alpha"));
-    QSignalSpy finished(m_searcher.get(), &FileSearcher::findFinished);
-    QVERIFY(finished.wait());
-    m_tab->onFindFinished();
+    QVERIFY(searchToTheEnd(QStringLiteral("alpha")));
     QVERIFY2(QRegularExpression(QStringLiteral("^Found: 2 objects in \\d+s$")).match(m_tab->statusText()).hasMatch(),
              qPrintable(m_tab->statusText()));
     QVERIFY(m_tab->hasRows());
