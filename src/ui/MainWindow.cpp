@@ -111,6 +111,9 @@ void MainWindow::buildWidgets()
     m_newTabButton->setFocusPolicy(Qt::NoFocus);
     m_tabs->setCornerWidget(m_newTabButton, Qt::TopRightCorner);
     setCentralWidget(m_tabs);
+    // Connected before the first tab exists: the tab made current takes over
+    // the panel from the start.
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
 
     buildStatusBar();
     m_tray = new BackgroundTray(this);
@@ -207,7 +210,6 @@ void MainWindow::connectActions()
     connect(m_tabs, &PagesTabWidget::newTab, this, &MainWindow::onNewSearch);
     connect(m_tabs, &PagesTabWidget::duplicateTab, this, &MainWindow::onDuplicateSearch);
     connect(m_tabs, &PagesTabWidget::clearTab, this, &MainWindow::onTabClear);
-    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
     connect(m_tray, &BackgroundTray::activated, this, &MainWindow::onTrayActivated);
     connectEditActions();
     connectViewActions();

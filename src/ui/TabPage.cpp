@@ -267,10 +267,21 @@ void TabPage::abandonMatches()
 {
     if (!m_matchesPending)
         return;
-    // Returns once the match search no longer reads the request or fills
-    // the matches, so both may go.
-    m_searcher->cancelMatches(*m_matchesRequest);
     m_matchesPending = false;
+    m_searcher->cancelMatches(*m_matchesRequest);
+    // The searcher still holds the canceled search, and with it the request
+    // and the matches, until it reports that search's end or is destroyed
+    // itself. They are kept alive that long by a keeper that belongs to the
+    // searcher, so neither a new selection nor the end of this tab frees them
+    // under it.
+    auto *keeper = new QObject(m_searcher.get());
+    std::shared_ptr<FileSearchRequest> request(std::move(m_matchesRequest));
+    std::shared_ptr<ContentMatches> matches(std::move(m_matches));
+    connect(m_searcher.get(), &FileSearcher::findMatchesFinished, keeper,
+            [keeper, request, matches](FileSearchRequest::Id finished) {
+                if (finished == request->id)
+                    keeper->deleteLater();
+            });
 }
 
 void TabPage::onFindMatchesFinished()

@@ -1,4 +1,5 @@
 #include "app/DataPaths.h"
+#include "app/MetaTypes.h"
 #include "app/Settings.h"
 #include "ui/BackgroundTray.h"
 #include "ui/FileTable.h"
@@ -56,6 +57,7 @@ private:
 void MainWindowTest::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    registerMetaTypes();
     Settings::instance(DataPaths::settingsFilePath());
 }
 
@@ -100,7 +102,7 @@ QList<QPair<QString, QString>> MainWindowTest::savedTabs(int *currentTab)
         if (reader.name() == QLatin1String("tabs"))
             *currentTab = reader.attributes().value(QStringLiteral("current_tab")).toInt();
         else if (reader.name() == QLatin1String("tab"))
-            tabs.append({});
+            tabs.append(QPair<QString, QString>());
         else if (reader.name() == QLatin1String("fileNameComboBox"))
             tabs.last().first = value;
         else if (reader.name() == QLatin1String("directoryComboBox"))

@@ -54,6 +54,8 @@ void SessionEndWatcherTest::sigtermSavesTheTabsFile()
 {
     const QString tabsFile = DataPaths::dataDirectory() + QStringLiteral("/Tabs.xml");
     QFile::remove(tabsFile);
+    // The program's log of an earlier run must not be taken for this one's.
+    QFile::remove(DataPaths::logFilePath());
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     // Without the index: the test is about ending, not about indexing volumes.

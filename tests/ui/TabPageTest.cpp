@@ -1,3 +1,4 @@
+#include "app/MetaTypes.h"
 #include "search/FileSearcher.h"
 #include "ui/InstantToolBar.h"
 #include "ui/SearchWindow.h"
@@ -45,6 +46,7 @@ private:
 void TabPageTest::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    registerMetaTypes();
     for (const char *name : {"alpha.txt", "alpha.md", "beta.txt"}) {
         QFile file(m_dir.filePath(QLatin1String(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
