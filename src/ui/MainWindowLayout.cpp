@@ -30,8 +30,16 @@ void MainWindowLayout::restoreGeometry()
         && pos.y() <= desktop.height() && size.width() < desktop.width() && size.height() < desktop.height();
     if (!onDesktop || size.isEmpty())
         return;
-    m_window->resize(size);
-    m_window->move(pos);
+    // A position on the desktop can still leave most of the window beyond
+    // its right or bottom edge (the stock position on a small screen): the
+    // window is moved back until it fits the screen's free area.
+    const QRect available = screen->availableVirtualGeometry();
+    QRect frame(pos, size.expandedTo(m_window->minimumSizeHint()).boundedTo(available.size()));
+    frame.moveRight(qMin(frame.right(), available.right()));
+    frame.moveBottom(qMin(frame.bottom(), available.bottom()));
+    frame.moveTopLeft(QPoint(qMax(frame.left(), available.left()), qMax(frame.top(), available.top())));
+    m_window->resize(frame.size());
+    m_window->move(frame.topLeft());
 }
 
 void MainWindowLayout::showAsStored()

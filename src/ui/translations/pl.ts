@@ -28,6 +28,276 @@
     </message>
 </context>
 <context>
+    <name>Bytes (short)</name>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>EditCategoryDialog</name>
+    <message>
+        <source>Edit file category</source>
+        <translation>Edytuj kategorię plików</translation>
+    </message>
+    <message>
+        <source>File category name</source>
+        <translation>Nazwa kategorii plików</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Rozszerzenia plików</translation>
+    </message>
+    <message>
+        <source>Extensions without dots, separated by ";"</source>
+        <translation>Rozszerzenia bez kropek, oddzielone ";"</translation>
+    </message>
+    <message>
+        <source>File attributes</source>
+        <translation>Atrybuty plików</translation>
+    </message>
+    <message>
+        <source>File or Directory</source>
+        <translation>Plik lub folder</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Ukryty</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Tylko do odczytu</translation>
+    </message>
+</context>
+<context>
+    <name>FilePreviewPage</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Odczyt %1...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>Nie można otworzyć pliku %1.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB: only its first %1 MiB are shown.</source>
+        <translation>Plik jest większy niż %1 MiB: pokazano tylko pierwsze %1 MiB.</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Zawijanie wierszy</translation>
+    </message>
+    <message>
+        <source>File text</source>
+        <translation>Tekst pliku</translation>
+    </message>
+</context>
+<context>
+    <name>FileTable</name>
+    <message>
+        <source>Reading file data and sorting...</source>
+        <translation>Odczyt danych plików i sortowanie...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Sortowanie</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>A name cannot contain "/" or be "." or "..".</source>
+        <translation>Nazwa nie może zawierać "/" ani być "." lub "..".</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Cannot rename "%1" to "%2":
+%3</source>
+        <translation>Nie można zmienić nazwy "%1" na "%2":
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableColumns</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ścieżka</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Utworzono</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Zmodyfikowano</translation>
+    </message>
+    <message>
+        <source>Last Accessed</source>
+        <translation>Ostatni dostęp</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Dopasowania</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableView</name>
+    <message>
+        <source>Do you really want to sort %1 items?
+Gathering data and sorting could take several minutes.</source>
+        <translation>Czy na pewno posortować %1 elementów?
+Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Wyniki wyszukiwania</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>All</source>
+        <translation>Wszystko</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Executable</source>
+        <translation>Wykonywalny</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Wideo</translation>
+    </message>
+    <message>
+        <source>Customize...</source>
+        <translation>Dostosuj...</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Kategorie plików</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>Nie znaleziono</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Znajdź...</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następne</translation>
+    </message>
+    <message>
+        <source>Find the next occurrence (F3)</source>
+        <translation>Znajdź następne wystąpienie (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Poprzednie</translation>
+    </message>
+    <message>
+        <source>Find the previous occurrence (Shift+F3)</source>
+        <translation>Znajdź poprzednie wystąpienie (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Zamknij pasek wyszukiwania (Esc)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Szukany tekst</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Uwzględniaj wielkość liter</translation>
+    </message>
+</context>
+<context>
+    <name>InstantToolBar</name>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>Wstaw słowo kluczowe</translation>
+    </message>
+    <message>
+        <source>Edit the name list</source>
+        <translation>Edytuj listę nazw</translation>
+    </message>
+    <message>
+        <source>Instant Search</source>
+        <translation>Szybkie wyszukiwanie</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Expression type</source>
+        <translation>Typ wyrażenia</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPane</name>
+    <message>
+        <source>Location of the matches in the file</source>
+        <translation>Położenie dopasowań w pliku</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>New search</source>
@@ -210,6 +480,21 @@
     </message>
 </context>
 <context>
+    <name>MatchesTextView</name>
+    <message>
+        <source>Only the first %1 matches are shown.</source>
+        <translation>Pokazano tylko pierwsze %1 dopasowań.</translation>
+    </message>
+    <message>
+        <source>Full line</source>
+        <translation>Cały wiersz</translation>
+    </message>
+    <message>
+        <source>Matching lines</source>
+        <translation>Pasujące wiersze</translation>
+    </message>
+</context>
+<context>
     <name>PagesTabWidget</name>
     <message>
         <source>New tab</source>
@@ -226,6 +511,249 @@
     <message>
         <source>Close other tabs</source>
         <translation>Zamknij pozostałe karty</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTabWidget</name>
+    <message>
+        <source>Matches</source>
+        <translation>Dopasowania</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+</context>
+<context>
+    <name>RichComboBox</name>
+    <message>
+        <source>And</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>Lub</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>Nie</translation>
+    </message>
+</context>
+<context>
+    <name>SearchWindow</name>
+    <message>
+        <source>Search Parameters</source>
+        <translation>Parametry wyszukiwania</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nazwa pliku:</translation>
+    </message>
+    <message>
+        <source>Expression type:</source>
+        <translation>Typ wyrażenia:</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>Zakres:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>i</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Uwzględniaj wielkość liter</translation>
+    </message>
+    <message>
+        <source>In directory</source>
+        <translation>W folderze</translation>
+    </message>
+    <message>
+        <source>Include subfolders</source>
+        <translation>Uwzględnij podfoldery</translation>
+    </message>
+    <message>
+        <source>In contents</source>
+        <translation>W zawartości</translation>
+    </message>
+    <message>
+        <source>Modified between</source>
+        <translation>Zmodyfikowany między</translation>
+    </message>
+    <message>
+        <source>Size range</source>
+        <translation>Zakres rozmiaru</translation>
+    </message>
+    <message>
+        <source>Show advanced options</source>
+        <translation>Pokaż opcje zaawansowane</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>Podciąg</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>Całe słowo</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>Wyrażenie regularne</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>Wyrażenie logiczne</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>File name expression type</source>
+        <translation>Typ wyrażenia nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Foldery</translation>
+    </message>
+    <message>
+        <source>Contents text</source>
+        <translation>Tekst zawartości</translation>
+    </message>
+    <message>
+        <source>Contents expression type</source>
+        <translation>Typ wyrażenia zawartości</translation>
+    </message>
+    <message>
+        <source>Scope</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Modified on or after</source>
+        <translation>Zmodyfikowany od</translation>
+    </message>
+    <message>
+        <source>Modified on or before</source>
+        <translation>Zmodyfikowany do</translation>
+    </message>
+    <message>
+        <source>Minimum size</source>
+        <translation>Minimalny rozmiar</translation>
+    </message>
+    <message>
+        <source>Maximum size</source>
+        <translation>Maksymalny rozmiar</translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation>Jednostka rozmiaru</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Postęp wyszukiwania</translation>
+    </message>
+    <message>
+        <source>Edit the folder list</source>
+        <translation>Edytuj listę folderów</translation>
+    </message>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>Wstaw słowo kluczowe</translation>
+    </message>
+    <message>
+        <source>Edit the file name list</source>
+        <translation>Edytuj listę nazw plików</translation>
+    </message>
+    <message>
+        <source>Edit the contents list</source>
+        <translation>Edytuj listę zawartości</translation>
+    </message>
+</context>
+<context>
+    <name>SelectFileNamesDialog</name>
+    <message>
+        <source>Select contents text</source>
+        <translation>Wybierz tekst zawartości</translation>
+    </message>
+    <message>
+        <source>Include text:</source>
+        <translation>Uwzględnij tekst:</translation>
+    </message>
+    <message>
+        <source>Exclude text:</source>
+        <translation>Wyklucz tekst:</translation>
+    </message>
+    <message>
+        <source>Select file names</source>
+        <translation>Wybierz nazwy plików</translation>
+    </message>
+    <message>
+        <source>Include file names:</source>
+        <translation>Uwzględnij nazwy plików:</translation>
+    </message>
+    <message>
+        <source>Exclude file names:</source>
+        <translation>Wyklucz nazwy plików:</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPathsDialog</name>
+    <message>
+        <source>Select folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Select folders</source>
+        <translation>Wybierz foldery</translation>
+    </message>
+    <message>
+        <source>Include folder list:</source>
+        <translation>Uwzględnij foldery:</translation>
+    </message>
+    <message>
+        <source>Exclude folder list:</source>
+        <translation>Wyklucz foldery:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Add a folder to include</source>
+        <translation>Dodaj folder do uwzględnienia</translation>
+    </message>
+    <message>
+        <source>Add a folder to exclude</source>
+        <translation>Dodaj folder do wykluczenia</translation>
     </message>
 </context>
 <context>
@@ -249,6 +777,26 @@
     <message>
         <source>Search</source>
         <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>Podciąg</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>Całe słowo</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>Wyrażenie regularne</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>Wyrażenie logiczne</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Uwzględniaj wielkość liter</translation>
     </message>
 </context>
 </TS>
