@@ -6,4 +6,5 @@ set -euo pipefail
 build=${1:-build}
 data=${TVQ_BENCH_DATA:-/var/tmp/talvenquist-bench}
 mkdir -p "$data"
-QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$data" "$build/bench/ui/WindowBench" "${2:-a}"
+mkdir -p "$data/runtime" && chmod 700 "$data/runtime"
+QT_QPA_PLATFORM=offscreen XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$data/runtime" "$build/bench/ui/WindowBench" "${2:-a}"

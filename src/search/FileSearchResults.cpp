@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QReadLocker>
+#include <QWriteLocker>
 
 #include <algorithm>
 #include <vector>
@@ -140,6 +142,7 @@ QString formatFolderListEntry(const QString &path)
 void FileSearchResults::addFolder(const QString &name, const QString &path)
 {
     const FileItem item = makeItem(name, path, 0);
+    QWriteLocker locker(&m_lock);
     m_folders.append(item);
     if (m_filterIndex != -1 && passesFilter(item, /*isFolder=*/true))
         m_filteredFolders.append(item);
@@ -149,6 +152,7 @@ void FileSearchResults::addFolder(const QString &name, const QString &path)
 void FileSearchResults::addFile(const QString &name, const QString &path, int matches)
 {
     const FileItem item = makeItem(name, path, matches);
+    QWriteLocker locker(&m_lock);
     m_files.append(item);
     if (m_filterIndex != -1 && passesFilter(item, /*isFolder=*/false))
         m_filteredFiles.append(item);
@@ -162,10 +166,17 @@ FileSearchResults::FileItem FileSearchResults::makeItem(const QString &name, con
 
 bool FileSearchResults::isFolder(int row) const
 {
+    QReadLocker locker(&m_lock);
     return row >= 0 && row < visibleFolders().size();
 }
 
 FileSearchResults::FileItem FileSearchResults::item(int row) const
+{
+    QReadLocker locker(&m_lock);
+    return itemAt(row);
+}
+
+FileSearchResults::FileItem FileSearchResults::itemAt(int row) const
 {
     const QList<FileItem> &folders = visibleFolders();
     if (row < 0)
@@ -179,7 +190,7 @@ FileSearchResults::FileItem FileSearchResults::item(int row) const
 
 QString FileSearchResults::fullPath(int row) const
 {
-    const FileItem found = item(row);
+    const FileItem found = item(row); // the pooled strings outlive the lock
     return found.name ? fullPath(found) : QString();
 }
 
@@ -200,6 +211,7 @@ QString FileSearchResults::extension(const QString &name)
 
 void FileSearchResults::setFilter(int index, const QList<FileCategory> &categories)
 {
+    QWriteLocker locker(&m_lock);
     m_categories = categories;
     m_filterIndex = index;
     if (index >= 0 && index < categories.size()) {
@@ -251,8 +263,32 @@ void FileSearchResults::sort(int column, bool descending)
 {
     if (column < Name || column > Matches)
         return;
+    QWriteLocker locker(&m_lock);
     sortList(visibleFolders(), column, descending);
     sortList(visibleFiles(), column, descending);
+}
+
+void FileSearchResults::reorder(const std::vector<int> &order)
+{
+    QWriteLocker locker(&m_lock);
+    const int folderCount = visibleFolders().size();
+    if (int(order.size()) != count())
+        return;
+    std::vector<bool> seen(order.size(), false);
+    for (int i = 0; i < int(order.size()); ++i) {
+        const int row = order[std::size_t(i)];
+        if (row < 0 || row >= count() || seen[std::size_t(row)] || (i < folderCount) != (row < folderCount))
+            return;
+        seen[std::size_t(row)] = true;
+    }
+    QList<FileItem> folders;
+    QList<FileItem> files;
+    folders.reserve(folderCount);
+    files.reserve(count() - folderCount);
+    for (int row : order)
+        (row < folderCount ? folders : files).append(itemAt(row));
+    visibleFolders() = folders;
+    visibleFiles() = files;
 }
 
 void FileSearchResults::remove(const QList<int> &rows)
@@ -262,6 +298,7 @@ void FileSearchResults::remove(const QList<int> &rows)
     std::vector<int> ordered(rows.cbegin(), rows.cend());
     std::sort(ordered.begin(), ordered.end());
     ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
+    QWriteLocker locker(&m_lock);
     for (auto it = ordered.crbegin(); it != ordered.crend(); ++it) {
         int index = 0;
         QList<FileItem> *list = visibleList(*it, &index);
@@ -280,6 +317,7 @@ void FileSearchResults::remove(const QList<int> &rows)
 
 void FileSearchResults::rename(int row, const QString &newName)
 {
+    QWriteLocker locker(&m_lock);
     int index = 0;
     QList<FileItem> *list = visibleList(row, &index);
     if (!list)

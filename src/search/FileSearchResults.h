@@ -4,19 +4,22 @@
 #include "index/StringPool.h"
 
 #include <QList>
+#include <QReadWriteLock>
 #include <QString>
 #include <QStringList>
 
 #include <atomic>
+#include <vector>
 
 // The result set of one search: folders and files found, each as an interned
 // name and parent path, shown as one sequence of rows, folders first. A
 // category filter selects the visible rows; sorting, removal and renaming act
 // on the visible rows.
 //
-// Threads: search threads add under their search's mutex (the pools lock
-// themselves); while a search runs the UI thread may call count() only.
-// Everything else belongs to the UI thread once the search has finished.
+// Threads: search threads add while the UI thread shows what was found so
+// far, so every operation takes the set's own read-write lock (the pools lock
+// themselves). Row numbers are a snapshot: a folder added meanwhile moves the
+// files one row down, which the UI's periodic refresh takes in.
 class FileSearchResults
 {
 public:
@@ -56,6 +59,11 @@ public:
     // Columns 2 to 5 read the file system once per item; other columns
     // outside the table keep the order.
     void sort(int column, bool descending);
+    // Puts the visible rows in the order given: new row i is the previous
+    // row order[i]. For sorts whose keys were read elsewhere (off the UI
+    // thread). Ignored unless `order` holds every visible row once, with the
+    // folders first.
+    void reorder(const std::vector<int> &order);
     // Removes the visible rows; under a filter their unfiltered counterparts too.
     void remove(const QList<int> &rows);
     // Gives the visible row's item a new name (the old one stays pooled).
@@ -78,6 +86,8 @@ private:
     const QList<FileItem> &visibleFiles() const;
     // The list and index of a visible row; null for a row out of range.
     QList<FileItem> *visibleList(int row, int *index);
+    // item() without taking the lock; the caller holds it.
+    FileItem itemAt(int row) const;
 
     FileItem makeItem(const QString &name, const QString &path, int matches);
     bool passesFilter(const FileItem &item, bool isFolder) const;
@@ -95,4 +105,6 @@ private:
     QString m_filterAttributes;
     int m_filterIndex = -1;
     std::atomic<int> m_visibleCount{0};
+    // Guards the lists and the filter against the search threads' additions.
+    mutable QReadWriteLock m_lock;
 };

@@ -8,7 +8,10 @@
 #include <QTest>
 #include <QThread>
 
+#include <memory>
+
 using Item = FileSearchResults::FileItem;
+Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
@@ -118,6 +121,32 @@ private slots:
         QCOMPARE(address(results.item(2).path), address(results.item(3).path));
         QCOMPARE(address(results.item(2).path), address(results.item(0).path));
         QVERIFY(results.item(1).path != results.item(0).path);
+    }
+
+    // The window shows the rows found so far while the search still adds:
+    // every row it reads must be whole, whatever the lists do meanwhile.
+    void rowsCanBeReadWhileASearchAdds()
+    {
+        FileSearchResults results;
+        const int kAdded = 50000;
+        std::unique_ptr<QThread> search(QThread::create([&results] {
+            for (int i = 0; i < kAdded; ++i) {
+                if (i % 100 == 0)
+                    results.addFolder(QStringLiteral("d%1").arg(i), QStringLiteral("/x"));
+                results.addFile(QStringLiteral("f%1").arg(i), QStringLiteral("/x"), 0);
+            }
+        }));
+        search->start();
+        int torn = 0;
+        while (!search->isFinished()) {
+            const int last = results.count() - 1;
+            if (last >= 0 && !results.fullPath(last).startsWith(QLatin1String("/x/")))
+                ++torn;
+            results.setFilter(-1, {});
+        }
+        search->wait();
+        QCOMPARE(torn, 0);
+        QCOMPARE(results.count(), kAdded + kAdded / 100);
     }
 
     void rowsOutOfRangeAreEmpty()
@@ -363,6 +392,29 @@ private slots:
         QCOMPARE(rows(results), (QStringList{"a.txt", "c.txt"}));
         results.setFilter(-1, {});
         QCOMPARE(rows(results), (QStringList{"c.txt", "b.doc", "a.txt"}));
+    }
+
+    void reorder_data()
+    {
+        QTest::addColumn<std::vector<int>>("order");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList unchanged{"f/", "g/", "a", "b", "c"};
+        QTest::newRow("permutation") << std::vector<int>{1, 0, 4, 2, 3} << QStringList{"g/", "f/", "c", "a", "b"};
+        QTest::newRow("folder among files") << std::vector<int>{2, 0, 1, 3, 4} << unchanged;
+        QTest::newRow("row twice") << std::vector<int>{0, 1, 2, 2, 3} << unchanged;
+        QTest::newRow("too short") << std::vector<int>{1, 0, 2, 3} << unchanged;
+        QTest::newRow("out of range") << std::vector<int>{0, 1, 2, 3, 5} << unchanged;
+    }
+
+    void reorder()
+    {
+        QFETCH(std::vector<int>, order);
+        QFETCH(QStringList, expected);
+        FileSearchResults results;
+        fill(results, {{"f", "/p", true, 0}, {"g", "/p", true, 0}, {"a", "/p", false, 0}, {"b", "/p", false, 0},
+                       {"c", "/p", false, 0}});
+        results.reorder(order);
+        QCOMPARE(rows(results), expected);
     }
 
     void remove_data()

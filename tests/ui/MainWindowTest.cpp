@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <memory>
 
 // The main window as the program makes it, without an index: tabs, the
@@ -45,6 +47,8 @@ private slots:
     void manualFolderFollowsTheLanguage_data();
     void manualFolderFollowsTheLanguage();
     void runningHintIsShownOnce();
+    void languageSwitchesAtOnce_data();
+    void languageSwitchesAtOnce();
     void instantSearchShowsWhatTvqFinds();
 
 private:
@@ -249,6 +253,41 @@ void MainWindowTest::runningHintIsShownOnce()
     QCOMPARE(hints.count(), 1);
     QCOMPARE(hints.first().first().toString(), QStringLiteral("Talvenquist is still running."));
     QVERIFY(Settings::instance()->value(Settings::RunInBackgroundHintShown).toBool());
+}
+
+void MainWindowTest::languageSwitchesAtOnce_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("newSearch");
+    QTest::addColumn<QString>("indexLabel");
+    QTest::newRow("German") << "de" << "&Neue Suche" << "Index: deaktiviert";
+    QTest::newRow("Czech") << "cz" << "&Nové hledání" << "Index: vypnut";
+    QTest::newRow("back to English") << "en" << "&New Search" << "Index: disabled";
+}
+
+void MainWindowTest::languageSwitchesAtOnce()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, newSearch);
+    QFETCH(QString, indexLabel);
+    // The program's translations are found beside the program.
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
+    QDir().mkpath(folder);
+    QFile::remove(folder + QStringLiteral("/%1.qm").arg(language));
+    QVERIFY(QFile::copy(QStringLiteral(TVQ_LANGUAGES_DIR "/%1.qm").arg(language),
+                        folder + QStringLiteral("/%1.qm").arg(language)));
+    auto window = makeWindow();
+    const QList<QAction *> languages = window->actions()->languageActions();
+    const auto chosen = std::find_if(languages.begin(), languages.end(),
+                                     [&](QAction *action) { return action->property("id") == language; });
+    QVERIFY(chosen != languages.end());
+    (*chosen)->trigger();
+    QTRY_COMPARE(window->actions()->actionNewSearch->text(), newSearch);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("indexLabel"))->text(), indexLabel);
+    QCOMPARE(window->tabWidget()->tabText(0), window->currentTab()->title().isEmpty()
+                                                  ? QCoreApplication::translate("MainWindow", "New search")
+                                                  : window->currentTab()->title());
+    QCOMPARE(Settings::instance()->value(Settings::Language).toString(), language);
 }
 
 void MainWindowTest::instantSearchShowsWhatTvqFinds()

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <linux/openat2.h>
 #include <sys/ioctl.h>
@@ -119,4 +120,9 @@ FileDescriptor sysOpenByHandleAt(int mountFd, void *fileHandle, int flags)
 {
     auto *handle = static_cast<struct file_handle *>(fileHandle);
     return FileDescriptor(retryOnEintr([&] { return ::open_by_handle_at(mountFd, handle, flags | O_CLOEXEC); }));
+}
+
+int sysRenameNoReplace(const char *from, const char *to)
+{
+    return retryOnEintr([&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); });
 }

@@ -49,3 +49,7 @@ long sysWrite(int fd, const void *buf, std::size_t size);
 // open_by_handle_at(2) with a handle from name_to_handle_at or fanotify,
 // retried on EINTR. O_CLOEXEC is always added.
 FileDescriptor sysOpenByHandleAt(int mountFd, void *fileHandle, int flags);
+
+// renameat2(2) with RENAME_NOREPLACE between two paths, retried on EINTR:
+// fails with EEXIST instead of replacing an existing target. 0 or -1.
+int sysRenameNoReplace(const char *from, const char *to);

@@ -1,0 +1,121 @@
+#include "ui/FileSorter.h"
+
+#include "search/FileSearchResults.h"
+#include "ui/FileInfoCache.h"
+
+#include <QString>
+#include <QVector>
+
+#include <algorithm>
+
+namespace {
+
+// Rows between two looks at the cancel flag and between two progress reports.
+const int kRowsPerPoll = 1024;
+const int kRowsPerReport = 2000;
+
+qint64 timeKey(const QDateTime &time)
+{
+    return time.isValid() ? time.toMSecsSinceEpoch() : -1;
+}
+
+// The sort key of one file; -1 when it is gone, so vanished files come first.
+qint64 sortKey(int column, const FileStat &stat)
+{
+    if (!stat.exists)
+        return -1;
+    switch (column) {
+    case FileSearchResults::Size:
+        return stat.size;
+    case FileSearchResults::Created:
+        return timeKey(stat.created);
+    case FileSearchResults::Modified:
+        return timeKey(stat.modified);
+    default:
+        return timeKey(stat.accessed);
+    }
+}
+
+// Sorts rows [first, last) by their keys; stable, so equal keys keep their
+// order in both directions.
+void sortRange(std::vector<int> &order, const std::vector<qint64> &keys, int first, int last, bool descending)
+{
+    std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
+        return descending ? keys[std::size_t(b)] < keys[std::size_t(a)] : keys[std::size_t(a)] < keys[std::size_t(b)];
+    });
+}
+
+} // namespace
+
+FileSorter::FileSorter(QObject *parent)
+    : QObject(parent)
+    , m_readingResults(std::make_shared<std::mutex>())
+    , m_queue(this)
+{
+}
+
+FileSorter::~FileSorter()
+{
+    cancel();
+}
+
+bool FileSorter::readsFileSystem(int column)
+{
+    return column >= FileSearchResults::Size && column <= FileSearchResults::Accessed;
+}
+
+void FileSorter::start(const FileSearchResults *results, int column, bool descending)
+{
+    cancel();
+    m_running = true;
+    m_queue.run([this, results, column, descending, lock = m_readingResults](const BackgroundQueue::Context &context) {
+        // The paths first, under the lock that cancel() takes: after that the
+        // result set is not touched again, however long the disk takes.
+        QVector<QString> paths;
+        int folderCount = 0;
+        {
+            std::lock_guard<std::mutex> reading(*lock);
+            if (context.canceled())
+                return;
+            const int count = results->count();
+            paths.reserve(count);
+            for (int row = 0; row < count; ++row) {
+                if (row % kRowsPerPoll == 0 && context.canceled())
+                    return;
+                paths.append(results->fullPath(row));
+                if (results->isFolder(row))
+                    folderCount = row + 1;
+            }
+        }
+        const int total = paths.size();
+        std::vector<qint64> keys(std::size_t(total), -1);
+        for (int row = 0; row < total; ++row) {
+            if (context.canceled())
+                return;
+            keys[std::size_t(row)] = sortKey(column, FileStat::read(paths.at(row)));
+            if ((row + 1) % kRowsPerReport == 0)
+                context.reply([this, row, total] { emit progress(row + 1, total); });
+        }
+        std::vector<int> order(static_cast<std::size_t>(total));
+        for (int row = 0; row < total; ++row)
+            order[std::size_t(row)] = row;
+        sortRange(order, keys, 0, folderCount, descending);
+        sortRange(order, keys, folderCount, total, descending);
+        context.reply([this, order = std::move(order)] { finish(order); });
+    });
+}
+
+void FileSorter::cancel()
+{
+    m_running = false;
+    m_queue.cancelAll();
+    // Waits for the worker to leave the result set: it polls the flag at
+    // least every kRowsPerPoll rows while it holds the lock.
+    std::lock_guard<std::mutex> waitForReader(*m_readingResults);
+}
+
+void FileSorter::finish(const std::vector<int> &order)
+{
+    m_running = false;
+    emit sorted(order);
+}

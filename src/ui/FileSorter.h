@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/BackgroundQueue.h"
+
+#include <QObject>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+class FileSearchResults;
+
+// Sorts the visible rows of a result set by size or one of the times, which
+// must be read from the file system, on a thread of its own. The result set
+// itself is reordered on the UI thread when the order is known.
+//
+// UI thread only. While a sort runs, the result set may be read but not
+// changed or deleted without calling cancel() first.
+class FileSorter : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FileSorter(QObject *parent = nullptr);
+    ~FileSorter() override;
+
+    // True for the columns this class sorts (size and the three times).
+    static bool readsFileSystem(int column);
+
+    void start(const FileSearchResults *results, int column, bool descending);
+    // Stops the sort; once it returns the worker no longer reads the result
+    // set (it may still wait for one file's data, which it then drops).
+    void cancel();
+    bool isRunning() const { return m_running; }
+
+signals:
+    void progress(int done, int total);
+    // New row i is the previous row order[i]; emitted unless cancelled.
+    void sorted(const std::vector<int> &order);
+
+private:
+    void finish(const std::vector<int> &order);
+
+    std::shared_ptr<std::mutex> m_readingResults;
+    bool m_running = false;
+    BackgroundQueue m_queue;
+};

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/FileCategory.h"
+#include "ui/FileIconCache.h"
+#include "ui/IDataSource.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class ExpressionMatcher;
+class FileInfoCache;
+class FileSearchRequest;
+class FileSearchResults;
+class FileSorter;
+class FileTableColumns;
+class FileTableModel;
+class FileTableView;
+class FilterBar;
+class QProgressDialog;
+class RichTextDelegate;
+
+// The results of one tab: a filter bar above a table view, the model between
+// the view and the result set, and the texts, icons, sizes and times of the
+// rows. Holds no copy of the rows: every cell is read from the result set
+// when it is painted.
+//
+// The request and the result set belong to the tab; they must outlive their
+// use here (setResults() with others, or clear(), ends it). UI thread only.
+class FileTable : public QObject, public IDataSource
+{
+    Q_OBJECT
+
+public:
+    explicit FileTable(QWidget *parent = nullptr);
+    ~FileTable() override;
+
+    // The filter bar above the table; put it where the results go.
+    QWidget *widget() const { return m_widget; }
+    FileTableView *view() const { return m_view; }
+    FileTableModel *model() const { return m_model; }
+    FilterBar *filterBar() const { return m_filterBar; }
+    FileTableColumns *columns() const { return m_columns; }
+
+    // Shows a new search: the current filter is applied to the results with
+    // these categories. The results may still grow; refresh() shows more.
+    void setResults(FileSearchRequest *request, FileSearchResults *results, const QList<FileCategory> &categories);
+    // Shows the rows found so far.
+    void refresh();
+    // Sorts by the view's sort indicator, if it shows one (after a search).
+    void applySortOrder();
+    // Shows nothing; forgets the request and the results.
+    void clear();
+    // Drops rows from the results (their files were deleted) and emits fileRemoved.
+    void removeRows(const QList<int> &rows);
+
+    bool isFilterBarVisible() const;
+    void setFilterBarVisible(bool visible);
+    int currentFilter() const;
+    // Reads the columns and their widths from the settings again.
+    void loadColumns();
+
+    // The size text of a file: "1023 B", "1 KB", "1,205,632 KB".
+    static QString sizeText(qint64 bytes);
+    // The name with each part the expression matched in "<b>...</b>"; the
+    // rest escaped for rich text.
+    static QString boldMatches(const QString &name, ExpressionMatcher *matcher);
+    // The parent folder shown relative to the one folder searched, if one.
+    static QString relativePath(const QString &path, const QStringList &includePaths);
+
+    // IDataSource
+    QString cellText(int row, int column) override;
+    bool rename(int row, const QString &newName) override;
+    QIcon rowIcon(int row) override;
+    QString fullPath(int row) const override;
+    QVariant editValue(int row) override;
+    void sort(int column, Qt::SortOrder order) override;
+
+    const FileIconCache &iconCache() const { return m_icons; }
+
+signals:
+    void fileSelected(const QString &fileName);
+    void fileRemoved(const QList<int> &indices);
+    void customizeFilters();
+
+private:
+    void onFilterClicked(int filterType);
+    void onColumnResized();
+    void onSorted(const std::vector<int> &order);
+    void onSortCanceled();
+    void startFileSystemSort(int type, bool descending);
+    void resetRows();
+    void beginChange();
+    void endChange();
+    QString timeText(int row, int type);
+    QString sizeCellText(int row);
+
+    QPointer<QWidget> m_widget; // may be deleted first by the tab's splitter
+    FilterBar *m_filterBar;
+    FileTableView *m_view;
+    FileTableColumns *m_columns;
+    FileTableModel *m_model;
+    FileInfoCache *m_infos;
+    FileSorter *m_sorter;
+    RichTextDelegate *m_nameDelegate;
+    QPointer<QProgressDialog> m_sortProgress;
+    FileIconCache m_icons;
+    FileSearchRequest *m_request = nullptr;
+    FileSearchResults *m_results = nullptr;
+    std::unique_ptr<ExpressionMatcher> m_nameMatcher;
+    bool m_loadingColumns = false;
+};

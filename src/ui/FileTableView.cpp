@@ -1,0 +1,183 @@
+#include "ui/FileTableView.h"
+
+#include "ui/ShellOpen.h"
+
+#include <QDrag>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+
+// Sorting more rows than this by a column other than these two may read
+// every file's data from disk first: the user is asked.
+const int kRowsSortedWithoutAsking = 1000;
+const int kSortsWithoutAsking[] = {0, 4};
+
+bool askBeforeSorting(QWidget *parent, int rows)
+{
+    const QString text = FileTableView::tr("Do you really want to sort %1 items?\n"
+                                           "Gathering data and sorting could take several minutes.")
+                             .arg(rows);
+    return QMessageBox::warning(parent, QString(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+} // namespace
+
+FileTableView::FileTableView(QWidget *parent)
+    : QTableView(parent)
+{
+    setObjectName(QStringLiteral("fileTableView"));
+    setAccessibleName(tr("Search results"));
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(ExtendedSelection);
+    setEditTriggers(EditKeyPressed);
+    setShowGrid(false);
+    setWordWrap(false);
+    setDragEnabled(true);
+    setDragDropMode(DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
+    // Fixed row heights: the view never measures a million rows.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &FileTableView::onSectionClicked);
+}
+
+void FileTableView::setSortConfirmation(SortConfirmation confirmation)
+{
+    m_sortConfirmation = std::move(confirmation);
+}
+
+bool FileTableView::confirmSort(int rows)
+{
+    return m_sortConfirmation ? m_sortConfirmation(this, rows) : askBeforeSorting(this, rows);
+}
+
+void FileTableView::onSectionClicked()
+{
+    if (m_sortDeclined || !model())
+        return;
+    // The header has already moved its indicator to the clicked section.
+    const int column = horizontalHeader()->sortIndicatorSection();
+    const Qt::SortOrder order = horizontalHeader()->sortIndicatorOrder();
+    const int rows = model()->rowCount();
+    const bool exempt = std::find(std::begin(kSortsWithoutAsking), std::end(kSortsWithoutAsking), column)
+        != std::end(kSortsWithoutAsking);
+    if (!exempt && rows > kRowsSortedWithoutAsking && !confirmSort(rows)) {
+        m_sortDeclined = true;
+        horizontalHeader()->setSortIndicator(m_sortSection, m_sortOrder);
+        m_sortDeclined = false;
+        return;
+    }
+    m_previousSortSection = m_sortSection;
+    m_previousSortOrder = m_sortOrder;
+    m_sortSection = column;
+    m_sortOrder = order;
+    model()->sort(column, order);
+}
+
+void FileTableView::restorePreviousSortIndicator()
+{
+    m_sortSection = m_previousSortSection;
+    m_sortOrder = m_previousSortOrder;
+    horizontalHeader()->setSortIndicator(m_sortSection, m_sortOrder);
+}
+
+void FileTableView::setSortIndicatorQuietly(int column, Qt::SortOrder order)
+{
+    m_previousSortSection = m_sortSection = column;
+    m_previousSortOrder = m_sortOrder = order;
+    horizontalHeader()->setSortIndicator(column, order);
+}
+
+QList<int> FileTableView::selectedRowNumbers() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QStringList FileTableView::selectedPaths() const
+{
+    QStringList paths;
+    for (int row : selectedRowNumbers())
+        paths.append(model()->index(row, 0).data(Qt::UserRole).toString());
+    return paths;
+}
+
+void FileTableView::openRow(int row)
+{
+    openWithShell(window(), model()->index(row, 0).data(Qt::UserRole).toString(), QString());
+}
+
+void FileTableView::keyPressEvent(QKeyEvent *event)
+{
+    // Return only (not Enter), and not while a name is being edited: there
+    // it ends the edit.
+    if (event->key() == Qt::Key_Return && state() != EditingState) {
+        const QList<int> rows = selectedRowNumbers();
+        if (!rows.isEmpty())
+            openRow(rows.constFirst());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void FileTableView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    if (event->button() == Qt::LeftButton && index.isValid()) {
+        // Where a companion instance runs with the user's own rights, this
+        // is the one place that will hand the file to it.
+        openRow(index.row());
+        event->accept();
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void FileTableView::startDrag(Qt::DropActions supportedActions)
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    QMimeData *data = model()->mimeData(rows);
+    if (!data)
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(supportedActions, Qt::CopyAction);
+}
+
+void FileTableView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (current.isValid() && current.row() != previous.row())
+        emit fileSelected(current.sibling(current.row(), 0).data(Qt::UserRole).toString());
+}
+
+void FileTableView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Search results"));
+        // The captions are translated when asked for: ask again.
+        if (model() && model()->columnCount() > 0)
+            emit model()->headerDataChanged(Qt::Horizontal, 0, model()->columnCount() - 1);
+    }
+    QTableView::changeEvent(event);
+}

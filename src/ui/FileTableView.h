@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QTableView>
+
+#include <functional>
+
+// The results table: rows of files, sorted by clicking a header (large
+// sorts are confirmed first), opened by double click or Return, dragged to
+// other programs as file URLs.
+class FileTableView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    // Asks whether `rows` rows should really be sorted; true to go on.
+    using SortConfirmation = std::function<bool(QWidget *parent, int rows)>;
+
+    explicit FileTableView(QWidget *parent = nullptr);
+
+    // Tests answer the question themselves; an empty function restores the
+    // message box.
+    void setSortConfirmation(SortConfirmation confirmation);
+    // Puts back the sort indicator shown before the last header click
+    // (none if there was none); for a sort that was cancelled later.
+    void restorePreviousSortIndicator();
+    // Shows the indicator without sorting (the rows are already in order).
+    void setSortIndicatorQuietly(int column, Qt::SortOrder order);
+    // Full paths of the selected rows, in row order.
+    QStringList selectedPaths() const;
+    QList<int> selectedRowNumbers() const;
+
+signals:
+    void fileSelected(const QString &fileName);
+    void fileRemoved(const QList<int> &indices);
+
+public slots:
+    void onSectionClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    bool confirmSort(int rows);
+    void openRow(int row);
+
+    SortConfirmation m_sortConfirmation;
+    bool m_sortDeclined = false;
+    int m_sortSection = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    int m_previousSortSection = -1;
+    Qt::SortOrder m_previousSortOrder = Qt::AscendingOrder;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/FileCategory.h"
+
+#include <QList>
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QHBoxLayout;
+
+// One check box per file category above the results table; exactly one is
+// checked. Clicking one (even the checked one) selects it and asks for the
+// results to be filtered again.
+class FilterBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FilterBar(QWidget *parent = nullptr);
+
+    // The name shown for a category: built-in names translated.
+    static QString displayName(const QString &name);
+
+    // Rebuilds the boxes from the settings' categories, keeping the selected
+    // index where it still exists, else selecting the first.
+    void rebuild();
+    void rebuild(const QList<FileCategory> &categories);
+    // Index of the checked category; -1 when none is checked or the bar is hidden.
+    int currentFilter() const;
+    QAction *customizeAction() const { return m_customizeAction; }
+
+signals:
+    void filterClicked(int filterType);
+    void customizeFilters();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void onBoxClicked();
+    void select(int index);
+    void retranslate();
+
+    QHBoxLayout *m_layout;
+    QList<QCheckBox *> m_boxes;
+    QList<FileCategory> m_categories;
+    QAction *m_customizeAction;
+};

@@ -1,0 +1,328 @@
+#include "app/Settings.h"
+#include "search/ExpressionMatcher.h"
+#include "search/FileSearchRequest.h"
+#include "search/FileSearchResults.h"
+#include "support/TempTree.h"
+#include "ui/FileTable.h"
+#include "ui/FileTableColumns.h"
+#include "ui/FileTableModel.h"
+#include "ui/FileTableView.h"
+#include "ui/FilterBar.h"
+#include "ui/ShellOpen.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QString cell(FileTable &table, int row, int type)
+{
+    return table.model()->index(row, table.columns()->indexOf(type)).data().toString();
+}
+
+QStringList names(FileTable &table)
+{
+    QStringList shown;
+    for (int row = 0; row < table.model()->rowCount(); ++row)
+        shown.append(table.model()->index(row, 0).data(Qt::EditRole).toString());
+    return shown;
+}
+
+void clickHeader(FileTableView *view, int column)
+{
+    QHeaderView *header = view->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+}
+
+} // namespace
+
+class FileTableTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Settings::instance()->setFileColumns({});
+    }
+
+    void cleanup() { setShellOpener(nullptr); }
+
+    void sizeText_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << qint64(0) << "0 B";
+        QTest::newRow("below a kilobyte") << qint64(1023) << "1023 B";
+        QTest::newRow("one kilobyte") << qint64(1024) << "1 KB";
+        QTest::newRow("999,999 KB") << qint64(999999) * 1024 << "999,999 KB";
+        QTest::newRow("1,000,000 KB") << qint64(1000000) * 1024 << "1,000,000 KB";
+        QTest::newRow("remainder dropped") << qint64(1234567890) << "1,205,632 KB";
+    }
+
+    void sizeText()
+    {
+        QFETCH(qint64, bytes);
+        QTEST(FileTable::sizeText(bytes), "text");
+    }
+
+    void relativePath_data()
+    {
+        QTest::addColumn<QStringList>("includePaths");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("below F") << QStringList{"/data/docs"} << "/data/docs/sub/x" << "sub/x";
+        QTest::newRow("F with separator") << QStringList{"/data/docs/"} << "/data/docs/sub" << "sub";
+        QTest::newRow("directly in F") << QStringList{"/data/docs"} << "/data/docs" << "";
+        QTest::newRow("root") << QStringList{"/"} << "/etc" << "etc";
+        QTest::newRow("two folders") << QStringList{"/a", "/b"} << "/a/x" << "/a/x";
+        QTest::newRow("no folder") << QStringList{} << "/a/x" << "/a/x";
+    }
+
+    void relativePath()
+    {
+        QFETCH(QStringList, includePaths);
+        QFETCH(QString, path);
+        QTEST(FileTable::relativePath(path, includePaths), "shown");
+    }
+
+    void boldMatches_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("twice") << "rep" << "rep_old_rep.txt" << "<b>rep</b>_old_<b>rep</b>.txt";
+        QTest::newRow("case kept") << "READ" << "Readme" << "<b>Read</b>me";
+        QTest::newRow("escaped around") << "b" << "a<b>&.txt" << "a&lt;<b>b</b>&gt;&amp;.txt";
+        QTest::newRow("no match") << "zzz" << "abc" << "abc";
+    }
+
+    void boldMatches()
+    {
+        QFETCH(QString, expression);
+        QFETCH(QString, name);
+        FileSearchRequest request;
+        request.name = expression;
+        ExpressionMatcher matcher(expression, request.nameMatchOptions());
+        QTEST(FileTable::boldMatches(name, &matcher), "shown");
+    }
+
+    void sortConfirmation_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("sorted");
+        QTest::newRow("1000 rows by path") << 1000 << 1 << false << false << true;
+        QTest::newRow("1001 rows by name") << 1001 << 0 << false << false << true;
+        QTest::newRow("1001 rows by column 4") << 1001 << 4 << false << false << true;
+        QTest::newRow("1001 rows by path, yes") << 1001 << 1 << true << true << true;
+        QTest::newRow("1001 rows by path, no") << 1001 << 1 << false << true << false;
+    }
+
+    void sortConfirmation()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, column);
+        QFETCH(bool, answer);
+        // Names, paths and types all run opposite to the row order.
+        FileSearchResults results;
+        for (int i = rows; i > 0; --i) {
+            const QString key = QString::number(i).rightJustified(5, QLatin1Char('0'));
+            results.addFile(QStringLiteral("f%1.%1").arg(key), QStringLiteral("/p%1").arg(key), 0);
+        }
+        FileTable table;
+        table.widget()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(table.widget()));
+        table.view()->setSortIndicatorQuietly(-1, Qt::AscendingOrder);
+        table.setResults(nullptr, &results, {});
+        int questions = 0;
+        table.view()->setSortConfirmation([&](QWidget *, int n) {
+            ++questions;
+            return n == rows && answer;
+        });
+        const QString first = names(table).constFirst();
+        clickHeader(table.view(), column);
+        QFETCH(bool, asked);
+        QFETCH(bool, sorted);
+        QCOMPARE(questions, asked ? 1 : 0);
+        QCOMPARE(names(table).constFirst() != first, sorted);
+        QCOMPARE(table.view()->horizontalHeader()->sortIndicatorSection(), sorted ? column : -1);
+    }
+
+    void openingRows()
+    {
+        FileSearchResults results;
+        results.addFile(QStringLiteral("a"), QStringLiteral("/p"), 0);
+        results.addFile(QStringLiteral("b"), QStringLiteral("/p"), 0);
+        QStringList opened;
+        setShellOpener([&](QWidget *, const QString &path, const QString &parameters) {
+            opened.append(path + QLatin1Char('|') + parameters);
+            return true;
+        });
+        FileTable table;
+        table.widget()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(table.widget()));
+        table.setResults(nullptr, &results, {});
+        QSignalSpy selected(&table, &FileTable::fileSelected);
+        table.view()->selectRow(1);
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.last().at(0).toString(), QStringLiteral("/p/b"));
+        QTest::keyClick(table.view(), Qt::Key_Enter);
+        QCOMPARE(opened, QStringList());
+        QTest::keyClick(table.view(), Qt::Key_Return);
+        QCOMPARE(opened, QStringList{"/p/b|"});
+        const QRect cell = table.view()->visualRect(table.model()->index(0, 1));
+        QTest::mouseDClick(table.view()->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(opened, (QStringList{"/p/b|", "/p/a|"}));
+    }
+
+    void rolesAndCaptions_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("rightAligned");
+        QTest::newRow("name") << int(NameColumn) << "Name" << false;
+        QTest::newRow("size") << int(SizeColumn) << "Size" << true;
+        QTest::newRow("accessed") << int(AccessedColumn) << "Last Accessed" << false;
+        QTest::newRow("matches") << int(MatchesColumn) << "Matches" << true;
+    }
+
+    void rolesAndCaptions()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, rightAligned);
+        FileSearchResults results;
+        results.addFile(QStringLiteral("x.txt"), QStringLiteral("/p"), 3);
+        FileTable table;
+        table.columns()->setColumns({NameColumn, SizeColumn, AccessedColumn, MatchesColumn});
+        table.setResults(nullptr, &results, {});
+        const int column = table.columns()->indexOf(type);
+        QTEST(table.model()->headerData(column, Qt::Horizontal).toString(), "caption");
+        const QModelIndex index = table.model()->index(0, column);
+        const QVariant alignment = index.data(Qt::TextAlignmentRole);
+        QCOMPARE(alignment.isValid() && alignment.toInt() == int(Qt::AlignRight | Qt::AlignVCenter), rightAligned);
+        QCOMPARE(index.data(Qt::UserRole).toString(), QStringLiteral("/p/x.txt"));
+        QCOMPARE(index.data(Qt::EditRole).toString(), QStringLiteral("x.txt"));
+        QCOMPARE(cell(table, 0, MatchesColumn), QStringLiteral("3"));
+    }
+
+    void dragData()
+    {
+        FileSearchResults results;
+        results.addFolder(QStringLiteral("dir"), QStringLiteral("/p"));
+        results.addFile(QStringLiteral("a b.txt"), QStringLiteral("/p"), 0);
+        FileTable table;
+        table.setResults(nullptr, &results, {});
+        FileTableModel *model = table.model();
+        QVERIFY(model->mimeTypes().contains(QStringLiteral("text/uri-list")));
+        const QModelIndexList cells{model->index(0, 0), model->index(0, 1), model->index(1, 0)};
+        std::unique_ptr<QMimeData> data(model->mimeData(cells));
+        QCOMPARE(data->urls(), (QList<QUrl>{QUrl::fromLocalFile("/p/dir"), QUrl::fromLocalFile("/p/a b.txt")}));
+    }
+
+    void iconsByKind()
+    {
+        FileSearchResults results;
+        for (const char *name : {"a.txt", "b.TXT", "c.exe", "d.exe"})
+            results.addFile(QString::fromLatin1(name), QStringLiteral("/p"), 0);
+        results.addFolder(QStringLiteral("dir"), QStringLiteral("/p"));
+        FileTable table;
+        table.setResults(nullptr, &results, {});
+        auto icon = [&](int row) { return table.model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>(); };
+        QVERIFY(!icon(0).isNull()); // the folder, first
+        const int before = table.iconCache().lookupCount();
+        QVERIFY(!icon(1).isNull());
+        QVERIFY(!icon(2).isNull());
+        QCOMPARE(table.iconCache().lookupCount(), before + 1);
+        icon(3);
+        icon(4);
+        QCOMPARE(table.iconCache().lookupCount(), before + 3);
+        QVERIFY(!table.model()->index(1, 1).data(Qt::DecorationRole).isValid());
+    }
+
+    void sizesAndTimesArriveLater()
+    {
+        TempTree tree;
+        QVERIFY(tree.add(QStringLiteral("five"), "12345"));
+        FileSearchResults results;
+        results.addFile(QStringLiteral("five"), tree.path(), 0);
+        results.addFile(QStringLiteral("vanished"), tree.path(), 0);
+        FileTable table;
+        table.setResults(nullptr, &results, {});
+        cell(table, 1, SizeColumn);
+        QTRY_COMPARE(cell(table, 0, SizeColumn), QStringLiteral("5 B"));
+        QVERIFY(!cell(table, 0, ModifiedColumn).isEmpty());
+        QCOMPARE(cell(table, 1, SizeColumn), QString());
+        QCOMPARE(cell(table, 1, ModifiedColumn), QString());
+    }
+
+    void sortBySizeOffTheUiThread()
+    {
+        TempTree tree;
+        FileSearchResults results;
+        for (const auto &file : {qMakePair(QString("b"), 30), qMakePair(QString("c"), 10), qMakePair(QString("a"), 20)}) {
+            QVERIFY(tree.add(file.first, QByteArray(file.second, 'x')));
+            results.addFile(file.first, tree.path(), 0);
+        }
+        FileTable table;
+        table.setResults(nullptr, &results, {});
+        table.sort(table.columns()->indexOf(SizeColumn), Qt::DescendingOrder);
+        QTRY_COMPARE(names(table), (QStringList{"b", "a", "c"}));
+        QCOMPARE(Settings::instance()->value(Settings::SortColumn).toInt(), 0);
+        table.sort(table.columns()->indexOf(TypeColumn), Qt::AscendingOrder);
+        QCOMPARE(Settings::instance()->value(Settings::SortColumn).toInt(), int(TypeColumn));
+    }
+
+    void rename()
+    {
+        TempTree tree;
+        QVERIFY(tree.add(QStringLiteral("old")));
+        QVERIFY(tree.add(QStringLiteral("taken")));
+        FileSearchResults results;
+        results.addFile(QStringLiteral("old"), tree.path(), 0);
+        FileTable table;
+        table.setResults(nullptr, &results, {});
+        const QModelIndex name = table.model()->index(0, 0);
+        QVERIFY(!table.model()->setData(name, QStringLiteral("taken")));
+        QCOMPARE(name.data(Qt::EditRole).toString(), QStringLiteral("old"));
+        QVERIFY(QFile::exists(tree.path(QStringLiteral("old"))));
+        QVERIFY(table.model()->setData(name, QStringLiteral("new")));
+        QCOMPARE(name.data(Qt::EditRole).toString(), QStringLiteral("new"));
+        QVERIFY(QFile::exists(tree.path(QStringLiteral("new"))));
+    }
+
+    void filterBarFiltersTheRows()
+    {
+        const QList<FileCategory> categories{{QString(), QString(), "All"}, {"f", "txt", "Text"}};
+        Settings::instance()->setFileCategories(categories);
+        FileSearchResults results;
+        results.addFolder(QStringLiteral("dir"), QStringLiteral("/p"));
+        results.addFile(QStringLiteral("a.txt"), QStringLiteral("/p"), 0);
+        results.addFile(QStringLiteral("b.doc"), QStringLiteral("/p"), 0);
+        FileTable table;
+        table.view()->setSortIndicatorQuietly(-1, Qt::AscendingOrder);
+        table.setFilterBarVisible(true);
+        table.filterBar()->rebuild();
+        table.setResults(nullptr, &results, categories);
+        table.filterBar()->findChildren<QCheckBox *>().at(1)->click();
+        QCOMPARE(names(table), QStringList{"a.txt"});
+        table.setFilterBarVisible(false);
+        QCOMPARE(table.currentFilter(), -1);
+        QCOMPARE(names(table), (QStringList{"dir", "a.txt", "b.doc"}));
+        QSignalSpy removed(&table, &FileTable::fileRemoved);
+        emit table.view()->fileRemoved({0, 2});
+        QCOMPARE(names(table), QStringList{"a.txt"});
+        QCOMPARE(removed.size(), 1);
+    }
+};
+
+QTEST_MAIN(FileTableTest)
+#include "FileTableTest.moc"

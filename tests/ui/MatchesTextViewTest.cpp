@@ -1,0 +1,210 @@
+#include "app/Settings.h"
+#include "ui/MatchesTextView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+const QChar kEllipsis(0x2026);
+
+ContentMatches matchesOf(const QList<MatchLine> &lines)
+{
+    return ContentMatches{QString(), false, 0, lines};
+}
+
+// 60 words "w000 " .. "w059 " with "MATCH " in place of word 'at': 300 characters.
+QString wordLine(int at)
+{
+    QString line;
+    for (int i = 0; i < 60; ++i)
+        line += i == at ? QStringLiteral("MATCH ") : QStringLiteral("w%1 ").arg(i, 3, 10, QLatin1Char('0'));
+    return line;
+}
+
+QTextCharFormat formatAt(const QTextBlock &block, int column)
+{
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + column + 1); // the format of the character before
+    return cursor.charFormat();
+}
+
+// The characters of the block drawn on 'background', in order.
+QString textOn(const QTextBlock &block, const QColor &background)
+{
+    QString text;
+    for (int i = 0; i < block.length() - 1; ++i) {
+        if (formatAt(block, i).background().color() == background)
+            text += block.text().at(i);
+    }
+    return text;
+}
+
+QColor highlight()
+{
+    return QColor(QRgb(Settings::instance()->highlightColor()));
+}
+
+} // namespace
+
+class MatchesTextViewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Settings *settings = Settings::instance();
+        for (Settings::Key key : {Settings::ShowMaximumMatches, Settings::ShowFullMatchedLine,
+                                  Settings::PreviewCharsBeforeMatch, Settings::PreviewCharsAfterMatch,
+                                  Settings::HighlightColor})
+            settings->setValue(key, settings->defaultValue(key));
+    }
+
+    void context_data()
+    {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<bool>("leading");
+        QTest::addColumn<bool>("trailing");
+        QTest::newRow("middle of the line") << 30 << true << true;
+        QTest::newRow("start of the line") << 0 << false << true;
+        QTest::newRow("within 50 of the end") << 55 << true << false;
+    }
+
+    void context()
+    {
+        QFETCH(int, word);
+        QFETCH(bool, leading);
+        QFETCH(bool, trailing);
+        const QString line = wordLine(word);
+        MatchesTextView view;
+        view.setMatches(matchesOf({MatchLine{6, line, {{word * 5, 5}}}}));
+
+        const QTextBlock block = view.document()->firstBlock();
+        QString shown = block.text();
+        QVERIFY(shown.startsWith(QStringLiteral("7\t")));
+        shown.remove(0, 2);
+        QCOMPARE(shown.startsWith(kEllipsis), leading);
+        QCOMPARE(shown.endsWith(kEllipsis), trailing);
+        const QString context = shown.mid(leading ? 1 : 0, shown.size() - leading - trailing);
+        const int from = line.indexOf(context);
+        QVERIFY(from >= 0);
+        const int before = word * 5 - from;
+        const int after = from + context.size() - (word * 5 + 5);
+        // About 50 on each side, cut at word breaks, without outer blanks.
+        QVERIFY(!leading || (before > 40 && before <= 50 && line.at(from - 1) == QLatin1Char(' ')));
+        QVERIFY(!trailing || (after > 40 && after <= 50 && line.at(from + context.size()) == QLatin1Char(' ')));
+        QVERIFY(!context.startsWith(QLatin1Char(' ')) && !context.trimmed().isEmpty());
+        QCOMPARE(textOn(block, highlight()), QStringLiteral("MATCH"));
+    }
+
+    void limit_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("notice");
+        QTest::addColumn<int>("shownLines");
+        QTest::newRow("150 lines, limit 100") << 150 << true << 100;
+        QTest::newRow("100 lines, limit 100") << 100 << false << 100;
+    }
+
+    void limit()
+    {
+        QFETCH(int, records);
+        QFETCH(bool, notice);
+        QFETCH(int, shownLines);
+        QList<MatchLine> lines;
+        for (int i = 0; i < records; ++i)
+            lines.append(MatchLine{i * 2, QStringLiteral("a hit here"), {{2, 3}}});
+        MatchesTextView view;
+        view.setMatches(matchesOf(lines));
+
+        QTextBlock block = view.document()->firstBlock();
+        if (notice) {
+            QCOMPARE(block.text(), QStringLiteral("Only the first 100 matches are shown."));
+            QCOMPARE(formatAt(block, 3).foreground().color(), QColor(QStringLiteral("dimgrey")));
+            block = block.next();
+        }
+        // One block per shown line, and the empty one after the last "\r\n".
+        QCOMPARE(view.document()->blockCount(), int(notice) + shownLines + 1);
+        QCOMPARE(block.text(), QStringLiteral("1\ta hit here"));
+        QCOMPARE(view.document()->findBlockByNumber(int(notice) + shownLines - 1).text(),
+                 QStringLiteral("%1\ta hit here").arg(2 * shownLines - 1));
+    }
+
+    void fullLineIndented()
+    {
+        Settings::instance()->setValue(Settings::ShowFullMatchedLine, true);
+        MatchesTextView view;
+        view.setMatches(matchesOf({MatchLine{41, QStringLiteral("\t\t  int foo = bar;  "), {{8, 3}, {14, 3}}}}));
+        const QTextBlock block = view.document()->firstBlock();
+        QCOMPARE(block.text(), QStringLiteral("42\tint foo = bar;"));
+        QCOMPARE(textOn(block, highlight()), QStringLiteral("foobar"));
+        QCOMPARE(formatAt(block, 7).background().color(), highlight());
+    }
+
+    void twoMatchesOnOneLine_data()
+    {
+        QTest::addColumn<bool>("fullLine");
+        QTest::addColumn<QStringList>("highlighted");
+        QTest::newRow("context") << false << QStringList{QStringLiteral("one"), QStringLiteral("two")};
+        QTest::newRow("full line") << true << QStringList{QStringLiteral("onetwo")};
+    }
+
+    void twoMatchesOnOneLine()
+    {
+        QFETCH(bool, fullLine);
+        QFETCH(QStringList, highlighted);
+        Settings::instance()->setValue(Settings::ShowFullMatchedLine, fullLine);
+        MatchesTextView view;
+        view.setMatches(matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}}));
+        QCOMPARE(view.document()->blockCount(), highlighted.size() + 1);
+        for (int i = 0; i < highlighted.size(); ++i)
+            QCOMPARE(textOn(view.document()->findBlockByNumber(i), highlight()), highlighted.at(i));
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("with 0x") << QStringLiteral("0x123456") << QColor(0x12, 0x34, 0x56);
+        QTest::newRow("without 0x") << QStringLiteral("A0B0C0") << QColor(0xA0, 0xB0, 0xC0);
+        QTest::newRow("unparsable") << QStringLiteral("yellowish") << QColor(0xEF, 0xCB, 0x05);
+    }
+
+    void colours()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QColor, expected);
+        Settings::instance()->setValue(Settings::HighlightColor, setting);
+        MatchesTextView view;
+        view.setMatches(matchesOf({MatchLine{122, QStringLiteral("x = match;"), {{4, 5}}}}));
+        const QTextBlock block = view.document()->firstBlock();
+        QCOMPARE(textOn(block, expected), QStringLiteral("match"));
+        QCOMPARE(formatAt(block, 4 + 4).foreground().color(), QColor(Qt::black));
+        QCOMPARE(textOn(block, QColor(Qt::white)), QStringLiteral("123"));
+        QCOMPARE(formatAt(block, 0).foreground().color(), QColor(QStringLiteral("blue")));
+    }
+
+    // The toggle rebuilds its own view at once, and a view of another tab
+    // when that one is shown next.
+    void fullLineActionStoresAndRebuilds()
+    {
+        const ContentMatches matches = matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}});
+        MatchesTextView view;
+        MatchesTextView otherTab;
+        view.setMatches(matches);
+        otherTab.setMatches(matches);
+        QCOMPARE(view.document()->blockCount(), 3);
+        view.fullLineAction()->trigger();
+        QCOMPARE(Settings::instance()->value(Settings::ShowFullMatchedLine).toBool(), true);
+        QCOMPARE(view.document()->blockCount(), 2);
+        otherTab.show();
+        QCOMPARE(otherTab.document()->blockCount(), 2);
+        QVERIFY(otherTab.fullLineAction()->isChecked());
+    }
+};
+
+QTEST_MAIN(MatchesTextViewTest)
+#include "MatchesTextViewTest.moc"
