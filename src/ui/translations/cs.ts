@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>文件文本</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>超过 %1 个字符的行将被截断。</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

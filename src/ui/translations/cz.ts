@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Text souboru</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Řádky delší než %1 znaků jsou zkráceny.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Dateitext</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Zeilen mit mehr als %1 Zeichen werden gekürzt.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

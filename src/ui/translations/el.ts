@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Κείμενο αρχείου</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Οι γραμμές μεγαλύτερες από %1 χαρακτήρες περικόπτονται.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

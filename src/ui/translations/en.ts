@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>File text</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Lines longer than %1 characters are cut.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

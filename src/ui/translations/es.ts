@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Texto del archivo</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Las líneas de más de %1 caracteres se recortan.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

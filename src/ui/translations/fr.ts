@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Texte du fichier</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Les lignes de plus de %1 caractères sont coupées.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Fájl szövege</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>A %1 karakternél hosszabb sorok le vannak vágva.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

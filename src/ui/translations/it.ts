@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Testo del file</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Le righe più lunghe di %1 caratteri vengono troncate.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

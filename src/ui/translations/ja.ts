@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>ファイルのテキスト</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>%1 文字を超える行は切り詰められます。</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Tekst pliku</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Wiersze dłuższe niż %1 znaków są obcinane.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>

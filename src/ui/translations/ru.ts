@@ -99,6 +99,10 @@
         <source>File text</source>
         <translation>Текст файла</translation>
     </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Строки длиннее %1 символов обрезаются.</translation>
+    </message>
 </context>
 <context>
     <name>FileTable</name>
