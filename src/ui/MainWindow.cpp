@@ -155,6 +155,7 @@ void MainWindow::initialize()
         setIndexState(Updating);
     m_searcher->init(settings->indexingSettings(), settings->contentSearchSettings());
     restoreTabs();
+    m_layout->keepOnScreen();
     // Typing a name and pressing Return is the quickest search: the field
     // for it has the focus from the start.
     if (m_instantBar->isVisible())
@@ -203,8 +204,12 @@ void MainWindow::connectActions()
     for (QAction *language : a->languageActions())
         connect(language, &QAction::triggered, this,
                 [this, language] { loadLanguage(language->property("id").toString()); });
-    for (QMenu *menu : a->menus())
+    for (QMenu *menu : a->menus()) {
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateActions);
+        // The enable rules are for the menu's look: shortcuts must keep working
+        // when the selection changes after the menu closed.
+        connect(menu, &QMenu::aboutToHide, this, &MainWindow::enableCommandActions);
+    }
 
     connect(m_newTabButton, &QToolButton::clicked, this, &MainWindow::onNewSearch);
     connect(m_tabs, &PagesTabWidget::newTab, this, &MainWindow::onNewSearch);
@@ -446,6 +451,15 @@ void MainWindow::updateActions()
     m_actions->actionSearchParameters->setChecked(m_dock->isVisible());
     m_actions->actionFilterBar->setChecked(tab && tab->isFilterBarVisible());
     m_actions->checkLanguage(Settings::instance()->value(Settings::Language).toString());
+}
+
+void MainWindow::enableCommandActions()
+{
+    for (QAction *action : m_actions->selectionActions())
+        action->setEnabled(true);
+    for (QAction *action : {m_actions->actionSelectAll, m_actions->actionExportResults, m_actions->actionNextTab,
+                            m_actions->actionPreviousTab})
+        action->setEnabled(true);
 }
 
 void MainWindow::loadLanguage(const QString &code)

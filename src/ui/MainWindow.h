@@ -97,6 +97,7 @@ private:
     TabPage *addNewTab();
     int indexOfTab(int tabId) const;
     void updateActions();
+    void enableCommandActions();
     void syncInstantOptions();
     void openManual();
     void showAbout();

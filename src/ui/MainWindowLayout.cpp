@@ -30,11 +30,22 @@ void MainWindowLayout::restoreGeometry()
         && pos.y() <= desktop.height() && size.width() < desktop.width() && size.height() < desktop.height();
     if (!onDesktop || size.isEmpty())
         return;
-    // A position on the desktop can still leave most of the window beyond
-    // its right or bottom edge (the stock position on a small screen): the
-    // window is moved back until it fits the screen's free area.
+    m_window->resize(size);
+    m_window->move(pos);
+}
+
+void MainWindowLayout::keepOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A stored position on the desktop can still leave most of the window
+    // beyond its right or bottom edge (the stock position on a small screen,
+    // or a window grown to its contents' minimum): it is moved back until it
+    // fits the screen's free area.
     const QRect available = screen->availableVirtualGeometry();
-    QRect frame(pos, size.expandedTo(m_window->minimumSizeHint()).boundedTo(available.size()));
+    const QSize size = m_window->size().expandedTo(m_window->minimumSizeHint()).boundedTo(available.size());
+    QRect frame(m_window->pos(), size);
     frame.moveRight(qMin(frame.right(), available.right()));
     frame.moveBottom(qMin(frame.bottom(), available.bottom()));
     frame.moveTopLeft(QPoint(qMax(frame.left(), available.left()), qMax(frame.top(), available.top())));

@@ -13,6 +13,8 @@ public:
 
     // Applies the stored geometry when it lies on the desktop.
     void restoreGeometry();
+    // Moves (and if need be shrinks) the window until it lies on the screen.
+    void keepOnScreen();
     // Shows the window maximised or normal, as it was last left.
     void showAsStored();
     void restoreBars();
