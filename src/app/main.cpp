@@ -1,5 +1,6 @@
 #include "app/BuildInfo.h"
 #include "app/DataPaths.h"
+#include "app/FileNameCodec.h"
 #include "app/Logger.h"
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
@@ -67,6 +68,8 @@ static int runEventLoop(QApplication &app, Logger *logger)
 
 int main(int argc, char *argv[])
 {
+    // Before any path is decoded, the arguments included.
+    FileNameCodec::install();
     // The settings come first: the logger's own option is read from them.
     Settings *settings = Settings::instance(DataPaths::settingsFilePath());
     Logger *logger = Logger::instance(DataPaths::logFilePath());
