@@ -1,0 +1,70 @@
+#pragma once
+
+#include "search/MatchOptions.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QVector>
+
+#include <atomic>
+
+class QIODevice;
+class QTextCodec;
+
+// Decides on a file's raw bytes, before anything is decoded, which terms of
+// an expression may occur in it. Most files searched hold none of the terms,
+// and decoding every line to UTF-16 to learn so was most of the cost of a
+// content search.
+//
+// Each term gets the longest run of characters that every occurrence of it
+// must contain and that can only come from the same ASCII bytes in the
+// file: no other character folds onto them (as the Kelvin sign folds onto
+// "k"). A term without such a run may occur anywhere. The answer is a
+// necessary condition only: a term reported present may still not match
+// (another case, a broken word, a byte inside a multi-byte character); one
+// reported absent cannot be found by the matcher.
+//
+// Holds no state between files; one per search and thread or per file.
+class ContentPrefilter
+{
+public:
+    static constexpr int kBlockSize = 1 << 20;
+
+    ContentPrefilter(const QStringList &terms, const MatchOptions &options);
+
+    // Whether any term has a run: otherwise nothing can be ruled out.
+    bool useful() const { return m_anyLiteral; }
+    // The terms that have no run, as a found-term mask.
+    quint32 unconditional() const { return m_unconditional; }
+    // The run of term `i`, lower-cased when matching ignores case; empty
+    // when the term has none.
+    QByteArray literal(int i) const { return m_literals.value(i); }
+
+    // Whether text in `codecName` (empty for the locale's codec) starting
+    // with `head` decodes each ASCII byte to itself and no other byte to an
+    // ASCII character, as the content reader would decode it.
+    static bool readsAsAscii(const QString &codecName, const QByteArray &head);
+
+    // The found-term mask of the terms that may occur in the bytes of
+    // `device`, read from its start in blocks; the terms without a run are
+    // always in it. Stops early once every term may occur, and when
+    // `cancel` is set (the answer is then every term).
+    quint32 scan(QIODevice *device, const std::atomic<bool> *cancel) const;
+
+    // The terms whose runs occur in `data`.
+    quint32 scanBlock(const char *data, qsizetype size) const;
+
+    // The longest run that every match of a regular expression (QRegExp
+    // syntax) must contain literally; empty when none is known.
+    static QString requiredRegexText(const QString &pattern);
+
+private:
+    QByteArray literalFor(const QString &term) const;
+
+    QVector<QByteArray> m_literals; // per term
+    QVector<QByteArray> m_masks;    // per term and byte: 0x20 where either case of a letter matches
+    quint32 m_unconditional = 0;
+    quint32 m_all = 0;
+    bool m_caseSensitive = false;
+    bool m_anyLiteral = false;
+};
