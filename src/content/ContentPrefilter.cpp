@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
+#include <memory>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -189,7 +189,7 @@ ContentPrefilter::ContentPrefilter(const QStringList &terms, const MatchOptions 
 {
     for (int i = 0; i < terms.size(); ++i) {
         const QString text = options.mode == MatchOptions::Regex ? requiredRegexText(terms.at(i)) : terms.at(i);
-        QByteArray literal = longestPinnedRun(text, m_caseSensitive).toLatin1();
+        QByteArray literal = longestPinnedRun(text, m_caseSensitive).left(kLongestRun).toLatin1();
         QByteArray masks(literal.size(), '\0');
         if (!m_caseSensitive) {
             literal = literal.toLower();
@@ -228,30 +228,54 @@ quint32 ContentPrefilter::scanBlock(const char *data, qsizetype size) const
     return found;
 }
 
+char *ContentPrefilter::threadBuffer()
+{
+    thread_local const std::unique_ptr<char[]> buffer(new char[size_t(kBlockSize + kLongestRun)]);
+    return buffer.get();
+}
+
+qsizetype ContentPrefilter::fill(char *buffer, qsizetype held, qsizetype size, const ReadFunction &read)
+{
+    while (held < size) {
+        const qint64 got = read(buffer + held, size - held);
+        if (got <= 0)
+            break;
+        held += got;
+    }
+    return held;
+}
+
 quint32 ContentPrefilter::scan(QIODevice *device, const std::atomic<bool> *cancel) const
 {
     if (device->pos() != 0 && !device->seek(0))
         return m_all;
+    return scan(threadBuffer(), 0, [device](char *into, qint64 capacity) { return device->read(into, capacity); },
+                cancel);
+}
+
+quint32 ContentPrefilter::scan(char *buffer, qsizetype held, const ReadFunction &read,
+                               const std::atomic<bool> *cancel) const
+{
     int longest = 0;
     for (const QByteArray &literal : m_literals)
         longest = std::max(longest, int(literal.size()));
     // Each block begins with the last bytes of the one before, so that a run
     // cut by a block boundary is still seen whole.
-    const int carry = std::max(longest - 1, 0);
-    std::vector<char> buffer(size_t(kBlockSize + carry));
+    const qsizetype carry = std::max(longest - 1, 0);
     quint32 found = m_unconditional;
-    qsizetype held = 0;
+    bool first = true;
     while (found != m_all) {
         if (cancel && cancel->load(std::memory_order_relaxed))
             return m_all;
-        const qint64 got = device->read(buffer.data() + held, kBlockSize);
-        if (got <= 0)
+        const qsizetype before = held;
+        held = fill(buffer, held, (first ? 0 : carry) + kBlockSize, read);
+        if (held == before && !first)
             break;
-        held += got;
-        found |= scanBlock(buffer.data(), held);
-        const qsizetype kept = std::min<qsizetype>(carry, held);
-        std::copy(buffer.data() + held - kept, buffer.data() + held, buffer.data());
+        found |= scanBlock(buffer, held);
+        const qsizetype kept = std::min(carry, held);
+        std::copy(buffer + held - kept, buffer + held, buffer);
         held = kept;
+        first = false;
     }
     return found;
 }

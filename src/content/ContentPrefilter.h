@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <functional>
 
 class QIODevice;
 class QTextCodec;
@@ -29,6 +30,13 @@ class ContentPrefilter
 {
 public:
     static constexpr int kBlockSize = 1 << 20;
+    // Runs are cut to this many bytes: a part of a run is required too, and
+    // the bytes kept between blocks stay few.
+    static constexpr int kLongestRun = 256;
+
+    // Reads the next bytes into `buffer`, at most `capacity`: the number
+    // read, 0 at the end, -1 on error.
+    using ReadFunction = std::function<qint64(char *buffer, qint64 capacity)>;
 
     ContentPrefilter(const QStringList &terms, const MatchOptions &options);
 
@@ -50,6 +58,18 @@ public:
     // always in it. Stops early once every term may occur, and when
     // `cancel` is set (the answer is then every term).
     quint32 scan(QIODevice *device, const std::atomic<bool> *cancel) const;
+    // scan() of the bytes already in `buffer` (`held` of them, from the
+    // start of the text) and the rest that `read` gives. `buffer` is the
+    // thread's (see threadBuffer()).
+    quint32 scan(char *buffer, qsizetype held, const ReadFunction &read, const std::atomic<bool> *cancel) const;
+
+    // This thread's block buffer, kBlockSize + kLongestRun bytes, kept for
+    // the thread's life and never cleared: a fresh megabyte per file cost
+    // more than scanning a small one.
+    static char *threadBuffer();
+    // Fills `buffer` from `read` until `size` bytes are held or the text
+    // ends; answers the bytes held (at least `held`).
+    static qsizetype fill(char *buffer, qsizetype held, qsizetype size, const ReadFunction &read);
 
     // The terms whose runs occur in `data`.
     quint32 scanBlock(const char *data, qsizetype size) const;

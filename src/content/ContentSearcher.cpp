@@ -31,14 +31,44 @@ void removeIfNamed(const QString &path)
 
 // Only a regular file is read for its contents: opening a FIFO or a device
 // could block the search for ever. The file is opened without blocking and
-// kept open, so what is checked is what is read.
+// kept open, so what is checked is what is read. A descriptor already open
+// is used as it is.
 bool openSource(const QString &path, FileDescriptor *fd, QFile *file, const char *caller)
 {
-    *fd = RegularFile::openForReading(path, RegularFile::FollowLinks);
+    if (!fd->isValid())
+        *fd = RegularFile::openForReading(path, RegularFile::FollowLinks);
     if (fd->isValid() && file->open(fd->get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return true;
     Logger::instance()->log(WARNING, kComponent, QStringLiteral("%1 - Failed to open %2").arg(caller, path));
     return false;
+}
+
+bool sameOptions(const MatchOptions &a, const MatchOptions &b)
+{
+    return a.mode == b.mode && a.caseSensitive == b.caseSensitive && a.fileName == b.fileName
+        && a.boolean == b.boolean && a.wholeFile == b.wholeFile;
+}
+
+// A matcher for the expression, built once per thread and expression rather
+// than once per file: building one parses the expression, and the verdicts
+// it learns per set of found terms from the script engine hold for every
+// file. Valid until the thread's next call; nothing found yet.
+ExpressionMatcher &threadMatcher(const QString &text, const MatchOptions &options)
+{
+    struct Cached
+    {
+        QString text;
+        MatchOptions options;
+        std::unique_ptr<ExpressionMatcher> matcher;
+    };
+    thread_local Cached cached;
+    if (!cached.matcher || cached.text != text || !sameOptions(cached.options, options)) {
+        cached.matcher = std::make_unique<ExpressionMatcher>(text, options);
+        cached.text = text;
+        cached.options = options;
+    }
+    cached.matcher->reset();
+    return *cached.matcher;
 }
 
 } // namespace
@@ -141,8 +171,18 @@ bool ContentSearcher::convert(const QString &fileName, QString *outputFile, QStr
 
 bool ContentSearcher::find(const FileSearchRequest &request, const QString &fileName, int *count) const
 {
-    FileDescriptor sourceFd;
+    qint64 size = 0;
+    FileDescriptor sourceFd = RegularFile::openForReading(fileName, RegularFile::FollowLinks, &size);
     QFile source;
+    if (!m_converters.contains(extension(fileName)) && sourceFd.isValid()) {
+        // Plain text, most files: judged on its bytes before any decoding.
+        QString encoding;
+        if (ruledOutOnBytes(request, sourceFd.get(), size, fileName, &encoding, count != nullptr))
+            return false;
+        if (!openSource(fileName, &sourceFd, &source, "find"))
+            return false;
+        return searchStream(request, &source, fileName, encoding, nullptr, count, /*bytesJudged=*/true);
+    }
     if (!openSource(fileName, &sourceFd, &source, "find"))
         return false;
     QString outputFile;
@@ -163,7 +203,7 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
         }
         device = &file;
     }
-    return searchStream(request, device, fileName, encoding, nullptr, count);
+    return searchStream(request, device, fileName, encoding, nullptr, count, /*bytesJudged=*/false);
 }
 
 void ContentSearcher::findAll(const FileSearchRequest &request, const QString &fileName, ContentMatches *result) const
@@ -184,7 +224,7 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
     result->converted = !outputFile.isEmpty();
     result->filePath = result->converted ? outputFile : fileName;
     if (!result->converted) {
-        searchStream(request, &source, fileName, encoding, result, nullptr);
+        searchStream(request, &source, fileName, encoding, result, nullptr, /*bytesJudged=*/false);
         return;
     }
     QFile file(result->filePath);
@@ -192,16 +232,18 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
         Logger::instance()->log(WARNING, kComponent, QStringLiteral("findAll - Failed to open %1").arg(result->filePath));
         return;
     }
-    searchStream(request, &file, fileName, encoding, result, nullptr);
+    searchStream(request, &file, fileName, encoding, result, nullptr, /*bytesJudged=*/false);
 }
 
-// Settles the codec of a file that no converter described. False when the
-// file is binary and binary files are skipped.
-bool ContentSearcher::chooseEncoding(QIODevice *device, const QString &fileName, QString *encoding) const
+// Settles the codec of a file that no converter described, from the
+// detector's answer on its first bytes, asked only when needed. False when
+// the file is binary and binary files are skipped.
+bool ContentSearcher::chooseEncoding(const std::function<QString()> &detect, const QString &fileName,
+                                     QString *encoding) const
 {
     if (!encoding->isEmpty() || !(m_settings.autoDetectEncoding || m_settings.skipBinary))
         return true;
-    const QString detected = EncodingDetector::detect(device);
+    const QString detected = detect();
     if (detected == QLatin1String(EncodingDetector::kBinary)) {
         if (m_settings.skipBinary) {
             Logger::instance()->log(INFO, kComponent, QStringLiteral("skip BINARY, file = %1").arg(fileName));
@@ -213,29 +255,65 @@ bool ContentSearcher::chooseEncoding(QIODevice *device, const QString &fileName,
     return true;
 }
 
-// Whether the raw bytes alone show that the file cannot match: none of the
-// sets of terms that may occur in it makes the expression hold. A count is
-// only left at zero when no term may occur at all. Undecided files, and text
-// whose bytes do not show its ASCII characters plainly, go on to the reader.
+// Whether the file is done with on its raw bytes: binary and skipped, or
+// none of the sets of terms that may occur in it makes the expression hold.
+// A count is only left at zero when no term may occur at all. Otherwise
+// `encoding` is what the reader needs, and the file's position is anywhere.
+bool ContentSearcher::ruledOutOnBytes(const FileSearchRequest &request, int fd, qint64 size,
+                                      const QString &fileName, QString *encoding, bool counting) const
+{
+    char *buffer = ContentPrefilter::threadBuffer();
+    qint64 total = 0;
+    const ContentPrefilter::ReadFunction read = [fd, size, &total](char *into, qint64 capacity) -> qint64 {
+        // A file that gave all the bytes its size promised is at its end;
+        // one that claims no size, as in /proc, is read until the end shows.
+        if (size > 0 && total >= size)
+            return 0;
+        const qint64 got = RegularFile::read(fd, into, capacity);
+        total += std::max<qint64>(got, 0);
+        return got;
+    };
+    const qsizetype held = ContentPrefilter::fill(buffer, 0, ContentPrefilter::kBlockSize, read);
+    const auto detect = [buffer, held] {
+        return EncodingDetector::detectSample(
+            QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, EncodingDetector::kSampleSize))));
+    };
+    if (!chooseEncoding(detect, fileName, encoding))
+        return true;
+    ExpressionMatcher &matcher = threadMatcher(request.text, request.textMatchOptions());
+    const ContentPrefilter prefilter(matcher.terms(), matcher.options());
+    if (!prefilter.useful()
+        || !ContentPrefilter::readsAsAscii(*encoding, QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, 4)))))
+        return false;
+    return cannotMatch(&matcher, prefilter.scan(buffer, held, read, &request.canceled), counting);
+}
+
+// Whether the terms that may occur, `possible`, rule the file out.
+bool ContentSearcher::cannotMatch(ExpressionMatcher *matcher, quint32 possible, bool counting)
+{
+    if (counting && possible != 0)
+        return false;
+    return !matcher->canMatchWithin(possible);
+}
+
+// ruledOutOnBytes() for text read through `device`, converted documents
+// among them.
 bool ContentSearcher::ruledOut(const FileSearchRequest &request, QIODevice *device, const QString &encoding,
                                ExpressionMatcher *matcher, bool counting) const
 {
     const ContentPrefilter prefilter(matcher->terms(), matcher->options());
     if (!prefilter.useful() || !ContentPrefilter::readsAsAscii(encoding, device->peek(4)))
         return false;
-    const quint32 possible = prefilter.scan(device, &request.canceled);
-    if (counting && possible != 0)
-        return false;
-    return !matcher->canMatchWithin(possible);
+    return cannotMatch(matcher, prefilter.scan(device, &request.canceled), counting);
 }
 
 bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
-                                   QString encoding, ContentMatches *result, int *count) const
+                                   QString encoding, ContentMatches *result, int *count, bool bytesJudged) const
 {
-    if (!chooseEncoding(device, fileName, &encoding))
+    if (!chooseEncoding([device] { return EncodingDetector::detect(device); }, fileName, &encoding))
         return false;
-    ExpressionMatcher matcher(request.text, request.textMatchOptions());
-    if (!result && ruledOut(request, device, encoding, &matcher, count != nullptr))
+    ExpressionMatcher &matcher = threadMatcher(request.text, request.textMatchOptions());
+    if (!result && !bytesJudged && ruledOut(request, device, encoding, &matcher, count != nullptr))
         return false;
     // Lines as QTextStream's readLine() gives them, without a copy per line.
     TextLineReader reader(device, encoding);
