@@ -82,15 +82,16 @@ inline bool sameAt(const char *at, const char *literal, const char *masks, int l
     return true;
 }
 
-// Whether `literal` occurs in `data`, each byte compared after OR-ing its
-// mask. Candidates come sixteen at a time from the first and last bytes.
-bool containsLiteral(const char *data, qsizetype size, const QByteArray &literal, const QByteArray &masks)
+// Where `literal` first occurs in `data`, each byte compared after OR-ing
+// its mask; -1 when nowhere. Candidates come sixteen at a time from the
+// first and last bytes.
+qsizetype indexOfLiteral(const char *data, qsizetype size, const QByteArray &literal, const QByteArray &masks)
 {
     const int length = literal.size();
     const char *text = literal.constData();
     const char *mask = masks.constData();
     if (size < length)
-        return false;
+        return -1;
     const qsizetype lastStart = size - length;
     qsizetype i = 0;
 #if defined(__SSE2__)
@@ -105,17 +106,18 @@ bool containsLiteral(const char *data, qsizetype size, const QByteArray &literal
                                            _mm_cmpeq_epi8(_mm_or_si128(b, lastMask), last));
         unsigned bits = unsigned(_mm_movemask_epi8(both));
         while (bits) {
-            if (sameAt(data + i + __builtin_ctz(bits), text, mask, length))
-                return true;
+            const int at = __builtin_ctz(bits);
+            if (sameAt(data + i + at, text, mask, length))
+                return i + at;
             bits &= bits - 1;
         }
     }
 #endif
     for (; i <= lastStart; ++i) {
         if (sameAt(data + i, text, mask, length))
-            return true;
+            return i;
     }
-    return false;
+    return -1;
 }
 
 bool isAsciiTransparent(QTextCodec *codec)
@@ -222,10 +224,19 @@ quint32 ContentPrefilter::scanBlock(const char *data, qsizetype size) const
     quint32 found = 0;
     for (int i = 0; i < m_literals.size(); ++i) {
         const quint32 bit = 1u << (i % 32);
-        if (!(found & bit) && !m_literals.at(i).isEmpty() && containsLiteral(data, size, m_literals.at(i), m_masks.at(i)))
+        if (!(found & bit) && indexOf(i, data, size, 0) >= 0)
             found |= bit;
     }
     return found;
+}
+
+qsizetype ContentPrefilter::indexOf(int term, const char *data, qsizetype size, qsizetype from) const
+{
+    const QByteArray &literal = m_literals.at(term);
+    if (literal.isEmpty() || from >= size)
+        return -1;
+    const qsizetype at = indexOfLiteral(data + from, size - from, literal, m_masks.at(term));
+    return at < 0 ? -1 : from + at;
 }
 
 char *ContentPrefilter::threadBuffer()

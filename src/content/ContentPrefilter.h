@@ -29,7 +29,7 @@ class QTextCodec;
 class ContentPrefilter
 {
 public:
-    static constexpr int kBlockSize = 1 << 20;
+    static constexpr int kBlockSize = 1 << 16;
     // Runs are cut to this many bytes: a part of a run is required too, and
     // the bytes kept between blocks stay few.
     static constexpr int kLongestRun = 256;
@@ -71,6 +71,9 @@ public:
     // ends; answers the bytes held (at least `held`).
     static qsizetype fill(char *buffer, qsizetype held, qsizetype size, const ReadFunction &read);
 
+    // Where the run of term `i` first occurs in `data` at or after `from`;
+    // -1 when nowhere or when the term has no run.
+    qsizetype indexOf(int term, const char *data, qsizetype size, qsizetype from) const;
     // The terms whose runs occur in `data`.
     quint32 scanBlock(const char *data, qsizetype size) const;
 

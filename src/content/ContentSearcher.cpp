@@ -16,8 +16,10 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTextCodec>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -69,6 +71,13 @@ ExpressionMatcher &threadMatcher(const QString &text, const MatchOptions &option
     }
     cached.matcher->reset();
     return *cached.matcher;
+}
+
+void throwIfCanceled(const FileSearchRequest &request, int line)
+{
+    if (request.canceled)
+        throw FileSearchCancelException(QString::fromLatin1(kComponent), line,
+                                        QStringLiteral("Request %1 canceled").arg(request.id));
 }
 
 } // namespace
@@ -177,8 +186,9 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
     if (!m_converters.contains(extension(fileName)) && sourceFd.isValid()) {
         // Plain text, most files: judged on its bytes before any decoding.
         QString encoding;
-        if (ruledOutOnBytes(request, sourceFd.get(), size, fileName, &encoding, count != nullptr))
-            return false;
+        const BytesVerdict verdict = judgeBytes(request, sourceFd.get(), size, fileName, &encoding, count != nullptr);
+        if (verdict != Undecided)
+            return verdict == Matches;
         if (!openSource(fileName, &sourceFd, &source, "find"))
             return false;
         return searchStream(request, &source, fileName, encoding, nullptr, count, /*bytesJudged=*/true);
@@ -255,12 +265,15 @@ bool ContentSearcher::chooseEncoding(const std::function<QString()> &detect, con
     return true;
 }
 
-// Whether the file is done with on its raw bytes: binary and skipped, or
-// none of the sets of terms that may occur in it makes the expression hold.
-// A count is only left at zero when no term may occur at all. Otherwise
-// `encoding` is what the reader needs, and the file's position is anywhere.
-bool ContentSearcher::ruledOutOnBytes(const FileSearchRequest &request, int fd, qint64 size,
-                                      const QString &fileName, QString *encoding, bool counting) const
+// What the raw bytes of a plain text file settle: NoMatch when it is binary
+// and skipped or none of the sets of terms that may occur in it makes the
+// expression hold (a count is only left at zero when no term may occur at
+// all); Matches, without a count, when a line of the first block matches
+// on its own. Otherwise `encoding` is what the reader needs, and the file's
+// position is anywhere.
+ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchRequest &request, int fd, qint64 size,
+                                                          const QString &fileName, QString *encoding,
+                                                          bool counting) const
 {
     char *buffer = ContentPrefilter::threadBuffer();
     qint64 total = 0;
@@ -279,13 +292,66 @@ bool ContentSearcher::ruledOutOnBytes(const FileSearchRequest &request, int fd, 
             QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, EncodingDetector::kSampleSize))));
     };
     if (!chooseEncoding(detect, fileName, encoding))
-        return true;
+        return NoMatch;
     ExpressionMatcher &matcher = threadMatcher(request.text, request.textMatchOptions());
     const ContentPrefilter prefilter(matcher.terms(), matcher.options());
     if (!prefilter.useful()
         || !ContentPrefilter::readsAsAscii(*encoding, QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, 4)))))
+        return Undecided;
+    // All of the file is held when it ended before the block did, short of a
+    // read that failed.
+    const bool whole = held < ContentPrefilter::kBlockSize && (size <= 0 || held >= size);
+    // The answer Matches is final: a canceled request must not get it.
+    throwIfCanceled(request, __LINE__);
+    if (!counting && lineOfBlockMatches(&matcher, prefilter, buffer, held, whole, *encoding))
+        return Matches;
+    return cannotMatch(&matcher, prefilter.scan(buffer, held, read, &request.canceled), counting) ? NoMatch
+                                                                                                : Undecided;
+}
+
+// Whether a line of the first block (`held` bytes from the start of the
+// text, all of it when `whole`) that holds a term's run matches by itself.
+// The slow reader then answers Match too: in line scope at that line, in
+// file scope where every term is found. Only lines seen whole, in an
+// encoding that decodes them without context, are tried: valid, without a
+// byte-order mark, and none longer than the reader's window.
+bool ContentSearcher::lineOfBlockMatches(ExpressionMatcher *matcher, const ContentPrefilter &prefilter,
+                                         const char *buffer, qsizetype held, bool whole, const QString &encoding)
+{
+    if (held >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0)
         return false;
-    return cannotMatch(&matcher, prefilter.scan(buffer, held, read, &request.canceled), counting);
+    QTextCodec *codec = encoding.isEmpty() ? nullptr : QTextCodec::codecForName(encoding.toLatin1());
+    if (!codec)
+        codec = QTextCodec::codecForLocale();
+    // A few lines are enough to find the common match; a term that is seen
+    // often but never matches (the wrong word boundaries) goes to the reader.
+    constexpr int kMostLinesTried = 16;
+    int tried = 0;
+    const int terms = std::min(matcher->termCount(), 32);
+    for (int term = 0; term < terms && tried < kMostLinesTried; ++term) {
+        qsizetype at = prefilter.indexOf(term, buffer, held, 0);
+        while (at >= 0 && tried++ < kMostLinesTried) {
+            const void *before = memrchr(buffer, '\n', size_t(at));
+            const qsizetype start = before ? static_cast<const char *>(before) - buffer + 1 : 0;
+            const void *after = std::memchr(buffer + at, '\n', size_t(held - at));
+            if (!after && !whole)
+                break;
+            const qsizetype end = after ? static_cast<const char *>(after) - buffer : held;
+            // As the reader: "\r\n" ends a line, as does a last "\r".
+            const qsizetype length = end - start - (end > start && buffer[end - 1] == '\r' ? 1 : 0);
+            QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+            const QString line = codec->toUnicode(buffer + start, int(length), &state);
+            matcher->reset();
+            if (state.invalidChars == 0 && state.remainingChars == 0
+                && matcher->match(line) == ExpressionMatcher::Match) {
+                matcher->reset();
+                return true;
+            }
+            at = prefilter.indexOf(term, buffer, held, end + 1);
+        }
+    }
+    matcher->reset();
+    return false;
 }
 
 // Whether the terms that may occur, `possible`, rule the file out.
@@ -322,9 +388,7 @@ bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *
     int lineNumber = 0;
     bool held = false;
     while (reader.readLine(&line)) {
-        if (request.canceled)
-            throw FileSearchCancelException(QString::fromLatin1(kComponent), __LINE__,
-                                            QStringLiteral("Request %1 canceled").arg(request.id));
+        throwIfCanceled(request, __LINE__);
         if (result || (count && reader.continues())) {
             positions.clear();
             const int verdict = matcher.match(line, &positions, nullptr);

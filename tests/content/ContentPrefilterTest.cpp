@@ -84,6 +84,7 @@ void ContentPrefilterTest::initTestCase()
         {"empty.txt", QByteArray()},
         {"long-line.txt", repeated('x', block + 100) + " mutex_lock " + repeated('y', 70) + "\nstrasse\n"},
         {"split.txt", repeated('a', block - 4) + " Deprecated_mutex\n"},
+        {"utf8-then-invalid.txt", "caf\xC3\xA9\nx\xE9y mutex_lock\n"},
         {"none.txt", "nothing to see here\nat all\n"},
     };
     for (const auto &file : files) {
@@ -118,6 +119,8 @@ void ContentPrefilterTest::agreesWithDecodedSearch_data()
     QTest::newRow("regex optional") << "deprec(ated)?" << regex;
     QTest::newRow("regex anchored") << "^last" << regex;
     QTest::newRow("regex alternative") << "nothing|deprecated" << regex;
+    QTest::newRow("regex line end") << "lock.$" << regex;
+    QTest::newRow("regex invalid byte") << "x.y mutex" << regex;
     QTest::newRow("regex no literal") << "[0-9]+" << regex;
     QTest::newRow("regex escape") << "\\x4Dutex" << regex;
     QTest::newRow("boolean and") << "mutex and deprecated" << boolean;
