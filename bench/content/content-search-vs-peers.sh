@@ -7,10 +7,18 @@
 # is also timed with binary files skipped, as the program's default settings
 # do. The script checks the answer sets and prints the ratios of the medians.
 #
-#   [RUNS=N] [TYPE=regex|boolean RG_ARGS=... GREP_ARGS=...] \\
+#   [RUNS=N] [TYPE=regex|boolean RG_ARGS=... GREP_ARGS=...] \
 #   bench/content/content-search-vs-peers.sh BUILD_DIR [WORD [FOLDER...]]
 #
-# Needs rg (Debian package ripgrep), grep and bc.
+# BUILD_DIR is configured with -DTVQ_BUILD_BENCH=ON. Needs rg (Debian
+# package ripgrep), grep and bc. For example, a regular expression and a
+# Boolean one against the peers' nearest equivalents:
+#   TYPE=regex RG_ARGS="-- pthread_mutex_(un)?lock" \
+#     GREP_ARGS="-E -- pthread_mutex_(un)?lock" $0 build "pthread_mutex_(un)?lock"
+#   TYPE=boolean RG_ARGS="-e pthread_mutex_lock -e pthread_mutex_unlock" \
+#     GREP_ARGS="-e pthread_mutex_lock -e pthread_mutex_unlock" \
+#     $0 build "pthread_mutex_lock or pthread_mutex_unlock"
+
 set -euo pipefail
 
 build=${1:?usage: $0 BUILD_DIR [WORD [FOLDER...]]}
