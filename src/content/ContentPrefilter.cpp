@@ -184,6 +184,51 @@ int skipGroup(const QString &pattern, int i)
     return -1;
 }
 
+// The atom of a regular expression that starts at pattern[i], not a
+// quantifier: answers the index after it and sets `literal` to the one
+// character it stands for, or to a null character when it stands for more
+// (a class, a group, an anchor, any character); -1 when the pattern has no
+// required text that this reading can tell.
+int nextAtom(const QString &pattern, int i, QChar *literal)
+{
+    *literal = QChar();
+    switch (pattern.at(i).toLatin1()) {
+    case '|':
+    case ')':
+    case ']':
+    case '}':
+        return -1;
+    case '(':
+        return skipGroup(pattern, i);
+    case '[':
+        return skipClass(pattern, i);
+    case '.':
+    case '^':
+    case '$':
+        return i + 1;
+    case '\\': {
+        if (i + 1 >= pattern.size())
+            return -1;
+        const QChar escaped = pattern.at(i + 1);
+        i += 2;
+        if (!escaped.isLetterOrNumber()) {
+            *literal = escaped;
+            return i;
+        }
+        // A class, an anchor, a back reference or a character by number:
+        // the digits that follow belong to it.
+        if (escaped == QLatin1Char('x') || escaped.isDigit()) {
+            while (i < pattern.size() && pattern.at(i).isLetterOrNumber())
+                ++i;
+        }
+        return i;
+    }
+    default:
+        *literal = pattern.at(i);
+        return i + 1;
+    }
+}
+
 } // namespace
 
 ContentPrefilter::ContentPrefilter(const QStringList &terms, const MatchOptions &options)
@@ -292,10 +337,10 @@ quint32 ContentPrefilter::scan(char *buffer, qsizetype held, const ReadFunction 
 }
 
 // Reads the pattern as a sequence of atoms at its top level: a literal
-// character extends the current run, anything else (a class, a group, an
-// anchor, an escape for a class of characters) ends it, and a quantifier
-// that may omit or repeat the atom before it takes that atom off the run.
-// An alternative at the top level leaves no required text at all.
+// character extends the current run, any other atom ends it, and a
+// quantifier ends it too, first taking off the atom before it when that
+// atom may be left out. An alternative at the top level leaves no required
+// text at all.
 QString ContentPrefilter::requiredRegexText(const QString &pattern)
 {
     QString best;
@@ -308,59 +353,25 @@ QString ContentPrefilter::requiredRegexText(const QString &pattern)
     bool lastWasLiteral = false;
     for (int i = 0; i < pattern.size();) {
         const QChar c = pattern.at(i);
-        const char a = c.toLatin1();
-        if (a == '|' || a == ')' || a == ']' || a == '}')
-            return QString();
-        if (a == '(' || a == '[') {
-            endRun();
-            i = a == '(' ? skipGroup(pattern, i) : skipClass(pattern, i);
-            if (i < 0)
-                return QString();
-            lastWasLiteral = false;
-            continue;
-        }
-        if (a == '*' || a == '?' || a == '{') {
-            if (lastWasLiteral)
+        if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('{') || c == QLatin1Char('+')) {
+            if (lastWasLiteral && c != QLatin1Char('+'))
                 run.chop(1);
             endRun();
-            if (a == '{') {
-                i = pattern.indexOf(QLatin1Char('}'), i);
-                if (i < 0)
-                    return QString();
-            }
-            ++i;
-            lastWasLiteral = false;
-            continue;
-        }
-        if (a == '+' || a == '.' || a == '^' || a == '$') {
-            endRun();
-            ++i;
-            lastWasLiteral = false;
-            continue;
-        }
-        if (a == '\\') {
-            if (i + 1 >= pattern.size())
+            if (c == QLatin1Char('{') && (i = pattern.indexOf(QLatin1Char('}'), i)) < 0)
                 return QString();
-            const QChar escaped = pattern.at(i + 1);
-            i += 2;
-            if (escaped.isLetterOrNumber()) {
-                // A class, an anchor, a back reference or a character by
-                // number: the digits that follow belong to it.
-                endRun();
-                if (escaped == QLatin1Char('x') || escaped.isDigit()) {
-                    while (i < pattern.size() && pattern.at(i).isLetterOrNumber())
-                        ++i;
-                }
-                lastWasLiteral = false;
-                continue;
-            }
-            run.append(escaped);
-            lastWasLiteral = true;
+            ++i;
+            lastWasLiteral = false;
             continue;
         }
-        run.append(c);
-        lastWasLiteral = true;
-        ++i;
+        QChar literal;
+        i = nextAtom(pattern, i, &literal);
+        if (i < 0)
+            return QString();
+        lastWasLiteral = !literal.isNull();
+        if (lastWasLiteral)
+            run.append(literal);
+        else
+            endRun();
     }
     endRun();
     return best;
