@@ -10,7 +10,6 @@
 #include <functional>
 
 class QIODevice;
-class QTextCodec;
 
 // Decides on a file's raw bytes, before anything is decoded, which terms of
 // an expression may occur in it. Most files searched hold none of the terms,
@@ -29,6 +28,8 @@ class QTextCodec;
 class ContentPrefilter
 {
 public:
+    // Small enough that a block is still in the cache when it is scanned
+    // after the kernel copied it in; larger blocks measured slower.
     static constexpr int kBlockSize = 1 << 16;
     // Runs are cut to this many bytes: a part of a run is required too, and
     // the bytes kept between blocks stay few.
@@ -42,11 +43,6 @@ public:
 
     // Whether any term has a run: otherwise nothing can be ruled out.
     bool useful() const { return m_anyLiteral; }
-    // The terms that have no run, as a found-term mask.
-    quint32 unconditional() const { return m_unconditional; }
-    // The run of term `i`, lower-cased when matching ignores case; empty
-    // when the term has none.
-    QByteArray literal(int i) const { return m_literals.value(i); }
 
     // Whether text in `codecName` (empty for the locale's codec) starting
     // with `head` decodes each ASCII byte to itself and no other byte to an
