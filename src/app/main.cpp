@@ -1,6 +1,7 @@
 #include "app/BuildInfo.h"
 #include "app/DataPaths.h"
 #include "app/FileNameCodec.h"
+#include "app/InstanceChannel.h"
 #include "app/Logger.h"
 #include "app/MessageListenWidget.h"
 #include "app/MetaTypes.h"
@@ -36,6 +37,16 @@ static void logHeader(Logger *logger, const QStringList &arguments)
     logger->log(INFO, kComponent, rule);
 }
 
+// A start that finds another instance answering will hand over to it or
+// serve it; that instance owns the log, so this one adds its lines instead of
+// starting the file anew (which would wipe what the running one wrote).
+static Logger::OpenMode logOpenMode()
+{
+    const bool another = InstanceChannel::exists(QString::fromLatin1(kMainInstanceWindowTitle))
+        || InstanceChannel::exists(QString::fromLatin1(kUserInstanceWindowTitle));
+    return another ? Logger::Append : Logger::Truncate;
+}
+
 // The window's event loop. A standard exception that escapes it is logged
 // and passed on.
 static int runEventLoop(QApplication &app, Logger *logger)
@@ -54,7 +65,7 @@ int main(int argc, char *argv[])
     FileNameCodec::install();
     // The settings come first: the logger's own option is read from them.
     Settings *settings = Settings::instance(DataPaths::settingsFilePath());
-    Logger *logger = Logger::instance(DataPaths::logFilePath());
+    Logger *logger = Logger::instance(DataPaths::logFilePath(), logOpenMode());
     logger->setAssertLogging(settings->value(Settings::DebugAssertLogging).toBool());
     logger->log(INFO, kComponent, "Log file created.");
     installCrashDumpWriter();

@@ -153,6 +153,9 @@ void MainWindow::initialize()
     // and searches asked for meanwhile start when it is ready.
     if (m_useIndex)
         setIndexState(Updating);
+    // Office documents are read by the helper program: its filters route
+    // their extensions to it, unless the settings switch them off.
+    settings->setInstalledFilters(FileSearcher::installedFilters(), m_searcher->helper64Filters());
     m_searcher->init(settings->indexingSettings(), settings->contentSearchSettings());
     restoreTabs();
     m_layout->keepOnScreen();

@@ -1,3 +1,4 @@
+#include "app/DataPaths.h"
 #include "app/InstanceChannel.h"
 #include "app/MessageListenWidget.h"
 #include "app/StartupRoles.h"
@@ -7,7 +8,10 @@
 #include "support/UnprivilegedUser.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -83,6 +87,13 @@ private slots:
         QSignalSpy activations(&running, &MessageListenWidget::activationRequested);
         QSignalSpy requested(&running, &MessageListenWidget::newSearchRequested);
         QSignalSpy tokens(&running, &MessageListenWidget::activationTokenReceived);
+        // The running instance's log must survive the second start.
+        const QByteArray runningLog = QByteArray("\xff\xfe") + QByteArray("l\0o\0g\0\r\0\n\0", 10);
+        QFile log(DataPaths::logFilePath());
+        QVERIFY(QDir().mkpath(QFileInfo(log).path()));
+        QVERIFY(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        log.write(runningLog);
+        log.close();
         qputenv("XDG_ACTIVATION_TOKEN", token);
         const int code = runProgram(arguments);
         qunsetenv("XDG_ACTIVATION_TOKEN");
@@ -95,6 +106,10 @@ private slots:
             received << call.at(0).toString();
         QCOMPARE(received, searches);
         QCOMPARE(activations.count(), 1);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray after = log.readAll();
+        QVERIFY2(after.startsWith(runningLog), "the second start wiped the running instance's log");
+        QVERIFY(after.size() > runningLog.size());
     }
 
     void adminSwitches_data()

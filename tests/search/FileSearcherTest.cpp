@@ -244,7 +244,12 @@ void FileSearcherTest::cancelDuringCheckPhaseStopsQueuing()
     QSignalSpy finished(&s.searcher, &FileSearcher::findFinished);
     FileSearchRequest request;
     request.includePaths = QStringList{tree.path()};
-    request.text = QStringLiteral("needle");
+    // An alternation names no text that every match holds and counting reads
+    // every line, so no file is decided on its raw bytes: the check phase
+    // lasts long enough to be caught running.
+    request.text = QStringLiteral("needle|zzz");
+    request.textExpressionType = 2;
+    request.countMatches = true;
     FileSearchResults results;
     s.searcher.find(request, results);
     int examined = 0;
