@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What must happen in the session user's desktop, with the user's rights:
+// the user's file manager, applications and trash. A root instance hands
+// these errands to its companion; the numbers are the companion's message
+// kinds after the three of opening, arguments and new searches.
+enum class SessionErrand : quint64 {
+    OpenFileLocation = 3, // arguments: the file
+    OpenWith = 4,         // arguments: the application's desktop id, the file
+    MoveToTrash = 5,      // arguments: the files
+    ShowProperties = 6,   // arguments: the files
+};
+
+// Carries an errand to where it runs; true when it was delivered. Installed
+// by a root instance (the companion, or a helper started as the session
+// user); without one, errands run in this process.
+using SessionHandOver = std::function<bool(SessionErrand errand, const QStringList &arguments)>;
+// Not thread-safe: install at start-up (or in a test) on the GUI thread.
+void setSessionHandOver(SessionHandOver handOver);
+bool hasSessionHandOver();
+// False when none is installed or it could not deliver.
+bool handOverToSession(SessionErrand errand, const QStringList &arguments);
+
+// The arguments as one message text and back: one line each, with file
+// paths as file URLs so that a line feed in a name survives.
+QString sessionErrandText(SessionErrand errand, const QStringList &arguments);
+QStringList sessionErrandArguments(SessionErrand errand, const QString &text);
