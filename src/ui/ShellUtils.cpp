@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "platform/linux/FileRemoval.h"
+#include "platform/linux/Trash.h"
 #include "ui/DesktopApplications.h"
 #include "ui/FileOperation.h"
 #include "ui/FilePropertiesDialog.h"
@@ -98,10 +99,10 @@ bool removeTree(const QString &path, const std::atomic_bool &canceled, QList<Fil
 
 bool trash(const QString &path, const std::atomic_bool &, QList<FileOperation::Failure> *failures)
 {
-    QFile file(path);
-    if (file.moveToTrash())
+    QString error;
+    if (moveToTrash(path, &error))
         return true;
-    failures->append({path, file.errorString()});
+    failures->append({path, error});
     return false;
 }
 
