@@ -20,7 +20,9 @@ enum class SessionErrand : quint64 {
 // by a root instance (the companion, or a helper started as the session
 // user); without one, errands run in this process.
 using SessionHandOver = std::function<bool(SessionErrand errand, const QStringList &arguments)>;
-// Not thread-safe: install at start-up (or in a test) on the GUI thread.
+// Install at start-up (or in a test) on the GUI thread. Errands are handed
+// over from the GUI thread, except MoveToTrash, which is handed over from a
+// worker thread, one file at a time, so that the window does not wait.
 void setSessionHandOver(SessionHandOver handOver);
 bool hasSessionHandOver();
 // False when none is installed or it could not deliver.

@@ -216,19 +216,22 @@ bool ShellUtils::moveFilesToTrash(QWidget *owner, const QStringList &paths, QStr
         return false;
     if (!hasSessionHandOver())
         return moveToTrashHere(owner, paths, removed, /*report=*/true);
-    // The session moves them into the user's own trash; what is gone
-    // from its place afterwards went there.
-    if (!handOverToSession(SessionErrand::MoveToTrash, paths))
-        warn(QStringLiteral("Cannot hand %1 items to the session for the trash").arg(paths.size()));
-    FileOperation check(owner, tr("Moving to the trash..."),
-                        [](const QString &path, const std::atomic_bool &, QList<FileOperation::Failure> *failures) {
-                            if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-                                return true;
-                            failures->append({path, tr("It is still there.")});
-                            return false;
-                        });
-    const QStringList gone = check.run(paths);
-    reportFailures(owner, tr("These items could not be moved to the trash:"), check.failures());
+    // The session moves each file into the user's own trash; what is gone
+    // from its place afterwards went there. Handed over from the worker, as
+    // the session may take its time to answer.
+    FileOperation handOver(owner, tr("Moving to the trash..."),
+                           [](const QString &path, const std::atomic_bool &, QList<FileOperation::Failure> *failures) {
+                               if (!handOverToSession(SessionErrand::MoveToTrash, {path})) {
+                                   failures->append({path, tr("The desktop session could not be reached.")});
+                                   return false;
+                               }
+                               if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+                                   return true;
+                               failures->append({path, tr("It is still there.")});
+                               return false;
+                           });
+    const QStringList gone = handOver.run(paths);
+    reportFailures(owner, tr("These items could not be moved to the trash:"), handOver.failures());
     if (removed)
         *removed = gone;
     return gone.size() == paths.size();

@@ -210,11 +210,19 @@ private slots:
         QFETCH(bool, handedOver);
         QList<SessionErrand> errands;
         if (handedOver) {
-            // As the companion would: the errand crosses as text.
+            // As the companion would: the errand crosses as text and runs on
+            // a GUI thread while the sender waits.
             setSessionHandOver([&](SessionErrand errand, const QStringList &arguments) {
                 errands.append(errand);
-                return ShellUtils::performSessionErrand(
-                    errand, sessionErrandArguments(errand, sessionErrandText(errand, arguments)));
+                bool done = false;
+                QMetaObject::invokeMethod(
+                    qApp,
+                    [&] {
+                        done = ShellUtils::performSessionErrand(
+                            errand, sessionErrandArguments(errand, sessionErrandText(errand, arguments)));
+                    },
+                    Qt::BlockingQueuedConnection);
+                return done;
             });
         }
         TempTree tree({"x y.txt"}, QDir::homePath());
