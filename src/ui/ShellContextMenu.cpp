@@ -27,7 +27,10 @@ ShellContextMenu::ShellContextMenu(QWidget *owner, const QStringList &paths)
         buildSeveralFilesMenu();
 }
 
-ShellContextMenu::~ShellContextMenu() = default;
+ShellContextMenu::~ShellContextMenu()
+{
+    delete m_menu;
+}
 
 QAction *ShellContextMenu::addCommand(QMenu *menu, int command, const QString &text, const char *verb)
 {
@@ -40,21 +43,21 @@ QAction *ShellContextMenu::addCommand(QMenu *menu, int command, const QString &t
 
 void ShellContextMenu::buildFileMenu()
 {
-    addCommand(m_menu.get(), OpenFileLocationCommand, tr("Open file location"));
-    addCommand(m_menu.get(), CopyFullNameCommand, tr("Copy full name"));
+    addCommand(m_menu, OpenFileLocationCommand, tr("Open file location"));
+    addCommand(m_menu, CopyFullNameCommand, tr("Copy full name"));
     m_menu->addSeparator();
-    m_menu->setDefaultAction(addCommand(m_menu.get(), OpenCommand, tr("&Open"), "open"));
+    m_menu->setDefaultAction(addCommand(m_menu, OpenCommand, tr("&Open"), "open"));
     buildOpenWithMenu();
     m_menu->addSeparator();
-    addCommand(m_menu.get(), CutCommand, tr("Cu&t"), "cut");
-    addCommand(m_menu.get(), CopyCommand, tr("&Copy"), "copy");
+    addCommand(m_menu, CutCommand, tr("Cu&t"), "cut");
+    addCommand(m_menu, CopyCommand, tr("&Copy"), "copy");
     m_menu->addSeparator();
-    m_renameAction = addCommand(m_menu.get(), RenameCommand, tr("&Rename..."), "rename");
+    m_renameAction = addCommand(m_menu, RenameCommand, tr("&Rename..."), "rename");
     m_renameAction->setEnabled(false);
-    addCommand(m_menu.get(), MoveToTrashCommand, tr("Move to T&rash"), kDeleteVerb);
-    addCommand(m_menu.get(), DeleteCommand, tr("&Delete"), kDeleteVerb);
+    addCommand(m_menu, MoveToTrashCommand, tr("Move to T&rash"), kDeleteVerb);
+    addCommand(m_menu, DeleteCommand, tr("&Delete"), kDeleteVerb);
     m_menu->addSeparator();
-    addCommand(m_menu.get(), PropertiesCommand, tr("&Properties"), "properties");
+    addCommand(m_menu, PropertiesCommand, tr("&Properties"), "properties");
 }
 
 void ShellContextMenu::buildOpenWithMenu()
@@ -77,11 +80,11 @@ void ShellContextMenu::buildOpenWithMenu()
 
 void ShellContextMenu::buildSeveralFilesMenu()
 {
-    addCommand(m_menu.get(), CutCommand, tr("Cu&t"), "cut");
-    addCommand(m_menu.get(), CopyCommand, tr("&Copy"), "copy");
-    addCommand(m_menu.get(), DeleteCommand, tr("&Delete"), kDeleteVerb);
+    addCommand(m_menu, CutCommand, tr("Cu&t"), "cut");
+    addCommand(m_menu, CopyCommand, tr("&Copy"), "copy");
+    addCommand(m_menu, DeleteCommand, tr("&Delete"), kDeleteVerb);
     m_menu->addSeparator();
-    addCommand(m_menu.get(), PropertiesCommand, tr("&Properties"), "properties");
+    addCommand(m_menu, PropertiesCommand, tr("&Properties"), "properties");
 }
 
 void ShellContextMenu::setRenameHandler(std::function<void()> rename)

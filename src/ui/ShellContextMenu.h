@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QStringList>
 
 #include <functional>
-#include <memory>
 
 class QAction;
-class QMenu;
 class QPoint;
 class QWidget;
 
@@ -44,7 +43,7 @@ public:
     ShellContextMenu(QWidget *owner, const QStringList &paths);
     ~ShellContextMenu();
 
-    QMenu *menu() const { return m_menu.get(); }
+    QMenu *menu() const { return m_menu; }
     // What "Rename..." does (the table edits the name in place); the entry
     // is disabled without it.
     void setRenameHandler(std::function<void()> rename);
@@ -71,7 +70,8 @@ private:
 
     QPointer<QWidget> m_owner;
     QStringList m_paths;
-    std::unique_ptr<QMenu> m_menu;
+    // Belongs to the owner as well, which may be gone first.
+    QPointer<QMenu> m_menu;
     QStringList m_applications; // desktop ids of the Open With entries
     std::function<void()> m_rename;
     QAction *m_renameAction = nullptr;
