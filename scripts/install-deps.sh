@@ -15,6 +15,10 @@ packages=(
     # GIO: the applications registered for a file type ("Open With"); a
     # private session bus for the tests of the file manager's services.
     libglib2.0-dev dbus
+    # Elevation (pkexec and its polkit daemon) and opening files with the
+    # desktop's default application; xhost admits the root window to an
+    # XWayland display.
+    pkexec xdg-utils x11-xserver-utils
     # Used by the tests: real file systems on loop devices, the PDF converter.
     e2fsprogs xfsprogs btrfs-progs poppler-utils util-linux
 )

@@ -2,8 +2,10 @@
 #include "app/DataPaths.h"
 #include "app/FileNameCodec.h"
 #include "app/Logger.h"
+#include "app/MessageListenWidget.h"
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
+#include "app/StartupRoles.h"
 #include "platform/linux/SystemInfo.h"
 #include "ui/MainWindow.h"
 
@@ -34,26 +36,6 @@ static void logHeader(Logger *logger, const QStringList &arguments)
     logger->log(INFO, kComponent, rule);
 }
 
-struct Role
-{
-    QStringList windowArguments; // what the main window starts with
-    bool useIndex = false;       // keep an index of the volumes
-};
-
-// Settles what this process is. The administrative switches, handing a
-// second start over to the running instance and the companion role belong
-// to the instance messaging, which is not part of this program yet: every
-// start is a main instance. Run as root it keeps the index; otherwise, or
-// with "-no-elevation", it is the main instance without index, which finds
-// files by walking folders.
-static Role settleRole(const QStringList &arguments)
-{
-    Role role;
-    role.windowArguments = arguments;
-    role.useIndex = isProcessAdmin() && !arguments.contains(QStringLiteral("-no-elevation"));
-    return role;
-}
-
 // The window's event loop. A standard exception that escapes it is logged
 // and passed on.
 static int runEventLoop(QApplication &app, Logger *logger)
@@ -75,6 +57,7 @@ int main(int argc, char *argv[])
     Logger *logger = Logger::instance(DataPaths::logFilePath());
     logger->setAssertLogging(settings->value(Settings::DebugAssertLogging).toBool());
     logger->log(INFO, kComponent, "Log file created.");
+    installCrashDumpWriter();
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
@@ -84,13 +67,31 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/Talvenquist.png")));
     logHeader(logger, app.arguments());
 
-    const Role role = settleRole(app.arguments());
+    handleAdminSwitches(app.arguments());
+    std::unique_ptr<MessageListenWidget> listener;
+    QStringList forwarded;
+    const int roleExitCode = settleProcessRole(app.arguments(), &listener, &forwarded);
+    if (roleExitCode >= 0) {
+        DataPaths::adoptDataFiles();
+        return roleExitCode;
+    }
     registerMetaTypes();
 
-    auto window = std::make_unique<MainWindow>(role.windowArguments, role.useIndex);
+    // The index needs root's rights; "-no-elevation" searches by walking.
+    const bool useIndex = isProcessAdmin() && !app.arguments().contains(QStringLiteral("-no-elevation"));
+    auto window = std::make_unique<MainWindow>(forwarded.isEmpty() ? app.arguments() : forwarded, useIndex);
+    MainWindow *shown = window.get();
+    QObject::connect(listener.get(), &MessageListenWidget::activationRequested, shown, [shown] {
+        shown->showNormal();
+        shown->raise();
+        shown->activateWindow();
+    });
+    QObject::connect(listener.get(), &MessageListenWidget::newSearchRequested, shown, &MainWindow::newSearchInFolder);
     const int code = runEventLoop(app, logger);
     logger->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(code));
     window.reset();
+    listener.reset();
     Settings::destroyInstance();
+    DataPaths::adoptDataFiles();
     return code;
 }
