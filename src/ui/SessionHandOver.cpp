@@ -1,5 +1,11 @@
 #include "ui/SessionHandOver.h"
 
+#include "app/InstanceChannel.h"
+#include "app/InstanceMessage.h"
+#include "app/MessageListenWidget.h"
+#include "app/TaskScheduler.h"
+
+#include <QFileInfo>
 #include <QUrl>
 
 static SessionHandOver &installedHandOver()
@@ -53,4 +59,28 @@ QStringList sessionErrandArguments(SessionErrand errand, const QString &text)
             arguments.append(url.toLocalFile());
     }
     return arguments;
+}
+
+static bool handOverToCompanion(SessionErrand errand, const QStringList &arguments)
+{
+    const QString companion = QLatin1String(kUserInstanceWindowTitle);
+    if (InstanceChannel::exists(companion)) {
+        return InstanceChannel::send(
+            companion, InstanceMessage::copyData(quint64(errand), sessionErrandText(errand, arguments)));
+    }
+    switch (errand) {
+    case SessionErrand::OpenFileLocation:
+    case SessionErrand::ShowProperties:
+        return openAsSessionUser(QFileInfo(arguments.value(0)).absolutePath(), QString());
+    case SessionErrand::OpenWith:
+        return openAsSessionUser(arguments.value(1), QString());
+    case SessionErrand::MoveToTrash:
+        break;
+    }
+    return false;
+}
+
+void installCompanionHandOver()
+{
+    setSessionHandOver(handOverToCompanion);
 }

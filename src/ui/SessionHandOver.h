@@ -28,6 +28,12 @@ bool hasSessionHandOver();
 // False when none is installed or it could not deliver.
 bool handOverToSession(SessionErrand errand, const QStringList &arguments);
 
+// For a root instance acting for a session user: errands go to the
+// companion; without one, the file's folder opens as the session user in
+// place of the file manager's services, and nothing is trashed (root's own
+// trash is not the user's).
+void installCompanionHandOver();
+
 // The arguments as one message text and back: one line each, with file
 // paths as file URLs so that a line feed in a name survives.
 QString sessionErrandText(SessionErrand errand, const QStringList &arguments);

@@ -1,3 +1,4 @@
+#include "app/MessageListenWidget.h"
 #include "support/TempTree.h"
 #include "ui/SessionHandOver.h"
 #include "ui/ShellContextMenu.h"
@@ -8,6 +9,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTest>
 
 namespace {
@@ -186,6 +188,29 @@ private slots:
         // The stand-in moved nothing: what is still there is said so.
         QVERIFY(QFileInfo::exists(tree.path("n.txt")));
         QCOMPARE(reports.size(), errand == int(SessionErrand::MoveToTrash) ? 1 : 0);
+    }
+
+    // Over the instances' socket to a companion, which runs the errand on
+    // its own thread, as it would in a process of its own.
+    void companionReceivesErrands()
+    {
+        QStringList received;
+        MessageListenWidget::setSessionErrandHandler([&](quint64 kind, const QString &text) {
+            received.append(QString::number(kind) + QLatin1Char(':') + text);
+            return true;
+        });
+        QThread thread;
+        auto *companion = new MessageListenWidget(QLatin1String(kUserInstanceWindowTitle));
+        QVERIFY(companion->isListening());
+        companion->moveToThread(&thread);
+        connect(&thread, &QThread::finished, companion, &QObject::deleteLater);
+        thread.start();
+        installCompanionHandOver();
+        ShellUtils::showFileLocation(nullptr, QStringLiteral("/x y/ä"));
+        thread.quit();
+        thread.wait();
+        MessageListenWidget::setSessionErrandHandler(nullptr);
+        QCOMPARE(received, QStringList{"3:file:///x%20y/%C3%A4"});
     }
 };
 
