@@ -12,6 +12,9 @@ packages=(
     # the plugin that reads its SVG icons), D-Bus for the desktop services.
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     adwaita-icon-theme libqt5svg5
+    # GIO: the applications registered for a file type ("Open With"); a
+    # private session bus for the tests of the file manager's services.
+    libglib2.0-dev dbus
     # Elevation (pkexec and its polkit daemon) and opening files with the
     # desktop's default application; xhost admits the root window to an
     # XWayland display.

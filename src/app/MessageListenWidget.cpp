@@ -130,6 +130,17 @@ void MessageListenWidget::dispatch(const InstanceMessage &message)
     }
 }
 
+static MessageListenWidget::SessionErrandHandler &sessionErrandHandler()
+{
+    static MessageListenWidget::SessionErrandHandler handler;
+    return handler;
+}
+
+void MessageListenWidget::setSessionErrandHandler(SessionErrandHandler handler)
+{
+    sessionErrandHandler() = std::move(handler);
+}
+
 void MessageListenWidget::dispatchCopyData(const InstanceMessage &message)
 {
     switch (message.kind) {
@@ -147,6 +158,10 @@ void MessageListenWidget::dispatchCopyData(const InstanceMessage &message)
         emit activationTokenReceived(message.text());
         break;
     default:
+        if (message.kind > InstanceMessage::CopyDataOpenFile && message.kind < InstanceMessage::CopyDataActivationToken
+            && sessionErrandHandler() && sessionErrandHandler()(message.kind, message.text())) {
+            break;
+        }
         // Kinds from newer instances that this one does not know.
         logLine(DEBUG, QStringLiteral("Ignored copy data of kind %1").arg(message.kind));
         break;

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QLocalServer;
 class QLocalSocket;
 
@@ -34,6 +36,12 @@ public:
     // False when the socket could not be made (another instance holds the
     // name, or there is no private runtime folder); logged at ERROR.
     bool isListening() const;
+
+    // Runs the errands of the user's desktop (kinds from 3 below the
+    // activation token) that a root instance hands to its companion; true
+    // when done. Set once at start-up, before any listener exists.
+    using SessionErrandHandler = std::function<bool(quint64 kind, const QString &text)>;
+    static void setSessionErrandHandler(SessionErrandHandler handler);
 
 signals:
     void argumentsReceived(const QString &arguments);

@@ -7,8 +7,11 @@
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
 #include "app/StartupRoles.h"
+#include "app/TaskScheduler.h"
 #include "platform/linux/SystemInfo.h"
 #include "ui/MainWindow.h"
+#include "ui/SessionHandOver.h"
+#include "ui/ShellUtils.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -79,6 +82,11 @@ int main(int argc, char *argv[])
     logHeader(logger, app.arguments());
 
     handleAdminSwitches(app.arguments());
+    // A companion runs the desktop's errands of its root instance.
+    MessageListenWidget::setSessionErrandHandler([](quint64 kind, const QString &text) {
+        const auto errand = SessionErrand(kind);
+        return ShellUtils::performSessionErrand(errand, sessionErrandArguments(errand, text));
+    });
     std::unique_ptr<MessageListenWidget> listener;
     QStringList forwarded;
     const int roleExitCode = settleProcessRole(app.arguments(), &listener, &forwarded);
@@ -87,6 +95,8 @@ int main(int argc, char *argv[])
         return roleExitCode;
     }
     registerMetaTypes();
+    if (isActingForSessionUser())
+        installCompanionHandOver();
 
     // The index needs root's rights; "-no-elevation" searches by walking.
     const bool useIndex = isProcessAdmin() && !app.arguments().contains(QStringLiteral("-no-elevation"));

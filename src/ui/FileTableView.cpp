@@ -1,12 +1,18 @@
 #include "ui/FileTableView.h"
 
+#include "ui/ShellContextMenu.h"
 #include "ui/ShellOpen.h"
+#include "ui/ShellUtils.h"
 
+#include <QContextMenuEvent>
 #include <QDrag>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
+
+#include <QSet>
 
 #include <algorithm>
 
@@ -149,6 +155,119 @@ void FileTableView::mouseDoubleClickEvent(QMouseEvent *event)
         return;
     }
     QTableView::mouseDoubleClickEvent(event);
+}
+
+void FileTableView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton && selectionModel() && selectionModel()->hasSelection()) {
+        event->accept();
+        showContextMenu(event->globalPos());
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
+}
+
+void FileTableView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The mouse's menu opens on release (above); this is the menu key's.
+    if (event->reason() != QContextMenuEvent::Keyboard || !selectionModel() || !selectionModel()->hasSelection()) {
+        event->ignore();
+        return;
+    }
+    const QModelIndex current = currentIndex().isValid() ? currentIndex() : selectionModel()->selectedRows().first();
+    event->accept();
+    showContextMenu(viewport()->mapToGlobal(visualRect(current).center()));
+}
+
+void FileTableView::showContextMenu(const QPoint &globalPos)
+{
+    ShellContextMenu menu(this, selectedPaths());
+    menu.setRenameHandler([this] { editName(); });
+    menu.exec(globalPos);
+    dropRemovedRows(menu.removedPaths());
+}
+
+void FileTableView::editName()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !model())
+        return;
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        const QModelIndex index = current.sibling(current.row(), column);
+        if (model()->flags(index) & Qt::ItemIsEditable) {
+            edit(index);
+            return;
+        }
+    }
+}
+
+void FileTableView::dropRemovedRows(const QStringList &removed)
+{
+    if (removed.isEmpty())
+        return;
+    // The selection is what the operation worked on; input was held back
+    // while it ran, so it still is.
+    const QSet<QString> gone(removed.cbegin(), removed.cend());
+    QList<int> rows;
+    for (int row : selectedRowNumbers()) {
+        if (gone.contains(model()->index(row, 0).data(Qt::UserRole).toString()))
+            rows.append(row);
+    }
+    if (!rows.isEmpty())
+        emit fileRemoved(rows);
+}
+
+void FileTableView::cutSelected()
+{
+    ShellUtils::cutFilesToClipboard(selectedPaths());
+}
+
+void FileTableView::copySelected()
+{
+    ShellUtils::copyFilesToClipboard(selectedPaths());
+}
+
+void FileTableView::moveSelectedToTrash()
+{
+    QStringList removed;
+    ShellUtils::moveFilesToTrash(this, selectedPaths(), &removed);
+    dropRemovedRows(removed);
+}
+
+void FileTableView::deleteSelected()
+{
+    QStringList removed;
+    ShellUtils::deleteFiles(this, selectedPaths(), /*silent=*/false, &removed);
+    dropRemovedRows(removed);
+}
+
+static QString joinedLines(const QStringList &paths, const std::function<QString(const QFileInfo &)> &part)
+{
+    QStringList lines;
+    for (const QString &path : paths)
+        lines.append(part(QFileInfo(path)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void FileTableView::copySelectedNames()
+{
+    const QStringList paths = selectedPaths();
+    if (!paths.isEmpty())
+        ShellUtils::setClipboardText(this, joinedLines(paths, [](const QFileInfo &info) { return info.fileName(); }));
+}
+
+void FileTableView::copySelectedFullNames()
+{
+    const QStringList paths = selectedPaths();
+    if (!paths.isEmpty())
+        ShellUtils::setClipboardText(this, paths.join(QLatin1Char('\n')));
+}
+
+void FileTableView::copySelectedPaths()
+{
+    const QStringList paths = selectedPaths();
+    if (!paths.isEmpty())
+        ShellUtils::setClipboardText(this, joinedLines(paths, [](const QFileInfo &info) { return info.path(); }));
 }
 
 void FileTableView::startDrag(Qt::DropActions supportedActions)

@@ -29,6 +29,16 @@ public:
     QStringList selectedPaths() const;
     QList<int> selectedRowNumbers() const;
 
+    // The edit commands on the selected rows. Deleting and moving to the
+    // trash drop the rows of the files that went (fileRemoved).
+    void cutSelected();
+    void copySelected();
+    void moveSelectedToTrash();
+    void deleteSelected();
+    void copySelectedNames();
+    void copySelectedFullNames();
+    void copySelectedPaths();
+
 signals:
     void fileSelected(const QString &fileName);
     void fileRemoved(const QList<int> &indices);
@@ -39,6 +49,8 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void changeEvent(QEvent *event) override;
@@ -46,6 +58,9 @@ protected:
 private:
     bool confirmSort(int rows);
     void openRow(int row);
+    void showContextMenu(const QPoint &globalPos);
+    void editName();
+    void dropRemovedRows(const QStringList &removed);
 
     SortConfirmation m_sortConfirmation;
     bool m_sortDeclined = false;

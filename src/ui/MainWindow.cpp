@@ -229,6 +229,7 @@ void MainWindow::connectEditActions()
         {m_actions->actionCut, &TabPage::cut},
         {m_actions->actionCopy, &TabPage::copy},
         {m_actions->actionDelete, &TabPage::deleteSelected},
+        {m_actions->actionDeletePermanently, &TabPage::deletePermanently},
         {m_actions->actionSelectAll, &TabPage::selectAll},
         {m_actions->actionCopyName, &TabPage::copyName},
         {m_actions->actionCopyFullName, &TabPage::copyFullName},

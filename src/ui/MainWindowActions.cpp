@@ -71,6 +71,7 @@ void MainWindowActions::makeActions()
     actionCut = make("actionCut", "Ctrl+X");
     actionCopy = make("actionCopy", "Ctrl+C");
     actionDelete = make("actionDelete", "Del");
+    actionDeletePermanently = make("actionDeletePermanently", "Shift+Del");
     actionSelectAll = make("actionSelectAll", "Ctrl+A");
     actionCopyName = make("actionCopyName", "Alt+Ins");
     actionCopyFullName = make("actionCopyFullName", "Alt+Shift+Ins");
@@ -119,7 +120,7 @@ void MainWindowActions::checkLanguage(const QString &code)
 
 QList<QAction *> MainWindowActions::selectionActions() const
 {
-    return {actionCut, actionCopy, actionDelete, actionCopyName, actionCopyFullName, actionCopyPath};
+    return {actionCut, actionCopy, actionDelete, actionDeletePermanently, actionCopyName, actionCopyFullName, actionCopyPath};
 }
 
 void MainWindowActions::makeMenus()
@@ -133,7 +134,7 @@ void MainWindowActions::makeMenus()
     fileMenu->addActions({actionMinimize, actionExit});
 
     editMenu = bar->addMenu(QString());
-    editMenu->addActions({actionCut, actionCopy, actionDelete});
+    editMenu->addActions({actionCut, actionCopy, actionDelete, actionDeletePermanently});
     editMenu->addSeparator();
     editMenu->addActions({actionCopyName, actionCopyFullName, actionCopyPath});
     editMenu->addSeparator();
@@ -212,6 +213,7 @@ void MainWindowActions::retranslateEditing()
     actionCut->setText(tr("Cu&t"));
     actionCopy->setText(tr("&Copy"));
     actionDelete->setText(tr("&Delete"));
+    actionDeletePermanently->setText(tr("Delete &Permanently"));
     actionSelectAll->setText(tr("Select &All"));
     actionCopyName->setText(tr("Copy &Name"));
     actionCopyFullName->setText(tr("Copy &Full Name"));

@@ -40,6 +40,7 @@ public:
     QAction *actionCut;
     QAction *actionCopy;
     QAction *actionDelete;
+    QAction *actionDeletePermanently;
     QAction *actionSelectAll;
     QAction *actionCopyName;
     QAction *actionCopyFullName;

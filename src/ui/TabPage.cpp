@@ -12,14 +12,8 @@
 #include "ui/ResultsCsvExport.h"
 #include "ui/SearchWindow.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
-#include <QMimeData>
 #include <QSplitter>
-#include <QUrl>
 #include <QVBoxLayout>
 
 TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *instantBar,
@@ -356,74 +350,39 @@ void TabPage::exportResults(const QString &fileName)
     m_export->start(paths, fileName);
 }
 
-void TabPage::copyText(const QStringList &lines)
-{
-    if (!lines.isEmpty())
-        QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
-}
-
 void TabPage::copyName()
 {
-    QStringList names;
-    for (const QString &path : m_table->view()->selectedPaths())
-        names.append(QFileInfo(path).fileName());
-    copyText(names);
+    m_table->view()->copySelectedNames();
 }
 
 void TabPage::copyFullName()
 {
-    copyText(m_table->view()->selectedPaths());
+    m_table->view()->copySelectedFullNames();
 }
 
 void TabPage::copyPath()
 {
-    QStringList folders;
-    for (const QString &path : m_table->view()->selectedPaths())
-        folders.append(QFileInfo(path).path());
-    copyText(folders);
-}
-
-void TabPage::copyFiles(bool cut)
-{
-    const QStringList paths = m_table->view()->selectedPaths();
-    if (paths.isEmpty())
-        return;
-    QList<QUrl> urls;
-    QByteArray desktopList = cut ? "cut" : "copy";
-    for (const QString &path : paths) {
-        const QUrl url = QUrl::fromLocalFile(path);
-        urls.append(url);
-        desktopList += '\n' + url.toEncoded();
-    }
-    auto *data = new QMimeData;
-    data->setUrls(urls);
-    data->setText(paths.join(QLatin1Char('\n')));
-    // What file managers read to tell a cut from a copy when pasting.
-    data->setData(QStringLiteral("x-special/gnome-copied-files"), desktopList);
-    QApplication::clipboard()->setMimeData(data);
+    m_table->view()->copySelectedPaths();
 }
 
 void TabPage::cut()
 {
-    copyFiles(/*cut=*/true);
+    m_table->view()->cutSelected();
 }
 
 void TabPage::copy()
 {
-    copyFiles(/*cut=*/false);
+    m_table->view()->copySelected();
 }
 
 void TabPage::deleteSelected()
 {
-    const QStringList paths = m_table->view()->selectedPaths();
-    const QList<int> rows = m_table->view()->selectedRowNumbers();
-    QList<int> removed;
-    for (int i = 0; i < paths.size() && i < rows.size(); ++i) {
-        if (QFile::moveToTrash(paths[i]))
-            removed.append(rows[i]);
-    }
-    if (!removed.isEmpty())
-        m_table->removeRows(removed);
+    m_table->view()->moveSelectedToTrash();
+}
+
+void TabPage::deletePermanently()
+{
+    m_table->view()->deleteSelected();
 }
 
 void TabPage::selectAll()

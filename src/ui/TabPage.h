@@ -89,7 +89,10 @@ public:
 
     void cut();
     void copy();
+    // Moves the selected files to the trash; deletePermanently() deletes
+    // them after asking.
     void deleteSelected();
+    void deletePermanently();
     void selectAll();
     void copyName();
     void copyFullName();
@@ -114,8 +117,6 @@ private:
     void setPreviewOpen(bool open);
     void setStatusText(const QString &text);
     void updateTexts();
-    void copyText(const QStringList &lines);
-    void copyFiles(bool cut);
 
     const int m_id;
     QWidget *m_mainWindow;

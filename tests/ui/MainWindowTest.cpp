@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "ui/BackgroundTray.h"
 #include "ui/FileTable.h"
+#include "ui/FileTableModel.h"
 #include "ui/InstantToolBar.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowActions.h"
@@ -10,17 +11,22 @@
 #include "ui/RichComboBox.h"
 #include "ui/SearchWindow.h"
 #include "ui/ShellOpen.h"
+#include "ui/ShellUtils.h"
 #include "ui/TabPage.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QMimeData>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -50,6 +56,8 @@ private slots:
     void languageSwitchesAtOnce_data();
     void languageSwitchesAtOnce();
     void instantSearchShowsWhatTvqFinds();
+    void editActionsReachTheTable_data();
+    void editActionsReachTheTable();
 
 private:
     std::unique_ptr<MainWindow> makeWindow(const QStringList &extra = {});
@@ -323,6 +331,65 @@ void MainWindowTest::instantSearchShowsWhatTvqFinds()
     printed.sort();
     QCOMPARE(shown.size(), 3);
     QCOMPARE(shown, printed);
+}
+
+void MainWindowTest::editActionsReachTheTable_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("rowsLeft");
+    const QString folder = QDir::homePath() + QStringLiteral("/edits");
+    const QString a = folder + QStringLiteral("/editme a.txt");
+    const QString b = folder + QStringLiteral("/editme b.txt");
+    QTest::newRow("copy name") << "actionCopyName" << "editme a.txt\neditme b.txt" << 2;
+    QTest::newRow("copy full name") << "actionCopyFullName" << a + '\n' + b << 2;
+    QTest::newRow("copy path") << "actionCopyPath" << folder + '\n' + folder << 2;
+    QTest::newRow("cut") << "actionCut" << a + '\n' + b << 2;
+    QTest::newRow("delete: to the trash") << "actionDelete" << QString() << 0;
+    QTest::newRow("shift+delete: for good") << "actionDeletePermanently" << QString() << 0;
+}
+
+void MainWindowTest::editActionsReachTheTable()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, clipboard);
+    QFETCH(int, rowsLeft);
+    const QString folder = QDir::homePath() + QStringLiteral("/edits");
+    QVERIFY(QDir().mkpath(folder));
+    for (const char *name : {"editme a.txt", "editme b.txt"}) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    // The search walks the home folder, trash included: what an earlier
+    // row trashed would be found again.
+    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
+    for (const char *name : {"editme a.txt", "editme b.txt"}) {
+        QFile::remove(trash + QStringLiteral("/info/") + QLatin1String(name) + QStringLiteral(".trashinfo"));
+        QFile::remove(trash + QStringLiteral("/files/") + QLatin1String(name));
+    }
+    QStringList asked;
+    ShellUtils::setQuestion([&](QWidget *, const QString &text) {
+        asked.append(text);
+        return true;
+    });
+    QGuiApplication::clipboard()->clear();
+    auto window = makeWindow();
+    QLineEdit *field = window->instantToolBar()->nameComboBox()->lineEdit();
+    QTest::keyClicks(field, QStringLiteral("editme"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(window->tabStatusText().startsWith(QStringLiteral("Found: 2 ")), 30000);
+    window->actions()->actionSelectAll->trigger();
+    window->findChild<QAction *>(action)->trigger();
+    ShellUtils::setQuestion(nullptr);
+
+    QCOMPARE(window->currentTab()->table()->model()->rowCount(), rowsLeft);
+    QCOMPARE(QFileInfo::exists(folder + QStringLiteral("/editme a.txt")), rowsLeft != 0);
+    QCOMPARE(asked.size(), action == QLatin1String("actionDeletePermanently") ? 1 : 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    if (action == QLatin1String("actionCut"))
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files").startsWith("cut\n"));
+    QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/editme a.txt.trashinfo")),
+             action == QLatin1String("actionDelete"));
 }
 
 QTEST_MAIN(MainWindowTest)

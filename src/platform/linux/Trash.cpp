@@ -1,0 +1,150 @@
+#include "platform/linux/Trash.h"
+
+#include "platform/linux/FileRename.h"
+#include "platform/linux/SysCall.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Names tried in one trash before giving up: "a", "a.1", "a.2", ...
+const int kMaxNameAttempts = 10000;
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool lstatPath(const QString &path, struct stat *st)
+{
+    return sysFstatAt(AT_FDCWD, QFile::encodeName(path).constData(), st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// A folder of ours to keep trash in: made when missing, never a link.
+bool isPrivateFolder(const QString &path, bool make)
+{
+    if (make)
+        ::mkdir(QFile::encodeName(path).constData(), 0700);
+    struct stat st;
+    return lstatPath(path, &st) && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
+}
+
+// The top of the file system that holds `path` (on device `device`).
+QString mountTop(const QString &path, dev_t device)
+{
+    QString top = QFileInfo(path).absolutePath();
+    while (top != QLatin1String("/")) {
+        const QString parent = QFileInfo(top).absolutePath();
+        struct stat st;
+        if (!lstatPath(parent, &st) || st.st_dev != device)
+            break;
+        top = parent;
+    }
+    return top;
+}
+
+struct TrashPlace
+{
+    QString folder;
+    QString top; // empty for the home trash, whose entries keep absolute paths
+};
+
+TrashPlace trashFor(const QString &path, dev_t device)
+{
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QDir().mkpath(dataHome);
+    struct stat st;
+    if (lstatPath(dataHome, &st) && st.st_dev == device) {
+        const QString home = dataHome + QStringLiteral("/Trash");
+        if (isPrivateFolder(home, /*make=*/true))
+            return {home, QString()};
+        return {};
+    }
+    const QString top = mountTop(path, device);
+    const QString uid = QString::number(::geteuid());
+    // The administrator's shared ".Trash" counts only when it is a real
+    // folder with the sticky bit, so other users cannot take entries.
+    const QString shared = top + QStringLiteral("/.Trash");
+    if (lstatPath(shared, &st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)
+        && isPrivateFolder(shared + QLatin1Char('/') + uid, /*make=*/true)) {
+        return {shared + QLatin1Char('/') + uid, top};
+    }
+    const QString own = top + QStringLiteral("/.Trash-") + uid;
+    if (isPrivateFolder(own, /*make=*/true))
+        return {own, top};
+    return {};
+}
+
+QByteArray trashInfo(const QString &path, const QString &top)
+{
+    const QString recorded = top.isEmpty() ? path : QDir(top).relativeFilePath(path);
+    return "[Trash Info]\nPath=" + QUrl::toPercentEncoding(recorded, "/") + "\nDeletionDate="
+        + QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toUtf8() + '\n';
+}
+
+// Creates "<trash>/info/<name>.trashinfo" under the first free name; the
+// name, or empty with errno set.
+QString reserveName(const QString &trash, const QString &baseName, const QByteArray &info)
+{
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        const QString name = attempt ? QStringLiteral("%1.%2").arg(baseName).arg(attempt) : baseName;
+        const QByteArray infoPath = QFile::encodeName(trash + QStringLiteral("/info/") + name + ".trashinfo");
+        FileDescriptor fd = sysOpenAt(AT_FDCWD, infoPath.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (!fd.isValid()) {
+            if (errno == EEXIST)
+                continue;
+            return QString();
+        }
+        if (sysWrite(fd.get(), info.constData(), std::size_t(info.size())) != info.size()) {
+            const int saved = errno;
+            ::unlink(infoPath.constData());
+            errno = saved;
+            return QString();
+        }
+        return name;
+    }
+    errno = EEXIST;
+    return QString();
+}
+
+} // namespace
+
+bool moveToTrash(const QString &path, QString *error)
+{
+    const QString source = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    struct stat st;
+    if (!lstatPath(source, &st)) {
+        if (error)
+            *error = systemError();
+        return false;
+    }
+    const TrashPlace place = trashFor(source, st.st_dev);
+    if (place.folder.isEmpty() || !isPrivateFolder(place.folder + QStringLiteral("/files"), /*make=*/true)
+        || !isPrivateFolder(place.folder + QStringLiteral("/info"), /*make=*/true)) {
+        if (error)
+            *error = QCoreApplication::translate("Trash", "There is no trash for it on its file system.");
+        return false;
+    }
+    const QString name = reserveName(place.folder, QFileInfo(source).fileName(), trashInfo(source, place.top));
+    if (name.isEmpty()) {
+        if (error)
+            *error = systemError();
+        return false;
+    }
+    if (renameWithoutReplacing(source, place.folder + QStringLiteral("/files/") + name, error))
+        return true;
+    QFile::remove(place.folder + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
+    return false;
+}

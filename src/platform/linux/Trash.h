@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Moves a file or folder into the freedesktop.org trash of this process's
+// user: the home trash in the data folder when the file lives on that
+// file system, else the trash at the top of the file's own file system
+// (".Trash/<uid>" where the administrator provides ".Trash", otherwise
+// ".Trash-<uid>"). Never copies and never deletes: a file that cannot be
+// renamed into a trash stays where it is, and `error` (when given) says why.
+bool moveToTrash(const QString &path, QString *error = nullptr);
