@@ -136,6 +136,7 @@ void OptionsDialog::changeEvent(QEvent *event)
 void OptionsDialog::retranslate()
 {
     setWindowTitle(tr("Options"));
+    m_listWidget->setAccessibleName(tr("Pages"));
     const QString names[] = {tr("General"), tr("Indexing"), tr("Search"), tr("File categories"), tr("File handlers")};
     for (int row = 0; row < m_listWidget->count(); ++row)
         m_listWidget->item(row)->setText(names[row]);

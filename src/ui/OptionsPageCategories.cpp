@@ -165,6 +165,7 @@ void OptionsPageCategories::changeEvent(QEvent *event)
 void OptionsPageCategories::retranslate()
 {
     m_tableWidget->setHorizontalHeaderLabels({tr("Name"), tr("Extensions"), tr("Attributes")});
+    m_tableWidget->setAccessibleName(tr("File categories"));
     m_addButton->setText(tr("Add"));
     m_editButton->setText(tr("Edit"));
     m_removeButton->setText(tr("Remove"));

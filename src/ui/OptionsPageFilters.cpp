@@ -69,6 +69,7 @@ OptionsPageFilters::OptionsPageFilters(QWidget *parent)
 void OptionsPageFilters::buildLayout()
 {
     m_label->setWordWrap(true);
+    m_label->setBuddy(m_tableWidget);
     auto *archLayout = new QHBoxLayout(m_archFrame);
     archLayout->setContentsMargins(0, 0, 0, 0);
     archLayout->addWidget(m_radioButton32);
