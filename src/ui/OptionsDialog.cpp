@@ -68,6 +68,7 @@ OptionsDialog::OptionsDialog(IIndexControl &index, ISystemIntegration &integrati
     connect(m_buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_general, &OptionsGeneral::clearHistoryRequested, this, &OptionsDialog::onClearHistory);
     m_listWidget->setCurrentRow(GeneralPage);
+    resize(680, 460);
 }
 
 void OptionsDialog::addPage(QWidget *page)
