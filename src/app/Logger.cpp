@@ -7,21 +7,25 @@
 #include <QTime>
 #include <QtEndian>
 
-Logger *Logger::instance(const QString &path)
+Logger *Logger::instance(const QString &path, OpenMode mode)
 {
     // Deliberately never destroyed: threads may still log while statics are
     // torn down, and the system closes the file at exit.
-    static Logger *logger = new Logger(path);
+    static Logger *logger = new Logger(path, mode);
     return logger;
 }
 
-Logger::Logger(const QString &path)
+Logger::Logger(const QString &path, OpenMode mode)
 {
     if (path.isEmpty())
         return;
     // The data folder may not exist yet on a fresh account (nor its parents).
     QDir().mkpath(QFileInfo(path).absolutePath());
     m_file.setFileName(path);
+    if (mode == Append) {
+        m_good = m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+        return;
+    }
     m_good = m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (m_good)
         write(QString(QChar(0xFEFF)));

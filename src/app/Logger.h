@@ -23,13 +23,19 @@ enum LogLevel {
 class Logger
 {
 public:
-    // Creates the process-wide logger on the first call; later calls ignore
-    // the path. Must first be called before a second thread starts.
-    static Logger *instance(const QString &path = QString());
+    // Truncate: a new log with its byte-order mark. Append: add to a log that
+    // another process owns and writes at the same time (the helper program
+    // writes into the log of the program that started it); each line goes
+    // out in one write, so the two never interleave within a line.
+    enum OpenMode { Truncate, Append };
 
-    // A logger of its own on 'path', truncating it. Used by instance() and by
-    // tests that need loggers independent of the process-wide one.
-    explicit Logger(const QString &path);
+    // Creates the process-wide logger on the first call; later calls ignore
+    // the arguments. Must first be called before a second thread starts.
+    static Logger *instance(const QString &path = QString(), OpenMode mode = Truncate);
+
+    // A logger of its own on 'path'. Used by instance() and by tests that
+    // need loggers independent of the process-wide one.
+    explicit Logger(const QString &path, OpenMode mode = Truncate);
     Logger(const Logger &) = delete;
     Logger &operator=(const Logger &) = delete;
 
@@ -45,6 +51,9 @@ public:
     static QString formatLine(const QTime &time, qint64 threadId, int level, const char *component,
                               const QString &message);
     static QString levelWord(int level);
+
+    // The log file's path; empty when the logger has no file.
+    QString fileName() const { return m_file.fileName(); }
 
 private:
     void write(const QString &line);

@@ -200,6 +200,9 @@ int run(const CommandLine &commandLine)
     QDir().mkpath(ContentSearcher::temporaryFolder());
     FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0);
     ProgressLine progress(isTerminal(2));
+    // The helper's documents are searched like any other converted file,
+    // unless the settings switch them off.
+    settings->setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
     searcher.init(indexing, settings->contentSearchSettings());
     waitForInit(searcher, progress);
     QFile out;

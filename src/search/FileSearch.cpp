@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
+#include "content/Helper64.h"
 #include "platform/linux/NTFSUtils.h"
 #include "search/DiskSearcher.h"
 #include "search/FileSearchCancelException.h"
@@ -39,9 +40,10 @@ QDateTime startOfDay(const QDate &date)
 } // namespace
 
 FileSearch::FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *diskSearcher,
-                       const ContentSearcher *contentSearcher, FileSearchRequest &request,
+                       const ContentSearcher *contentSearcher, Helper64 *helper64, FileSearchRequest &request,
                        FileSearchResults &results)
-    : m_indexSearcher(indexSearcher)
+    : m_helper64(helper64)
+    , m_indexSearcher(indexSearcher)
     , m_diskSearcher(diskSearcher)
     , m_contentSearcher(contentSearcher)
     , m_request(request)
@@ -138,6 +140,9 @@ void FileSearch::onCandidatesFound()
 
 void FileSearch::checkCandidates()
 {
+    // A helper that broke during an earlier search gets a new start here.
+    if (m_helper64)
+        m_helper64->restart();
     m_processed = 0;
     const int count = m_candidates.count();
     for (int row = 0; row < count; ++row) {

@@ -12,6 +12,7 @@
 class ContentSearcher;
 class DiskSearcher;
 class FileSearcherWorker;
+class Helper64;
 class NTFSFileSearcher;
 
 // Carries out one request in two phases. The candidate phase runs on a
@@ -26,9 +27,11 @@ class FileSearch : public QObject
 {
     Q_OBJECT
 public:
-    // `indexSearcher` may be null (no index).
+    // `indexSearcher` may be null (no index), and so may `helper64`, the
+    // document helper that a check phase restarts when it broke.
     FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *diskSearcher,
-               const ContentSearcher *contentSearcher, FileSearchRequest &request, FileSearchResults &results);
+               const ContentSearcher *contentSearcher, Helper64 *helper64, FileSearchRequest &request,
+               FileSearchResults &results);
     ~FileSearch() override;
 
     void start();
@@ -61,6 +64,7 @@ private:
     void checkCandidate(const QString &path, bool isFolder);
     bool checkDates(const QDateTime &modified) const;
 
+    Helper64 *m_helper64;
     std::unique_ptr<FileSearcherWorker> m_thread;
     FileSearchResults m_candidates;
     std::atomic<int> m_processed{0};

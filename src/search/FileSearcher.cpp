@@ -2,6 +2,9 @@
 
 #include "app/Logger.h"
 #include "content/ContentSearcher.h"
+#include "content/Helper64.h"
+#include "content/IFilter64Converter.h"
+#include "content/IFilterConverter.h"
 #include "search/DiskSearcher.h"
 #include "search/FileSearch.h"
 #include "search/FileSearcherWorker.h"
@@ -17,7 +20,9 @@ const char kComponent[] = "FileSearcher";
 FileSearcher::FileSearcher(const QString &tempFolder, int flags)
     : m_flags(flags)
     , m_diskSearcher(std::make_unique<DiskSearcher>())
-    , m_contentSearcher(std::make_unique<ContentSearcher>(tempFolder))
+    , m_helper64(std::make_unique<Helper64>(tempFolder))
+    , m_contentSearcher(std::make_unique<ContentSearcher>(tempFolder, std::make_unique<IFilterConverter>(),
+                                                          std::make_unique<IFilter64Converter>(m_helper64.get())))
 {
     if (m_flags & UseIndex) {
         m_indexSearcher = std::make_unique<NTFSFileSearcher>();
@@ -37,6 +42,7 @@ FileSearcher::~FileSearcher()
     }
     m_matchSearches.clear();
     m_searches.clear();
+    m_helper64.reset();
     stopThread(m_updateThread, m_stopUpdate);
     stopThread(m_initThread, m_stopInit);
     m_contentSearcher.reset();
@@ -153,7 +159,7 @@ void FileSearcher::find(FileSearchRequest &request, FileSearchResults &results)
 {
     QMutexLocker lock(&m_mutex);
     auto search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
-                                               m_contentSearcher.get(), request, results);
+                                               m_contentSearcher.get(), m_helper64.get(), request, results);
     connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
     std::unique_ptr<FileSearch> &slot = m_searches[request.id];
     // An older search under this id must not report its end as the new one's.
@@ -246,6 +252,16 @@ void FileSearcher::objectCounts(QMap<QChar, int> &counts) const
 {
     if (m_indexSearcher)
         m_indexSearcher->objectCounts(counts);
+}
+
+QList<IFilterInfo> FileSearcher::installedFilters()
+{
+    return IFilterConverter::enumerateInstalledFilters();
+}
+
+QList<IFilterInfo> FileSearcher::helper64Filters()
+{
+    return m_helper64->installedFilters();
 }
 
 void FileSearcher::cancel()

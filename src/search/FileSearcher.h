@@ -17,6 +17,7 @@
 
 class ContentSearcher;
 class DiskSearcher;
+class Helper64;
 class FileSearch;
 class FileSearchResults;
 class FileSearcherWorker;
@@ -34,8 +35,8 @@ struct ContentMatches;
 // match records belong to the caller and must live until the search ends
 // (its finished signal) or is canceled.
 //
-// Linux has no document filters (IFilter) and no 64-bit helper process, so
-// the helper connection and the installed filter lists are not part of it.
+// Office documents are read by the helper program (talvenquist-helper)
+// when it is installed beside this one; the searcher owns the client.
 class FileSearcher : public QObject
 {
     Q_OBJECT
@@ -70,6 +71,11 @@ public:
     // Indexed objects per volume key; nothing is filled without an index.
     void objectCounts(QMap<QChar, int> &counts) const;
 
+    // The document filters loadable in process (none on Linux) and those of
+    // the helper program, for Settings::setInstalledFilters at start.
+    static QList<IFilterInfo> installedFilters();
+    QList<IFilterInfo> helper64Filters();
+
     // Stops the index work and every search; back to "not ready".
     void cancel();
 
@@ -98,6 +104,7 @@ private:
     CancelFlag m_stopUpdate{false};
     std::unique_ptr<NTFSFileSearcher> m_indexSearcher;
     std::unique_ptr<DiskSearcher> m_diskSearcher;
+    std::unique_ptr<Helper64> m_helper64;
     std::unique_ptr<ContentSearcher> m_contentSearcher;
     std::unique_ptr<FileSearcherWorker> m_initThread;
     std::unique_ptr<FileSearcherWorker> m_updateThread;

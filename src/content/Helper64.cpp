@@ -1,0 +1,222 @@
+#include "content/Helper64.h"
+
+#include "app/Logger.h"
+#include "content/Helper64Thread.h"
+#include "helper/HelperProtocol.h"
+#include "platform/linux/ChildProcess.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QUuid>
+
+namespace {
+
+const char kComponent[] = "Helper64";
+// How long a thread that was told to quit may take before it is abandoned.
+const int kThreadStopMs = 100;
+
+} // namespace
+
+Helper64::Helper64(const QString &tempFolder, const QString &program)
+    : m_tempFolder(tempFolder)
+    , m_program(program)
+{
+    start();
+}
+
+Helper64::~Helper64()
+{
+    if (m_state == Connected && m_process) {
+        // No reply is awaited; the helper ends by itself.
+        send(QString::fromLatin1(HelperProtocol::kExit));
+        m_process->waitForFinished(kExitWaitMs);
+    }
+    stopThread();
+    m_process.reset(); // ends a helper that ignored "EXIT", by its pid
+}
+
+QString Helper64::defaultProgram()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/talvenquist-helper");
+}
+
+qint64 Helper64::processId() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_process && m_process->isRunning() ? qint64(m_process->pid()) : -1;
+}
+
+void Helper64::stopThread()
+{
+    if (!m_thread)
+        return;
+    m_thread->quit();
+    if (!m_thread->wait(kThreadStopMs)) {
+        Logger::instance()->log(WARNING, kComponent, "HELPER64 thread is still running.");
+        // Deleting a running thread would abort the program: the object is
+        // abandoned (leaked) and the thread left to end by itself.
+        m_thread.release();
+        return;
+    }
+    m_thread.reset();
+}
+
+void Helper64::start()
+{
+    QMutexLocker lock(&m_mutex);
+    startLocked();
+}
+
+void Helper64::startLocked()
+{
+    if (m_state == Connected || !QFileInfo(m_program).isExecutable())
+        return;
+    const QString channel = QUuid::createUuid().toString();
+    stopThread();
+    m_thread = std::make_unique<Helper64Thread>();
+    m_thread->setObjectName(QStringLiteral("HELPER64"));
+    m_thread->start();
+
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(m_thread.get(), &Helper64Thread::connectFinished, &loop, &QEventLoop::quit);
+    emit m_thread->doConnect(channel);
+    m_process = std::make_unique<ChildProcess>();
+    const std::vector<std::string> arguments{channel.toStdString(),
+                                             QFile::encodeName(Logger::instance()->fileName()).toStdString(),
+                                             QFile::encodeName(m_tempFolder).toStdString()};
+    if (!m_process->start(QFile::encodeName(m_program).toStdString(), arguments)) {
+        Logger::instance()->log(WARNING, kComponent, "Failed to start talvenquist-helper");
+        Logger::instance()->log(WARNING, kComponent, "Failed to connect to the pipe.");
+        return;
+    }
+    // A helper that ends before it connects (a broken installation) ends
+    // the wait at once instead of after the time limit.
+    std::unique_ptr<QSocketNotifier> ended;
+    if (m_process->endNotifier() >= 0) {
+        ended = std::make_unique<QSocketNotifier>(m_process->endNotifier(), QSocketNotifier::Read);
+        QObject::connect(ended.get(), &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+    }
+    timer.start(kTimeoutMs);
+    loop.exec();
+    if (m_thread->isConnected()) {
+        m_state = Connected;
+        return;
+    }
+    Logger::instance()->log(WARNING, kComponent, "Failed to connect to the pipe.");
+}
+
+void Helper64::restart()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_state != Broken)
+        return;
+    Logger::instance()->log(INFO, kComponent, "Restart talvenquist-helper");
+    if (m_process) {
+        m_process->kill();
+        if (m_process->isRunning())
+            Logger::instance()->log(WARNING, kComponent, "Kill talvenquist-helper failed");
+    }
+    m_state = NotStarted;
+    startLocked();
+}
+
+QList<IFilterInfo> Helper64::installedFilters()
+{
+    const QString reply =
+        request(QString::fromLatin1(HelperProtocol::kGetFilters), QString(), "Failed to send GET_IFILTERS");
+    return HelperProtocol::parseFilterList(reply);
+}
+
+QString Helper64::convert(const QString &path)
+{
+    return request(QString::fromLatin1(HelperProtocol::kConvert) + path, path, "Failed to send CONVERT");
+}
+
+QString Helper64::request(const QString &message, const QString &path, const char *sendFailure)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_state != Connected)
+        return QString();
+    m_currentPath = path;
+    QString reply;
+    exchange(message, sendFailure, &reply);
+    return reply;
+}
+
+// The message and the read of its reply go to the channel's thread
+// together, so that one wake-up of each side carries a request; the time
+// limit covers both. Any failure leaves the helper broken, to be restarted
+// by the next search.
+bool Helper64::exchange(const QString &message, const char *sendFailure, QString *reply)
+{
+    Helper64Thread *thread = m_thread.get();
+    QEventLoop loop;
+    bool writeEnded = false;
+    QObject::connect(thread, &Helper64Thread::writeFinished, &loop, [thread, &loop, &writeEnded] {
+        writeEnded = true;
+        if (!thread->writeResult())
+            loop.quit();
+    });
+    QObject::connect(thread, &Helper64Thread::readFinished, &loop, &QEventLoop::quit);
+    const bool inTime = runWithTimeLimit(loop, [thread, &message] {
+        emit thread->doWrite(message);
+        emit thread->doRead();
+    });
+    if (!inTime) {
+        logHang(writeEnded ? "Reading from pipe hanged, file name = %1" : "Writing to pipe hanged, file name = %1");
+        return false;
+    }
+    if (!thread->writeResult()) {
+        Logger::instance()->log(WARNING, kComponent, sendFailure);
+        m_state = Broken;
+        return false;
+    }
+    if (!thread->readResult()) {
+        m_state = Broken;
+        return false;
+    }
+    *reply = thread->reply();
+    return true;
+}
+
+bool Helper64::send(const QString &message)
+{
+    Helper64Thread *thread = m_thread.get();
+    QEventLoop loop;
+    QObject::connect(thread, &Helper64Thread::writeFinished, &loop, &QEventLoop::quit);
+    if (!runWithTimeLimit(loop, [thread, &message] { emit thread->doWrite(message); })) {
+        logHang("Writing to pipe hanged, file name = %1");
+        return false;
+    }
+    return thread->writeResult();
+}
+
+// Emits the request and runs 'loop' until it quits or kTimeoutMs pass;
+// false when the time ran out.
+template <typename Emit>
+bool Helper64::runWithTimeLimit(QEventLoop &loop, Emit emitRequest)
+{
+    QTimer timer;
+    timer.setSingleShot(true);
+    bool hanged = false;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop, &hanged] {
+        hanged = true;
+        loop.quit();
+    });
+    emitRequest();
+    timer.start(kTimeoutMs);
+    loop.exec();
+    return !hanged;
+}
+
+void Helper64::logHang(const char *text)
+{
+    m_state = Broken;
+    Logger::instance()->log(WARNING, kComponent, QString::fromLatin1(text).arg(m_currentPath));
+}

@@ -1,0 +1,303 @@
+#include "app/MetaTypes.h"
+#include "content/ContentSearcher.h"
+#include "content/Helper64.h"
+#include "content/IFilter64Converter.h"
+#include "helper/HelperProtocol.h"
+#include "search/FileSearchRequest.h"
+#include "search/FileSearchResults.h"
+#include "search/FileSearcher.h"
+#include "support/TestFiles.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <memory>
+
+namespace {
+
+bool processExists(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+}
+
+IFilterInfo filter(const QString &clsid, const QString &name, const QStringList &extensions)
+{
+    return IFilterInfo{clsid, name, extensions};
+}
+
+QString describe(const QList<IFilterInfo> &filters)
+{
+    QStringList parts;
+    for (const IFilterInfo &f : filters)
+        parts << f.clsid + QLatin1Char('/') + f.name + QLatin1Char('/') + f.extensions.join(QLatin1Char(','));
+    return parts.join(QLatin1Char(';'));
+}
+
+} // namespace
+
+class Helper64Test : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_logPath;
+    QString m_temp;
+
+    std::unique_ptr<Helper64> startHelper(const QString &mode)
+    {
+        qputenv("TVQ_STAND_IN_MODE", mode.toUtf8());
+        return std::make_unique<Helper64>(m_temp, QStringLiteral(TVQ_STAND_IN_HELPER));
+    }
+
+    QStringList received() const
+    {
+        return QString::fromUtf8(TestFiles::read(m_temp + QStringLiteral("/received.txt")))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    bool logHas(const QString &component, const QString &message) const
+    {
+        return TestFiles::hasLogEntry(TestFiles::logLines(m_logPath), QStringLiteral("WARNING"), component, message);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        registerMetaTypes();
+        QVERIFY(m_dir.isValid());
+        m_logPath = TestFiles::startLog(m_dir);
+        m_temp = m_dir.filePath(QStringLiteral("Talvenquist"));
+        QVERIFY(QDir().mkpath(m_temp));
+    }
+
+    void init() { QFile::remove(m_temp + QStringLiteral("/received.txt")); }
+
+    void missingProgramStartsNothing()
+    {
+        Helper64 helper(m_temp, m_dir.filePath(QStringLiteral("no-such-helper")));
+        QCOMPARE(helper.state(), int(Helper64::NotStarted));
+        QVERIFY(helper.installedFilters().isEmpty());
+        QCOMPARE(helper.convert(QStringLiteral("/x.docx")), QString());
+    }
+
+    void filterList_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QList<IFilterInfo>>("expected");
+        QTest::newRow("count 0") << "0" << QList<IFilterInfo>();
+        QTest::newRow("one filter, two extensions")
+            << "1\n{a1}\nText\n2\ndocx\nodt" << QList<IFilterInfo>{filter("{a1}", "Text", {"docx", "odt"})};
+        QTest::newRow("not a number") << "many\n{a1}\nText\n1\ndocx" << QList<IFilterInfo>();
+        QTest::newRow("ends early") << "2\n{a1}\nText\n1\ndocx\n{b2}" << QList<IFilterInfo>{filter("{a1}", "Text", {"docx"})};
+        // Longer than one 260-character read: assembled whole.
+        QList<IFilterInfo> many;
+        for (int i = 0; i < 12; ++i)
+            many << filter(QStringLiteral("{%1-long-identifier-of-filter}").arg(i), QStringLiteral("Filter %1").arg(i),
+                           {QStringLiteral("e%1a").arg(i), QStringLiteral("e%1b").arg(i)});
+        const QString longReply = HelperProtocol::formatFilterList(many);
+        QVERIFY(longReply.size() > 260);
+        QTest::newRow("longer than 260 characters") << longReply << many;
+    }
+
+    void filterList()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QList<IFilterInfo>, expected);
+        qputenv("TVQ_STAND_IN_FILTERS", reply.toUtf8());
+        const auto helper = startHelper(QStringLiteral("answer"));
+        QCOMPARE(helper->state(), int(Helper64::Connected));
+        QCOMPARE(describe(helper->installedFilters()), describe(expected));
+    }
+
+    void converterReplies_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("converted");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("a file of the helper") << "answer" << true << QString();
+        QTest::newRow("timeout") << "timeout" << false << "convert TIMEOUT, file = %1";
+        QTest::newRow("a file elsewhere") << "outside" << false << "convert refused reply %2, file = %1";
+    }
+
+    void converterReplies()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, converted);
+        QFETCH(QString, warning);
+        const auto helper = startHelper(mode);
+        IFilter64Converter converter(helper.get());
+        converter.setTempFolder(m_temp);
+        const QString document = m_dir.filePath(QStringLiteral("report.docx"));
+        QString output;
+        QCOMPARE(converter.convert(document, nullptr, &output, nullptr, QString(), nullptr), converted);
+        if (converted) {
+            QCOMPARE(TestFiles::fromUtf16LE(TestFiles::read(output).mid(2)), QStringLiteral("text of ") + document);
+            QFile::remove(output);
+        } else {
+            QVERIFY(output.isEmpty());
+            const QString outside = mode == QLatin1String("outside") ? QStringLiteral(TVQ_STAND_IN_HELPER) : QString();
+            QVERIFY(logHas(QStringLiteral("IFilter64Converter"), warning.arg(document, outside)));
+        }
+        QCOMPARE(helper->state(), int(Helper64::Connected));
+    }
+
+    // The document falls back to being read as text, the helper is refused
+    // until restarted, and the restart brings a new one.
+    void silentHelperFallsBackAndIsRestarted()
+    {
+        const auto helper = startHelper(QStringLiteral("silent"));
+        const qint64 firstPid = helper->processId();
+        QVERIFY(firstPid > 0);
+        ContentSearcher searcher(m_temp, nullptr, std::make_unique<IFilter64Converter>(helper.get()));
+        ContentSearchSettings settings;
+        settings.filters64 = {filter("{a1}", "Text", {"docx"})};
+        searcher.setSettings(settings);
+        const QString document = m_dir.filePath(QStringLiteral("plain.docx"));
+        QVERIFY(TestFiles::write(document, "a needle in plain text\n"));
+        FileSearchRequest request;
+        request.text = QStringLiteral("needle");
+
+        QVERIFY(searcher.find(request, document));
+        QVERIFY(logHas(QStringLiteral("Helper64"), QStringLiteral("Reading from pipe hanged, file name = ") + document));
+        QCOMPARE(helper->state(), int(Helper64::Broken));
+        QCOMPARE(helper->convert(document), QString());
+        QCOMPARE(received(), QStringList{QStringLiteral("CONVERT|") + document});
+
+        qputenv("TVQ_STAND_IN_MODE", "answer");
+        helper->restart();
+        QCOMPARE(helper->state(), int(Helper64::Connected));
+        QVERIFY(helper->processId() != firstPid);
+        QVERIFY(!processExists(firstPid));
+        QVERIFY(!helper->convert(document).isEmpty());
+    }
+
+    void killedHelperIsRestarted_data()
+    {
+        QTest::addColumn<bool>("midConversion");
+        QTest::newRow("killed while converting") << true;
+        // The next request finds the channel closed: that too is broken.
+        QTest::newRow("killed between requests") << false;
+    }
+
+    void killedHelperIsRestarted()
+    {
+        QFETCH(bool, midConversion);
+        const auto helper = startHelper(QStringLiteral("silent"));
+        const qint64 pid = helper->processId();
+        const QString document = m_dir.filePath(QStringLiteral("killed.docx"));
+        QString reply = QStringLiteral("not answered");
+        const std::unique_ptr<QThread> request(
+            QThread::create([&helper, &reply, document] { reply = helper->convert(document); }));
+        if (midConversion) {
+            request->start();
+            QTRY_COMPARE(received(), QStringList{QStringLiteral("CONVERT|") + document});
+        }
+        QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+        if (!midConversion) {
+            QTRY_VERIFY(!processExists(pid) || helper->processId() != pid);
+            request->start();
+        }
+        QTRY_VERIFY(request->isFinished());
+        QCOMPARE(reply, QString());
+        QCOMPARE(helper->state(), int(Helper64::Broken));
+
+        qputenv("TVQ_STAND_IN_MODE", "answer");
+        helper->restart();
+        QCOMPARE(helper->state(), int(Helper64::Connected));
+        QVERIFY(helper->processId() != pid);
+        QVERIFY(!helper->convert(document).isEmpty());
+    }
+
+    // The real helper gives up on a document after its own time limit, within
+    // the client's, stops the reader and goes on serving: here the reader is
+    // a legacy-format tool that never finishes.
+    void realHelperAnswersTimeoutAndGoesOn()
+    {
+        const QString tools = m_dir.filePath(QStringLiteral("tools"));
+        QVERIFY(QDir().mkpath(tools));
+        const QString catdoc = tools + QStringLiteral("/catdoc");
+        QVERIFY(TestFiles::write(catdoc, "#!/bin/sh\nexec sleep 60\n"));
+        QVERIFY(QFile::setPermissions(catdoc, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", tools.toUtf8() + ':' + savedPath);
+        Helper64 helper(m_temp, QStringLiteral(TVQ_HELPER_PROGRAM));
+        qputenv("PATH", savedPath);
+        const QString slow = m_dir.filePath(QStringLiteral("slow.doc"));
+        QVERIFY(TestFiles::write(slow, "binary"));
+        const QString rtf = m_dir.filePath(QStringLiteral("quick.rtf"));
+        QVERIFY(TestFiles::write(rtf, "{\\rtf1 quick\\par}"));
+
+        QCOMPARE(helper.convert(slow), QString::fromLatin1(HelperProtocol::kTimeout));
+        QCOMPARE(QDir(m_temp).entryList({QStringLiteral("ifilter.*")}, QDir::Files), QStringList());
+        const QString output = helper.convert(rtf);
+        QCOMPARE(TestFiles::fromUtf16LE(TestFiles::read(output).mid(2)), QStringLiteral("quick\r\n"));
+        QFile::remove(output);
+        QCOMPARE(helper.state(), int(Helper64::Connected));
+    }
+
+    // Through the search engine, with the stand-in installed beside this
+    // program as the helper: a search during which the helper hangs falls
+    // back to plain text; the next content search restarts the helper.
+    void nextContentSearchRestartsTheHelper()
+    {
+        qputenv("TVQ_STAND_IN_MODE", "silent");
+        qputenv("TVQ_STAND_IN_FILTERS", "1\n{a1}\nStand-in\n1\ndocx");
+        // Requests and results outlive the searcher, also when a wait fails.
+        FileSearchRequest requests[2];
+        FileSearchResults first;
+        FileSearchResults second;
+        FileSearcher searcher(m_temp, 0);
+        ContentSearchSettings settings;
+        settings.filters64 = searcher.helper64Filters();
+        QCOMPARE(settings.filters64.size(), 1);
+        searcher.init(IndexingSettings(), settings);
+        const QString folder = m_dir.filePath(QStringLiteral("searched"));
+        QVERIFY(TestFiles::write(folder + QStringLiteral("/doc.docx"), "plain words\n"));
+        QSignalSpy finished(&searcher, &FileSearcher::findFinished);
+        auto search = [&](FileSearchRequest &request, FileSearchResults *results) {
+            request.includePaths = QStringList{folder};
+            request.text = QStringLiteral("text of");
+            searcher.find(request, *results);
+            return finished.wait(3 * Helper64::kTimeoutMs);
+        };
+        QVERIFY(search(requests[0], &first));
+        QCOMPARE(first.count(), 0);
+
+        qputenv("TVQ_STAND_IN_MODE", "answer");
+        QVERIFY(search(requests[1], &second));
+        QCOMPARE(second.count(), 1);
+    }
+
+    void restartLeavesAWorkingHelperAlone()
+    {
+        const auto helper = startHelper(QStringLiteral("answer"));
+        const qint64 pid = helper->processId();
+        helper->restart();
+        QCOMPARE(helper->processId(), pid);
+    }
+
+    void exitAtDestruction_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("helper obeys") << "answer";
+        QTest::newRow("helper ignores EXIT") << "ignore-exit";
+    }
+
+    void exitAtDestruction()
+    {
+        QFETCH(QString, mode);
+        auto helper = startHelper(mode);
+        const qint64 pid = helper->processId();
+        QVERIFY(pid > 0);
+        helper.reset();
+        QCOMPARE(received(), QStringList{QStringLiteral("EXIT")});
+        QVERIFY(!processExists(pid));
+    }
+};
+
+QTEST_GUILESS_MAIN(Helper64Test)
+#include "Helper64Test.moc"
