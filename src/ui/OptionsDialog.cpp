@@ -33,7 +33,6 @@ OptionsDialog::OptionsDialog(IIndexControl &index, ISystemIntegration &integrati
     m_listWidget->setObjectName(QStringLiteral("listWidget"));
     m_pageFrame->setObjectName(QStringLiteral("pageFrame"));
     m_buttonBox->setObjectName(QStringLiteral("buttonBox"));
-    m_listWidget->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
 
     m_general = new OptionsGeneral(integration);
     addPage(m_general);
@@ -141,6 +140,8 @@ void OptionsDialog::retranslate()
     const QString names[] = {tr("General"), tr("Indexing"), tr("Search"), tr("File categories"), tr("File handlers")};
     for (int row = 0; row < m_listWidget->count(); ++row)
         m_listWidget->item(row)->setText(names[row]);
+    // The list is as wide as its longest name in this language.
+    m_listWidget->setFixedWidth(m_listWidget->sizeHintForColumn(0) + 2 * m_listWidget->frameWidth() + 8);
     if (m_indexingUnavailable)
         m_indexingUnavailable->setText(
             tr("Indexing is unavailable when %1 is running without administrator permissions.")

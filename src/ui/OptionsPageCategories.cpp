@@ -23,7 +23,10 @@ OptionsPageCategories::OptionsPageCategories(QWidget *parent)
     m_tableWidget->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tableWidget->verticalHeader()->hide();
-    m_tableWidget->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView *header = m_tableWidget->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_addButton = addButton("addButton", "list-add");
     m_editButton = addButton("editButton", "document-edit");
     m_removeButton = addButton("removeButton", "list-remove");
