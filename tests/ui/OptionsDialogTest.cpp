@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -152,6 +154,27 @@ private slots:
         QCOMPARE(fileBytes(settingsPath()), before);
         QCOMPARE(m_integration.calls, QStringList());
         QCOMPARE(m_index.rebuilds, 0);
+    }
+
+    void browseStartsAtTheLastFolder()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("start/chosen")));
+        const QString start = m_dir.filePath(QStringLiteral("start"));
+        const QString chosen = m_dir.filePath(QStringLiteral("start/chosen"));
+        Settings::instance()->setValue(Settings::DefaultDialogDir, start);
+        OptionsDialog dialog(m_index, m_integration);
+        QString openedAt;
+        QTimer::singleShot(0, this, [&] {
+            auto *browser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(browser);
+            openedAt = browser->directory().absolutePath();
+            browser->selectFile(chosen);
+            static_cast<QDialog *>(browser)->accept();
+        });
+        dialog.findChild<QPushButton *>("browseButton")->click();
+        QCOMPARE(openedAt, start);
+        QCOMPARE(dialog.findChild<QLineEdit *>("dbPathLineEdit")->text(), chosen);
+        QCOMPARE(Settings::instance()->value(Settings::DefaultDialogDir).toString(), chosen);
     }
 
     void clearHistoryAsksFirst_data()
