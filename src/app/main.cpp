@@ -1,3 +1,4 @@
+#include "app/FileNameCodec.h"
 #include "app/DataPaths.h"
 #include "app/Logger.h"
 #include "app/MetaTypes.h"
@@ -41,6 +42,8 @@ static void logHeader(Logger *logger, const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    // Before any path is decoded, the arguments included.
+    FileNameCodec::install();
     // The settings come first: the logger's own option is read from them.
     Settings *settings = Settings::instance(DataPaths::settingsFilePath());
     Logger *logger = Logger::instance(DataPaths::logFilePath());

@@ -153,7 +153,10 @@ bool CommandLine::readDate(const QString &option, QDate *date)
 {
     if (!m_parser.isSet(option))
         return true;
-    *date = QDate::fromString(m_parser.value(option), Qt::ISODate);
+    // Exactly YYYY-MM-DD: the ISO parser would take "2023-01-01garbage".
+    static const QRegularExpression pattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    const QString text = m_parser.value(option);
+    *date = pattern.match(text).hasMatch() ? QDate::fromString(text, QStringLiteral("yyyy-MM-dd")) : QDate();
     if (!date->isValid())
         return fail(QStringLiteral("--%1: \"%2\" is not a date YYYY-MM-DD").arg(option, m_parser.value(option)));
     return true;
@@ -174,6 +177,9 @@ bool CommandLine::readOtherOptions()
         if (!mountPoint.isEmpty())
             m_indexMountPoints.append(QDir::cleanPath(QDir::current().absoluteFilePath(mountPoint)));
     }
+    // An empty list would mean every volume, "/" included.
+    if (m_parser.isSet(QStringLiteral("index")) && m_indexMountPoints.isEmpty())
+        return fail(QStringLiteral("--index needs at least one mount point"));
     if (m_noIndex && !m_indexMountPoints.isEmpty())
         return fail(QStringLiteral("--index and --no-index exclude each other"));
     m_listVolumes = m_parser.isSet(QStringLiteral("volumes"));

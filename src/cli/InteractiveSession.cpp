@@ -1,5 +1,6 @@
 #include "cli/InteractiveSession.h"
 
+#include "cli/CommandLine.h"
 #include "cli/ResultWriter.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"
@@ -22,6 +23,8 @@ InteractiveSession::~InteractiveSession()
 
 void InteractiveSession::onLine(const QString &line)
 {
+    if (m_finished)
+        return;
     // A line from a file written on Windows keeps no carriage return.
     m_pending.append(line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line);
     if (!m_request)
@@ -32,18 +35,40 @@ void InteractiveSession::onEndOfInput()
 {
     m_inputEnded = true;
     if (!m_request && m_pending.isEmpty())
-        emit finished();
+        finish();
 }
 
 void InteractiveSession::startNext()
 {
-    if (m_pending.isEmpty()) {
-        if (m_inputEnded)
-            emit finished();
-        return;
+    while (!m_pending.isEmpty() && !m_writer->failed()) {
+        const QString name = m_pending.takeFirst();
+        const QString error = CommandLine::expressionError(name, m_prototype.nameExpressionType);
+        if (error.isEmpty()) {
+            start(name);
+            return;
+        }
+        emit queryRefused(error);
+        m_writer->writeEndOfAnswer();
+        ++m_answered;
     }
+    if (m_inputEnded || m_writer->failed()) {
+        m_pending.clear();
+        finish();
+    }
+}
+
+void InteractiveSession::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    emit finished();
+}
+
+void InteractiveSession::start(const QString &name)
+{
     m_request = std::make_unique<FileSearchRequest>(m_prototype.copyWithNewId());
-    m_request->name = m_pending.takeFirst();
+    m_request->name = name;
     m_results = std::make_unique<FileSearchResults>();
     m_searcher->find(*m_request, *m_results);
 }

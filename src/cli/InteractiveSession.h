@@ -32,13 +32,19 @@ public slots:
     void onEndOfInput();
 
 signals:
+    // Also when the writer failed: nobody reads the answers any more.
     void finished();
+    // A line that is no valid expression of the prototype's type; it gets an
+    // empty answer.
+    void queryRefused(const QString &reason);
 
 private slots:
     void onFindFinished(FileSearchRequest::Id requestId);
 
 private:
     void startNext();
+    void start(const QString &name);
+    void finish();
 
     FileSearcher *m_searcher;
     const FileSearchRequest &m_prototype;
@@ -47,5 +53,6 @@ private:
     std::unique_ptr<FileSearchRequest> m_request;
     std::unique_ptr<FileSearchResults> m_results;
     bool m_inputEnded = false;
+    bool m_finished = false;
     int m_answered = 0;
 };

@@ -11,7 +11,7 @@ LineReader::LineReader(QObject *parent)
 void LineReader::run()
 {
     std::string line;
-    while (std::getline(std::cin, line))
+    while (!isInterruptionRequested() && std::getline(std::cin, line))
         emit lineRead(QString::fromLocal8Bit(line.data(), int(line.size())));
     emit endOfInput();
 }

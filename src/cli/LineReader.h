@@ -12,6 +12,10 @@ class LineReader : public QThread
 public:
     explicit LineReader(QObject *parent = nullptr);
 
+    // Asks the reader to end: it stops at the next line or the end of input,
+    // whichever comes first (a read already waiting is not broken off).
+    void stop() { requestInterruption(); }
+
 signals:
     void lineRead(const QString &line);
     void endOfInput();

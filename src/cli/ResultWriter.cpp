@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <cerrno>
+
 ResultWriter::ResultWriter(QIODevice *device, CommandLine::OutputFormat format)
     : m_device(device)
     , m_format(format)
@@ -53,9 +55,18 @@ void ResultWriter::writeMatches(const ContentMatches &matches)
 
 void ResultWriter::write(const QByteArray &bytes)
 {
-    m_device->write(bytes);
+    if (m_error)
+        return;
+    if (!m_device->isOpen()) {
+        m_error = EBADF;
+        return;
+    }
+    errno = 0;
+    bool written = m_device->write(bytes) == bytes.size();
     if (auto *file = qobject_cast<QFile *>(m_device))
-        file->flush();
+        written = file->flush() && written;
+    if (!written)
+        m_error = errno ? errno : EIO;
 }
 
 QString ResultWriter::csvHeader()

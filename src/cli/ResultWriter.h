@@ -27,6 +27,11 @@ public:
     // "number<TAB>line" per matching line, the number counted from 1.
     void writeMatches(const ContentMatches &matches);
 
+    // Once a write failed, nothing more is written and the run should end:
+    // error() is the errno of that write (EBADF when the device is not open).
+    bool failed() const { return m_error != 0; }
+    int error() const { return m_error; }
+
     // The CSV field: quotes doubled, the whole in quotes when the value held
     // a quote, a comma or a line feed.
     static QString csvField(const QString &value);
@@ -41,4 +46,5 @@ private:
     QIODevice *m_device;
     CommandLine::OutputFormat m_format;
     bool m_headerWritten = false;
+    int m_error = 0;
 };

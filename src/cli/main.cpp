@@ -1,4 +1,5 @@
 #include "app/DataPaths.h"
+#include "app/FileNameCodec.h"
 #include "app/Logger.h"
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
@@ -11,6 +12,7 @@
 #include "content/ContentSearcher.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SystemInfo.h"
+#include "platform/linux/TerminationSignals.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"
 
@@ -22,7 +24,10 @@
 #include <QSettings>
 #include <QTextStream>
 
+#include <cerrno>
 #include <csignal>
+#include <functional>
+#include <cstring>
 
 namespace {
 
@@ -31,11 +36,69 @@ const char kVersion[] = "1.43";
 const int kFound = 0;
 const int kNothingFound = 1;
 const int kUsageError = 2;
+// As grep: trouble that is not the user's query (output, saving).
+const int kTrouble = 2;
 
 int usageError(const QString &message)
 {
     QTextStream(stderr) << "tvq: " << message << "\nTry 'tvq --help' for more information.\n";
     return kUsageError;
+}
+
+void complain(const QString &message)
+{
+    QTextStream(stderr) << "tvq: " << message << '\n';
+}
+
+// Why `path` cannot be searched as a folder (--in) or read as a file
+// (--matches); empty when it can. Checked before anything starts, so a typo
+// is an error and not "nothing found".
+QString pathError(const QString &path, bool wantFolder)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("%1: No such file or directory").arg(path);
+    if (wantFolder && !info.isDir())
+        return QStringLiteral("%1: Not a directory").arg(path);
+    if (!wantFolder && info.isDir())
+        return QStringLiteral("%1: Is a directory").arg(path);
+    if (!wantFolder && !info.isFile())
+        return QStringLiteral("%1: Not a regular file").arg(path);
+    if (!info.isReadable() || (wantFolder && !info.isExecutable()))
+        return QStringLiteral("%1: Permission denied").arg(path);
+    return QString();
+}
+
+QString pathsError(const CommandLine &commandLine)
+{
+    FileSearchRequest request;
+    commandLine.fillRequest(request);
+    for (const QString &folder : qAsConst(request.includePaths)) {
+        const QString error = pathError(folder, /*wantFolder=*/true);
+        if (!error.isEmpty())
+            return QStringLiteral("--in: ") + error;
+    }
+    if (!commandLine.matchesFile().isEmpty()) {
+        const QString error = pathError(commandLine.matchesFile(), /*wantFolder=*/false);
+        if (!error.isEmpty())
+            return QStringLiteral("--matches: ") + error;
+    }
+    return QString();
+}
+
+// A reader that went away (| head) is no error worth a word; any other
+// failure to write the results is.
+int outputError(int error)
+{
+    if (error != EPIPE)
+        complain(QStringLiteral("standard output: %1").arg(QString::fromLocal8Bit(std::strerror(error))));
+    return kTrouble;
+}
+
+void warnIfUnsaved(const QSettings &settings)
+{
+    if (settings.status() != QSettings::NoError)
+        complain(QStringLiteral("the settings could not be saved to %1").arg(settings.fileName()));
 }
 
 // With --settings the file's folder is the data folder: the log and, unless
@@ -47,8 +110,9 @@ Settings *openSettings(const QString &settingsFile)
     QDir().mkpath(folder);
     if (!settingsFile.isEmpty()) {
         QSettings raw(file, QSettings::IniFormat);
-        if (!raw.contains(QStringLiteral("DBPath")))
+        if (!raw.contains(QStringLiteral("DBPath"))) {
             raw.setValue(QStringLiteral("DBPath"), folder);
+        }
     }
     Settings *settings = Settings::instance(file);
     // The window program rewrites its own log at each start; tvq keeps its own.
@@ -98,12 +162,35 @@ bool restrictIndex(IndexingSettings &indexing, const QStringList &mountPoints, Q
     return true;
 }
 
+// Ctrl+C, SIGTERM or SIGHUP: the running work is canceled (which removes
+// what converters made) and the index is saved before tvq ends.
+TerminationSignals *g_termination = nullptr;
+
+bool terminated()
+{
+    return g_termination && g_termination->received() != 0;
+}
+
+// Ends `loop` on a termination signal, after `cancel` has asked the running
+// work to stop.
+void quitOnTermination(QEventLoop &loop, const std::function<void()> &cancel = {})
+{
+    if (!g_termination)
+        return;
+    QObject::connect(g_termination, &TerminationSignals::arrived, &loop, [&loop, cancel](int) {
+        if (cancel)
+            cancel();
+        loop.quit();
+    });
+}
+
 void waitForInit(FileSearcher &searcher, ProgressLine &progress)
 {
     if (searcher.isReady())
         return;
     QEventLoop loop;
     QObject::connect(&searcher, &FileSearcher::initFinished, &loop, &QEventLoop::quit);
+    quitOnTermination(loop);
     progress.start([&searcher](int seconds) {
         QMap<QChar, int> counts;
         searcher.objectCounts(counts);
@@ -119,6 +206,8 @@ void waitForInit(FileSearcher &searcher, ProgressLine &progress)
     progress.stop();
 }
 
+bool g_stdoutClosed = false;
+
 int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress)
 {
     FileSearchResults results;
@@ -127,6 +216,7 @@ int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &
         if (id == request.id)
             loop.quit();
     });
+    quitOnTermination(loop, [&] { searcher.cancel(request); });
     searcher.find(request, results);
     progress.start([&](int seconds) {
         int examined = 0;
@@ -136,6 +226,8 @@ int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &
     });
     loop.exec();
     progress.stop();
+    if (terminated())
+        return kFound;
     writer.writeResults(results);
     return results.count() > 0 ? kFound : kNothingFound;
 }
@@ -149,23 +241,45 @@ int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const Q
         if (id == copy.id)
             loop.quit();
     });
+    quitOnTermination(loop, [&] { searcher.cancelMatches(copy); });
     searcher.findMatches(copy, QDir::current().absoluteFilePath(file), &matches);
     loop.exec();
+    // The window keeps a converted text for its preview; tvq is done with it.
+    if (matches.converted)
+        QFile::remove(matches.filePath);
+    if (terminated())
+        return kFound;
     writer.writeMatches(matches);
     return matches.lines.isEmpty() ? kNothingFound : kFound;
 }
 
+// A reader still waiting for input when its session ended: kept where it can
+// be found, to the end of the process.
+LineReader *g_abandonedReader = nullptr;
+
 int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, ResultWriter &writer)
 {
     InteractiveSession session(&searcher, prototype, &writer);
-    LineReader reader;
+    // A reader waiting on a terminal cannot be broken off: when the session
+    // ends before the input does, the reader is left to the end of the process.
+    auto *reader = new LineReader;
+    bool inputEnded = false;
     QEventLoop loop;
-    QObject::connect(&reader, &LineReader::lineRead, &session, &InteractiveSession::onLine);
-    QObject::connect(&reader, &LineReader::endOfInput, &session, &InteractiveSession::onEndOfInput);
+    QObject::connect(reader, &LineReader::endOfInput, &loop, [&inputEnded] { inputEnded = true; });
+    QObject::connect(reader, &LineReader::lineRead, &session, &InteractiveSession::onLine);
+    QObject::connect(reader, &LineReader::endOfInput, &session, &InteractiveSession::onEndOfInput);
     QObject::connect(&session, &InteractiveSession::finished, &loop, &QEventLoop::quit);
-    reader.start();
+    QObject::connect(&session, &InteractiveSession::queryRefused, [](const QString &reason) { complain(reason); });
+    quitOnTermination(loop);
+    reader->start();
     loop.exec();
-    reader.wait();
+    reader->stop();
+    if (inputEnded || reader->isFinished()) {
+        reader->wait();
+        delete reader;
+    } else {
+        g_abandonedReader = reader;
+    }
     return kFound;
 }
 
@@ -180,6 +294,43 @@ int checkIndexUse(const CommandLine &commandLine, bool useIndex)
         return usageError(QStringLiteral("--no-index searches only folders: name them with --in"));
     return usageError(QStringLiteral("without root there is no index, so tvq can only walk folders: "
                                      "name them with --in FOLDERS, or run tvq as root"));
+}
+
+// Searches, then lets the searcher go, which saves the index: a failed save
+// still counts in the status returned.
+int searchAndSave(const CommandLine &commandLine, Settings &settings, const IndexingSettings &indexing,
+                  bool useIndex)
+{
+    int saveStatus = kFound;
+    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0);
+    QObject::connect(&searcher, &FileSearcher::indexSaveFailed, [&saveStatus](QChar, const QString &reason) {
+        complain(QStringLiteral("the index could not be saved: %1").arg(reason));
+        saveStatus = kTrouble;
+    });
+    ProgressLine progress(isTerminal(2));
+    // The helper's documents are searched like any other converted file,
+    // unless the settings switch them off.
+    settings.setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
+    searcher.init(indexing, settings.contentSearchSettings());
+    waitForInit(searcher, progress);
+    QFile out;
+    // Left unopened when standard output was closed: the first write fails.
+    if (!g_stdoutClosed)
+        out.open(stdout, QIODevice::WriteOnly);
+    ResultWriter writer(&out, commandLine.outputFormat());
+    FileSearchRequest request;
+    commandLine.fillRequest(request);
+    int status;
+    if (!commandLine.matchesFile().isEmpty())
+        status = runMatches(searcher, request, commandLine.matchesFile(), writer);
+    else if (commandLine.interactive())
+        status = runInteractive(searcher, request, writer);
+    else
+        status = runSearch(searcher, request, writer, progress);
+    if (writer.failed())
+        status = outputError(writer.error());
+    searcher.saveIndex();
+    return saveStatus == kFound ? status : saveStatus;
 }
 
 int run(const CommandLine &commandLine)
@@ -197,24 +348,18 @@ int run(const CommandLine &commandLine)
     QString error;
     if (!commandLine.indexMountPoints().isEmpty() && !restrictIndex(indexing, commandLine.indexMountPoints(), &error))
         return usageError(error);
+    error = pathsError(commandLine);
+    if (!error.isEmpty()) {
+        complain(error);
+        return kUsageError;
+    }
     QDir().mkpath(ContentSearcher::temporaryFolder());
-    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0);
-    ProgressLine progress(isTerminal(2));
-    // The helper's documents are searched like any other converted file,
-    // unless the settings switch them off.
-    settings->setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
-    searcher.init(indexing, settings->contentSearchSettings());
-    waitForInit(searcher, progress);
-    QFile out;
-    out.open(stdout, QIODevice::WriteOnly);
-    ResultWriter writer(&out, commandLine.outputFormat());
-    FileSearchRequest request;
-    commandLine.fillRequest(request);
-    if (!commandLine.matchesFile().isEmpty())
-        return runMatches(searcher, request, commandLine.matchesFile(), writer);
-    if (commandLine.interactive())
-        return runInteractive(searcher, request, writer);
-    return runSearch(searcher, request, writer, progress);
+    TerminationSignals termination;
+    g_termination = &termination;
+    const int searched = searchAndSave(commandLine, *settings, indexing, useIndex);
+    g_termination = nullptr;
+    // As a shell reports a program ended by the signal.
+    return termination.received() ? 128 + termination.received() : searched;
 }
 
 } // namespace
@@ -223,6 +368,10 @@ int main(int argc, char *argv[])
 {
     // A reader that stops early (| head) must not kill tvq before the index is saved.
     std::signal(SIGPIPE, SIG_IGN);
+    // Before any path is decoded, the arguments included.
+    FileNameCodec::install();
+    g_stdoutClosed = holdClosedDescriptor(1);
+    holdClosedDescriptor(2);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tvq"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
@@ -241,6 +390,8 @@ int main(int argc, char *argv[])
     Logger::instance()->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(status));
     // The searcher (and with it the index, saved on destruction) is gone by now.
     setVolumeSettings(nullptr);
+    Settings::instance()->sync();
+    warnIfUnsaved(*Settings::instance());
     Settings::destroyInstance();
     return status;
 }

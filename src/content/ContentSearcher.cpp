@@ -7,14 +7,16 @@
 #include "content/MobiConverter.h"
 #include "content/PDFConverter.h"
 #include "content/TextLineReader.h"
+#include "platform/linux/RegularFile.h"
 #include "search/ExpressionMatcher.h"
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +26,18 @@ void removeIfNamed(const QString &path)
 {
     if (!path.isEmpty())
         QFile::remove(path);
+}
+
+// Only a regular file is read for its contents: opening a FIFO or a device
+// could block the search for ever. The file is opened without blocking and
+// kept open, so what is checked is what is read.
+bool openSource(const QString &path, FileDescriptor *fd, QFile *file, const char *caller)
+{
+    *fd = RegularFile::openForReading(path, RegularFile::FollowLinks);
+    if (fd->isValid() && file->open(fd->get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return true;
+    Logger::instance()->log(WARNING, kComponent, QStringLiteral("%1 - Failed to open %2").arg(caller, path));
+    return false;
 }
 
 } // namespace
@@ -106,67 +120,72 @@ QString ContentSearcher::detectFileEncoding(const QString &path)
     return EncodingDetector::detect(&file);
 }
 
-bool ContentSearcher::convert(const QString &fileName, QBuffer *buffer, QString *outputFile, QString *encoding,
+bool ContentSearcher::convert(const QString &fileName, QString *outputFile, QString *encoding,
                               const CancelFlag *cancel) const
 {
     const auto found = m_converters.constFind(extension(fileName));
     if (found == m_converters.constEnd())
         return false;
     for (ToPlainTextConverter *converter : found.value()) {
-        if (converter->convert(fileName, nullptr, outputFile, buffer, QString(), cancel)) {
+        if (converter->convert(fileName, nullptr, outputFile, nullptr, QString(), cancel)) {
             *encoding = converter->encoding();
             return true;
         }
         // A converter that failed after naming a file leaves nothing behind.
         removeIfNamed(*outputFile);
         outputFile->clear();
-        if (buffer && buffer->size() > 0) {
-            buffer->buffer().clear();
-            buffer->seek(0);
-        }
     }
     return false;
 }
 
 bool ContentSearcher::find(const FileSearchRequest &request, const QString &fileName, int *count) const
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::ReadWrite);
+    FileDescriptor sourceFd;
+    QFile source;
+    if (!openSource(fileName, &sourceFd, &source, "find"))
+        return false;
     QString outputFile;
     // The converted text lives only for this call, also when a converter or
-    // the search raises.
+    // the search raises. It goes to a file, never to memory: a small book
+    // can expand to gigabytes of text.
     const auto removeOutput = qScopeGuard([&outputFile] { removeIfNamed(outputFile); });
     QString encoding;
-    const bool converted = convert(fileName, &buffer, &outputFile, &encoding, &request.canceled);
+    const bool converted = convert(fileName, &outputFile, &encoding, &request.canceled);
 
     QFile file;
-    QIODevice *device = &buffer;
-    if (!converted || !outputFile.isEmpty()) {
-        file.setFileName(converted ? outputFile : fileName);
+    QIODevice *device = &source;
+    if (converted) {
+        file.setFileName(outputFile);
         if (!file.open(QIODevice::ReadOnly)) {
             Logger::instance()->log(WARNING, kComponent, QStringLiteral("find - Failed to open %1").arg(file.fileName()));
             return false;
         }
         device = &file;
-    } else {
-        buffer.seek(0);
     }
     return searchStream(request, device, fileName, encoding, nullptr, count);
 }
 
 void ContentSearcher::findAll(const FileSearchRequest &request, const QString &fileName, ContentMatches *result) const
 {
+    FileDescriptor sourceFd;
+    QFile source;
+    if (!openSource(fileName, &sourceFd, &source, "findAll"))
+        return;
     QString outputFile;
     QString encoding;
     {
         // Only a file that the result names is left for the preview; one
         // named by a converter that raised would be left to nobody.
         auto removeOutput = qScopeGuard([&outputFile] { removeIfNamed(outputFile); });
-        convert(fileName, nullptr, &outputFile, &encoding, &request.canceled);
+        convert(fileName, &outputFile, &encoding, &request.canceled);
         removeOutput.dismiss();
     }
     result->converted = !outputFile.isEmpty();
     result->filePath = result->converted ? outputFile : fileName;
+    if (!result->converted) {
+        searchStream(request, &source, fileName, encoding, result, nullptr);
+        return;
+    }
     QFile file(result->filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         Logger::instance()->log(WARNING, kComponent, QStringLiteral("findAll - Failed to open %1").arg(result->filePath));
@@ -209,11 +228,23 @@ bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *
         if (request.canceled)
             throw FileSearchCancelException(QString::fromLatin1(kComponent), __LINE__,
                                             QStringLiteral("Request %1 canceled").arg(request.id));
-        if (result) {
+        if (result || (count && reader.continues())) {
             positions.clear();
-            matcher.match(line, &positions, nullptr);
-            if (!positions.isEmpty())
+            const int verdict = matcher.match(line, &positions, nullptr);
+            // A window of a long line keeps the matches that begin before the
+            // part the next window repeats: that one finds the others whole.
+            if (reader.continues()) {
+                const int own = line.size() - reader.overlap();
+                positions.erase(std::remove_if(positions.begin(), positions.end(),
+                                               [own](const QPair<int, int> &p) { return p.first >= own; }),
+                                positions.end());
+            }
+            if (result && !positions.isEmpty())
                 result->lines.append(MatchLine{lineNumber, line.toString(), positions});
+            if (!result) {
+                *count += positions.size();
+                held = held || verdict == ExpressionMatcher::Match;
+            }
         } else if (matcher.match(line, nullptr, count) == ExpressionMatcher::Match) {
             // Counting needs the whole file; otherwise the first verdict is
             // the answer.
@@ -221,7 +252,8 @@ bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *
                 return true;
             held = true;
         }
-        ++lineNumber;
+        if (!reader.continues())
+            ++lineNumber;
     }
     if (result)
         result->linesRead = lineNumber;

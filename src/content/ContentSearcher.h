@@ -14,7 +14,6 @@ class FileSearchRequest;
 class HtmlConverter;
 class MobiConverter;
 class PDFConverter;
-class QBuffer;
 class QIODevice;
 
 // Answers whether the text of one file satisfies the content expression of a
@@ -65,10 +64,9 @@ public:
 private:
     using CancelFlag = ToPlainTextConverter::CancelFlag;
 
-    // A converter's answer: the encoding of its text, which went into the
-    // buffer or into '*outputFile'. False when no converter took the file.
-    bool convert(const QString &fileName, QBuffer *buffer, QString *outputFile, QString *encoding,
-                 const CancelFlag *cancel) const;
+    // A converter's answer: the encoding of its text, which went into
+    // '*outputFile'. False when no converter took the file.
+    bool convert(const QString &fileName, QString *outputFile, QString *encoding, const CancelFlag *cancel) const;
     bool searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
                       QString encoding, ContentMatches *result, int *count) const;
     bool chooseEncoding(QIODevice *device, const QString &fileName, QString *encoding) const;

@@ -55,8 +55,11 @@ bool EPUBConverter::convert(const QString &path, QIODevice *input, QString *outp
             return false;
         output = created.get();
     }
+    // A spine may name one large chapter over and over.
     for (const QString &entry : qAsConst(entries)) {
         checkCanceled(cancel, kComponent, __LINE__);
+        if (outputFull(output, kComponent))
+            break;
         appendEntry(zip, entry, output, cancel);
     }
     return true;

@@ -51,11 +51,14 @@ bool HtmlConverter::convert(const QString &path, QIODevice *input, QString *outp
     QTextStream out(output);
     out.setCodec("UTF-16");
     HtmlTextScanner scanner(out);
+    // Read in pieces, not lines: a document may be one line of a gigabyte.
+    constexpr qint64 kPiece = 65536;
     while (!in.atEnd()) {
         checkCanceled(cancel, "HtmlConverter", __LINE__);
-        if (!scanner.scanLine(in.readLine()))
+        if (!scanner.scan(in.read(kPiece)) || outputFull(output, "HtmlConverter"))
             break;
     }
+    scanner.finish();
     out.flush();
     return true;
 }

@@ -5,6 +5,13 @@
 
 namespace {
 
+// Text held between two tags before it is written anyway, in characters.
+constexpr int kMaxHeldText = 65536;
+// Longer than any tag name the scanner acts on.
+constexpr int kMaxTagName = 64;
+// Longer than any named or numeric entity.
+constexpr int kMaxEntity = 40;
+
 bool isTagNameEnd(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
@@ -29,19 +36,36 @@ HtmlTextScanner::HtmlTextScanner(QTextStream &out)
 
 HtmlTextScanner::~HtmlTextScanner() = default;
 
-bool HtmlTextScanner::scanLine(const QString &line)
+bool HtmlTextScanner::scan(const QString &text)
 {
-    const int size = line.size();
+    const int size = text.size();
     for (int i = 0; i < size; ++i) {
-        const QChar c = line.at(i);
-        if (c == QLatin1Char('&') && !m_inTag) {
-            i = scanEntity(line, i);
-            continue;
+        const QChar c = text.at(i);
+        if (!m_inTag) {
+            if (c == QLatin1Char('&')) {
+                i = scanEntity(text, i);
+                continue;
+            }
+            // A line ends in one white-space character, "\r\n" as "\n".
+            if (c == QLatin1Char('\r'))
+                continue;
         }
         if (!scanChar(c))
             return false;
     }
-    return scanChar(QLatin1Char('\n'));
+    return true;
+}
+
+void HtmlTextScanner::finish()
+{
+    if (m_inTag)
+        return;
+    // The break after the last line ends nothing that follows.
+    while (!m_text.isEmpty() && m_text.back().isSpace())
+        m_text.chop(1);
+    if (!m_text.isEmpty())
+        writeText(m_text);
+    m_text.clear();
 }
 
 bool HtmlTextScanner::scanChar(QChar c)
@@ -51,15 +75,20 @@ bool HtmlTextScanner::scanChar(QChar c)
         return true;
     }
     if (!m_inTag) {
-        // Only the synthetic line break becomes a space; the text keeps its tabs.
+        // Only a line break becomes a space; the text keeps its tabs.
         m_text += c == QLatin1Char('\n') ? QLatin1Char(' ') : c;
+        // A document without tags for gigabytes is written in pieces.
+        if (m_text.size() >= kMaxHeldText) {
+            writeText(m_text);
+            m_text.clear();
+        }
         return true;
     }
     if (c == QLatin1Char('>'))
         return endTag();
     if (isTagNameEnd(c))
         m_tagNameEnded = true;
-    else if (!m_tagNameEnded)
+    else if (!m_tagNameEnded && m_tagName.size() < kMaxTagName)
         m_tagName += c;
     return true;
 }
@@ -93,13 +122,13 @@ bool HtmlTextScanner::endTag()
     return goOn;
 }
 
-// An entity runs from '&' to the next ';' of the same line. Returns the index
-// of the last character consumed.
-int HtmlTextScanner::scanEntity(const QString &line, int ampersand)
+// An entity runs from '&' to the next ';' within the same piece and a few
+// characters. Returns the index of the last character consumed.
+int HtmlTextScanner::scanEntity(const QString &text, int ampersand)
 {
-    const int semicolon = line.indexOf(QLatin1Char(';'), ampersand + 1);
-    if (semicolon >= 0) {
-        const QString entity = line.mid(ampersand, semicolon - ampersand + 1);
+    const int semicolon = text.indexOf(QLatin1Char(';'), ampersand + 1);
+    if (semicolon >= 0 && semicolon - ampersand <= kMaxEntity) {
+        const QString entity = text.mid(ampersand, semicolon - ampersand + 1);
         const QString decoded = decodeEntity(entity);
         if (!decoded.isEmpty() && decoded.size() < entity.size()) {
             m_text += decoded.at(0);

@@ -18,15 +18,19 @@ public:
     explicit HtmlTextScanner(QTextStream &out);
     ~HtmlTextScanner();
 
-    // Scans 'line' and then the line break that ended it, which counts as one
-    // white-space character. False once the end of the body was seen.
-    bool scanLine(const QString &line);
+    // Scans the next piece of the document, of any size: line breaks count
+    // as white space, and text and tags may continue in the next piece.
+    // False once the end of the body was seen.
+    bool scan(const QString &text);
+    // Writes the text still held at the end of the input: a document may end
+    // without closing its last element.
+    void finish();
 
 private:
     bool scanChar(QChar c);
     void startTag();
     bool endTag();
-    int scanEntity(const QString &line, int ampersand);
+    int scanEntity(const QString &text, int ampersand);
     QString decodeEntity(const QString &entity);
     void writeText(const QString &collected);
 

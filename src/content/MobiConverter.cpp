@@ -3,7 +3,8 @@
 #include "app/Logger.h"
 #include "content/HtmlConverter.h"
 
-#include <QBuffer>
+#include <QDir>
+#include <QTemporaryFile>
 #include <QFile>
 #include <QtEndian>
 
@@ -46,9 +47,15 @@ bool MobiConverter::convert(const QString &path, QIODevice *input, QString *outp
     if (!readRecordOffsets(input, path, cancel, &offsets))
         return false;
     const quint32 textEncoding = readTextEncoding(input, offsets.first());
-
-    QBuffer text;
-    text.open(QIODevice::ReadWrite);
+    // On disk, not in memory: 65,535 records that each expand to the most a
+    // record may hold make gigabytes.
+    const QString folder = tempFolder().isEmpty() ? QDir::tempPath() : tempFolder();
+    QDir().mkpath(folder);
+    QTemporaryFile text(folder + QLatin1String("/mobi"));
+    if (!text.open()) {
+        Logger::instance()->log(WARNING, kComponent, QStringLiteral("Failed to create %1").arg(text.fileTemplate()));
+        return false;
+    }
     readTextRecords(input, offsets, cancel, &text);
     text.seek(0);
     const QString codec = textEncoding == kWindows1252 ? QStringLiteral("Windows-1252") : QStringLiteral("UTF-8");
@@ -107,9 +114,8 @@ void MobiConverter::readTextRecords(QIODevice *in, const QVector<qint64> &offset
         if (size > kMaxRecordSize || size <= 0 || offsets.at(i) >= fileSize || !in->seek(offsets.at(i)))
             break;
         const QByteArray record = decompress(in->read(size));
-        if (record.isEmpty())
+        if (record.isEmpty() || text->write(record) != record.size() || outputFull(text, kComponent))
             break;
-        text->write(record);
     }
 }
 

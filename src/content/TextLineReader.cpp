@@ -5,10 +5,12 @@
 
 #include <algorithm>
 
-TextLineReader::TextLineReader(QIODevice *device, const QString &codecName, int chunkSize)
+TextLineReader::TextLineReader(QIODevice *device, const QString &codecName, int chunkSize, int window, int overlap)
     : m_device(device)
     , m_codec(codecName.isEmpty() ? nullptr : QTextCodec::codecForName(codecName.toLatin1()))
     , m_chunkSize(std::max(chunkSize, 4))
+    , m_window(std::max(window, 2))
+    , m_overlap(std::clamp(overlap, 0, m_window - 1))
 {
     if (!m_codec)
         m_codec = QTextCodec::codecForLocale();
@@ -24,14 +26,22 @@ bool TextLineReader::readLine(QStringView *line)
     // no more bytes: bytes that decode to nothing still give one empty line.
     if (m_pos >= m_text.size() && m_device->atEnd())
         return false;
+    m_continues = false;
     for (;;) {
         const int feed = m_text.indexOf(QLatin1Char('\n'), m_scanned);
-        if (feed >= 0) {
+        if (feed >= 0 && feed - m_pos <= m_window) {
             int end = feed;
             if (end > m_pos && m_text.at(end - 1) == QLatin1Char('\r'))
                 --end;
             *line = QStringView(m_text).mid(m_pos, end - m_pos);
             m_pos = m_scanned = feed + 1;
+            return true;
+        }
+        if (feed >= 0 || m_text.size() - m_pos > m_window) {
+            *line = QStringView(m_text).mid(m_pos, m_window);
+            m_pos += m_window - m_overlap;
+            m_scanned = std::max(m_scanned, m_pos);
+            m_continues = true;
             return true;
         }
         m_scanned = m_text.size();

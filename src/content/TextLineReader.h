@@ -19,6 +19,12 @@ class QTextDecoder;
 // or "\r\n" (a lone "\r" stays in the line, except at the very end of the
 // text), a sequence left incomplete at the end yields nothing, and bytes that
 // decode to nothing still count as one empty line.
+//
+// Unlike QTextStream it never holds a whole line of any length: a line longer
+// than the window is handed out in windows of that many characters, each
+// starting `overlap` characters before the end of the one before, so that
+// memory stays bounded and a match no longer than the overlap lies whole in
+// one window.
 class TextLineReader
 {
 public:
@@ -26,16 +32,25 @@ public:
     // straddles two chunks differently from one inside a chunk, so the same
     // chunks give the same characters.
     static constexpr int kDefaultChunkSize = 16384;
+    static constexpr int kDefaultWindow = 4 << 20;
+    static constexpr int kDefaultOverlap = 65536;
 
     // Reads 'device' from its start. 'chunkSize' is the number of bytes read
-    // at a time (other values only serve tests).
-    TextLineReader(QIODevice *device, const QString &codecName, int chunkSize = kDefaultChunkSize);
+    // at a time; `window` and `overlap` (less than the window) in characters
+    // (other values only serve tests).
+    TextLineReader(QIODevice *device, const QString &codecName, int chunkSize = kDefaultChunkSize,
+                   int window = kDefaultWindow, int overlap = kDefaultOverlap);
     ~TextLineReader();
     TextLineReader(const TextLineReader &) = delete;
     TextLineReader &operator=(const TextLineReader &) = delete;
 
     // The next line, valid until the next call; false at the end of the text.
     bool readLine(QStringView *line);
+    // Whether the piece last read is a window that does not end its line:
+    // the next piece continues the same line, its first overlap()
+    // characters repeating the last ones of this piece.
+    bool continues() const { return m_continues; }
+    int overlap() const { return m_overlap; }
 
 private:
     bool fill();
@@ -47,4 +62,7 @@ private:
     int m_pos = 0;
     int m_scanned = 0; // m_text before this index holds no line feed after m_pos
     int m_chunkSize;
+    int m_window;
+    int m_overlap;
+    bool m_continues = false;
 };

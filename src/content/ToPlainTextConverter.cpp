@@ -3,9 +3,35 @@
 #include "app/Logger.h"
 #include "search/FileSearchCancelException.h"
 
+#include <QIODevice>
 #include <QTemporaryFile>
 
+namespace {
+
+std::atomic<qint64> g_maxOutputBytes{ToPlainTextConverter::kDefaultMaxOutputBytes};
+
+} // namespace
+
 ToPlainTextConverter::~ToPlainTextConverter() = default;
+
+qint64 ToPlainTextConverter::maxOutputBytes()
+{
+    return g_maxOutputBytes.load(std::memory_order_relaxed);
+}
+
+void ToPlainTextConverter::setMaxOutputBytes(qint64 bytes)
+{
+    g_maxOutputBytes.store(bytes, std::memory_order_relaxed);
+}
+
+bool ToPlainTextConverter::outputFull(const QIODevice *output, const char *logComponent)
+{
+    if (output->size() < maxOutputBytes())
+        return false;
+    Logger::instance()->log(INFO, logComponent,
+                            QStringLiteral("Converted text cut at %1 bytes").arg(maxOutputBytes()));
+    return true;
+}
 
 void ToPlainTextConverter::checkCanceled(const CancelFlag *cancel, const char *source, int line)
 {

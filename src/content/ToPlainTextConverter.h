@@ -34,6 +34,13 @@ public:
     // detects it.
     virtual QString encoding() const = 0;
 
+    // Converted text beyond this many bytes of output is dropped, with a log
+    // entry: a small book can expand without end (a chapter named a hundred
+    // times, records that repeat themselves). Process-wide; tests lower it.
+    static constexpr qint64 kDefaultMaxOutputBytes = qint64(256) << 20;
+    static qint64 maxOutputBytes();
+    static void setMaxOutputBytes(qint64 bytes);
+
     // Set once, before the first convert(), by the content searcher.
     void setTempFolder(const QString &folder) { m_tempFolder = folder; }
     QString tempFolder() const { return m_tempFolder; }
@@ -44,6 +51,9 @@ protected:
     // Throws FileSearchCancelException("Convert canceled") from 'source' when
     // '*cancel' is set.
     static void checkCanceled(const CancelFlag *cancel, const char *source, int line);
+
+    // True once `output` holds maxOutputBytes(); logs that the text was cut.
+    static bool outputFull(const QIODevice *output, const char *logComponent);
 
     // Creates a kept temporary file from 'fileTemplate' that starts with the
     // UTF-16LE byte-order mark, ready for appending text, and names it in

@@ -11,6 +11,11 @@ class DriveDBFile
 {
 public:
     static constexpr int kMaxNameLength = 1024;
+    // The bytes of a record without its name: parent, frn, name length, isDir.
+    static constexpr int kMinRecordSize = 8 + 8 + 4 + 1;
+    // "1.0" takes 6 bytes; a longer version string is a damaged header, not a
+    // reason to allocate what its length field claims.
+    static constexpr quint32 kMaxVersionBytes = 256;
 
     struct Header
     {
@@ -31,5 +36,7 @@ public:
 
     // Records are written by DriveDBRecordWriter and read by DriveDBRecordReader.
     static void writeHeader(QDataStream &out, JournalID journalId, USN nextUsn, qint32 count);
+    // False when the header is cut short, its version string is longer than
+    // kMaxVersionBytes or its count is negative.
     static bool readHeader(QDataStream &in, Header &header);
 };

@@ -41,6 +41,11 @@ bool DriveDBRecordReader::next(DriveDBFile::Record &record)
     return true;
 }
 
+bool DriveDBRecordReader::atEnd()
+{
+    return !fill(1);
+}
+
 // Makes at least `needed` unread bytes available, unless the device ends first.
 bool DriveDBRecordReader::fill(std::size_t needed)
 {

@@ -18,6 +18,8 @@ public:
     // False when the device ends inside a record or a name length is outside
     // 0..kMaxNameLength: either way the file is cut short or damaged.
     bool next(DriveDBFile::Record &record);
+    // True when no byte follows the records read so far.
+    bool atEnd();
 
 private:
     bool fill(std::size_t needed);

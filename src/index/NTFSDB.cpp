@@ -42,8 +42,7 @@ NTFSDB::~NTFSDB()
 {
     for (auto &drive : m_drives)
         drive.second->stopMonitor();
-    if (m_initialized)
-        saveAll();
+    saveAll();
     QMutexLocker counts(&m_countsMutex);
     m_drives.clear();
 }
@@ -51,13 +50,19 @@ NTFSDB::~NTFSDB()
 void NTFSDB::saveAll()
 {
     QWriteLocker lock(&m_lock);
+    // A loading that was stopped half-way has nothing worth keeping.
+    if (m_saved || !m_initialized)
+        return;
+    m_saved = true;
     for (auto &drive : m_drives) {
         // Thrown out of a destructor this would end the process; one volume
         // that cannot be saved must not cost the others their files.
         try {
             drive.second->save();
         } catch (const std::exception &e) {
-            log(ERROR, QStringLiteral("Saving drive %1 failed: %2").arg(drive.first).arg(QString::fromUtf8(e.what())));
+            const QString reason = QString::fromUtf8(e.what());
+            log(ERROR, QStringLiteral("Saving drive %1 failed: %2").arg(drive.first).arg(reason));
+            emit saveFailed(drive.first, reason);
         }
     }
 }

@@ -43,10 +43,15 @@ public:
     QMap<QChar, int> driveFileCounts() const;
     bool isIndexed(QChar drive) const;
     IndexingSettings indexingSettings() const { return m_settings; }
+    // Saves every volume's database and stops its monitor, once: later
+    // calls and the destruction save nothing more. Each volume that cannot
+    // be saved is reported by saveFailed(); the others are saved all the same.
+    void saveAll();
 
 signals:
     void updateStarted();
     void updateFinished();
+    void saveFailed(QChar drive, const QString &reason);
 
 public slots:
     void onDriveConnected(QChar driveLetter);
@@ -62,11 +67,11 @@ private:
     std::unique_ptr<NTFSDriveDB> openDrive(QChar drive, const CancelFlag *cancel);
     void publish(QChar drive, std::unique_ptr<NTFSDriveDB> db);
     std::unique_ptr<NTFSDriveDB> unpublish(QChar drive);
-    void saveAll();
 
     DriveMap m_drives;
     std::shared_ptr<StringPool> m_pool;
     bool m_initialized = false;
+    bool m_saved = false;
     std::unique_ptr<DriveConnectionNotifier> m_notifier;
     QList<QChar> m_localDrives;
     mutable QReadWriteLock m_lock;

@@ -9,6 +9,7 @@
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/MFTReader.h"
 #include "platform/linux/NTFSUtils.h"
+#include "platform/linux/RegularFile.h"
 #include "search/ExpressionMatcher.h"
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
@@ -17,9 +18,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <deque>
 
@@ -64,7 +66,7 @@ void decodeName(const char *utf8, QString &out)
             break;
         dst[i] = c;
     }
-    out = QString::fromUtf8(utf8);
+    out = QFile::decodeName(utf8);
 }
 
 // Gathers an enumeration's entries with their names as the file system
@@ -213,7 +215,7 @@ void NTFSDriveDB::collectChildren(const RecordMap &map, bool isFolder, const std
         if (parent < parents.front() || parent > parents.back() || !entry.second.name
             || !std::binary_search(parents.begin(), parents.end(), parent))
             continue;
-        into[parent].push_back({entry.first, QString::fromUtf8(entry.second.name), isFolder});
+        into[parent].push_back({entry.first, QFile::decodeName(entry.second.name), isFolder});
     }
 }
 
@@ -290,7 +292,7 @@ QString NTFSDriveDB::folderPath(const FileRecord &record) const
         // separator, "/mnt/data" does not.
         if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
             path += QLatin1Char('/');
-        path += QString::fromUtf8(part);
+        path += QFile::decodeName(part);
     }
     return path;
 }
@@ -541,10 +543,12 @@ void NTFSDriveDB::save()
     timer.start();
     const QString path = databaseFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    // Written beside the old file and renamed over it, so that a crash or a
-    // full disk never leaves a damaged database in its place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Written beside the old file and renamed over its name, so that a crash
+    // or a full disk never leaves a damaged database in its place. The
+    // rename replaces a link planted at that name instead of writing through
+    // it, as QSaveFile would, to whatever it points to.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open())
         throw FileSearchException(kModule, __LINE__, QStringLiteral("Failed to create a file"));
     QDataStream out(&file);
     DriveDBFile::writeHeader(out, m_journal.journalId, position, qint32(m_folders.size() + m_files.size()));
@@ -553,9 +557,14 @@ void NTFSDriveDB::save()
         records.write(entry.second.parent, entry.first, entry.second.name, true);
     for (const auto &entry : m_files)
         records.write(entry.second.parent, entry.first, entry.second.name, false);
-    if (out.status() != QDataStream::Ok || !records.flush() || !file.commit())
+    if (out.status() != QDataStream::Ok || !records.flush() || !file.flush())
         throw FileSearchException(kModule, __LINE__,
                                   QStringLiteral("Failed to write a file: %1").arg(file.errorString()));
+    if (!RegularFile::sync(file.handle()) || !RegularFile::replace(file.fileName(), path)) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        throw FileSearchException(kModule, __LINE__, QStringLiteral("Failed to write a file: %1").arg(reason));
+    }
+    file.setAutoRemove(false);
     log(INFO, QStringLiteral("Saving disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
 }
 
@@ -563,12 +572,35 @@ bool NTFSDriveDB::load(const CancelFlag *cancel)
 {
     QElapsedTimer timer;
     timer.start();
-    QFile file(databaseFilePath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!loadRecords(cancel)) {
+        // A rebuild starts from nothing: records of a damaged file would
+        // stay as phantoms and duplicates beside the volume's own.
+        discardRecords();
+        return false;
+    }
+    takeCurrentMountPoint();
+    log(INFO, QStringLiteral("Loading disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
+    m_monitor->start(m_loadedUsn);
+    return true;
+}
+
+bool NTFSDriveDB::loadRecords(const CancelFlag *cancel)
+{
+    qint64 size = 0;
+    // Never through a link and never blocking: a FIFO at this name would
+    // hang every start, and only a regular file can be a database.
+    const FileDescriptor fd = RegularFile::openForReading(databaseFilePath(), RegularFile::NoFollowLinks, &size);
+    if (!fd.isValid()) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            log(WARNING, QStringLiteral("Load failed: not a regular file, error = %1").arg(errno));
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd.get(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
         return false;
     QDataStream in(&file);
     DriveDBFile::Header header;
-    if (!DriveDBFile::readHeader(in, header) || header.count < 0) {
+    if (!DriveDBFile::readHeader(in, header)) {
         log(WARNING, QStringLiteral("Load failed: can't read all records"));
         return false;
     }
@@ -582,12 +614,35 @@ bool NTFSDriveDB::load(const CancelFlag *cancel)
         log(INFO, QStringLiteral("Skip loading: records are missing"));
         return false;
     }
-    // The replay's look at the volume's folders can begin while the files load.
-    if (!readRecords(file, header.count, cancel, [&] { m_monitor->prepare(header.nextUsn); }))
+    // Memory is reserved by the count, so a count that the rest of the file
+    // cannot hold is refused before it is believed.
+    if (header.count > (size - file.pos()) / DriveDBFile::kMinRecordSize) {
+        log(WARNING, QStringLiteral("Load failed: the record count does not fit the file"));
         return false;
-    log(INFO, QStringLiteral("Loading disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
-    m_monitor->start(header.nextUsn);
-    return true;
+    }
+    m_loadedUsn = header.nextUsn;
+    // The replay's look at the volume's folders can begin while the files load.
+    return readRecords(file, header.count, cancel, [&] { m_monitor->prepare(header.nextUsn); });
+}
+
+void NTFSDriveDB::discardRecords()
+{
+    QWriteLocker lock(&m_lock);
+    m_folders.clear();
+    m_files.clear();
+}
+
+// The root record is named by the mount point, which may have changed since
+// the save (the same volume mounted elsewhere).
+void NTFSDriveDB::takeCurrentMountPoint()
+{
+    const QString mountPoint = volumeInfo(m_drive).mountPoint;
+    if (mountPoint.isEmpty())
+        return;
+    QWriteLocker lock(&m_lock);
+    const auto root = m_folders.find(MFTReader::fileId(mountPoint));
+    if (root != m_folders.end() && root->second.parent == 0)
+        root->second.name = m_pool->intern(mountPoint);
 }
 
 void NTFSDriveDB::applyBatch(RecordBatch &batch)
@@ -629,5 +684,9 @@ bool NTFSDriveDB::readRecords(QIODevice &file, qint32 count, const CancelFlag *c
             applyBatch(batch);
     }
     applyBatch(batch);
+    if (!reader.atEnd()) {
+        log(WARNING, QStringLiteral("Load failed: records follow the last one counted"));
+        return false;
+    }
     return true;
 }

@@ -87,6 +87,9 @@ private:
     bool isExcludedName(const char *name) const;
     bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
     ResolvedPaths resolve(const QStringList &paths) const;
+    bool loadRecords(const CancelFlag *cancel);
+    void discardRecords();
+    void takeCurrentMountPoint();
     bool readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel, const std::function<void()> &foldersRead);
     void applyBatch(RecordBatch &batch);
     void collectChildren(const RecordMap &map, bool isFolder, const std::vector<FRN> &parents,
@@ -99,6 +102,8 @@ private:
     RecordMap m_files;
     std::set<quint32> m_excludedNameHashes;
     JournalState m_journal;
+    // The saved position of the file being loaded.
+    USN m_loadedUsn = 0;
     std::unique_ptr<ChangeJournal> m_monitor;
     std::shared_ptr<StringPool> m_pool;
     mutable QReadWriteLock m_lock;

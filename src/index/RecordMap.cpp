@@ -157,6 +157,14 @@ void RecordMap::removeLeaf(std::size_t index)
     m_firstKeys.erase(m_firstKeys.begin() + std::ptrdiff_t(index));
 }
 
+void RecordMap::clear()
+{
+    m_spare.insert(m_spare.end(), m_leaves.begin(), m_leaves.end());
+    m_leaves.clear();
+    m_firstKeys.clear();
+    m_size = 0;
+}
+
 std::size_t RecordMap::leafBytes() const
 {
     return (m_leaves.size() + m_spare.size()) * sizeof(Leaf);

@@ -59,6 +59,8 @@ public:
     void insert_or_assign(FRN frn, const FileRecord &record);
     // Number of records erased: 0 or 1.
     std::size_t erase(FRN frn);
+    // Erases every record; the leaves are kept for reuse.
+    void clear();
 
     // The records of one leaf, for loops that visit every record: cheaper
     // than an iterator, which looks its leaf up again at every step.

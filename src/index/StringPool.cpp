@@ -82,7 +82,9 @@ const char *StringPool::store(const char *utf8, std::size_t length, quint32 key)
 
 const char *StringPool::intern(const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
+    // Names are kept as the file system's bytes: the locale codec is the
+    // file-name codec (FileNameCodec), as for QFile::encodeName().
+    const QByteArray utf8 = text.toLocal8Bit();
     return intern(utf8.constData());
 }
 

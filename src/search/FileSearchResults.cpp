@@ -1,6 +1,7 @@
 #include "search/FileSearchResults.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QReadLocker>
 #include <QWriteLocker>
@@ -69,13 +70,13 @@ SortEntry sortEntry(int column, const FileItem &item)
     SortEntry entry{item, QString(), 0};
     switch (column) {
     case FileSearchResults::Name:
-        entry.text = QString::fromUtf8(item.name);
+        entry.text = QFile::decodeName(item.name);
         break;
     case FileSearchResults::Path:
-        entry.text = QString::fromUtf8(item.path);
+        entry.text = QFile::decodeName(item.path);
         break;
     case FileSearchResults::Extension:
-        entry.text = FileSearchResults::extension(QString::fromUtf8(item.name));
+        entry.text = FileSearchResults::extension(QFile::decodeName(item.name));
         break;
     case FileSearchResults::Matches:
         entry.number = item.matches;
@@ -196,11 +197,11 @@ QString FileSearchResults::fullPath(int row) const
 
 QString FileSearchResults::fullPath(const FileItem &item)
 {
-    QString path = QString::fromUtf8(item.path);
+    QString path = QFile::decodeName(item.path);
     // A file directly in "/" has the path "/"; do not double the separator.
     if (!path.endsWith(kSeparator))
         path += kSeparator;
-    return path + QString::fromUtf8(item.name);
+    return path + QFile::decodeName(item.name);
 }
 
 QString FileSearchResults::extension(const QString &name)
@@ -246,7 +247,7 @@ bool FileSearchResults::passesFilter(const FileItem &item, bool isFolder) const
     if (!isFolder && m_filterAttributes.contains(QLatin1Char('d')))
         return false;
     if (!m_filterExtensions.isEmpty()
-        && !m_filterExtensions.contains(extension(QString::fromUtf8(item.name)), Qt::CaseInsensitive))
+        && !m_filterExtensions.contains(extension(QFile::decodeName(item.name)), Qt::CaseInsensitive))
         return false;
     // Hidden by the Unix convention: the name alone tells.
     if (m_filterAttributes.contains(QLatin1Char('h')) && item.name[0] != '.')

@@ -28,6 +28,7 @@ FileSearcher::FileSearcher(const QString &tempFolder, int flags)
         m_indexSearcher = std::make_unique<NTFSFileSearcher>();
         connect(m_indexSearcher.get(), &NTFSFileSearcher::updateStarted, this, &FileSearcher::updateStarted);
         connect(m_indexSearcher.get(), &NTFSFileSearcher::updateFinished, this, &FileSearcher::updateFinished);
+        connect(m_indexSearcher.get(), &NTFSFileSearcher::saveFailed, this, &FileSearcher::indexSaveFailed);
     }
 }
 
@@ -48,6 +49,14 @@ FileSearcher::~FileSearcher()
     m_contentSearcher.reset();
     m_diskSearcher.reset();
     m_indexSearcher.reset();
+}
+
+void FileSearcher::saveIndex()
+{
+    stopThread(m_updateThread, m_stopUpdate);
+    stopThread(m_initThread, m_stopInit);
+    if (m_indexSearcher)
+        m_indexSearcher->saveIndex();
 }
 
 void FileSearcher::stopThread(std::unique_ptr<FileSearcherWorker> &thread, CancelFlag &stop)

@@ -61,6 +61,10 @@ public:
     void cancel(const FileSearchRequest &request);
     void findMatches(FileSearchRequest &request, const QString &filePath, ContentMatches *matches);
     void cancelMatches(const FileSearchRequest &request);
+    // Stops loading and updating the index and saves it now, so that a
+    // caller learns of failures before it goes on; the destruction then
+    // saves nothing more.
+    void saveIndex();
 
     // Leaves both untouched when no search of this request runs.
     void progress(const FileSearchRequest &request, int &processed, int &total);
@@ -85,6 +89,8 @@ signals:
     void findMatchesFinished(FileSearchRequest::Id requestId);
     void updateStarted();
     void updateFinished();
+    // A volume's database could not be saved (at saveIndex() or on destruction).
+    void indexSaveFailed(QChar drive, const QString &reason);
 
 private slots:
     void onInitFinished();

@@ -8,9 +8,15 @@ NTFSFileSearcher::NTFSFileSearcher(QObject *parent)
 {
     connect(m_db.get(), &NTFSDB::updateStarted, this, &NTFSFileSearcher::updateStarted);
     connect(m_db.get(), &NTFSDB::updateFinished, this, &NTFSFileSearcher::updateFinished);
+    connect(m_db.get(), &NTFSDB::saveFailed, this, &NTFSFileSearcher::saveFailed);
 }
 
 NTFSFileSearcher::~NTFSFileSearcher() = default;
+
+void NTFSFileSearcher::saveIndex()
+{
+    m_db->saveAll();
+}
 
 void NTFSFileSearcher::init(const CancelFlag *stop, const IndexingSettings &settings)
 {

@@ -36,10 +36,13 @@ public:
     IndexingSettings indexingSettings() const;
     // Folder plus file records per volume key.
     void objectCounts(QMap<QChar, int> &counts) const;
+    // Saves the index now; see NTFSDB::saveAll().
+    void saveIndex();
 
 signals:
     void updateStarted();
     void updateFinished();
+    void saveFailed(QChar drive, const QString &reason);
 
 private:
     std::unique_ptr<NTFSDB> m_db;

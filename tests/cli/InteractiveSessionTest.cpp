@@ -40,7 +40,24 @@ private slots:
     void seesAFileCreatedBetweenTwoQueries();
     void finishesOnlyAfterThePendingAnswers();
     void endOfInputWithoutQueriesFinishesAtOnce();
+    void invalidExpressionIsRefusedWithAnEmptyAnswer();
 };
+
+void InteractiveSessionTest::invalidExpressionIsRefusedWithAnEmptyAnswer()
+{
+    SessionFixture f({"alpha.txt"});
+    f.prototype.nameExpressionType = 2;
+    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+    QSignalSpy finished(&session, &InteractiveSession::finished);
+    QSignalSpy refused(&session, &InteractiveSession::queryRefused);
+    session.onLine(QStringLiteral("a(b"));
+    session.onLine(QStringLiteral("alpha"));
+    session.onEndOfInput();
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(refused.count(), 1);
+    QVERIFY(refused.at(0).at(0).toString().contains(QStringLiteral("regular expression")));
+    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), "\n" + f.tree.path("alpha.txt") + "\n\n");
+}
 
 void InteractiveSessionTest::eachLineIsAnsweredThenEndMark()
 {

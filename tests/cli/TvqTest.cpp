@@ -3,10 +3,15 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -53,6 +58,13 @@ private slots:
     void usageAndExpressionErrorsExitWithTwo_data();
     void usageAndExpressionErrorsExitWithTwo();
     void withoutRootAndFoldersTheMessageIsClear();
+    void outputErrorsEndTheRun_data();
+    void outputErrorsEndTheRun();
+    void unsavedSettingsAndIndexAreReported();
+    void oddNamesArePrintedAsTheirBytes_data();
+    void oddNamesArePrintedAsTheirBytes();
+    void terminationRemovesConvertedFiles_data();
+    void terminationRemovesConvertedFiles();
     void noSubfolders();
     void print0SeparatesWithNul();
     void csvEscaping();
@@ -75,6 +87,8 @@ void TvqTest::initTestCase()
 {
     QVERIFY(m_data.isValid());
     QVERIFY(QFile::exists(QStringLiteral(TVQ_BINARY)));
+    QFile plain(m_data.filePath(QStringLiteral("plain.txt")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
 }
 
 Outcome TvqTest::run(const QStringList &arguments, const QByteArray &input, const QString &program)
@@ -128,12 +142,21 @@ void TvqTest::usageAndExpressionErrorsExitWithTwo_data()
     QTest::newRow("walk without folders") << QStringList{"--no-index", "x"} << "--in";
     QTest::newRow("bad date") << QStringList{"--no-index", "-d", "/tmp", "--modified-from", "yesterday"}
                               << "YYYY-MM-DD";
+    QTest::newRow("date with a tail") << QStringList{"--no-index", "-d", "/tmp", "--modified-from", "2023-01-01garbage"}
+                                      << "YYYY-MM-DD";
+    QTest::newRow("empty --index") << QStringList{"--index", "", "x"} << "--index needs";
+    // "@" stands for the test's data folder, which holds plain.txt.
+    QTest::newRow("--in missing") << QStringList{"--no-index", "--in", "@/missing", "x"} << "No such file";
+    QTest::newRow("--in a file") << QStringList{"--no-index", "--in", "@/plain.txt", "x"} << "Not a directory";
+    QTest::newRow("--matches missing") << QStringList{"-c", "x", "--matches", "@/missing"} << "No such file";
+    QTest::newRow("--matches a folder") << QStringList{"-c", "x", "--matches", "@"} << "Is a directory";
 }
 
 void TvqTest::usageAndExpressionErrorsExitWithTwo()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
+    arguments.replaceInStrings(QRegularExpression("^@"), m_data.path());
     const Outcome o = run(arguments);
     QCOMPARE(o.status, 2);
     QVERIFY2(o.err.contains(reason), qPrintable(o.err));
@@ -158,6 +181,129 @@ void TvqTest::withoutRootAndFoldersTheMessageIsClear()
     }
     QCOMPARE(o.status, 2);
     QVERIFY2(o.err.contains("without root there is no index") && o.err.contains("--in"), qPrintable(o.err));
+}
+
+// Results that cannot be written end the run with 2 and a word, except for a
+// reader that left (EPIPE), which ends it quietly instead of never.
+void TvqTest::outputErrorsEndTheRun_data()
+{
+    QTest::addColumn<QString>("shell");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("full disk") << R"("$0" "$@" > /dev/full)" << 2 << "No space left";
+    QTest::newRow("closed") << R"("$0" "$@" >&-)" << 2 << "Bad file descriptor";
+    QTest::newRow("reader left") << R"(yes f | "$0" "$@" --interactive | head -1 > /dev/null)" << 0 << "";
+}
+
+void TvqTest::outputErrorsEndTheRun()
+{
+    QFETCH(QString, shell);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    TempTree tree({"f1", "f2"});
+    const Outcome o = run(QStringList{"-c", shell, TVQ_BINARY} + settingsArguments()
+                              + QStringList{"--no-index", "--in", tree.path(), "f"},
+                          {}, QStringLiteral("sh"));
+    QCOMPARE(o.status, status);
+    QVERIFY2(message.isEmpty() ? !o.err.contains("standard output") : o.err.contains("standard output: " + message),
+             qPrintable(o.err));
+}
+
+void TvqTest::unsavedSettingsAndIndexAreReported()
+{
+    TempTree tree({"s1"});
+    // A folder cannot take the settings: found all the same, and said so.
+    const Outcome folder = run({"--settings", tree.path(), "--no-index", "--in", tree.path(), "s1"}, {}, TVQ_BINARY);
+    QCOMPARE(folder.status, 0);
+    QVERIFY2(folder.err.contains("settings could not be saved"), qPrintable(folder.err));
+
+    LoopMount mount(QStringLiteral("ext4"));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.skipReason()));
+    // Nothing can be written under /proc, where these settings put the index.
+    QVERIFY(tree.add("Settings.ini", "[General]\nDBPath=/proc/tvq-test\n"));
+    const Outcome proc = run({"--settings", tree.path("Settings.ini"), "--index", mount.mountPoint(), "x"}, {},
+                             TVQ_BINARY);
+    QCOMPARE(proc.status, 2);
+    QVERIFY2(proc.err.contains("index could not be saved"), qPrintable(proc.err));
+}
+
+void TvqTest::oddNamesArePrintedAsTheirBytes_data()
+{
+    QTest::addColumn<bool>("index");
+    QTest::newRow("walk") << false;
+    QTest::newRow("index") << true;
+}
+
+// Names that are not valid UTF-8 or begin with a byte-order mark, and what
+// lies in such a folder: -0 prints bytes that name existing files.
+void TvqTest::oddNamesArePrintedAsTheirBytes()
+{
+    QFETCH(bool, index);
+    std::unique_ptr<LoopMount> mount;
+    QString root;
+    std::unique_ptr<TempTree> tree;
+    if (index) {
+        mount = std::make_unique<LoopMount>(QStringLiteral("ext4"));
+        if (!mount->isMounted())
+            QSKIP(qPrintable(mount->skipReason()));
+        root = mount->mountPoint();
+    } else {
+        tree = std::make_unique<TempTree>();
+        root = tree->path();
+    }
+    const QByteArray base = QFile::encodeName(root) + '/';
+    const QList<QByteArray> names{base + "odd-lat\xe9", base + "odd-dir\xff", base + "odd-dir\xff/odd-inner",
+                                  base + "\xef\xbb\xbfodd-bom"};
+    // The test's own QDir cannot remove names that are not valid UTF-8.
+    const auto removeNames = qScopeGuard([&names] {
+        for (auto name = names.crbegin(); name != names.crend(); ++name)
+            std::remove(name->constData());
+    });
+    QVERIFY(::mkdir(names.at(1).constData(), 0700) == 0);
+    for (const QByteArray &name : {names.at(0), names.at(2), names.at(3)})
+        QVERIFY(::close(::open(name.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
+    const QStringList where = index ? QStringList{"--index", root} : QStringList{"--no-index", "--in", root};
+    const Outcome o = run(where + QStringList{"-0", "odd"});
+    QCOMPARE(o.status, 0);
+    QList<QByteArray> printed = o.out.split('\0');
+    QCOMPARE(printed.takeLast(), QByteArray());
+    QCOMPARE(QSet<QByteArray>(printed.begin(), printed.end()), QSet<QByteArray>(names.begin(), names.end()));
+}
+
+void TvqTest::terminationRemovesConvertedFiles_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+}
+
+// A signal in the middle of a PDF conversion: the search is canceled, the
+// converted file removed, and tvq ends as the signal says.
+void TvqTest::terminationRemovesConvertedFiles()
+{
+    QFETCH(int, signalNumber);
+    TempTree tree;
+    QVERIFY(tree.add("slow.pdf", "%PDF-1.4\n"));
+    // A stand-in pdftotext that converts for a minute.
+    QVERIFY(tree.add("bin/pdftotext", "#!/bin/sh\n[ \"$1\" = -listenc ] && { echo UTF-16; exit 0; }\n"
+                                      "exec /bin/sleep 60\n"));
+    QVERIFY(QFile::setPermissions(tree.path("bin/pdftotext"), QFile::ReadOwner | QFile::ExeOwner));
+    QTemporaryDir temp;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", tree.path("bin") + ":/usr/bin:/bin");
+    environment.insert("TMPDIR", temp.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(TVQ_BINARY, settingsArguments() + QStringList{"--no-index", "--in", tree.path(), "-c", "x"});
+    QVERIFY(process.waitForStarted(10000));
+    const QDir converted(temp.filePath("Talvenquist"));
+    QTRY_VERIFY_WITH_TIMEOUT(!converted.entryList({"pdf*"}, QDir::Files).isEmpty(), 10000);
+    QCOMPARE(::kill(pid_t(process.processId()), signalNumber), 0);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 128 + signalNumber);
+    QCOMPARE(converted.entryList(QDir::Files), QStringList());
 }
 
 void TvqTest::noSubfolders()

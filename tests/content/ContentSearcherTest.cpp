@@ -1,6 +1,7 @@
 #include "app/Logger.h"
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
+#include "content/TextLineReader.h"
 #include "content/EPUBConverter.h"
 #include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+
+#include <sys/stat.h>
 #include <QThreadPool>
 
 
@@ -385,7 +388,55 @@ private slots:
                                        QStringLiteral("findAll - Failed to open %1").arg(path)));
     }
 
-    void htmlBookGoesThroughTheBuffer()
+    // A FIFO never written to would block a reader for ever.
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("text") << "txt";
+        QTest::newRow("converted") << "fb2";
+    }
+
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, suffix);
+        const QString path = m_dir.filePath(QStringLiteral("files/fifo.") + suffix);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        ContentSearcher searcher(m_temp);
+        searcher.setSettings(settings(false, false));
+        QVERIFY(!searcher.find(request(QStringLiteral("x")), path));
+        ContentMatches matches;
+        searcher.findAll(request(QStringLiteral("x")), path, &matches);
+        QCOMPARE(matches.linesRead, 0);
+        QVERIFY(QFile::remove(path));
+    }
+
+    // One line of 9 million characters is read in windows; a match across a
+    // window's end or inside the part two windows share counts once.
+    void longLineCountsEveryMatchOnce()
+    {
+        constexpr int w = TextLineReader::kDefaultWindow;
+        constexpr int o = TextLineReader::kDefaultOverlap;
+        QByteArray line(9000000, 'x');
+        for (const int at : {100, w - o - 3, w - o + 10, w - 3, 2 * w - 2 * o - 2, 9000000 - 10})
+            line.replace(at, 6, "needle");
+        const QString path = writeFile(line);
+        ContentSearcher searcher(m_temp);
+        searcher.setSettings(settings(false, false));
+        int count = 0;
+        QVERIFY(searcher.find(request(QStringLiteral("needle")), path, &count));
+        QCOMPARE(count, 6);
+        ContentMatches matches;
+        searcher.findAll(request(QStringLiteral("needle")), path, &matches);
+        int positions = 0;
+        for (const MatchLine &match : qAsConst(matches.lines)) {
+            QCOMPARE(match.lineNumber, 0);
+            positions += match.positions.size();
+        }
+        QCOMPARE(positions, 6);
+        QCOMPARE(matches.linesRead, 1);
+    }
+
+    void htmlBookTextLivesOnlyForTheSearch()
     {
         const QString path = writeFile("<html><body><p>intro</p><p>caf&eacute; cr&egrave;me</p></body></html>",
                                        QStringLiteral("fb2"));

@@ -6,6 +6,7 @@
 #include "support/TestFiles.h"
 
 #include <QBuffer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -104,6 +105,45 @@ private slots:
         QVERIFY(QDir().mkpath(temp));
         m_html.setTempFolder(temp);
         m_converter.setTempFolder(temp);
+    }
+
+    // Books that expand far beyond their size are cut at the cap of
+    // converted text, not converted until memory runs out.
+    void expandingBooksAreCut_data()
+    {
+        QTest::addColumn<int>("chapterBytes");
+        QTest::addColumn<int>("spineLength");
+        QTest::addColumn<QString>("cutBy");
+        QTest::newRow("one chapter named 120 times") << (512 << 10) << 120 << "EPUBConverter";
+        QTest::newRow("one line of 16 MiB") << (16 << 20) << 1 << "HtmlConverter";
+    }
+
+    void expandingBooksAreCut()
+    {
+        QFETCH(int, chapterBytes);
+        QFETCH(int, spineLength);
+        QFETCH(QString, cutBy);
+        constexpr qint64 kCap = 4 << 20;
+        ToPlainTextConverter::setMaxOutputBytes(kCap);
+        const auto restore = qScopeGuard([] {
+            ToPlainTextConverter::setMaxOutputBytes(ToPlainTextConverter::kDefaultMaxOutputBytes);
+        });
+        QByteArray spine;
+        for (int i = 0; i < spineLength; ++i)
+            spine += "<itemref idref=\"c\"/>";
+        const QString path = writeBook(
+            {{QStringLiteral("META-INF/container.xml"), container(QStringLiteral("c.opf"))},
+             {QStringLiteral("c.opf"), "<package><manifest><item id=\"c\" href=\"c.xhtml\" "
+                                       "media-type=\"application/xhtml+xml\"/></manifest><spine>" + spine
+                                           + "</spine></package>"},
+             {QStringLiteral("c.xhtml"), "<html><body>" + QByteArray(chapterBytes, 'w') + "</body></html>"}});
+        const int mark = TestFiles::logLines(m_logPath).size();
+        QBuffer output;
+        output.open(QIODevice::ReadWrite);
+        QVERIFY(m_converter.convert(path, nullptr, nullptr, &output, QString(), nullptr));
+        QVERIFY2(output.size() >= kCap && output.size() < kCap + (512 << 10), QByteArray::number(output.size()));
+        QVERIFY(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("INFO"), cutBy,
+                                       QStringLiteral("Converted text cut at %1 bytes").arg(kCap)));
     }
 
     void spineOrderAndBaseFolder()

@@ -76,7 +76,8 @@ private slots:
                                            << QStringLiteral("Opening");
         QTest::newRow("stops at the end of the body")
             << QByteArray("<body><p>In</p></body><body><p>Out</p></body>") << QStringLiteral("In");
-        QTest::newRow("text after the last tag") << QByteArray("<body><p>kept</p>tail") << QStringLiteral("kept");
+        QTest::newRow("text after the last tag") << QByteArray("<body><p>kept</p>tail") << QStringLiteral("kepttail");
+        QTest::newRow("last element not closed") << QByteArray("<html><body><p>NEEDLE") << QStringLiteral("NEEDLE");
         QTest::newRow("no body") << QByteArray("<p>nothing</p>") << QString();
         QTest::newRow("tabs kept inside text") << QByteArray("<body>a\tb</body>") << QStringLiteral("a\tb");
     }

@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <QBuffer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -162,6 +163,24 @@ private slots:
         // Literal runs: UTF-8 "é", then 0x80: the euro sign in Windows-1252, invalid in UTF-8.
         const QByteArray html("<body><p>caf\x02\xc3\xa9 \x01\x80</p></body>");
         QCOMPARE(convertBytes(book(code, {html})), expected);
+    }
+
+    // 2,000 records of 4 KiB each: cut at the cap of converted text.
+    void expandingRecordsAreCut()
+    {
+        constexpr qint64 kCap = 1 << 20;
+        ToPlainTextConverter::setMaxOutputBytes(kCap);
+        const auto restore = qScopeGuard([] {
+            ToPlainTextConverter::setMaxOutputBytes(ToPlainTextConverter::kDefaultMaxOutputBytes);
+        });
+        QList<QByteArray> records{"<html><body>"};
+        for (int i = 0; i < 2000; ++i)
+            records << QByteArray(MobiConverter::kMaxRecordSize, 'w');
+        bool ok = false;
+        const QString text = convertBytes(book(65001, records), &ok);
+        QVERIFY(ok);
+        QVERIFY2(text.size() * 2 >= kCap / 2 && text.size() * 2 < kCap + (256 << 10), QByteArray::number(text.size()));
+        QVERIFY(logged(QStringLiteral("INFO"), QStringLiteral("Converted text cut at %1 bytes").arg(kCap)));
     }
 
     void zeroByteEndsARecord()

@@ -143,6 +143,31 @@ private slots:
         QCOMPARE(second.data(), first.data() + 6);
         QVERIFY(!reader.readLine(&second));
     }
+
+    // A long line comes in windows of bounded size that overlap, so nothing
+    // is lost between them and no window holds the whole line.
+    void longLinesComeInOverlappingWindows()
+    {
+        QByteArray longLine;
+        for (int i = 0; i < 1000; ++i)
+            longLine += char('a' + i % 26);
+        QByteArray data = "short\n" + longLine + "\nend";
+        QBuffer device(&data);
+        device.open(QIODevice::ReadOnly);
+        TextLineReader reader(&device, QStringLiteral("UTF-8"), 64, /*window=*/100, /*overlap=*/10);
+        QStringList lines{QString()};
+        bool continued = false;
+        QStringView piece;
+        while (reader.readLine(&piece)) {
+            QVERIFY(piece.size() <= 100);
+            lines.last() += piece.mid(continued ? reader.overlap() : 0);
+            continued = reader.continues();
+            if (!continued)
+                lines << QString();
+        }
+        lines.removeLast();
+        QCOMPARE(lines, (QStringList{"short", QString::fromLatin1(longLine), "end"}));
+    }
 };
 
 QTEST_MAIN(TextLineReaderTest)

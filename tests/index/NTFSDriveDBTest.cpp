@@ -16,6 +16,9 @@
 #include <QBuffer>
 #include <QTest>
 
+#include <limits>
+#include <sys/stat.h>
+
 namespace {
 
 const FRN kRoot = 2;
@@ -238,6 +241,11 @@ private slots:
         QTest::newRow("negative name length") << file(77, now - 1000, 2, 1, -4);
         QTest::newRow("name length above limit") << file(77, now - 1000, 2, 1, 2000);
         QTest::newRow("header cut") << QByteArray::fromHex("000000060031");
+        QTest::newRow("version longer than any") << QByteArray::fromHex("7ffffff0003100");
+        QTest::newRow("count far beyond the file") << file(77, now - 1000, 1000000000, 1);
+        QTest::newRow("count of 2^31-1") << file(77, now - 1000, std::numeric_limits<qint32>::max(), 1);
+        QTest::newRow("count 0 before records") << file(77, now - 1000, 0, 3);
+        QTest::newRow("count below the records") << file(77, now - 1000, 2, 3);
     }
 
     void loadRefusesBadFiles()
@@ -251,6 +259,50 @@ private slots:
         file.close();
         QVERIFY(!f.db->load(nullptr));
         QVERIFY(QFile::exists(file.fileName())); // left on disk; the next save replaces it
+        // The rebuild starts from nothing: no record read before the damage stays.
+        QCOMPARE(f.db->fileCount(), 0);
+    }
+
+    // Someone may plant a FIFO or a link at the database's name: the load
+    // refuses both without blocking, and the save replaces the name itself,
+    // leaving whatever a link points to as it was.
+    void specialFilesAtTheDatabaseNameAreReplaced_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("fifo") << true;
+        QTest::newRow("link to a good database") << false;
+    }
+
+    void specialFilesAtTheDatabaseNameAreReplaced()
+    {
+        QFETCH(bool, fifo);
+        Fixture target;
+        target.db->addFile(10, kRoot, QStringLiteral("saved"), false);
+        target.db->save();
+        QFile saved(target.dir.filePath(QStringLiteral("DB/Q")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray before = saved.readAll();
+        saved.close();
+
+        Fixture planted;
+        const QString name = planted.dir.filePath(QStringLiteral("DB/Q"));
+        QVERIFY(QDir().mkpath(planted.dir.filePath(QStringLiteral("DB"))));
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(saved.fileName(), name));
+        QVERIFY(!planted.db->load(nullptr));
+        planted.db->addFile(20, kRoot, QStringLiteral("mine"), false);
+        planted.db->save();
+        const QFileInfo info(name);
+        QVERIFY(info.isFile() && !info.isSymLink());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), before);
+        Fixture again;
+        again.settings.dbPath = planted.dir.path();
+        again.db->setIndexingSettings(again.settings);
+        QVERIFY(again.db->load(nullptr));
+        QCOMPARE(again.searchName(QStringLiteral("mine")), QStringList{QStringLiteral("f /mine")});
     }
 
     void unwritableFolderRaisesAndKeepsTheOldFile()

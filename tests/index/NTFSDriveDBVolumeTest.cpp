@@ -3,6 +3,7 @@
 #include "app/IndexingSettings.h"
 #include "index/NTFSDriveDB.h"
 #include "index/StringPool.h"
+#include "platform/linux/NTFSUtils.h"
 #include "search/FileSearchException.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
@@ -223,6 +224,25 @@ private slots:
         QFile::remove(fresh.databaseFilePath());
         fresh.loadOrCreate(nullptr);
         QCOMPARE(indexTree(fresh), expected);
+    }
+
+    void loadTakesTheCurrentMountPoint()
+    {
+        QTemporaryDir elsewhere; // outlives the mount made in it
+        LoopMount mount(QStringLiteral("ext4"));
+        if (!mount.isMounted())
+            QSKIP(qPrintable(mount.skipReason()));
+        writeFile(mount.mountPoint() + QStringLiteral("/a/file1.txt"));
+        const QChar key = volumeOfPath(mount.mountPoint()).key;
+        {
+            NTFSDriveDB db(key, nullptr, settings());
+            db.create(nullptr);
+            db.save();
+        }
+        QVERIFY(mount.remount(elsewhere.filePath(QStringLiteral("m2"))));
+        NTFSDriveDB loaded(key, nullptr, settings());
+        QVERIFY(loaded.load(nullptr));
+        QCOMPARE(indexTree(loaded), findTree(mount.mountPoint()));
     }
 
     void fullDiskKeepsThePreviousDatabase()

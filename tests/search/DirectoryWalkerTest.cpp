@@ -3,7 +3,13 @@
 
 #include <QFile>
 #include <QSet>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Everything a walk returns, as paths relative to `base`, in walk order.
 static QStringList walk(DirectoryWalker &walker, const QString &base, QStringList *dirs = nullptr)
@@ -34,6 +40,7 @@ private slots:
     void missingRootIsSkipped();
     void trailingSlashOfRootGivesSingleSlashes();
     void emptyExcludeEntryExcludesNothing();
+    void pathsLongerThanTheKernelTakes();
 };
 
 void DirectoryWalkerTest::recursiveWalkIsBreadthFirst()
@@ -130,6 +137,33 @@ void DirectoryWalkerTest::emptyExcludeEntryExcludesNothing()
     TempTree tree({"a.txt"});
     DirectoryWalker walker({tree.path()}, {QString()}, true);
     QCOMPARE(walk(walker, tree.path()), QStringList{"a.txt"});
+}
+
+// 40 folders of 120-byte names: the deepest entries lie beyond PATH_MAX.
+void DirectoryWalkerTest::pathsLongerThanTheKernelTakes()
+{
+    TempTree tree;
+    const QByteArray name(120, 'd');
+    int fd = ::open(QFile::encodeName(tree.path()).constData(), O_RDONLY | O_DIRECTORY);
+    for (int depth = 0; depth < 40 && fd >= 0; ++depth) {
+        QCOMPARE(::mkdirat(fd, name.constData(), 0700), 0);
+        const int child = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = child;
+    }
+    QVERIFY(fd >= 0);
+    QVERIFY(::close(::openat(fd, "leaf.txt", O_CREAT | O_WRONLY, 0600)) == 0);
+    ::close(fd);
+    // QTemporaryDir cannot remove what lies beyond PATH_MAX.
+    const auto removeTree = qScopeGuard([&] { QProcess::execute("rm", {"-rf", tree.path() + "/" + name}); });
+
+    DirectoryWalker walker({tree.path()}, {}, true);
+    QStringList found;
+    for (QString path = walker.next(); !path.isEmpty(); path = walker.next())
+        found << path;
+    QCOMPARE(found.size(), 41);
+    QVERIFY(found.last().endsWith(QStringLiteral("/leaf.txt")));
+    QVERIFY(found.last().size() > 4096);
 }
 
 QTEST_GUILESS_MAIN(DirectoryWalkerTest)

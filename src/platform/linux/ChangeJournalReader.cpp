@@ -13,6 +13,7 @@
 #include "platform/linux/SysCall.h"
 #include "search/FileSearchException.h"
 
+#include <QFile>
 #include <QElapsedTimer>
 
 #include <cerrno>
@@ -44,7 +45,7 @@ QSet<QByteArray> mountsBelow(const QString &mountPoint)
 
 QString nameOf(const QByteArray &bytes)
 {
-    return QString::fromUtf8(bytes);
+    return QFile::decodeName(bytes);
 }
 
 // The btrfs subvolume of a handle, 0 when the handle is not a btrfs one.

@@ -7,6 +7,7 @@
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/SysCall.h"
 
+#include <QFile>
 #include <QSet>
 
 #include <algorithm>
@@ -127,7 +128,7 @@ QVector<FolderWalk::Subfolder> ChangeJournalReplay::indexedSubfolders(FRN folder
         return m_times->subfolders(folder);
     QVector<Subfolder> subfolders;
     for (const IJournalReplaySource::Entry &entry : m_source.subfolders(folder))
-        subfolders.append({entry.name.toUtf8(), entry.frn});
+        subfolders.append({QFile::encodeName(entry.name), entry.frn});
     return subfolders;
 }
 
@@ -156,7 +157,7 @@ QVector<FolderWalk::Subfolder> ChangeJournalReplay::readChanged(int dirFd, FRN f
         skipped.insert(s.frn);
     QVector<Subfolder> subfolders;
     for (const DirectoryStream::Entry &e : entries) {
-        noteSeen(e.inode, {folder, QString::fromUtf8(e.name), e.isFolder});
+        noteSeen(e.inode, {folder, QFile::decodeName(e.name), e.isFolder});
         if (e.isFolder && !skipped.contains(e.inode))
             subfolders.append({e.name, e.inode});
     }

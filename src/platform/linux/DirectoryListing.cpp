@@ -7,8 +7,30 @@
 #include <cerrno>
 #include <fcntl.h>
 
+namespace {
+
+// The kernel refuses a path of PATH_MAX bytes or more (ENAMETOOLONG), and a
+// walk reaches such depths: such a folder is opened one name at a time, each
+// relative to the folder before it, which has no length limit.
+FileDescriptor openDirectory(const QByteArray &path)
+{
+    FileDescriptor fd = sysOpenAt(AT_FDCWD, path.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd.isValid() || errno != ENAMETOOLONG)
+        return fd;
+    FileDescriptor current = sysOpenAt(AT_FDCWD, path.startsWith('/') ? "/" : ".", O_RDONLY | O_DIRECTORY);
+    for (const QByteArray &name : path.split('/')) {
+        if (!current.isValid())
+            break;
+        if (!name.isEmpty())
+            current = sysOpenAt(current.get(), name.constData(), O_RDONLY | O_DIRECTORY);
+    }
+    return current;
+}
+
+} // namespace
+
 DirectoryListing::DirectoryListing(const QString &path)
-    : m_fd(sysOpenAt(AT_FDCWD, QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY))
+    : m_fd(openDirectory(QFile::encodeName(path)))
 {
     if (m_fd.isValid())
         m_stream = std::make_unique<DirectoryStream>(m_fd.get());

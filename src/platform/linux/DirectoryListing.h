@@ -15,6 +15,7 @@
 class DirectoryListing
 {
 public:
+    // Any length of path: a folder deeper than PATH_MAX is reached name by name.
     explicit DirectoryListing(const QString &path);
     DirectoryListing(const DirectoryListing &) = delete;
     DirectoryListing &operator=(const DirectoryListing &) = delete;

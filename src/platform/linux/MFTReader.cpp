@@ -19,7 +19,7 @@ public:
     explicit SignalSink(MFTReader *reader) : m_reader(reader) {}
     void entry(std::uint64_t ino, std::uint64_t parentIno, const char *name, std::size_t size, bool isDir) override
     {
-        emit m_reader->fileFound(ino, parentIno, QString::fromUtf8(name, int(size)), isDir);
+        emit m_reader->fileFound(ino, parentIno, QFile::decodeName(QByteArray(name, int(size))), isDir);
     }
 
 private:
@@ -62,7 +62,7 @@ void MFTReader::readMountPoint(const QString &mountPoint, const CancelFlag *canc
                                   QStringLiteral("Failed to open volume %1").arg(mountPoint));
     VolumeEnumerator enumerator(std::move(root), mountPoint, cancel);
     // The root's name is its mount point.
-    const QByteArray rootName = mountPoint.toUtf8();
+    const QByteArray rootName = QFile::encodeName(mountPoint);
     sink.entry(enumerator.rootIno(), 0, rootName.constData(), std::size_t(rootName.size()), true);
     enumerator.run(sink);
 }

@@ -1,5 +1,6 @@
 #include "platform/linux/SystemInfo.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -76,4 +77,16 @@ bool isUserAdmin()
 bool isTerminal(int fd)
 {
     return ::isatty(fd) == 1;
+}
+
+bool holdClosedDescriptor(int fd)
+{
+    if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+        return false;
+    const int held = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    if (held != -1 && held != fd) {
+        ::dup2(held, fd);
+        ::close(held);
+    }
+    return true;
 }
