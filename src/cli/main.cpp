@@ -254,8 +254,8 @@ int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const Q
 }
 
 // A reader still waiting for input when its session ended: kept where it can
-// be found, to the end of the process.
-LineReader *g_abandonedReader = nullptr;
+// be found (volatile, so that the store is not dropped) to the end of the process.
+LineReader *volatile g_abandonedReader = nullptr;
 
 int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, ResultWriter &writer)
 {
@@ -278,6 +278,7 @@ int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, R
         reader->wait();
         delete reader;
     } else {
+        reader->disconnect();
         g_abandonedReader = reader;
     }
     return kFound;
