@@ -12,6 +12,10 @@ packages=(
     # the plugin that reads its SVG icons), D-Bus for the desktop services.
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     adwaita-icon-theme libqt5svg5
+    # Elevation (pkexec and its polkit daemon) and opening files with the
+    # desktop's default application; xhost admits the root window to an
+    # XWayland display.
+    pkexec xdg-utils x11-xserver-utils
     # Used by the tests: real file systems on loop devices, the PDF converter.
     e2fsprogs xfsprogs btrfs-progs poppler-utils util-linux
 )

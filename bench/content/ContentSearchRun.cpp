@@ -5,7 +5,9 @@
 // standard error. Encodings are detected; binary files are searched unless
 // --skip-binary is given (the program's default settings skip them).
 //
-//   ContentSearchRun [--skip-binary] WORD FOLDER...
+//   ContentSearchRun [--skip-binary] [--type N] WORD FOLDER...
+//
+// --type as FileSearchRequest::textExpressionType (2 regex, 3 Boolean).
 #include "app/Logger.h"
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
@@ -27,8 +29,14 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const bool skipBinary = args.removeAll(QStringLiteral("--skip-binary")) > 0;
+    int type = 0;
+    const int typeAt = args.indexOf(QStringLiteral("--type"));
+    if (typeAt >= 0 && typeAt + 1 < args.size()) {
+        type = args.at(typeAt + 1).toInt();
+        args.erase(args.begin() + typeAt, args.begin() + typeAt + 2);
+    }
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: ContentSearchRun [--skip-binary] WORD FOLDER...\n");
+        std::fprintf(stderr, "usage: ContentSearchRun [--skip-binary] [--type N] WORD FOLDER...\n");
         return 2;
     }
     QTemporaryDir temp;
@@ -36,6 +44,7 @@ int main(int argc, char **argv)
 
     FileSearchRequest request;
     request.text = args.takeFirst();
+    request.textExpressionType = type;
     ContentSearchSettings settings;
     settings.autoDetectEncoding = true;
     settings.skipBinary = skipBinary;

@@ -1,29 +1,25 @@
-#include "app/FileNameCodec.h"
+#include "app/BuildInfo.h"
 #include "app/DataPaths.h"
+#include "app/FileNameCodec.h"
 #include "app/Logger.h"
+#include "app/MessageListenWidget.h"
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
+#include "app/StartupRoles.h"
 #include "platform/linux/SystemInfo.h"
+#include "ui/MainWindow.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QLocale>
-#include <QTextStream>
+#include <QApplication>
+#include <QIcon>
+
+#include <exception>
+#include <memory>
 
 static const char kComponent[] = "main";
-static const char kVersion[] = "1.43";
 
 static QString yesNo(bool value)
 {
     return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-// When this program was compiled, as the compiler's local date and time.
-static QString buildTime()
-{
-    const QDate date = QLocale::c().toDate(QString::fromLatin1(__DATE__).simplified(), QStringLiteral("MMM d yyyy"));
-    const QTime time = QTime::fromString(QString::fromLatin1(__TIME__), QStringLiteral("hh:mm:ss"));
-    return QLocale().toString(QDateTime(date, time), QLocale::ShortFormat);
 }
 
 static void logHeader(Logger *logger, const QStringList &arguments)
@@ -31,13 +27,25 @@ static void logHeader(Logger *logger, const QStringList &arguments)
     const QString rule(28, QLatin1Char('-'));
     const KernelVersion os = kernelVersion();
     logger->log(INFO, kComponent, rule);
-    logger->log(INFO, kComponent, QStringLiteral("Version: %1").arg(QLatin1String(kVersion)));
-    logger->log(INFO, kComponent, QStringLiteral("Build time: %1").arg(buildTime()));
+    logger->log(INFO, kComponent, QStringLiteral("Version: %1").arg(BuildInfo::version()));
+    logger->log(INFO, kComponent, QStringLiteral("Build time: %1").arg(BuildInfo::buildTime()));
     logger->log(INFO, kComponent, QStringLiteral("OS version %1.%2").arg(os.majorVersion).arg(os.minorVersion));
     logger->log(INFO, kComponent, QStringLiteral("Is process admin: %1").arg(yesNo(isProcessAdmin())));
     logger->log(INFO, kComponent, QStringLiteral("Is user admin: %1").arg(yesNo(isUserAdmin())));
     logger->log(INFO, kComponent, QStringLiteral("Arguments = %1").arg(arguments.join(QLatin1Char(' '))));
     logger->log(INFO, kComponent, rule);
+}
+
+// The window's event loop. A standard exception that escapes it is logged
+// and passed on.
+static int runEventLoop(QApplication &app, Logger *logger)
+{
+    try {
+        return app.exec();
+    } catch (const std::exception &error) {
+        logger->log(ERROR, kComponent, QString::fromLocal8Bit(error.what()));
+        throw;
+    }
 }
 
 int main(int argc, char *argv[])
@@ -49,16 +57,41 @@ int main(int argc, char *argv[])
     Logger *logger = Logger::instance(DataPaths::logFilePath());
     logger->setAssertLogging(settings->value(Settings::DebugAssertLogging).toBool());
     logger->log(INFO, kComponent, "Log file created.");
+    installCrashDumpWriter();
 
-    QCoreApplication app(argc, argv);
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Talvenquist"));
+    QApplication::setDesktopFileName(QStringLiteral("talvenquist"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":Images/Talvenquist.png")));
     logHeader(logger, app.arguments());
+
+    handleAdminSwitches(app.arguments());
+    std::unique_ptr<MessageListenWidget> listener;
+    QStringList forwarded;
+    const int roleExitCode = settleProcessRole(app.arguments(), &listener, &forwarded);
+    if (roleExitCode >= 0) {
+        DataPaths::adoptDataFiles();
+        return roleExitCode;
+    }
     registerMetaTypes();
 
-    QTextStream(stderr) << "talvenquist: the window front end is not built yet; "
-                           "search with the command-line front end tvq (tvq --help).\n";
-    const int code = 1;
+    // The index needs root's rights; "-no-elevation" searches by walking.
+    const bool useIndex = isProcessAdmin() && !app.arguments().contains(QStringLiteral("-no-elevation"));
+    auto window = std::make_unique<MainWindow>(forwarded.isEmpty() ? app.arguments() : forwarded, useIndex);
+    MainWindow *shown = window.get();
+    QObject::connect(listener.get(), &MessageListenWidget::activationRequested, shown, [shown] {
+        shown->showNormal();
+        shown->raise();
+        shown->activateWindow();
+    });
+    QObject::connect(listener.get(), &MessageListenWidget::newSearchRequested, shown, &MainWindow::newSearchInFolder);
+    const int code = runEventLoop(app, logger);
     logger->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(code));
-    // Writes the defaults of a new settings file.
+    window.reset();
+    listener.reset();
     Settings::destroyInstance();
+    DataPaths::adoptDataFiles();
     return code;
 }

@@ -1,6 +1,7 @@
 #include "content/ContentSearcher.h"
 
 #include "app/Logger.h"
+#include "content/ContentPrefilter.h"
 #include "content/EPUBConverter.h"
 #include "content/EncodingDetector.h"
 #include "content/HtmlConverter.h"
@@ -15,8 +16,10 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTextCodec>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -30,14 +33,51 @@ void removeIfNamed(const QString &path)
 
 // Only a regular file is read for its contents: opening a FIFO or a device
 // could block the search for ever. The file is opened without blocking and
-// kept open, so what is checked is what is read.
+// kept open, so what is checked is what is read. A descriptor already open
+// is used as it is.
 bool openSource(const QString &path, FileDescriptor *fd, QFile *file, const char *caller)
 {
-    *fd = RegularFile::openForReading(path, RegularFile::FollowLinks);
+    if (!fd->isValid())
+        *fd = RegularFile::openForReading(path, RegularFile::FollowLinks);
     if (fd->isValid() && file->open(fd->get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return true;
     Logger::instance()->log(WARNING, kComponent, QStringLiteral("%1 - Failed to open %2").arg(caller, path));
     return false;
+}
+
+bool sameOptions(const MatchOptions &a, const MatchOptions &b)
+{
+    return a.mode == b.mode && a.caseSensitive == b.caseSensitive && a.fileName == b.fileName
+        && a.boolean == b.boolean && a.wholeFile == b.wholeFile;
+}
+
+// A matcher for the expression, built once per thread and expression rather
+// than once per file: building one parses the expression, and the verdicts
+// it learns per set of found terms from the script engine hold for every
+// file. Valid until the thread's next call; nothing found yet.
+ExpressionMatcher &threadMatcher(const QString &text, const MatchOptions &options)
+{
+    struct Cached
+    {
+        QString text;
+        MatchOptions options;
+        std::unique_ptr<ExpressionMatcher> matcher;
+    };
+    thread_local Cached cached;
+    if (!cached.matcher || cached.text != text || !sameOptions(cached.options, options)) {
+        cached.matcher = std::make_unique<ExpressionMatcher>(text, options);
+        cached.text = text;
+        cached.options = options;
+    }
+    cached.matcher->reset();
+    return *cached.matcher;
+}
+
+void throwIfCanceled(const FileSearchRequest &request, int line)
+{
+    if (request.canceled)
+        throw FileSearchCancelException(QString::fromLatin1(kComponent), line,
+                                        QStringLiteral("Request %1 canceled").arg(request.id));
 }
 
 } // namespace
@@ -140,8 +180,19 @@ bool ContentSearcher::convert(const QString &fileName, QString *outputFile, QStr
 
 bool ContentSearcher::find(const FileSearchRequest &request, const QString &fileName, int *count) const
 {
-    FileDescriptor sourceFd;
+    qint64 size = 0;
+    FileDescriptor sourceFd = RegularFile::openForReading(fileName, RegularFile::FollowLinks, &size);
     QFile source;
+    if (!m_converters.contains(extension(fileName)) && sourceFd.isValid()) {
+        // Plain text, most files: judged on its bytes before any decoding.
+        QString encoding;
+        const BytesVerdict verdict = judgeBytes(request, sourceFd.get(), size, fileName, &encoding, count != nullptr);
+        if (verdict != Undecided)
+            return verdict == Matches;
+        if (!openSource(fileName, &sourceFd, &source, "find"))
+            return false;
+        return searchStream(request, &source, fileName, encoding, nullptr, count, /*bytesJudged=*/true);
+    }
     if (!openSource(fileName, &sourceFd, &source, "find"))
         return false;
     QString outputFile;
@@ -162,7 +213,7 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
         }
         device = &file;
     }
-    return searchStream(request, device, fileName, encoding, nullptr, count);
+    return searchStream(request, device, fileName, encoding, nullptr, count, /*bytesJudged=*/false);
 }
 
 void ContentSearcher::findAll(const FileSearchRequest &request, const QString &fileName, ContentMatches *result) const
@@ -183,7 +234,7 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
     result->converted = !outputFile.isEmpty();
     result->filePath = result->converted ? outputFile : fileName;
     if (!result->converted) {
-        searchStream(request, &source, fileName, encoding, result, nullptr);
+        searchStream(request, &source, fileName, encoding, result, nullptr, /*bytesJudged=*/false);
         return;
     }
     QFile file(result->filePath);
@@ -191,16 +242,18 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
         Logger::instance()->log(WARNING, kComponent, QStringLiteral("findAll - Failed to open %1").arg(result->filePath));
         return;
     }
-    searchStream(request, &file, fileName, encoding, result, nullptr);
+    searchStream(request, &file, fileName, encoding, result, nullptr, /*bytesJudged=*/false);
 }
 
-// Settles the codec of a file that no converter described. False when the
-// file is binary and binary files are skipped.
-bool ContentSearcher::chooseEncoding(QIODevice *device, const QString &fileName, QString *encoding) const
+// Settles the codec of a file that no converter described, from the
+// detector's answer on its first bytes, asked only when needed. False when
+// the file is binary and binary files are skipped.
+bool ContentSearcher::chooseEncoding(const std::function<QString()> &detect, const QString &fileName,
+                                     QString *encoding) const
 {
     if (!encoding->isEmpty() || !(m_settings.autoDetectEncoding || m_settings.skipBinary))
         return true;
-    const QString detected = EncodingDetector::detect(device);
+    const QString detected = detect();
     if (detected == QLatin1String(EncodingDetector::kBinary)) {
         if (m_settings.skipBinary) {
             Logger::instance()->log(INFO, kComponent, QStringLiteral("skip BINARY, file = %1").arg(fileName));
@@ -212,22 +265,130 @@ bool ContentSearcher::chooseEncoding(QIODevice *device, const QString &fileName,
     return true;
 }
 
-bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
-                                   QString encoding, ContentMatches *result, int *count) const
+// What the raw bytes of a plain text file settle: NoMatch when it is binary
+// and skipped or none of the sets of terms that may occur in it makes the
+// expression hold (a count is only left at zero when no term may occur at
+// all); Matches, without a count, when a line of the first block matches
+// on its own. Otherwise `encoding` is what the reader needs, and the file's
+// position is anywhere.
+ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchRequest &request, int fd, qint64 size,
+                                                          const QString &fileName, QString *encoding,
+                                                          bool counting) const
 {
-    if (!chooseEncoding(device, fileName, &encoding))
+    char *buffer = ContentPrefilter::threadBuffer();
+    qint64 total = 0;
+    const ContentPrefilter::ReadFunction read = [fd, size, &total](char *into, qint64 capacity) -> qint64 {
+        // A file that gave all the bytes its size promised is at its end;
+        // one that claims no size, as in /proc, is read until the end shows.
+        if (size > 0 && total >= size)
+            return 0;
+        const qint64 got = RegularFile::read(fd, into, capacity);
+        total += std::max<qint64>(got, 0);
+        return got;
+    };
+    const qsizetype held = ContentPrefilter::fill(buffer, 0, ContentPrefilter::kBlockSize, read);
+    const auto detect = [buffer, held] {
+        return EncodingDetector::detectSample(
+            QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, EncodingDetector::kSampleSize))));
+    };
+    if (!chooseEncoding(detect, fileName, encoding))
+        return NoMatch;
+    ExpressionMatcher &matcher = threadMatcher(request.text, request.textMatchOptions());
+    const ContentPrefilter prefilter(matcher.terms(), matcher.options());
+    if (!prefilter.useful()
+        || !ContentPrefilter::readsAsAscii(*encoding, QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, 4)))))
+        return Undecided;
+    // All of the file is held when it ended before the block did, short of a
+    // read that failed.
+    const bool whole = held < ContentPrefilter::kBlockSize && (size <= 0 || held >= size);
+    // The answer Matches is final: a canceled request must not get it.
+    throwIfCanceled(request, __LINE__);
+    if (!counting && lineOfBlockMatches(&matcher, prefilter, buffer, held, whole, *encoding))
+        return Matches;
+    return cannotMatch(&matcher, prefilter.scan(buffer, held, read, &request.canceled), counting) ? NoMatch
+                                                                                                : Undecided;
+}
+
+// Whether a line of the first block (`held` bytes from the start of the
+// text, all of it when `whole`) that holds a term's run matches by itself.
+// The slow reader then answers Match too: in line scope at that line, in
+// file scope where every term is found. Only lines seen whole, in an
+// encoding that decodes them without context, are tried: valid, without a
+// byte-order mark, and none longer than the reader's window.
+bool ContentSearcher::lineOfBlockMatches(ExpressionMatcher *matcher, const ContentPrefilter &prefilter,
+                                         const char *buffer, qsizetype held, bool whole, const QString &encoding)
+{
+    if (held >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0)
+        return false;
+    QTextCodec *codec = encoding.isEmpty() ? nullptr : QTextCodec::codecForName(encoding.toLatin1());
+    if (!codec)
+        codec = QTextCodec::codecForLocale();
+    // A few lines are enough to find the common match; a term that is seen
+    // often but never matches (the wrong word boundaries) goes to the reader.
+    constexpr int kMostLinesTried = 16;
+    int tried = 0;
+    const int terms = std::min(matcher->termCount(), 32);
+    for (int term = 0; term < terms && tried < kMostLinesTried; ++term) {
+        qsizetype at = prefilter.indexOf(term, buffer, held, 0);
+        while (at >= 0 && tried++ < kMostLinesTried) {
+            const void *before = memrchr(buffer, '\n', size_t(at));
+            const qsizetype start = before ? static_cast<const char *>(before) - buffer + 1 : 0;
+            const void *after = std::memchr(buffer + at, '\n', size_t(held - at));
+            if (!after && !whole)
+                break;
+            const qsizetype end = after ? static_cast<const char *>(after) - buffer : held;
+            // As the reader: "\r\n" ends a line, as does a last "\r".
+            const qsizetype length = end - start - (end > start && buffer[end - 1] == '\r' ? 1 : 0);
+            QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+            const QString line = codec->toUnicode(buffer + start, int(length), &state);
+            matcher->reset();
+            if (state.invalidChars == 0 && state.remainingChars == 0
+                && matcher->match(line) == ExpressionMatcher::Match) {
+                matcher->reset();
+                return true;
+            }
+            at = prefilter.indexOf(term, buffer, held, end + 1);
+        }
+    }
+    matcher->reset();
+    return false;
+}
+
+// Whether the terms that may occur, `possible`, rule the file out.
+bool ContentSearcher::cannotMatch(ExpressionMatcher *matcher, quint32 possible, bool counting)
+{
+    if (counting && possible != 0)
+        return false;
+    return !matcher->canMatchWithin(possible);
+}
+
+// ruledOutOnBytes() for text read through `device`, converted documents
+// among them.
+bool ContentSearcher::ruledOut(const FileSearchRequest &request, QIODevice *device, const QString &encoding,
+                               ExpressionMatcher *matcher, bool counting) const
+{
+    const ContentPrefilter prefilter(matcher->terms(), matcher->options());
+    if (!prefilter.useful() || !ContentPrefilter::readsAsAscii(encoding, device->peek(4)))
+        return false;
+    return cannotMatch(matcher, prefilter.scan(device, &request.canceled), counting);
+}
+
+bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
+                                   QString encoding, ContentMatches *result, int *count, bool bytesJudged) const
+{
+    if (!chooseEncoding([device] { return EncodingDetector::detect(device); }, fileName, &encoding))
+        return false;
+    ExpressionMatcher &matcher = threadMatcher(request.text, request.textMatchOptions());
+    if (!result && !bytesJudged && ruledOut(request, device, encoding, &matcher, count != nullptr))
         return false;
     // Lines as QTextStream's readLine() gives them, without a copy per line.
     TextLineReader reader(device, encoding);
-    ExpressionMatcher matcher(request.text, request.textMatchOptions());
     QStringView line;
     MatchPositions positions;
     int lineNumber = 0;
     bool held = false;
     while (reader.readLine(&line)) {
-        if (request.canceled)
-            throw FileSearchCancelException(QString::fromLatin1(kComponent), __LINE__,
-                                            QStringLiteral("Request %1 canceled").arg(request.id));
+        throwIfCanceled(request, __LINE__);
         if (result || (count && reader.continues())) {
             positions.clear();
             const int verdict = matcher.match(line, &positions, nullptr);

@@ -7,9 +7,12 @@
 #include <QMap>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
+class ContentPrefilter;
 class EPUBConverter;
+class ExpressionMatcher;
 class FileSearchRequest;
 class HtmlConverter;
 class MobiConverter;
@@ -67,9 +70,18 @@ private:
     // A converter's answer: the encoding of its text, which went into
     // '*outputFile'. False when no converter took the file.
     bool convert(const QString &fileName, QString *outputFile, QString *encoding, const CancelFlag *cancel) const;
+    // `bytesJudged`: judgeBytes() has already looked at the file.
     bool searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
-                      QString encoding, ContentMatches *result, int *count) const;
-    bool chooseEncoding(QIODevice *device, const QString &fileName, QString *encoding) const;
+                      QString encoding, ContentMatches *result, int *count, bool bytesJudged) const;
+    enum BytesVerdict { NoMatch, Matches, Undecided };
+    BytesVerdict judgeBytes(const FileSearchRequest &request, int fd, qint64 size, const QString &fileName,
+                            QString *encoding, bool counting) const;
+    static bool lineOfBlockMatches(ExpressionMatcher *matcher, const ContentPrefilter &prefilter, const char *buffer,
+                                   qsizetype held, bool whole, const QString &encoding);
+    static bool cannotMatch(ExpressionMatcher *matcher, quint32 possible, bool counting);
+    bool ruledOut(const FileSearchRequest &request, QIODevice *device, const QString &encoding,
+                  ExpressionMatcher *matcher, bool counting) const;
+    bool chooseEncoding(const std::function<QString()> &detect, const QString &fileName, QString *encoding) const;
     void addFilterConverters(const QList<IFilterInfo> &filters, const QStringList &disabledExtensions,
                              ToPlainTextConverter *converter);
 

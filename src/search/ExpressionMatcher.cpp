@@ -14,6 +14,7 @@ ExpressionMatcher::ExpressionMatcher(const QString &text, const MatchOptions &op
     QList<int> tokens;
     m_lexer->tokenize(text, options.boolean, terms, tokens);
     m_termCount = terms.size();
+    m_terms = terms;
     // Only an empty expression matches everything; operators without terms
     // ("not", "( )") are invalid and, like every invalid one, match nothing.
     m_matchesAll = tokens.isEmpty();
@@ -69,4 +70,22 @@ int ExpressionMatcher::finish()
     if (m_matchesAll)
         return Match;
     return evaluate(m_found) ? Match : NoMatch;
+}
+
+bool ExpressionMatcher::canMatchWithin(quint32 possible)
+{
+    if (m_matchesAll)
+        return true;
+    // Every subset of the possible terms is tried: a Boolean "not" makes the
+    // verdict fall as well as rise with what is found.
+    constexpr int kMostTermsTried = 12;
+    if (m_termCount > kMostTermsTried)
+        return true;
+    possible &= allTermsMask();
+    for (quint32 subset = possible;; subset = (subset - 1) & possible) {
+        if (evaluate(subset))
+            return true;
+        if (subset == 0)
+            return false;
+    }
 }

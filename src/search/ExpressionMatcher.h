@@ -6,6 +6,7 @@
 #include "search/MatchOptions.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtAlgorithms>
 #include <QStringView>
 
@@ -63,7 +64,14 @@ public:
     // Forgets the terms found so far, for the next file in whole-file scope.
     void reset() { m_found = 0; }
 
+    // Whether some set of terms taken from `possible` (a found-term mask)
+    // makes the expression hold. A caller that knows which terms cannot occur
+    // in a text learns from it that the text cannot match; true whenever
+    // the answer would take too long to work out.
+    bool canMatchWithin(quint32 possible);
+
     const MatchOptions &options() const { return m_options; }
+    const QStringList &terms() const { return m_terms; }
     int termCount() const { return m_termCount; }
     quint32 found() const { return m_found; }
 
@@ -92,6 +100,7 @@ private:
     std::unique_ptr<IStringMatcher> m_matcher;
     std::unique_ptr<IExpressionLexer> m_lexer;
     std::unique_ptr<AsciiMatcher> m_ascii;
+    QStringList m_terms;
     quint32 m_found = 0;
     quint64 m_knownMasks = 0;    // masks below 64 whose verdict is known...
     quint64 m_matchingMasks = 0; // ...and those of them that match

@@ -19,7 +19,7 @@ const QChar kExclude = QLatin1Char('!');
 const QChar kListSeparator = QLatin1Char(';');
 const QString kEscapedQuote = QStringLiteral("\\\"");
 
-int indexOfItem(const QList<FileItem> &list, const FileItem &item)
+int indexOfItem(const QVector<FileItem> &list, const FileItem &item)
 {
     for (int i = 0; i < list.size(); ++i) {
         if (list.at(i).name == item.name && list.at(i).path == item.path)
@@ -94,7 +94,7 @@ bool isTextColumn(int column)
         || column == FileSearchResults::Extension;
 }
 
-void sortList(QList<FileItem> &list, int column, bool descending)
+void sortList(QVector<FileItem> &list, int column, bool descending)
 {
     std::vector<SortEntry> entries;
     entries.reserve(list.size());
@@ -179,12 +179,12 @@ FileSearchResults::FileItem FileSearchResults::item(int row) const
 
 FileSearchResults::FileItem FileSearchResults::itemAt(int row) const
 {
-    const QList<FileItem> &folders = visibleFolders();
+    const QVector<FileItem> &folders = visibleFolders();
     if (row < 0)
         return FileItem();
     if (row < folders.size())
         return folders.at(row);
-    const QList<FileItem> &files = visibleFiles();
+    const QVector<FileItem> &files = visibleFiles();
     row -= folders.size();
     return row < files.size() ? files.at(row) : FileItem();
 }
@@ -282,8 +282,8 @@ void FileSearchResults::reorder(const std::vector<int> &order)
             return;
         seen[std::size_t(row)] = true;
     }
-    QList<FileItem> folders;
-    QList<FileItem> files;
+    QVector<FileItem> folders;
+    QVector<FileItem> files;
     folders.reserve(folderCount);
     files.reserve(count() - folderCount);
     for (int row : order)
@@ -302,12 +302,12 @@ void FileSearchResults::remove(const QList<int> &rows)
     QWriteLocker locker(&m_lock);
     for (auto it = ordered.crbegin(); it != ordered.crend(); ++it) {
         int index = 0;
-        QList<FileItem> *list = visibleList(*it, &index);
+        QVector<FileItem> *list = visibleList(*it, &index);
         if (!list)
             continue;
         const FileItem removed = list->takeAt(index);
         if (m_filterIndex != -1) {
-            QList<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
+            QVector<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
             const int counterpart = indexOfItem(unfiltered, removed);
             if (counterpart >= 0)
                 unfiltered.removeAt(counterpart);
@@ -320,7 +320,7 @@ void FileSearchResults::rename(int row, const QString &newName)
 {
     QWriteLocker locker(&m_lock);
     int index = 0;
-    QList<FileItem> *list = visibleList(row, &index);
+    QVector<FileItem> *list = visibleList(row, &index);
     if (!list)
         return;
     FileItem &renamed = (*list)[index];
@@ -328,7 +328,7 @@ void FileSearchResults::rename(int row, const QString &newName)
     // Under a filter the unfiltered counterpart is renamed too, or the old
     // name would come back when the filter is lifted.
     if (m_filterIndex != -1) {
-        QList<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
+        QVector<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
         const int counterpart = indexOfItem(unfiltered, renamed);
         if (counterpart >= 0)
             unfiltered[counterpart].name = name;
@@ -367,26 +367,26 @@ QString FileSearchResults::formatFolderList(const QStringList &includePaths, con
     return text;
 }
 
-const QList<FileSearchResults::FileItem> &FileSearchResults::visibleFolders() const
+const QVector<FileSearchResults::FileItem> &FileSearchResults::visibleFolders() const
 {
     return m_filterIndex == -1 ? m_folders : m_filteredFolders;
 }
 
-const QList<FileSearchResults::FileItem> &FileSearchResults::visibleFiles() const
+const QVector<FileSearchResults::FileItem> &FileSearchResults::visibleFiles() const
 {
     return m_filterIndex == -1 ? m_files : m_filteredFiles;
 }
 
-QList<FileSearchResults::FileItem> *FileSearchResults::visibleList(int row, int *index)
+QVector<FileSearchResults::FileItem> *FileSearchResults::visibleList(int row, int *index)
 {
-    QList<FileItem> &folders = visibleFolders();
+    QVector<FileItem> &folders = visibleFolders();
     if (row < 0)
         return nullptr;
     if (row < folders.size()) {
         *index = row;
         return &folders;
     }
-    QList<FileItem> &files = visibleFiles();
+    QVector<FileItem> &files = visibleFiles();
     if (row - folders.size() >= files.size())
         return nullptr;
     *index = row - folders.size();

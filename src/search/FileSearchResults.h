@@ -4,6 +4,7 @@
 #include "index/StringPool.h"
 
 #include <QList>
+#include <QVector>
 #include <QReadWriteLock>
 #include <QString>
 #include <QStringList>
@@ -80,12 +81,12 @@ public:
     static QString extension(const QString &name);
 
 private:
-    QList<FileItem> &visibleFolders() { return m_filterIndex == -1 ? m_folders : m_filteredFolders; }
-    QList<FileItem> &visibleFiles() { return m_filterIndex == -1 ? m_files : m_filteredFiles; }
-    const QList<FileItem> &visibleFolders() const;
-    const QList<FileItem> &visibleFiles() const;
+    QVector<FileItem> &visibleFolders() { return m_filterIndex == -1 ? m_folders : m_filteredFolders; }
+    QVector<FileItem> &visibleFiles() { return m_filterIndex == -1 ? m_files : m_filteredFiles; }
+    const QVector<FileItem> &visibleFolders() const;
+    const QVector<FileItem> &visibleFiles() const;
     // The list and index of a visible row; null for a row out of range.
-    QList<FileItem> *visibleList(int row, int *index);
+    QVector<FileItem> *visibleList(int row, int *index);
     // item() without taking the lock; the caller holds it.
     FileItem itemAt(int row) const;
 
@@ -94,10 +95,10 @@ private:
     void rebuildFiltered();
     void updateCount();
 
-    QList<FileItem> m_folders;
-    QList<FileItem> m_files;
-    QList<FileItem> m_filteredFiles;
-    QList<FileItem> m_filteredFolders;
+    QVector<FileItem> m_folders;
+    QVector<FileItem> m_files;
+    QVector<FileItem> m_filteredFiles;
+    QVector<FileItem> m_filteredFolders;
     StringPool m_namePool;
     StringPool m_pathPool;
     QList<FileCategory> m_categories;

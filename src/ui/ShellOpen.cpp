@@ -1,6 +1,7 @@
 #include "ui/ShellOpen.h"
 
 #include "app/Logger.h"
+#include "app/TaskScheduler.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -22,6 +23,10 @@ void setShellOpener(ShellOpener opener)
 
 static bool openWithDesktop(const QString &path, const QString &parameters)
 {
+    // An elevated instance would open the file with root's rights, as root's
+    // desktop settings: the session user opens it instead.
+    if (isActingForSessionUser())
+        return openAsSessionUser(path, parameters);
     const QFileInfo info(path);
     // A program with parameters is started as a program; anything else is
     // handed to the desktop's default application for its type.

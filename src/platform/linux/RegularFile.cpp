@@ -27,6 +27,11 @@ FileDescriptor RegularFile::openForReading(const QString &path, Links links, qin
     return fd;
 }
 
+qint64 RegularFile::read(int fd, char *buffer, qint64 size)
+{
+    return sysRead(fd, buffer, std::size_t(size));
+}
+
 bool RegularFile::sync(int fd)
 {
     int result;

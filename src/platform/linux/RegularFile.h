@@ -19,6 +19,10 @@ public:
     // success `size` (when given) receives the file's size in bytes.
     static FileDescriptor openForReading(const QString &path, Links links, qint64 *size = nullptr);
 
+    // Reads up to `size` bytes at the file position, retried on EINTR: the
+    // bytes read, 0 at the end, -1 on error.
+    static qint64 read(int fd, char *buffer, qint64 size);
+
     // Flushes the file's data to the disk (fsync), retried on EINTR.
     static bool sync(int fd);
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -77,6 +78,11 @@ bool isUserAdmin()
 bool isTerminal(int fd)
 {
     return ::isatty(fd) == 1;
+}
+
+void restrictNewFilesToOwner()
+{
+    ::umask(077);
 }
 
 bool holdClosedDescriptor(int fd)

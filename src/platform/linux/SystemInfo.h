@@ -21,6 +21,9 @@ bool isUserAdmin();
 // The descriptor (0 standard input, 1 output, 2 error) is a terminal.
 bool isTerminal(int fd);
 
+// New files and folders of this process admit their owner only (umask 077).
+void restrictNewFilesToOwner();
+
 // When the descriptor (0, 1 or 2) was closed by whoever started us, opens
 // /dev/null in its place so that no file opened later takes its number (a
 // log written to "standard output"); returns true when it was closed.

@@ -1,0 +1,15 @@
+#pragma once
+
+// Writes a crash report when the process dies of SIGSEGV, SIGBUS, SIGFPE,
+// SIGILL or SIGABRT, then lets the signal's default action go on (core dump,
+// exit status), so a debugger or the system's crash collector still sees it.
+//
+// The report holds the signal, the faulting address, a backtrace of the
+// crashing thread and the process's memory map (/proc/self/maps), enough to
+// resolve the backtrace's addresses against the build's debug symbols.
+//
+// Call once from the main thread before other threads start; later calls
+// only change the file. The handler uses async-signal-safe calls only: the
+// path is copied into static storage here, the file is created anew when the
+// crash happens.
+void installCrashHandler(const char *reportPath);

@@ -1,0 +1,432 @@
+#include "ui/TabPage.h"
+
+#include "app/Settings.h"
+#include "content/ContentMatches.h"
+#include "search/FileSearchResults.h"
+#include "search/FileSearcher.h"
+#include "ui/FileTable.h"
+#include "ui/FileTableColumns.h"
+#include "ui/FileTableView.h"
+#include "ui/InstantToolBar.h"
+#include "ui/PreviewTabWidget.h"
+#include "ui/ResultsCsvExport.h"
+#include "ui/SearchWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSplitter>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *instantBar,
+                 std::shared_ptr<FileSearcher> searcher, int id, QWidget *parent)
+    : QWidget(parent)
+    , m_id(id)
+    , m_mainWindow(mainWindow)
+    , m_panel(panel)
+    , m_instantBar(instantBar)
+    , m_searcher(std::move(searcher))
+    , m_table(new FileTable(this))
+    , m_preview(new PreviewTabWidget(this))
+    , m_splitter(new QSplitter(Qt::Horizontal, this))
+    , m_export(new ResultsCsvExport(this))
+{
+    setObjectName(QStringLiteral("TabPage%1").arg(id));
+    m_splitter->addWidget(m_table->widget());
+    m_splitter->addWidget(m_preview);
+    m_splitter->setChildrenCollapsible(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_splitter);
+    setPreviewOpen(false);
+
+    m_refreshTimer.setInterval(kRefreshMilliseconds);
+    m_buttonTimer.setInterval(kDoneMilliseconds);
+    m_buttonTimer.setSingleShot(true);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &TabPage::onRefreshTimer);
+    connect(&m_buttonTimer, &QTimer::timeout, this, [this] {
+        m_showDone = false;
+        updateTexts();
+    });
+    connect(m_table, &FileTable::fileSelected, this, &TabPage::onFileSelected);
+    connect(m_table, &FileTable::customizeFilters, this, &TabPage::customizeFilters);
+    connect(m_export, &ResultsCsvExport::finished, this, &TabPage::exportFinished);
+}
+
+TabPage::~TabPage()
+{
+    // The searcher reads the request and fills the result set until it is
+    // told to stop; both die with this tab.
+    if (m_requestLive)
+        m_searcher->cancel(*m_request);
+    abandonMatches();
+}
+
+FileSearchRequest::Id TabPage::requestId() const
+{
+    return m_requestLive ? m_request->id : -1;
+}
+
+FileSearchRequest::Id TabPage::matchesRequestId() const
+{
+    return m_matchesPending ? m_matchesRequest->id : -1;
+}
+
+bool TabPage::hasSelection() const
+{
+    return m_table->view()->selectionModel() && m_table->view()->selectionModel()->hasSelection();
+}
+
+bool TabPage::hasRows() const
+{
+    return m_table->view()->model() && m_table->view()->model()->rowCount() > 0;
+}
+
+bool TabPage::isFilterBarVisible() const
+{
+    return m_table->isFilterBarVisible();
+}
+
+void TabPage::setFilterBarVisible(bool visible)
+{
+    m_table->setFilterBarVisible(visible);
+}
+
+bool TabPage::isPreviewOpen() const
+{
+    return m_splitter->sizes().value(1) > 0;
+}
+
+void TabPage::activate()
+{
+    if (m_active)
+        return;
+    m_active = true;
+    m_panel->loadParameters(m_parameters);
+    m_connections << connect(m_panel, &SearchWindow::findClicked, this, &TabPage::find)
+                  << connect(m_panel, &SearchWindow::fileNameChanged, this, &TabPage::onFileNameChanged)
+                  << connect(m_instantBar, &InstantToolBar::fileNameChanged, this, &TabPage::onFileNameChanged)
+                  << connect(m_instantBar, &InstantToolBar::startSearch, this,
+                             [this](FileSearchRequest *request) { startSearch(request); });
+    updateTexts();
+}
+
+void TabPage::deactivate()
+{
+    if (!m_active)
+        return;
+    for (const QMetaObject::Connection &connection : qAsConst(m_connections))
+        disconnect(connection);
+    m_connections.clear();
+    m_parameters = m_panel->parameters();
+    m_active = false;
+}
+
+void TabPage::find()
+{
+    if (m_state == Searching)
+        cancel();
+    else
+        startSearch();
+}
+
+void TabPage::startSearch(FileSearchRequest *request)
+{
+    std::unique_ptr<FileSearchRequest> taken(request);
+    if (m_state == Searching)
+        cancel();
+    abandonMatches();
+    if (!taken) {
+        taken = std::make_unique<FileSearchRequest>();
+        m_panel->fillRequest(*taken);
+    }
+    m_panel->recordHistories();
+    if (taken->includePaths.isEmpty() && !m_unindexedDefaultFolder.isEmpty())
+        taken->includePaths.append(m_unindexedDefaultFolder);
+    taken->countMatches = m_table->columns()->contains(FileSearchResults::Matches);
+
+    // The table lets go of the old request and results before they go.
+    auto results = std::make_unique<FileSearchResults>();
+    m_table->setResults(taken.get(), results.get(), Settings::instance()->fileCategories());
+    m_request = std::move(taken);
+    m_results = std::move(results);
+    m_requestLive = true;
+    m_searcher->find(*m_request, *m_results);
+
+    m_state = Searching;
+    m_showDone = false;
+    m_buttonTimer.stop();
+    setPreviewOpen(false);
+    m_preview->clear();
+    m_clock.start();
+    m_refreshTimer.start();
+    m_panel->startProgress();
+    updateTexts();
+
+    m_title = m_request->name;
+    emit tabTextChanged(m_id, m_title);
+}
+
+void TabPage::onRefreshTimer()
+{
+    if (m_state != Searching)
+        return;
+    m_table->refresh();
+    if (!m_request->isNameOnly()) {
+        int done = 0;
+        int total = 0;
+        m_searcher->progress(*m_request, done, total);
+        if (total > 0)
+            m_panel->updateProgress(done, total);
+    }
+    if (m_results->count() > 0 && hasRows())
+        selectFirstRowAndOpenPreview();
+}
+
+void TabPage::dropSearch()
+{
+    if (m_requestLive)
+        m_searcher->cancel(*m_request);
+    m_requestLive = false;
+    m_refreshTimer.stop();
+    m_panel->stopProgress();
+}
+
+void TabPage::cancel()
+{
+    // The request object stays: the table still shows what was found with it.
+    dropSearch();
+    m_state = Idle;
+    setStatusText(QString());
+    updateTexts();
+}
+
+void TabPage::clear()
+{
+    cancel();
+    abandonMatches();
+    m_table->clear();
+    m_results.reset();
+    m_request.reset();
+    m_panel->clear();
+    setPreviewOpen(false);
+    m_preview->clear();
+}
+
+void TabPage::onFindFinished()
+{
+    if (!m_requestLive)
+        return;
+    m_requestLive = false;
+    m_state = Finished;
+    m_refreshTimer.stop();
+    m_panel->stopProgress();
+    m_table->refresh();
+    m_table->applySortOrder();
+    if (m_results->count() > 0 && hasRows())
+        selectFirstRowAndOpenPreview();
+    else
+        setPreviewOpen(false);
+    m_showDone = true;
+    m_buttonTimer.start();
+    const qint64 seconds = m_clock.elapsed() / 1000;
+    setStatusText(tr("Found: %1 objects in %2s").arg(m_results->count()).arg(seconds));
+    updateTexts();
+}
+
+void TabPage::selectFirstRowAndOpenPreview()
+{
+    FileTableView *view = m_table->view();
+    if (!view->currentIndex().isValid())
+        view->setCurrentIndex(view->model()->index(0, 0));
+    setPreviewOpen(true);
+}
+
+void TabPage::setPreviewOpen(bool open)
+{
+    const int total = qMax(2, m_splitter->width());
+    m_splitter->setSizes(open ? QList<int>{total / 2, total / 2} : QList<int>{total, 0});
+}
+
+void TabPage::onFileSelected(const QString &fileName)
+{
+    abandonMatches();
+    if (!m_request || fileName.isEmpty())
+        return;
+    m_matchesRequest = std::make_unique<FileSearchRequest>(m_request->copyWithNewId());
+    m_matches = std::make_unique<ContentMatches>();
+    m_matchesPending = true;
+    m_searcher->findMatches(*m_matchesRequest, fileName, m_matches.get());
+}
+
+void TabPage::abandonMatches()
+{
+    if (!m_matchesPending)
+        return;
+    m_matchesPending = false;
+    m_searcher->cancelMatches(*m_matchesRequest);
+    // The searcher still holds the canceled search, and with it the request
+    // and the matches, until it reports that search's end or is destroyed
+    // itself. They are kept alive that long by a keeper that belongs to the
+    // searcher, so neither a new selection nor the end of this tab frees them
+    // under it.
+    auto *keeper = new QObject(m_searcher.get());
+    std::shared_ptr<FileSearchRequest> request(std::move(m_matchesRequest));
+    std::shared_ptr<ContentMatches> matches(std::move(m_matches));
+    connect(m_searcher.get(), &FileSearcher::findMatchesFinished, keeper,
+            [keeper, request, matches](FileSearchRequest::Id finished) {
+                if (finished == request->id)
+                    keeper->deleteLater();
+            });
+}
+
+void TabPage::onFindMatchesFinished()
+{
+    if (!m_matchesPending)
+        return;
+    m_matchesPending = false;
+    m_preview->showMatches(*m_matches);
+}
+
+void TabPage::onFileNameChanged(const QString &text)
+{
+    m_title = text;
+    emit tabTextChanged(m_id, m_title);
+}
+
+void TabPage::setStatusText(const QString &text)
+{
+    if (text == m_statusText)
+        return;
+    m_statusText = text;
+    emit statusTextChanged(m_id);
+}
+
+void TabPage::updateTexts()
+{
+    if (m_state == Searching)
+        setStatusText(tr("Searching..."));
+    if (!m_active)
+        return;
+    if (m_state == Searching)
+        m_panel->setFindButtonText(tr("Cancel"));
+    else if (m_showDone)
+        m_panel->setFindButtonText(tr("Done"));
+    else
+        m_panel->setFindButtonText(tr("Search"));
+}
+
+void TabPage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        if (m_state == Finished && m_results)
+            setStatusText(tr("Found: %1 objects in %2s").arg(m_results->count()).arg(m_clock.elapsed() / 1000));
+        updateTexts();
+    }
+    QWidget::changeEvent(event);
+}
+
+TabParameters TabPage::parameters()
+{
+    if (m_active)
+        m_parameters = m_panel->parameters();
+    return m_parameters;
+}
+
+void TabPage::setParameters(const TabParameters &parameters)
+{
+    m_parameters = parameters;
+    if (m_active)
+        m_panel->loadParameters(m_parameters);
+    // A tab restored in the background is titled before it is first shown.
+    onFileNameChanged(m_parameters.value(QStringLiteral("fileNameComboBox")));
+}
+
+void TabPage::exportResults(const QString &fileName)
+{
+    QStringList paths;
+    const int count = m_results ? m_results->count() : 0;
+    paths.reserve(count);
+    for (int row = 0; row < count; ++row)
+        paths.append(m_results->fullPath(row));
+    m_export->start(paths, fileName);
+}
+
+void TabPage::copyText(const QStringList &lines)
+{
+    if (!lines.isEmpty())
+        QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+}
+
+void TabPage::copyName()
+{
+    QStringList names;
+    for (const QString &path : m_table->view()->selectedPaths())
+        names.append(QFileInfo(path).fileName());
+    copyText(names);
+}
+
+void TabPage::copyFullName()
+{
+    copyText(m_table->view()->selectedPaths());
+}
+
+void TabPage::copyPath()
+{
+    QStringList folders;
+    for (const QString &path : m_table->view()->selectedPaths())
+        folders.append(QFileInfo(path).path());
+    copyText(folders);
+}
+
+void TabPage::copyFiles(bool cut)
+{
+    const QStringList paths = m_table->view()->selectedPaths();
+    if (paths.isEmpty())
+        return;
+    QList<QUrl> urls;
+    QByteArray desktopList = cut ? "cut" : "copy";
+    for (const QString &path : paths) {
+        const QUrl url = QUrl::fromLocalFile(path);
+        urls.append(url);
+        desktopList += '\n' + url.toEncoded();
+    }
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    data->setText(paths.join(QLatin1Char('\n')));
+    // What file managers read to tell a cut from a copy when pasting.
+    data->setData(QStringLiteral("x-special/gnome-copied-files"), desktopList);
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TabPage::cut()
+{
+    copyFiles(/*cut=*/true);
+}
+
+void TabPage::copy()
+{
+    copyFiles(/*cut=*/false);
+}
+
+void TabPage::deleteSelected()
+{
+    const QStringList paths = m_table->view()->selectedPaths();
+    const QList<int> rows = m_table->view()->selectedRowNumbers();
+    QList<int> removed;
+    for (int i = 0; i < paths.size() && i < rows.size(); ++i) {
+        if (QFile::moveToTrash(paths[i]))
+            removed.append(rows[i]);
+    }
+    if (!removed.isEmpty())
+        m_table->removeRows(removed);
+}
+
+void TabPage::selectAll()
+{
+    m_table->view()->selectAll();
+}

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "search/FileSearchRequest.h"
+#include "ui/TabsFile.h"
+
+#include <QElapsedTimer>
+#include <QMetaObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+class FileSearchResults;
+class FileSearcher;
+class FileTable;
+class InstantToolBar;
+class PreviewTabWidget;
+class QSplitter;
+class ResultsCsvExport;
+class SearchWindow;
+struct ContentMatches;
+
+// One search tab: turns the shared search panel (or the instant toolbar)
+// into a request, runs it through the searcher, shows the growing and then
+// final results in its table, previews the selected file, and exports the
+// results. The panel and the instant toolbar are shared by every tab; only
+// the shown tab (activate()) is connected to them.
+//
+// Owns its current request and result set, and the request and matches of
+// its file preview. UI thread only.
+class TabPage : public QWidget
+{
+    Q_OBJECT
+public:
+    enum TabState { Idle = 1, Searching = 2, Finished = 3 };
+
+    static const int kRefreshMilliseconds = 2000;
+    static const int kDoneMilliseconds = 500;
+
+    TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *instantBar,
+            std::shared_ptr<FileSearcher> searcher, int id, QWidget *parent = nullptr);
+    ~TabPage() override;
+
+    int id() const { return m_id; }
+    // The running search's request id, or -1 when none runs.
+    FileSearchRequest::Id requestId() const;
+    // The pending preview's request id, or -1 when none is pending.
+    FileSearchRequest::Id matchesRequestId() const;
+    TabState state() const { return m_state; }
+    bool isSearching() const { return m_state == Searching; }
+    QString statusText() const { return m_statusText; }
+    QString title() const { return m_title; }
+    bool hasSelection() const;
+    bool hasRows() const;
+    bool isFilterBarVisible() const;
+    void setFilterBarVisible(bool visible);
+    FileTable *table() const { return m_table; }
+    PreviewTabWidget *preview() const { return m_preview; }
+    // Whether the preview beside the table is open (has a share of the room).
+    bool isPreviewOpen() const;
+
+    // Without an index a search that names no folder would find nothing;
+    // it searches this folder instead.
+    void setUnindexedDefaultFolder(const QString &folder) { m_unindexedDefaultFolder = folder; }
+
+    // Becoming the shown tab: takes over the panel and the instant toolbar.
+    void activate();
+    // No longer shown: lets go of them, keeping a copy of the panel.
+    void deactivate();
+    bool isActive() const { return m_active; }
+
+    // The panel's find button: cancels a running search, else starts one.
+    void find();
+    // Starts a search from the panel, or with `request` (taken over) from
+    // the instant toolbar.
+    void startSearch(FileSearchRequest *request = nullptr);
+    void cancel();
+    void clear();
+    void onFindFinished();
+    void onFindMatchesFinished();
+
+    // The panel's contents for this tab, refreshed from the panel when shown.
+    TabParameters parameters();
+    void setParameters(const TabParameters &parameters);
+
+    // Writes the results as CSV; `exportFinished` tells when the file is done.
+    void exportResults(const QString &fileName);
+
+    void cut();
+    void copy();
+    void deleteSelected();
+    void selectAll();
+    void copyName();
+    void copyFullName();
+    void copyPath();
+
+signals:
+    void statusTextChanged(int tabId);
+    void tabTextChanged(int tabId, const QString &text);
+    void customizeFilters();
+    void exportFinished(bool written);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void onRefreshTimer();
+    void onFileSelected(const QString &fileName);
+    void onFileNameChanged(const QString &text);
+    void dropSearch();
+    void abandonMatches();
+    void selectFirstRowAndOpenPreview();
+    void setPreviewOpen(bool open);
+    void setStatusText(const QString &text);
+    void updateTexts();
+    void copyText(const QStringList &lines);
+    void copyFiles(bool cut);
+
+    const int m_id;
+    QWidget *m_mainWindow;
+    SearchWindow *m_panel;
+    InstantToolBar *m_instantBar;
+    std::shared_ptr<FileSearcher> m_searcher;
+
+    std::unique_ptr<FileSearchRequest> m_request;
+    std::unique_ptr<FileSearchResults> m_results;
+    bool m_requestLive = false;
+    std::unique_ptr<FileSearchRequest> m_matchesRequest;
+    std::unique_ptr<ContentMatches> m_matches;
+    bool m_matchesPending = false;
+
+    FileTable *m_table;
+    PreviewTabWidget *m_preview;
+    QSplitter *m_splitter;
+    ResultsCsvExport *m_export;
+
+    TabState m_state = Idle;
+    QString m_statusText;
+    QString m_title;
+    QElapsedTimer m_clock;
+    QTimer m_refreshTimer;
+    QTimer m_buttonTimer;
+    bool m_showDone = false;
+    TabParameters m_parameters;
+    QString m_unindexedDefaultFolder;
+    bool m_active = false;
+    QList<QMetaObject::Connection> m_connections;
+};

@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Talvenquist</source>
+        <translation>关于 Talvenquist</translation>
+    </message>
+    <message>
+        <source>Built with:</source>
+        <translation>构建所用组件：</translation>
+    </message>
+    <message>
+        <source>Finds files and folders by name and contents.</source>
+        <translation>按名称和内容查找文件和文件夹。</translation>
+    </message>
+    <message>
+        <source>Build time: %1</source>
+        <translation>构建时间：%1</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTray</name>
+    <message>
+        <source>%1 is still running.</source>
+        <translation>%1 仍在运行。</translation>
+    </message>
+</context>
+<context>
+    <name>Bytes (short)</name>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>EditCategoryDialog</name>
+    <message>
+        <source>Edit file category</source>
+        <translation>编辑文件类别</translation>
+    </message>
+    <message>
+        <source>File category name</source>
+        <translation>文件类别名称</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>文件扩展名</translation>
+    </message>
+    <message>
+        <source>Extensions without dots, separated by ";"</source>
+        <translation>不带点的扩展名，用 ";" 分隔</translation>
+    </message>
+    <message>
+        <source>File attributes</source>
+        <translation>文件属性</translation>
+    </message>
+    <message>
+        <source>File or Directory</source>
+        <translation>文件或文件夹</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>只读</translation>
+    </message>
+</context>
+<context>
+    <name>FilePreviewPage</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>正在读取 %1...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>无法打开文件 %1。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB: only its first %1 MiB are shown.</source>
+        <translation>文件大于 %1 MiB：仅显示前 %1 MiB。</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>自动换行</translation>
+    </message>
+    <message>
+        <source>File text</source>
+        <translation>文件文本</translation>
+    </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>超过 %1 个字符的行将被截断。</translation>
+    </message>
+</context>
+<context>
+    <name>FileTable</name>
+    <message>
+        <source>Reading file data and sorting...</source>
+        <translation>正在读取文件数据并排序...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>排序</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>A name cannot contain "/" or be "." or "..".</source>
+        <translation>名称不能包含 "/"，也不能是 "." 或 ".."。</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Cannot rename "%1" to "%2":
+%3</source>
+        <translation>无法将 "%1" 重命名为 "%2"：
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableColumns</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>创建时间</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>修改时间</translation>
+    </message>
+    <message>
+        <source>Last Accessed</source>
+        <translation>上次访问时间</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>匹配项</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableView</name>
+    <message>
+        <source>Do you really want to sort %1 items?
+Gathering data and sorting could take several minutes.</source>
+        <translation>确实要对 %1 个项目排序吗？
+收集数据和排序可能需要几分钟。</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>搜索结果</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>Executable</source>
+        <translation>可执行文件</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Customize...</source>
+        <translation>自定义...</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>文件类别</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>查找...</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Find the next occurrence (F3)</source>
+        <translation>查找下一处 (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Find the previous occurrence (Shift+F3)</source>
+        <translation>查找上一处 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>关闭查找栏 (Esc)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>要查找的文本</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>区分大小写</translation>
+    </message>
+</context>
+<context>
+    <name>InstantToolBar</name>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>插入关键字</translation>
+    </message>
+    <message>
+        <source>Edit the name list</source>
+        <translation>编辑名称列表</translation>
+    </message>
+    <message>
+        <source>Instant Search</source>
+        <translation>即时搜索</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Expression type</source>
+        <translation>表达式类型</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPane</name>
+    <message>
+        <source>Location of the matches in the file</source>
+        <translation>匹配项在文件中的位置</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>New search</source>
+        <translation>新搜索</translation>
+    </message>
+    <message>
+        <source>Index: ready</source>
+        <translation>索引：就绪</translation>
+    </message>
+    <message>
+        <source>Index: updating...</source>
+        <translation>索引：正在更新...</translation>
+    </message>
+    <message>
+        <source>Index: disabled</source>
+        <translation>索引：已禁用</translation>
+    </message>
+    <message>
+        <source>Talvenquist v%1</source>
+        <translation>Talvenquist v%1</translation>
+    </message>
+    <message>
+        <source>Search Parameters</source>
+        <translation>搜索参数</translation>
+    </message>
+    <message>
+        <source>Instant Search</source>
+        <translation>即时搜索</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>导出结果</translation>
+    </message>
+    <message>
+        <source>Comma separated</source>
+        <translation>逗号分隔</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>选项(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;New Search</source>
+        <translation>新搜索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Close Tab</source>
+        <translation>关闭标签页(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>下一个标签页(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Tab</source>
+        <translation>上一个标签页(&amp;P)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>手册(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Results...</source>
+        <translation>导出结果(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Duplicate search</source>
+        <translation>复制搜索</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>还原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Name</source>
+        <translation>复制名称(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Full Name</source>
+        <translation>复制完整名称(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Path</source>
+        <translation>复制路径(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Case sensitive</source>
+        <translation>区分大小写(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Substring</source>
+        <translation>子字符串(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Whole word</source>
+        <translation>全字匹配(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Regex</source>
+        <translation>正则表达式(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Boolean</source>
+        <translation>布尔表达式(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Search Parameters</source>
+        <translation>搜索参数(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Instant Search</source>
+        <translation>即时搜索(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Bar</source>
+        <translation>筛选栏(&amp;F)</translation>
+    </message>
+</context>
+<context>
+    <name>MatchesTextView</name>
+    <message>
+        <source>Only the first %1 matches are shown.</source>
+        <translation>仅显示前 %1 个匹配项。</translation>
+    </message>
+    <message>
+        <source>Full line</source>
+        <translation>整行</translation>
+    </message>
+    <message>
+        <source>Matching lines</source>
+        <translation>匹配的行</translation>
+    </message>
+</context>
+<context>
+    <name>PagesTabWidget</name>
+    <message>
+        <source>New tab</source>
+        <translation>新标签页</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close other tabs</source>
+        <translation>关闭其他标签页</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTabWidget</name>
+    <message>
+        <source>Matches</source>
+        <translation>匹配项</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+</context>
+<context>
+    <name>RichComboBox</name>
+    <message>
+        <source>And</source>
+        <translation>与</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>或</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>非</translation>
+    </message>
+</context>
+<context>
+    <name>SearchWindow</name>
+    <message>
+        <source>Search Parameters</source>
+        <translation>搜索参数</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>文件名：</translation>
+    </message>
+    <message>
+        <source>Expression type:</source>
+        <translation>表达式类型：</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>范围：</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>和</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>区分大小写</translation>
+    </message>
+    <message>
+        <source>In directory</source>
+        <translation>在文件夹中</translation>
+    </message>
+    <message>
+        <source>Include subfolders</source>
+        <translation>包括子文件夹</translation>
+    </message>
+    <message>
+        <source>In contents</source>
+        <translation>在内容中</translation>
+    </message>
+    <message>
+        <source>Modified between</source>
+        <translation>修改时间介于</translation>
+    </message>
+    <message>
+        <source>Size range</source>
+        <translation>大小范围</translation>
+    </message>
+    <message>
+        <source>Show advanced options</source>
+        <translation>显示高级选项</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>子字符串</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>全字匹配</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>正则表达式</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>布尔表达式</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>File name expression type</source>
+        <translation>文件名表达式类型</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Contents text</source>
+        <translation>内容文本</translation>
+    </message>
+    <message>
+        <source>Contents expression type</source>
+        <translation>内容表达式类型</translation>
+    </message>
+    <message>
+        <source>Scope</source>
+        <translation>范围</translation>
+    </message>
+    <message>
+        <source>Modified on or after</source>
+        <translation>修改日期不早于</translation>
+    </message>
+    <message>
+        <source>Modified on or before</source>
+        <translation>修改日期不晚于</translation>
+    </message>
+    <message>
+        <source>Minimum size</source>
+        <translation>最小大小</translation>
+    </message>
+    <message>
+        <source>Maximum size</source>
+        <translation>最大大小</translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation>大小单位</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>搜索进度</translation>
+    </message>
+    <message>
+        <source>Edit the folder list</source>
+        <translation>编辑文件夹列表</translation>
+    </message>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>插入关键字</translation>
+    </message>
+    <message>
+        <source>Edit the file name list</source>
+        <translation>编辑文件名列表</translation>
+    </message>
+    <message>
+        <source>Edit the contents list</source>
+        <translation>编辑内容列表</translation>
+    </message>
+</context>
+<context>
+    <name>SelectFileNamesDialog</name>
+    <message>
+        <source>Select contents text</source>
+        <translation>选择内容文本</translation>
+    </message>
+    <message>
+        <source>Include text:</source>
+        <translation>包含的文本：</translation>
+    </message>
+    <message>
+        <source>Exclude text:</source>
+        <translation>排除的文本：</translation>
+    </message>
+    <message>
+        <source>Select file names</source>
+        <translation>选择文件名</translation>
+    </message>
+    <message>
+        <source>Include file names:</source>
+        <translation>包含的文件名：</translation>
+    </message>
+    <message>
+        <source>Exclude file names:</source>
+        <translation>排除的文件名：</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPathsDialog</name>
+    <message>
+        <source>Select folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Select folders</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Include folder list:</source>
+        <translation>包含的文件夹：</translation>
+    </message>
+    <message>
+        <source>Exclude folder list:</source>
+        <translation>排除的文件夹：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Add a folder to include</source>
+        <translation>添加要包含的文件夹</translation>
+    </message>
+    <message>
+        <source>Add a folder to exclude</source>
+        <translation>添加要排除的文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>TabPage</name>
+    <message>
+        <source>Found: %1 objects in %2s</source>
+        <translation>已找到：%1 个对象，用时 %2 秒</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>正在搜索...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>子字符串</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>全字匹配</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>正则表达式</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>布尔表达式</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>区分大小写</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Talvenquist</source>
+        <translation>Acerca de Talvenquist</translation>
+    </message>
+    <message>
+        <source>Built with:</source>
+        <translation>Construido con:</translation>
+    </message>
+    <message>
+        <source>Finds files and folders by name and contents.</source>
+        <translation>Encuentra archivos y carpetas por nombre y contenido.</translation>
+    </message>
+    <message>
+        <source>Build time: %1</source>
+        <translation>Fecha de compilación: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTray</name>
+    <message>
+        <source>%1 is still running.</source>
+        <translation>%1 sigue en ejecución.</translation>
+    </message>
+</context>
+<context>
+    <name>Bytes (short)</name>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>EditCategoryDialog</name>
+    <message>
+        <source>Edit file category</source>
+        <translation>Editar categoría de archivos</translation>
+    </message>
+    <message>
+        <source>File category name</source>
+        <translation>Nombre de la categoría</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>Extensiones de archivo</translation>
+    </message>
+    <message>
+        <source>Extensions without dots, separated by ";"</source>
+        <translation>Extensiones sin punto, separadas por ";"</translation>
+    </message>
+    <message>
+        <source>File attributes</source>
+        <translation>Atributos de archivo</translation>
+    </message>
+    <message>
+        <source>File or Directory</source>
+        <translation>Archivo o carpeta</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Oculto</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Solo lectura</translation>
+    </message>
+</context>
+<context>
+    <name>FilePreviewPage</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB: only its first %1 MiB are shown.</source>
+        <translation>El archivo supera %1 MiB: solo se muestran sus primeros %1 MiB.</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Ajuste de línea</translation>
+    </message>
+    <message>
+        <source>File text</source>
+        <translation>Texto del archivo</translation>
+    </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>Las líneas de más de %1 caracteres se recortan.</translation>
+    </message>
+</context>
+<context>
+    <name>FileTable</name>
+    <message>
+        <source>Reading file data and sorting...</source>
+        <translation>Leyendo datos de archivos y ordenando...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Ordenando</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>A name cannot contain "/" or be "." or "..".</source>
+        <translation>Un nombre no puede contener "/" ni ser "." o "..".</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Cannot rename "%1" to "%2":
+%3</source>
+        <translation>No se puede cambiar el nombre de "%1" a "%2":
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableColumns</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>Last Accessed</source>
+        <translation>Último acceso</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Coincidencias</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableView</name>
+    <message>
+        <source>Do you really want to sort %1 items?
+Gathering data and sorting could take several minutes.</source>
+        <translation>¿Seguro que desea ordenar %1 elementos?
+Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Resultados de la búsqueda</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Executable</source>
+        <translation>Ejecutable</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Customize...</source>
+        <translation>Personalizar...</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Categorías de archivos</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Buscar...</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Find the next occurrence (F3)</source>
+        <translation>Buscar la siguiente aparición (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Find the previous occurrence (Shift+F3)</source>
+        <translation>Buscar la aparición anterior (Mayús+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Cerrar la barra de búsqueda (Esc)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Texto que buscar</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Coincidir mayúsculas</translation>
+    </message>
+</context>
+<context>
+    <name>InstantToolBar</name>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>Insertar una palabra clave</translation>
+    </message>
+    <message>
+        <source>Edit the name list</source>
+        <translation>Editar la lista de nombres</translation>
+    </message>
+    <message>
+        <source>Instant Search</source>
+        <translation>Búsqueda instantánea</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Expression type</source>
+        <translation>Tipo de expresión</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPane</name>
+    <message>
+        <source>Location of the matches in the file</source>
+        <translation>Ubicación de las coincidencias en el archivo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>New search</source>
+        <translation>Nueva búsqueda</translation>
+    </message>
+    <message>
+        <source>Index: ready</source>
+        <translation>Índice: listo</translation>
+    </message>
+    <message>
+        <source>Index: updating...</source>
+        <translation>Índice: actualizando...</translation>
+    </message>
+    <message>
+        <source>Index: disabled</source>
+        <translation>Índice: desactivado</translation>
+    </message>
+    <message>
+        <source>Talvenquist v%1</source>
+        <translation>Talvenquist v%1</translation>
+    </message>
+    <message>
+        <source>Search Parameters</source>
+        <translation>Parámetros de búsqueda</translation>
+    </message>
+    <message>
+        <source>Instant Search</source>
+        <translation>Búsqueda instantánea</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Exportar resultados</translation>
+    </message>
+    <message>
+        <source>Comma separated</source>
+        <translation>Separado por comas</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opciones...</translation>
+    </message>
+    <message>
+        <source>&amp;New Search</source>
+        <translation>&amp;Nueva búsqueda</translation>
+    </message>
+    <message>
+        <source>&amp;Close Tab</source>
+        <translation>&amp;Cerrar pestaña</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>Pestaña &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Tab</source>
+        <translation>Pestaña &amp;anterior</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Export Results...</source>
+        <translation>&amp;Exportar resultados...</translation>
+    </message>
+    <message>
+        <source>Duplicate search</source>
+        <translation>Duplicar búsqueda</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Name</source>
+        <translation>Copiar &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Full Name</source>
+        <translation>Copiar nombre &amp;completo</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Path</source>
+        <translation>Copiar &amp;ruta</translation>
+    </message>
+    <message>
+        <source>&amp;Case sensitive</source>
+        <translation>&amp;Distinguir mayúsculas</translation>
+    </message>
+    <message>
+        <source>&amp;Substring</source>
+        <translation>&amp;Subcadena</translation>
+    </message>
+    <message>
+        <source>&amp;Whole word</source>
+        <translation>Palabra &amp;completa</translation>
+    </message>
+    <message>
+        <source>&amp;Regex</source>
+        <translation>Expresión &amp;regular</translation>
+    </message>
+    <message>
+        <source>&amp;Boolean</source>
+        <translation>Expresión &amp;booleana</translation>
+    </message>
+    <message>
+        <source>&amp;Search Parameters</source>
+        <translation>&amp;Parámetros de búsqueda</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Instant Search</source>
+        <translation>Búsqueda &amp;instantánea</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Bar</source>
+        <translation>Barra de &amp;filtros</translation>
+    </message>
+</context>
+<context>
+    <name>MatchesTextView</name>
+    <message>
+        <source>Only the first %1 matches are shown.</source>
+        <translation>Solo se muestran las primeras %1 coincidencias.</translation>
+    </message>
+    <message>
+        <source>Full line</source>
+        <translation>Línea completa</translation>
+    </message>
+    <message>
+        <source>Matching lines</source>
+        <translation>Líneas coincidentes</translation>
+    </message>
+</context>
+<context>
+    <name>PagesTabWidget</name>
+    <message>
+        <source>New tab</source>
+        <translation>Nueva pestaña</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close other tabs</source>
+        <translation>Cerrar las demás pestañas</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTabWidget</name>
+    <message>
+        <source>Matches</source>
+        <translation>Coincidencias</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>RichComboBox</name>
+    <message>
+        <source>And</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>SearchWindow</name>
+    <message>
+        <source>Search Parameters</source>
+        <translation>Parámetros de búsqueda</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Expression type:</source>
+        <translation>Tipo de expresión:</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>Ámbito:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Distinguir mayúsculas</translation>
+    </message>
+    <message>
+        <source>In directory</source>
+        <translation>En la carpeta</translation>
+    </message>
+    <message>
+        <source>Include subfolders</source>
+        <translation>Incluir subcarpetas</translation>
+    </message>
+    <message>
+        <source>In contents</source>
+        <translation>En el contenido</translation>
+    </message>
+    <message>
+        <source>Modified between</source>
+        <translation>Modificado entre</translation>
+    </message>
+    <message>
+        <source>Size range</source>
+        <translation>Rango de tamaño</translation>
+    </message>
+    <message>
+        <source>Show advanced options</source>
+        <translation>Mostrar opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>Subcadena</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>Palabra completa</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>Expresión regular</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>Expresión booleana</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>File name expression type</source>
+        <translation>Tipo de expresión del nombre</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Contents text</source>
+        <translation>Texto del contenido</translation>
+    </message>
+    <message>
+        <source>Contents expression type</source>
+        <translation>Tipo de expresión del contenido</translation>
+    </message>
+    <message>
+        <source>Scope</source>
+        <translation>Ámbito</translation>
+    </message>
+    <message>
+        <source>Modified on or after</source>
+        <translation>Modificado desde</translation>
+    </message>
+    <message>
+        <source>Modified on or before</source>
+        <translation>Modificado hasta</translation>
+    </message>
+    <message>
+        <source>Minimum size</source>
+        <translation>Tamaño mínimo</translation>
+    </message>
+    <message>
+        <source>Maximum size</source>
+        <translation>Tamaño máximo</translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation>Unidad de tamaño</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Edit the folder list</source>
+        <translation>Editar la lista de carpetas</translation>
+    </message>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>Insertar una palabra clave</translation>
+    </message>
+    <message>
+        <source>Edit the file name list</source>
+        <translation>Editar la lista de nombres de archivo</translation>
+    </message>
+    <message>
+        <source>Edit the contents list</source>
+        <translation>Editar la lista de contenido</translation>
+    </message>
+</context>
+<context>
+    <name>SelectFileNamesDialog</name>
+    <message>
+        <source>Select contents text</source>
+        <translation>Seleccionar texto del contenido</translation>
+    </message>
+    <message>
+        <source>Include text:</source>
+        <translation>Texto incluido:</translation>
+    </message>
+    <message>
+        <source>Exclude text:</source>
+        <translation>Texto excluido:</translation>
+    </message>
+    <message>
+        <source>Select file names</source>
+        <translation>Seleccionar nombres de archivo</translation>
+    </message>
+    <message>
+        <source>Include file names:</source>
+        <translation>Nombres de archivo incluidos:</translation>
+    </message>
+    <message>
+        <source>Exclude file names:</source>
+        <translation>Nombres de archivo excluidos:</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPathsDialog</name>
+    <message>
+        <source>Select folder</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Select folders</source>
+        <translation>Seleccionar carpetas</translation>
+    </message>
+    <message>
+        <source>Include folder list:</source>
+        <translation>Carpetas incluidas:</translation>
+    </message>
+    <message>
+        <source>Exclude folder list:</source>
+        <translation>Carpetas excluidas:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Add a folder to include</source>
+        <translation>Añadir una carpeta que incluir</translation>
+    </message>
+    <message>
+        <source>Add a folder to exclude</source>
+        <translation>Añadir una carpeta que excluir</translation>
+    </message>
+</context>
+<context>
+    <name>TabPage</name>
+    <message>
+        <source>Found: %1 objects in %2s</source>
+        <translation>Encontrados: %1 objetos en %2 s</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Buscando...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>Subcadena</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>Palabra completa</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>Expresión regular</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>Expresión booleana</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Distinguir mayúsculas</translation>
+    </message>
+</context>
+</TS>

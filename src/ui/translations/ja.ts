@@ -1,0 +1,806 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Talvenquist</source>
+        <translation>Talvenquist について</translation>
+    </message>
+    <message>
+        <source>Built with:</source>
+        <translation>使用しているライブラリ:</translation>
+    </message>
+    <message>
+        <source>Finds files and folders by name and contents.</source>
+        <translation>名前と内容でファイルとフォルダーを検索します。</translation>
+    </message>
+    <message>
+        <source>Build time: %1</source>
+        <translation>ビルド日時: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTray</name>
+    <message>
+        <source>%1 is still running.</source>
+        <translation>%1 は実行中です。</translation>
+    </message>
+</context>
+<context>
+    <name>Bytes (short)</name>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>EditCategoryDialog</name>
+    <message>
+        <source>Edit file category</source>
+        <translation>ファイル分類の編集</translation>
+    </message>
+    <message>
+        <source>File category name</source>
+        <translation>分類名</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation>拡張子</translation>
+    </message>
+    <message>
+        <source>Extensions without dots, separated by ";"</source>
+        <translation>ドットなしの拡張子を ";" で区切って</translation>
+    </message>
+    <message>
+        <source>File attributes</source>
+        <translation>ファイル属性</translation>
+    </message>
+    <message>
+        <source>File or Directory</source>
+        <translation>ファイルまたはフォルダー</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>隠しファイル</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>読み取り専用</translation>
+    </message>
+</context>
+<context>
+    <name>FilePreviewPage</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 を読み込み中...</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened.</source>
+        <translation>ファイル %1 を開けません。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB: only its first %1 MiB are shown.</source>
+        <translation>ファイルが %1 MiB を超えています: 先頭の %1 MiB のみ表示します。</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>折り返し</translation>
+    </message>
+    <message>
+        <source>File text</source>
+        <translation>ファイルのテキスト</translation>
+    </message>
+    <message>
+        <source>Lines longer than %1 characters are cut.</source>
+        <translation>%1 文字を超える行は切り詰められます。</translation>
+    </message>
+</context>
+<context>
+    <name>FileTable</name>
+    <message>
+        <source>Reading file data and sorting...</source>
+        <translation>ファイル情報を読み込んで並べ替え中...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>A name cannot contain "/" or be "." or "..".</source>
+        <translation>名前に "/" を含めることはできず、"." や ".." にもできません。</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Cannot rename "%1" to "%2":
+%3</source>
+        <translation>"%1" を "%2" に名前変更できません:
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableColumns</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>作成日時</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation>更新日時</translation>
+    </message>
+    <message>
+        <source>Last Accessed</source>
+        <translation>最終アクセス</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>一致</translation>
+    </message>
+</context>
+<context>
+    <name>FileTableView</name>
+    <message>
+        <source>Do you really want to sort %1 items?
+Gathering data and sorting could take several minutes.</source>
+        <translation>%1 個の項目を並べ替えますか?
+データの収集と並べ替えには数分かかることがあります。</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>検索結果</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation>ドキュメント</translation>
+    </message>
+    <message>
+        <source>Executable</source>
+        <translation>実行ファイル</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音楽</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Customize...</source>
+        <translation>カスタマイズ...</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>ファイルの分類</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>検索...</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Find the next occurrence (F3)</source>
+        <translation>次を検索 (F3)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Find the previous occurrence (Shift+F3)</source>
+        <translation>前を検索 (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>検索バーを閉じる (Esc)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>検索するテキスト</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>大文字と小文字を区別</translation>
+    </message>
+</context>
+<context>
+    <name>InstantToolBar</name>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>キーワードを挿入</translation>
+    </message>
+    <message>
+        <source>Edit the name list</source>
+        <translation>名前の一覧を編集</translation>
+    </message>
+    <message>
+        <source>Instant Search</source>
+        <translation>インスタント検索</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>Expression type</source>
+        <translation>式の種類</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPane</name>
+    <message>
+        <source>Location of the matches in the file</source>
+        <translation>ファイル内の一致の位置</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>New search</source>
+        <translation>新しい検索</translation>
+    </message>
+    <message>
+        <source>Index: ready</source>
+        <translation>インデックス: 準備完了</translation>
+    </message>
+    <message>
+        <source>Index: updating...</source>
+        <translation>インデックス: 更新中...</translation>
+    </message>
+    <message>
+        <source>Index: disabled</source>
+        <translation>インデックス: 無効</translation>
+    </message>
+    <message>
+        <source>Talvenquist v%1</source>
+        <translation>Talvenquist v%1</translation>
+    </message>
+    <message>
+        <source>Search Parameters</source>
+        <translation>検索条件</translation>
+    </message>
+    <message>
+        <source>Instant Search</source>
+        <translation>インスタント検索</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>結果のエクスポート</translation>
+    </message>
+    <message>
+        <source>Comma separated</source>
+        <translation>カンマ区切り</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>ツール(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>オプション(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;New Search</source>
+        <translation>新しい検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Close Tab</source>
+        <translation>タブを閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Tab</source>
+        <translation>次のタブ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Tab</source>
+        <translation>前のタブ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>バージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>マニュアル(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Results...</source>
+        <translation>結果のエクスポート(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Duplicate search</source>
+        <translation>検索を複製</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>元に戻す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Name</source>
+        <translation>名前をコピー(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Full Name</source>
+        <translation>フルネームをコピー(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Path</source>
+        <translation>パスをコピー(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Case sensitive</source>
+        <translation>大文字と小文字を区別(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Substring</source>
+        <translation>部分文字列(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Whole word</source>
+        <translation>単語単位(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Regex</source>
+        <translation>正規表現(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Boolean</source>
+        <translation>論理式(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Search Parameters</source>
+        <translation>検索条件(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>ツールバー(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Instant Search</source>
+        <translation>インスタント検索(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Filter Bar</source>
+        <translation>フィルターバー(&amp;F)</translation>
+    </message>
+</context>
+<context>
+    <name>MatchesTextView</name>
+    <message>
+        <source>Only the first %1 matches are shown.</source>
+        <translation>最初の %1 件の一致のみ表示しています。</translation>
+    </message>
+    <message>
+        <source>Full line</source>
+        <translation>行全体</translation>
+    </message>
+    <message>
+        <source>Matching lines</source>
+        <translation>一致した行</translation>
+    </message>
+</context>
+<context>
+    <name>PagesTabWidget</name>
+    <message>
+        <source>New tab</source>
+        <translation>新しいタブ</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Close other tabs</source>
+        <translation>他のタブを閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTabWidget</name>
+    <message>
+        <source>Matches</source>
+        <translation>一致</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+</context>
+<context>
+    <name>RichComboBox</name>
+    <message>
+        <source>And</source>
+        <translation>かつ</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>または</translation>
+    </message>
+    <message>
+        <source>Not</source>
+        <translation>否定</translation>
+    </message>
+</context>
+<context>
+    <name>SearchWindow</name>
+    <message>
+        <source>Search Parameters</source>
+        <translation>検索条件</translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation>ファイル名:</translation>
+    </message>
+    <message>
+        <source>Expression type:</source>
+        <translation>式の種類:</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>範囲:</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>大文字と小文字を区別</translation>
+    </message>
+    <message>
+        <source>In directory</source>
+        <translation>フォルダー内</translation>
+    </message>
+    <message>
+        <source>Include subfolders</source>
+        <translation>サブフォルダーを含める</translation>
+    </message>
+    <message>
+        <source>In contents</source>
+        <translation>内容に</translation>
+    </message>
+    <message>
+        <source>Modified between</source>
+        <translation>更新日時の範囲</translation>
+    </message>
+    <message>
+        <source>Size range</source>
+        <translation>サイズの範囲</translation>
+    </message>
+    <message>
+        <source>Show advanced options</source>
+        <translation>詳細オプションを表示</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>部分文字列</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>単語単位</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>正規表現</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>論理式</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>File name expression type</source>
+        <translation>ファイル名の式の種類</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Contents text</source>
+        <translation>内容のテキスト</translation>
+    </message>
+    <message>
+        <source>Contents expression type</source>
+        <translation>内容の式の種類</translation>
+    </message>
+    <message>
+        <source>Scope</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>Modified on or after</source>
+        <translation>この日以降に更新</translation>
+    </message>
+    <message>
+        <source>Modified on or before</source>
+        <translation>この日以前に更新</translation>
+    </message>
+    <message>
+        <source>Minimum size</source>
+        <translation>最小サイズ</translation>
+    </message>
+    <message>
+        <source>Maximum size</source>
+        <translation>最大サイズ</translation>
+    </message>
+    <message>
+        <source>Size unit</source>
+        <translation>サイズの単位</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>検索の進行状況</translation>
+    </message>
+    <message>
+        <source>Edit the folder list</source>
+        <translation>フォルダーの一覧を編集</translation>
+    </message>
+    <message>
+        <source>Insert a keyword</source>
+        <translation>キーワードを挿入</translation>
+    </message>
+    <message>
+        <source>Edit the file name list</source>
+        <translation>ファイル名の一覧を編集</translation>
+    </message>
+    <message>
+        <source>Edit the contents list</source>
+        <translation>内容の一覧を編集</translation>
+    </message>
+</context>
+<context>
+    <name>SelectFileNamesDialog</name>
+    <message>
+        <source>Select contents text</source>
+        <translation>内容テキストの選択</translation>
+    </message>
+    <message>
+        <source>Include text:</source>
+        <translation>含めるテキスト:</translation>
+    </message>
+    <message>
+        <source>Exclude text:</source>
+        <translation>除外するテキスト:</translation>
+    </message>
+    <message>
+        <source>Select file names</source>
+        <translation>ファイル名の選択</translation>
+    </message>
+    <message>
+        <source>Include file names:</source>
+        <translation>含めるファイル名:</translation>
+    </message>
+    <message>
+        <source>Exclude file names:</source>
+        <translation>除外するファイル名:</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPathsDialog</name>
+    <message>
+        <source>Select folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>Select folders</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>Include folder list:</source>
+        <translation>含めるフォルダー:</translation>
+    </message>
+    <message>
+        <source>Exclude folder list:</source>
+        <translation>除外するフォルダー:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Add a folder to include</source>
+        <translation>含めるフォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Add a folder to exclude</source>
+        <translation>除外するフォルダーを追加</translation>
+    </message>
+</context>
+<context>
+    <name>TabPage</name>
+    <message>
+        <source>Found: %1 objects in %2s</source>
+        <translation>検出: %1 個のオブジェクト (%2 秒)</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>検索中...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Substring</source>
+        <translation>部分文字列</translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation>単語単位</translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation>正規表現</translation>
+    </message>
+    <message>
+        <source>Boolean</source>
+        <translation>論理式</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>大文字と小文字を区別</translation>
+    </message>
+</context>
+</TS>

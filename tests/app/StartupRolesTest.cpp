@@ -1,0 +1,224 @@
+#include "app/InstanceChannel.h"
+#include "app/MessageListenWidget.h"
+#include "app/StartupRoles.h"
+#include "app/TaskScheduler.h"
+#include "platform/linux/Polkit.h"
+#include "support/PrivateRuntimeDir.h"
+#include "support/UnprivilegedUser.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+// Every file under `folder`, relative to it, sorted.
+static QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+class StartupRolesTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    PrivateRuntimeDir m_runtime;
+    QTemporaryDir m_system;
+    const QString mainTitle = QLatin1String(kMainInstanceWindowTitle);
+
+    // Runs the program with `arguments` while this process serves messages.
+    static int runProgram(const QStringList &arguments, const QStringList &prefix = {})
+    {
+        QProcess process;
+        QSignalSpy finished(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+        if (prefix.isEmpty())
+            process.start(QStringLiteral(TVQ_PROGRAM), arguments);
+        else
+            process.start(prefix.first(), prefix.mid(1) + QStringList{QStringLiteral(TVQ_PROGRAM)} + arguments);
+        if (!finished.wait(30000))
+            return -1;
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_runtime.isValid());
+        QVERIFY(m_system.isValid());
+        Polkit::setRulesDirectory(m_system.filePath("rules.d"));
+        setSystemDataDirectory(m_system.filePath("share"));
+    }
+
+    void secondStartHandsOver_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("searches");
+        QTest::addColumn<QByteArray>("token");
+        QTest::newRow("path first") << QStringList{"-path", "/srv/a b"} << QStringList{"/srv/a b"} << QByteArray();
+        QTest::newRow("path later") << QStringList{"-minimize", "-path", "/srv"} << QStringList{} << QByteArray();
+        QTest::newRow("path without folder") << QStringList{"-path"} << QStringList{} << QByteArray();
+        QTest::newRow("no elevation") << QStringList{"-no-elevation"} << QStringList{} << QByteArray();
+        QTest::newRow("with token") << QStringList{"-path", "/srv"} << QStringList{"/srv"} << QByteArray("tok_1");
+    }
+
+    // A second start finds the running main instance, hands over and ends
+    // with 0: a search when "-path" is argument 1, else only activation.
+    void secondStartHandsOver()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, searches);
+        QFETCH(QByteArray, token);
+        MessageListenWidget running(mainTitle);
+        QSignalSpy activations(&running, &MessageListenWidget::activationRequested);
+        QSignalSpy requested(&running, &MessageListenWidget::newSearchRequested);
+        QSignalSpy tokens(&running, &MessageListenWidget::activationTokenReceived);
+        qputenv("XDG_ACTIVATION_TOKEN", token);
+        const int code = runProgram(arguments);
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        QCOMPARE(code, 0);
+        QCOMPARE(tokens.count(), token.isEmpty() ? 0 : 1);
+        if (!token.isEmpty())
+            QCOMPARE(tokens.at(0).at(0).toString(), QString::fromLatin1(token));
+        QStringList received;
+        for (const QList<QVariant> &call : requested)
+            received << call.at(0).toString();
+        QCOMPARE(received, searches);
+        QCOMPARE(activations.count(), 1);
+    }
+
+    void adminSwitches_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("asNobody");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("files");
+        const QStringList rule{"rules.d/49-Talvenquist_SkipUAC.rules"};
+        const QStringList menus{"share/applications/talvenquist-search-folder.desktop",
+                                "share/kio/servicemenus/talvenquist-search-folder.desktop"};
+        QTest::newRow("none") << QStringList{"-minimize"} << false << -1 << QStringList{};
+        QTest::newRow("both skip-uac: enabling only") << QStringList{"-disable-skip-uac", "-enable-skip-uac"} << false << 0 << rule;
+        QTest::newRow("enable shell") << QStringList{"-enable-shell-integration"} << false << 0 << menus;
+        QTest::newRow("enable, then disable shell") << QStringList{"-disable-shell-integration"} << false << 0 << QStringList{};
+        QTest::newRow("enable skip-uac as nobody") << QStringList{"-enable-skip-uac"} << true << 5 << QStringList{};
+        QTest::newRow("enable shell as nobody") << QStringList{"-enable-shell-integration"} << true << 5 << QStringList{};
+    }
+
+    // Rows run in order on one temporary system folder.
+    void adminSwitches()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, asNobody);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, files);
+        if (asNobody && geteuid() != 0)
+            QSKIP("needs root to act as another user");
+        if (!asNobody && geteuid() != 0)
+            QSKIP("the switches act only as root");
+        if (QTest::currentDataTag() == QLatin1String("enable, then disable shell"))
+            setShellIntegration(true);
+        QDir(m_system.filePath("rules.d")).removeRecursively();
+        int code;
+        {
+            std::optional<UnprivilegedUser> user;
+            if (asNobody)
+                user.emplace();
+            code = performAdminSwitch(QStringList{"talvenquist"} + arguments);
+        }
+        QCOMPARE(code, exitCode);
+        QCOMPARE(filesUnder(m_system.path()), files);
+        setShellIntegration(false);
+    }
+
+    // The real program ends at once with 5 when a switch needs root it lacks.
+    void switchesExitFiveAsNobody_data()
+    {
+        QTest::addColumn<QString>("argument");
+        for (const char *s : {"-enable-skip-uac", "-disable-skip-uac", "-enable-shell-integration", "-disable-shell-integration"})
+            QTest::newRow(s) << QString::fromLatin1(s);
+    }
+
+    void switchesExitFiveAsNobody()
+    {
+        QFETCH(QString, argument);
+        if (geteuid() != 0)
+            QCOMPARE(runProgram({argument}), 5);
+        else
+            QCOMPARE(runProgram({argument}, {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"}), 5);
+    }
+
+    void unelevatedParameters_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("parameters");
+        QTest::newRow("none") << QStringList{"/opt/tq"} << "-no-elevation";
+        QTest::newRow("bare") << QStringList{"/opt/tq", "-path", "/srv"} << "-path /srv -no-elevation";
+        QTest::newRow("blank quoted") << QStringList{"/opt/tq", "-path", "/srv/My Files"}
+                                      << "-path \"/srv/My Files\" -no-elevation";
+    }
+
+    void unelevatedParameters()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, parameters);
+        QCOMPARE(::unelevatedParameters(arguments), parameters);
+        // How the companion starts it: the words come back whole.
+        QCOMPARE(QProcess::splitCommand(parameters), arguments.mid(1) + QStringList{"-no-elevation"});
+    }
+
+    // The elevated instance tells a companion its pid, asks for the
+    // companion's command line and splits it at every "|".
+    void initAdminInstanceTakesTheCompanionsArguments()
+    {
+        MessageListenWidget listener(mainTitle);
+        QLocalServer companion;
+        QVERIFY(companion.listen(InstanceChannel::socketPath(kUserInstanceWindowTitle)));
+        QList<InstanceMessage> received;
+        QLocalSocket answer;
+        connect(&companion, &QLocalServer::newConnection, this, [&] {
+            QLocalSocket *socket = companion.nextPendingConnection();
+            connect(socket, &QLocalSocket::readyRead, this, [&, socket] {
+                QByteArray bytes = socket->readAll();
+                InstanceMessage message;
+                QString error;
+                while (InstanceMessage::parse(&bytes, &message, &error) == InstanceMessage::Parse::Complete) {
+                    received << message;
+                    if (message.message != kMsgSendArguments)
+                        continue;
+                    // Not InstanceChannel::send: it would wait for this
+                    // very thread to acknowledge.
+                    answer.connectToServer(InstanceChannel::socketPath(mainTitle));
+                    answer.write(InstanceMessage::copyData(InstanceMessage::CopyDataArguments, "/opt/tq|-path|/a|b||x").encode());
+                }
+            });
+        });
+        QStringList arguments;
+        QCOMPARE(initAdminInstance(&listener, &arguments), -1);
+        QCOMPARE(arguments, (QStringList{"/opt/tq", "-path", "/a", "b", "", "x"}));
+        QCOMPARE(received.size(), 2);
+        QCOMPARE(received.at(0).message, kMsgAdminPid);
+        QCOMPARE(received.at(0).wParam, quint64(QCoreApplication::applicationPid()));
+        QCOMPARE(received.at(1).message, kMsgSendArguments);
+    }
+
+    void initAdminInstanceWithoutCompanion()
+    {
+        MessageListenWidget listener(mainTitle);
+        QStringList arguments{"stale"};
+        QCOMPARE(initAdminInstance(&listener, &arguments), -1);
+        QVERIFY(arguments.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(StartupRolesTest)
+#include "StartupRolesTest.moc"
