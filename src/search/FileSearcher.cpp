@@ -116,6 +116,25 @@ void FileSearcher::update()
     startUpdate([this, indexSearcher] { indexSearcher->update(&m_stopUpdate); });
 }
 
+void FileSearcher::setContentSearchSettings(const ContentSearchSettings &contentSearchSettings)
+{
+    m_pendingContentSettings = contentSearchSettings;
+    applyPendingContentSettings();
+}
+
+void FileSearcher::applyPendingContentSettings()
+{
+    if (!m_pendingContentSettings || !m_matchSearches.empty())
+        return;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_searches.empty())
+            return;
+    }
+    m_contentSearcher->setSettings(*m_pendingContentSettings);
+    m_pendingContentSettings.reset();
+}
+
 void FileSearcher::update(const IndexingSettings &indexingSettings)
 {
     NTFSFileSearcher *indexSearcher = m_indexSearcher.get();
@@ -170,6 +189,7 @@ void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
             return;
         m_searches.erase(it);
     }
+    applyPendingContentSettings();
     emit findFinished(requestId);
 }
 
@@ -186,6 +206,8 @@ void FileSearcher::cancel(const FileSearchRequest &request)
     }
     search->disconnect(this);
     search->cancel();
+    search.reset();
+    applyPendingContentSettings();
 }
 
 void FileSearcher::findMatches(FileSearchRequest &request, const QString &filePath, ContentMatches *matches)
@@ -205,6 +227,7 @@ void FileSearcher::onFindMatchesFinished(FileSearchRequest::Id requestId)
     if (it == m_matchSearches.end())
         return;
     m_matchSearches.erase(it);
+    applyPendingContentSettings();
     emit findMatchesFinished(requestId);
 }
 
@@ -266,5 +289,7 @@ void FileSearcher::cancel()
         entry.second->disconnect();
         entry.second->cancel();
     }
+    searches.clear();
+    applyPendingContentSettings();
     m_state = 0;
 }

@@ -13,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class ContentSearcher;
 class DiskSearcher;
@@ -47,6 +48,10 @@ public:
     ~FileSearcher() override;
 
     void init(const IndexingSettings &indexingSettings, const ContentSearchSettings &contentSearchSettings);
+    // The content searcher's converter table may not change under a running
+    // search: new settings take effect now when none runs, else when the
+    // last file or match search ends.
+    void setContentSearchSettings(const ContentSearchSettings &contentSearchSettings);
     // Builds every indexed volume again; waits for the first loading.
     void update();
     // Applies new indexing settings; waits for the first loading.
@@ -95,6 +100,7 @@ private slots:
 
 private:
     void setState(int state);
+    void applyPendingContentSettings();
     void startUpdate(std::function<void()> task);
     static void stopThread(std::unique_ptr<FileSearcherWorker> &thread, CancelFlag &stop);
 
@@ -111,4 +117,5 @@ private:
     std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> m_searches;
     std::map<FileSearchRequest::Id, std::unique_ptr<MatchesSearch>> m_matchSearches;
     QMutex m_mutex;
+    std::optional<ContentSearchSettings> m_pendingContentSettings;
 };

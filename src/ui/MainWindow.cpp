@@ -8,11 +8,17 @@
 #include "ui/AboutDialog.h"
 #include "ui/AppDataFolders.h"
 #include "ui/BackgroundTray.h"
+#include "ui/DesktopIntegration.h"
+#include "ui/FileSearcherIndexControl.h"
+#include "ui/FileTable.h"
+#include "ui/FilterBar.h"
 #include "ui/InstantToolBar.h"
 #include "ui/LanguageLoader.h"
 #include "ui/MainWindowActions.h"
 #include "ui/MainWindowLayout.h"
+#include "ui/OptionsDialog.h"
 #include "ui/PagesTabWidget.h"
+#include "ui/PreviewTabWidget.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchWindow.h"
 #include "ui/SessionEndWatcher.h"
@@ -202,8 +208,7 @@ void MainWindow::connectActions()
     connect(a->actionExportResults, &QAction::triggered, this, &MainWindow::onExportResults);
     connect(a->actionRestore, &QAction::triggered, this, &MainWindow::restoreFromTray);
     connect(a->actionMinimize, &QAction::triggered, this, &MainWindow::onMinimize);
-    // No options dialog exists yet in this program.
-    a->actionOptions->setEnabled(false);
+    connect(a->actionOptions, &QAction::triggered, this, [this] { showOptions(OptionsDialog::GeneralPage); });
     for (QAction *language : a->languageActions())
         connect(language, &QAction::triggered, this,
                 [this, language] { loadLanguage(language->property("id").toString()); });
@@ -309,6 +314,7 @@ TabPage *MainWindow::addNewTab()
         tab->setUnindexedDefaultFolder(QDir::homePath());
     connect(tab, &TabPage::statusTextChanged, this, &MainWindow::onTabStatusTextChanged);
     connect(tab, &TabPage::tabTextChanged, this, &MainWindow::onTabTextChanged);
+    connect(tab, &TabPage::customizeFilters, this, [this] { showOptions(OptionsDialog::CategoriesPage); });
     m_tabs->addTab(tab, tr("New search"));
     m_tabs->setCurrentWidget(tab);
     return tab;
@@ -558,6 +564,30 @@ void MainWindow::showAbout()
 {
     AboutDialog dialog(this);
     dialog.exec();
+}
+
+void MainWindow::showOptions(int page)
+{
+    FileSearcherIndexControl index(*m_searcher);
+    DesktopIntegration integration;
+    OptionsDialog dialog(index, integration, this);
+    dialog.setCurrentPage(OptionsDialog::Page(page));
+    if (dialog.exec() == QDialog::Accepted)
+        applyOptions();
+}
+
+void MainWindow::applyOptions()
+{
+    Settings *settings = Settings::instance();
+    m_tray->setBackgroundMode(settings->value(Settings::RunInBackground).toBool());
+    m_searcher->setContentSearchSettings(settings->contentSearchSettings());
+    if (m_useIndex)
+        m_searcher->update(settings->indexingSettings());
+    for (int index = 0; index < m_tabs->count(); ++index) {
+        TabPage *tab = tabAt(index);
+        tab->table()->filterBar()->rebuild();
+        tab->preview()->applySettings();
+    }
 }
 
 void MainWindow::onExportResults()

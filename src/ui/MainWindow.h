@@ -101,6 +101,10 @@ private:
     void syncInstantOptions();
     void openManual();
     void showAbout();
+    // Opens the options dialog at `page` (an OptionsDialog::Page) and, when
+    // it is accepted, makes the window and the searcher follow the new options.
+    void showOptions(int page);
+    void applyOptions();
     void restoreFromTray();
     void writeTabsFile();
     void setIndexState(IndexState state);

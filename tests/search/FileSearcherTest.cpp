@@ -65,6 +65,7 @@ private slots:
     void countMatchesFillsTheCount();
     void indexAnswersWhatItCoversAndTheWalkTheRest();
     void updateWaitsForTheFirstLoading();
+    void contentSettingsWaitForRunningSearches();
 };
 
 void FileSearcherTest::nameOnlyFromTheWalk()
@@ -423,6 +424,42 @@ void FileSearcherTest::updateWaitsForTheFirstLoading()
     QMap<QChar, int> counts;
     searcher.objectCounts(counts);
     QVERIFY(counts.value(indexing.indexDrives.first()) >= 2);
+}
+
+void FileSearcherTest::contentSettingsWaitForRunningSearches()
+{
+    TempTree tree;
+    QByteArray binary("needle\n");
+    for (int i = 0; i < 256; ++i)
+        binary.append(char(i * 37));
+    QVERIFY(tree.add("data.bin", binary));
+    WalkSearch s;
+    FileSearchRequest request;
+    request.includePaths = QStringList{tree.path()};
+    request.text = QStringLiteral("needle");
+    FileSearchResults found;
+    QVERIFY(s.run(request, found));
+    QCOMPARE(found.count(), 1);
+
+    // Handed over while a search is waiting for the index; used by the next one.
+    FileSearcher waiting(s.temp.path(), 0);
+    FileSearchRequest first = request;
+    first.id = FileSearchRequest().id;
+    FileSearchResults firstResults;
+    waiting.find(first, firstResults);
+    ContentSearchSettings skipBinary;
+    skipBinary.skipBinary = true;
+    waiting.setContentSearchSettings(skipBinary);
+    QSignalSpy finished(&waiting, &FileSearcher::findFinished);
+    waiting.init(IndexingSettings(), ContentSearchSettings());
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(firstResults.count(), 1);
+    FileSearchRequest second = request;
+    second.id = FileSearchRequest().id;
+    FileSearchResults secondResults;
+    waiting.find(second, secondResults);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(secondResults.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(FileSearcherTest)

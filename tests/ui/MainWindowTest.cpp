@@ -1,12 +1,16 @@
 #include "app/DataPaths.h"
 #include "app/MetaTypes.h"
 #include "app/Settings.h"
+#include "app/TaskScheduler.h"
+#include "platform/linux/Polkit.h"
 #include "ui/BackgroundTray.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableModel.h"
+#include "ui/FilterBar.h"
 #include "ui/InstantToolBar.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowActions.h"
+#include "ui/OptionsDialog.h"
 #include "ui/PagesTabWidget.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchWindow.h"
@@ -17,6 +21,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMimeData>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -27,7 +33,10 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -53,6 +62,8 @@ private slots:
     void manualFolderFollowsTheLanguage_data();
     void manualFolderFollowsTheLanguage();
     void runningHintIsShownOnce();
+    void optionsDecideBackgroundMode_data();
+    void optionsDecideBackgroundMode();
     void languageSwitchesAtOnce_data();
     void languageSwitchesAtOnce();
     void instantSearchShowsWhatTvqFinds();
@@ -261,6 +272,43 @@ void MainWindowTest::runningHintIsShownOnce()
     QCOMPARE(hints.count(), 1);
     QCOMPARE(hints.first().first().toString(), QStringLiteral("Talvenquist is still running."));
     QVERIFY(Settings::instance()->value(Settings::RunInBackgroundHintShown).toBool());
+}
+
+void MainWindowTest::optionsDecideBackgroundMode_data()
+{
+    QTest::addColumn<bool>("background");
+    QTest::addColumn<bool>("fromFilterBar");
+    QTest::newRow("on, from the menu") << true << false;
+    QTest::newRow("off, from the filter bar") << false << true;
+}
+
+void MainWindowTest::optionsDecideBackgroundMode()
+{
+    QFETCH(bool, background);
+    QFETCH(bool, fromFilterBar);
+    // Accepting writes the desktop's files; these stand in for the system's.
+    QTemporaryDir system;
+    Polkit::setRulesDirectory(system.path());
+    setSystemDataDirectory(system.path());
+    Settings::instance()->setValue(Settings::RunInBackground, !background);
+    auto window = makeWindow();
+    QString page;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<OptionsDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        page = dialog->findChild<QStackedWidget *>("pageFrame")->currentWidget()->objectName();
+        dialog->findChild<QCheckBox *>("backgroundCheckBox")->setChecked(background);
+        dialog->onAccept();
+    });
+    if (fromFilterBar)
+        window->currentTab()->table()->filterBar()->customizeAction()->trigger();
+    else
+        window->actions()->actionOptions->trigger();
+    Polkit::setRulesDirectory(QString());
+    setSystemDataDirectory(QString());
+    QCOMPARE(page, fromFilterBar ? QStringLiteral("OptionsPageCategories") : QStringLiteral("OptionsGeneral"));
+    QCOMPARE(QApplication::quitOnLastWindowClosed(), !background);
+    QCOMPARE(window->tray()->isVisible(), background);
 }
 
 void MainWindowTest::languageSwitchesAtOnce_data()
