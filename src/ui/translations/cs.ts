@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,59 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>超过 %1 个字符的行将被截断。</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n 个项目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>文件夹：</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>创建时间：</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>修改时间：</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>访问时间：</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>所有者：</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>权限：</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>%1 的属性</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
     </message>
 </context>
 <context>
@@ -482,6 +542,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>&amp;Filter Bar</source>
         <translation>筛选栏(&amp;F)</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>永久删除(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +560,224 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Matching lines</source>
         <translation>匹配的行</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>确定要清除搜索历史吗？</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>文件数据库路径：</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>索引</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>文件类别</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>文件处理程序</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>当 %1 未以管理员权限运行时，索引不可用。</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>系统启动时运行</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>在后台运行</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>集成到文件夹的右键菜单</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>跳过用户帐户控制提示</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>退出时保存所有标签页中的搜索</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>清除搜索历史</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>文件数据库路径：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>重建</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>自动为新的固定驱动器建立索引</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>自动为新的可移动驱动器建立索引</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>为以下 NTFS 驱动器建立索引：</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>驱动器号</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>对象数</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>排除路径：</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>扩展名</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>文件类别</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>此筛选器已禁用</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>禁用筛选器</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>启用筛选器</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>此计算机上安装的 IFilter 列表。</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 位</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 位</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>扩展名</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>处理程序名称</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>内容搜索</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>自动检测无 BOM 文件的编码</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>自动检测并在内容搜索中跳过二进制文件</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>使用内置 PDF 转换器</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1043,82 @@ Gathering data and sorting could take several minutes.</source>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>打开文件位置</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>复制完整名称</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>重命名(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>移到回收站(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>属性(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>打开方式(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>确定要永久删除 %n 个项目吗？此操作无法撤消。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>正在删除...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>无法删除以下项目：</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>正在移到回收站...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>无法连接到桌面会话。</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>它仍然存在。</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>无法将以下项目移到回收站：</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1159,13 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Case sensitive</source>
         <translation>区分大小写</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>使用 %1 搜索...</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,61 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Řádky delší než %1 znaků jsou zkráceny.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n položka</numerusform>
+            <numerusform>%n položky</numerusform>
+            <numerusform>%n položek</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Název:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Složka:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Velikost:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Vytvořeno:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Změněno:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Poslední přístup:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Vlastník:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Oprávnění:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Vlastnosti: %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Vlastnosti</translation>
     </message>
 </context>
 <context>
@@ -482,6 +544,10 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <source>&amp;Filter Bar</source>
         <translation>Panel &amp;filtrů</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>Smazat &amp;trvale</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +562,224 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
     <message>
         <source>Matching lines</source>
         <translation>Odpovídající řádky</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Opravdu chcete vymazat historii hledání?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Cesta k databázi souborů:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Stránky</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indexování</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hledání</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Kategorie souborů</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Obslužné programy souborů</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>Indexování není dostupné, pokud %1 běží bez oprávnění správce.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Spouštět při startu systému</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Běžet na pozadí</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Začlenit do místní nabídky složek</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Přeskočit výzvu Řízení uživatelských účtů</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Při ukončení uložit hledání ve všech kartách</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Vymazat historii hledání</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Cesta k databázi souborů:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procházet...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Znovu sestavit</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Automaticky indexovat nové pevné disky</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Automaticky indexovat nové vyměnitelné disky</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Indexovat následující disky NTFS:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Písmeno jednotky</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Počet objektů</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Vyloučené cesty:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Cesta</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odebrat</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Přípony</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Atributy</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Kategorie souborů</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Přidat</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Upravit</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Odebrat</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nahoru</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Dolů</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Obnovit výchozí</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Tento filtr je vypnut</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Vypnout filtr</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Zapnout filtry</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Seznam filtrů IFilter nainstalovaných v tomto počítači.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32bitový</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64bitový</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Přípona</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Název obslužného programu</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Hledání v obsahu</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Automaticky rozpoznat kódování souborů bez BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Automaticky rozpoznat a přeskočit binární soubory při hledání v obsahu</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Použít vestavěný převodník PDF</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1045,84 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Otevřít umístění souboru</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Kopírovat úplný název</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otevřít</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Vyjmout</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopírovat</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Přejmenovat...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Př&amp;esunout do koše</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Smazat</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>V&amp;lastnosti</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Otevřít po&amp;mocí</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Opravdu chcete trvale smazat %n položku? Tuto akci nelze vrátit zpět.</numerusform>
+            <numerusform>Opravdu chcete trvale smazat %n položky? Tuto akci nelze vrátit zpět.</numerusform>
+            <numerusform>Opravdu chcete trvale smazat %n položek? Tuto akci nelze vrátit zpět.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Mazání...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Tyto položky nelze smazat:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Přesouvání do koše...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>Nelze se spojit s relací plochy.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Stále tam je.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Tyto položky nelze přesunout do koše:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1163,13 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
     <message>
         <source>Case sensitive</source>
         <translation>Rozlišovat velikost písmen</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Hledat pomocí %1...</translation>
     </message>
 </context>
 </TS>

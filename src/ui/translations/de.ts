@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,60 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Zeilen mit mehr als %1 Zeichen werden gekürzt.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n Element</numerusform>
+            <numerusform>%n Elemente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Erstellt:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Geändert:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Letzter Zugriff:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Besitzer:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Berechtigungen:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Eigenschaften von %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
     </message>
 </context>
 <context>
@@ -482,6 +543,10 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <source>&amp;Filter Bar</source>
         <translation>&amp;Filterleiste</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>&amp;Endgültig löschen</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +561,224 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     <message>
         <source>Matching lines</source>
         <translation>Passende Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Möchten Sie den Suchverlauf wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Pfad der Dateidatenbank:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indizierung</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Dateikategorien</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Dateihandler</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>Die Indizierung ist nicht verfügbar, wenn %1 ohne Administratorrechte läuft.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Beim Systemstart ausführen</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Im Hintergrund ausführen</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>In das Kontextmenü von Ordnern einbinden</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Abfrage der Benutzerkontensteuerung überspringen</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Suchen aller Registerkarten beim Beenden speichern</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Suchverlauf löschen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Pfad der Dateidatenbank:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Neu aufbauen</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Neue feste Laufwerke automatisch indizieren</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Neue Wechsellaufwerke automatisch indizieren</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Folgende NTFS-Laufwerke indizieren:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Laufwerksbuchstabe</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Anzahl der Objekte</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Ausgeschlossene Pfade:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Erweiterungen</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Dateikategorien</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Dieser Filter ist deaktiviert</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Filter deaktivieren</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Filter aktivieren</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Liste der auf diesem Computer installierten IFilter.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32-Bit</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64-Bit</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Erweiterung</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Name des Handlers</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Inhaltssuche</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Kodierung von Dateien ohne BOM automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Binärdateien automatisch erkennen und bei der Inhaltssuche überspringen</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Eingebauten PDF-Konverter verwenden</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1044,83 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Dateispeicherort öffnen</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Vollen Namen kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>In den &amp;Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Öffnen &amp;mit</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Möchten Sie %n Element wirklich endgültig löschen? Dies kann nicht rückgängig gemacht werden.</numerusform>
+            <numerusform>Möchten Sie %n Elemente wirklich endgültig löschen? Dies kann nicht rückgängig gemacht werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Wird gelöscht...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Diese Elemente konnten nicht gelöscht werden:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Wird in den Papierkorb verschoben...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>Die Desktop-Sitzung war nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Es ist noch vorhanden.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Diese Elemente konnten nicht in den Papierkorb verschoben werden:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1161,13 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     <message>
         <source>Case sensitive</source>
         <translation>Groß-/Kleinschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Mit %1 suchen...</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,60 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Οι γραμμές μεγαλύτερες από %1 χαρακτήρες περικόπτονται.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n στοιχείο</numerusform>
+            <numerusform>%n στοιχεία</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Όνομα:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Φάκελος:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Μέγεθος:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Τύπος:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Δημιουργήθηκε:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Τροποποιήθηκε:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Τελευταία πρόσβαση:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Κάτοχος:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Δικαιώματα:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Ιδιότητες του %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Ιδιότητες</translation>
     </message>
 </context>
 <context>
@@ -482,6 +543,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>&amp;Filter Bar</source>
         <translation>Γραμμή &amp;φίλτρων</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>&amp;Οριστική διαγραφή</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +561,224 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Matching lines</source>
         <translation>Γραμμές που ταιριάζουν</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Θέλετε σίγουρα να διαγράψετε το ιστορικό αναζήτησης;</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Διαδρομή βάσης δεδομένων αρχείων:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Σελίδες</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Γενικά</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Ευρετηρίαση</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Αναζήτηση</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Κατηγορίες αρχείων</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Χειριστές αρχείων</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>Η ευρετηρίαση δεν είναι διαθέσιμη όταν το %1 εκτελείται χωρίς δικαιώματα διαχειριστή.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Εκκίνηση μαζί με το σύστημα</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Εκτέλεση στο παρασκήνιο</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Ενσωμάτωση στο μενού περιβάλλοντος των φακέλων</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Παράλειψη της προτροπής Ελέγχου λογαριασμού χρήστη</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Αποθήκευση των αναζητήσεων όλων των καρτελών κατά την έξοδο</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Διαγραφή ιστορικού αναζήτησης</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Διαδρομή βάσης δεδομένων αρχείων:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Περιήγηση...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Αναδόμηση</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Αυτόματη ευρετηρίαση νέων σταθερών μονάδων δίσκου</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Αυτόματη ευρετηρίαση νέων αφαιρούμενων μονάδων δίσκου</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Ευρετηρίαση των παρακάτω μονάδων NTFS:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Γράμμα μονάδας δίσκου</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Πλήθος αντικειμένων</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Εξαίρεση διαδρομών:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Διαδρομή</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Επεκτάσεις</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Χαρακτηριστικά</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Κατηγορίες αρχείων</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Προσθήκη</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Επεξεργασία</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Πάνω</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Κάτω</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Επαναφορά</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Αυτό το φίλτρο είναι απενεργοποιημένο</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Απενεργοποίηση φίλτρου</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Ενεργοποίηση φίλτρων</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Λίστα των IFilter που είναι εγκατεστημένα σε αυτόν τον υπολογιστή.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 bit</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 bit</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Επέκταση</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Όνομα χειριστή</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Αναζήτηση περιεχομένου</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Αυτόματος εντοπισμός κωδικοποίησης αρχείων χωρίς BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Αυτόματος εντοπισμός και παράλειψη δυαδικών αρχείων στις αναζητήσεις περιεχομένου</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Χρήση του ενσωματωμένου μετατροπέα PDF</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1044,83 @@ Gathering data and sorting could take several minutes.</source>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Άνοιγμα θέσης αρχείου</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Αντιγραφή πλήρους ονόματος</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ά&amp;νοιγμα</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Α&amp;ποκοπή</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Αντι&amp;γραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Μετονομασία...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Μεταφορά στον &amp;κάδο</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Διαγραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Ιδιότητες</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Άνοιγμα μ&amp;ε</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Θέλετε σίγουρα να διαγράψετε οριστικά %n στοιχείο; Αυτή η ενέργεια δεν μπορεί να αναιρεθεί.</numerusform>
+            <numerusform>Θέλετε σίγουρα να διαγράψετε οριστικά %n στοιχεία; Αυτή η ενέργεια δεν μπορεί να αναιρεθεί.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Διαγραφή...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Δεν ήταν δυνατή η διαγραφή αυτών των στοιχείων:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Μεταφορά στον κάδο...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>Δεν ήταν δυνατή η επικοινωνία με την περίοδο λειτουργίας της επιφάνειας εργασίας.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Εξακολουθεί να υπάρχει.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Δεν ήταν δυνατή η μεταφορά αυτών των στοιχείων στον κάδο:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1161,13 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Case sensitive</source>
         <translation>Διάκριση πεζών-κεφαλαίων</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Αναζήτηση με το %1...</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,60 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Lines longer than %1 characters are cut.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Created:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Modified:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Accessed:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Owner:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Permissions:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Properties of %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Properties</translation>
     </message>
 </context>
 <context>
@@ -482,6 +543,10 @@ Gathering data and sorting could take several minutes.</translation>
         <source>&amp;Filter Bar</source>
         <translation>&amp;Filter Bar</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>Delete &amp;Permanently</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +561,224 @@ Gathering data and sorting could take several minutes.</translation>
     <message>
         <source>Matching lines</source>
         <translation>Matching lines</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Do you really want to clear search history?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>File database path:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indexing</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>File categories</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>File handlers</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>Indexing is unavailable when %1 is running without administrator permissions.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Launch at system startup</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Run in background</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Integrate in a folder's context menu</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Skip User Account Control prompt</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Save searches in all tabs on exit</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Clear search history</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>File database path:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Rebuild</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Automatically index new fixed drives</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Automatically index new removable drives</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Index the following NTFS drives:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Drive letter</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Objects count</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Exclude paths:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Extensions</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>File categories</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>This filter is disabled</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Disable filter</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Enable filters</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>List of IFilters installed on this computer.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32-bit</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64-bit</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extension</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Handler name</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Content search</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Auto-detect encoding of files without BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Auto-detect and skip binary files from content searches</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Use built-in PDF converter</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1044,83 @@ Gathering data and sorting could take several minutes.</translation>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Open file location</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Copy full name</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Rename...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Move to T&amp;rash</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Properties</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Open &amp;With</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Do you really want to delete %n item permanently? This cannot be undone.</numerusform>
+            <numerusform>Do you really want to delete %n items permanently? This cannot be undone.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Deleting...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>These items could not be deleted:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Moving to the trash...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>The desktop session could not be reached.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>It is still there.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>These items could not be moved to the trash:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1161,13 @@ Gathering data and sorting could take several minutes.</translation>
     <message>
         <source>Case sensitive</source>
         <translation>Case sensitive</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Search with %1...</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,60 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Las líneas de más de %1 caracteres se recortan.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Creado:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Modificado:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Último acceso:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Propietario:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Permisos:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Propiedades de %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
     </message>
 </context>
 <context>
@@ -482,6 +543,10 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <source>&amp;Filter Bar</source>
         <translation>Barra de &amp;filtros</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>Eliminar &amp;permanentemente</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +561,224 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
     <message>
         <source>Matching lines</source>
         <translation>Líneas coincidentes</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>¿Seguro que desea borrar el historial de búsqueda?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Ruta de la base de datos de archivos:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indexación</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Búsqueda</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Categorías de archivos</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Controladores de archivos</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>La indexación no está disponible cuando %1 se ejecuta sin permisos de administrador.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Iniciar con el sistema</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Ejecutar en segundo plano</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Integrar en el menú contextual de las carpetas</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Omitir el aviso del Control de cuentas de usuario</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Guardar las búsquedas de todas las pestañas al salir</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Borrar el historial de búsqueda</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Ruta de la base de datos de archivos:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Reconstruir</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Indexar automáticamente las nuevas unidades fijas</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Indexar automáticamente las nuevas unidades extraíbles</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Indexar las siguientes unidades NTFS:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Letra de unidad</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Número de objetos</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Excluir rutas:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Agregar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Extensiones</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Atributos</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Categorías de archivos</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Agregar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Este filtro está desactivado</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Desactivar filtro</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Activar filtros</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Lista de IFilters instalados en este equipo.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 bits</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 bits</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extensión</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Nombre del controlador</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Búsqueda en el contenido</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Detectar automáticamente la codificación de los archivos sin BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Detectar y omitir automáticamente los archivos binarios en las búsquedas de contenido</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Usar el convertidor de PDF integrado</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1044,83 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Abrir la ubicación del archivo</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Copiar nombre completo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>Cambiar &amp;nombre...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Mover a la pape&amp;lera</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Propiedades</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Abrir c&amp;on</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>¿Seguro que desea eliminar permanentemente %n elemento? Esta acción no se puede deshacer.</numerusform>
+            <numerusform>¿Seguro que desea eliminar permanentemente %n elementos? Esta acción no se puede deshacer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Eliminando...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>No se pudieron eliminar estos elementos:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Moviendo a la papelera...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>No se pudo contactar con la sesión del escritorio.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Sigue estando ahí.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>No se pudieron mover estos elementos a la papelera:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1161,13 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
     <message>
         <source>Case sensitive</source>
         <translation>Distinguir mayúsculas</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Buscar con %1...</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,60 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Les lignes de plus de %1 caractères sont coupées.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Créé :</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Modifié :</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Dernier accès :</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Propriétaire :</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Autorisations :</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Propriétés de %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
     </message>
 </context>
 <context>
@@ -482,6 +543,10 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <source>&amp;Filter Bar</source>
         <translation>Barre de &amp;filtres</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>Supprimer &amp;définitivement</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +561,224 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
     <message>
         <source>Matching lines</source>
         <translation>Lignes correspondantes</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Voulez-vous vraiment effacer l'historique des recherches ?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Chemin de la base de données des fichiers :</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indexation</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Catégories de fichiers</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Gestionnaires de fichiers</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>L'indexation n'est pas disponible lorsque %1 s'exécute sans droits d'administrateur.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Lancer au démarrage du système</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Exécuter en arrière-plan</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Intégrer au menu contextuel des dossiers</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Ignorer l'invite du Contrôle de compte d'utilisateur</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Enregistrer les recherches de tous les onglets à la fermeture</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Effacer l'historique des recherches</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Chemin de la base de données des fichiers :</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Reconstruire</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Indexer automatiquement les nouveaux disques fixes</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Indexer automatiquement les nouveaux disques amovibles</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Indexer les lecteurs NTFS suivants :</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Lettre de lecteur</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Nombre d'objets</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Chemins exclus :</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Extensions</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attributs</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Catégories de fichiers</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Ce filtre est désactivé</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Désactiver le filtre</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Activer les filtres</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Liste des IFilters installés sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 bits</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 bits</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extension</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Nom du gestionnaire</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Recherche dans le contenu</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Détecter automatiquement l'encodage des fichiers sans BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Détecter et ignorer automatiquement les fichiers binaires lors des recherches dans le contenu</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Utiliser le convertisseur PDF intégré</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1044,83 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Ouvrir l'emplacement du fichier</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Copier le nom complet</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renommer...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>&amp;Mettre à la corbeille</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Propriétés</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Ouvrir &amp;avec</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer définitivement %n élément ? Cette action est irréversible.</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer définitivement %n éléments ? Cette action est irréversible.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Suppression...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Ces éléments n'ont pas pu être supprimés :</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Déplacement vers la corbeille...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>La session du bureau n'a pas pu être jointe.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Il est toujours présent.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Ces éléments n'ont pas pu être déplacés vers la corbeille :</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1161,13 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
     <message>
         <source>Case sensitive</source>
         <translation>Respecter la casse</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Rechercher avec %1...</translation>
     </message>
 </context>
 </TS>

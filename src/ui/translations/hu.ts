@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,59 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>A %1 karakternél hosszabb sorok le vannak vágva.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elem</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Név:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Mappa:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Méret:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Típus:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Létrehozva:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Módosítva:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Utolsó hozzáférés:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Tulajdonos:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Engedélyek:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>%1 tulajdonságai</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Tulajdonságok</translation>
     </message>
 </context>
 <context>
@@ -482,6 +542,10 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <source>&amp;Filter Bar</source>
         <translation>&amp;Szűrősáv</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>&amp;Végleges törlés</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +560,224 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
     <message>
         <source>Matching lines</source>
         <translation>Egyező sorok</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Biztosan törli a keresési előzményeket?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Fájladatbázis elérési útja:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Oldalak</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Általános</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indexelés</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Keresés</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Fájlkategóriák</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Fájlkezelők</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>Az indexelés nem érhető el, ha a(z) %1 rendszergazdai jogosultságok nélkül fut.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Indítás a rendszer indulásakor</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Futás a háttérben</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Beépülés a mappák helyi menüjébe</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>A Felhasználói fiókok felügyelete kérdésének kihagyása</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Az összes lap keresésének mentése kilépéskor</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Keresési előzmények törlése</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Fájladatbázis elérési útja:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Tallózás...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Újraépítés</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Új rögzített meghajtók automatikus indexelése</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Új cserélhető meghajtók automatikus indexelése</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>A következő NTFS-meghajtók indexelése:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Meghajtóbetűjel</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Objektumok száma</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Kizárt útvonalak:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Útvonal</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hozzáadás</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eltávolítás</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Név</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Kiterjesztések</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attribútumok</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Fájlkategóriák</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hozzáadás</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Szerkesztés</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eltávolítás</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Le</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Visszaállítás</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Ez a szűrő le van tiltva</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Szűrő letiltása</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Szűrők engedélyezése</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>A számítógépre telepített IFilterek listája.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 bites</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 bites</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Kiterjesztés</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Kezelő neve</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Keresés a tartalomban</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>BOM nélküli fájlok kódolásának automatikus felismerése</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Bináris fájlok automatikus felismerése és kihagyása a tartalomkeresésből</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Beépített PDF-átalakító használata</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1043,82 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Fájl helyének megnyitása</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Teljes név másolása</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Megnyitás</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Kivágás</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Má&amp;solás</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>Átneve&amp;zés...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Áthelyezés a &amp;Lomtárba</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Törlés</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>T&amp;ulajdonságok</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Megnyitás &amp;ezzel</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Biztosan véglegesen törli a(z) %n elemet? Ez a művelet nem vonható vissza.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Törlés...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Ezeket az elemeket nem sikerült törölni:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Áthelyezés a Lomtárba...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>Az asztali munkamenet nem érhető el.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Még mindig ott van.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Ezeket az elemeket nem sikerült a Lomtárba helyezni:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1159,13 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
     <message>
         <source>Case sensitive</source>
         <translation>Kis- és nagybetű</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Keresés ezzel: %1...</translation>
     </message>
 </context>
 </TS>

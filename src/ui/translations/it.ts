@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,60 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Le righe più lunghe di %1 caratteri vengono troncate.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Cartella:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Dimensione:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Creato:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Modificato:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Ultimo accesso:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Proprietario:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Permessi:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Proprietà di %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Proprietà</translation>
     </message>
 </context>
 <context>
@@ -482,6 +543,10 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <source>&amp;Filter Bar</source>
         <translation>Barra dei &amp;filtri</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>Elimina &amp;definitivamente</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +561,224 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
     <message>
         <source>Matching lines</source>
         <translation>Righe corrispondenti</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Cancellare davvero la cronologia delle ricerche?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Percorso del database dei file:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indicizzazione</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Ricerca</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Categorie di file</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Gestori di file</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>L'indicizzazione non è disponibile quando %1 è in esecuzione senza permessi di amministratore.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Avvia all'avvio del sistema</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Esegui in background</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Integra nel menu contestuale delle cartelle</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Salta la richiesta di Controllo account utente</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Salva le ricerche di tutte le schede all'uscita</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Cancella cronologia delle ricerche</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Percorso del database dei file:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Ricostruisci</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Indicizza automaticamente le nuove unità fisse</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Indicizza automaticamente le nuove unità rimovibili</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Indicizza le seguenti unità NTFS:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Lettera di unità</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Numero di oggetti</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Percorsi esclusi:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Estensioni</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attributi</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Categorie di file</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Questo filtro è disattivato</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Disattiva filtro</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Attiva filtri</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Elenco degli IFilter installati su questo computer.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 bit</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 bit</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Estensione</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Nome del gestore</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Ricerca nel contenuto</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Rileva automaticamente la codifica dei file senza BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Rileva e salta automaticamente i file binari nelle ricerche nel contenuto</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Usa il convertitore PDF integrato</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1044,83 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Apri percorso file</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Copia nome completo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Rinomina...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Sposta nel ce&amp;stino</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Proprietà</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Apri c&amp;on</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Eliminare definitivamente %n elemento? L'operazione non può essere annullata.</numerusform>
+            <numerusform>Eliminare definitivamente %n elementi? L'operazione non può essere annullata.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Eliminazione...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Non è stato possibile eliminare questi elementi:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Spostamento nel cestino...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>Impossibile raggiungere la sessione desktop.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>È ancora presente.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Non è stato possibile spostare questi elementi nel cestino:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1161,13 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
     <message>
         <source>Case sensitive</source>
         <translation>Maiuscole/minuscole</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Cerca con %1...</translation>
     </message>
 </context>
 </TS>

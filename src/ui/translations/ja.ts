@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,59 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>%1 文字を超える行は切り詰められます。</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n 個の項目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>フォルダー:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>サイズ:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>種類:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>作成日時:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>更新日時:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>アクセス日時:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>所有者:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>アクセス許可:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>%1 のプロパティ</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>プロパティ</translation>
     </message>
 </context>
 <context>
@@ -482,6 +542,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>&amp;Filter Bar</source>
         <translation>フィルターバー(&amp;F)</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>完全に削除(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +560,224 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Matching lines</source>
         <translation>一致した行</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>検索履歴を消去してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>ファイル データベースのパス:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>インデックス作成</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>ファイル カテゴリ</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>ファイル ハンドラー</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>%1 が管理者権限なしで実行されている場合、インデックス作成は利用できません。</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>システム起動時に起動する</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>バックグラウンドで実行する</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>フォルダーのコンテキスト メニューに統合する</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>ユーザー アカウント制御の確認を省略する</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>終了時にすべてのタブの検索を保存する</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>検索履歴を消去</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>ファイル データベースのパス:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>再構築</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>新しい固定ドライブを自動的にインデックスに追加する</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>新しいリムーバブル ドライブを自動的にインデックスに追加する</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>次の NTFS ドライブをインデックスに追加する:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>ドライブ文字</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>オブジェクト数</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>除外するパス:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>拡張子</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>ファイル カテゴリ</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>このフィルターは無効です</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>フィルターを無効にする</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>フィルターを有効にする</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>このコンピューターにインストールされている IFilter の一覧。</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32 ビット</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64 ビット</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>拡張子</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>ハンドラー名</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>内容の検索</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>BOM のないファイルのエンコードを自動検出する</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>バイナリ ファイルを自動検出して内容の検索から除外する</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>内蔵の PDF コンバーターを使用する</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1043,82 @@ Gathering data and sorting could take several minutes.</source>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>ファイルの場所を開く</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>フルネームをコピー</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開く(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>名前の変更(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>ゴミ箱に移動(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>プロパティ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>プログラムから開く(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>%n 個の項目を完全に削除してもよろしいですか? この操作は元に戻せません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>削除しています...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>次の項目を削除できませんでした:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>ゴミ箱に移動しています...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>デスクトップ セッションに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>まだ存在しています。</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>次の項目をゴミ箱に移動できませんでした:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1159,13 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Case sensitive</source>
         <translation>大文字と小文字を区別</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>%1 で検索...</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,61 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Wiersze dłuższe niż %1 znaków są obcinane.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n element</numerusform>
+            <numerusform>%n elementy</numerusform>
+            <numerusform>%n elementów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Utworzono:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Zmodyfikowano:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Ostatni dostęp:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Właściciel:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Uprawnienia:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Właściwości: %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Właściwości</translation>
     </message>
 </context>
 <context>
@@ -482,6 +544,10 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <source>&amp;Filter Bar</source>
         <translation>Pasek &amp;filtrów</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>Usuń &amp;trwale</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +562,224 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
     <message>
         <source>Matching lines</source>
         <translation>Pasujące wiersze</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Czy na pewno wyczyścić historię wyszukiwania?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Ścieżka bazy danych plików:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Indeksowanie</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Wyszukiwanie</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Kategorie plików</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Programy obsługi plików</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>Indeksowanie jest niedostępne, gdy %1 działa bez uprawnień administratora.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Uruchamiaj przy starcie systemu</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Działaj w tle</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Zintegruj z menu kontekstowym folderów</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Pomijaj monit Kontroli konta użytkownika</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Zapisuj wyszukiwania ze wszystkich kart przy zamykaniu</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Wyczyść historię wyszukiwania</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Ścieżka bazy danych plików:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Przebuduj</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Automatycznie indeksuj nowe dyski stałe</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Automatycznie indeksuj nowe dyski wymienne</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Indeksuj następujące dyski NTFS:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Litera dysku</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Liczba obiektów</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Wykluczone ścieżki:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Ścieżka</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Rozszerzenia</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Atrybuty</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Kategorie plików</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetuj</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Ten filtr jest wyłączony</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Wyłącz filtr</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Włącz filtry</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Lista filtrów IFilter zainstalowanych na tym komputerze.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32-bitowy</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64-bitowy</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Rozszerzenie</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Nazwa programu obsługi</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Wyszukiwanie w zawartości</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Automatycznie wykrywaj kodowanie plików bez BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Automatycznie wykrywaj i pomijaj pliki binarne przy wyszukiwaniu w zawartości</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Używaj wbudowanego konwertera PDF</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1045,84 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Otwórz lokalizację pliku</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Kopiuj pełną nazwę</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Wytnij</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>Zmień &amp;nazwę...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Przenieś do ko&amp;sza</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>Właś&amp;ciwości</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Otwórz &amp;za pomocą</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Czy na pewno trwale usunąć %n element? Tej operacji nie można cofnąć.</numerusform>
+            <numerusform>Czy na pewno trwale usunąć %n elementy? Tej operacji nie można cofnąć.</numerusform>
+            <numerusform>Czy na pewno trwale usunąć %n elementów? Tej operacji nie można cofnąć.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Usuwanie...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Nie można usunąć tych elementów:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Przenoszenie do kosza...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>Nie można połączyć się z sesją pulpitu.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Nadal tam jest.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Nie można przenieść tych elementów do kosza:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1163,13 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
     <message>
         <source>Case sensitive</source>
         <translation>Uwzględniaj wielkość liter</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Szukaj za pomocą %1...</translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,13 @@
     </message>
 </context>
 <context>
+    <name>FileOperation</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>FilePreviewPage</name>
     <message>
         <source>Reading %1...</source>
@@ -102,6 +109,61 @@
     <message>
         <source>Lines longer than %1 characters are cut.</source>
         <translation>Строки длиннее %1 символов обрезаются.</translation>
+    </message>
+</context>
+<context>
+    <name>FilePropertiesDialog</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n элемент</numerusform>
+            <numerusform>%n элемента</numerusform>
+            <numerusform>%n элементов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Папка:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Тип:</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Создан:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Изменён:</translation>
+    </message>
+    <message>
+        <source>Accessed:</source>
+        <translation>Открыт:</translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation>Владелец:</translation>
+    </message>
+    <message>
+        <source>Permissions:</source>
+        <translation>Разрешения:</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Свойства: %1</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Свойства</translation>
     </message>
 </context>
 <context>
@@ -482,6 +544,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>&amp;Filter Bar</source>
         <translation>Панель &amp;фильтров</translation>
     </message>
+    <message>
+        <source>Delete &amp;Permanently</source>
+        <translation>Удалить &amp;навсегда</translation>
+    </message>
 </context>
 <context>
     <name>MatchesTextView</name>
@@ -496,6 +562,224 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Matching lines</source>
         <translation>Совпадающие строки</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Do you really want to clear search history?</source>
+        <translation>Действительно очистить историю поиска?</translation>
+    </message>
+    <message>
+        <source>File database path:</source>
+        <translation>Путь к базе данных файлов:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Indexing</source>
+        <translation>Индексирование</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Категории файлов</translation>
+    </message>
+    <message>
+        <source>File handlers</source>
+        <translation>Обработчики файлов</translation>
+    </message>
+    <message>
+        <source>Indexing is unavailable when %1 is running without administrator permissions.</source>
+        <translation>Индексирование недоступно, когда %1 запущен без прав администратора.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsGeneral</name>
+    <message>
+        <source>Launch at system startup</source>
+        <translation>Запускать при старте системы</translation>
+    </message>
+    <message>
+        <source>Run in background</source>
+        <translation>Работать в фоновом режиме</translation>
+    </message>
+    <message>
+        <source>Integrate in a folder's context menu</source>
+        <translation>Встроить в контекстное меню папок</translation>
+    </message>
+    <message>
+        <source>Skip User Account Control prompt</source>
+        <translation>Не показывать запрос контроля учётных записей</translation>
+    </message>
+    <message>
+        <source>Save searches in all tabs on exit</source>
+        <translation>Сохранять поиски во всех вкладках при выходе</translation>
+    </message>
+    <message>
+        <source>Clear search history</source>
+        <translation>Очистить историю поиска</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsIndexing</name>
+    <message>
+        <source>File database path:</source>
+        <translation>Путь к базе данных файлов:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Перестроить</translation>
+    </message>
+    <message>
+        <source>Automatically index new fixed drives</source>
+        <translation>Автоматически индексировать новые несъёмные диски</translation>
+    </message>
+    <message>
+        <source>Automatically index new removable drives</source>
+        <translation>Автоматически индексировать новые съёмные диски</translation>
+    </message>
+    <message>
+        <source>Index the following NTFS drives:</source>
+        <translation>Индексировать следующие диски NTFS:</translation>
+    </message>
+    <message>
+        <source>Drive letter</source>
+        <translation>Буква диска</translation>
+    </message>
+    <message>
+        <source>Objects count</source>
+        <translation>Количество объектов</translation>
+    </message>
+    <message>
+        <source>Exclude paths:</source>
+        <translation>Исключить пути:</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageCategories</name>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation>Расширения</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <source>File categories</source>
+        <translation>Категории файлов</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPageFilters</name>
+    <message>
+        <source>This filter is disabled</source>
+        <translation>Этот фильтр отключён</translation>
+    </message>
+    <message>
+        <source>Disable filter</source>
+        <translation>Отключить фильтр</translation>
+    </message>
+    <message>
+        <source>Enable filters</source>
+        <translation>Включить фильтры</translation>
+    </message>
+    <message>
+        <source>List of IFilters installed on this computer.</source>
+        <translation>Список IFilter, установленных на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>32-bit</source>
+        <translation>32-битный</translation>
+    </message>
+    <message>
+        <source>64-bit</source>
+        <translation>64-битный</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Расширение</translation>
+    </message>
+    <message>
+        <source>Handler name</source>
+        <translation>Имя обработчика</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsSearch</name>
+    <message>
+        <source>Content search</source>
+        <translation>Поиск по содержимому</translation>
+    </message>
+    <message>
+        <source>Auto-detect encoding of files without BOM</source>
+        <translation>Автоматически определять кодировку файлов без BOM</translation>
+    </message>
+    <message>
+        <source>Auto-detect and skip binary files from content searches</source>
+        <translation>Автоматически определять и пропускать двоичные файлы при поиске по содержимому</translation>
+    </message>
+    <message>
+        <source>Use built-in PDF converter</source>
+        <translation>Использовать встроенный конвертер PDF</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1045,84 @@ Gathering data and sorting could take several minutes.</source>
     </message>
 </context>
 <context>
+    <name>ShellContextMenu</name>
+    <message>
+        <source>Open file location</source>
+        <translation>Открыть расположение файла</translation>
+    </message>
+    <message>
+        <source>Copy full name</source>
+        <translation>Копировать полное имя</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Открыть</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Переименовать...</translation>
+    </message>
+    <message>
+        <source>Move to T&amp;rash</source>
+        <translation>Переместить в ко&amp;рзину</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Свойства</translation>
+    </message>
+    <message>
+        <source>Open &amp;With</source>
+        <translation>Открыть с по&amp;мощью</translation>
+    </message>
+</context>
+<context>
+    <name>ShellUtils</name>
+    <message numerus="yes">
+        <source>Do you really want to delete %n item(s) permanently? This cannot be undone.</source>
+        <translation>
+            <numerusform>Действительно удалить %n элемент навсегда? Это действие нельзя отменить.</numerusform>
+            <numerusform>Действительно удалить %n элемента навсегда? Это действие нельзя отменить.</numerusform>
+            <numerusform>Действительно удалить %n элементов навсегда? Это действие нельзя отменить.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Удаление...</translation>
+    </message>
+    <message>
+        <source>These items could not be deleted:</source>
+        <translation>Не удалось удалить эти элементы:</translation>
+    </message>
+    <message>
+        <source>Moving to the trash...</source>
+        <translation>Перемещение в корзину...</translation>
+    </message>
+    <message>
+        <source>The desktop session could not be reached.</source>
+        <translation>Не удалось связаться с сеансом рабочего стола.</translation>
+    </message>
+    <message>
+        <source>It is still there.</source>
+        <translation>Он всё ещё на месте.</translation>
+    </message>
+    <message>
+        <source>These items could not be moved to the trash:</source>
+        <translation>Не удалось переместить эти элементы в корзину:</translation>
+    </message>
+</context>
+<context>
     <name>TabPage</name>
     <message>
         <source>Found: %1 objects in %2s</source>
@@ -801,6 +1163,13 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Case sensitive</source>
         <translation>Учитывать регистр</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduler</name>
+    <message>
+        <source>Search with %1...</source>
+        <translation>Найти с помощью %1...</translation>
     </message>
 </context>
 </TS>
