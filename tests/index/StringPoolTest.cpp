@@ -95,16 +95,6 @@ private slots:
         QCOMPARE(pool.size(), std::size_t(7001));
     }
 
-    void storedCopyIsIndependentOfTheSource()
-    {
-        StringPool pool;
-        char buffer[] = "mutable";
-        const char *interned = pool.intern(buffer);
-        std::strcpy(buffer, "changed");
-        QCOMPARE(QByteArray(interned), QByteArray("mutable"));
-        QVERIFY(pool.intern("changed") != interned);
-    }
-
     void nullYieldsNull()
     {
         StringPool pool;
