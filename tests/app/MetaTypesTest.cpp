@@ -33,15 +33,6 @@ class MetaTypesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void namesAreUnknownBeforeRegistration()
-    {
-        QCOMPARE(QMetaType::type("FRN"), int(QMetaType::UnknownType));
-        QCOMPARE(QMetaType::type("FileSearchRequest::Id"), int(QMetaType::UnknownType));
-        Receiver receiver;
-        QTest::ignoreMessage(QtWarningMsg, "QMetaMethod::invoke: Unable to handle unregistered datatype 'FRN'");
-        QVERIFY(!QMetaObject::invokeMethod(&receiver, "onFrn", Qt::QueuedConnection, Q_ARG(FRN, 1)));
-    }
-
     void namesMapToTheirTypes()
     {
         registerMetaTypes();
