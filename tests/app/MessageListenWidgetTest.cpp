@@ -25,12 +25,13 @@ class SignalLog : public QObject
 public:
     explicit SignalLog(MessageListenWidget *listener)
     {
-        connect(listener, &MessageListenWidget::argumentsReceived, this, [this](const QString &v) { add("arguments", v); });
-        connect(listener, &MessageListenWidget::pidReceived, this, [this](int v) { add("pid", QString::number(v)); });
-        connect(listener, &MessageListenWidget::newSearchRequested, this, [this](const QString &v) { add("search", v); });
-        connect(listener, &MessageListenWidget::activationRequested, this, [this] { add("activate", QString()); });
-        connect(listener, &MessageListenWidget::openFileRequested, this, [this](const QString &v) { add("open", v); });
-        connect(listener, &MessageListenWidget::activationTokenReceived, this, [this](const QString &v) { add("token", v); });
+        using L = MessageListenWidget;
+        connect(listener, &L::argumentsReceived, this, [this](const QString &v) { add("arguments", v); });
+        connect(listener, &L::pidReceived, this, [this](int v) { add("pid", QString::number(v)); });
+        connect(listener, &L::newSearchRequested, this, [this](const QString &v) { add("search", v); });
+        connect(listener, &L::activationRequested, this, [this] { add("activate", QString()); });
+        connect(listener, &L::openFileRequested, this, [this](const QString &v) { add("open", v); });
+        connect(listener, &L::activationTokenReceived, this, [this](const QString &v) { add("token", v); });
     }
     QStringList entries;
 

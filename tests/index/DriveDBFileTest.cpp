@@ -102,8 +102,8 @@ private slots:
         auto record = std::make_unique<DriveDBFile::Record>();
         for (int i = 0; i < count; ++i) {
             QVERIFY2(reader.next(*record), qPrintable(QString::number(i)));
-            const QByteArray name = (QByteArray::number(i) + QByteArray(i % 1100, 'n')).left(DriveDBFile::kMaxNameLength);
-            QCOMPARE(QByteArray(record->name), name);
+            const QByteArray name = QByteArray::number(i) + QByteArray(i % 1100, 'n');
+            QCOMPARE(QByteArray(record->name), name.left(DriveDBFile::kMaxNameLength));
             QCOMPARE(record->parent, FRN(i));
             QCOMPARE(record->frn, FRN(i) + 1000000);
             QCOMPARE(record->isDir, i % 3 == 0);

@@ -38,7 +38,7 @@ QStringList namesUnder(NTFSDB &db, const QString &root)
 QStringList findUnder(const QString &root)
 {
     QString output;
-    LoopMount::run(QStringLiteral("find"), {root, QStringLiteral("-xdev"), QStringLiteral("-mindepth"), QStringLiteral("1")},
+    LoopMount::run(QStringLiteral("find"), {root, "-xdev", "-mindepth", "1"},
                    &output);
     QStringList paths = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     paths.sort();

@@ -109,14 +109,16 @@ private slots:
         whole.includePaths << r;
         QCOMPARE(indexTree(db, whole), findTree(r));
         whole.includeSubfolders = false;
-        QCOMPARE(indexTree(db, whole).size(), QDir(r).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
+        const QDir::Filters everything = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System;
+        QCOMPARE(indexTree(db, whole).size(), QDir(r).entryList(everything).size());
 
         FileSearchRequest out;
         out.includePaths << r + QStringLiteral("/a");
         out.excludePaths << r + QStringLiteral("/a/b") << r + QStringLiteral("/a/top.txt") << QStringLiteral("b");
         QCOMPARE(indexTree(db, out), QStringList{});
         out.excludePaths = QStringList{r + QStringLiteral("/a/b/c")};
-        QCOMPARE(indexTree(db, out), (QStringList{"d " + r + "/a/b", "f " + r + "/a/b/sibling.txt", "f " + r + "/a/top.txt"}));
+        QCOMPARE(indexTree(db, out),
+                 (QStringList{"d " + r + "/a/b", "f " + r + "/a/b/sibling.txt", "f " + r + "/a/top.txt"}));
 
         FileSearchRequest elsewhere;
         elsewhere.includePaths << QStringLiteral("/proc");

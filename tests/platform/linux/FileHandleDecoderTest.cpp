@@ -86,8 +86,9 @@ private slots:
                 QSKIP("this kernel has no AT_HANDLE_FID");
             QVERIFY2(rc == 0, relative);
             quint64 inode = 0;
-            QVERIFY2(FileHandleDecoder::inode(handle->handle_type, handle->f_handle, int(handle->handle_bytes), &inode),
-                     qPrintable(QStringLiteral("%1: handle type %2 not decoded").arg(relative).arg(handle->handle_type)));
+            const QString what = QStringLiteral("%1: handle type %2 not decoded").arg(relative).arg(handle->handle_type);
+            const int bytes = int(handle->handle_bytes);
+            QVERIFY2(FileHandleDecoder::inode(handle->handle_type, handle->f_handle, bytes, &inode), qPrintable(what));
             QCOMPARE(inode, quint64(st.st_ino));
             quint64 root = 0;
             const bool isBtrfs = FileHandleDecoder::btrfsRoot(handle->handle_type, handle->f_handle,

@@ -29,9 +29,7 @@ private slots:
         if (!volume.isMounted())
             QSKIP(qPrintable(volume.skipReason()));
         QString expected;
-        QVERIFY(LoopMount::run(QStringLiteral("blkid"),
-                               {QStringLiteral("-p"), QStringLiteral("-o"), QStringLiteral("value"), QStringLiteral("-s"),
-                                QStringLiteral("UUID"), volume.device()},
+        QVERIFY(LoopMount::run(QStringLiteral("blkid"), {"-p", "-o", "value", "-s", "UUID", volume.device()},
                                &expected));
         expected = expected.trimmed().toLower();
         QCOMPARE(expected.size(), 36);

@@ -101,7 +101,8 @@ QHash<QString, Listed> findListing(const QString &root)
     for (const QByteArray &line : find.readAllStandardOutput().split('\0')) {
         const int first = line.indexOf(' ');
         if (first > 0)
-            listing.insert(QString::fromUtf8(line.mid(first + 3)), Listed{line.left(first).toULongLong(), line.at(first + 1)});
+            listing.insert(QString::fromUtf8(line.mid(first + 3)),
+                           Listed{line.left(first).toULongLong(), line.at(first + 1)});
     }
     return listing;
 }

@@ -62,33 +62,6 @@ QStringList TreeModel::differences(const Records &expected, const Records &actua
     return out;
 }
 
-void TreeModel::reset(const Records &records)
-{
-    QMutexLocker lock(&m_mutex);
-    m_records.clear();
-    m_children.clear();
-    for (auto it = records.cbegin(); it != records.cend(); ++it)
-        place(it.key(), it.value());
-}
-
-TreeModel::Records TreeModel::records() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_records;
-}
-
-QVector<TreeModel::Event> TreeModel::events() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_events;
-}
-
-void TreeModel::clearEvents()
-{
-    QMutexLocker lock(&m_mutex);
-    m_events.clear();
-}
-
 QVector<IJournalReplaySource::Entry> TreeModel::children(FRN folder) const
 {
     QMutexLocker lock(&m_mutex);
