@@ -7,6 +7,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
+#include "support/DataFolder.h"
 #include "support/TestFiles.h"
 #include "support/LoopMount.h"
 
@@ -77,9 +78,8 @@ class NTFSDBTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    DataFolder m_data;
     QString m_logPath;
-    QScopedPointer<QSettings> m_volumeKeys;
 
     QStringList log() const { return TestFiles::logLines(m_logPath); }
 
@@ -94,7 +94,7 @@ class NTFSDBTest : public QObject
     IndexingSettings settings() const
     {
         IndexingSettings s;
-        s.dbPath = m_dir.filePath(QStringLiteral("db"));
+        s.dbPath = m_data.filePath(QStringLiteral("db"));
         for (const VolumeInfo &volume : mountedVolumes())
             if (!volume.key.isNull() && !volume.mountPoint.startsWith(QDir::tempPath()))
                 s.noIndexDrives << volume.key;
@@ -106,10 +106,9 @@ private slots:
     {
         if (geteuid() != 0)
             QSKIP("needs root: mounts file systems on loop devices and watches them with fanotify");
-        m_logPath = m_dir.filePath(QStringLiteral("Talvenquist.log"));
+        m_logPath = m_data.filePath(QStringLiteral("Talvenquist.log"));
         Logger::instance(m_logPath);
-        m_volumeKeys.reset(new QSettings(m_dir.filePath(QStringLiteral("Settings.ini")), QSettings::IniFormat));
-        setVolumeSettings(m_volumeKeys.data());
+        setVolumeSettings(m_data.settings());
     }
 
     void cleanupTestCase() { setVolumeSettings(nullptr); }

@@ -2,6 +2,7 @@
 
 #include "platform/linux/NTFSUtils.h"
 #include "search/FileSearchCancelException.h"
+#include "support/DataFolder.h"
 #include "support/LoopMount.h"
 
 #include <QDir>
@@ -117,8 +118,7 @@ private slots:
     void initTestCase()
     {
         qRegisterMetaType<FRN>("FRN");
-        m_settings.reset(new QSettings(m_dir.filePath(QStringLiteral("Settings.ini")), QSettings::IniFormat));
-        setVolumeSettings(m_settings.data());
+        setVolumeSettings(m_data.settings());
     }
 
     void cleanupTestCase()
@@ -242,8 +242,7 @@ private:
     void compareWithFind(const QList<Found> &found, const QString &root, const QStringList &unreadable,
                          const QStringList &notEntries, const QString &mountPoint, quint64 mountPointIno);
 
-    QTemporaryDir m_dir;
-    QScopedPointer<QSettings> m_settings;
+    DataFolder m_data;
 };
 
 QList<Found> MFTReaderTest::enumerate(MFTReader &reader, QChar key, const CancelFlag *cancel)

@@ -1,6 +1,7 @@
 #include "platform/linux/NTFSUtils.h"
 
 #include "support/BindMount.h"
+#include "support/DataFolder.h"
 #include "support/LoopMount.h"
 
 #include <QDir>
@@ -17,17 +18,10 @@ class NTFSUtilsTest : public QObject
 private slots:
     void init()
     {
-        const QString path = m_dir.filePath(QStringLiteral("Settings.ini"));
-        QFile::remove(path);
-        m_settings.reset(new QSettings(path, QSettings::IniFormat));
-        setVolumeSettings(m_settings.data());
+        setVolumeSettings(m_data.reopenSettings(/*fresh=*/true));
     }
 
-    void cleanup()
-    {
-        setVolumeSettings(nullptr);
-        m_settings.reset();
-    }
+    void cleanup() { setVolumeSettings(nullptr); }
 
     void loopExt4IsIndexableAndFixed()
     {
@@ -61,13 +55,13 @@ private slots:
         if (!root.isValid())
             QSKIP("the root file system here is not a volume (overlay or tmpfs)");
         QCOMPARE(root.key, QChar('C'));
-        m_settings->sync();
-        QCOMPARE(m_settings->beginReadArray(QStringLiteral("Volumes")) > 0, true);
-        m_settings->setArrayIndex(0);
-        QCOMPARE(m_settings->value(QStringLiteral("letter")).toString(), QStringLiteral("C"));
-        QCOMPARE(m_settings->value(QStringLiteral("uuid")).toString(), root.identity);
-        QCOMPARE(m_settings->value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/"));
-        m_settings->endArray();
+        m_data.settings()->sync();
+        QCOMPARE(m_data.settings()->beginReadArray(QStringLiteral("Volumes")) > 0, true);
+        m_data.settings()->setArrayIndex(0);
+        QCOMPARE(m_data.settings()->value(QStringLiteral("letter")).toString(), QStringLiteral("C"));
+        QCOMPARE(m_data.settings()->value(QStringLiteral("uuid")).toString(), root.identity);
+        QCOMPARE(m_data.settings()->value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/"));
+        m_data.settings()->endArray();
     }
 
     void bindMountIsSubst()
@@ -77,7 +71,7 @@ private slots:
             QSKIP(qPrintable(volume.skipReason()));
         QVERIFY(QDir(volume.mountPoint()).mkpath(QStringLiteral("folder/deeper")));
         const QChar key = mountedAt(volume.mountPoint()).key;
-        BindMount bind(volume.mountPoint() + QStringLiteral("/folder"), m_dir.filePath(QStringLiteral("bound")));
+        BindMount bind(volume.mountPoint() + QStringLiteral("/folder"), m_data.filePath(QStringLiteral("bound")));
         QVERIFY(bind.isMounted());
         // While the whole file system is mounted too, the key names that mount.
         QVERIFY(!isSubstDrive(key));
@@ -105,15 +99,14 @@ private slots:
         QVERIFY(!secondKey.isNull());
         QVERIFY(firstKey != secondKey);
 
-        QVERIFY(first.remount(m_dir.filePath(QStringLiteral("elsewhere"))));
+        QVERIFY(first.remount(m_data.filePath(QStringLiteral("elsewhere"))));
         QCOMPARE(mountedAt(first.mountPoint()).key, firstKey);
         QCOMPARE(volumeInfo(firstKey).mountPoint, first.mountPoint());
 
         // A restart: a new settings object on the same file, the volumes asked
         // for in another order.
         setVolumeSettings(nullptr);
-        m_settings.reset(new QSettings(m_dir.filePath(QStringLiteral("Settings.ini")), QSettings::IniFormat));
-        setVolumeSettings(m_settings.data());
+        setVolumeSettings(m_data.reopenSettings());
         QCOMPARE(volumeOfPath(second.mountPoint()).key, secondKey);
         QCOMPARE(volumeOfPath(first.mountPoint()).key, firstKey);
     }
@@ -126,7 +119,7 @@ private slots:
         QVERIFY(LoopMount::run(QStringLiteral("btrfs"), {QStringLiteral("subvolume"), QStringLiteral("create"),
                                                          volume.mountPoint() + QStringLiteral("/sub")}));
         LoopMount::run(QStringLiteral("mkdir"), {volume.mountPoint() + QStringLiteral("/sub/inside")});
-        const QString subMountPoint = m_dir.filePath(QStringLiteral("sub"));
+        const QString subMountPoint = m_data.filePath(QStringLiteral("sub"));
         QDir().mkpath(subMountPoint);
         QVERIFY(LoopMount::run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("subvol=sub"),
                                                          volume.device(), subMountPoint}));
@@ -189,8 +182,7 @@ private slots:
 
 private:
     static VolumeInfo mountedAt(const QString &mountPoint);
-    QTemporaryDir m_dir;
-    QScopedPointer<QSettings> m_settings;
+    DataFolder m_data;
 };
 
 VolumeInfo NTFSUtilsTest::mountedAt(const QString &mountPoint)
