@@ -40,7 +40,7 @@ public:
 
     void add(const QString &relative)
     {
-        const QString parent = relative.contains(QLatin1Char('/')) ? relative.section(QLatin1Char('/'), 0, -2) : QString();
+        const QString parent = relative.contains('/') ? relative.section('/', 0, -2) : QString();
         const QString name = relative.section(QLatin1Char('/'), -1);
         m_folders.push_back({inodeOf(m_root + QLatin1Char('/') + relative),
                              inodeOf(parent.isEmpty() ? m_root : m_root + QLatin1Char('/') + parent), keep(name)});

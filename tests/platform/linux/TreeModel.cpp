@@ -53,7 +53,9 @@ QStringList TreeModel::differences(const Records &expected, const Records &actua
         if (found == actual.cend())
             out << QStringLiteral("missing %1 %2").arg(it.key()).arg(describe(it.value()));
         else if (found.value() != it.value())
-            out << QStringLiteral("%1 is %2, expected %3").arg(it.key()).arg(describe(found.value()), describe(it.value()));
+            out << QStringLiteral("%1 is %2, expected %3")
+                       .arg(it.key())
+                       .arg(describe(found.value()), describe(it.value()));
     }
     for (auto it = actual.cbegin(); it != actual.cend() && out.size() < limit; ++it) {
         if (!expected.contains(it.key()))
