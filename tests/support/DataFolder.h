@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>

@@ -1,7 +1,8 @@
 #include "platform/linux/VolumeKeyStore.h"
 
+#include "support/DataFolder.h"
+
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class VolumeKeyStoreTest : public QObject
@@ -9,14 +10,11 @@ class VolumeKeyStoreTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QFile::remove(iniPath());
-    }
+    void init() { m_data.reopenSettings(/*fresh=*/true); }
 
     void rootGetsCOthersFollow()
     {
-        QSettings settings(iniPath(), QSettings::IniFormat);
+        QSettings &settings = *m_data.reopenSettings();
         VolumeKeyStore store;
         store.setSettings(&settings);
         QCOMPARE(store.keyFor(QStringLiteral("uuid-root"), QStringLiteral("/"), true, {}), QChar('C'));
@@ -39,14 +37,14 @@ private slots:
     void keysSurviveARestart()
     {
         {
-            QSettings settings(iniPath(), QSettings::IniFormat);
+            QSettings &settings = *m_data.reopenSettings();
             VolumeKeyStore store;
             store.setSettings(&settings);
             store.keyFor(QStringLiteral("root"), QStringLiteral("/"), true, {});
             store.keyFor(QStringLiteral("x"), QStringLiteral("/x"), false, {});
             store.keyFor(QStringLiteral("y"), QStringLiteral("/y"), false, {});
         }
-        QSettings settings(iniPath(), QSettings::IniFormat);
+        QSettings &settings = *m_data.reopenSettings();
         QCOMPARE(settings.beginReadArray(QStringLiteral("Volumes")), 3);
         settings.setArrayIndex(2);
         QCOMPARE(settings.value(QStringLiteral("letter")).toString(), QStringLiteral("E"));
@@ -65,7 +63,7 @@ private slots:
 
     void newMountPointKeepsTheKey()
     {
-        QSettings settings(iniPath(), QSettings::IniFormat);
+        QSettings &settings = *m_data.reopenSettings();
         VolumeKeyStore store;
         store.setSettings(&settings);
         QCOMPARE(store.keyFor(QStringLiteral("x"), QStringLiteral("/mnt/old"), false, {}), QChar('D'));
@@ -107,7 +105,7 @@ private slots:
     void damagedEntriesAreIgnored()
     {
         {
-            QSettings settings(iniPath(), QSettings::IniFormat);
+            QSettings &settings = *m_data.reopenSettings();
             settings.beginWriteArray(QStringLiteral("Volumes"));
             const QStringList letters{QStringLiteral("D"), QStringLiteral("DD"), QStringLiteral("d"), QString(),
                                       QStringLiteral("1"), QStringLiteral("F")};
@@ -120,7 +118,7 @@ private slots:
             }
             settings.endArray();
         }
-        QSettings settings(iniPath(), QSettings::IniFormat);
+        QSettings &settings = *m_data.reopenSettings();
         VolumeKeyStore store;
         store.setSettings(&settings);
         QCOMPARE(store.identityOf(QChar('D')), QStringLiteral("a"));
@@ -130,8 +128,7 @@ private slots:
     }
 
 private:
-    QString iniPath() const { return m_dir.filePath(QStringLiteral("Settings.ini")); }
-    QTemporaryDir m_dir;
+    DataFolder m_data;
 };
 
 QTEST_GUILESS_MAIN(VolumeKeyStoreTest)
