@@ -1,9 +1,10 @@
 #include "app/Logger.h"
 
+#include "support/TestFiles.h"
+
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QTime>
 
 #include <thread>
@@ -13,21 +14,13 @@ class LoggerTest : public QObject
 {
     Q_OBJECT
 
-private:
-    static QByteArray readBytes(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QTemporaryDir m_dir;
 
-    // Decodes UTF-16LE after checking the byte-order mark.
+    // The text after the byte-order mark, which must be there.
     static QString readLog(const QString &path)
     {
-        const QByteArray bytes = readBytes(path);
-        if (bytes.size() < 2 || quint8(bytes[0]) != 0xFF || quint8(bytes[1]) != 0xFE)
-            return QStringLiteral("<no BOM>");
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2),
-                                  (bytes.size() - 2) / 2);
+        const QByteArray bytes = TestFiles::read(path);
+        return bytes.startsWith("\xff\xfe") ? TestFiles::fromUtf16LE(bytes.mid(2)) : QStringLiteral("<no BOM>");
     }
 
 private slots:
@@ -36,16 +29,12 @@ private slots:
         QTest::addColumn<QTime>("time");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("padded millis") << QTime(9, 5, 7, 12) << int(INFO)
-                                       << QStringLiteral("09:05:07:012 42\tINFO\tNTFSDB\thello\r\n");
+        QTest::newRow("padded millis") << QTime(9, 5, 7, 12) << int(INFO) << "09:05:07:012 42\tINFO\tNTFSDB\thello\r\n";
         QTest::newRow("warning") << QTime(23, 59, 59, 999) << int(WARNING)
-                                 << QStringLiteral("23:59:59:999 42\tWARNING\tNTFSDB\thello\r\n");
-        QTest::newRow("error") << QTime(0, 0, 0, 0) << int(ERROR)
-                               << QStringLiteral("00:00:00:000 42\tERROR\tNTFSDB\thello\r\n");
-        QTest::newRow("debug") << QTime(12, 0, 1, 100) << int(DEBUG)
-                               << QStringLiteral("12:00:01:100 42\tDEBUG\tNTFSDB\thello\r\n");
-        QTest::newRow("unknown level is empty") << QTime(1, 2, 3, 4) << 7
-                                                << QStringLiteral("01:02:03:004 42\t\tNTFSDB\thello\r\n");
+                                 << "23:59:59:999 42\tWARNING\tNTFSDB\thello\r\n";
+        QTest::newRow("error") << QTime(0, 0, 0, 0) << int(ERROR) << "00:00:00:000 42\tERROR\tNTFSDB\thello\r\n";
+        QTest::newRow("debug") << QTime(12, 0, 1, 100) << int(DEBUG) << "12:00:01:100 42\tDEBUG\tNTFSDB\thello\r\n";
+        QTest::newRow("unknown level is empty") << QTime(1, 2, 3, 4) << 7 << "01:02:03:004 42\t\tNTFSDB\thello\r\n";
     }
 
     void formatLine()
@@ -56,19 +45,15 @@ private slots:
         QCOMPARE(Logger::formatLine(time, 42, level, "NTFSDB", QStringLiteral("hello")), expected);
     }
 
+    // Missing folders are made; every entry is on disk before the logger
+    // closes, so a crash right after loses nothing.
     void writesBomAndUtf16Text()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("a.log"));
-        {
-            Logger logger(path);
-            logger.log(INFO, "main", QStringLiteral("Grüße ✓ 𝄞"));
-            logger.log(DEBUG, "main", "ascii bytes");
-            logger.log(WARNING, "main", std::wstring(L"wide \u00e9"));
-        }
-        const QByteArray bytes = readBytes(path);
-        QCOMPARE(quint8(bytes[0]), quint8(0xFF));
-        QCOMPARE(quint8(bytes[1]), quint8(0xFE));
+        const QString path = m_dir.filePath(QStringLiteral("a/b/Talvenquist.log"));
+        Logger logger(path);
+        logger.log(INFO, "main", QStringLiteral("Grüße ✓ 𝄞"));
+        logger.log(DEBUG, "main", "ascii bytes");
+        logger.log(WARNING, "main", std::wstring(L"wide \u00e9"));
         const QStringList lines = readLog(path).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 4); // three entries and the empty rest after the last CR LF
         QVERIFY(lines[0].endsWith(QStringLiteral("\tINFO\tmain\tGrüße ✓ 𝄞")));
@@ -78,39 +63,24 @@ private slots:
         QVERIFY2(shape.match(lines[0]).hasMatch(), qPrintable(lines[0]));
     }
 
-    void entriesAreOnDiskWithoutClosing()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("live.log"));
-        Logger logger(path);
-        logger.log(INFO, "main", "first");
-        // Read while the logger is still open: a crash right now must lose nothing.
-        QVERIFY(readLog(path).endsWith(QStringLiteral("\tINFO\tmain\tfirst\r\n")));
-    }
-
     void threadIdIsTheKernelId()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tid.log"));
+        const QString path = m_dir.filePath(QStringLiteral("tid.log"));
         Logger logger(path);
         qint64 otherTid = 0;
         std::thread t([&] {
-            otherTid = QFile::symLinkTarget(QStringLiteral("/proc/thread-self"))
-                           .section(QLatin1Char('/'), -1)
-                           .toLongLong();
+            otherTid = QFile::symLinkTarget(QStringLiteral("/proc/thread-self")).section('/', -1).toLongLong();
             logger.log(INFO, "main", "from thread");
         });
         t.join();
         QVERIFY(otherTid > 0);
         const QString line = readLog(path);
-        QVERIFY2(line.section(QLatin1Char('\t'), 0, 0).section(QLatin1Char(' '), 1).toLongLong() == otherTid,
-                 qPrintable(line));
+        QVERIFY2(line.section('\t', 0, 0).section(' ', 1).toLongLong() == otherTid, qPrintable(line));
     }
 
     void concurrentLinesStayWhole()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("mt.log"));
+        const QString path = m_dir.filePath(QStringLiteral("mt.log"));
         Logger logger(path);
         const int kThreads = 4;
         const int kPerThread = 500;
@@ -127,46 +97,30 @@ private slots:
         QStringList lines = readLog(path).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.takeLast(), QString());
         QCOMPARE(lines.size(), kThreads * kPerThread);
-        const QRegularExpression whole(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d:\\d{3} \\d+\\tINFO\\tmt\\t([a-d])\\1{199}-\\d+$"));
+        const QRegularExpression whole(
+            QStringLiteral("^\\d\\d:\\d\\d:\\d\\d:\\d{3} \\d+\\tINFO\\tmt\\t([a-d])\\1{199}-\\d+$"));
         for (const QString &line : lines)
             QVERIFY2(whole.match(line).hasMatch(), qPrintable(line.left(80)));
     }
 
     void secondRunTruncates()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("t.log"));
-        {
-            Logger first(path);
-            for (int i = 0; i < 10; ++i)
-                first.log(INFO, "main", "old run");
+        const QString path = m_dir.filePath(QStringLiteral("t.log"));
+        for (const char *run : {"old run", "old run", "new run"}) {
+            Logger logger(path);
+            logger.log(INFO, "main", run);
         }
-        {
-            Logger second(path);
-            second.log(INFO, "main", "new run");
-        }
-        const QString text = readLog(path);
-        QVERIFY(!text.contains(QStringLiteral("old run")));
-        QCOMPARE(text.count(QStringLiteral("\r\n")), 1);
-    }
-
-    void createsMissingFolders()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("a/b/Talvenquist.log"));
-        Logger logger(path);
-        logger.log(INFO, "main", "x");
-        QVERIFY(readLog(path).endsWith(QStringLiteral("\tx\r\n")));
+        QCOMPARE(readLog(path).count(QStringLiteral("\r\n")), 1);
+        QVERIFY(readLog(path).endsWith(QStringLiteral("\tnew run\r\n")));
     }
 
     void unopenableFileDropsEntriesSilently()
     {
-        QTemporaryDir dir;
         // A folder in the way: the file cannot be opened for writing.
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("busy.log")));
-        Logger logger(dir.filePath(QStringLiteral("busy.log")));
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("busy.log")));
+        Logger logger(m_dir.filePath(QStringLiteral("busy.log")));
         logger.log(ERROR, "main", "dropped");
-        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("busy.log"))).isDir());
+        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("busy.log"))).isDir());
     }
 };
 

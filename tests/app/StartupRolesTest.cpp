@@ -5,6 +5,7 @@
 #include "app/TaskScheduler.h"
 #include "platform/linux/Polkit.h"
 #include "support/PrivateRuntimeDir.h"
+#include "support/TestFiles.h"
 #include "support/UnprivilegedUser.h"
 
 #include <QCoreApplication>
@@ -89,11 +90,7 @@ private slots:
         QSignalSpy tokens(&running, &MessageListenWidget::activationTokenReceived);
         // The running instance's log must survive the second start.
         const QByteArray runningLog = QByteArray("\xff\xfe") + QByteArray("l\0o\0g\0\r\0\n\0", 10);
-        QFile log(DataPaths::logFilePath());
-        QVERIFY(QDir().mkpath(QFileInfo(log).path()));
-        QVERIFY(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        log.write(runningLog);
-        log.close();
+        QVERIFY(TestFiles::write(DataPaths::logFilePath(), runningLog));
         qputenv("XDG_ACTIVATION_TOKEN", token);
         const int code = runProgram(arguments);
         qunsetenv("XDG_ACTIVATION_TOKEN");
@@ -106,8 +103,7 @@ private slots:
             received << call.at(0).toString();
         QCOMPARE(received, searches);
         QCOMPARE(activations.count(), 1);
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QByteArray after = log.readAll();
+        const QByteArray after = TestFiles::read(DataPaths::logFilePath());
         QVERIFY2(after.startsWith(runningLog), "the second start wiped the running instance's log");
         QVERIFY(after.size() > runningLog.size());
     }
@@ -122,11 +118,14 @@ private slots:
         const QStringList menus{"share/applications/talvenquist-search-folder.desktop",
                                 "share/kio/servicemenus/talvenquist-search-folder.desktop"};
         QTest::newRow("none") << QStringList{"-minimize"} << false << -1 << QStringList{};
-        QTest::newRow("both skip-uac: enabling only") << QStringList{"-disable-skip-uac", "-enable-skip-uac"} << false << 0 << rule;
+        QTest::newRow("both skip-uac: enabling only")
+            << QStringList{"-disable-skip-uac", "-enable-skip-uac"} << false << 0 << rule;
         QTest::newRow("enable shell") << QStringList{"-enable-shell-integration"} << false << 0 << menus;
-        QTest::newRow("enable, then disable shell") << QStringList{"-disable-shell-integration"} << false << 0 << QStringList{};
+        QTest::newRow("enable, then disable shell")
+            << QStringList{"-disable-shell-integration"} << false << 0 << QStringList{};
         QTest::newRow("enable skip-uac as nobody") << QStringList{"-enable-skip-uac"} << true << 5 << QStringList{};
-        QTest::newRow("enable shell as nobody") << QStringList{"-enable-shell-integration"} << true << 5 << QStringList{};
+        QTest::newRow("enable shell as nobody")
+            << QStringList{"-enable-shell-integration"} << true << 5 << QStringList{};
     }
 
     // Rows run in order on one temporary system folder.
@@ -159,7 +158,8 @@ private slots:
     void switchesExitFiveAsNobody_data()
     {
         QTest::addColumn<QString>("argument");
-        for (const char *s : {"-enable-skip-uac", "-disable-skip-uac", "-enable-shell-integration", "-disable-shell-integration"})
+        for (const char *s :
+             {"-enable-skip-uac", "-disable-skip-uac", "-enable-shell-integration", "-disable-shell-integration"})
             QTest::newRow(s) << QString::fromLatin1(s);
     }
 
@@ -213,7 +213,8 @@ private slots:
                     // Not InstanceChannel::send: it would wait for this
                     // very thread to acknowledge.
                     answer.connectToServer(InstanceChannel::socketPath(mainTitle));
-                    answer.write(InstanceMessage::copyData(InstanceMessage::CopyDataArguments, "/opt/tq|-path|/a|b||x").encode());
+                    const QString line = QStringLiteral("/opt/tq|-path|/a|b||x");
+                    answer.write(InstanceMessage::copyData(InstanceMessage::CopyDataArguments, line).encode());
                 }
             });
         });

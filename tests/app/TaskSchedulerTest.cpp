@@ -1,5 +1,6 @@
 #include "app/TaskScheduler.h"
 #include "platform/linux/Polkit.h"
+#include "support/TestFiles.h"
 #include "support/UnprivilegedUser.h"
 
 #include <QCoreApplication>
@@ -14,14 +15,7 @@
 
 static QString readText(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-static bool writeText(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+    return QString::fromUtf8(TestFiles::read(path));
 }
 
 class TaskSchedulerTest : public QObject
@@ -37,21 +31,19 @@ private:
     void installStandIn()
     {
         const QString script = m_dir.filePath("bin/pkexec");
-        QDir().mkpath(m_dir.filePath("bin"));
-        QVERIFY(writeText(script, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n"
+        QVERIFY(TestFiles::write(script, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n"
                                                  "case \"$TVQ_STAND_IN_MODE\" in\n"
                                                  "dismiss) exit 126;; refuse) exit 127;; finish) exit 0;;\n"
                                                  "esac\nexec \"$@\"\n")
-                                      .arg(m_record)));
+                                      .arg(m_record).toUtf8()));
         QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         Polkit::setPkexecProgram(script);
     }
 
     void installActionFor(const QString &program)
     {
-        QDir().mkpath(m_dir.filePath("actions"));
-        QVERIFY(writeText(m_dir.filePath("actions/org.talvenquist.Talvenquist.run.policy"),
-                          "<annotate key=\"org.freedesktop.policykit.exec.path\">" + program + "</annotate>"));
+        const QString action = "<annotate key=\"org.freedesktop.policykit.exec.path\">" + program + "</annotate>";
+        QVERIFY(TestFiles::write(m_dir.filePath("actions/org.talvenquist.Talvenquist.run.policy"), action.toUtf8()));
     }
 
     QStringList recorded() const
@@ -211,7 +203,7 @@ private slots:
         QVERIFY(isAutostart());
         QVERIFY(readText(path).contains(
             "\nExec=" + ::desktopExecWord(QCoreApplication::applicationFilePath()) + " -minimize\n"));
-        QVERIFY(writeText(path, readText(path) + "Hidden=true\n"));
+        QVERIFY(TestFiles::write(path, TestFiles::read(path) + "Hidden=true\n"));
         QVERIFY(!isAutostart());
         setAutostart(false);
         QVERIFY(!QFile::exists(path));

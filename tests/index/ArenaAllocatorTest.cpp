@@ -58,22 +58,6 @@ private slots:
         }
     }
 
-    void erasingKeepsTheBytes()
-    {
-        BlockArena arena;
-        RecordMap map{RecordMap::allocator_type(arena)};
-        for (FRN i = 1; i <= 1000; ++i)
-            map.emplace(i, Record{0, nullptr});
-        const std::size_t used = arena.usedBytes();
-        for (FRN i = 1; i <= 1000; i += 2)
-            map.erase(i);
-        QCOMPARE(int(map.size()), 500);
-        QCOMPARE(arena.usedBytes(), used);
-        map.emplace(1, Record{7, nullptr});
-        QVERIFY(arena.usedBytes() > used);
-        QCOMPARE(map.at(1).parent, FRN(7));
-    }
-
     void copyBetweenArenasCopiesTheNodes()
     {
         BlockArena first;

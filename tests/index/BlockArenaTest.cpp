@@ -83,39 +83,6 @@ private slots:
         QCOMPARE(qulonglong(arena.usedBytes()), total);
     }
 
-    void objectsArePackedBackToBack()
-    {
-        BlockArena arena;
-        char *first = static_cast<char *>(arena.allocate(3));
-        char *second = static_cast<char *>(arena.allocate(5));
-        char *third = static_cast<char *>(arena.allocate(1));
-        QCOMPARE(address(second), address(first + 3));
-        QCOMPARE(address(third), address(second + 5));
-    }
-
-    void newBlockAbandonsTheTail()
-    {
-        BlockArena arena;
-        char *first = static_cast<char *>(arena.allocate(1000));
-        char *big = static_cast<char *>(arena.allocate(100));
-        QCOMPARE(address(big), address(arena.blockStart(1)));
-        // 10 bytes would fit in the first block's 24-byte tail, but only the
-        // last block is ever carved from.
-        char *small = static_cast<char *>(arena.allocate(10));
-        QCOMPARE(address(small), address(big + 100));
-        QVERIFY(small < first || small >= first + 1024);
-    }
-
-    void freeingReturnsNothing()
-    {
-        BlockArena arena;
-        char *first = static_cast<char *>(arena.allocate(100));
-        arena.deallocate(first, 100);
-        char *second = static_cast<char *>(arena.allocate(100));
-        QCOMPARE(address(second), address(first + 100));
-        QCOMPARE(arena.usedBytes(), std::size_t(200));
-    }
-
     void alignmentPadsOnlyWhenAsked_data()
     {
         QTest::addColumn<qulonglong>("before");

@@ -33,39 +33,35 @@ class DriveDBFileTest : public QObject
     }
 
 private slots:
+    // Written byte for byte as the format says, and read back whole (the
+    // identifier's top bit too).
     void rootOnlyFileIsByteExact()
     {
-        const JournalID journal = 0x0102030405060708ULL;
+        const JournalID journal = 0xF102030405060708ULL;
         const USN position = 0x1112131415161718LL;
-        const FRN root = 2;
         const QByteArray bytes = write([&](QDataStream &out, DriveDBRecordWriter &records) {
             DriveDBFile::writeHeader(out, journal, position, 1);
-            records.write(0, root, "C:", true);
+            records.write(0, 2, "C:", true);
         });
         QCOMPARE(bytes.size(), 53);
-        const QByteArray expected = QByteArray::fromHex("00000006" "0031002e0030"
-                                                        "0102030405060708" "1112131415161718" "00000001"
-                                                        "0000000000000000" "0000000000000002" "00000002" "433a" "01");
+        const QByteArray expected = QByteArray::fromHex("00000006" "0031002e0030" "f102030405060708" "1112131415161718"
+                                                        "00000001" "0000000000000000" "0000000000000002" "00000002"
+                                                        "433a" "01");
         QCOMPARE(bytes.toHex(), expected.toHex());
-    }
-
-    void journalIdKeepsAllSixtyFourBits()
-    {
-        const JournalID journal = 0xF000000000000001ULL;
-        const QByteArray bytes = write([&](QDataStream &out, DriveDBRecordWriter &) { DriveDBFile::writeHeader(out, journal, -5, 0); });
         QDataStream in(bytes);
         DriveDBFile::Header header;
         QVERIFY(DriveDBFile::readHeader(in, header));
         QCOMPARE(header.version, QStringLiteral("1.0"));
         QCOMPARE(header.journalId, journal);
-        QCOMPARE(header.nextUsn, USN(-5));
-        QCOMPARE(header.count, 0);
+        QCOMPARE(header.nextUsn, position);
+        QCOMPARE(header.count, 1);
     }
 
     void namesAreCutAtTheLimit_data()
     {
         QTest::addColumn<int>("length");
         QTest::addColumn<int>("stored");
+        QTest::newRow("null") << -1 << 0;
         QTest::newRow("empty") << 0 << 0;
         QTest::newRow("exactly 1024") << 1024 << 1024;
         QTest::newRow("1025 cut") << 1025 << 1024;
@@ -76,8 +72,10 @@ private slots:
     {
         QFETCH(int, length);
         QFETCH(int, stored);
-        const QByteArray name(length, 'n');
-        const QByteArray bytes = write([&](QDataStream &, DriveDBRecordWriter &records) { records.write(7, 9, name.constData(), false); });
+        const QByteArray name(qMax(length, 0), 'n');
+        const QByteArray bytes = write([&](QDataStream &, DriveDBRecordWriter &records) {
+            records.write(7, 9, length < 0 ? nullptr : name.constData(), false);
+        });
         QCOMPARE(bytes.size(), 21 + stored);
         DriveDBFile::Record record;
         QVERIFY(readOne(bytes, record));
@@ -85,30 +83,6 @@ private slots:
         QCOMPARE(record.frn, FRN(9));
         QCOMPARE(int(qstrlen(record.name)), stored);
         QVERIFY(!record.isDir);
-    }
-
-    void nullNameIsWrittenEmpty()
-    {
-        const QByteArray bytes = write([](QDataStream &, DriveDBRecordWriter &records) { records.write(1, 2, nullptr, true); });
-        QCOMPARE(bytes.size(), 21);
-    }
-
-    void damagedRecordsAreRejected_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        const QByteArray head = QByteArray::fromHex("0000000000000001" "0000000000000002");
-        QTest::newRow("negative length") << head + QByteArray::fromHex("ffffffff" "01");
-        QTest::newRow("length above limit") << head + QByteArray::fromHex("00000401") + QByteArray(1025, 'x') + '\1';
-        QTest::newRow("name cut short") << head + QByteArray::fromHex("00000005") + QByteArray("ab");
-        QTest::newRow("folder byte missing") << head + QByteArray::fromHex("00000002") + QByteArray("ab");
-        QTest::newRow("frn cut short") << QByteArray::fromHex("0000000000000001" "0000");
-    }
-
-    void damagedRecordsAreRejected()
-    {
-        QFETCH(QByteArray, bytes);
-        DriveDBFile::Record record;
-        QVERIFY(!readOne(bytes, record));
     }
 
     // Records that straddle the writer's and the reader's buffers come out whole.
@@ -128,8 +102,8 @@ private slots:
         auto record = std::make_unique<DriveDBFile::Record>();
         for (int i = 0; i < count; ++i) {
             QVERIFY2(reader.next(*record), qPrintable(QString::number(i)));
-            const QByteArray name = (QByteArray::number(i) + QByteArray(i % 1100, 'n')).left(DriveDBFile::kMaxNameLength);
-            QCOMPARE(QByteArray(record->name), name);
+            const QByteArray name = QByteArray::number(i) + QByteArray(i % 1100, 'n');
+            QCOMPARE(QByteArray(record->name), name.left(DriveDBFile::kMaxNameLength));
             QCOMPARE(record->parent, FRN(i));
             QCOMPARE(record->frn, FRN(i) + 1000000);
             QCOMPARE(record->isDir, i % 3 == 0);
@@ -137,15 +111,6 @@ private slots:
         QVERIFY(!reader.next(*record));
     }
 
-    void utf8NamesRoundTrip()
-    {
-        const QByteArray name = QStringLiteral("Grüße 文件 🎉.txt").toUtf8();
-        const QByteArray bytes = write([&](QDataStream &, DriveDBRecordWriter &records) { records.write(3, 4, name.constData(), true); });
-        DriveDBFile::Record record;
-        QVERIFY(readOne(bytes, record));
-        QCOMPARE(QByteArray(record.name), name);
-        QVERIFY(record.isDir);
-    }
 };
 
 QTEST_GUILESS_MAIN(DriveDBFileTest)

@@ -9,9 +9,9 @@
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QBuffer>
 #include <QTest>
@@ -27,10 +27,11 @@ const FRN kRoot = 2;
 // database never touches a volume in these tests.
 struct Fixture
 {
-    explicit Fixture(const QString &rootName = QStringLiteral("/"), const QStringList &excludeNames = {},
-                     JournalID journalId = 77)
+    // A database in a folder of its own, or in `dbPath` (another fixture's, for a restart).
+    explicit Fixture(const QString &dbPath = QString(), const QString &rootName = QStringLiteral("/"),
+                     const QStringList &excludeNames = {}, JournalID journalId = 77)
     {
-        settings.dbPath = dir.path();
+        settings.dbPath = dbPath.isEmpty() ? dir.path() : dbPath;
         settings.excludePaths = excludeNames;
         JournalState journal;
         journal.journalId = journalId;
@@ -89,7 +90,7 @@ private slots:
         QFETCH(QString, root);
         QFETCH(QString, inRoot);
         QFETCH(QString, deep);
-        Fixture f(root);
+        Fixture f(QString(), root);
         f.db->addFile(10, kRoot, QStringLiteral("usr"), true);
         f.db->addFile(11, 10, QStringLiteral("share"), true);
         f.db->addFile(20, kRoot, QStringLiteral("top.txt"), false);
@@ -134,7 +135,7 @@ private slots:
 
     void excludedNamesHideSubtreesInAnyCase()
     {
-        Fixture f(QStringLiteral("/"), {QStringLiteral("Node_Modules"), QStringLiteral("ÄRGER"), QStringLiteral("/abs/path")});
+        Fixture f(QString(), QStringLiteral("/"), {"Node_Modules", "ÄRGER", "/abs/path"});
         f.db->addFile(10, kRoot, QStringLiteral("node_modules"), true);
         f.db->addFile(11, 10, QStringLiteral("lib"), true);
         f.db->addFile(12, 11, QStringLiteral("a.js"), false);
@@ -195,25 +196,10 @@ private slots:
         QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("DB/Q"))));
         const QStringList before = f.searchName(QString());
 
-        Fixture again;
-        again.settings.dbPath = f.dir.path();
-        again.db->setIndexingSettings(again.settings);
+        Fixture again(f.dir.path());
         QVERIFY(again.db->load(nullptr));
         QCOMPARE(again.searchName(QString()), before);
         QCOMPARE(again.db->fileCount(), 3);
-    }
-
-    void rootOnlyDatabaseIs53Bytes()
-    {
-        Fixture f(QStringLiteral("C:"));
-        f.db->save();
-        QFile file(f.dir.filePath(QStringLiteral("DB/Q")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.size(), 53);
-        QCOMPARE(bytes.mid(0, 10).toHex(), QByteArray("000000060031002e0030"));
-        QCOMPARE(bytes.mid(10, 8).toHex(), QByteArray("000000000000004d")); // journal 77
-        QCOMPARE(bytes.mid(26).toHex(), QByteArray("00000001" "0000000000000000" "0000000000000002" "00000002" "433a" "01"));
     }
 
     // Files that the database must refuse, and what it says.
@@ -221,7 +207,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contents");
         const USN now = currentUsn();
-        auto file = [](JournalID journal, USN position, qint32 count, int records, qint32 badLength = 0) {
+        auto file = [](JournalID journal, USN position, qint32 count, int records, const QByteArray &tail = {}) {
             QByteArray bytes;
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);
@@ -231,34 +217,35 @@ private slots:
             for (int i = 0; i < records; ++i)
                 writer.write(0, FRN(100 + i), "name", false);
             writer.flush();
-            if (badLength)
-                out << quint64(0) << quint64(1) << badLength;
-            return bytes;
+            return bytes + tail;
         };
-        QTest::newRow("other journal") << file(78, now - 1000, 1, 1);
+        const USN past = now - 1000;
+        // A record's parent and number, then the length of its name.
+        const QByteArray head = QByteArray::fromHex("0000000000000000" "0000000000000001");
+        QTest::newRow("other journal") << file(78, past, 1, 1);
         QTest::newRow("clock went back") << file(77, now + qint64(3600) * 1000000000, 1, 1);
-        QTest::newRow("short file") << file(77, now - 1000, 5, 2);
-        QTest::newRow("negative name length") << file(77, now - 1000, 2, 1, -4);
-        QTest::newRow("name length above limit") << file(77, now - 1000, 2, 1, 2000);
+        QTest::newRow("short file") << file(77, past, 5, 2);
+        QTest::newRow("negative name length") << file(77, past, 2, 1, head + QByteArray::fromHex("fffffffc"));
+        QTest::newRow("name length above limit")
+            << file(77, past, 2, 1, head + QByteArray::fromHex("00000401") + QByteArray(1025, 'x') + '\1');
+        QTest::newRow("name cut short") << file(77, past, 2, 1, head + QByteArray::fromHex("00000005") + "ab");
+        QTest::newRow("folder byte missing") << file(77, past, 2, 1, head + QByteArray::fromHex("00000002") + "ab");
+        QTest::newRow("frn cut short") << file(77, past, 2, 1, QByteArray::fromHex("0000000000000001" "0000"));
         QTest::newRow("header cut") << QByteArray::fromHex("000000060031");
         QTest::newRow("version longer than any") << QByteArray::fromHex("7ffffff0003100");
-        QTest::newRow("count far beyond the file") << file(77, now - 1000, 1000000000, 1);
-        QTest::newRow("count of 2^31-1") << file(77, now - 1000, std::numeric_limits<qint32>::max(), 1);
-        QTest::newRow("count 0 before records") << file(77, now - 1000, 0, 3);
-        QTest::newRow("count below the records") << file(77, now - 1000, 2, 3);
+        QTest::newRow("count far beyond the file") << file(77, past, 1000000000, 1);
+        QTest::newRow("count of 2^31-1") << file(77, past, std::numeric_limits<qint32>::max(), 1);
+        QTest::newRow("count 0 before records") << file(77, past, 0, 3);
+        QTest::newRow("count below the records") << file(77, past, 2, 3);
     }
 
     void loadRefusesBadFiles()
     {
         QFETCH(QByteArray, contents);
         Fixture f;
-        QDir().mkpath(f.dir.filePath(QStringLiteral("DB")));
-        QFile file(f.dir.filePath(QStringLiteral("DB/Q")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-        file.close();
+        QVERIFY(TestFiles::write(f.dir.filePath(QStringLiteral("DB/Q")), contents));
         QVERIFY(!f.db->load(nullptr));
-        QVERIFY(QFile::exists(file.fileName())); // left on disk; the next save replaces it
+        QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("DB/Q")))); // left on disk; the next save replaces it
         // The rebuild starts from nothing: no record read before the damage stays.
         QCOMPARE(f.db->fileCount(), 0);
     }
@@ -279,10 +266,8 @@ private slots:
         Fixture target;
         target.db->addFile(10, kRoot, QStringLiteral("saved"), false);
         target.db->save();
-        QFile saved(target.dir.filePath(QStringLiteral("DB/Q")));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray before = saved.readAll();
-        saved.close();
+        const QString saved = target.dir.filePath(QStringLiteral("DB/Q"));
+        const QByteArray before = TestFiles::read(saved);
 
         Fixture planted;
         const QString name = planted.dir.filePath(QStringLiteral("DB/Q"));
@@ -290,17 +275,14 @@ private slots:
         if (fifo)
             QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
         else
-            QVERIFY(QFile::link(saved.fileName(), name));
+            QVERIFY(QFile::link(saved, name));
         QVERIFY(!planted.db->load(nullptr));
         planted.db->addFile(20, kRoot, QStringLiteral("mine"), false);
         planted.db->save();
         const QFileInfo info(name);
         QVERIFY(info.isFile() && !info.isSymLink());
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), before);
-        Fixture again;
-        again.settings.dbPath = planted.dir.path();
-        again.db->setIndexingSettings(again.settings);
+        QCOMPARE(TestFiles::read(saved), before);
+        Fixture again(planted.dir.path());
         QVERIFY(again.db->load(nullptr));
         QCOMPARE(again.searchName(QStringLiteral("mine")), QStringList{QStringLiteral("f /mine")});
     }
@@ -311,18 +293,11 @@ private slots:
         f.db->addFile(10, kRoot, QStringLiteral("kept"), false);
         f.db->save();
         const QString path = f.dir.filePath(QStringLiteral("DB/Q"));
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        const QByteArray before = old.readAll();
-        old.close();
-
+        const QByteArray before = TestFiles::read(path);
         // A folder where the temporary file would go makes the save fail.
-        Fixture other;
-        other.settings.dbPath = f.dir.filePath(QStringLiteral("DB/Q"));
-        other.db->setIndexingSettings(other.settings);
+        Fixture other(path);
         QVERIFY_EXCEPTION_THROWN(other.db->save(), FileSearchException);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), before);
+        QCOMPARE(TestFiles::read(path), before);
     }
 };
 

@@ -126,15 +126,6 @@ private slots:
         QCOMPARE(map.find(500)->second.parent, FRN(2));
     }
 
-    void newRecordsStartUnfilled()
-    {
-        BlockArena arena;
-        RecordMap map(arena);
-        FileRecord &record = map[42];
-        QCOMPARE(record.parent, FRN(0));
-        QVERIFY(record.name == nullptr);
-        QCOMPARE(map.size(), std::size_t(1));
-    }
 };
 
 QTEST_GUILESS_MAIN(RecordMapTest)

@@ -24,27 +24,6 @@ class StringPoolTest : public QObject
     Q_OBJECT
 
 private slots:
-    void hash_data()
-    {
-        QTest::addColumn<QByteArray>("utf8");
-        QTest::addColumn<quint32>("expected");
-        // Published FNV-1 test vectors; FNV-1a would give 0xe40c292c and
-        // 0xbf9cf968 for the last two.
-        QTest::newRow("empty") << QByteArray("") << quint32(2166136261u);
-        QTest::newRow("a") << QByteArray("a") << quint32(0x050c5d7eu);
-        QTest::newRow("foobar") << QByteArray("foobar") << quint32(0x31f0b262u);
-        // Bytes above 0x7f are taken unsigned.
-        QTest::newRow("a-umlaut") << QString::fromUtf8("\xc3\xa4").toUtf8() << quint32(0xce77c1f0u);
-    }
-
-    void hash()
-    {
-        QFETCH(QByteArray, utf8);
-        QFETCH(quint32, expected);
-        QCOMPARE(StringPool::hash(utf8.constData()), expected);
-        QCOMPARE(StringPool::hash(utf8.constData(), std::size_t(utf8.size())), expected);
-    }
-
     void sameTextSamePointer_data()
     {
         QTest::addColumn<QString>("text");
@@ -93,16 +72,6 @@ private slots:
             QCOMPARE(address(pool.intern(texts[i].constData())), address(pointers[std::size_t(i)]));
         }
         QCOMPARE(pool.size(), std::size_t(7001));
-    }
-
-    void storedCopyIsIndependentOfTheSource()
-    {
-        StringPool pool;
-        char buffer[] = "mutable";
-        const char *interned = pool.intern(buffer);
-        std::strcpy(buffer, "changed");
-        QCOMPARE(QByteArray(interned), QByteArray("mutable"));
-        QVERIFY(pool.intern("changed") != interned);
     }
 
     void nullYieldsNull()

@@ -72,6 +72,9 @@ bool LoopMount::run(const QString &program, const QStringList &arguments, QStrin
 
 bool LoopMount::setUp(int sizeMiB, const QStringList &mkfsOptions)
 {
+    const bool subvolume = m_fsType == QLatin1String("btrfs-subvolume");
+    if (subvolume)
+        m_fsType = QStringLiteral("btrfs");
     const QString mkfs = QStringLiteral("mkfs.") + m_fsType;
     if (QStandardPaths::findExecutable(mkfs).isEmpty()) {
         m_skipReason = QStringLiteral("%1 is not installed").arg(mkfs);
@@ -107,11 +110,26 @@ bool LoopMount::setUp(int sizeMiB, const QStringList &mkfsOptions)
     }
     if (!attachLoop())
         return false;
-    if (!mount(m_dir.filePath(QStringLiteral("mnt")))) {
+    if (subvolume && !makeSubvolume())
+        return false;
+    if (!mount(m_dir.filePath(QStringLiteral("mnt")), subvolume ? QStringList{QStringLiteral("subvol=sub")}
+                                                                 : QStringList())) {
         m_skipReason = QStringLiteral("mounting %1 failed").arg(m_fsType);
         return false;
     }
     return true;
+}
+
+bool LoopMount::makeSubvolume()
+{
+    m_topMountPoint = m_dir.filePath(QStringLiteral("top"));
+    QDir().mkpath(m_topMountPoint);
+    if (run(QStringLiteral("mount"), {QStringLiteral("-t"), m_fsType, m_device, m_topMountPoint})
+        && run(QStringLiteral("btrfs"), {QStringLiteral("subvolume"), QStringLiteral("create"),
+                                         m_topMountPoint + QStringLiteral("/sub")}))
+        return true;
+    m_skipReason = QStringLiteral("cannot make a btrfs subvolume");
+    return false;
 }
 
 // Several test programs may look for a free loop device at the same moment;
@@ -147,14 +165,14 @@ bool LoopMount::mount(const QString &where, const QStringList &mountOptions)
     return true;
 }
 
-bool LoopMount::unmount()
+bool LoopMount::unmount(bool lazyIfBusy)
 {
     if (!m_mounted)
         return true;
     // Tests may leave nested mounts (bind mounts, a second volume) inside;
     // a recursive unmount takes them along.
     if (!run(QStringLiteral("umount"), {QStringLiteral("-R"), m_mountPoint})
-        && !run(QStringLiteral("umount"), {QStringLiteral("-l"), m_mountPoint}))
+        && (!lazyIfBusy || !run(QStringLiteral("umount"), {QStringLiteral("-l"), m_mountPoint})))
         return false;
     m_mounted = false;
     return true;
@@ -168,6 +186,8 @@ bool LoopMount::remount(const QString &where, const QStringList &mountOptions)
 void LoopMount::tearDown()
 {
     unmount();
+    if (!m_topMountPoint.isEmpty())
+        run(QStringLiteral("umount"), {QStringLiteral("-l"), m_topMountPoint});
     if (!m_device.isEmpty())
         run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_device});
     m_device.clear();

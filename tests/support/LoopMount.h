@@ -10,6 +10,9 @@
 // run never leaves devices behind. When the file system cannot be made
 // (not root, mkfs tool or kernel support missing) isMounted() is false and
 // skipReason() says why; tests then QSKIP with that text.
+// The type "btrfs-subvolume" mounts a subvolume of a fresh btrfs on its own
+// (the whole file system stays mounted beside it); remount() then mounts the
+// whole file system.
 class LoopMount
 {
 public:
@@ -28,7 +31,8 @@ public:
     // Unmounts and mounts the same file system again, at `where` when given
     // (created if missing), else at the previous mount point.
     bool remount(const QString &where = QString(), const QStringList &mountOptions = {});
-    bool unmount();
+    // Without `lazyIfBusy` a volume still in use stays mounted and false comes back.
+    bool unmount(bool lazyIfBusy = true);
     bool mount(const QString &where = QString(), const QStringList &mountOptions = {});
 
     // Runs a program and waits; returns true on exit code 0. Output goes to *output when given.
@@ -40,12 +44,14 @@ private:
     bool setUp(int sizeMiB, const QStringList &mkfsOptions);
     bool attachLoop();
     void tearDown();
+    bool makeSubvolume();
 
     QString m_fsType;
     QTemporaryDir m_dir;
     QString m_image;
     QString m_device;
     QString m_mountPoint;
+    QString m_topMountPoint;   // the whole btrfs, when a subvolume is the volume
     QString m_skipReason;
     bool m_mounted = false;
 };

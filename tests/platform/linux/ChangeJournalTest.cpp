@@ -95,85 +95,80 @@ class ChangeJournalTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void relaysAndRemembersPosition();
-    void stopWithoutCancelDisconnects();
-    void setReaderReplacesTheOldOne();
+    void initTestCase()
+    {
+        qRegisterMetaType<FRN>("FRN");
+        qRegisterMetaType<USN>("USN");
+    }
+
+    void relaysAndRemembersPosition()
+    {
+        auto *reader = new FakeReader(/*honoursCancel=*/true);
+        ChangeJournal journal;
+        journal.setReader(QLatin1Char('Q'), reader);
+        QSignalSpy added(&journal, &ChangeJournal::fileAdded);
+        QSignalSpy renamed(&journal, &ChangeJournal::fileRenamed);
+        QSignalSpy deleted(&journal, &ChangeJournal::fileDeleted);
+
+        journal.start(7);
+        // The catch-up ran on this thread, before start() returned.
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(renamed.count(), 1);
+        QCOMPARE(added.at(0), (QList<QVariant>{QVariant::fromValue<FRN>(100), QVariant::fromValue<FRN>(5),
+                                               QStringLiteral("added"), false}));
+        QCOMPARE(renamed.at(0).at(2).toString(), QStringLiteral("renamed"));
+        QTRY_VERIFY(reader->isBlocked());
+        QCOMPARE(deleted.count(), 1);
+        QCOMPARE(deleted.at(0).at(1).toBool(), true);
+
+        const QVector<FakeReader::Call> calls = reader->calls();
+        QCOMPARE(calls.size(), 2);
+        QCOMPARE(calls.at(0).start, USN(7));
+        QCOMPARE(calls.at(0).wait, false);
+        QVERIFY(calls.at(0).thread != QLatin1String("MONITOR_Q"));
+        // The monitor thread follows on from where the catch-up ended.
+        QCOMPARE(calls.at(1).start, USN(11));
+        QCOMPARE(calls.at(1).wait, true);
+        QCOMPARE(calls.at(1).thread, QStringLiteral("MONITOR_Q"));
+
+        // The change reported while stopping is relayed before the thread ends.
+        QCOMPARE(journal.stop(), USN(30));
+        QCOMPARE(added.count(), 2);
+        QCOMPARE(journal.stop(), USN(30));
+        // A stopped monitor stays stopped.
+        journal.start(40);
+        QCOMPARE(reader->calls().size(), 2);
+        QCOMPARE(journal.stop(), USN(30));
+    }
+
+    void stopWithoutCancelDisconnects()
+    {
+        auto *reader = new FakeReader(/*honoursCancel=*/false);
+        ChangeJournal journal;
+        journal.setReader(QLatin1Char('R'), reader);
+        QSignalSpy added(&journal, &ChangeJournal::fileAdded);
+        journal.start(0);
+        QTRY_VERIFY(reader->isBlocked());
+        // The reader cannot be interrupted: stop must not wait for it, and what
+        // it reports later must not reach the database any more.
+        QCOMPARE(journal.stop(), USN(20));
+        reader->release();
+        QTest::qWait(100);
+        QCOMPARE(added.count(), 1);
+        QCOMPARE(journal.stop(), USN(20));
+    }
+
+    void setReaderReplacesTheOldOne()
+    {
+        QPointer<FakeReader> first = new FakeReader(true);
+        ChangeJournal journal;
+        journal.setReader(QLatin1Char('S'), first);
+        journal.setReader(QLatin1Char('S'), first);   // the same reader again is kept
+        QVERIFY(first);
+        journal.setReader(QLatin1Char('S'), new FakeReader(true));
+        QVERIFY(!first);
+    }
 };
-
-void ChangeJournalTest::initTestCase()
-{
-    qRegisterMetaType<FRN>("FRN");
-    qRegisterMetaType<USN>("USN");
-}
-
-void ChangeJournalTest::relaysAndRemembersPosition()
-{
-    auto *reader = new FakeReader(/*honoursCancel=*/true);
-    ChangeJournal journal;
-    journal.setReader(QLatin1Char('Q'), reader);
-    QSignalSpy added(&journal, &ChangeJournal::fileAdded);
-    QSignalSpy renamed(&journal, &ChangeJournal::fileRenamed);
-    QSignalSpy deleted(&journal, &ChangeJournal::fileDeleted);
-
-    journal.start(7);
-    // The catch-up ran on this thread, before start() returned.
-    QCOMPARE(added.count(), 1);
-    QCOMPARE(renamed.count(), 1);
-    QCOMPARE(added.at(0), (QList<QVariant>{QVariant::fromValue<FRN>(100), QVariant::fromValue<FRN>(5),
-                                           QStringLiteral("added"), false}));
-    QCOMPARE(renamed.at(0).at(2).toString(), QStringLiteral("renamed"));
-    QTRY_VERIFY(reader->isBlocked());
-    QCOMPARE(deleted.count(), 1);
-    QCOMPARE(deleted.at(0).at(1).toBool(), true);
-
-    const QVector<FakeReader::Call> calls = reader->calls();
-    QCOMPARE(calls.size(), 2);
-    QCOMPARE(calls.at(0).start, USN(7));
-    QCOMPARE(calls.at(0).wait, false);
-    QVERIFY(calls.at(0).thread != QLatin1String("MONITOR_Q"));
-    // The monitor thread follows on from where the catch-up ended.
-    QCOMPARE(calls.at(1).start, USN(11));
-    QCOMPARE(calls.at(1).wait, true);
-    QCOMPARE(calls.at(1).thread, QStringLiteral("MONITOR_Q"));
-
-    // The change reported while stopping is relayed before the thread ends.
-    QCOMPARE(journal.stop(), USN(30));
-    QCOMPARE(added.count(), 2);
-    QCOMPARE(journal.stop(), USN(30));
-    // A stopped monitor stays stopped.
-    journal.start(40);
-    QCOMPARE(reader->calls().size(), 2);
-    QCOMPARE(journal.stop(), USN(30));
-}
-
-void ChangeJournalTest::stopWithoutCancelDisconnects()
-{
-    auto *reader = new FakeReader(/*honoursCancel=*/false);
-    ChangeJournal journal;
-    journal.setReader(QLatin1Char('R'), reader);
-    QSignalSpy added(&journal, &ChangeJournal::fileAdded);
-    journal.start(0);
-    QTRY_VERIFY(reader->isBlocked());
-    // The reader cannot be interrupted: stop must not wait for it, and what
-    // it reports later must not reach the database any more.
-    QCOMPARE(journal.stop(), USN(20));
-    reader->release();
-    QTest::qWait(100);
-    QCOMPARE(added.count(), 1);
-    QCOMPARE(journal.stop(), USN(20));
-}
-
-void ChangeJournalTest::setReaderReplacesTheOldOne()
-{
-    QPointer<FakeReader> first = new FakeReader(true);
-    ChangeJournal journal;
-    journal.setReader(QLatin1Char('S'), first);
-    journal.setReader(QLatin1Char('S'), first);   // the same reader again is kept
-    QVERIFY(first);
-    journal.setReader(QLatin1Char('S'), new FakeReader(true));
-    QVERIFY(!first);
-}
 
 QTEST_GUILESS_MAIN(ChangeJournalTest)
 #include "ChangeJournalTest.moc"

@@ -7,106 +7,97 @@ class MountTableTest : public QObject
     Q_OBJECT
 
 private slots:
-    void parsesFields();
-    void optionalFieldsDoNotShiftTheRest();
-    void unescape_data();
-    void unescape();
-    void skipsMalformedLines_data();
-    void skipsMalformedLines();
-    void superOption();
-    void readsThisProcessMounts();
+    void parsesFields()
+    {
+        const QList<MountTable::Entry> entries = MountTable::parse(
+            "26 1 254:0 / / rw,relatime - ext4 /dev/vda rw,discard\n"
+            "45 26 0:39 /sub /mnt/my\\040data rw - btrfs /dev/loop0 rw,subvolid=256,subvol=/sub\n");
+        QCOMPARE(entries.size(), 2);
+        const MountTable::Entry &root = entries.at(0);
+        QCOMPARE(root.mountId, 26);
+        QCOMPARE(root.parentId, 1);
+        QCOMPARE(root.major, 254u);
+        QCOMPARE(root.minor, 0u);
+        QCOMPARE(root.root, QStringLiteral("/"));
+        QCOMPARE(root.mountPoint, QStringLiteral("/"));
+        QCOMPARE(root.mountOptions, QStringLiteral("rw,relatime"));
+        QCOMPARE(root.fsType, QStringLiteral("ext4"));
+        QCOMPARE(root.source, QStringLiteral("/dev/vda"));
+        QCOMPARE(root.superOptions, QStringLiteral("rw,discard"));
+        const MountTable::Entry &sub = entries.at(1);
+        QCOMPARE(sub.minor, 39u);
+        QCOMPARE(sub.root, QStringLiteral("/sub"));
+        QCOMPARE(sub.mountPoint, QStringLiteral("/mnt/my data"));
+    }
+
+    void optionalFieldsDoNotShiftTheRest()
+    {
+        const QList<MountTable::Entry> entries = MountTable::parse(
+            "36 35 98:0 /mnt1 /mnt2 rw,noatime master:1 shared:7 - ext3 /dev/root rw,errors=continue");
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.at(0).root, QStringLiteral("/mnt1"));
+        QCOMPARE(entries.at(0).fsType, QStringLiteral("ext3"));
+        QCOMPARE(entries.at(0).source, QStringLiteral("/dev/root"));
+        QCOMPARE(entries.at(0).superOptions, QStringLiteral("rw,errors=continue"));
+    }
+
+    void unescape_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << QByteArray("/mnt/data") << QStringLiteral("/mnt/data");
+        QTest::newRow("space") << QByteArray("/mnt/a\\040b") << QStringLiteral("/mnt/a b");
+        QTest::newRow("tab and newline") << QByteArray("/a\\011b\\012c") << QStringLiteral("/a\tb\nc");
+        QTest::newRow("backslash") << QByteArray("/a\\134b") << QStringLiteral("/a\\b");
+        QTest::newRow("escape at end") << QByteArray("/x\\040") << QStringLiteral("/x ");
+        QTest::newRow("not octal") << QByteArray("/a\\9zz") << QStringLiteral("/a\\9zz");
+        QTest::newRow("cut short") << QByteArray("/a\\04") << QStringLiteral("/a\\04");
+        QTest::newRow("utf-8") << QByteArray("/m\xc3\xbcnchen\\040x") << QStringLiteral("/m\u00fcnchen x");
+    }
+
+    void unescape()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QString, expected);
+        QCOMPARE(MountTable::unescape(field), expected);
+    }
+
+    void skipsMalformedLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("no separator") << QByteArray("26 1 254:0 / / rw ext4 /dev/vda rw");
+        QTest::newRow("nothing after separator") << QByteArray("26 1 254:0 / / rw -");
+        QTest::newRow("bad id") << QByteArray("x 1 254:0 / / rw - ext4 /dev/vda rw");
+        QTest::newRow("bad device") << QByteArray("26 1 2540 / / rw - ext4 /dev/vda rw");
+    }
+
+    void skipsMalformedLines()
+    {
+        QFETCH(QByteArray, line);
+        const QList<MountTable::Entry> entries =
+            MountTable::parse(line + "\n27 1 8:1 / /boot rw - ext4 /dev/sda1 rw\n");
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.at(0).mountPoint, QStringLiteral("/boot"));
+    }
+
+    void superOption()
+    {
+        const MountTable::Entry entry =
+            MountTable::parse("45 26 0:39 / /m rw - btrfs /dev/loop0 rw,subvolid=5,subvol=/").at(0);
+        QCOMPARE(entry.superOption(QStringLiteral("subvolid")), QStringLiteral("5"));
+        QCOMPARE(entry.superOption(QStringLiteral("subvol")), QStringLiteral("/"));
+        QVERIFY(entry.superOption(QStringLiteral("sub")).isEmpty());
+    }
+
+    void readsThisProcessMounts()
+    {
+        const QList<MountTable::Entry> entries = MountTable::read();
+        const bool hasRoot = std::any_of(entries.begin(), entries.end(),
+                                         [](const MountTable::Entry &e) { return e.mountPoint == QLatin1String("/"); });
+        QVERIFY(hasRoot);
+    }
 };
-
-void MountTableTest::parsesFields()
-{
-    const QList<MountTable::Entry> entries = MountTable::parse(
-        "26 1 254:0 / / rw,relatime - ext4 /dev/vda rw,discard\n"
-        "45 26 0:39 /sub /mnt/my\\040data rw - btrfs /dev/loop0 rw,subvolid=256,subvol=/sub\n");
-    QCOMPARE(entries.size(), 2);
-    const MountTable::Entry &root = entries.at(0);
-    QCOMPARE(root.mountId, 26);
-    QCOMPARE(root.parentId, 1);
-    QCOMPARE(root.major, 254u);
-    QCOMPARE(root.minor, 0u);
-    QCOMPARE(root.root, QStringLiteral("/"));
-    QCOMPARE(root.mountPoint, QStringLiteral("/"));
-    QCOMPARE(root.mountOptions, QStringLiteral("rw,relatime"));
-    QCOMPARE(root.fsType, QStringLiteral("ext4"));
-    QCOMPARE(root.source, QStringLiteral("/dev/vda"));
-    QCOMPARE(root.superOptions, QStringLiteral("rw,discard"));
-    const MountTable::Entry &sub = entries.at(1);
-    QCOMPARE(sub.minor, 39u);
-    QCOMPARE(sub.root, QStringLiteral("/sub"));
-    QCOMPARE(sub.mountPoint, QStringLiteral("/mnt/my data"));
-}
-
-void MountTableTest::optionalFieldsDoNotShiftTheRest()
-{
-    const QList<MountTable::Entry> entries = MountTable::parse(
-        "36 35 98:0 /mnt1 /mnt2 rw,noatime master:1 shared:7 - ext3 /dev/root rw,errors=continue");
-    QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.at(0).root, QStringLiteral("/mnt1"));
-    QCOMPARE(entries.at(0).fsType, QStringLiteral("ext3"));
-    QCOMPARE(entries.at(0).source, QStringLiteral("/dev/root"));
-    QCOMPARE(entries.at(0).superOptions, QStringLiteral("rw,errors=continue"));
-}
-
-void MountTableTest::unescape_data()
-{
-    QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << QByteArray("/mnt/data") << QStringLiteral("/mnt/data");
-    QTest::newRow("space") << QByteArray("/mnt/a\\040b") << QStringLiteral("/mnt/a b");
-    QTest::newRow("tab and newline") << QByteArray("/a\\011b\\012c") << QStringLiteral("/a\tb\nc");
-    QTest::newRow("backslash") << QByteArray("/a\\134b") << QStringLiteral("/a\\b");
-    QTest::newRow("escape at end") << QByteArray("/x\\040") << QStringLiteral("/x ");
-    QTest::newRow("not octal") << QByteArray("/a\\9zz") << QStringLiteral("/a\\9zz");
-    QTest::newRow("cut short") << QByteArray("/a\\04") << QStringLiteral("/a\\04");
-    QTest::newRow("utf-8") << QByteArray("/m\xc3\xbcnchen\\040x") << QStringLiteral("/m\u00fcnchen x");
-}
-
-void MountTableTest::unescape()
-{
-    QFETCH(QByteArray, field);
-    QFETCH(QString, expected);
-    QCOMPARE(MountTable::unescape(field), expected);
-}
-
-void MountTableTest::skipsMalformedLines_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("no separator") << QByteArray("26 1 254:0 / / rw ext4 /dev/vda rw");
-    QTest::newRow("nothing after separator") << QByteArray("26 1 254:0 / / rw -");
-    QTest::newRow("bad id") << QByteArray("x 1 254:0 / / rw - ext4 /dev/vda rw");
-    QTest::newRow("bad device") << QByteArray("26 1 2540 / / rw - ext4 /dev/vda rw");
-}
-
-void MountTableTest::skipsMalformedLines()
-{
-    QFETCH(QByteArray, line);
-    const QList<MountTable::Entry> entries =
-        MountTable::parse(line + "\n27 1 8:1 / /boot rw - ext4 /dev/sda1 rw\n");
-    QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.at(0).mountPoint, QStringLiteral("/boot"));
-}
-
-void MountTableTest::superOption()
-{
-    const MountTable::Entry entry =
-        MountTable::parse("45 26 0:39 / /m rw - btrfs /dev/loop0 rw,subvolid=5,subvol=/").at(0);
-    QCOMPARE(entry.superOption(QStringLiteral("subvolid")), QStringLiteral("5"));
-    QCOMPARE(entry.superOption(QStringLiteral("subvol")), QStringLiteral("/"));
-    QVERIFY(entry.superOption(QStringLiteral("sub")).isEmpty());
-}
-
-void MountTableTest::readsThisProcessMounts()
-{
-    const QList<MountTable::Entry> entries = MountTable::read();
-    const bool hasRoot = std::any_of(entries.begin(), entries.end(),
-                                     [](const MountTable::Entry &e) { return e.mountPoint == QLatin1String("/"); });
-    QVERIFY(hasRoot);
-}
 
 QTEST_GUILESS_MAIN(MountTableTest)
 #include "MountTableTest.moc"

@@ -1,6 +1,7 @@
 #include "platform/linux/NTFSUtils.h"
 
 #include "support/BindMount.h"
+#include "support/DataFolder.h"
 #include "support/LoopMount.h"
 
 #include <QDir>
@@ -15,20 +16,173 @@ class NTFSUtilsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void loopExt4IsIndexableAndFixed();
-    void rootFileSystemGetsC();
-    void bindMountIsSubst();
-    void keyStaysAcrossRemountsAndRestarts();
-    void btrfsSubvolumeIsAVolumeOfItsOwn();
-    void volumeOfPathTakesTheLongestMountPoint();
-    void volumeHandleOpensTheMountPoint();
+    void init()
+    {
+        setVolumeSettings(m_data.reopenSettings(/*fresh=*/true));
+    }
+
+    void cleanup() { setVolumeSettings(nullptr); }
+
+    void loopExt4IsIndexableAndFixed()
+    {
+        LoopMount volume(QStringLiteral("ext4"));
+        if (!volume.isMounted())
+            QSKIP(qPrintable(volume.skipReason()));
+        const VolumeInfo info = mountedAt(volume.mountPoint());
+        QVERIFY(info.isValid());
+        QVERIFY(!info.key.isNull());
+        QCOMPARE(info.fsType, QStringLiteral("ext4"));
+        QCOMPARE(info.source, volume.device());
+        QCOMPARE(info.blockDevice, QFileInfo(volume.device()).fileName());
+        QCOMPARE(info.uuid.size(), 36);
+        QCOMPARE(info.identity, info.uuid);
+        QVERIFY(!info.bindMount);
+        struct stat st;
+        QCOMPARE(::stat(volume.mountPoint().toLocal8Bit().constData(), &st), 0);
+        QCOMPARE(info.device, quint64(st.st_dev));
+
+        QVERIFY(isNtfsVolume(info.key));
+        QVERIFY(isFixedDrive(info.key));
+        QVERIFY(!isRemoteDrive(info.key));
+        QVERIFY(!isSubstDrive(info.key));
+        QVERIFY(localNtfsDrives().contains(info.key));
+        QCOMPARE(volumeInfo(info.key.toLower()).mountPoint, volume.mountPoint());
+    }
+
+    void rootFileSystemGetsC()
+    {
+        const VolumeInfo root = mountedAt(QStringLiteral("/"));
+        if (!root.isValid())
+            QSKIP("the root file system here is not a volume (overlay or tmpfs)");
+        QCOMPARE(root.key, QChar('C'));
+        m_data.settings()->sync();
+        QCOMPARE(m_data.settings()->beginReadArray(QStringLiteral("Volumes")) > 0, true);
+        m_data.settings()->setArrayIndex(0);
+        QCOMPARE(m_data.settings()->value(QStringLiteral("letter")).toString(), QStringLiteral("C"));
+        QCOMPARE(m_data.settings()->value(QStringLiteral("uuid")).toString(), root.identity);
+        QCOMPARE(m_data.settings()->value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/"));
+        m_data.settings()->endArray();
+    }
+
+    void bindMountIsSubst()
+    {
+        LoopMount volume(QStringLiteral("ext4"));
+        if (!volume.isMounted())
+            QSKIP(qPrintable(volume.skipReason()));
+        QVERIFY(QDir(volume.mountPoint()).mkpath(QStringLiteral("folder/deeper")));
+        const QChar key = mountedAt(volume.mountPoint()).key;
+        BindMount bind(volume.mountPoint() + QStringLiteral("/folder"), m_data.filePath(QStringLiteral("bound")));
+        QVERIFY(bind.isMounted());
+        // While the whole file system is mounted too, the key names that mount.
+        QVERIFY(!isSubstDrive(key));
+        const VolumeInfo inBind = volumeOfPath(bind.target() + QStringLiteral("/deeper"));
+        QVERIFY(inBind.bindMount);
+        QCOMPARE(inBind.key, key);
+        QCOMPARE(inBind.mountPoint, bind.target());
+
+        QVERIFY(volume.unmount());
+        QVERIFY(isSubstDrive(key));
+        QCOMPARE(volumeInfo(key).mountPoint, bind.target());
+        QVERIFY(isNtfsVolume(key));
+        QVERIFY(!localNtfsDrives().contains(key));
+    }
+
+    void keyStaysAcrossRemountsAndRestarts()
+    {
+        LoopMount first(QStringLiteral("ext4"));
+        LoopMount second(QStringLiteral("xfs"));
+        if (!first.isMounted() || !second.isMounted())
+            QSKIP(qPrintable(first.skipReason() + second.skipReason()));
+        const QChar firstKey = mountedAt(first.mountPoint()).key;
+        const QChar secondKey = mountedAt(second.mountPoint()).key;
+        QVERIFY(!firstKey.isNull());
+        QVERIFY(!secondKey.isNull());
+        QVERIFY(firstKey != secondKey);
+
+        QVERIFY(first.remount(m_data.filePath(QStringLiteral("elsewhere"))));
+        QCOMPARE(mountedAt(first.mountPoint()).key, firstKey);
+        QCOMPARE(volumeInfo(firstKey).mountPoint, first.mountPoint());
+
+        // A restart: a new settings object on the same file, the volumes asked
+        // for in another order.
+        setVolumeSettings(nullptr);
+        setVolumeSettings(m_data.reopenSettings());
+        QCOMPARE(volumeOfPath(second.mountPoint()).key, secondKey);
+        QCOMPARE(volumeOfPath(first.mountPoint()).key, firstKey);
+    }
+
+    void btrfsSubvolumeIsAVolumeOfItsOwn()
+    {
+        LoopMount volume(QStringLiteral("btrfs"));
+        if (!volume.isMounted())
+            QSKIP(qPrintable(volume.skipReason()));
+        QVERIFY(LoopMount::run(QStringLiteral("btrfs"), {QStringLiteral("subvolume"), QStringLiteral("create"),
+                                                         volume.mountPoint() + QStringLiteral("/sub")}));
+        LoopMount::run(QStringLiteral("mkdir"), {volume.mountPoint() + QStringLiteral("/sub/inside")});
+        const QString subMountPoint = m_data.filePath(QStringLiteral("sub"));
+        QDir().mkpath(subMountPoint);
+        QVERIFY(LoopMount::run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("subvol=sub"),
+                                                         volume.device(), subMountPoint}));
+        const VolumeInfo top = mountedAt(volume.mountPoint());
+        const VolumeInfo sub = mountedAt(subMountPoint);
+        LoopMount::run(QStringLiteral("umount"), {subMountPoint});
+        QVERIFY(top.isValid());
+        QVERIFY(sub.isValid());
+        QVERIFY(!sub.bindMount);
+        QCOMPARE(sub.uuid, top.uuid);
+        QCOMPARE(top.subvolumeId, 5u);
+        QVERIFY(sub.subvolumeId > 5);
+        QVERIFY(sub.key != top.key);
+        QVERIFY(sub.device != top.device);
+        QCOMPARE(sub.blockDevice, QFileInfo(volume.device()).fileName());
+        QVERIFY(isFixedDrive(top.key));
+    }
+
+    void volumeOfPathTakesTheLongestMountPoint()
+    {
+        LoopMount outer(QStringLiteral("ext4"));
+        LoopMount inner(QStringLiteral("ext4"));
+        if (!outer.isMounted() || !inner.isMounted())
+            QSKIP(qPrintable(outer.skipReason() + inner.skipReason()));
+        QVERIFY(QDir(outer.mountPoint()).mkpath(QStringLiteral("innerx")));
+        QVERIFY(inner.remount(outer.mountPoint() + QStringLiteral("/inner")));
+        QDir(inner.mountPoint()).mkpath(QStringLiteral("x"));
+
+        QCOMPARE(volumeOfPath(inner.mountPoint() + QStringLiteral("/x")).mountPoint, inner.mountPoint());
+        QCOMPARE(volumeOfPath(inner.mountPoint()).mountPoint, inner.mountPoint());
+        QCOMPARE(volumeOfPath(inner.mountPoint() + QStringLiteral("/")).mountPoint, inner.mountPoint());
+        QCOMPARE(volumeOfPath(outer.mountPoint() + QStringLiteral("/innerx/y")).mountPoint, outer.mountPoint());
+        QCOMPARE(volumeOfPath(outer.mountPoint() + QStringLiteral("/inner/../innerx")).mountPoint, outer.mountPoint());
+        QVERIFY(volumeOfPath(outer.mountPoint() + QStringLiteral("/x")).key != volumeOfPath(inner.mountPoint()).key);
+        QVERIFY(!volumeOfPath(QStringLiteral("relative/path")).isValid());
+        QVERIFY(!volumeOfPath(QStringLiteral("/proc/self")).isValid());
+    }
+
+    void volumeHandleOpensTheMountPoint()
+    {
+        LoopMount volume(QStringLiteral("ext4"));
+        if (!volume.isMounted())
+            QSKIP(qPrintable(volume.skipReason()));
+        const QChar key = mountedAt(volume.mountPoint()).key;
+        VolumeHandle handle;
+        QVERIFY(!handle.isValid());
+        QVERIFY(handle.open(key));
+        QVERIFY(handle.isValid());
+        struct stat st;
+        QCOMPARE(::fstat(handle.handle(), &st), 0);
+        QCOMPARE(st.st_ino, ino_t(2)); // the root folder of every ext4 file system
+        VolumeHandle moved(std::move(handle));
+        QVERIFY(!handle.isValid());
+        QVERIFY(moved.isValid());
+        moved.close();
+        QVERIFY(!moved.isValid());
+        QVERIFY(volume.unmount());
+        QVERIFY(!moved.open(key));
+    }
 
 private:
     static VolumeInfo mountedAt(const QString &mountPoint);
-    QTemporaryDir m_dir;
-    QScopedPointer<QSettings> m_settings;
+    DataFolder m_data;
 };
 
 VolumeInfo NTFSUtilsTest::mountedAt(const QString &mountPoint)
@@ -38,178 +192,6 @@ VolumeInfo NTFSUtilsTest::mountedAt(const QString &mountPoint)
             return volume;
     }
     return VolumeInfo();
-}
-
-void NTFSUtilsTest::init()
-{
-    const QString path = m_dir.filePath(QStringLiteral("Settings.ini"));
-    QFile::remove(path);
-    m_settings.reset(new QSettings(path, QSettings::IniFormat));
-    setVolumeSettings(m_settings.data());
-}
-
-void NTFSUtilsTest::cleanup()
-{
-    setVolumeSettings(nullptr);
-    m_settings.reset();
-}
-
-void NTFSUtilsTest::loopExt4IsIndexableAndFixed()
-{
-    LoopMount volume(QStringLiteral("ext4"));
-    if (!volume.isMounted())
-        QSKIP(qPrintable(volume.skipReason()));
-    const VolumeInfo info = mountedAt(volume.mountPoint());
-    QVERIFY(info.isValid());
-    QVERIFY(!info.key.isNull());
-    QCOMPARE(info.fsType, QStringLiteral("ext4"));
-    QCOMPARE(info.source, volume.device());
-    QCOMPARE(info.blockDevice, QFileInfo(volume.device()).fileName());
-    QCOMPARE(info.uuid.size(), 36);
-    QCOMPARE(info.identity, info.uuid);
-    QVERIFY(!info.bindMount);
-    struct stat st;
-    QCOMPARE(::stat(volume.mountPoint().toLocal8Bit().constData(), &st), 0);
-    QCOMPARE(info.device, quint64(st.st_dev));
-
-    QVERIFY(isNtfsVolume(info.key));
-    QVERIFY(isFixedDrive(info.key));
-    QVERIFY(!isRemoteDrive(info.key));
-    QVERIFY(!isSubstDrive(info.key));
-    QVERIFY(localNtfsDrives().contains(info.key));
-    QCOMPARE(volumeInfo(info.key.toLower()).mountPoint, volume.mountPoint());
-}
-
-void NTFSUtilsTest::rootFileSystemGetsC()
-{
-    const VolumeInfo root = mountedAt(QStringLiteral("/"));
-    if (!root.isValid())
-        QSKIP("the root file system here is not a volume (overlay or tmpfs)");
-    QCOMPARE(root.key, QChar('C'));
-    m_settings->sync();
-    QCOMPARE(m_settings->beginReadArray(QStringLiteral("Volumes")) > 0, true);
-    m_settings->setArrayIndex(0);
-    QCOMPARE(m_settings->value(QStringLiteral("letter")).toString(), QStringLiteral("C"));
-    QCOMPARE(m_settings->value(QStringLiteral("uuid")).toString(), root.identity);
-    QCOMPARE(m_settings->value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/"));
-    m_settings->endArray();
-}
-
-void NTFSUtilsTest::bindMountIsSubst()
-{
-    LoopMount volume(QStringLiteral("ext4"));
-    if (!volume.isMounted())
-        QSKIP(qPrintable(volume.skipReason()));
-    QVERIFY(QDir(volume.mountPoint()).mkpath(QStringLiteral("folder/deeper")));
-    const QChar key = mountedAt(volume.mountPoint()).key;
-    BindMount bind(volume.mountPoint() + QStringLiteral("/folder"), m_dir.filePath(QStringLiteral("bound")));
-    QVERIFY(bind.isMounted());
-    // While the whole file system is mounted too, the key names that mount.
-    QVERIFY(!isSubstDrive(key));
-    const VolumeInfo inBind = volumeOfPath(bind.target() + QStringLiteral("/deeper"));
-    QVERIFY(inBind.bindMount);
-    QCOMPARE(inBind.key, key);
-    QCOMPARE(inBind.mountPoint, bind.target());
-
-    QVERIFY(volume.unmount());
-    QVERIFY(isSubstDrive(key));
-    QCOMPARE(volumeInfo(key).mountPoint, bind.target());
-    QVERIFY(isNtfsVolume(key));
-    QVERIFY(!localNtfsDrives().contains(key));
-}
-
-void NTFSUtilsTest::keyStaysAcrossRemountsAndRestarts()
-{
-    LoopMount first(QStringLiteral("ext4"));
-    LoopMount second(QStringLiteral("xfs"));
-    if (!first.isMounted() || !second.isMounted())
-        QSKIP(qPrintable(first.skipReason() + second.skipReason()));
-    const QChar firstKey = mountedAt(first.mountPoint()).key;
-    const QChar secondKey = mountedAt(second.mountPoint()).key;
-    QVERIFY(!firstKey.isNull());
-    QVERIFY(!secondKey.isNull());
-    QVERIFY(firstKey != secondKey);
-
-    QVERIFY(first.remount(m_dir.filePath(QStringLiteral("elsewhere"))));
-    QCOMPARE(mountedAt(first.mountPoint()).key, firstKey);
-    QCOMPARE(volumeInfo(firstKey).mountPoint, first.mountPoint());
-
-    // A restart: a new settings object on the same file, the volumes asked
-    // for in another order.
-    setVolumeSettings(nullptr);
-    m_settings.reset(new QSettings(m_dir.filePath(QStringLiteral("Settings.ini")), QSettings::IniFormat));
-    setVolumeSettings(m_settings.data());
-    QCOMPARE(volumeOfPath(second.mountPoint()).key, secondKey);
-    QCOMPARE(volumeOfPath(first.mountPoint()).key, firstKey);
-}
-
-void NTFSUtilsTest::btrfsSubvolumeIsAVolumeOfItsOwn()
-{
-    LoopMount volume(QStringLiteral("btrfs"));
-    if (!volume.isMounted())
-        QSKIP(qPrintable(volume.skipReason()));
-    QVERIFY(LoopMount::run(QStringLiteral("btrfs"), {QStringLiteral("subvolume"), QStringLiteral("create"),
-                                                     volume.mountPoint() + QStringLiteral("/sub")}));
-    LoopMount::run(QStringLiteral("mkdir"), {volume.mountPoint() + QStringLiteral("/sub/inside")});
-    const QString subMountPoint = m_dir.filePath(QStringLiteral("sub"));
-    QDir().mkpath(subMountPoint);
-    QVERIFY(LoopMount::run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("subvol=sub"),
-                                                     volume.device(), subMountPoint}));
-    const VolumeInfo top = mountedAt(volume.mountPoint());
-    const VolumeInfo sub = mountedAt(subMountPoint);
-    LoopMount::run(QStringLiteral("umount"), {subMountPoint});
-    QVERIFY(top.isValid());
-    QVERIFY(sub.isValid());
-    QVERIFY(!sub.bindMount);
-    QCOMPARE(sub.uuid, top.uuid);
-    QCOMPARE(top.subvolumeId, 5u);
-    QVERIFY(sub.subvolumeId > 5);
-    QVERIFY(sub.key != top.key);
-    QVERIFY(sub.device != top.device);
-    QCOMPARE(sub.blockDevice, QFileInfo(volume.device()).fileName());
-    QVERIFY(isFixedDrive(top.key));
-}
-
-void NTFSUtilsTest::volumeOfPathTakesTheLongestMountPoint()
-{
-    LoopMount outer(QStringLiteral("ext4"));
-    LoopMount inner(QStringLiteral("ext4"));
-    if (!outer.isMounted() || !inner.isMounted())
-        QSKIP(qPrintable(outer.skipReason() + inner.skipReason()));
-    QVERIFY(QDir(outer.mountPoint()).mkpath(QStringLiteral("innerx")));
-    QVERIFY(inner.remount(outer.mountPoint() + QStringLiteral("/inner")));
-    QDir(inner.mountPoint()).mkpath(QStringLiteral("x"));
-
-    QCOMPARE(volumeOfPath(inner.mountPoint() + QStringLiteral("/x")).mountPoint, inner.mountPoint());
-    QCOMPARE(volumeOfPath(inner.mountPoint()).mountPoint, inner.mountPoint());
-    QCOMPARE(volumeOfPath(inner.mountPoint() + QStringLiteral("/")).mountPoint, inner.mountPoint());
-    QCOMPARE(volumeOfPath(outer.mountPoint() + QStringLiteral("/innerx/y")).mountPoint, outer.mountPoint());
-    QCOMPARE(volumeOfPath(outer.mountPoint() + QStringLiteral("/inner/../innerx")).mountPoint, outer.mountPoint());
-    QVERIFY(volumeOfPath(outer.mountPoint() + QStringLiteral("/x")).key != volumeOfPath(inner.mountPoint()).key);
-    QVERIFY(!volumeOfPath(QStringLiteral("relative/path")).isValid());
-    QVERIFY(!volumeOfPath(QStringLiteral("/proc/self")).isValid());
-}
-
-void NTFSUtilsTest::volumeHandleOpensTheMountPoint()
-{
-    LoopMount volume(QStringLiteral("ext4"));
-    if (!volume.isMounted())
-        QSKIP(qPrintable(volume.skipReason()));
-    const QChar key = mountedAt(volume.mountPoint()).key;
-    VolumeHandle handle;
-    QVERIFY(!handle.isValid());
-    QVERIFY(handle.open(key));
-    QVERIFY(handle.isValid());
-    struct stat st;
-    QCOMPARE(::fstat(handle.handle(), &st), 0);
-    QCOMPARE(st.st_ino, ino_t(2)); // the root folder of every ext4 file system
-    VolumeHandle moved(std::move(handle));
-    QVERIFY(!handle.isValid());
-    QVERIFY(moved.isValid());
-    moved.close();
-    QVERIFY(!moved.isValid());
-    QVERIFY(volume.unmount());
-    QVERIFY(!moved.open(key));
 }
 
 QTEST_GUILESS_MAIN(NTFSUtilsTest)

@@ -2,8 +2,8 @@
 
 #include <QTest>
 
-#include <sys/utsname.h>
 #include <unistd.h>
+
 
 class SystemInfoTest : public QObject
 {
@@ -30,16 +30,6 @@ private slots:
         const KernelVersion version = ::parseKernelRelease(release.constData());
         QCOMPARE(version.majorVersion, majorVersion);
         QCOMPARE(version.minorVersion, minorVersion);
-    }
-
-    void runningKernel()
-    {
-        struct utsname name;
-        QCOMPARE(::uname(&name), 0);
-        const QList<QByteArray> parts = QByteArray(name.release).split('.');
-        QVERIFY(parts.size() >= 2);
-        QCOMPARE(kernelVersion().majorVersion, parts.at(0).toInt());
-        QVERIFY(kernelVersion().majorVersion >= 3);
     }
 
     void adminQueries()

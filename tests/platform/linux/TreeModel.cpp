@@ -53,40 +53,15 @@ QStringList TreeModel::differences(const Records &expected, const Records &actua
         if (found == actual.cend())
             out << QStringLiteral("missing %1 %2").arg(it.key()).arg(describe(it.value()));
         else if (found.value() != it.value())
-            out << QStringLiteral("%1 is %2, expected %3").arg(it.key()).arg(describe(found.value()), describe(it.value()));
+            out << QStringLiteral("%1 is %2, expected %3")
+                       .arg(it.key())
+                       .arg(describe(found.value()), describe(it.value()));
     }
     for (auto it = actual.cbegin(); it != actual.cend() && out.size() < limit; ++it) {
         if (!expected.contains(it.key()))
             out << QStringLiteral("extra %1 %2").arg(it.key()).arg(describe(it.value()));
     }
     return out;
-}
-
-void TreeModel::reset(const Records &records)
-{
-    QMutexLocker lock(&m_mutex);
-    m_records.clear();
-    m_children.clear();
-    for (auto it = records.cbegin(); it != records.cend(); ++it)
-        place(it.key(), it.value());
-}
-
-TreeModel::Records TreeModel::records() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_records;
-}
-
-QVector<TreeModel::Event> TreeModel::events() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_events;
-}
-
-void TreeModel::clearEvents()
-{
-    QMutexLocker lock(&m_mutex);
-    m_events.clear();
 }
 
 QVector<IJournalReplaySource::Entry> TreeModel::children(FRN folder) const

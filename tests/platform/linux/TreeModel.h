@@ -42,10 +42,29 @@ public:
     // Describes how `actual` differs from `expected`; empty when equal.
     static QStringList differences(const Records &expected, const Records &actual, int limit = 20);
 
-    void reset(const Records &records);
-    Records records() const;
-    QVector<Event> events() const;
-    void clearEvents();
+    void reset(const Records &records)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_records.clear();
+        m_children.clear();
+        for (auto it = records.cbegin(); it != records.cend(); ++it)
+            place(it.key(), it.value());
+    }
+    Records records() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_records;
+    }
+    QVector<Event> events() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_events;
+    }
+    void clearEvents()
+    {
+        QMutexLocker lock(&m_mutex);
+        m_events.clear();
+    }
 
     QVector<Entry> children(FRN folder) const override;
     // The names stay valid until the next call.

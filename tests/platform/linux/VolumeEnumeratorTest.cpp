@@ -52,29 +52,69 @@ class VolumeEnumeratorTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void sameEntriesWithAnyNumberOfThreads_data();
-    void sameEntriesWithAnyNumberOfThreads();
-    void cancelFromTheReceiver();
+    void initTestCase()
+    {
+        // Wide and deep at once, so that idle threads are given folders at many levels.
+        QDir root(m_dir.path());
+        for (int i = 0; i < 40; ++i) {
+            const QString branch = QStringLiteral("b%1/c%2/d%3").arg(i).arg(i % 7).arg(i % 3);
+            QVERIFY(root.mkpath(branch));
+            for (int j = 0; j < 60; ++j) {
+                QFile file(root.filePath(branch + QStringLiteral("/f%1").arg(j)));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+    }
+
+    void sameEntriesWithAnyNumberOfThreads_data()
+    {
+        QTest::addColumn<int>("threads");
+        QTest::newRow("2") << 2;
+        QTest::newRow("3") << 3;
+        QTest::newRow("4") << 4;
+    }
+
+    void sameEntriesWithAnyNumberOfThreads()
+    {
+        QFETCH(int, threads);
+        const QList<Record> single = walk(1);
+        QCOMPARE(single.size(), 40 * 60 + 40 + 40 * 2);
+        for (int round = 0; round < 5; ++round) {
+            bool offThread = true;
+            const QList<Record> parallel = walk(threads, &offThread);
+            QVERIFY(!offThread);
+            QCOMPARE(parallel.size(), single.size());
+            const QSet<Record> unique(parallel.begin(), parallel.end());
+            QCOMPARE(unique.size(), parallel.size());
+            QCOMPARE(unique, QSet<Record>(single.begin(), single.end()));
+        }
+    }
+
+    void cancelFromTheReceiver()
+    {
+        class CancelingSink : public VolumeWalker::Sink
+        {
+        public:
+            void entry(std::uint64_t, std::uint64_t, const char *, std::size_t, bool) override
+            {
+                // The walkers read the flag on other threads.
+                if (++count == 100)
+                    cancel = true;
+            }
+            CancelFlag cancel{false};
+            int count = 0;
+        };
+        CancelingSink sink;
+        FileDescriptor root = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        VolumeEnumerator enumerator(std::move(root), m_dir.path(), &sink.cancel, 2);
+        QVERIFY_EXCEPTION_THROWN(enumerator.run(sink), FileSearchCancelException);
+        QCOMPARE(sink.count, 100); // nothing reported after the cancel
+    }
 
 private:
     QList<Record> walk(int threads, bool *offThread = nullptr);
     QTemporaryDir m_dir;
 };
-
-void VolumeEnumeratorTest::initTestCase()
-{
-    // Wide and deep at once, so that idle threads are given folders at many levels.
-    QDir root(m_dir.path());
-    for (int i = 0; i < 40; ++i) {
-        const QString branch = QStringLiteral("b%1/c%2/d%3").arg(i).arg(i % 7).arg(i % 3);
-        QVERIFY(root.mkpath(branch));
-        for (int j = 0; j < 60; ++j) {
-            QFile file(root.filePath(branch + QStringLiteral("/f%1").arg(j)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-    }
-}
 
 QList<Record> VolumeEnumeratorTest::walk(int threads, bool *offThread)
 {
@@ -85,51 +125,6 @@ QList<Record> VolumeEnumeratorTest::walk(int threads, bool *offThread)
     if (offThread)
         *offThread = sink.offThread;
     return sink.records;
-}
-
-void VolumeEnumeratorTest::sameEntriesWithAnyNumberOfThreads_data()
-{
-    QTest::addColumn<int>("threads");
-    QTest::newRow("2") << 2;
-    QTest::newRow("3") << 3;
-    QTest::newRow("4") << 4;
-}
-
-void VolumeEnumeratorTest::sameEntriesWithAnyNumberOfThreads()
-{
-    QFETCH(int, threads);
-    const QList<Record> single = walk(1);
-    QCOMPARE(single.size(), 40 * 60 + 40 + 40 * 2);
-    for (int round = 0; round < 5; ++round) {
-        bool offThread = true;
-        const QList<Record> parallel = walk(threads, &offThread);
-        QVERIFY(!offThread);
-        QCOMPARE(parallel.size(), single.size());
-        const QSet<Record> unique(parallel.begin(), parallel.end());
-        QCOMPARE(unique.size(), parallel.size());
-        QCOMPARE(unique, QSet<Record>(single.begin(), single.end()));
-    }
-}
-
-void VolumeEnumeratorTest::cancelFromTheReceiver()
-{
-    class CancelingSink : public VolumeWalker::Sink
-    {
-    public:
-        void entry(std::uint64_t, std::uint64_t, const char *, std::size_t, bool) override
-        {
-            // The walkers read the flag on other threads.
-            if (++count == 100)
-                cancel = true;
-        }
-        CancelFlag cancel{false};
-        int count = 0;
-    };
-    CancelingSink sink;
-    FileDescriptor root = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
-    VolumeEnumerator enumerator(std::move(root), m_dir.path(), &sink.cancel, 2);
-    QVERIFY_EXCEPTION_THROWN(enumerator.run(sink), FileSearchCancelException);
-    QCOMPARE(sink.count, 100); // nothing reported after the cancel
 }
 
 QTEST_GUILESS_MAIN(VolumeEnumeratorTest)

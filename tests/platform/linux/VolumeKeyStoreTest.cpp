@@ -1,7 +1,8 @@
 #include "platform/linux/VolumeKeyStore.h"
 
+#include "support/DataFolder.h"
+
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class VolumeKeyStoreTest : public QObject
@@ -9,148 +10,126 @@ class VolumeKeyStoreTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void rootGetsCOthersFollow();
-    void rootSeenLaterStillGetsC();
-    void keysSurviveARestart();
-    void newMountPointKeepsTheKey();
-    void lettersAreHandedOnWhenAllAreTaken();
-    void noLetterWhenAllVolumesArePresent();
-    void damagedEntriesAreIgnored();
-    void worksWithoutSettings();
+    void init() { m_data.reopenSettings(/*fresh=*/true); }
 
-private:
-    QString iniPath() const { return m_dir.filePath(QStringLiteral("Settings.ini")); }
-    QTemporaryDir m_dir;
-};
-
-void VolumeKeyStoreTest::init()
-{
-    QFile::remove(iniPath());
-}
-
-void VolumeKeyStoreTest::rootGetsCOthersFollow()
-{
-    QSettings settings(iniPath(), QSettings::IniFormat);
-    VolumeKeyStore store;
-    store.setSettings(&settings);
-    QCOMPARE(store.keyFor(QStringLiteral("uuid-root"), QStringLiteral("/"), true, {}), QChar('C'));
-    QCOMPARE(store.keyFor(QStringLiteral("uuid-data"), QStringLiteral("/data"), false, {}), QChar('D'));
-    QCOMPARE(store.keyFor(QStringLiteral("uuid-usb"), QStringLiteral("/media/usb"), false, {}), QChar('E'));
-    QCOMPARE(store.keyFor(QStringLiteral("uuid-data"), QStringLiteral("/data"), false, {}), QChar('D'));
-    QCOMPARE(store.identityOf(QChar('e')), QStringLiteral("uuid-usb"));
-    QVERIFY(store.identityOf(QChar('F')).isEmpty());
-}
-
-void VolumeKeyStoreTest::rootSeenLaterStillGetsC()
-{
-    VolumeKeyStore store;
-    QCOMPARE(store.keyFor(QStringLiteral("a"), QStringLiteral("/a"), false, {}), QChar('D'));
-    QCOMPARE(store.keyFor(QStringLiteral("root"), QStringLiteral("/"), true, {}), QChar('C'));
-    // A new root file system (reinstalled system) finds "C" held by the old one.
-    QCOMPARE(store.keyFor(QStringLiteral("root2"), QStringLiteral("/"), true, {}), QChar('E'));
-}
-
-void VolumeKeyStoreTest::keysSurviveARestart()
-{
+    void rootGetsCOthersFollow()
     {
-        QSettings settings(iniPath(), QSettings::IniFormat);
+        QSettings &settings = *m_data.reopenSettings();
         VolumeKeyStore store;
         store.setSettings(&settings);
-        store.keyFor(QStringLiteral("root"), QStringLiteral("/"), true, {});
-        store.keyFor(QStringLiteral("x"), QStringLiteral("/x"), false, {});
-        store.keyFor(QStringLiteral("y"), QStringLiteral("/y"), false, {});
+        QCOMPARE(store.keyFor(QStringLiteral("uuid-root"), QStringLiteral("/"), true, {}), QChar('C'));
+        QCOMPARE(store.keyFor(QStringLiteral("uuid-data"), QStringLiteral("/data"), false, {}), QChar('D'));
+        QCOMPARE(store.keyFor(QStringLiteral("uuid-usb"), QStringLiteral("/media/usb"), false, {}), QChar('E'));
+        QCOMPARE(store.keyFor(QStringLiteral("uuid-data"), QStringLiteral("/data"), false, {}), QChar('D'));
+        QCOMPARE(store.identityOf(QChar('e')), QStringLiteral("uuid-usb"));
+        QVERIFY(store.identityOf(QChar('F')).isEmpty());
     }
-    QSettings settings(iniPath(), QSettings::IniFormat);
-    QCOMPARE(settings.beginReadArray(QStringLiteral("Volumes")), 3);
-    settings.setArrayIndex(2);
-    QCOMPARE(settings.value(QStringLiteral("letter")).toString(), QStringLiteral("E"));
-    QCOMPARE(settings.value(QStringLiteral("uuid")).toString(), QStringLiteral("y"));
-    QCOMPARE(settings.value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/y"));
-    settings.endArray();
 
-    VolumeKeyStore restarted;
-    restarted.setSettings(&settings);
-    // Asked in another order than before, each keeps its letter.
-    QCOMPARE(restarted.keyFor(QStringLiteral("y"), QStringLiteral("/y"), false, {}), QChar('E'));
-    QCOMPARE(restarted.keyFor(QStringLiteral("x"), QStringLiteral("/x"), false, {}), QChar('D'));
-    QCOMPARE(restarted.keyFor(QStringLiteral("root"), QStringLiteral("/"), true, {}), QChar('C'));
-    QCOMPARE(restarted.keyFor(QStringLiteral("z"), QStringLiteral("/z"), false, {}), QChar('F'));
-}
-
-void VolumeKeyStoreTest::newMountPointKeepsTheKey()
-{
-    QSettings settings(iniPath(), QSettings::IniFormat);
-    VolumeKeyStore store;
-    store.setSettings(&settings);
-    QCOMPARE(store.keyFor(QStringLiteral("x"), QStringLiteral("/mnt/old"), false, {}), QChar('D'));
-    QCOMPARE(store.keyFor(QStringLiteral("x"), QStringLiteral("/mnt/new"), false, {}), QChar('D'));
-    settings.beginReadArray(QStringLiteral("Volumes"));
-    settings.setArrayIndex(0);
-    QCOMPARE(settings.value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/mnt/new"));
-    settings.endArray();
-}
-
-void VolumeKeyStoreTest::lettersAreHandedOnWhenAllAreTaken()
-{
-    VolumeKeyStore store;
-    QSet<QString> mounted;
-    for (int i = 0; i < 26; ++i) {
-        const QString identity = QStringLiteral("v%1").arg(i);
-        QVERIFY(!store.keyFor(identity, QStringLiteral("/m%1").arg(i), i == 0, {}).isNull());
-        mounted.insert(identity);
-    }
-    // v0 is "C" and v1 "D"; v1 is unplugged, so the newcomer inherits "D".
-    mounted.remove(QStringLiteral("v1"));
-    mounted.insert(QStringLiteral("new"));
-    QCOMPARE(store.keyFor(QStringLiteral("new"), QStringLiteral("/new"), false, mounted), QChar('D'));
-    QVERIFY(store.identityOf(QChar('D')) == QStringLiteral("new"));
-}
-
-void VolumeKeyStoreTest::noLetterWhenAllVolumesArePresent()
-{
-    VolumeKeyStore store;
-    QSet<QString> mounted;
-    for (int i = 0; i < 26; ++i) {
-        mounted.insert(QStringLiteral("v%1").arg(i));
-        store.keyFor(QStringLiteral("v%1").arg(i), QStringLiteral("/m"), false, {});
-    }
-    mounted.insert(QStringLiteral("extra"));
-    QVERIFY(store.keyFor(QStringLiteral("extra"), QStringLiteral("/e"), false, mounted).isNull());
-}
-
-void VolumeKeyStoreTest::damagedEntriesAreIgnored()
-{
+    void rootSeenLaterStillGetsC()
     {
-        QSettings settings(iniPath(), QSettings::IniFormat);
-        settings.beginWriteArray(QStringLiteral("Volumes"));
-        const QStringList letters{QStringLiteral("D"), QStringLiteral("DD"), QStringLiteral("d"), QString(),
-                                  QStringLiteral("1"), QStringLiteral("F")};
-        const QStringList ids{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("e"),
-                              QStringLiteral("f"), QString()};
-        for (int i = 0; i < letters.size(); ++i) {
-            settings.setArrayIndex(i);
-            settings.setValue(QStringLiteral("letter"), letters.at(i));
-            settings.setValue(QStringLiteral("uuid"), ids.at(i));
+        VolumeKeyStore store;
+        QCOMPARE(store.keyFor(QStringLiteral("a"), QStringLiteral("/a"), false, {}), QChar('D'));
+        QCOMPARE(store.keyFor(QStringLiteral("root"), QStringLiteral("/"), true, {}), QChar('C'));
+        // A new root file system (reinstalled system) finds "C" held by the old one.
+        QCOMPARE(store.keyFor(QStringLiteral("root2"), QStringLiteral("/"), true, {}), QChar('E'));
+    }
+
+    void keysSurviveARestart()
+    {
+        {
+            QSettings &settings = *m_data.reopenSettings();
+            VolumeKeyStore store;
+            store.setSettings(&settings);
+            store.keyFor(QStringLiteral("root"), QStringLiteral("/"), true, {});
+            store.keyFor(QStringLiteral("x"), QStringLiteral("/x"), false, {});
+            store.keyFor(QStringLiteral("y"), QStringLiteral("/y"), false, {});
         }
+        QSettings &settings = *m_data.reopenSettings();
+        QCOMPARE(settings.beginReadArray(QStringLiteral("Volumes")), 3);
+        settings.setArrayIndex(2);
+        QCOMPARE(settings.value(QStringLiteral("letter")).toString(), QStringLiteral("E"));
+        QCOMPARE(settings.value(QStringLiteral("uuid")).toString(), QStringLiteral("y"));
+        QCOMPARE(settings.value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/y"));
+        settings.endArray();
+
+        VolumeKeyStore restarted;
+        restarted.setSettings(&settings);
+        // Asked in another order than before, each keeps its letter.
+        QCOMPARE(restarted.keyFor(QStringLiteral("y"), QStringLiteral("/y"), false, {}), QChar('E'));
+        QCOMPARE(restarted.keyFor(QStringLiteral("x"), QStringLiteral("/x"), false, {}), QChar('D'));
+        QCOMPARE(restarted.keyFor(QStringLiteral("root"), QStringLiteral("/"), true, {}), QChar('C'));
+        QCOMPARE(restarted.keyFor(QStringLiteral("z"), QStringLiteral("/z"), false, {}), QChar('F'));
+    }
+
+    void newMountPointKeepsTheKey()
+    {
+        QSettings &settings = *m_data.reopenSettings();
+        VolumeKeyStore store;
+        store.setSettings(&settings);
+        QCOMPARE(store.keyFor(QStringLiteral("x"), QStringLiteral("/mnt/old"), false, {}), QChar('D'));
+        QCOMPARE(store.keyFor(QStringLiteral("x"), QStringLiteral("/mnt/new"), false, {}), QChar('D'));
+        settings.beginReadArray(QStringLiteral("Volumes"));
+        settings.setArrayIndex(0);
+        QCOMPARE(settings.value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/mnt/new"));
         settings.endArray();
     }
-    QSettings settings(iniPath(), QSettings::IniFormat);
-    VolumeKeyStore store;
-    store.setSettings(&settings);
-    QCOMPARE(store.identityOf(QChar('D')), QStringLiteral("a"));
-    QVERIFY(store.identityOf(QChar('F')).isEmpty());
-    // "c" lost its duplicate "D", so it gets a letter of its own.
-    QCOMPARE(store.keyFor(QStringLiteral("c"), QStringLiteral("/c"), false, {}), QChar('E'));
-}
 
-void VolumeKeyStoreTest::worksWithoutSettings()
-{
-    VolumeKeyStore store;
-    store.setSettings(nullptr);
-    QCOMPARE(store.keyFor(QStringLiteral("r"), QStringLiteral("/"), true, {}), QChar('C'));
-    QCOMPARE(store.keyFor(QStringLiteral("r"), QStringLiteral("/"), true, {}), QChar('C'));
-}
+    void lettersAreHandedOnWhenAllAreTaken()
+    {
+        VolumeKeyStore store;
+        QSet<QString> mounted;
+        for (int i = 0; i < 26; ++i) {
+            const QString identity = QStringLiteral("v%1").arg(i);
+            QVERIFY(!store.keyFor(identity, QStringLiteral("/m%1").arg(i), i == 0, {}).isNull());
+            mounted.insert(identity);
+        }
+        // v0 is "C" and v1 "D"; v1 is unplugged, so the newcomer inherits "D".
+        mounted.remove(QStringLiteral("v1"));
+        mounted.insert(QStringLiteral("new"));
+        QCOMPARE(store.keyFor(QStringLiteral("new"), QStringLiteral("/new"), false, mounted), QChar('D'));
+        QVERIFY(store.identityOf(QChar('D')) == QStringLiteral("new"));
+    }
+
+    void noLetterWhenAllVolumesArePresent()
+    {
+        VolumeKeyStore store;
+        QSet<QString> mounted;
+        for (int i = 0; i < 26; ++i) {
+            mounted.insert(QStringLiteral("v%1").arg(i));
+            store.keyFor(QStringLiteral("v%1").arg(i), QStringLiteral("/m"), false, {});
+        }
+        mounted.insert(QStringLiteral("extra"));
+        QVERIFY(store.keyFor(QStringLiteral("extra"), QStringLiteral("/e"), false, mounted).isNull());
+    }
+
+    void damagedEntriesAreIgnored()
+    {
+        {
+            QSettings &settings = *m_data.reopenSettings();
+            settings.beginWriteArray(QStringLiteral("Volumes"));
+            const QStringList letters{QStringLiteral("D"), QStringLiteral("DD"), QStringLiteral("d"), QString(),
+                                      QStringLiteral("1"), QStringLiteral("F")};
+            const QStringList ids{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("e"),
+                                  QStringLiteral("f"), QString()};
+            for (int i = 0; i < letters.size(); ++i) {
+                settings.setArrayIndex(i);
+                settings.setValue(QStringLiteral("letter"), letters.at(i));
+                settings.setValue(QStringLiteral("uuid"), ids.at(i));
+            }
+            settings.endArray();
+        }
+        QSettings &settings = *m_data.reopenSettings();
+        VolumeKeyStore store;
+        store.setSettings(&settings);
+        QCOMPARE(store.identityOf(QChar('D')), QStringLiteral("a"));
+        QVERIFY(store.identityOf(QChar('F')).isEmpty());
+        // "c" lost its duplicate "D", so it gets a letter of its own.
+        QCOMPARE(store.keyFor(QStringLiteral("c"), QStringLiteral("/c"), false, {}), QChar('E'));
+    }
+
+private:
+    DataFolder m_data;
+};
 
 QTEST_GUILESS_MAIN(VolumeKeyStoreTest)
 #include "VolumeKeyStoreTest.moc"
