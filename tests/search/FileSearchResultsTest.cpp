@@ -15,13 +15,6 @@ Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
-// QCOMPARE on char pointers compares the strings; these tests are about
-// which bytes a pointer addresses.
-inline const void *address(const char *p)
-{
-    return p;
-}
-
 // One entry of a result set in a test: a folder or a file, its parent path
 // and its match count.
 struct Entry
@@ -117,10 +110,6 @@ private slots:
         QVERIFY(!results.isFolder(2));
         QCOMPARE(results.item(2).matches, 3);
         QCOMPARE(results.item(0).matches, 0);
-        // Names and paths are pooled: equal texts share one string.
-        QCOMPARE(address(results.item(2).path), address(results.item(3).path));
-        QCOMPARE(address(results.item(2).path), address(results.item(0).path));
-        QVERIFY(results.item(1).path != results.item(0).path);
     }
 
     // The window shows the rows found so far while the search still adds:
@@ -283,16 +272,6 @@ private slots:
         results.addFile(QStringLiteral("c"), QStringLiteral("/p"), 0);
         results.addFolder(QStringLiteral("d"), QStringLiteral("/p"));
         QCOMPARE(rows(results), expected);
-    }
-
-    void filteredItemsShareTheStrings()
-    {
-        FileSearchResults results;
-        results.addFile(QStringLiteral("a.txt"), QStringLiteral("/p"), 0);
-        const Item unfiltered = results.item(0);
-        results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
-        QCOMPARE(address(results.item(0).name), address(unfiltered.name));
-        QCOMPARE(address(results.item(0).path), address(unfiltered.path));
     }
 
     void sort_data()
@@ -536,9 +515,11 @@ private slots:
         QFETCH(QStringList, includes);
         QFETCH(QStringList, excludes);
         QFETCH(QString, formatted);
-        QStringList includePaths;
+        // The parser appends: what the lists held stays in front.
+        QStringList includePaths{QStringLiteral("/kept")};
         QStringList excludePaths;
         FileSearchResults::parseFolderList(text, includePaths, excludePaths);
+        QCOMPARE(includePaths.takeFirst(), QStringLiteral("/kept"));
         QCOMPARE(includePaths, includes);
         QCOMPARE(excludePaths, excludes);
         QCOMPARE(FileSearchResults::formatFolderList(includePaths, excludePaths), formatted);
@@ -550,14 +531,6 @@ private slots:
         QCOMPARE(againEx, excludes);
     }
 
-    void parseAppendsToTheLists()
-    {
-        QStringList includePaths{QStringLiteral("/kept")};
-        QStringList excludePaths;
-        FileSearchResults::parseFolderList(QStringLiteral("/new;!/out"), includePaths, excludePaths);
-        QCOMPARE(includePaths, (QStringList{"/kept", "/new"}));
-        QCOMPARE(excludePaths, QStringList{"/out"});
-    }
 };
 
 QTEST_GUILESS_MAIN(FileSearchResultsTest)
