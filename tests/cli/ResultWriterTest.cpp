@@ -49,46 +49,41 @@ private slots:
         QVERIFY(ResultWriter::csvLine(tree.path("gone.txt"), false).endsWith(",0 KB,,,\r\n"));
     }
 
-    void pathsPerLineFoldersFirst()
+    // Each answer is its rows, then an end mark; the CSV header comes once.
+    void answers_data()
     {
-        FileSearchResults results;
-        results.addFile("b.txt", "/data", 0);
-        results.addFolder("sub", "/data");
-        results.addFile("top", "/", 0);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        ResultWriter writer(&buffer, CommandLine::Lines);
-        writer.writeResults(results);
-        QCOMPARE(buffer.data(), QByteArray("/data/sub\n/data/b.txt\n/top\n"));
-        writer.writeEndOfAnswer();
-        QVERIFY(buffer.data().endsWith("/top\n\n"));
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("answers");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("paths per line, folders first")
+            << int(CommandLine::Lines) << 1 << QByteArray("/nowhere-tvq/sub\n/nowhere-tvq/with\nnewline\n/top-tvq\n\n");
+        const QByteArray nul = QByteArray("/nowhere-tvq/sub") + '\0' + "/nowhere-tvq/with\nnewline" + '\0' + "/top-tvq"
+            + '\0' + '\0';
+        QTest::newRow("NUL separated") << int(CommandLine::NulSeparated) << 2 << nul + nul;
+        // Paths that do not exist: no times.
+        const QByteArray csv = "sub,/nowhere-tvq,0 KB,,,\r\n\"with\nnewline\",/nowhere-tvq,0 KB,,,\r\n"
+                               "top-tvq,/,0 KB,,,\r\n\n";
+        QTest::newRow("CSV header once") << int(CommandLine::Csv) << 2
+                                         << "Name,Path,File Size,Created,Accessed,Modified\r\n" + csv + csv;
     }
 
-    void nulSeparatedAnswers()
+    void answers()
     {
+        QFETCH(int, format);
+        QFETCH(int, answers);
+        QFETCH(QByteArray, expected);
         FileSearchResults results;
-        results.addFile("with\nnewline", "/d", 0);
+        results.addFile("with\nnewline", "/nowhere-tvq", 0);
+        results.addFolder("sub", "/nowhere-tvq");
+        results.addFile("top-tvq", "/", 0);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        ResultWriter writer(&buffer, CommandLine::NulSeparated);
-        writer.writeResults(results);
-        writer.writeEndOfAnswer();
-        QCOMPARE(buffer.data(), QByteArray("/d/with\nnewline\0\0", 17));
-    }
-
-    void csvHeaderOnceForSeveralAnswers()
-    {
-        FileSearchResults results;
-        results.addFile("x", "/nowhere-tvq", 0);
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        ResultWriter writer(&buffer, CommandLine::Csv);
-        writer.writeResults(results);
-        writer.writeResults(results);
-        const QByteArray header = "Name,Path,File Size,Created,Accessed,Modified\r\n";
-        QVERIFY(buffer.data().startsWith(header));
-        QCOMPARE(buffer.data().count(header), 1);
-        QCOMPARE(buffer.data().count("x,/nowhere-tvq,0 KB,,,\r\n"), 2);
+        ResultWriter writer(&buffer, CommandLine::OutputFormat(format));
+        for (int i = 0; i < answers; ++i) {
+            writer.writeResults(results);
+            writer.writeEndOfAnswer();
+        }
+        QCOMPARE(buffer.data(), expected);
     }
 
     void matchingLinesNumberedFromOne()
