@@ -315,13 +315,11 @@ private slots:
         QCOMPARE(foundInDocuments("quokka"), QSet<QString>({m_documents.path("notes.odt")}));
     }
 
-
 private:
     QSet<QString> foundInDocuments(const QString &word) const
     {
         return TvqRunner::lineSet(m_tvq.run({"--no-index", "--contents", word, "--in", m_documents.path()}).out);
     }
-
 
     TvqRunner m_tvq{QStringLiteral(TVQ_BINARY)};
     TempTree m_documents;

@@ -123,7 +123,6 @@ class ContentSearcherTest : public QObject
         return entries;
     }
 
-
 private slots:
     void initTestCase()
     {

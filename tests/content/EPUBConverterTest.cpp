@@ -94,7 +94,6 @@ class EPUBConverterTest : public QObject
         return TestFiles::fromUtf16LE(output.data());
     }
 
-
 private slots:
     void initTestCase()
     {

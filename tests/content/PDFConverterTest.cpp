@@ -37,7 +37,6 @@ class PDFConverterTest : public QObject
     QString m_logPath;
     QString m_temp;
 
-
     // A stand-in "pdftotext" in its own folder: it lists 'encodings' for
     // -listenc, records its arguments, then runs 'body'. It is alone on the
     // PATH, so it names every other program by its full path.

@@ -502,7 +502,6 @@ private slots:
         QVERIFY(!searcher.isIndexed(key));
     }
 
-
 private:
     TempTree m_tree;
     TempTree m_manyFolders;
