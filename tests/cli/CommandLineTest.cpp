@@ -13,165 +13,155 @@ class CommandLineTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void optionsMapToTheRequest();
-    void defaultsLeaveTheRequestUnbounded();
-    void foldersAreParsedAsTheInDirectoryText();
-    void relativeFoldersAreMadeAbsolute();
-    void sizes_data();
-    void sizes();
-    void usageErrors_data();
-    void usageErrors();
-    void outputFormats();
-    void indexOptions();
+    void optionsMapToTheRequest()
+    {
+        CommandLine commandLine;
+        QVERIFY2(parse(commandLine, {"-t", "regex", "--case", "--no-subfolders", "-c", "needle", "--contents-type",
+                                     "boolean", "--contents-case", "--line-scope", "--min-size", "2KB", "--max-size",
+                                     "3 mb", "--modified-from", "2024-02-28", "--modified-to", "2024-03-01",
+                                     "--count-matches", "-d", "/usr", "^std.*\\.h$"}),
+                 qPrintable(commandLine.errorText()));
+        FileSearchRequest request;
+        const FileSearchRequest::Id id = request.id;
+        commandLine.fillRequest(request);
+        QCOMPARE(request.id, id);
+        QCOMPARE(request.name, QStringLiteral("^std.*\\.h$"));
+        QCOMPARE(request.nameExpressionType, 2);
+        QVERIFY(request.nameCaseSensitive);
+        QVERIFY(!request.includeSubfolders);
+        QCOMPARE(request.text, QStringLiteral("needle"));
+        QCOMPARE(request.textExpressionType, 3);
+        QVERIFY(request.textCaseSensitive);
+        QVERIFY(request.lineScope);
+        QCOMPARE(request.minSize, qint64(2048));
+        QCOMPARE(request.maxSize, qint64(3) << 20);
+        QCOMPARE(request.modifiedFrom, QDate(2024, 2, 28));
+        QCOMPARE(request.modifiedTo, QDate(2024, 3, 1));
+        QVERIFY(request.countMatches);
+        QCOMPARE(request.includePaths, QStringList{"/usr"});
+    }
+
+    void defaultsLeaveTheRequestUnbounded()
+    {
+        CommandLine commandLine;
+        QVERIFY(parse(commandLine, {}));
+        FileSearchRequest request;
+        commandLine.fillRequest(request);
+        QVERIFY(request.name.isEmpty());
+        QVERIFY(request.isNameOnly());
+        QVERIFY(request.includePaths.isEmpty());
+        QVERIFY(request.includeSubfolders);
+        QCOMPARE(request.nameExpressionType, 0);
+        QVERIFY(!commandLine.hasFolders());
+        QCOMPARE(commandLine.outputFormat(), CommandLine::Lines);
+    }
+
+    void foldersAreParsedAsTheInDirectoryText()
+    {
+        CommandLine commandLine;
+        QVERIFY(parse(commandLine, {"--in", "/usr;!share;\"/tmp/a;b\";!/usr/lib/x"}));
+        FileSearchRequest request;
+        commandLine.fillRequest(request);
+        QCOMPARE(request.includePaths, QStringList({"/usr", "/tmp/a;b"}));
+        QCOMPARE(request.excludePaths, QStringList({"share", "/usr/lib/x"}));
+        QVERIFY(commandLine.hasFolders());
+    }
+
+    void relativeFoldersAreMadeAbsolute()
+    {
+        CommandLine commandLine;
+        QVERIFY(parse(commandLine, {"-d", "sub/../here/"}));
+        FileSearchRequest request;
+        commandLine.fillRequest(request);
+        QCOMPARE(request.includePaths, QStringList{QDir::current().absoluteFilePath("here")});
+    }
+
+    void sizes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<qint64>("bytes");
+        QTest::newRow("bytes") << "1023" << true << qint64(1023);
+        QTest::newRow("B") << "5B" << true << qint64(5);
+        QTest::newRow("KB") << "1KB" << true << qint64(1024);
+        QTest::newRow("MB with blank") << "10 MB" << true << qint64(10485760);
+        QTest::newRow("lower-case GB") << "2gb" << true << (qint64(2) << 30);
+        QTest::newRow("zero") << "0" << true << qint64(0);
+        QTest::newRow("negative") << "-1" << false << qint64(0);
+        QTest::newRow("fraction") << "1.5MB" << false << qint64(0);
+        QTest::newRow("unknown unit") << "3TB" << false << qint64(0);
+        QTest::newRow("empty") << "" << false << qint64(0);
+        QTest::newRow("overflow") << "9000000000GB" << false << qint64(0);
+    }
+
+    void sizes()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(qint64, bytes);
+        qint64 parsed = -7;
+        QCOMPARE(CommandLine::parseSize(text, &parsed), valid);
+        if (valid)
+            QCOMPARE(parsed, bytes);
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "frobnicate";
+        QTest::newRow("two names") << QStringList{"a", "b"} << "only one NAME";
+        QTest::newRow("bad type") << QStringList{"-t", "glob", "x"} << "glob";
+        QTest::newRow("bad contents type") << QStringList{"--contents-type", "fuzzy", "-c", "x"} << "fuzzy";
+        QTest::newRow("bad size") << QStringList{"--min-size", "big"} << "min-size";
+        QTest::newRow("bad date") << QStringList{"--modified-to", "2024-02-30"} << "modified-to";
+        QTest::newRow("date with a tail") << QStringList{"--modified-from", "2023-01-01garbage"} << "YYYY-MM-DD";
+        QTest::newRow("bad regex") << QStringList{"-t", "regex", "a(b"} << "regular expression";
+        QTest::newRow("bad boolean") << QStringList{"-t", "boolean", "a and"} << "not a valid expression";
+        QTest::newRow("bad boolean contents") << QStringList{"--contents-type", "boolean", "-c", "(x"}
+                                              << "--contents";
+        QTest::newRow("print0 and csv") << QStringList{"-0", "--csv"} << "exclude";
+        QTest::newRow("matches without contents") << QStringList{"--matches", "f.txt"} << "--contents";
+        QTest::newRow("index and no-index") << QStringList{"--index", "/", "--no-index"} << "exclude";
+        QTest::newRow("missing value") << QStringList{"--in"} << "in";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        CommandLine commandLine;
+        QVERIFY(!parse(commandLine, arguments));
+        QVERIFY2(commandLine.errorText().contains(reason), qPrintable(commandLine.errorText()));
+    }
+
+    void outputFormats()
+    {
+        CommandLine nul;
+        QVERIFY(parse(nul, {"-0"}));
+        QCOMPARE(nul.outputFormat(), CommandLine::NulSeparated);
+        CommandLine csv;
+        QVERIFY(parse(csv, {"--csv"}));
+        QCOMPARE(csv.outputFormat(), CommandLine::Csv);
+        CommandLine matches;
+        QVERIFY(parse(matches, {"-c", "x", "--matches", "f.txt"}));
+        QCOMPARE(matches.matchesFile(), QStringLiteral("f.txt"));
+    }
+
+    void indexOptions()
+    {
+        CommandLine commandLine;
+        QVERIFY(parse(commandLine, {"--index", "/mnt/a/;/", "--settings", "/tmp/s.ini", "--interactive"}));
+        QCOMPARE(commandLine.indexMountPoints(), QStringList({"/mnt/a", "/"}));
+        QCOMPARE(commandLine.settingsFile(), QStringLiteral("/tmp/s.ini"));
+        QVERIFY(commandLine.interactive());
+        QVERIFY(!commandLine.noIndex());
+        CommandLine walkOnly;
+        QVERIFY(parse(walkOnly, {"--no-index", "--volumes"}));
+        QVERIFY(walkOnly.noIndex());
+        QVERIFY(walkOnly.listVolumes());
+    }
 };
-
-void CommandLineTest::optionsMapToTheRequest()
-{
-    CommandLine commandLine;
-    QVERIFY2(parse(commandLine, {"-t", "regex", "--case", "--no-subfolders", "-c", "needle", "--contents-type",
-                                 "boolean", "--contents-case", "--line-scope", "--min-size", "2KB", "--max-size",
-                                 "3 mb", "--modified-from", "2024-02-28", "--modified-to", "2024-03-01",
-                                 "--count-matches", "-d", "/usr", "^std.*\\.h$"}),
-             qPrintable(commandLine.errorText()));
-    FileSearchRequest request;
-    const FileSearchRequest::Id id = request.id;
-    commandLine.fillRequest(request);
-    QCOMPARE(request.id, id);
-    QCOMPARE(request.name, QStringLiteral("^std.*\\.h$"));
-    QCOMPARE(request.nameExpressionType, 2);
-    QVERIFY(request.nameCaseSensitive);
-    QVERIFY(!request.includeSubfolders);
-    QCOMPARE(request.text, QStringLiteral("needle"));
-    QCOMPARE(request.textExpressionType, 3);
-    QVERIFY(request.textCaseSensitive);
-    QVERIFY(request.lineScope);
-    QCOMPARE(request.minSize, qint64(2048));
-    QCOMPARE(request.maxSize, qint64(3) << 20);
-    QCOMPARE(request.modifiedFrom, QDate(2024, 2, 28));
-    QCOMPARE(request.modifiedTo, QDate(2024, 3, 1));
-    QVERIFY(request.countMatches);
-    QCOMPARE(request.includePaths, QStringList{"/usr"});
-}
-
-void CommandLineTest::defaultsLeaveTheRequestUnbounded()
-{
-    CommandLine commandLine;
-    QVERIFY(parse(commandLine, {}));
-    FileSearchRequest request;
-    commandLine.fillRequest(request);
-    QVERIFY(request.name.isEmpty());
-    QVERIFY(request.isNameOnly());
-    QVERIFY(request.includePaths.isEmpty());
-    QVERIFY(request.includeSubfolders);
-    QCOMPARE(request.nameExpressionType, 0);
-    QVERIFY(!commandLine.hasFolders());
-    QCOMPARE(commandLine.outputFormat(), CommandLine::Lines);
-}
-
-void CommandLineTest::foldersAreParsedAsTheInDirectoryText()
-{
-    CommandLine commandLine;
-    QVERIFY(parse(commandLine, {"--in", "/usr;!share;\"/tmp/a;b\";!/usr/lib/x"}));
-    FileSearchRequest request;
-    commandLine.fillRequest(request);
-    QCOMPARE(request.includePaths, QStringList({"/usr", "/tmp/a;b"}));
-    QCOMPARE(request.excludePaths, QStringList({"share", "/usr/lib/x"}));
-    QVERIFY(commandLine.hasFolders());
-}
-
-void CommandLineTest::relativeFoldersAreMadeAbsolute()
-{
-    CommandLine commandLine;
-    QVERIFY(parse(commandLine, {"-d", "sub/../here/"}));
-    FileSearchRequest request;
-    commandLine.fillRequest(request);
-    QCOMPARE(request.includePaths, QStringList{QDir::current().absoluteFilePath("here")});
-}
-
-void CommandLineTest::sizes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<qint64>("bytes");
-    QTest::newRow("bytes") << "1023" << true << qint64(1023);
-    QTest::newRow("B") << "5B" << true << qint64(5);
-    QTest::newRow("KB") << "1KB" << true << qint64(1024);
-    QTest::newRow("MB with blank") << "10 MB" << true << qint64(10485760);
-    QTest::newRow("lower-case GB") << "2gb" << true << (qint64(2) << 30);
-    QTest::newRow("zero") << "0" << true << qint64(0);
-    QTest::newRow("negative") << "-1" << false << qint64(0);
-    QTest::newRow("fraction") << "1.5MB" << false << qint64(0);
-    QTest::newRow("unknown unit") << "3TB" << false << qint64(0);
-    QTest::newRow("empty") << "" << false << qint64(0);
-    QTest::newRow("overflow") << "9000000000GB" << false << qint64(0);
-}
-
-void CommandLineTest::sizes()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(qint64, bytes);
-    qint64 parsed = -7;
-    QCOMPARE(CommandLine::parseSize(text, &parsed), valid);
-    if (valid)
-        QCOMPARE(parsed, bytes);
-}
-
-void CommandLineTest::usageErrors_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "frobnicate";
-    QTest::newRow("two names") << QStringList{"a", "b"} << "only one NAME";
-    QTest::newRow("bad type") << QStringList{"-t", "glob", "x"} << "glob";
-    QTest::newRow("bad contents type") << QStringList{"--contents-type", "fuzzy", "-c", "x"} << "fuzzy";
-    QTest::newRow("bad size") << QStringList{"--min-size", "big"} << "min-size";
-    QTest::newRow("bad date") << QStringList{"--modified-to", "2024-02-30"} << "modified-to";
-    QTest::newRow("bad regex") << QStringList{"-t", "regex", "a(b"} << "regular expression";
-    QTest::newRow("bad boolean") << QStringList{"-t", "boolean", "a and"} << "not a valid expression";
-    QTest::newRow("bad boolean contents") << QStringList{"--contents-type", "boolean", "-c", "(x"}
-                                          << "--contents";
-    QTest::newRow("print0 and csv") << QStringList{"-0", "--csv"} << "exclude";
-    QTest::newRow("matches without contents") << QStringList{"--matches", "f.txt"} << "--contents";
-    QTest::newRow("index and no-index") << QStringList{"--index", "/", "--no-index"} << "exclude";
-    QTest::newRow("missing value") << QStringList{"--in"} << "in";
-}
-
-void CommandLineTest::usageErrors()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, reason);
-    CommandLine commandLine;
-    QVERIFY(!parse(commandLine, arguments));
-    QVERIFY2(commandLine.errorText().contains(reason), qPrintable(commandLine.errorText()));
-}
-
-void CommandLineTest::outputFormats()
-{
-    CommandLine nul;
-    QVERIFY(parse(nul, {"-0"}));
-    QCOMPARE(nul.outputFormat(), CommandLine::NulSeparated);
-    CommandLine csv;
-    QVERIFY(parse(csv, {"--csv"}));
-    QCOMPARE(csv.outputFormat(), CommandLine::Csv);
-    CommandLine matches;
-    QVERIFY(parse(matches, {"-c", "x", "--matches", "f.txt"}));
-    QCOMPARE(matches.matchesFile(), QStringLiteral("f.txt"));
-}
-
-void CommandLineTest::indexOptions()
-{
-    CommandLine commandLine;
-    QVERIFY(parse(commandLine, {"--index", "/mnt/a/;/", "--settings", "/tmp/s.ini", "--interactive"}));
-    QCOMPARE(commandLine.indexMountPoints(), QStringList({"/mnt/a", "/"}));
-    QCOMPARE(commandLine.settingsFile(), QStringLiteral("/tmp/s.ini"));
-    QVERIFY(commandLine.interactive());
-    QVERIFY(!commandLine.noIndex());
-    CommandLine walkOnly;
-    QVERIFY(parse(walkOnly, {"--no-index", "--volumes"}));
-    QVERIFY(walkOnly.noIndex());
-    QVERIFY(walkOnly.listVolumes());
-}
 
 QTEST_MAIN(CommandLineTest)
 #include "CommandLineTest.moc"

@@ -36,80 +36,63 @@ class InteractiveSessionTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { registerMetaTypes(); }
-    void eachLineIsAnsweredThenEndMark();
-    void seesAFileCreatedBetweenTwoQueries();
-    void finishesOnlyAfterThePendingAnswers();
-    void endOfInputWithoutQueriesFinishesAtOnce();
-    void invalidExpressionIsRefusedWithAnEmptyAnswer();
+    void seesAFileCreatedBetweenTwoQueries()
+    {
+        SessionFixture f({"old-note.txt"});
+        InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+        session.onLine(QStringLiteral("note"));
+        QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 1, 5000);
+        QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("old-note.txt") + "\n\n");
+        QVERIFY(f.tree.add("new-note.txt"));
+        session.onLine(QStringLiteral("new-note"));
+        QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 2, 5000);
+        QCOMPARE(QString::fromLocal8Bit(f.buffer.data()),
+                 f.tree.path("old-note.txt") + "\n\n" + f.tree.path("new-note.txt") + "\n\n");
+    }
+
+    void finishesOnlyAfterThePendingAnswers()
+    {
+        SessionFixture f({"a1", "b1", "c1"});
+        InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+        QSignalSpy finished(&session, &InteractiveSession::finished);
+        // A carriage return before the line feed is no part of the query.
+        session.onLine(QStringLiteral("a\r"));
+        session.onLine(QStringLiteral("nothing-matches-this"));
+        session.onLine(QStringLiteral("c"));
+        session.onEndOfInput();
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(session.answered(), 3);
+        // Answers come in input order; an empty answer is just its end mark.
+        QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("a1") + "\n\n\n" + f.tree.path("c1") + "\n\n");
+    }
+
+    void endOfInputWithoutQueriesFinishesAtOnce()
+    {
+        SessionFixture f({});
+        InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+        QSignalSpy finished(&session, &InteractiveSession::finished);
+        session.onEndOfInput();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(f.buffer.data().isEmpty());
+    }
+
+    void invalidExpressionIsRefusedWithAnEmptyAnswer()
+    {
+        SessionFixture f({"alpha.txt"});
+        f.prototype.nameExpressionType = 2;
+        InteractiveSession session(&f.searcher, f.prototype, &f.writer);
+        QSignalSpy finished(&session, &InteractiveSession::finished);
+        QSignalSpy refused(&session, &InteractiveSession::queryRefused);
+        session.onLine(QStringLiteral("a(b"));
+        session.onLine(QStringLiteral("alpha"));
+        session.onEndOfInput();
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(refused.count(), 1);
+        QVERIFY(refused.at(0).at(0).toString().contains(QStringLiteral("regular expression")));
+        QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), "\n" + f.tree.path("alpha.txt") + "\n\n");
+    }
 };
-
-void InteractiveSessionTest::invalidExpressionIsRefusedWithAnEmptyAnswer()
-{
-    SessionFixture f({"alpha.txt"});
-    f.prototype.nameExpressionType = 2;
-    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
-    QSignalSpy finished(&session, &InteractiveSession::finished);
-    QSignalSpy refused(&session, &InteractiveSession::queryRefused);
-    session.onLine(QStringLiteral("a(b"));
-    session.onLine(QStringLiteral("alpha"));
-    session.onEndOfInput();
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(refused.count(), 1);
-    QVERIFY(refused.at(0).at(0).toString().contains(QStringLiteral("regular expression")));
-    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), "\n" + f.tree.path("alpha.txt") + "\n\n");
-}
-
-void InteractiveSessionTest::eachLineIsAnsweredThenEndMark()
-{
-    SessionFixture f({"alpha.txt", "beta.txt", "sub/alphabet"});
-    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
-    QSignalSpy finished(&session, &InteractiveSession::finished);
-    session.onLine(QStringLiteral("beta\r"));
-    session.onEndOfInput();
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("beta.txt") + "\n\n");
-    QCOMPARE(session.answered(), 1);
-}
-
-void InteractiveSessionTest::seesAFileCreatedBetweenTwoQueries()
-{
-    SessionFixture f({"old-note.txt"});
-    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
-    session.onLine(QStringLiteral("note"));
-    QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 1, 5000);
-    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("old-note.txt") + "\n\n");
-    QVERIFY(f.tree.add("new-note.txt"));
-    session.onLine(QStringLiteral("new-note"));
-    QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 2, 5000);
-    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()),
-             f.tree.path("old-note.txt") + "\n\n" + f.tree.path("new-note.txt") + "\n\n");
-}
-
-void InteractiveSessionTest::finishesOnlyAfterThePendingAnswers()
-{
-    SessionFixture f({"a1", "b1", "c1"});
-    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
-    QSignalSpy finished(&session, &InteractiveSession::finished);
-    session.onLine(QStringLiteral("a"));
-    session.onLine(QStringLiteral("nothing-matches-this"));
-    session.onLine(QStringLiteral("c"));
-    session.onEndOfInput();
-    QCOMPARE(finished.count(), 0);
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(session.answered(), 3);
-    // Answers come in input order; an empty answer is just its end mark.
-    QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("a1") + "\n\n\n" + f.tree.path("c1") + "\n\n");
-}
-
-void InteractiveSessionTest::endOfInputWithoutQueriesFinishesAtOnce()
-{
-    SessionFixture f({});
-    InteractiveSession session(&f.searcher, f.prototype, &f.writer);
-    QSignalSpy finished(&session, &InteractiveSession::finished);
-    session.onEndOfInput();
-    QCOMPARE(finished.count(), 1);
-    QVERIFY(f.buffer.data().isEmpty());
-}
 
 QTEST_GUILESS_MAIN(InteractiveSessionTest)
 #include "InteractiveSessionTest.moc"

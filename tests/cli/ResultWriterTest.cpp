@@ -10,106 +10,93 @@ class ResultWriterTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void csvFieldEscaping_data();
-    void csvFieldEscaping();
-    void csvLineOfAFileAndAFolder();
-    void pathsPerLineFoldersFirst();
-    void nulSeparatedAnswers();
-    void csvHeaderOnceForSeveralAnswers();
-    void matchingLinesNumberedFromOne();
+    void csvFieldEscaping_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << "report.txt" << "report.txt";
+        QTest::newRow("comma") << "a,b" << "\"a,b\"";
+        QTest::newRow("quote") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
+        QTest::newRow("line feed") << "two\nlines" << "\"two\nlines\"";
+        QTest::newRow("carriage return alone") << "a\rb" << "a\rb";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void csvFieldEscaping()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, field);
+        QCOMPARE(ResultWriter::csvField(value), field);
+    }
+
+    void csvLineOfAFileAndAFolder()
+    {
+        TempTree tree({"dir, \"quoted\"/"});
+        QVERIFY(tree.add("small,file.txt", QByteArray(1023, 'x')));
+        QVERIFY(tree.add("two.bin", QByteArray(2048 + 1000, 'y')));
+        const QString small = ResultWriter::csvLine(tree.path("small,file.txt"), false);
+        QVERIFY2(small.startsWith("\"small,file.txt\"," + tree.path() + ",0 KB,"), qPrintable(small));
+        QVERIFY(small.endsWith("\r\n"));
+        // Name, path, size and three times: six fields, the times not empty.
+        const QStringList parts = small.mid(QStringLiteral("\"small,file.txt\",").size()).split(',');
+        QCOMPARE(parts.size(), 5);
+        QVERIFY(!parts.at(2).isEmpty() && !parts.at(4).trimmed().isEmpty());
+        QVERIFY(ResultWriter::csvLine(tree.path("two.bin"), false).startsWith("two.bin," + tree.path() + ",2 KB,"));
+        const QString folder = ResultWriter::csvLine(tree.path("dir, \"quoted\""), true);
+        QVERIFY2(folder.startsWith("\"dir, \"\"quoted\"\"\"," + tree.path() + ",0 KB,"), qPrintable(folder));
+        QVERIFY(ResultWriter::csvLine("/etc", true).startsWith("etc,/,0 KB,"));
+        // Times of a path that is gone are empty.
+        QVERIFY(ResultWriter::csvLine(tree.path("gone.txt"), false).endsWith(",0 KB,,,\r\n"));
+    }
+
+    // Each answer is its rows, then an end mark; the CSV header comes once.
+    void answers_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("answers");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("paths per line, folders first")
+            << int(CommandLine::Lines) << 1 << QByteArray("/nowhere-tvq/sub\n/nowhere-tvq/with\nnewline\n/top-tvq\n\n");
+        const QByteArray nul = QByteArray("/nowhere-tvq/sub") + '\0' + "/nowhere-tvq/with\nnewline" + '\0' + "/top-tvq"
+            + '\0' + '\0';
+        QTest::newRow("NUL separated") << int(CommandLine::NulSeparated) << 2 << nul + nul;
+        // Paths that do not exist: no times.
+        const QByteArray csv = "sub,/nowhere-tvq,0 KB,,,\r\n\"with\nnewline\",/nowhere-tvq,0 KB,,,\r\n"
+                               "top-tvq,/,0 KB,,,\r\n\n";
+        QTest::newRow("CSV header once") << int(CommandLine::Csv) << 2
+                                         << "Name,Path,File Size,Created,Accessed,Modified\r\n" + csv + csv;
+    }
+
+    void answers()
+    {
+        QFETCH(int, format);
+        QFETCH(int, answers);
+        QFETCH(QByteArray, expected);
+        FileSearchResults results;
+        results.addFile("with\nnewline", "/nowhere-tvq", 0);
+        results.addFolder("sub", "/nowhere-tvq");
+        results.addFile("top-tvq", "/", 0);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ResultWriter writer(&buffer, CommandLine::OutputFormat(format));
+        for (int i = 0; i < answers; ++i) {
+            writer.writeResults(results);
+            writer.writeEndOfAnswer();
+        }
+        QCOMPARE(buffer.data(), expected);
+    }
+
+    void matchingLinesNumberedFromOne()
+    {
+        ContentMatches matches;
+        matches.lines.append(MatchLine{0, QStringLiteral("first needle"), {}});
+        matches.lines.append(MatchLine{41, QStringLiteral("\tindented needle"), {}});
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ResultWriter(&buffer, CommandLine::Lines).writeMatches(matches);
+        QCOMPARE(buffer.data(), QByteArray("1\tfirst needle\n42\t\tindented needle\n"));
+    }
 };
-
-void ResultWriterTest::csvFieldEscaping_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("field");
-    QTest::newRow("plain") << "report.txt" << "report.txt";
-    QTest::newRow("comma") << "a,b" << "\"a,b\"";
-    QTest::newRow("quote") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
-    QTest::newRow("line feed") << "two\nlines" << "\"two\nlines\"";
-    QTest::newRow("carriage return alone") << "a\rb" << "a\rb";
-    QTest::newRow("empty") << "" << "";
-}
-
-void ResultWriterTest::csvFieldEscaping()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, field);
-    QCOMPARE(ResultWriter::csvField(value), field);
-}
-
-void ResultWriterTest::csvLineOfAFileAndAFolder()
-{
-    TempTree tree({"dir, \"quoted\"/"});
-    QVERIFY(tree.add("small,file.txt", QByteArray(1023, 'x')));
-    QVERIFY(tree.add("two.bin", QByteArray(2048 + 1000, 'y')));
-    const QString small = ResultWriter::csvLine(tree.path("small,file.txt"), false);
-    QVERIFY2(small.startsWith("\"small,file.txt\"," + tree.path() + ",0 KB,"), qPrintable(small));
-    QVERIFY(small.endsWith("\r\n"));
-    // Name, path, size and three times: six fields, the times not empty.
-    const QStringList parts = small.mid(QStringLiteral("\"small,file.txt\",").size()).split(',');
-    QCOMPARE(parts.size(), 5);
-    QVERIFY(!parts.at(2).isEmpty() && !parts.at(4).trimmed().isEmpty());
-    QVERIFY(ResultWriter::csvLine(tree.path("two.bin"), false).startsWith("two.bin," + tree.path() + ",2 KB,"));
-    const QString folder = ResultWriter::csvLine(tree.path("dir, \"quoted\""), true);
-    QVERIFY2(folder.startsWith("\"dir, \"\"quoted\"\"\"," + tree.path() + ",0 KB,"), qPrintable(folder));
-    QVERIFY(ResultWriter::csvLine("/etc", true).startsWith("etc,/,0 KB,"));
-    // Times of a path that is gone are empty.
-    QVERIFY(ResultWriter::csvLine(tree.path("gone.txt"), false).endsWith(",0 KB,,,\r\n"));
-}
-
-void ResultWriterTest::pathsPerLineFoldersFirst()
-{
-    FileSearchResults results;
-    results.addFile("b.txt", "/data", 0);
-    results.addFolder("sub", "/data");
-    results.addFile("top", "/", 0);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    ResultWriter writer(&buffer, CommandLine::Lines);
-    writer.writeResults(results);
-    QCOMPARE(buffer.data(), QByteArray("/data/sub\n/data/b.txt\n/top\n"));
-    writer.writeEndOfAnswer();
-    QVERIFY(buffer.data().endsWith("/top\n\n"));
-}
-
-void ResultWriterTest::nulSeparatedAnswers()
-{
-    FileSearchResults results;
-    results.addFile("with\nnewline", "/d", 0);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    ResultWriter writer(&buffer, CommandLine::NulSeparated);
-    writer.writeResults(results);
-    writer.writeEndOfAnswer();
-    QCOMPARE(buffer.data(), QByteArray("/d/with\nnewline\0\0", 17));
-}
-
-void ResultWriterTest::csvHeaderOnceForSeveralAnswers()
-{
-    FileSearchResults results;
-    results.addFile("x", "/nowhere-tvq", 0);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    ResultWriter writer(&buffer, CommandLine::Csv);
-    writer.writeResults(results);
-    writer.writeResults(results);
-    const QByteArray header = "Name,Path,File Size,Created,Accessed,Modified\r\n";
-    QVERIFY(buffer.data().startsWith(header));
-    QCOMPARE(buffer.data().count(header), 1);
-    QCOMPARE(buffer.data().count("x,/nowhere-tvq,0 KB,,,\r\n"), 2);
-}
-
-void ResultWriterTest::matchingLinesNumberedFromOne()
-{
-    ContentMatches matches;
-    matches.lines.append(MatchLine{0, QStringLiteral("first needle"), {}});
-    matches.lines.append(MatchLine{41, QStringLiteral("\tindented needle"), {}});
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    ResultWriter(&buffer, CommandLine::Lines).writeMatches(matches);
-    QCOMPARE(buffer.data(), QByteArray("1\tfirst needle\n42\t\tindented needle\n"));
-}
 
 QTEST_GUILESS_MAIN(ResultWriterTest)
 #include "ResultWriterTest.moc"

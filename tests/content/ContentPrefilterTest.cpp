@@ -51,179 +51,174 @@ class ContentPrefilterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void agreesWithDecodedSearch_data();
-    void agreesWithDecodedSearch();
-    void scan_data();
-    void scan();
-    void requiredRegexText_data();
-    void requiredRegexText();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        Logger::instance(m_dir.filePath(QStringLiteral("test.log")));
+        const int block = ContentPrefilter::kBlockSize;
+        const QString mixed =
+            QStringLiteral("Stra\u00dfe und STRASSE\nKelvin \u212Aelvin 5\u212A\n\u017Fun and caf\u00e9\n");
+        const QList<QPair<QString, QByteArray>> files = {
+            {"ascii.txt", "the Pthread_Mutex_Lock call\nanother line, deprecated.\n"},
+            {"crlf.txt", "mutex_lock\r\nDEPRECATED\r\nlast\r"},
+            {"utf8.txt", mixed.toUtf8()},
+            {"folds-only.txt", QStringLiteral("\u212Aelvin \u017Fun\n").toUtf8()},
+            {"utf8-bom.txt", "\xEF\xBB\xBF" + mixed.toUtf8()},
+            {"latin1.txt", "caf\xE9 na\xEFve PTHREAD_mutex\nSTRA\xDF" "E\n"},
+            {"utf16le-bom.txt", "\xFF\xFE" + TestFiles::toUtf16LE(mixed + QStringLiteral("pthread mutex lock\n"))},
+            {"utf16le.txt", TestFiles::toUtf16LE(QStringLiteral("a mutex in words and spaces, deprecated here\n"))},
+            {"utf16be-bom.txt", "\xFE\xFF" + TestFiles::toUtf16BE(QStringLiteral("Deprecated mutex \u212Aelvin\n"))},
+            {"binary.bin", QByteArray("\x7F" "ELF\0\0\0mutex_lock deprecated", 28)},
+            {"empty.txt", QByteArray()},
+            {"long-line.txt", repeated('x', block + 100) + " mutex_lock " + repeated('y', 70) + "\nstrasse\n"},
+            {"split.txt", repeated('a', block - 4) + " Deprecated_mutex\n"},
+            {"utf8-then-invalid.txt", "caf\xC3\xA9\nx\xE9y mutex_lock\n"},
+            {"none.txt", "nothing to see here\nat all\n"},
+        };
+        for (const auto &file : files) {
+            const QString path = m_dir.filePath(file.first);
+            QVERIFY(TestFiles::write(path, file.second));
+            m_corpus.append(path);
+        }
+    }
+
+    // Every file of the corpus, every way of reading the expression, both scopes
+    // and both case modes, with and without a count: the same verdicts and
+    // counts as the search that decodes every line.
+    void agreesWithDecodedSearch_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("type");
+        const int substring = 0, wholeWord = 1, regex = 2, boolean = 3;
+        QTest::newRow("substring") << "mutex_lock" << substring;
+        QTest::newRow("substring list") << "pthread mutex;deprecated" << substring;
+        QTest::newRow("substring exclusion") << "mutex;!deprecated" << substring;
+        QTest::newRow("sharp s") << QStringLiteral("stra\u00dfe") << substring;
+        QTest::newRow("double s") << "strasse" << substring;
+        QTest::newRow("kelvin") << "kelvin" << substring;
+        QTest::newRow("kelvin sign") << QStringLiteral("\u212A") << substring;
+        QTest::newRow("long s") << QStringLiteral("\u017Fun") << substring;
+        QTest::newRow("plain s") << "sun" << substring;
+        QTest::newRow("accent") << QStringLiteral("CAF\u00c9") << substring;
+        QTest::newRow("whole word") << "mutex" << wholeWord;
+        QTest::newRow("whole word found") << "deprecated" << wholeWord;
+        QTest::newRow("regex literal") << "mutex_l.ck" << regex;
+        QTest::newRow("regex class") << "pthread_[a-z]+_lock" << regex;
+        QTest::newRow("regex optional") << "deprec(ated)?" << regex;
+        QTest::newRow("regex anchored") << "^last" << regex;
+        QTest::newRow("regex alternative") << "nothing|deprecated" << regex;
+        QTest::newRow("regex line end") << "lock.$" << regex;
+        QTest::newRow("regex invalid byte") << "x.y mutex" << regex;
+        QTest::newRow("regex no literal") << "[0-9]+" << regex;
+        QTest::newRow("regex escape") << "\\x4Dutex" << regex;
+        QTest::newRow("boolean and") << "mutex and deprecated" << boolean;
+        QTest::newRow("boolean not") << "not deprecated" << boolean;
+        QTest::newRow("boolean or not") << "kelvin or not mutex" << boolean;
+        QTest::newRow("boolean and not") << "mutex and not pthread" << boolean;
+    }
+
+    void agreesWithDecodedSearch()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, type);
+        ContentSearcher searcher(m_dir.path());
+        ContentSearchSettings settings;
+        settings.autoDetectEncoding = true;
+        settings.skipBinary = true;
+        searcher.setSettings(settings);
+        for (const bool caseSensitive : {false, true}) {
+            for (const bool lineScope : {false, true}) {
+                FileSearchRequest request;
+                request.text = text;
+                request.textExpressionType = type;
+                request.textCaseSensitive = caseSensitive;
+                request.lineScope = lineScope;
+                for (const QString &path : qAsConst(m_corpus)) {
+                    const Answer expected = decodedAnswer(request, path);
+                    const QByteArray where = QStringLiteral("%1, case %2, line scope %3")
+                                                 .arg(path)
+                                                 .arg(caseSensitive)
+                                                 .arg(lineScope)
+                                                 .toUtf8();
+                    int count = 0;
+                    QVERIFY2(searcher.find(request, path, &count) == expected.matched, where.constData());
+                    QVERIFY2(count == expected.count, where.constData());
+                    QVERIFY2(searcher.find(request, path) == expected.matched, where.constData());
+                }
+            }
+        }
+    }
+
+    // Which terms the bytes may hold, including across a block boundary and
+    // where another character folds onto a letter of the term.
+    void scan_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("caseSensitive");
+        QTest::addColumn<bool>("present");
+        const int block = ContentPrefilter::kBlockSize;
+        const int substring = MatchOptions::Substring, regex = MatchOptions::Regex;
+        QTest::newRow("other case") << QByteArray("a MuTeX b") << "mutex" << substring << false << true;
+        QTest::newRow("other case, sensitive") << QByteArray("a MuTeX b") << "mutex" << substring << true << false;
+        QTest::newRow("absent") << QByteArray("a mutant b") << "mutex" << substring << false << false;
+        QTest::newRow("across blocks") << repeated('a', block - 2) + "mutex" << "mutex" << substring << false << true;
+        QTest::newRow("at the end of a second block") << repeated('a', 2 * block - 5) + "mutex" << "mutex" << substring
+                                                      << false << true;
+        QTest::newRow("kelvin sign") << QStringLiteral("\u212Aelvin").toUtf8() << "kelvin" << substring << false
+                                     << true;
+        QTest::newRow("no run left") << QByteArray("zzz") << "ks" << substring << false << true;
+        QTest::newRow("regex run") << QByteArray("x deprecation") << "dep.*ated" << regex << false << false;
+        QTest::newRow("regex without run") << QByteArray("x") << "(a|b)" << regex << false << true;
+    }
+
+    void scan()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, term);
+        QFETCH(int, mode);
+        QFETCH(bool, caseSensitive);
+        QFETCH(bool, present);
+        MatchOptions options;
+        options.mode = mode;
+        options.caseSensitive = caseSensitive;
+        const ContentPrefilter prefilter({term}, options);
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QCOMPARE(prefilter.scan(&buffer, nullptr) == 1u, present);
+    }
+
+    void requiredRegexText_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("required");
+        QTest::newRow("literal") << "mutex" << "mutex";
+        QTest::newRow("any character") << "pthread.mutex_lock" << "mutex_lock";
+        QTest::newRow("optional character") << "colou?r_name" << "r_name";
+        QTest::newRow("one or more") << "ab+cdef" << "cdef";
+        QTest::newRow("bounded repeat") << "abcd{2,3}xy" << "abc";
+        QTest::newRow("group") << "(foo|bar)bazz" << "bazz";
+        QTest::newRow("class with bracket") << "[]a]bcd" << "bcd";
+        QTest::newRow("escaped dot") << "file\\.txt" << "file.txt";
+        QTest::newRow("escape by number") << "\\x41bc" << "";
+        QTest::newRow("word boundary") << "\\bword\\b" << "word";
+        QTest::newRow("top-level alternative") << "foo|bar" << "";
+        QTest::newRow("unbalanced") << "foo)" << "";
+    }
+
+    void requiredRegexText()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, required);
+        QCOMPARE(ContentPrefilter::requiredRegexText(pattern), required);
+    }
+
 
 private:
     QTemporaryDir m_dir;
     QStringList m_corpus;
 };
-
-void ContentPrefilterTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    Logger::instance(m_dir.filePath(QStringLiteral("test.log")));
-    const int block = ContentPrefilter::kBlockSize;
-    const QString mixed = QStringLiteral("Stra\u00dfe und STRASSE\nKelvin \u212Aelvin 5\u212A\n\u017Fun and caf\u00e9\n");
-    const QList<QPair<QString, QByteArray>> files = {
-        {"ascii.txt", "the Pthread_Mutex_Lock call\nanother line, deprecated.\n"},
-        {"crlf.txt", "mutex_lock\r\nDEPRECATED\r\nlast\r"},
-        {"utf8.txt", mixed.toUtf8()},
-        {"folds-only.txt", QStringLiteral("\u212Aelvin \u017Fun\n").toUtf8()},
-        {"utf8-bom.txt", "\xEF\xBB\xBF" + mixed.toUtf8()},
-        {"latin1.txt", "caf\xE9 na\xEFve PTHREAD_mutex\nSTRA\xDF" "E\n"},
-        {"utf16le-bom.txt", "\xFF\xFE" + TestFiles::toUtf16LE(mixed + QStringLiteral("pthread mutex lock\n"))},
-        {"utf16le.txt", TestFiles::toUtf16LE(QStringLiteral("a mutex in words and spaces, deprecated here\n"))},
-        {"utf16be-bom.txt", "\xFE\xFF" + TestFiles::toUtf16BE(QStringLiteral("Deprecated mutex \u212Aelvin\n"))},
-        {"binary.bin", QByteArray("\x7F" "ELF\0\0\0mutex_lock deprecated", 28)},
-        {"empty.txt", QByteArray()},
-        {"long-line.txt", repeated('x', block + 100) + " mutex_lock " + repeated('y', 70) + "\nstrasse\n"},
-        {"split.txt", repeated('a', block - 4) + " Deprecated_mutex\n"},
-        {"utf8-then-invalid.txt", "caf\xC3\xA9\nx\xE9y mutex_lock\n"},
-        {"none.txt", "nothing to see here\nat all\n"},
-    };
-    for (const auto &file : files) {
-        const QString path = m_dir.filePath(file.first);
-        QVERIFY(TestFiles::write(path, file.second));
-        m_corpus.append(path);
-    }
-}
-
-// Every file of the corpus, every way of reading the expression, both scopes
-// and both case modes, with and without a count: the same verdicts and
-// counts as the search that decodes every line.
-void ContentPrefilterTest::agreesWithDecodedSearch_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("type");
-    const int substring = 0, wholeWord = 1, regex = 2, boolean = 3;
-    QTest::newRow("substring") << "mutex_lock" << substring;
-    QTest::newRow("substring list") << "pthread mutex;deprecated" << substring;
-    QTest::newRow("substring exclusion") << "mutex;!deprecated" << substring;
-    QTest::newRow("sharp s") << QStringLiteral("stra\u00dfe") << substring;
-    QTest::newRow("double s") << "strasse" << substring;
-    QTest::newRow("kelvin") << "kelvin" << substring;
-    QTest::newRow("kelvin sign") << QStringLiteral("\u212A") << substring;
-    QTest::newRow("long s") << QStringLiteral("\u017Fun") << substring;
-    QTest::newRow("plain s") << "sun" << substring;
-    QTest::newRow("accent") << QStringLiteral("CAF\u00c9") << substring;
-    QTest::newRow("whole word") << "mutex" << wholeWord;
-    QTest::newRow("whole word found") << "deprecated" << wholeWord;
-    QTest::newRow("regex literal") << "mutex_l.ck" << regex;
-    QTest::newRow("regex class") << "pthread_[a-z]+_lock" << regex;
-    QTest::newRow("regex optional") << "deprec(ated)?" << regex;
-    QTest::newRow("regex anchored") << "^last" << regex;
-    QTest::newRow("regex alternative") << "nothing|deprecated" << regex;
-    QTest::newRow("regex line end") << "lock.$" << regex;
-    QTest::newRow("regex invalid byte") << "x.y mutex" << regex;
-    QTest::newRow("regex no literal") << "[0-9]+" << regex;
-    QTest::newRow("regex escape") << "\\x4Dutex" << regex;
-    QTest::newRow("boolean and") << "mutex and deprecated" << boolean;
-    QTest::newRow("boolean not") << "not deprecated" << boolean;
-    QTest::newRow("boolean or not") << "kelvin or not mutex" << boolean;
-    QTest::newRow("boolean and not") << "mutex and not pthread" << boolean;
-}
-
-void ContentPrefilterTest::agreesWithDecodedSearch()
-{
-    QFETCH(QString, text);
-    QFETCH(int, type);
-    ContentSearcher searcher(m_dir.path());
-    ContentSearchSettings settings;
-    settings.autoDetectEncoding = true;
-    settings.skipBinary = true;
-    searcher.setSettings(settings);
-    for (const bool caseSensitive : {false, true}) {
-        for (const bool lineScope : {false, true}) {
-            FileSearchRequest request;
-            request.text = text;
-            request.textExpressionType = type;
-            request.textCaseSensitive = caseSensitive;
-            request.lineScope = lineScope;
-            for (const QString &path : qAsConst(m_corpus)) {
-                const Answer expected = decodedAnswer(request, path);
-                const QByteArray where = QStringLiteral("%1, case %2, line scope %3")
-                                             .arg(path)
-                                             .arg(caseSensitive)
-                                             .arg(lineScope)
-                                             .toUtf8();
-                int count = 0;
-                QVERIFY2(searcher.find(request, path, &count) == expected.matched, where.constData());
-                QVERIFY2(count == expected.count, where.constData());
-                QVERIFY2(searcher.find(request, path) == expected.matched, where.constData());
-            }
-        }
-    }
-}
-
-// Which terms the bytes may hold, including across a block boundary and
-// where another character folds onto a letter of the term.
-void ContentPrefilterTest::scan_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("term");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("caseSensitive");
-    QTest::addColumn<bool>("present");
-    const int block = ContentPrefilter::kBlockSize;
-    const int substring = MatchOptions::Substring, regex = MatchOptions::Regex;
-    QTest::newRow("other case") << QByteArray("a MuTeX b") << "mutex" << substring << false << true;
-    QTest::newRow("other case, sensitive") << QByteArray("a MuTeX b") << "mutex" << substring << true << false;
-    QTest::newRow("absent") << QByteArray("a mutant b") << "mutex" << substring << false << false;
-    QTest::newRow("across blocks") << repeated('a', block - 2) + "mutex" << "mutex" << substring << false << true;
-    QTest::newRow("at the end of a second block") << repeated('a', 2 * block - 5) + "mutex" << "mutex" << substring
-                                                  << false << true;
-    QTest::newRow("kelvin sign") << QStringLiteral("\u212Aelvin").toUtf8() << "kelvin" << substring << false << true;
-    QTest::newRow("no run left") << QByteArray("zzz") << "ks" << substring << false << true;
-    QTest::newRow("regex run") << QByteArray("x deprecation") << "dep.*ated" << regex << false << false;
-    QTest::newRow("regex without run") << QByteArray("x") << "(a|b)" << regex << false << true;
-}
-
-void ContentPrefilterTest::scan()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, term);
-    QFETCH(int, mode);
-    QFETCH(bool, caseSensitive);
-    QFETCH(bool, present);
-    MatchOptions options;
-    options.mode = mode;
-    options.caseSensitive = caseSensitive;
-    const ContentPrefilter prefilter({term}, options);
-    QBuffer buffer(&bytes);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    QCOMPARE(prefilter.scan(&buffer, nullptr) == 1u, present);
-}
-
-void ContentPrefilterTest::requiredRegexText_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QString>("required");
-    QTest::newRow("literal") << "mutex" << "mutex";
-    QTest::newRow("any character") << "pthread.mutex_lock" << "mutex_lock";
-    QTest::newRow("optional character") << "colou?r_name" << "r_name";
-    QTest::newRow("one or more") << "ab+cdef" << "cdef";
-    QTest::newRow("bounded repeat") << "abcd{2,3}xy" << "abc";
-    QTest::newRow("group") << "(foo|bar)bazz" << "bazz";
-    QTest::newRow("class with bracket") << "[]a]bcd" << "bcd";
-    QTest::newRow("escaped dot") << "file\\.txt" << "file.txt";
-    QTest::newRow("escape by number") << "\\x41bc" << "";
-    QTest::newRow("word boundary") << "\\bword\\b" << "word";
-    QTest::newRow("top-level alternative") << "foo|bar" << "";
-    QTest::newRow("unbalanced") << "foo)" << "";
-}
-
-void ContentPrefilterTest::requiredRegexText()
-{
-    QFETCH(QString, pattern);
-    QFETCH(QString, required);
-    QCOMPARE(ContentPrefilter::requiredRegexText(pattern), required);
-}
 
 QTEST_MAIN(ContentPrefilterTest)
 #include "ContentPrefilterTest.moc"

@@ -16,11 +16,10 @@
 #include <QTemporaryFile>
 #include <QTest>
 
-#include <sys/stat.h>
 #include <QThreadPool>
 
-
 #include <chrono>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -108,6 +107,13 @@ class ContentSearcherTest : public QObject
         return s;
     }
 
+    std::unique_ptr<ContentSearcher> searcherWith(const ContentSearchSettings &s) const
+    {
+        auto searcher = std::make_unique<ContentSearcher>(m_temp);
+        searcher->setSettings(s);
+        return searcher;
+    }
+
     QStringList tempEntries() const
     {
         QStringList entries = QDir(m_temp).entryList(QDir::Files);
@@ -116,9 +122,6 @@ class ContentSearcherTest : public QObject
             entries.append(name);
         return entries;
     }
-
-    QStringList logSince(int mark) const { return TestFiles::logLines(m_logPath).mid(mark); }
-    int logSize() const { return TestFiles::logLines(m_logPath).size(); }
 
 private slots:
     void initTestCase()
@@ -193,84 +196,12 @@ private slots:
         QCOMPARE(if32->tempFolder(), m_temp);
     }
 
-    void lineScopeReadsUpToTheMatchingLine()
-    {
-        const QString path = writeFile("first\nsecond\nthird needle\nfourth\n");
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
-        QVERIFY(searcher.find(request(QStringLiteral("needle"), 0, true), path));
-        QVERIFY(!searcher.find(request(QStringLiteral("haystack"), 0, true), path));
-        ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("needle"), 0, true), path, &matches);
-        QCOMPARE(matches.linesRead, 4);
-        QCOMPARE(matches.lines.size(), 1);
-        QCOMPARE(matches.lines.at(0).lineNumber, 2);
-    }
-
-    void wholeFileAgainstLineScope_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("expression");
-        QTest::addColumn<bool>("wholeFile");
-        QTest::addColumn<bool>("lineScope");
-        QTest::newRow("terms on two lines") << QByteArray("alpha here\nand beta there\n") << "alpha and beta"
-                                            << true << false;
-        QTest::newRow("terms on one line") << QByteArray("x\nalpha and beta\n") << "alpha and beta" << true << true;
-        QTest::newRow("negation in another line") << QByteArray("alpha\nbeta\n") << "alpha and not beta" << false
-                                                  << true;
-        QTest::newRow("only one term") << QByteArray("alpha\nalpha\n") << "alpha and beta" << false << false;
-        QTest::newRow("or") << QByteArray("one\ntwo beta\n") << "alpha or beta" << true << true;
-    }
-
-    void wholeFileAgainstLineScope()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, expression);
-        QFETCH(bool, wholeFile);
-        QFETCH(bool, lineScope);
-        const QString path = writeFile(content);
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
-        QCOMPARE(searcher.find(request(expression, 3, false), path), wholeFile);
-        QCOMPARE(searcher.find(request(expression, 3, true), path), lineScope);
-    }
-
-    void emptyFile()
-    {
-        const QString path = writeFile(QByteArray());
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
-        QVERIFY(searcher.find(request(QStringLiteral("not secret"), 3), path));
-        QVERIFY(!searcher.find(request(QStringLiteral("secret"), 0), path));
-        ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("secret")), path, &matches);
-        QCOMPARE(matches.linesRead, 0);
-        QVERIFY(matches.lines.isEmpty());
-    }
-
-    void countsEveryOccurrenceOfTheFile()
-    {
-        const QString path = writeFile("aaaa\nnothing\nxaa\n");
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
-        int count = 0;
-        QVERIFY(searcher.find(request(QStringLiteral("aa"), 0, true), path, &count));
-        QCOMPARE(count, 3);
-        count = 0;
-        QVERIFY(searcher.find(request(QStringLiteral("aa"), 0, false), path, &count));
-        QCOMPARE(count, 3);
-        count = 0;
-        QVERIFY(!searcher.find(request(QStringLiteral("zz")), path, &count));
-        QCOMPARE(count, 0);
-    }
-
     void findAllLinesAndPositions()
     {
         const QString path = writeFile("no match\nfoo and FOO\nx\r\nfoo");
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
+        const auto searcher = searcherWith(settings(true, true));
         ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("foo")), path, &matches);
+        searcher->findAll(request(QStringLiteral("foo")), path, &matches);
         QCOMPARE(matches.filePath, path);
         QVERIFY(!matches.converted);
         QCOMPARE(matches.linesRead, 4);
@@ -280,17 +211,20 @@ private slots:
         QCOMPARE(matches.lines.at(0).positions, (MatchPositions{{0, 3}, {8, 3}}));
         QCOMPARE(matches.lines.at(1).lineNumber, 3);
         QCOMPARE(matches.lines.at(1).positions, (MatchPositions{{0, 3}}));
+        ContentMatches none;
+        searcher->findAll(request(QStringLiteral("foo")), writeFile(QByteArray()), &none);
+        QCOMPARE(none.linesRead, 0);
+        QVERIFY(none.lines.isEmpty());
     }
 
     void cancellationBetweenLines()
     {
         const QString path = writeFile("one\ntwo\n");
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
+        const auto searcher = searcherWith(settings(true, true));
         FileSearchRequest r = request(QStringLiteral("two"));
         r.canceled = 1;
         try {
-            searcher.find(r, path);
+            searcher->find(r, path);
             QFAIL("no cancellation raised");
         } catch (const FileSearchCancelException &e) {
             const QString what = QString::fromUtf8(e.what());
@@ -298,7 +232,7 @@ private slots:
             QVERIFY2(what.endsWith(QStringLiteral("Request %1 canceled").arg(r.id)), qPrintable(what));
         }
         ContentMatches matches;
-        QVERIFY_EXCEPTION_THROWN(searcher.findAll(r, path, &matches), FileSearchCancelException);
+        QVERIFY_EXCEPTION_THROWN(searcher->findAll(r, path, &matches), FileSearchCancelException);
         QVERIFY(matches.lines.isEmpty());
     }
 
@@ -307,8 +241,7 @@ private slots:
         // A file long enough (66 MB) that the canceler thread lands between
         // its lines even in an optimised build on a fast disk.
         const QString path = writeFile(QByteArray("a line that never holds the term\n").repeated(2000000));
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
+        const auto searcher = searcherWith(settings(true, true));
         FileSearchRequest r = request(QStringLiteral("absent"), 0, true);
         ContentMatches matches;
         std::thread canceler([&r] {
@@ -317,7 +250,7 @@ private slots:
         });
         bool raised = false;
         try {
-            searcher.findAll(r, path, &matches);
+            searcher->findAll(r, path, &matches);
         } catch (const FileSearchCancelException &) {
             raised = true;
         }
@@ -354,13 +287,10 @@ private slots:
         QFETCH(bool, skipBinary);
         QFETCH(bool, found);
         const QString path = writeFile(content);
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(autoDetect, skipBinary));
-        const int mark = logSize();
-        QCOMPARE(searcher.find(request(QStringLiteral("w\u00f6rld")), path), found);
-        const bool skipped = TestFiles::hasLogEntry(logSince(mark), QStringLiteral("INFO"),
-                                                    QStringLiteral("ContentSearcher"),
-                                                    QStringLiteral("skip BINARY, file = %1").arg(path));
+        const auto searcher = searcherWith(settings(autoDetect, skipBinary));
+        const LogMark log(m_logPath);
+        QCOMPARE(searcher->find(request(QStringLiteral("w\u00f6rld")), path), found);
+        const bool skipped = log.has("INFO", "ContentSearcher", QStringLiteral("skip BINARY, file = %1").arg(path));
         QCOMPARE(skipped, QByteArray(QTest::currentDataTag()) == "binary skipped");
     }
 
@@ -374,18 +304,14 @@ private slots:
     void missingFile()
     {
         const QString path = m_dir.filePath(QStringLiteral("files/missing.txt"));
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
-        const int mark = logSize();
-        QVERIFY(!searcher.find(request(QStringLiteral("x")), path));
+        const auto searcher = searcherWith(settings(true, true));
+        const LogMark log(m_logPath);
+        QVERIFY(!searcher->find(request(QStringLiteral("x")), path));
         ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("x")), path, &matches);
+        searcher->findAll(request(QStringLiteral("x")), path, &matches);
         QVERIFY(matches.lines.isEmpty());
-        const QStringList log = logSince(mark);
-        QVERIFY(TestFiles::hasLogEntry(log, QStringLiteral("WARNING"), QStringLiteral("ContentSearcher"),
-                                       QStringLiteral("find - Failed to open %1").arg(path)));
-        QVERIFY(TestFiles::hasLogEntry(log, QStringLiteral("WARNING"), QStringLiteral("ContentSearcher"),
-                                       QStringLiteral("findAll - Failed to open %1").arg(path)));
+        QVERIFY(log.has("WARNING", "ContentSearcher", QStringLiteral("find - Failed to open %1").arg(path)));
+        QVERIFY(log.has("WARNING", "ContentSearcher", QStringLiteral("findAll - Failed to open %1").arg(path)));
     }
 
     // A FIFO never written to would block a reader for ever.
@@ -401,11 +327,10 @@ private slots:
         QFETCH(QString, suffix);
         const QString path = m_dir.filePath(QStringLiteral("files/fifo.") + suffix);
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(false, false));
-        QVERIFY(!searcher.find(request(QStringLiteral("x")), path));
+        const auto searcher = searcherWith(settings(false, false));
+        QVERIFY(!searcher->find(request(QStringLiteral("x")), path));
         ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("x")), path, &matches);
+        searcher->findAll(request(QStringLiteral("x")), path, &matches);
         QCOMPARE(matches.linesRead, 0);
         QVERIFY(QFile::remove(path));
     }
@@ -420,13 +345,12 @@ private slots:
         for (const int at : {100, w - o - 3, w - o + 10, w - 3, 2 * w - 2 * o - 2, 9000000 - 10})
             line.replace(at, 6, "needle");
         const QString path = writeFile(line);
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(false, false));
+        const auto searcher = searcherWith(settings(false, false));
         int count = 0;
-        QVERIFY(searcher.find(request(QStringLiteral("needle")), path, &count));
+        QVERIFY(searcher->find(request(QStringLiteral("needle")), path, &count));
         QCOMPARE(count, 6);
         ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("needle")), path, &matches);
+        searcher->findAll(request(QStringLiteral("needle")), path, &matches);
         int positions = 0;
         for (const MatchLine &match : qAsConst(matches.lines)) {
             QCOMPARE(match.lineNumber, 0);
@@ -440,16 +364,15 @@ private slots:
     {
         const QString path = writeFile("<html><body><p>intro</p><p>caf&eacute; cr&egrave;me</p></body></html>",
                                        QStringLiteral("fb2"));
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
+        const auto searcher = searcherWith(settings(true, true));
         const QStringList before = tempEntries();
-        QVERIFY(searcher.find(request(QStringLiteral("caf\u00e9 cr\u00e8me")), path));
+        QVERIFY(searcher->find(request(QStringLiteral("caf\u00e9 cr\u00e8me")), path));
         // The entity form exists only in the source, not in the text.
-        QVERIFY(!searcher.find(request(QStringLiteral("eacute")), path));
+        QVERIFY(!searcher->find(request(QStringLiteral("eacute")), path));
         QCOMPARE(tempEntries(), before);
 
         ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("cr\u00e8me")), path, &matches);
+        searcher->findAll(request(QStringLiteral("cr\u00e8me")), path, &matches);
         QVERIFY(matches.converted);
         QVERIFY(matches.filePath.startsWith(m_temp + QStringLiteral("xhtml")));
         QCOMPARE(matches.linesRead, 2);
@@ -464,17 +387,11 @@ private slots:
     void epubBook()
     {
         const QString path = m_dir.filePath(QStringLiteral("files/book.epub"));
-        QVERIFY(TestDocuments::writeZip(
-            path, {{QStringLiteral("META-INF/container.xml"), "<container><rootfiles><rootfile full-path=\"c.opf\"/>"
-                                                              "</rootfiles></container>"},
-                   {QStringLiteral("c.opf"), "<package><manifest><item id=\"a\" href=\"a.xhtml\" "
-                                             "media-type=\"application/xhtml+xml\"/></manifest>"
-                                             "<spine><itemref idref=\"a\"/></spine></package>"},
-                   {QStringLiteral("a.xhtml"), "<html><body><p>Chapter one</p><p>the zephyr blows</p></body></html>"}}));
-        ContentSearcher searcher(m_temp);
-        searcher.setSettings(settings(true, true));
+        QVERIFY(TestDocuments::writeZip(path, TestDocuments::epub("<html><body><p>Chapter one</p>"
+                                                                  "<p>the zephyr blows</p></body></html>")));
+        const auto searcher = searcherWith(settings(true, true));
         const QStringList before = tempEntries();
-        QVERIFY(searcher.find(request(QStringLiteral("zephyr")), path));
+        QVERIFY(searcher->find(request(QStringLiteral("zephyr")), path));
         QCOMPARE(tempEntries(), before);
     }
 
@@ -484,13 +401,11 @@ private slots:
             QSKIP("pdftotext is not installed (poppler-utils)");
         const QByteArray pdf = TestDocuments::minimalPdf("BT /F1 12 Tf 72 720 Td <48656c6c6f20504446> Tj ET");
         const QString path = writeFile(pdf, QStringLiteral("pdf"));
-        ContentSearcher searcher(m_temp);
         // The text is hex-coded in the file: only the converter can find it.
-        searcher.setSettings(settings(true, true, /*builtInPdf=*/false));
-        QVERIFY(!searcher.find(request(QStringLiteral("hello pdf")), path));
-        searcher.setSettings(settings(true, true, /*builtInPdf=*/true));
+        QVERIFY(!searcherWith(settings(true, true, /*builtInPdf=*/false))->find(request("hello pdf"), path));
+        const auto searcher = searcherWith(settings(true, true, /*builtInPdf=*/true));
         const QStringList before = tempEntries();
-        QVERIFY(searcher.find(request(QStringLiteral("hello pdf")), path));
+        QVERIFY(searcher->find(request(QStringLiteral("hello pdf")), path));
         QCOMPARE(tempEntries(), before);
     }
 
@@ -498,26 +413,26 @@ private slots:
     {
         auto *failing = new FakeConverter(FakeConverter::FailAfterNamingAFile, QStringLiteral("left over"));
         auto *working = new FakeConverter(FakeConverter::WriteFile, QStringLiteral("converted text"));
-        ContentSearcher searcher(m_temp, std::unique_ptr<ToPlainTextConverter>(failing),
-                                 std::unique_ptr<ToPlainTextConverter>(working));
+        auto searcher = std::make_unique<ContentSearcher>(m_temp, std::unique_ptr<ToPlainTextConverter>(failing),
+                                                        std::unique_ptr<ToPlainTextConverter>(working));
         ContentSearchSettings s = settings(true, true);
         s.filters32 = {filter(QStringLiteral("{a}"), {QStringLiteral("doc"), QStringLiteral("rtf")})};
         s.filters64 = {filter(QStringLiteral("{b}"), {QStringLiteral("doc")})};
-        searcher.setSettings(s);
+        searcher->setSettings(s);
         const QStringList before = tempEntries();
         const QString doc = writeFile("raw bytes", QStringLiteral("doc"));
-        QVERIFY(searcher.find(request(QStringLiteral("converted")), doc));
-        QVERIFY(!searcher.find(request(QStringLiteral("raw")), doc));
+        QVERIFY(searcher->find(request(QStringLiteral("converted")), doc));
+        QVERIFY(!searcher->find(request(QStringLiteral("raw")), doc));
         QCOMPARE(failing->calls, 2);
         QCOMPARE(working->calls, 2);
         QCOMPARE(tempEntries(), before);
         // Every converter fails: the file itself is read.
         const QString rtf = writeFile("raw bytes", QStringLiteral("rtf"));
-        QVERIFY(searcher.find(request(QStringLiteral("raw")), rtf));
+        QVERIFY(searcher->find(request(QStringLiteral("raw")), rtf));
         QCOMPARE(tempEntries(), before);
 
         ContentMatches matches;
-        searcher.findAll(request(QStringLiteral("converted")), doc, &matches);
+        searcher->findAll(request(QStringLiteral("converted")), doc, &matches);
         QVERIFY(matches.converted);
         QCOMPARE(matches.filePath, working->lastOutput);
         QCOMPARE(matches.lines.size(), 1);
@@ -528,27 +443,27 @@ private slots:
     {
         auto *raising = new FakeConverter(FakeConverter::RaiseAfterNamingAFile, QStringLiteral("x"));
         auto *working = new FakeConverter(FakeConverter::WriteFile, QStringLiteral("one\ntwo\n"));
-        ContentSearcher searcher(m_temp, std::unique_ptr<ToPlainTextConverter>(raising),
-                                 std::unique_ptr<ToPlainTextConverter>(working));
+        auto searcher = std::make_unique<ContentSearcher>(m_temp, std::unique_ptr<ToPlainTextConverter>(raising),
+                                                        std::unique_ptr<ToPlainTextConverter>(working));
         ContentSearchSettings s = settings(true, true);
         s.filters32 = {filter(QStringLiteral("{a}"), {QStringLiteral("raise")})};
         s.filters64 = {filter(QStringLiteral("{b}"), {QStringLiteral("work")})};
-        searcher.setSettings(s);
+        searcher->setSettings(s);
         const QStringList before = tempEntries();
 
-        QVERIFY_EXCEPTION_THROWN(searcher.find(request(QStringLiteral("x")), writeFile("x", QStringLiteral("raise"))),
+        QVERIFY_EXCEPTION_THROWN(searcher->find(request(QStringLiteral("x")), writeFile("x", QStringLiteral("raise"))),
                                  FileSearchCancelException);
         QVERIFY(!raising->lastOutput.isEmpty());
         QVERIFY(!QFile::exists(raising->lastOutput));
         ContentMatches matches;
-        QVERIFY_EXCEPTION_THROWN(searcher.findAll(request(QStringLiteral("x")), writeFile("x", QStringLiteral("raise")),
-                                                  &matches),
-                                 FileSearchCancelException);
+        QVERIFY_EXCEPTION_THROWN(
+            searcher->findAll(request(QStringLiteral("x")), writeFile("x", QStringLiteral("raise")), &matches),
+            FileSearchCancelException);
         QVERIFY(!QFile::exists(raising->lastOutput));
 
         FileSearchRequest canceled = request(QStringLiteral("two"));
         canceled.canceled = 1;
-        QVERIFY_EXCEPTION_THROWN(searcher.find(canceled, writeFile("x", QStringLiteral("work"))),
+        QVERIFY_EXCEPTION_THROWN(searcher->find(canceled, writeFile("x", QStringLiteral("work"))),
                                  FileSearchCancelException);
         QVERIFY(!working->lastOutput.isEmpty());
         QVERIFY(!QFile::exists(working->lastOutput));
@@ -560,7 +475,7 @@ private slots:
         QThreadPool pool;
         int ran = 0;
         pool.start(new ContentSearchWorker([&ran] { ++ran; }));
-        const int mark = logSize();
+        const LogMark log(m_logPath);
         pool.start(new ContentSearchWorker([] {
             throw FileSearchCancelException(QStringLiteral("ContentSearcher"), 7, QStringLiteral("Request 3 canceled"));
         }));
@@ -570,11 +485,8 @@ private slots:
             [&failure](std::exception_ptr e) { failure = e; }));
         QVERIFY(pool.waitForDone(5000));
         QCOMPARE(ran, 1);
-        const QStringList log = logSince(mark);
-        QVERIFY(TestFiles::hasLogEntry(log, QStringLiteral("INFO"), QStringLiteral("FileSearch"),
-                                       QStringLiteral("File: ContentSearcher, line: 7, Request 3 canceled")));
-        QVERIFY(TestFiles::hasLogEntry(log, QStringLiteral("ERROR"), QStringLiteral("FileSearch"),
-                                       QStringLiteral("File: ContentSearcher, line: 9, broken")));
+        QVERIFY(log.has("INFO", "FileSearch", "File: ContentSearcher, line: 7, Request 3 canceled"));
+        QVERIFY(log.has("ERROR", "FileSearch", "File: ContentSearcher, line: 9, broken"));
         QVERIFY(failure);
         QVERIFY_EXCEPTION_THROWN(std::rethrow_exception(failure), FileSearchException);
     }

@@ -94,8 +94,6 @@ class EPUBConverterTest : public QObject
         return TestFiles::fromUtf16LE(output.data());
     }
 
-    QStringList logSince(int mark) const { return TestFiles::logLines(m_logPath).mid(mark); }
-
 private slots:
     void initTestCase()
     {
@@ -128,64 +126,66 @@ private slots:
         const auto restore = qScopeGuard([] {
             ToPlainTextConverter::setMaxOutputBytes(ToPlainTextConverter::kDefaultMaxOutputBytes);
         });
-        QByteArray spine;
-        for (int i = 0; i < spineLength; ++i)
-            spine += "<itemref idref=\"c\"/>";
-        const QString path = writeBook(
-            {{QStringLiteral("META-INF/container.xml"), container(QStringLiteral("c.opf"))},
-             {QStringLiteral("c.opf"), "<package><manifest><item id=\"c\" href=\"c.xhtml\" "
-                                       "media-type=\"application/xhtml+xml\"/></manifest><spine>" + spine
-                                           + "</spine></package>"},
-             {QStringLiteral("c.xhtml"), "<html><body>" + QByteArray(chapterBytes, 'w') + "</body></html>"}});
-        const int mark = TestFiles::logLines(m_logPath).size();
+        const QString path = writeBook(TestDocuments::epub(
+            "<html><body>" + QByteArray(chapterBytes, 'w') + "</body></html>", spineLength));
+        const LogMark log(m_logPath);
         QBuffer output;
         output.open(QIODevice::ReadWrite);
         QVERIFY(m_converter.convert(path, nullptr, nullptr, &output, QString(), nullptr));
         QVERIFY2(output.size() >= kCap && output.size() < kCap + (512 << 10), QByteArray::number(output.size()));
-        QVERIFY(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("INFO"), cutBy,
-                                       QStringLiteral("Converted text cut at %1 bytes").arg(kCap)));
+        QVERIFY(log.has("INFO", cutBy, QStringLiteral("Converted text cut at %1 bytes").arg(kCap)));
     }
 
+    // The same text whether the book comes from its path or a device, and
+    // whether it goes to a device or a file in the temporary folder.
     void spineOrderAndBaseFolder()
     {
         const QString path = writeBook(book());
         QVERIFY(!path.isEmpty());
-        const int mark = TestFiles::logLines(m_logPath).size();
-        bool ok = false;
-        const QString text = convertToText(path, &ok);
-        QVERIFY(ok);
         // Each chapter with text is followed by the separator; the empty one
         // adds none; the NCX item is not XHTML, so its idref names nothing.
-        QCOMPARE(text, QStringLiteral("Three\r\n\r\nOne\r\n\r\nTwo \u00e9\r\n\r\n"));
-        QVERIFY(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("WARNING"), QStringLiteral("EPUBConverter"),
-                                       QStringLiteral("content item not found")));
+        const QString expected = QStringLiteral("Three\r\n\r\nOne\r\n\r\nTwo \u00e9\r\n\r\n");
+        const LogMark log(m_logPath);
+        bool ok = false;
+        QCOMPARE(convertToText(path, &ok), expected);
+        QVERIFY(ok);
+        QVERIFY(log.has("WARNING", "EPUBConverter", "content item not found"));
+
+        QByteArray bytes = TestFiles::read(path);
+        QBuffer input(&bytes);
+        input.open(QIODevice::ReadOnly);
+        QBuffer output;
+        output.open(QIODevice::ReadWrite);
+        QVERIFY(m_converter.convert(QString(), &input, nullptr, &output, QString(), nullptr));
+        QCOMPARE(TestFiles::fromUtf16LE(output.data()), expected);
+
+        QString outputFile;
+        QVERIFY(m_converter.convert(path, nullptr, &outputFile, nullptr, QString(), nullptr));
+        QVERIFY2(outputFile.startsWith(m_dir.filePath(QStringLiteral("Talvenquist/epub"))), qPrintable(outputFile));
+        const QByteArray written = TestFiles::read(outputFile);
+        QCOMPARE(written.left(2), QByteArray("\xFF\xFE"));
+        QCOMPARE(TestFiles::fromUtf16LE(written.mid(2)), expected);
+        QVERIFY(QFile::remove(outputFile));
+    }
+
+    // The package at the root; chapters are UTF-8 whatever they declare.
+    void packageAtTheRoot_data()
+    {
+        QTest::addColumn<QByteArray>("chapterFile");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << chapter("Root") << QStringLiteral("Root\r\n\r\n");
+        QTest::newRow("declared windows-1251") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
+                                                          "<html><body><p>\xc3\xa9t\xc3\xa9</p></body></html>")
+                                               << QStringLiteral("\u00e9t\u00e9\r\n\r\n");
     }
 
     void packageAtTheRoot()
     {
-        const QByteArray opf = "<package><manifest><item id=\"a\" href=\"a.xhtml\" "
-                               "media-type=\"application/xhtml+xml\"/></manifest>"
-                               "<spine><itemref idref=\"a\"/></spine></package>";
-        const QString path = writeBook({{QStringLiteral("META-INF/container.xml"), container(QStringLiteral("p.opf"))},
-                                        {QStringLiteral("p.opf"), opf},
-                                        {QStringLiteral("a.xhtml"), chapter("Root")}});
+        QFETCH(QByteArray, chapterFile);
+        QFETCH(QString, expected);
         bool ok = false;
-        QCOMPARE(convertToText(path, &ok), QStringLiteral("Root\r\n\r\n"));
+        QCOMPARE(convertToText(writeBook(TestDocuments::epub(chapterFile)), &ok), expected);
         QVERIFY(ok);
-    }
-
-    void contentIsReadAsUtf8()
-    {
-        const QByteArray declared = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<html><body><p>"
-                                    "\xc3\xa9t\xc3\xa9</p></body></html>";
-        const QByteArray opf = "<package><manifest><item id=\"a\" href=\"a.xhtml\" "
-                               "media-type=\"application/xhtml+xml\"/></manifest>"
-                               "<spine><itemref idref=\"a\"/></spine></package>";
-        const QString path = writeBook({{QStringLiteral("META-INF/container.xml"), container(QStringLiteral("p.opf"))},
-                                        {QStringLiteral("p.opf"), opf},
-                                        {QStringLiteral("a.xhtml"), declared}});
-        bool ok = false;
-        QCOMPARE(convertToText(path, &ok), QStringLiteral("\u00e9t\u00e9\r\n\r\n"));
     }
 
     void failures_data()
@@ -219,36 +219,11 @@ private slots:
                 entries.removeAt(2);
             path = writeBook(entries);
         }
-        const int mark = TestFiles::logLines(m_logPath).size();
+        const LogMark log(m_logPath);
         bool ok = true;
         QCOMPARE(convertToText(path, &ok), QString());
         QVERIFY(!ok);
-        QVERIFY2(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("WARNING"), QStringLiteral("EPUBConverter"),
-                                        message),
-                 qPrintable(logSince(mark).join(QLatin1Char('\n'))));
-    }
-
-    void writesAFileInTheTemporaryFolder()
-    {
-        const QString path = writeBook(book());
-        QString outputFile;
-        QVERIFY(m_converter.convert(path, nullptr, &outputFile, nullptr, QString(), nullptr));
-        QVERIFY2(outputFile.startsWith(m_dir.filePath(QStringLiteral("Talvenquist/epub"))), qPrintable(outputFile));
-        const QByteArray bytes = TestFiles::read(outputFile);
-        QCOMPARE(bytes.left(2), QByteArray("\xFF\xFE"));
-        QVERIFY(TestFiles::fromUtf16LE(bytes.mid(2)).startsWith(QStringLiteral("Three\r\n\r\nOne")));
-        QVERIFY(QFile::remove(outputFile));
-    }
-
-    void readsFromADevice()
-    {
-        QByteArray bytes = TestFiles::read(writeBook(book()));
-        QBuffer input(&bytes);
-        input.open(QIODevice::ReadOnly);
-        QBuffer output;
-        output.open(QIODevice::ReadWrite);
-        QVERIFY(m_converter.convert(QString(), &input, nullptr, &output, QString(), nullptr));
-        QVERIFY(TestFiles::fromUtf16LE(output.data()).startsWith(QStringLiteral("Three")));
+        QVERIFY2(log.has("WARNING", "EPUBConverter", message), qPrintable(log.lines().join(QLatin1Char('\n'))));
     }
 
     void cancellation()

@@ -55,36 +55,30 @@ private slots:
         QCOMPARE(EncodingDetector::detectSample(sample), expected);
     }
 
-    // Only the first 128 bytes are looked at: a two-byte character whose first
-    // byte is the 128th makes the sample invalid UTF-8.
-    void utf8CutAtTheSampleEnd()
+    // Only the first 128 bytes are looked at, from the start of the device
+    // wherever it stands.
+    void detectOnADevice_data()
     {
-        QByteArray bytes = "\xc3\xa9" + QByteArray(125, 'a') + "\xc3\xa9 more text";
-        QCOMPARE(bytes.at(127), '\xc3');
-        QBuffer device(&bytes);
-        device.open(QIODevice::ReadOnly);
-        QCOMPARE(EncodingDetector::detect(&device), QString());
-        bytes = "\xc3\xa9" + QByteArray(124, 'a') + "\xc3\xa9 more text";
-        QBuffer shorter(&bytes);
-        shorter.open(QIODevice::ReadOnly);
-        QCOMPARE(EncodingDetector::detect(&shorter), QStringLiteral("UTF-8"));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        // A two-byte character whose first byte is the 128th makes the sample invalid UTF-8.
+        QTest::newRow("UTF-8 cut at the sample end") << "\xc3\xa9" + QByteArray(125, 'a') + "\xc3\xa9 more"
+                                                     << QString();
+        QTest::newRow("UTF-8 inside the sample") << "\xc3\xa9" + QByteArray(124, 'a') + "\xc3\xa9 more"
+                                                 << QStringLiteral("UTF-8");
+        QTest::newRow("binary beyond the sample") << QByteArray(128, 'a') + QByteArray(10, '\0') << QString();
+        QTest::newRow("byte-order mark") << "\xFF\xFE" + TestFiles::toUtf16LE(QStringLiteral("text"))
+                                         << QStringLiteral("UTF-16LE");
     }
 
-    void binaryBeyondTheSampleIsNotSeen()
+    void detectOnADevice()
     {
-        QByteArray bytes = QByteArray(128, 'a') + QByteArray(10, '\0');
-        QBuffer device(&bytes);
-        device.open(QIODevice::ReadOnly);
-        QCOMPARE(EncodingDetector::detect(&device), QString());
-    }
-
-    void detectRewindsTheDevice()
-    {
-        QByteArray bytes = "\xFF\xFE" + TestFiles::toUtf16LE(QStringLiteral("text"));
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
         QBuffer device(&bytes);
         device.open(QIODevice::ReadOnly);
         device.seek(4);
-        QCOMPARE(EncodingDetector::detect(&device), QStringLiteral("UTF-16LE"));
+        QCOMPARE(EncodingDetector::detect(&device), expected);
     }
 };
 

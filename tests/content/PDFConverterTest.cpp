@@ -1,6 +1,5 @@
 #include "app/Logger.h"
 #include "content/PDFConverter.h"
-#include "support/TestDocuments.h"
 #include "support/TestFiles.h"
 
 #include <QElapsedTimer>
@@ -12,11 +11,6 @@
 #include <thread>
 
 namespace {
-
-QByteArray minimalPdf()
-{
-    return TestDocuments::minimalPdf("BT /F1 12 Tf 72 720 Td (Hello PDF world) Tj 0 -20 Td (second line) Tj ET");
-}
 
 // Puts 'folder' alone on the PATH for the lifetime of the object.
 class PathOverride
@@ -42,9 +36,6 @@ class PDFConverterTest : public QObject
     QTemporaryDir m_dir;
     QString m_logPath;
     QString m_temp;
-
-    QStringList logSince(int mark) const { return TestFiles::logLines(m_logPath).mid(mark); }
-    int logSize() const { return TestFiles::logLines(m_logPath).size(); }
 
     // A stand-in "pdftotext" in its own folder: it lists 'encodings' for
     // -listenc, records its arguments, then runs 'body'. It is alone on the
@@ -85,22 +76,6 @@ private slots:
         QCOMPARE(codec->name(), QByteArray("UTF-16BE"));
     }
 
-    void convertsWithTheInstalledProgram()
-    {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QSKIP("pdftotext is not installed (poppler-utils)");
-        const QString pdf = m_dir.filePath(QStringLiteral("hello.pdf"));
-        QVERIFY(TestFiles::write(pdf, minimalPdf()));
-        PDFConverter converter;
-        converter.setTempFolder(m_temp);
-        QString outputFile;
-        QVERIFY(converter.convert(pdf, nullptr, &outputFile, nullptr, QString(), nullptr));
-        QVERIFY2(outputFile.startsWith(m_temp + QStringLiteral("/pdf")), qPrintable(outputFile));
-        const QString text = QTextCodec::codecForName("UTF16-BE")->toUnicode(TestFiles::read(outputFile));
-        QVERIFY2(text.startsWith(QStringLiteral("Hello PDF world\nsecond line")), qPrintable(text));
-        QVERIFY(QFile::remove(outputFile));
-    }
-
     void rejectedDocumentFallsBack()
     {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -110,14 +85,13 @@ private slots:
         PDFConverter converter;
         converter.setTempFolder(m_temp);
         const int files = filesInTemp();
-        const int mark = logSize();
+        const LogMark log(m_logPath);
         QString outputFile;
         QVERIFY(!converter.convert(pdf, nullptr, &outputFile, nullptr, QString(), nullptr));
         QVERIFY(outputFile.isEmpty());
         QCOMPARE(filesInTemp(), files);
-        QVERIFY2(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("INFO"), QStringLiteral("PDFConverter"),
-                                        QStringLiteral("Failed to convert %1 to text, error 1").arg(pdf)),
-                 qPrintable(logSince(mark).join(QLatin1Char('\n'))));
+        QVERIFY2(log.has("INFO", "PDFConverter", QStringLiteral("Failed to convert %1 to text, error 1").arg(pdf)),
+                 qPrintable(log.lines().join(QLatin1Char('\n'))));
     }
 
     void missingProgram()
@@ -125,12 +99,12 @@ private slots:
         PathOverride path(m_dir.filePath(QStringLiteral("empty")));
         PDFConverter converter;
         converter.setTempFolder(m_temp);
-        const int mark = logSize();
+        const LogMark log(m_logPath);
         QString outputFile;
         QVERIFY(!converter.convert(m_dir.filePath(QStringLiteral("any.pdf")), nullptr, &outputFile, nullptr,
                                    QString(), nullptr));
-        QVERIFY(TestFiles::hasLogEntry(logSince(mark), QStringLiteral("WARNING"), QStringLiteral("PDFConverter"),
-                                       QStringLiteral("%1 not found").arg(PDFConverter::bundledProgramPath())));
+        const QString message = QStringLiteral("%1 not found").arg(PDFConverter::bundledProgramPath());
+        QVERIFY(log.has("WARNING", "PDFConverter", message));
     }
 
     void passesTheEncodingNameTheProgramKnows_data()
@@ -169,7 +143,7 @@ private slots:
         PDFConverter converter;
         converter.setTempFolder(m_temp);
         const int files = filesInTemp();
-        const int mark = logSize();
+        const LogMark log(m_logPath);
         ToPlainTextConverter::CancelFlag cancel{0};
         std::thread canceler([&cancel] {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -187,7 +161,7 @@ private slots:
         QCOMPARE(filesInTemp(), files);
         // The program ran and was stopped, rather than failing on its own.
         QVERIFY(QFile::exists(folder + QStringLiteral("/args.txt")));
-        QCOMPARE(logSince(mark), QStringList());
+        QCOMPARE(log.lines(), QStringList());
         QVERIFY2(elapsed >= 250, qPrintable(QString::number(elapsed)));
         // The program would sleep for a minute: returning long before shows
         // that the flag was polled while it ran (about every 500 ms).

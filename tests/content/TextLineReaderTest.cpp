@@ -128,22 +128,6 @@ private slots:
             QCOMPARE(readerLines(bytes, codec, chunkSize), expected);
     }
 
-    void linesAreViewsIntoOneBuffer()
-    {
-        QByteArray data("first\nsecond\n");
-        QBuffer device(&data);
-        device.open(QIODevice::ReadOnly);
-        TextLineReader reader(&device, QStringLiteral("UTF-8"));
-        QStringView first;
-        QVERIFY(reader.readLine(&first));
-        QCOMPARE(first, QStringLiteral("first"));
-        QStringView second;
-        QVERIFY(reader.readLine(&second));
-        QCOMPARE(second, QStringLiteral("second"));
-        QCOMPARE(second.data(), first.data() + 6);
-        QVERIFY(!reader.readLine(&second));
-    }
-
     // A long line comes in windows of bounded size that overlap, so nothing
     // is lost between them and no window holds the whole line.
     void longLinesComeInOverlappingWindows()

@@ -1,8 +1,11 @@
 #include "app/MetaTypes.h"
 #include "content/ContentMatches.h"
+#include "platform/linux/NTFSUtils.h"
+#include "search/DiskSearcher.h"
+#include "search/FileSearchCancelException.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"
-#include "platform/linux/NTFSUtils.h"
+#include "search/NTFSFileSearcher.h"
 #include "support/LoopMount.h"
 #include "support/TempTree.h"
 #include "support/TestFiles.h"
@@ -13,14 +16,26 @@
 
 namespace {
 
-QSet<QString> pathSet(const FileSearchResults &results, bool foldersOnly = false)
+QSet<QString> pathSet(const FileSearchResults &results)
 {
     QSet<QString> paths;
-    for (int row = 0; row < results.count(); ++row) {
-        if (!foldersOnly || results.isFolder(row))
-            paths.insert(results.fullPath(row));
-    }
+    for (int row = 0; row < results.count(); ++row)
+        paths.insert(results.fullPath(row));
     return paths;
+}
+
+// The rows relative to 'base', sorted, folders with a trailing "/"; a row
+// of a folder after one of a file is reported instead.
+QStringList relativeRows(const FileSearchResults &results, const QString &base)
+{
+    QStringList rows;
+    for (int row = 0; row < results.count(); ++row) {
+        if (results.isFolder(row) && row > 0 && !results.isFolder(row - 1))
+            return {QStringLiteral("folder after a file: ") + results.fullPath(row)};
+        rows << results.fullPath(row).mid(base.size() + 1) + (results.isFolder(row) ? "/" : "");
+    }
+    rows.sort();
+    return rows;
 }
 
 // A searcher without index, ready, and the means to run one request to its end.
@@ -40,427 +55,460 @@ public:
     FileSearcher searcher;
 };
 
+IndexingSettings onlyVolume(QChar key, const QString &dbPath)
+{
+    IndexingSettings settings;
+    settings.autoAddFixed = false;
+    settings.autoAddRemovable = false;
+    settings.indexDrives = {key};
+    settings.dbPath = dbPath;
+    return settings;
+}
+
 } // namespace
 
 class FileSearcherTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { registerMetaTypes(); }
-    void nameOnlyFromTheWalk();
-    void withoutSubfoldersOnlyDirectEntries();
-    void walkExcludesBySubstringInAnyCase();
-    void contentsWithFoldersRejectsFolders();
-    void contentsWithoutFoldersAndWithoutIndexFindsNothing();
-    void dateBoundsOfOneDay();
-    void sizeBoundsExcludeFolders();
-    void findBeforeInitWaitsForIt();
-    void withoutIndexInitFinishesAtOnce();
-    void cancelDuringCandidatePhaseEmitsNoFinished();
-    void cancelDuringCheckPhaseStopsQueuing();
-    void cancelOfUnknownIdDoesNothing();
-    void cancelAllReturnsToNotReady();
-    void matchSearchIdsAndResults();
-    void canceledMatchSearchStillFinishes();
-    void countMatchesFillsTheCount();
-    void indexAnswersWhatItCoversAndTheWalkTheRest();
-    void updateWaitsForTheFirstLoading();
-    void contentSettingsWaitForRunningSearches();
-};
+    void initTestCase()
+    {
+        registerMetaTypes();
+        for (const char *entry : {"names/Report/", "names/docs/notes.txt", "names/a/b/c/deep_REPORT", "flat/x1.txt",
+                                  "flat/sub/x2.txt", "flat/xdir/", "excl/keep/a.log", "excl/keep/Old-TEMP-files/b.log",
+                                  "excl/TempData/c.log", "excl/d.log", "text/needle-folder/", "sizes/empty-folder/",
+                                  "sizes/zero.bin", "dates/before", "dates/first", "dates/last", "dates/after",
+                                  "dates/folder/"})
+            QVERIFY(m_tree.add(entry));
+        QVERIFY(m_tree.add("names/docs/report-2024.txt", "first line\nthe Needle is here\n"));
+        QVERIFY(m_tree.add("text/has.txt", "first line\nthe Needle is here\n"));
+        QVERIFY(m_tree.add("text/needle-name-only.txt", "nothing to see\n"));
+        QVERIFY(m_tree.add("text/sub/deeper.txt", "needle\n"));
+        QVERIFY(m_tree.add("sizes/sub/ten.bin", QByteArray(10, 'x')));
+        QVERIFY(m_tree.add("sizes/big.bin", QByteArray(3000, 'x')));
+        const QDate day(2021, 6, 15);
+        QVERIFY(m_tree.setModified("dates/before", QDateTime(day.addDays(-1), QTime(23, 59, 59))));
+        QVERIFY(m_tree.setModified("dates/first", QDateTime(day, QTime(0, 0, 0))));
+        QVERIFY(m_tree.setModified("dates/last", QDateTime(day, QTime(23, 59, 59))));
+        QVERIFY(m_tree.setModified("dates/after", QDateTime(day.addDays(1), QTime(0, 0, 0))));
+        // Enough folders that a walk is still running when a cancel comes.
+        for (int i = 0; i < 3000; ++i)
+            QVERIFY(m_manyFolders.add(QStringLiteral("d%1/e%1/").arg(i)));
+        m_mount = std::make_unique<LoopMount>(QStringLiteral("ext4"));
+    }
 
-void FileSearcherTest::nameOnlyFromTheWalk()
-{
-    TempTree tree({"Report/", "docs/report-2024.txt", "docs/notes.txt", "a/b/c/deep_REPORT"});
-    WalkSearch s;
-    FileSearchRequest request;
-    request.name = QStringLiteral("report");
-    request.includePaths = QStringList{tree.path()};
-    FileSearchResults results;
-    QVERIFY(s.run(request, results));
-    QCOMPARE(pathSet(results), QSet<QString>({tree.path("Report"), tree.path("docs/report-2024.txt"),
-                                              tree.path("a/b/c/deep_REPORT")}));
-    QCOMPARE(pathSet(results, true), QSet<QString>({tree.path("Report")}));
-    QVERIFY(results.isFolder(0));
-    QVERIFY(!s.searcher.isSearching());
-}
+    void walk_data()
+    {
+        QTest::addColumn<QString>("folder"); // of the shared tree; empty: no folder at all
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("excluded");
+        QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<qint64>("minSize");
+        QTest::addColumn<qint64>("maxSize");
+        QTest::addColumn<QDate>("day"); // modified on that day
+        QTest::addColumn<QStringList>("expected");
+        const QString none;
+        QTest::newRow("name in any case at any depth")
+            << "names" << "report" << none << none << true << qint64(-1) << qint64(-1) << QDate()
+            << QStringList{"Report/", "a/b/c/deep_REPORT", "docs/report-2024.txt"};
+        QTest::newRow("without subfolders only direct entries")
+            << "flat" << "x" << none << none << false << qint64(-1) << qint64(-1) << QDate()
+            << QStringList{"x1.txt", "xdir/"};
+        QTest::newRow("exclusion by substring in any case, also deeper")
+            << "excl" << ".log" << none << "temp" << true << qint64(-1) << qint64(-1) << QDate()
+            << QStringList{"d.log", "keep/a.log"};
+        QTest::newRow("contents reject folders") << "text" << none << "needle" << none << true << qint64(-1)
+                                                 << qint64(-1) << QDate() << QStringList{"has.txt", "sub/deeper.txt"};
+        QTest::newRow("contents without folders and index find nothing")
+            << none << none << "needle" << none << true << qint64(-1) << qint64(-1) << QDate() << QStringList();
+        QTest::newRow("any size: files only") << "sizes" << none << none << none << true << qint64(0) << qint64(-1)
+                                              << QDate() << QStringList{"big.bin", "sub/ten.bin", "zero.bin"};
+        QTest::newRow("size bounds are inclusive") << "sizes" << none << none << none << true << qint64(10)
+                                                   << qint64(2999) << QDate() << QStringList{"sub/ten.bin"};
+        QTest::newRow("date bounds of one day") << "dates" << none << none << none << true << qint64(-1) << qint64(-1)
+                                                << QDate(2021, 6, 15) << QStringList{"first", "last"};
+    }
 
-void FileSearcherTest::withoutSubfoldersOnlyDirectEntries()
-{
-    TempTree tree({"x1.txt", "sub/x2.txt", "xdir/"});
-    WalkSearch s;
-    FileSearchRequest request;
-    request.name = QStringLiteral("x");
-    request.includePaths = QStringList{tree.path()};
-    request.includeSubfolders = false;
-    FileSearchResults results;
-    QVERIFY(s.run(request, results));
-    QCOMPARE(pathSet(results), QSet<QString>({tree.path("x1.txt"), tree.path("xdir")}));
-}
-
-void FileSearcherTest::walkExcludesBySubstringInAnyCase()
-{
-    TempTree tree({"keep/a.log", "keep/Old-TEMP-files/b.log", "TempData/c.log", "d.log"});
-    WalkSearch s;
-    FileSearchRequest request;
-    request.name = QStringLiteral(".log");
-    request.includePaths = QStringList{tree.path()};
-    request.excludePaths = QStringList{"temp"};
-    FileSearchResults results;
-    QVERIFY(s.run(request, results));
-    QCOMPARE(pathSet(results), QSet<QString>({tree.path("keep/a.log"), tree.path("d.log")}));
-}
-
-void FileSearcherTest::contentsWithFoldersRejectsFolders()
-{
-    TempTree tree({"needle-folder/"});
-    QVERIFY(tree.add("has.txt", "first line\nthe Needle is here\n"));
-    QVERIFY(tree.add("needle-name-only.txt", "nothing to see\n"));
-    QVERIFY(tree.add("sub/deeper.txt", "needle\n"));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    request.text = QStringLiteral("needle");
-    FileSearchResults results;
-    QVERIFY(s.run(request, results));
-    QCOMPARE(pathSet(results), QSet<QString>({tree.path("has.txt"), tree.path("sub/deeper.txt")}));
-}
-
-void FileSearcherTest::contentsWithoutFoldersAndWithoutIndexFindsNothing()
-{
-    WalkSearch s;
-    FileSearchRequest request;
-    request.text = QStringLiteral("needle");
-    FileSearchResults results;
-    QVERIFY(s.run(request, results));
-    QCOMPARE(results.count(), 0);
-}
-
-void FileSearcherTest::dateBoundsOfOneDay()
-{
-    TempTree tree({"before", "first", "last", "after", "folder/"});
-    const QDate day(2021, 6, 15);
-    QVERIFY(tree.setModified("before", QDateTime(day.addDays(-1), QTime(23, 59, 59))));
-    QVERIFY(tree.setModified("first", QDateTime(day, QTime(0, 0, 0))));
-    QVERIFY(tree.setModified("last", QDateTime(day, QTime(23, 59, 59))));
-    QVERIFY(tree.setModified("after", QDateTime(day.addDays(1), QTime(0, 0, 0))));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    request.modifiedFrom = day;
-    request.modifiedTo = day;
-    FileSearchResults results;
-    QVERIFY(s.run(request, results));
-    QCOMPARE(pathSet(results), QSet<QString>({tree.path("first"), tree.path("last")}));
-}
-
-void FileSearcherTest::sizeBoundsExcludeFolders()
-{
-    TempTree tree({"empty-folder/", "sub/"});
-    QVERIFY(tree.add("zero.bin"));
-    QVERIFY(tree.add("sub/ten.bin", QByteArray(10, 'x')));
-    QVERIFY(tree.add("big.bin", QByteArray(3000, 'x')));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    request.minSize = 0;
-    FileSearchResults all;
-    QVERIFY(s.run(request, all));
-    QCOMPARE(pathSet(all), QSet<QString>({tree.path("zero.bin"), tree.path("sub/ten.bin"), tree.path("big.bin")}));
-    FileSearchRequest bounded;
-    bounded.includePaths = QStringList{tree.path()};
-    bounded.minSize = 10;
-    bounded.maxSize = 2999;
-    FileSearchResults some;
-    QVERIFY(s.run(bounded, some));
-    QCOMPARE(pathSet(some), QSet<QString>({tree.path("sub/ten.bin")}));
-}
-
-void FileSearcherTest::findBeforeInitWaitsForIt()
-{
-    TempTree tree({"early.txt"});
-    QTemporaryDir temp;
-    FileSearcher searcher(temp.path(), 0);
-    QSignalSpy finished(&searcher, &FileSearcher::findFinished);
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    FileSearchResults results;
-    searcher.find(request, results);
-    QVERIFY(!finished.wait(300));
-    QVERIFY(searcher.isSearching());
-    searcher.init(IndexingSettings(), ContentSearchSettings());
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(pathSet(results), QSet<QString>({tree.path("early.txt")}));
-}
-
-void FileSearcherTest::withoutIndexInitFinishesAtOnce()
-{
-    QTemporaryDir temp;
-    FileSearcher searcher(temp.path(), 0);
-    QSignalSpy init(&searcher, &FileSearcher::initFinished);
-    searcher.init(IndexingSettings(), ContentSearchSettings());
-    QCOMPARE(init.count(), 1);
-    QVERIFY(searcher.isReady());
-    QVERIFY(!searcher.isBusy());
-    QCOMPARE(searcher.indexingSettings().dbPath, QString());
-    QMap<QChar, int> counts;
-    searcher.objectCounts(counts);
-    QVERIFY(counts.isEmpty());
-}
-
-void FileSearcherTest::cancelDuringCandidatePhaseEmitsNoFinished()
-{
-    // Enough folders that the walk is still running when the cancel comes.
-    TempTree tree;
-    for (int i = 0; i < 3000; ++i)
-        QVERIFY(tree.add(QStringLiteral("d%1/e%1/").arg(i)));
-    WalkSearch s;
-    QSignalSpy finished(&s.searcher, &FileSearcher::findFinished);
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    request.text = QStringLiteral("never there");
-    FileSearchResults results;
-    s.searcher.find(request, results);
-    int examined = -1;
-    int total = -1;
-    s.searcher.progress(request, examined, total);
-    QCOMPARE(examined, 0);
-    s.searcher.cancel(request);
-    QVERIFY(request.canceled);
-    QVERIFY(!s.searcher.isSearching());
-    QVERIFY(!finished.wait(500));
-    // The request is gone: progress leaves its arguments alone.
-    examined = total = -1;
-    s.searcher.progress(request, examined, total);
-    QCOMPARE(examined, -1);
-}
-
-void FileSearcherTest::cancelDuringCheckPhaseStopsQueuing()
-{
-    TempTree tree;
-    const QByteArray text = QByteArray("a line without it\n").repeated(200) + "needle\n";
-    const int kFiles = 4000;
-    for (int i = 0; i < kFiles; ++i)
-        QVERIFY(tree.add(QStringLiteral("f%1.txt").arg(i), text));
-    WalkSearch s;
-    QSignalSpy finished(&s.searcher, &FileSearcher::findFinished);
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    // An alternation names no text that every match holds and counting reads
-    // every line, so no file is decided on its raw bytes: the check phase
-    // lasts long enough to be caught running.
-    request.text = QStringLiteral("needle|zzz");
-    request.textExpressionType = 2;
-    request.countMatches = true;
-    FileSearchResults results;
-    s.searcher.find(request, results);
-    int examined = 0;
-    int total = 0;
-    QTRY_VERIFY_WITH_TIMEOUT((s.searcher.progress(request, examined, total), examined > 0), 10000);
-    QCOMPARE(total, kFiles);
-    s.searcher.cancel(request);
-    // Running checks end before cancel() returns; nothing is added after it.
-    const int count = results.count();
-    QVERIFY2(count < kFiles, qPrintable(QString::number(count)));
-    QVERIFY(!finished.wait(500));
-    QCOMPARE(results.count(), count);
-    QVERIFY(!s.searcher.isSearching());
-}
-
-void FileSearcherTest::cancelOfUnknownIdDoesNothing()
-{
-    WalkSearch s;
-    FileSearchRequest request;
-    s.searcher.cancel(request);
-    QVERIFY(!request.canceled);
-    QVERIFY(s.searcher.isReady());
-}
-
-void FileSearcherTest::cancelAllReturnsToNotReady()
-{
-    TempTree tree;
-    for (int i = 0; i < 500; ++i)
-        QVERIFY(tree.add(QStringLiteral("d%1/").arg(i)));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    FileSearchResults results;
-    s.searcher.find(request, results);
-    s.searcher.cancel();
-    QVERIFY(!s.searcher.isSearching());
-    QVERIFY(!s.searcher.isReady());
-    QVERIFY(request.canceled);
-}
-
-void FileSearcherTest::matchSearchIdsAndResults()
-{
-    TempTree tree;
-    QVERIFY(tree.add("m.txt", "one\ntwo needle\nthree\nneedle and needle\n"));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.text = QStringLiteral("needle");
-    FileSearchRequest copy = request.copyWithNewId();
-    QVERIFY(copy.id >= 1000);
-    QVERIFY(copy.id != request.id);
-    ContentMatches matches;
-    QSignalSpy finished(&s.searcher, &FileSearcher::findMatchesFinished);
-    s.searcher.findMatches(copy, tree.path("m.txt"), &matches);
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(finished.first().first().toInt(), copy.id);
-    QCOMPARE(matches.lines.size(), 2);
-    QCOMPARE(matches.lines.at(0).lineNumber, 1);
-    QCOMPARE(matches.lines.at(1).lineNumber, 3);
-    QCOMPARE(matches.lines.at(1).positions.size(), 2);
-}
-
-void FileSearcherTest::canceledMatchSearchStillFinishes()
-{
-    TempTree tree;
-    QVERIFY(tree.add("big.txt", QByteArray("filler line\n").repeated(400000)));
-    QVERIFY(tree.add("small.txt", "needle\n"));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.text = QStringLiteral("needle");
-    FileSearchRequest first = request.copyWithNewId();
-    FileSearchRequest second = request.copyWithNewId();
-    QCOMPARE(second.id, first.id + 1);
-    ContentMatches firstMatches;
-    ContentMatches secondMatches;
-    QSignalSpy finished(&s.searcher, &FileSearcher::findMatchesFinished);
-    s.searcher.findMatches(first, tree.path("big.txt"), &firstMatches);
-    s.searcher.cancelMatches(first);
-    QVERIFY(first.canceled);
-    s.searcher.findMatches(second, tree.path("small.txt"), &secondMatches);
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 5000);
-    QCOMPARE(finished.at(0).first().toInt(), first.id);
-    QCOMPARE(finished.at(1).first().toInt(), second.id);
-    QCOMPARE(secondMatches.lines.size(), 1);
-    QVERIFY(firstMatches.linesRead < 400000);
-}
-
-void FileSearcherTest::countMatchesFillsTheCount()
-{
-    TempTree tree;
-    QVERIFY(tree.add("three.txt", "needle needle\nno\nneedle\n"));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    request.text = QStringLiteral("needle");
-    request.countMatches = true;
-    FileSearchResults results;
-    QVERIFY(s.run(request, results));
-    QCOMPARE(results.count(), 1);
-    QCOMPARE(results.item(0).matches, 3);
-}
-
-// The index leaves out folders named "secret" (an excluded name); a walk
-// would find what is in them, so their absence shows the index answered.
-void FileSearcherTest::indexAnswersWhatItCoversAndTheWalkTheRest()
-{
-    LoopMount mount(QStringLiteral("ext4"));
-    if (!mount.isMounted())
-        QSKIP(qPrintable(mount.skipReason()));
-    const QString root = mount.mountPoint();
-    QVERIFY(TestFiles::write(root + "/data/report.txt", "a needle\n"));
-    QVERIFY(TestFiles::write(root + "/data/secret/report-hidden.txt", "needle\n"));
-    QVERIFY(TestFiles::write(root + "/other/report.md", "needle\n"));
-    QVERIFY(TestFiles::write(root + "/other/no-match.txt", "needle\n"));
-    TempTree outside;
-    QVERIFY(outside.add("report-outside.txt", "needle\n"));
-    QTemporaryDir temp;
-    QTemporaryDir db;
-    IndexingSettings indexing;
-    indexing.indexDrives = {volumeOfPath(root).key};
-    indexing.autoAddFixed = false;
-    indexing.dbPath = db.path();
-    indexing.excludePaths = QStringList{"secret"};
-    FileSearcher searcher(temp.path(), FileSearcher::UseIndex);
-    QSignalSpy init(&searcher, &FileSearcher::initFinished);
-    searcher.init(indexing, ContentSearchSettings());
-    QVERIFY(searcher.isBusy());
-    QVERIFY(init.wait(60000));
-    QVERIFY(!searcher.isBusy());
-    QSignalSpy finished(&searcher, &FileSearcher::findFinished);
-    const auto run = [&](const QStringList &folders, const QString &text) {
+    void walk()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, excluded);
+        QFETCH(bool, subfolders);
+        QFETCH(qint64, minSize);
+        QFETCH(qint64, maxSize);
+        QFETCH(QDate, day);
+        QFETCH(QStringList, expected);
+        WalkSearch s;
         FileSearchRequest request;
-        request.name = QStringLiteral("report");
-        request.includePaths = folders;
+        request.name = name;
         request.text = text;
+        if (!folder.isEmpty())
+            request.includePaths = QStringList{m_tree.path(folder)};
+        if (!excluded.isEmpty())
+            request.excludePaths = QStringList{excluded};
+        request.includeSubfolders = subfolders;
+        request.minSize = minSize;
+        request.maxSize = maxSize;
+        request.modifiedFrom = day;
+        request.modifiedTo = day;
+        FileSearchResults results;
+        QVERIFY(s.run(request, results));
+        QCOMPARE(relativeRows(results, m_tree.path(folder)), expected);
+        QVERIFY(!s.searcher.isSearching());
+    }
+
+    void countMatchesFillsTheCount()
+    {
+        TempTree tree;
+        QVERIFY(tree.add("three.txt", "needle needle\nno\nneedle\n"));
+        WalkSearch s;
+        FileSearchRequest request;
+        request.includePaths = QStringList{tree.path()};
+        request.text = QStringLiteral("needle");
+        request.countMatches = true;
+        FileSearchResults results;
+        QVERIFY(s.run(request, results));
+        QCOMPARE(results.count(), 1);
+        QCOMPARE(results.item(0).matches, 3);
+    }
+
+    void diskSearcherLeavesIndexedVolumesAndCanceledRequests()
+    {
+        const QChar key = volumeOfPath(m_tree.path()).key;
+        FileSearchRequest request;
+        request.includePaths = QStringList{m_tree.path("names"), QStringLiteral("/proc/self")};
+        QCOMPARE(DiskSearcher::walkRoots(request, {}), request.includePaths);
+        if (!key.isNull())
+            QCOMPARE(DiskSearcher::walkRoots(request, {key}), QStringList{"/proc/self"});
+        request.includePaths = QStringList{m_tree.path("names")};
+        request.canceled = true;
+        FileSearchResults results;
+        DiskSearcher().search(request, results, {});
+        QCOMPARE(results.count(), 0);
+    }
+
+    void findBeforeInitWaitsForIt()
+    {
+        QTemporaryDir temp;
+        FileSearcher searcher(temp.path(), 0);
+        QSignalSpy finished(&searcher, &FileSearcher::findFinished);
+        FileSearchRequest request;
+        request.includePaths = QStringList{m_tree.path("flat")};
+        request.includeSubfolders = false;
         FileSearchResults results;
         searcher.find(request, results);
-        return finished.wait(10000) ? pathSet(results) : QSet<QString>{"no finished"};
-    };
-    const QSet<QString> indexed{root + "/data/report.txt", root + "/other/report.md"};
-    QCOMPARE(run({}, QString()), indexed);
-    QCOMPARE(run({root + "/data"}, QString()), QSet<QString>({root + "/data/report.txt"}));
-    QCOMPARE(run({outside.path()}, QString()), QSet<QString>({outside.path("report-outside.txt")}));
-    QCOMPARE(run({root + "/data", outside.path()}, QString()),
-             QSet<QString>({root + "/data/report.txt", outside.path("report-outside.txt")}));
-    // Contents without folders: the indexed files whose names match, nothing else.
-    QCOMPARE(run({}, QStringLiteral("needle")), indexed);
-}
+        QVERIFY(!finished.wait(300));
+        QVERIFY(searcher.isSearching());
+        searcher.init(IndexingSettings(), ContentSearchSettings());
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(relativeRows(results, m_tree.path("flat")), (QStringList{"sub/", "x1.txt", "xdir/"}));
+    }
 
-void FileSearcherTest::updateWaitsForTheFirstLoading()
-{
-    LoopMount mount(QStringLiteral("ext4"));
-    if (!mount.isMounted())
-        QSKIP(qPrintable(mount.skipReason()));
-    QTemporaryDir temp;
-    QTemporaryDir db;
-    IndexingSettings indexing;
-    indexing.indexDrives = {volumeOfPath(mount.mountPoint()).key};
-    indexing.autoAddFixed = false;
-    indexing.dbPath = db.path();
-    FileSearcher searcher(temp.path(), FileSearcher::UseIndex);
-    QStringList events;
-    connect(&searcher, &FileSearcher::initFinished, this, [&] { events << "init"; });
-    connect(&searcher, &FileSearcher::updateFinished, this, [&] { events << "update"; });
-    searcher.init(indexing, ContentSearchSettings());
-    // A rebuild asked for during the first loading runs after it.
-    searcher.update();
-    QTRY_VERIFY_WITH_TIMEOUT(events.contains("init") && !searcher.isBusy(), 60000);
-    // The loading itself reports the volumes it adds as an update; the
-    // rebuild's end comes after the loading's, never before it.
-    QCOMPARE(events, QStringList({"update", "init", "update"}));
-    QMap<QChar, int> counts;
-    searcher.objectCounts(counts);
-    QVERIFY(counts.value(indexing.indexDrives.first()) >= 2);
-}
+    void withoutIndexNothingIsIndexed()
+    {
+        QTemporaryDir temp;
+        FileSearcher searcher(temp.path(), 0);
+        QSignalSpy init(&searcher, &FileSearcher::initFinished);
+        searcher.init(IndexingSettings(), ContentSearchSettings());
+        QCOMPARE(init.count(), 1);
+        QVERIFY(searcher.isReady());
+        QVERIFY(!searcher.isBusy());
+        QCOMPARE(searcher.indexingSettings().dbPath, QString());
+        QMap<QChar, int> counts;
+        searcher.objectCounts(counts);
+        QVERIFY(counts.isEmpty());
 
-void FileSearcherTest::contentSettingsWaitForRunningSearches()
-{
-    TempTree tree;
-    QByteArray binary("needle\n");
-    for (int i = 0; i < 256; ++i)
-        binary.append(char(i * 37));
-    QVERIFY(tree.add("data.bin", binary));
-    WalkSearch s;
-    FileSearchRequest request;
-    request.includePaths = QStringList{tree.path()};
-    request.text = QStringLiteral("needle");
-    FileSearchResults found;
-    QVERIFY(s.run(request, found));
-    QCOMPARE(found.count(), 1);
+        NTFSFileSearcher index;
+        const CancelFlag stop{false};
+        IndexingSettings settings = onlyVolume(QChar(), m_db.path());
+        settings.indexDrives.clear();
+        index.init(&stop, settings);
+        FileSearchRequest request;
+        FileSearchResults results;
+        index.search(request, results);
+        QCOMPARE(results.count(), 0);
+        QVERIFY(!index.isIndexed(QLatin1Char('C')));
+        index.objectCounts(counts);
+        QVERIFY(counts.isEmpty());
+    }
 
-    // Handed over while a search is waiting for the index; used by the next one.
-    FileSearcher waiting(s.temp.path(), 0);
-    FileSearchRequest first = request;
-    first.id = FileSearchRequest().id;
-    FileSearchResults firstResults;
-    waiting.find(first, firstResults);
-    ContentSearchSettings skipBinary;
-    skipBinary.skipBinary = true;
-    waiting.setContentSearchSettings(skipBinary);
-    QSignalSpy finished(&waiting, &FileSearcher::findFinished);
-    waiting.init(IndexingSettings(), ContentSearchSettings());
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(firstResults.count(), 1);
-    FileSearchRequest second = request;
-    second.id = FileSearchRequest().id;
-    FileSearchResults secondResults;
-    waiting.find(second, secondResults);
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(secondResults.count(), 0);
-}
+    void cancelDuringCandidatePhaseEmitsNoFinished()
+    {
+        WalkSearch s;
+        QSignalSpy finished(&s.searcher, &FileSearcher::findFinished);
+        FileSearchRequest request;
+        request.includePaths = QStringList{m_manyFolders.path()};
+        request.text = QStringLiteral("never there");
+        FileSearchResults results;
+        s.searcher.find(request, results);
+        int examined = -1;
+        int total = -1;
+        s.searcher.progress(request, examined, total);
+        QCOMPARE(examined, 0);
+        s.searcher.cancel(request);
+        QVERIFY(request.canceled);
+        QVERIFY(!s.searcher.isSearching());
+        QVERIFY(!finished.wait(500));
+        // The request is gone: progress leaves its arguments alone.
+        examined = total = -1;
+        s.searcher.progress(request, examined, total);
+        QCOMPARE(examined, -1);
+    }
+
+    void cancelDuringCheckPhaseStopsQueuing()
+    {
+        TempTree tree;
+        const QByteArray text = QByteArray("a line without it\n").repeated(200) + "needle\n";
+        const int kFiles = 4000;
+        for (int i = 0; i < kFiles; ++i)
+            QVERIFY(tree.add(QStringLiteral("f%1.txt").arg(i), text));
+        WalkSearch s;
+        QSignalSpy finished(&s.searcher, &FileSearcher::findFinished);
+        FileSearchRequest request;
+        request.includePaths = QStringList{tree.path()};
+        // An alternation names no text that every match holds and counting reads
+        // every line, so no file is decided on its raw bytes: the check phase
+        // lasts long enough to be caught running.
+        request.text = QStringLiteral("needle|zzz");
+        request.textExpressionType = 2;
+        request.countMatches = true;
+        FileSearchResults results;
+        s.searcher.find(request, results);
+        int examined = 0;
+        int total = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((s.searcher.progress(request, examined, total), examined > 0), 10000);
+        QCOMPARE(total, kFiles);
+        s.searcher.cancel(request);
+        // Running checks end before cancel() returns; nothing is added after it.
+        const int count = results.count();
+        QVERIFY2(count < kFiles, qPrintable(QString::number(count)));
+        QVERIFY(!finished.wait(500));
+        QCOMPARE(results.count(), count);
+        QVERIFY(!s.searcher.isSearching());
+    }
+
+    void cancelOfUnknownIdDoesNothing()
+    {
+        WalkSearch s;
+        FileSearchRequest request;
+        s.searcher.cancel(request);
+        QVERIFY(!request.canceled);
+        QVERIFY(s.searcher.isReady());
+    }
+
+    void cancelAllReturnsToNotReady()
+    {
+        WalkSearch s;
+        FileSearchRequest request;
+        request.includePaths = QStringList{m_manyFolders.path()};
+        FileSearchResults results;
+        s.searcher.find(request, results);
+        s.searcher.cancel();
+        QVERIFY(!s.searcher.isSearching());
+        QVERIFY(!s.searcher.isReady());
+        QVERIFY(request.canceled);
+    }
+
+    void matchSearchResults()
+    {
+        TempTree tree;
+        QVERIFY(tree.add("m.txt", "one\ntwo needle\nthree\nneedle and needle\n"));
+        WalkSearch s;
+        FileSearchRequest request;
+        request.text = QStringLiteral("needle");
+        FileSearchRequest copy = request.copyWithNewId();
+        ContentMatches matches;
+        QSignalSpy finished(&s.searcher, &FileSearcher::findMatchesFinished);
+        s.searcher.findMatches(copy, tree.path("m.txt"), &matches);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.first().first().toInt(), copy.id);
+        QCOMPARE(matches.lines.size(), 2);
+        QCOMPARE(matches.lines.at(0).lineNumber, 1);
+        QCOMPARE(matches.lines.at(1).lineNumber, 3);
+        QCOMPARE(matches.lines.at(1).positions.size(), 2);
+    }
+
+    void canceledMatchSearchStillFinishes()
+    {
+        TempTree tree;
+        QVERIFY(tree.add("big.txt", QByteArray("filler line\n").repeated(400000)));
+        QVERIFY(tree.add("small.txt", "needle\n"));
+        WalkSearch s;
+        FileSearchRequest request;
+        request.text = QStringLiteral("needle");
+        FileSearchRequest first = request.copyWithNewId();
+        FileSearchRequest second = request.copyWithNewId();
+        ContentMatches firstMatches;
+        ContentMatches secondMatches;
+        QSignalSpy finished(&s.searcher, &FileSearcher::findMatchesFinished);
+        s.searcher.findMatches(first, tree.path("big.txt"), &firstMatches);
+        s.searcher.cancelMatches(first);
+        QVERIFY(first.canceled);
+        s.searcher.findMatches(second, tree.path("small.txt"), &secondMatches);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 5000);
+        QCOMPARE(finished.at(0).first().toInt(), first.id);
+        QCOMPARE(finished.at(1).first().toInt(), second.id);
+        QCOMPARE(secondMatches.lines.size(), 1);
+        QVERIFY(firstMatches.linesRead < 400000);
+    }
+
+    void contentSettingsWaitForRunningSearches()
+    {
+        TempTree tree;
+        QByteArray binary("needle\n");
+        for (int i = 0; i < 256; ++i)
+            binary.append(char(i * 37));
+        QVERIFY(tree.add("data.bin", binary));
+        QTemporaryDir temp;
+        FileSearchRequest request;
+        request.includePaths = QStringList{tree.path()};
+        request.text = QStringLiteral("needle");
+        // Handed over while a search is waiting for the index; used by the next one.
+        FileSearcher waiting(temp.path(), 0);
+        FileSearchRequest first = request;
+        first.id = FileSearchRequest().id;
+        FileSearchResults firstResults;
+        waiting.find(first, firstResults);
+        ContentSearchSettings skipBinary;
+        skipBinary.skipBinary = true;
+        waiting.setContentSearchSettings(skipBinary);
+        QSignalSpy finished(&waiting, &FileSearcher::findFinished);
+        waiting.init(IndexingSettings(), ContentSearchSettings());
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(firstResults.count(), 1);
+        FileSearchRequest second = request;
+        second.id = FileSearchRequest().id;
+        FileSearchResults secondResults;
+        waiting.find(second, secondResults);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(secondResults.count(), 0);
+    }
+
+    // The index leaves out folders named "secret" (an excluded name); a walk
+    // would find what is in them, so their absence shows the index answered.
+    void indexAnswersWhatItCoversAndTheWalkTheRest()
+    {
+        if (!m_mount->isMounted())
+            QSKIP(qPrintable(m_mount->skipReason()));
+        const QString root = m_mount->mountPoint();
+        QVERIFY(TestFiles::write(root + "/data/report.txt", "a needle\n"));
+        QVERIFY(TestFiles::write(root + "/data/secret/report-hidden.txt", "needle\n"));
+        QVERIFY(TestFiles::write(root + "/other/report.md", "needle\n"));
+        QVERIFY(TestFiles::write(root + "/other/no-match.txt", "needle\n"));
+        TempTree outside;
+        QVERIFY(outside.add("report-outside.txt", "needle\n"));
+        QTemporaryDir temp;
+        QTemporaryDir db;
+        IndexingSettings indexing = onlyVolume(volumeOfPath(root).key, db.path());
+        indexing.excludePaths = QStringList{"secret"};
+        FileSearcher searcher(temp.path(), FileSearcher::UseIndex);
+        QSignalSpy init(&searcher, &FileSearcher::initFinished);
+        searcher.init(indexing, ContentSearchSettings());
+        QVERIFY(searcher.isBusy());
+        QVERIFY(init.wait(60000));
+        QVERIFY(!searcher.isBusy());
+        QSignalSpy finished(&searcher, &FileSearcher::findFinished);
+        const auto run = [&](const QStringList &folders, const QString &text) {
+            FileSearchRequest request;
+            request.name = QStringLiteral("report");
+            request.includePaths = folders;
+            request.text = text;
+            FileSearchResults results;
+            searcher.find(request, results);
+            return finished.wait(10000) ? pathSet(results) : QSet<QString>{"no finished"};
+        };
+        const QSet<QString> indexed{root + "/data/report.txt", root + "/other/report.md"};
+        QCOMPARE(run({}, QString()), indexed);
+        QCOMPARE(run({root + "/data"}, QString()), QSet<QString>({root + "/data/report.txt"}));
+        QCOMPARE(run({outside.path()}, QString()), QSet<QString>({outside.path("report-outside.txt")}));
+        QCOMPARE(run({root + "/data", outside.path()}, QString()),
+                 QSet<QString>({root + "/data/report.txt", outside.path("report-outside.txt")}));
+        // Contents without folders: the indexed files whose names match, nothing else.
+        QCOMPARE(run({}, QStringLiteral("needle")), indexed);
+    }
+
+    void updateWaitsForTheFirstLoading()
+    {
+        if (!m_mount->isMounted())
+            QSKIP(qPrintable(m_mount->skipReason()));
+        QTemporaryDir temp;
+        QTemporaryDir db;
+        const IndexingSettings indexing = onlyVolume(volumeOfPath(m_mount->mountPoint()).key, db.path());
+        FileSearcher searcher(temp.path(), FileSearcher::UseIndex);
+        QStringList events;
+        connect(&searcher, &FileSearcher::initFinished, this, [&] { events << "init"; });
+        connect(&searcher, &FileSearcher::updateFinished, this, [&] { events << "update"; });
+        searcher.init(indexing, ContentSearchSettings());
+        // A rebuild asked for during the first loading runs after it.
+        searcher.update();
+        QTRY_VERIFY_WITH_TIMEOUT(events.contains("init") && !searcher.isBusy(), 60000);
+        // The loading itself reports the volumes it adds as an update; the
+        // rebuild's end comes after the loading's, never before it.
+        QCOMPARE(events, QStringList({"update", "init", "update"}));
+        QMap<QChar, int> counts;
+        searcher.objectCounts(counts);
+        QVERIFY(counts.value(indexing.indexDrives.first()) >= 2);
+    }
+
+    void indexOfAVolume()
+    {
+        if (!m_mount->isMounted())
+            QSKIP(qPrintable(m_mount->skipReason()));
+        const QString file = m_mount->mountPoint() + "/dir/Needle.txt";
+        QVERIFY(TestFiles::write(file, QByteArray()));
+        const QChar key = volumeOfPath(m_mount->mountPoint()).key;
+        QVERIFY(!key.isNull());
+        QTemporaryDir db;
+        NTFSFileSearcher searcher;
+        QSignalSpy started(&searcher, &NTFSFileSearcher::updateStarted);
+        QSignalSpy finished(&searcher, &NTFSFileSearcher::updateFinished);
+        const CancelFlag stop{false};
+        searcher.init(&stop, onlyVolume(key, db.path()));
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(searcher.isIndexed(key));
+        QVERIFY(searcher.isIndexed(key.toLower()));
+        QCOMPARE(searcher.indexingSettings().dbPath, db.path());
+        QMap<QChar, int> counts;
+        searcher.objectCounts(counts);
+        // The root, lost+found, dir and the file at least.
+        QVERIFY2(counts.value(key) >= 4, qPrintable(QString::number(counts.value(key))));
+        FileSearchRequest request;
+        request.name = QStringLiteral("needle.txt");
+        FileSearchResults results;
+        searcher.search(request, results);
+        QCOMPARE(pathSet(results), QSet<QString>{file});
+        request.canceled = true;
+        FileSearchResults none;
+        QVERIFY_EXCEPTION_THROWN(searcher.search(request, none), FileSearchCancelException);
+    }
+
+    void stopFlagSetBeforeInitIndexesNothing()
+    {
+        if (!m_mount->isMounted())
+            QSKIP(qPrintable(m_mount->skipReason()));
+        const QChar key = volumeOfPath(m_mount->mountPoint()).key;
+        QTemporaryDir db;
+        NTFSFileSearcher searcher;
+        const CancelFlag stop{true};
+        try {
+            searcher.init(&stop, onlyVolume(key, db.path()));
+        } catch (const FileSearchCancelException &) {
+            // Raised by the build it stopped; the worker thread catches it.
+        }
+        QVERIFY(!searcher.isIndexed(key));
+    }
+
+private:
+    TempTree m_tree;
+    TempTree m_manyFolders;
+    // One volume for every test of the index; each uses its own names.
+    std::unique_ptr<LoopMount> m_mount;
+    QTemporaryDir m_db;
+};
 
 QTEST_GUILESS_MAIN(FileSearcherTest)
 #include "FileSearcherTest.moc"

@@ -85,3 +85,24 @@ public:
         return false;
     }
 };
+
+// The entries a log gained since the mark was taken.
+class LogMark
+{
+public:
+    explicit LogMark(const QString &logPath)
+        : m_path(logPath)
+        , m_size(TestFiles::logLines(logPath).size())
+    {
+    }
+
+    QStringList lines() const { return TestFiles::logLines(m_path).mid(m_size); }
+    bool has(const QString &level, const QString &component, const QString &message) const
+    {
+        return TestFiles::hasLogEntry(lines(), level, component, message);
+    }
+
+private:
+    QString m_path;
+    int m_size;
+};
