@@ -383,8 +383,10 @@ private slots:
         QCOMPARE(QFileInfo::exists(folder + QStringLiteral("editme a.txt")), rowsLeft != 0);
         QCOMPARE(messages.questions.size(), action == QLatin1String("actionDeletePermanently") ? 1 : 0);
         QTEST(QGuiApplication::clipboard()->text(), "clipboard");
-        if (action == QLatin1String("actionCut"))
-            QVERIFY(QGuiApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files").startsWith("cut\n"));
+        if (action == QLatin1String("actionCut")) {
+            const QByteArray copied = QGuiApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files");
+            QVERIFY2(copied.startsWith("cut\n"), copied.constData());
+        }
         QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/editme a.txt.trashinfo")),
                  action == QLatin1String("actionDelete"));
     }

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextStream>
 
 #include <csignal>
 
@@ -16,14 +15,7 @@ class SessionEndWatcherTest : public QObject
 {
     Q_OBJECT
 
-    static QString programLog()
-    {
-        QFile file(DataPaths::logFilePath());
-        if (!file.open(QIODevice::ReadOnly))
-            return QString();
-        QTextStream in(&file); // the byte-order mark tells the encoding
-        return in.readAll();
-    }
+    static QString programLog() { return TestFiles::logLines(DataPaths::logFilePath()).join(QLatin1Char('\n')); }
 
 private slots:
     void signalBecomesOneEndRequest_data()
