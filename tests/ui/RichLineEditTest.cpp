@@ -24,6 +24,8 @@ class RichLineEditTest : public QObject
     }
 
 private slots:
+    void initTestCase() { WindowTest::pinLocale(); }
+
     void init()
     {
         m_combo = std::make_unique<RichComboBox>();
