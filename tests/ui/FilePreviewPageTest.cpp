@@ -1,26 +1,21 @@
-#include "app/Settings.h"
+#include "WindowTestSupport.h"
+
 #include "support/TestFiles.h"
 #include "ui/FilePreviewPage.h"
+#include "ui/FileTextReader.h"
 #include "ui/LocationPane.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextCursor>
+#include <QScrollBar>
 
+using Marks = QVector<LocationPane::Mark>;
 Q_DECLARE_METATYPE(LocationPane::Mark)
 
 namespace {
 
-ContentMatches matchesIn(const QString &path, const QList<MatchLine> &lines)
-{
-    return ContentMatches{path, false, 0, lines};
-}
+const QRgb kMark = qRgb(239, 203, 5);
 
 MatchLine matchLine(int number, int start, int length)
 {
@@ -30,28 +25,46 @@ MatchLine matchLine(int number, int start, int length)
 // The characters of the document drawn on the highlight colour.
 QString highlighted(const QTextDocument *document)
 {
-    const QColor colour = QColor(QRgb(Settings::instance()->highlightColor()));
     QString text;
-    for (int i = 0; i + 1 < document->characterCount(); ++i) {
-        QTextCursor cursor(const_cast<QTextDocument *>(document));
-        cursor.setPosition(i + 1);
-        if (cursor.charFormat().background().color() == colour)
-            text += document->characterAt(i);
-    }
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        text += WindowTest::textOn(block, WindowTest::highlightColour());
     return text;
-}
-
-bool waitShown(FilePreviewPage &page, QSignalSpy &spy)
-{
-    return spy.wait(60000) && spy.count() == 1 && page.textEdit()->placeholderText().isEmpty();
 }
 
 } // namespace
 
+// The file page of the preview, with the pane beside it that marks where
+// the matches are and scrolls the view when pressed.
 class FilePreviewPageTest : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // Writes `bytes` to the file `name` and shows it in `page` with `lines`
+    // marked; true once it is shown.
+    bool show(FilePreviewPage &page, const QString &name, const QByteArray &bytes, const QList<MatchLine> &lines)
+    {
+        const QString path = m_dir.filePath(name);
+        if (!bytes.isNull() && !TestFiles::write(path, bytes))
+            return false;
+        QSignalSpy shown(&page, &FilePreviewPage::fileShown);
+        page.showFile(ContentMatches{path, false, 0, lines});
+        return shown.wait(60000) && shown.count() == 1 && page.textEdit()->placeholderText().isEmpty();
+    }
+
+    // A shown page holding `count` lines, so the scroll bar has its range.
+    bool showLines(FilePreviewPage &page, int count)
+    {
+        page.resize(400, 300);
+        page.show();
+        return show(page, QStringLiteral("lines.txt"), QByteArray("line\n").repeated(count - 1) + "last", {})
+            && QTest::qWaitForWindowExposed(&page) && page.locationPane()->total() == count;
+    }
+
 private slots:
+    void initTestCase() { WindowTest::pinLocale(); }
+
     void encodings_data()
     {
         const QString text = QStringLiteral("alpha\r\nbeta gamma caf\u00e9\nend with spaces around");
@@ -64,18 +77,13 @@ private slots:
     void encodings()
     {
         QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("text.txt"));
-        QVERIFY(TestFiles::write(path, bytes));
         FilePreviewPage page;
-        QSignalSpy shown(&page, &FilePreviewPage::fileShown);
-        page.showFile(matchesIn(path, {matchLine(1, 5, 5)}));
-        QVERIFY(waitShown(page, shown));
+        QVERIFY(show(page, QStringLiteral("text.txt"), bytes, {matchLine(1, 5, 5)}));
         QCOMPARE(page.textEdit()->toPlainText(),
                  QStringLiteral("alpha\nbeta gamma caf\u00e9\nend with spaces around"));
         QCOMPARE(highlighted(page.textEdit()->document()), QStringLiteral("gamma"));
         QCOMPARE(page.locationPane()->total(), 3);
-        QCOMPARE(page.locationPane()->marks(), (QVector<LocationPane::Mark>{{1, 1}}));
+        QCOMPARE(page.locationPane()->marks(), (Marks{{1, 1}}));
         QVERIFY(page.noticeLabel()->isHidden());
     }
 
@@ -83,39 +91,30 @@ private slots:
     // head are dropped.
     void largeFileIsCut()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("big.log"));
         const QByteArray line = QByteArray(99, 'x') + '\n';
         const int lines = int(FileTextReader::kByteLimit / line.size()) + 1000;
-        QVERIFY(TestFiles::write(path, line.repeated(lines)));
         FilePreviewPage page;
-        QSignalSpy shown(&page, &FilePreviewPage::fileShown);
-        page.showFile(matchesIn(path, {matchLine(10, 0, 3), matchLine(lines - 10, 0, 3)}));
-        QVERIFY(waitShown(page, shown));
+        QVERIFY(show(page, QStringLiteral("big.log"), line.repeated(lines),
+                     {matchLine(10, 0, 3), matchLine(lines - 10, 0, 3)}));
         const QTextDocument *document = page.textEdit()->document();
         QVERIFY(document->characterCount() <= FileTextReader::kByteLimit + 1);
         QVERIFY(document->blockCount() < lines);
         QVERIFY(!page.noticeLabel()->isHidden());
         QVERIFY(page.noticeLabel()->text().contains(QStringLiteral("only its first 16 MiB")));
         QCOMPARE(page.locationPane()->total(), document->blockCount());
-        QCOMPARE(page.locationPane()->marks(), (QVector<LocationPane::Mark>{{10, 1}}));
+        QCOMPARE(page.locationPane()->marks(), (Marks{{10, 1}}));
     }
 
     // A line too long to lay out quickly is cut; a match past the cut is
     // not highlighted, one before it is.
     void longLineIsCut()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("minified.js"));
         QByteArray line(3 * FileTextReader::kMaxLineLength, 'a');
         line.replace(5, 3, "hit").replace(2 * FileTextReader::kMaxLineLength, 3, "hit");
-        QVERIFY(TestFiles::write(path, "short\n" + line + "\nlast"));
-        FilePreviewPage page;
-        QSignalSpy shown(&page, &FilePreviewPage::fileShown);
         MatchLine hits = matchLine(1, 5, 3);
         hits.positions.append({2 * FileTextReader::kMaxLineLength, 3});
-        page.showFile(matchesIn(path, {hits}));
-        QVERIFY(waitShown(page, shown));
+        FilePreviewPage page;
+        QVERIFY(show(page, QStringLiteral("minified.js"), "short\n" + line + "\nlast", {hits}));
         const QTextDocument *document = page.textEdit()->document();
         QCOMPARE(document->blockCount(), 3);
         QCOMPARE(document->findBlockByNumber(1).text().size(), FileTextReader::kMaxLineLength + 1);
@@ -126,11 +125,8 @@ private slots:
 
     void missingFile()
     {
-        QTemporaryDir dir;
         FilePreviewPage page;
-        QSignalSpy shown(&page, &FilePreviewPage::fileShown);
-        page.showFile(matchesIn(dir.filePath(QStringLiteral("gone.txt")), {matchLine(0, 0, 1)}));
-        QVERIFY(waitShown(page, shown));
+        QVERIFY(show(page, QStringLiteral("gone.txt"), QByteArray(), {matchLine(0, 0, 1)}));
         QVERIFY(page.noticeLabel()->text().contains(QStringLiteral("cannot be opened")));
         QCOMPARE(page.locationPane()->total(), 0);
     }
@@ -138,18 +134,13 @@ private slots:
     // Only the newest request is shown, even when an older read finishes.
     void newerFileWins()
     {
-        QTemporaryDir dir;
-        const QString first = dir.filePath(QStringLiteral("first.txt"));
-        const QString second = dir.filePath(QStringLiteral("second.txt"));
+        const QString first = m_dir.filePath(QStringLiteral("first.txt"));
         QVERIFY(TestFiles::write(first, QByteArray("first\n").repeated(200000)));
-        QVERIFY(TestFiles::write(second, "second"));
         FilePreviewPage page;
-        QSignalSpy shown(&page, &FilePreviewPage::fileShown);
-        page.showFile(matchesIn(first, {}));
+        page.showFile(ContentMatches{first, false, 0, {}});
         page.clear();
-        page.showFile(matchesIn(first, {}));
-        page.showFile(matchesIn(second, {}));
-        QVERIFY(shown.wait(60000));
+        page.showFile(ContentMatches{first, false, 0, {}});
+        QVERIFY(show(page, QStringLiteral("second.txt"), "second", {}));
         QCOMPARE(page.textEdit()->toPlainText(), QStringLiteral("second"));
     }
 
@@ -161,6 +152,96 @@ private slots:
         QCOMPARE(Settings::instance()->value(Settings::WordWrap).toBool(), true);
         QCOMPARE(page.textEdit()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QVERIFY(FilePreviewPage().wordWrapAction()->isChecked());
+    }
+
+    void marks_data()
+    {
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<Marks>("expected");
+        QTest::newRow("two runs") << QList<int>{10, 11, 12, 40} << Marks{{10, 3}, {40, 1}};
+        QTest::newRow("none") << QList<int>{} << Marks{};
+        QTest::newRow("gap of one line") << QList<int>{0, 2, 3} << Marks{{0, 1}, {2, 2}};
+    }
+
+    void marks()
+    {
+        QFETCH(QList<int>, lines);
+        LocationPane pane;
+        pane.setLines(100, lines);
+        QTEST(pane.marks(), "expected");
+        pane.clear();
+        QVERIFY(pane.marks().isEmpty());
+        QCOMPARE(pane.total(), 0);
+    }
+
+    void oneLineInAHundredThousand()
+    {
+        LocationPane pane;
+        pane.resize(40, 400);
+        pane.setLines(100000, {50000});
+        const QImage image = pane.grab().toImage();
+        const QRect inner = pane.innerArea();
+        const int y = inner.y() + inner.height() / 2;
+        QCOMPARE(image.pixel(inner.center().x(), y), kMark);
+        QCOMPARE(image.pixel(inner.center().x(), y + 1), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(inner.center().x(), y - 1), qRgb(255, 255, 255));
+    }
+
+    void shortFileIndicatorCoversArea()
+    {
+        FilePreviewPage page;
+        QVERIFY(showLines(page, 3));
+        LocationPane *pane = page.locationPane();
+        QVERIFY(pane->visibleLines() > 3);
+        const QImage image = pane->grab().toImage();
+        const QRect inner = pane->innerArea();
+        // Outlined on the area's first and last rows, filled between.
+        QCOMPARE(image.pixel(inner.center().x(), inner.top()), qRgb(128, 128, 255));
+        QCOMPARE(image.pixel(inner.center().x(), inner.bottom()), qRgb(128, 128, 255));
+        for (int y : {inner.top() + 1, inner.bottom() - 1}) {
+            // White under half-transparent (128, 128, 255).
+            const QRgb pixel = image.pixel(inner.center().x(), y);
+            QCOMPARE(qBlue(pixel), 255);
+            QVERIFY2(qRed(pixel) > 180 && qRed(pixel) < 200, qPrintable(QString::number(qRed(pixel))));
+        }
+    }
+
+    void mousePress_data()
+    {
+        QTest::addColumn<double>("fraction");
+        QTest::newRow("top") << 0.0;
+        QTest::newRow("quarter") << 0.25;
+        QTest::newRow("middle") << 0.5;
+        QTest::newRow("bottom") << 1.0;
+    }
+
+    // Pressing centres the view's share of the file there: the share's top
+    // at 'fraction' of the free height scrolls to that fraction.
+    void mousePress()
+    {
+        QFETCH(double, fraction);
+        FilePreviewPage page;
+        QVERIFY(showLines(page, 1000));
+        LocationPane *pane = page.locationPane();
+        const QScrollBar *bar = page.textEdit()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 500);
+        const QRect inner = pane->innerArea();
+        const int share = inner.height() * pane->visibleLines() / 1000;
+        const int y = inner.y() + share / 2 + qRound(fraction * (inner.height() - share - 1));
+        QTest::mousePress(pane, Qt::LeftButton, {}, QPoint(inner.center().x(), y));
+        QVERIFY(qAbs(bar->value() - fraction * bar->maximum()) <= 0.01 * bar->maximum());
+    }
+
+    void emptyFileIgnoresMouse()
+    {
+        FilePreviewPage page;
+        QVERIFY(showLines(page, 1000));
+        LocationPane *pane = page.locationPane();
+        page.textEdit()->verticalScrollBar()->setValue(7);
+        pane->clear();
+        QTest::mousePress(pane, Qt::LeftButton, {}, pane->innerArea().bottomLeft());
+        QCOMPARE(page.textEdit()->verticalScrollBar()->value(), 7);
+        QCOMPARE(pane->grab().toImage().pixel(pane->innerArea().center()), qRgb(255, 255, 255));
     }
 };
 

@@ -1,4 +1,5 @@
-#include "app/Settings.h"
+#include "WindowTestSupport.h"
+
 #include "search/ExpressionMatcher.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
@@ -7,15 +8,16 @@
 #include "ui/FileTableColumns.h"
 #include "ui/FileTableModel.h"
 #include "ui/FileTableView.h"
+#include "ui/FileSorter.h"
 #include "ui/FilterBar.h"
-#include "ui/ShellOpen.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QMimeData>
-#include <QSignalSpy>
-#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,8 +41,30 @@ void clickHeader(FileTableView *view, int column)
                       QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
 }
 
+// Works for folders too, which cannot be opened as files to set their time.
+bool setModified(const QString &path, const QDateTime &time)
+{
+    const qint64 seconds = time.toSecsSinceEpoch();
+    const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
+QList<FileCategory> filterCategories()
+{
+    return {{QString(), QString(), "All"}, {"d", QString(), "Directory"}, {"f", "txt", "Notes"}};
+}
+
+QList<bool> checked(const FilterBar &bar)
+{
+    QList<bool> states;
+    for (const QCheckBox *box : bar.findChildren<QCheckBox *>())
+        states.append(box->isChecked());
+    return states;
+}
+
 } // namespace
 
+// The results table with its model, view, sorter and filter bar.
 class FileTableTest : public QObject
 {
     Q_OBJECT
@@ -48,11 +72,9 @@ class FileTableTest : public QObject
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        WindowTest::pinLocale();
         Settings::instance()->setFileColumns({});
     }
-
-    void cleanup() { setShellOpener(nullptr); }
 
     void sizeText_data()
     {
@@ -162,11 +184,7 @@ private slots:
         FileSearchResults results;
         results.addFile(QStringLiteral("a"), QStringLiteral("/p"), 0);
         results.addFile(QStringLiteral("b"), QStringLiteral("/p"), 0);
-        QStringList opened;
-        setShellOpener([&](QWidget *, const QString &path, const QString &parameters) {
-            opened.append(path + QLatin1Char('|') + parameters);
-            return true;
-        });
+        WindowTest::RecordedOpens opens;
         FileTable table;
         table.widget()->show();
         QVERIFY(QTest::qWaitForWindowExposed(table.widget()));
@@ -176,12 +194,13 @@ private slots:
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.last().at(0).toString(), QStringLiteral("/p/b"));
         QTest::keyClick(table.view(), Qt::Key_Enter);
-        QCOMPARE(opened, QStringList());
+        QCOMPARE(opens.paths, QStringList());
         QTest::keyClick(table.view(), Qt::Key_Return);
-        QCOMPARE(opened, QStringList{"/p/b|"});
+        QCOMPARE(opens.paths, QStringList{"/p/b"});
         const QRect cell = table.view()->visualRect(table.model()->index(0, 1));
         QTest::mouseDClick(table.view()->viewport(), Qt::LeftButton, {}, cell.center());
-        QCOMPARE(opened, (QStringList{"/p/b|", "/p/a|"}));
+        QCOMPARE(opens.paths, (QStringList{"/p/b", "/p/a"}));
+        QCOMPARE(opens.parameters, (QStringList{QString(), QString()}));
     }
 
     void rolesAndCaptions_data()
@@ -264,21 +283,72 @@ private slots:
         QCOMPARE(cell(table, 1, ModifiedColumn), QString());
     }
 
-    void sortBySizeOffTheUiThread()
+    void sortsBySizeAndTimeOffTheUiThread_data()
     {
-        TempTree tree;
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<QStringList>("order");
+        // Folders "old" (older) and "new" first; then the files "big" (30 bytes,
+        // oldest), "small" (10), "gone" (vanished) and "mid" (20, newest).
+        QTest::newRow("size up") << int(SizeColumn) << false
+                                 << QStringList{"old", "new", "gone", "small", "mid", "big"};
+        QTest::newRow("size down") << int(SizeColumn) << true
+                                   << QStringList{"old", "new", "big", "mid", "small", "gone"};
+        QTest::newRow("modified up") << int(ModifiedColumn) << false
+                                     << QStringList{"old", "new", "gone", "big", "small", "mid"};
+        QTest::newRow("modified down") << int(ModifiedColumn) << true
+                                       << QStringList{"new", "old", "mid", "small", "big", "gone"};
+    }
+
+    void sortsBySizeAndTimeOffTheUiThread()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, descending);
+        QFETCH(QStringList, order);
+        TempTree tree({QStringLiteral("old/"), QStringLiteral("new/")});
+        const QDateTime base = QDateTime::currentDateTime().addDays(-10);
+        QVERIFY(setModified(tree.path(QStringLiteral("old")), base));
+        QVERIFY(setModified(tree.path(QStringLiteral("new")), base.addDays(1)));
         FileSearchResults results;
-        for (const auto &file : {qMakePair(QString("b"), 30), qMakePair(QString("c"), 10), qMakePair(QString("a"), 20)}) {
-            QVERIFY(tree.add(file.first, QByteArray(file.second, 'x')));
-            results.addFile(file.first, tree.path(), 0);
+        results.addFolder(QStringLiteral("old"), tree.path());
+        results.addFolder(QStringLiteral("new"), tree.path());
+        const QList<QPair<QString, int>> files{{"big", 30}, {"small", 10}, {"gone", -1}, {"mid", 20}};
+        for (int i = 0; i < files.size(); ++i) {
+            const QString &name = files.at(i).first;
+            if (files.at(i).second >= 0) {
+                QVERIFY(tree.add(name, QByteArray(files.at(i).second, 'x')));
+                QVERIFY(setModified(tree.path(name), base.addSecs(60 * i)));
+            }
+            results.addFile(name, tree.path(), 0);
         }
         FileTable table;
         table.setResults(nullptr, &results, {});
-        table.sort(table.columns()->indexOf(SizeColumn), Qt::DescendingOrder);
-        QTRY_COMPARE(names(table), (QStringList{"b", "a", "c"}));
+        table.sort(table.columns()->indexOf(type), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QTRY_COMPARE(names(table), order);
+        // A sort that reads the file system is not remembered for the next start; one by type is.
         QCOMPARE(Settings::instance()->value(Settings::SortColumn).toInt(), 0);
         table.sort(table.columns()->indexOf(TypeColumn), Qt::AscendingOrder);
         QCOMPARE(Settings::instance()->value(Settings::SortColumn).toInt(), int(TypeColumn));
+    }
+
+    void cancelledSortNeverAnswers()
+    {
+        TempTree tree;
+        FileSearchResults results;
+        for (const char *name : {"b", "a"}) {
+            QVERIFY(tree.add(QString::fromLatin1(name), name));
+            results.addFile(QString::fromLatin1(name), tree.path(), 0);
+        }
+        FileSorter sorter;
+        QSignalSpy sorted(&sorter, &FileSorter::sorted);
+        sorter.start(&results, FileSearchResults::Size, false);
+        sorter.cancel();
+        QVERIFY(!sorter.isRunning());
+        sorter.start(&results, FileSearchResults::Size, true);
+        QVERIFY(sorted.wait());
+        QCoreApplication::processEvents();
+        QCOMPARE(sorted.size(), 1);
+        QVERIFY(!sorter.isRunning());
     }
 
     void rename()
@@ -321,6 +391,61 @@ private slots:
         emit table.view()->fileRemoved({0, 2});
         QCOMPARE(names(table), QStringList{"a.txt"});
         QCOMPARE(removed.size(), 1);
+    }
+
+    void filterBarBoxesCarryTheirIndex()
+    {
+        FilterBar bar;
+        bar.rebuild(filterCategories());
+        const QList<QCheckBox *> boxes = bar.findChildren<QCheckBox *>();
+        QCOMPARE(boxes.size(), 3);
+        for (int i = 0; i < boxes.size(); ++i) {
+            QCOMPARE(boxes.at(i)->property("id").toInt(), i);
+            QCOMPARE(boxes.at(i)->focusPolicy(), Qt::NoFocus);
+        }
+        QCOMPARE(boxes.at(2)->text(), QStringLiteral("Notes"));
+        QCOMPARE(bar.currentFilter(), 0);
+        QCOMPARE(bar.customizeAction()->text(), QStringLiteral("Customize..."));
+    }
+
+    void filterBarClickSelectsExactlyOne_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QList<bool>>("states");
+        QTest::newRow("another") << QList<int>{2} << QList<bool>{false, false, true};
+        QTest::newRow("twice the same") << QList<int>{1, 1} << QList<bool>{false, true, false};
+        QTest::newRow("the first again") << QList<int>{0} << QList<bool>{true, false, false};
+    }
+
+    void filterBarClickSelectsExactlyOne()
+    {
+        QFETCH(QList<int>, clicks);
+        FilterBar bar;
+        bar.rebuild(filterCategories());
+        QSignalSpy filtered(&bar, &FilterBar::filterClicked);
+        for (int index : clicks)
+            bar.findChildren<QCheckBox *>().at(index)->click();
+        QTEST(checked(bar), "states");
+        QCOMPARE(filtered.size(), clicks.size());
+        QCOMPARE(filtered.last().at(0).toInt(), clicks.last());
+        QCOMPARE(bar.currentFilter(), clicks.last());
+    }
+
+    // A rebuild keeps the chosen box while it exists; a hidden bar filters
+    // nothing until it is shown again.
+    void filterBarKeepsItsChoice()
+    {
+        FilterBar bar;
+        bar.rebuild(filterCategories());
+        bar.findChildren<QCheckBox *>().at(2)->click();
+        bar.rebuild(filterCategories());
+        QCOMPARE(bar.currentFilter(), 2);
+        bar.hide();
+        QCOMPARE(bar.currentFilter(), -1);
+        bar.show();
+        QCOMPARE(bar.currentFilter(), 2);
+        bar.rebuild(filterCategories().mid(0, 2));
+        QCOMPARE(bar.currentFilter(), 0);
     }
 };
 

@@ -1,20 +1,17 @@
-#include "ui/InstantToolBar.h"
+#include "WindowTestSupport.h"
 
 #include "search/FileSearchRequest.h"
+#include "ui/InstantToolBar.h"
 #include "ui/RichComboBox.h"
 #include "ui/RichLineEdit.h"
 #include "ui/SearchFieldModel.h"
 #include "ui/SelectFileNamesDialog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTimer>
-#include <QtTest>
 
 #include <memory>
 
@@ -24,150 +21,114 @@ class InstantToolBarTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void keywordInsertion_data();
-    void keywordInsertion();
-    void booleanPresentationFollowsTheType();
-    void returnStartsASearch_data();
-    void returnStartsASearch();
-    void assistEditsTheNameList();
+    std::unique_ptr<InstantToolBar> m_bar;
 
-private:
     template<typename W>
     W *widget(const char *name) const { return m_bar->findChild<W *>(QLatin1String(name)); }
 
-    std::unique_ptr<InstantToolBar> m_bar;
+private slots:
+    void init()
+    {
+        WindowTest::pinLocale();
+        qRegisterMetaType<FileSearchRequest *>();
+        SearchFieldModel::instantFileNameModel()->clear();
+        m_bar = std::make_unique<InstantToolBar>();
+        m_bar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_bar.get()));
+    }
+
+    void cleanup() { m_bar.reset(); }
+
+    void keywordInsertion_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("cursorAfter");
+
+        QTest::newRow("Or after a") << "a" << 1 << 1 << "a or " << 5;
+        QTest::newRow("Not in an empty field") << "" << 0 << 2 << "not " << 4;
+        QTest::newRow("And after a blank") << "a " << 2 << 0 << "a and " << 6;
+        QTest::newRow("Or before a blank") << "a b" << 1 << 1 << "a or b" << 4;
+        QTest::newRow("Not at the start") << "b" << 0 << 2 << "not b" << 4;
+        QTest::newRow("And inside a word") << "ab" << 1 << 0 << "a and b" << 6;
+    }
+
+    void keywordInsertion()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, cursor);
+        QFETCH(int, action);
+
+        widget<QComboBox>("typeComboBox")->setCurrentIndex(3);
+        RichComboBox *field = m_bar->nameComboBox();
+        field->setEditText(text);
+        field->lineEdit()->setCursorPosition(cursor);
+        widget<QPushButton>("assistButton")->click();
+        auto *menu = field->findChild<QMenu *>("keywordMenu");
+        QTRY_VERIFY(menu->isVisible());
+        menu->actions().at(action)->trigger();
+        menu->close();
+
+        QTEST(field->currentText(), "result");
+        QTEST(field->lineEdit()->cursorPosition(), "cursorAfter");
+        QVERIFY(field->hasFocus());
+    }
+
+    void returnStartsASearch_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+    }
+
+    void returnStartsASearch()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, starts);
+
+        QSignalSpy started(m_bar.get(), &InstantToolBar::startSearch);
+        widget<QComboBox>("typeComboBox")->setCurrentIndex(2);
+        widget<QCheckBox>("caseCheckBox")->setChecked(true);
+        QLineEdit *edit = m_bar->nameComboBox()->lineEdit();
+        edit->setFocus();
+        QTest::keyClicks(edit, "x.*");
+        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+        QCOMPARE(started.count(), starts ? 1 : 0);
+        QCOMPARE(SearchFieldModel::instantFileNameModel()->strings(), starts ? QStringList{"x.*"} : QStringList());
+        // The history reset does not lose what was typed.
+        QCOMPARE(m_bar->nameComboBox()->currentText(), QStringLiteral("x.*"));
+        if (!starts)
+            return;
+        std::unique_ptr<FileSearchRequest> request(started.first().first().value<FileSearchRequest *>());
+        QCOMPARE(request->name, QStringLiteral("x.*"));
+        QCOMPARE(request->nameExpressionType, 2);
+        QVERIFY(request->nameCaseSensitive);
+        QVERIFY(request->includePaths.isEmpty());
+        QVERIFY(request->isNameOnly());
+    }
+
+    void assistEditsTheNameList()
+    {
+        QSignalSpy changed(m_bar.get(), &InstantToolBar::fileNameChanged);
+        m_bar->nameComboBox()->setEditText("*.txt;!a\"b");
+        QCOMPARE(changed.last().first().toString(), QStringLiteral("*.txt;!a\"b"));
+        QString shownExclude;
+        WindowTest::onNextModal<SelectFileNamesDialog>(this, [&shownExclude](SelectFileNamesDialog *dialog) {
+            shownExclude = dialog->findChild<QPlainTextEdit *>("excludeTextEdit")->toPlainText();
+            dialog->findChild<QPlainTextEdit *>("includeTextEdit")->setPlainText("*.txt\n*.md");
+            dialog->accept();
+        });
+        widget<QPushButton>("assistButton")->click();
+        QCOMPARE(shownExclude, QStringLiteral("a\"b"));
+        QCOMPARE(m_bar->nameComboBox()->currentText(), QStringLiteral("*.txt;*.md;!a\\\"b"));
+    }
 };
-
-void InstantToolBarTest::init()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    qRegisterMetaType<FileSearchRequest *>();
-    SearchFieldModel::instantFileNameModel()->clear();
-    m_bar = std::make_unique<InstantToolBar>();
-    m_bar->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_bar.get()));
-}
-
-void InstantToolBarTest::cleanup()
-{
-    m_bar.reset();
-}
-
-void InstantToolBarTest::keywordInsertion_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<int>("cursorAfter");
-
-    QTest::newRow("Or after a") << "a" << 1 << 1 << "a or " << 5;
-    QTest::newRow("Not in an empty field") << "" << 0 << 2 << "not " << 4;
-    QTest::newRow("And after a blank") << "a " << 2 << 0 << "a and " << 6;
-    QTest::newRow("Or before a blank") << "a b" << 1 << 1 << "a or b" << 4;
-    QTest::newRow("Not at the start") << "b" << 0 << 2 << "not b" << 4;
-    QTest::newRow("And inside a word") << "ab" << 1 << 0 << "a and b" << 6;
-}
-
-void InstantToolBarTest::keywordInsertion()
-{
-    QFETCH(QString, text);
-    QFETCH(int, cursor);
-    QFETCH(int, action);
-
-    widget<QComboBox>("typeComboBox")->setCurrentIndex(3);
-    RichComboBox *field = m_bar->nameComboBox();
-    field->setEditText(text);
-    field->lineEdit()->setCursorPosition(cursor);
-    widget<QPushButton>("assistButton")->click();
-    auto *menu = field->findChild<QMenu *>("keywordMenu");
-    QTRY_VERIFY(menu->isVisible());
-    menu->actions().at(action)->trigger();
-    menu->close();
-
-    QTEST(field->currentText(), "result");
-    QTEST(field->lineEdit()->cursorPosition(), "cursorAfter");
-    QVERIFY(field->hasFocus());
-}
-
-void InstantToolBarTest::booleanPresentationFollowsTheType()
-{
-    auto *assist = widget<QPushButton>("assistButton");
-    auto *type = widget<QComboBox>("typeComboBox");
-    QCOMPARE(assist->text(), QStringLiteral("..."));
-    QCOMPARE(assist->maximumSize(), QSize(20, 20));
-
-    type->setCurrentIndex(3);
-    QVERIFY(assist->text().isEmpty());
-    QVERIFY(!assist->icon().pixmap(16, 16).isNull());
-    const QList<RichComboBox::Highlight> rules = m_bar->nameComboBox()->highlights();
-    QCOMPARE(rules.size(), 1);
-    QCOMPARE(rules.first().words, (QStringList{"and", "or", "not"}));
-    QCOMPARE(rules.first().format.fontWeight(), 75);
-
-    type->setCurrentIndex(2);
-    QCOMPARE(assist->text(), QStringLiteral("..."));
-    QVERIFY(assist->icon().isNull());
-    QVERIFY(m_bar->nameComboBox()->highlights().isEmpty());
-}
-
-void InstantToolBarTest::returnStartsASearch_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("starts");
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
-}
-
-void InstantToolBarTest::returnStartsASearch()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, starts);
-
-    QSignalSpy started(m_bar.get(), &InstantToolBar::startSearch);
-    widget<QComboBox>("typeComboBox")->setCurrentIndex(2);
-    widget<QCheckBox>("caseCheckBox")->setChecked(true);
-    QLineEdit *edit = m_bar->nameComboBox()->lineEdit();
-    edit->setFocus();
-    QTest::keyClicks(edit, "x.*");
-    QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-
-    QCOMPARE(started.count(), starts ? 1 : 0);
-    QCOMPARE(SearchFieldModel::instantFileNameModel()->strings(), starts ? QStringList{"x.*"} : QStringList());
-    // The history reset does not lose what was typed.
-    QCOMPARE(m_bar->nameComboBox()->currentText(), QStringLiteral("x.*"));
-    if (!starts)
-        return;
-    std::unique_ptr<FileSearchRequest> request(started.first().first().value<FileSearchRequest *>());
-    QCOMPARE(request->name, QStringLiteral("x.*"));
-    QCOMPARE(request->nameExpressionType, 2);
-    QVERIFY(request->nameCaseSensitive);
-    QVERIFY(request->includePaths.isEmpty());
-    QVERIFY(request->isNameOnly());
-}
-
-void InstantToolBarTest::assistEditsTheNameList()
-{
-    QSignalSpy changed(m_bar.get(), &InstantToolBar::fileNameChanged);
-    m_bar->nameComboBox()->setEditText("*.txt;!a\"b");
-    QCOMPARE(changed.last().first().toString(), QStringLiteral("*.txt;!a\"b"));
-    QString shownExclude;
-    QTimer::singleShot(0, this, [&shownExclude]() {
-        auto *dialog = qobject_cast<SelectFileNamesDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        shownExclude = dialog->findChild<QPlainTextEdit *>("excludeTextEdit")->toPlainText();
-        dialog->findChild<QPlainTextEdit *>("includeTextEdit")->setPlainText("*.txt\n*.md");
-        dialog->accept();
-    });
-    widget<QPushButton>("assistButton")->click();
-    QCOMPARE(shownExclude, QStringLiteral("a\"b"));
-    QCOMPARE(m_bar->nameComboBox()->currentText(), QStringLiteral("*.txt;*.md;!a\\\"b"));
-}
 
 QTEST_MAIN(InstantToolBarTest)
 #include "InstantToolBarTest.moc"

@@ -1,11 +1,12 @@
-#include "app/Settings.h"
+#include "WindowTestSupport.h"
+
 #include "ui/MatchesTextView.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextCursor>
+
+using WindowTest::formatAt;
+using WindowTest::highlightColour;
+using WindowTest::textOn;
 
 namespace {
 
@@ -25,35 +26,14 @@ QString wordLine(int at)
     return line;
 }
 
-QTextCharFormat formatAt(const QTextBlock &block, int column)
-{
-    QTextCursor cursor(block);
-    cursor.setPosition(block.position() + column + 1); // the format of the character before
-    return cursor.charFormat();
-}
-
-// The characters of the block drawn on 'background', in order.
-QString textOn(const QTextBlock &block, const QColor &background)
-{
-    QString text;
-    for (int i = 0; i < block.length() - 1; ++i) {
-        if (formatAt(block, i).background().color() == background)
-            text += block.text().at(i);
-    }
-    return text;
-}
-
-QColor highlight()
-{
-    return QColor(QRgb(Settings::instance()->highlightColor()));
-}
-
 } // namespace
 
 class MatchesTextViewTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { WindowTest::pinLocale(); }
+
     void init()
     {
         Settings *settings = Settings::instance();
@@ -97,7 +77,7 @@ private slots:
         QVERIFY(!leading || (before > 40 && before <= 50 && line.at(from - 1) == QLatin1Char(' ')));
         QVERIFY(!trailing || (after > 40 && after <= 50 && line.at(from + context.size()) == QLatin1Char(' ')));
         QVERIFY(!context.startsWith(QLatin1Char(' ')) && !context.trimmed().isEmpty());
-        QCOMPARE(textOn(block, highlight()), QStringLiteral("MATCH"));
+        QCOMPARE(textOn(block, highlightColour()), QStringLiteral("MATCH"));
     }
 
     void limit_data()
@@ -140,28 +120,8 @@ private slots:
         view.setMatches(matchesOf({MatchLine{41, QStringLiteral("\t\t  int foo = bar;  "), {{8, 3}, {14, 3}}}}));
         const QTextBlock block = view.document()->firstBlock();
         QCOMPARE(block.text(), QStringLiteral("42\tint foo = bar;"));
-        QCOMPARE(textOn(block, highlight()), QStringLiteral("foobar"));
-        QCOMPARE(formatAt(block, 7).background().color(), highlight());
-    }
-
-    void twoMatchesOnOneLine_data()
-    {
-        QTest::addColumn<bool>("fullLine");
-        QTest::addColumn<QStringList>("highlighted");
-        QTest::newRow("context") << false << QStringList{QStringLiteral("one"), QStringLiteral("two")};
-        QTest::newRow("full line") << true << QStringList{QStringLiteral("onetwo")};
-    }
-
-    void twoMatchesOnOneLine()
-    {
-        QFETCH(bool, fullLine);
-        QFETCH(QStringList, highlighted);
-        Settings::instance()->setValue(Settings::ShowFullMatchedLine, fullLine);
-        MatchesTextView view;
-        view.setMatches(matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}}));
-        QCOMPARE(view.document()->blockCount(), highlighted.size() + 1);
-        for (int i = 0; i < highlighted.size(); ++i)
-            QCOMPARE(textOn(view.document()->findBlockByNumber(i), highlight()), highlighted.at(i));
+        QCOMPARE(textOn(block, highlightColour()), QStringLiteral("foobar"));
+        QCOMPARE(formatAt(block, 7).background().color(), highlightColour());
     }
 
     void colours_data()
@@ -196,10 +156,14 @@ private slots:
         MatchesTextView otherTab;
         view.setMatches(matches);
         otherTab.setMatches(matches);
+        // Context: one line per match; full line: the line once with both marked.
         QCOMPARE(view.document()->blockCount(), 3);
+        QCOMPARE(textOn(view.document()->findBlockByNumber(0), highlightColour()), QStringLiteral("one"));
+        QCOMPARE(textOn(view.document()->findBlockByNumber(1), highlightColour()), QStringLiteral("two"));
         view.fullLineAction()->trigger();
         QCOMPARE(Settings::instance()->value(Settings::ShowFullMatchedLine).toBool(), true);
         QCOMPARE(view.document()->blockCount(), 2);
+        QCOMPARE(textOn(view.document()->firstBlock(), highlightColour()), QStringLiteral("onetwo"));
         otherTab.show();
         QCOMPARE(otherTab.document()->blockCount(), 2);
         QVERIFY(otherTab.fullLineAction()->isChecked());

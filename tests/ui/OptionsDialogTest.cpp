@@ -1,37 +1,38 @@
-#include "FakeOptionsEnvironment.h"
+#include "WindowTestSupport.h"
 
-#include "app/Settings.h"
+#include "support/TestFiles.h"
+#include "ui/IIndexControl.h"
+#include "ui/ISystemIntegration.h"
+#include "ui/EditCategoryDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsIndexing.h"
+#include "ui/OptionsPageCategories.h"
+#include "ui/OptionsPageFilters.h"
 #include "ui/SearchFieldModel.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QTableWidget>
+#include <QThreadPool>
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+const QString kOffice = QStringLiteral("{a0000000-0000-0000-0000-00000000000a}");
+const QString kRtf = QStringLiteral("{b0000000-0000-0000-0000-00000000000b}");
 
-void clickButton(OptionsDialog &dialog, QDialogButtonBox::StandardButton which)
+void clickButton(QWidget &dialog, QDialogButtonBox::StandardButton which)
 {
-    dialog.findChild<QDialogButtonBox *>("buttonBox")->button(which)->click();
+    dialog.findChild<QDialogButtonBox *>()->button(which)->click();
 }
 
 void toggleAllCheckBoxes(QWidget &page)
@@ -42,22 +43,92 @@ void toggleAllCheckBoxes(QWidget &page)
 
 } // namespace
 
+// Stand-ins for the searcher and the desktop that record what the options
+// dialog asks of them.
+class FakeIndexControl : public IIndexControl
+{
+public:
+    bool isSearching() override { return searching; }
+    bool isBusy() const override { return busy; }
+    IndexingSettings indexingSettings() const override { return settings; }
+    QMap<QChar, int> objectCounts() const override { return counts; }
+    QList<Volume> localVolumes() const override { return volumes; }
+    void rebuild() override { ++rebuilds; }
+
+    bool searching = false;
+    bool busy = false;
+    IndexingSettings settings;
+    QMap<QChar, int> counts;
+    QList<Volume> volumes;
+    int rebuilds = 0;
+};
+
+class FakeIntegration : public ISystemIntegration
+{
+public:
+    bool isProcessAdmin() const override { return admin; }
+    bool isAutostart() const override { return autostart; }
+    void setAutostart(bool on) override { calls << QStringLiteral("setAutostart %1").arg(on); }
+    bool isShellIntegrated() const override { return integrated; }
+    void setShellIntegration(bool on) override { calls << QStringLiteral("setShellIntegration %1").arg(on); }
+    bool isSkipUacTaskEnabled() const override { return skipUac; }
+    void createSkipUacTask() override { calls << QStringLiteral("createSkipUacTask"); }
+    void deleteSkipUacTask() override { calls << QStringLiteral("deleteSkipUacTask"); }
+    bool runElevated(const QString &parameters) override
+    {
+        calls << QStringLiteral("runElevated ") + parameters;
+        return true;
+    }
+
+    bool admin = true;
+    bool autostart = false;
+    bool integrated = false;
+    bool skipUac = false;
+    QStringList calls;
+};
+
+// The options dialog and its pages, over stand-ins for the searcher and the desktop.
 class OptionsDialogTest : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir m_dir;
+    QString m_settingsPath;
     FakeIndexControl m_index;
     FakeIntegration m_integration;
+    const QList<FileCategory> m_categories = {{QString(), QString(), QStringLiteral("All")},
+                                              {QStringLiteral("f"), QStringLiteral("cpp;h"), QStringLiteral("Code")},
+                                              {QStringLiteral("d"), QString(), QStringLiteral("Folders")}};
 
-    QString settingsPath() const { return m_dir.filePath(QStringLiteral("Settings.ini")); }
+    // Opens the filters page's context menu and triggers the entry `path` names
+    // ("Enable filters/RTF"); returns the entries of the submenu.
+    QStringList chooseFromMenu(OptionsPageFilters &page, const QStringList &path)
+    {
+        QStringList enableEntries;
+        QTimer::singleShot(0, this, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction *action : menu->actions()) {
+                if (QMenu *sub = action->menu()) {
+                    for (QAction *entry : sub->actions()) {
+                        enableEntries << entry->text() + QLatin1Char('=') + entry->data().toString();
+                        if (path.value(0) == action->text() && path.value(1) == entry->text())
+                            entry->trigger();
+                    }
+                } else if (path.value(0) == action->text()) {
+                    action->trigger();
+                }
+            }
+            menu->close();
+        });
+        page.onFilterContextMenu(QPoint(5, 5));
+        return enableEntries;
+    }
 
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        Settings::instance(settingsPath());
+        m_settingsPath = WindowTest::useFreshSettings(m_dir);
         Settings::instance()->indexingSettings(); // writes the default exclude paths, as start-up does
     }
 
@@ -66,10 +137,16 @@ private slots:
         m_index = FakeIndexControl();
         m_index.settings.indexDrives = {QLatin1Char('D')};
         m_index.settings.dbPath = m_dir.path();
-        m_index.volumes = {{QLatin1Char('C'), QStringLiteral("/"), true}, {QLatin1Char('D'), QStringLiteral("/data"), true}};
+        m_index.volumes = {{QLatin1Char('C'), QStringLiteral("/"), true},
+                           {QLatin1Char('D'), QStringLiteral("/media/stick"), false}};
         m_integration = FakeIntegration();
-        Settings::instance()->setValue(Settings::IndexDrives, QStringLiteral("C"));
-        Settings::instance()->setValue(Settings::DBPath, m_dir.path());
+        Settings *settings = Settings::instance();
+        settings->setValue(Settings::IndexDrives, QStringLiteral("C"));
+        settings->setValue(Settings::DBPath, m_dir.path());
+        settings->setFileCategories(m_categories);
+        settings->setInstalledFilters({}, {{kOffice, QStringLiteral("Office"), {".docx", ".xlsx"}},
+                                           {kRtf, QStringLiteral("RTF"), {".rtf"}}});
+        settings->setDisabledFilters({kRtf});
     }
 
     void pagesInOrder()
@@ -86,34 +163,20 @@ private slots:
             list->setCurrentRow(row);
             QCOMPARE(frame->currentWidget()->objectName(), pages.at(row));
         }
-        dialog.setCurrentPage(OptionsDialog::CategoriesPage);
-        QCOMPARE(frame->currentWidget()->objectName(), QStringLiteral("OptionsPageCategories"));
-    }
-
-    void notRootHasNoIndexingPage()
-    {
-        m_integration.admin = false;
-        OptionsDialog dialog(m_index, m_integration);
-        QVERIFY(!dialog.findChild<OptionsIndexing *>());
-        auto *label = dialog.findChild<QLabel *>("indexingUnavailableLabel");
-        QCOMPARE(label->text(), QStringLiteral("Indexing is unavailable when Talvenquist is running without "
-                                               "administrator permissions."));
-        QVERIFY(label->wordWrap());
-        clickButton(dialog, QDialogButtonBox::Ok);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        // The root dialog would have stored the searcher's "D" here.
-        QCOMPARE(Settings::instance()->value(Settings::IndexDrives).toString(), QStringLiteral("C"));
     }
 
     void acceptAppliesInOrder_data()
     {
         QTest::addColumn<bool>("admin");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("root") << true
-                              << QStringList{"setAutostart 1", "setShellIntegration 1", "createSkipUacTask"};
+        QTest::addColumn<QString>("indexDrives");
+        QTest::newRow("root") << true << QStringList{"setAutostart 1", "setShellIntegration 1", "createSkipUacTask"}
+                              << "D";
+        // Without the indexing page the searcher's volumes are not stored.
         QTest::newRow("user") << false
                               << QStringList{"setAutostart 1", "runElevated -enable-shell-integration",
-                                             "runElevated -enable-skip-uac"};
+                                             "runElevated -enable-skip-uac"}
+                              << "C";
     }
 
     void acceptAppliesInOrder()
@@ -127,10 +190,19 @@ private slots:
         for (Settings::Key key : keys)
             before << settings->value(key).toBool();
         OptionsDialog dialog(m_index, m_integration);
+        QCOMPARE(dialog.findChild<OptionsIndexing *>() != nullptr, admin);
+        if (!admin) {
+            auto *label = dialog.findChild<QLabel *>("indexingUnavailableLabel");
+            QCOMPARE(label->text(), QStringLiteral("Indexing is unavailable when Talvenquist is running without "
+                                                   "administrator permissions."));
+            QVERIFY(label->wordWrap());
+        }
         toggleAllCheckBoxes(*dialog.findChild<QWidget *>("OptionsGeneral"));
         toggleAllCheckBoxes(*dialog.findChild<QWidget *>("OptionsSearch"));
         clickButton(dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QTEST(m_integration.calls, "calls");
+        QTEST(settings->value(Settings::IndexDrives).toString(), "indexDrives");
         for (int i = 0; i < before.size(); ++i)
             QCOMPARE(settings->value(keys[i]).toBool(), !before.at(i));
         for (int i = 0; i < before.size(); ++i)
@@ -140,7 +212,7 @@ private slots:
     void cancelChangesNothing()
     {
         Settings::instance()->sync();
-        const QByteArray before = fileBytes(settingsPath());
+        const QByteArray before = TestFiles::read(m_settingsPath);
         QVERIFY(!before.isEmpty());
         OptionsDialog dialog(m_index, m_integration);
         for (QWidget *page : dialog.findChild<QStackedWidget *>("pageFrame")->findChildren<QWidget *>(
@@ -151,7 +223,7 @@ private slots:
         clickButton(dialog, QDialogButtonBox::Cancel);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         Settings::instance()->sync();
-        QCOMPARE(fileBytes(settingsPath()), before);
+        QCOMPARE(TestFiles::read(m_settingsPath), before);
         QCOMPARE(m_integration.calls, QStringList());
         QCOMPARE(m_index.rebuilds, 0);
     }
@@ -164,9 +236,7 @@ private slots:
         Settings::instance()->setValue(Settings::DefaultDialogDir, start);
         OptionsDialog dialog(m_index, m_integration);
         QString openedAt;
-        QTimer::singleShot(0, this, [&] {
-            auto *browser = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(browser);
+        WindowTest::onNextModal<QFileDialog>(this, [&](QFileDialog *browser) {
             openedAt = browser->directory().absolutePath();
             browser->selectFile(chosen);
             static_cast<QDialog *>(browser)->accept();
@@ -195,9 +265,7 @@ private slots:
             model->setStrings({QStringLiteral("kept?")});
         OptionsDialog dialog(m_index, m_integration);
         QString question;
-        QTimer::singleShot(0, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
+        WindowTest::onNextModal<QMessageBox>(this, [&](QMessageBox *box) {
             question = box->text();
             QCOMPARE(box->icon(), QMessageBox::Warning);
             box->button(QMessageBox::StandardButton(answer))->click();
@@ -206,6 +274,237 @@ private slots:
         QCOMPARE(question, QStringLiteral("Do you really want to clear search history?"));
         for (SearchFieldModel *model : models)
             QTEST(model->rowCount(), "rowsLeft");
+    }
+
+    void objectCounts_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << "0";
+        QTest::newRow("999") << 999 << "999";
+        QTest::newRow("1000") << 1000 << "1 000";
+        QTest::newRow("12345") << 12345 << "12 345";
+        QTest::newRow("largest") << 2147483647 << "2 147 483 647";
+    }
+
+    void objectCounts()
+    {
+        QFETCH(int, count);
+        m_index.counts[QLatin1Char('D')] = count;
+        OptionsIndexing page(m_index);
+        auto *table = page.findChild<QTableWidget *>("tableWidget");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("C: (/)"));
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("D: (/media/stick)"));
+        QTEST(table->item(1, 1)->text(), "text");
+        QCOMPARE(table->item(1, 1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+    }
+
+    void disabledWhileSearcherWorks_data()
+    {
+        QTest::addColumn<bool>("searching");
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("idle") << false << false;
+        QTest::newRow("searching") << true << false;
+        QTest::newRow("updating the index") << false << true;
+    }
+
+    void disabledWhileSearcherWorks()
+    {
+        QFETCH(bool, searching);
+        QFETCH(bool, busy);
+        m_index.searching = searching;
+        m_index.busy = busy;
+        OptionsIndexing page(m_index);
+        const bool idle = !searching && !busy;
+        for (const char *name : {"dbPathLineEdit", "browseButton", "rebuildButton", "fixedCheckBox", "tableWidget",
+                                 "excludeTable", "addButton", "removeButton"})
+            QCOMPARE(page.findChild<QWidget *>(name)->isEnabled(), idle);
+        page.findChild<QPushButton *>("rebuildButton")->click();
+        QCOMPARE(m_index.rebuilds, idle ? 1 : 0);
+        QVERIFY(!page.findChild<QWidget *>("removableCheckBox")->isEnabled());
+    }
+
+    void storesVolumeChoices()
+    {
+        // "E" is not mounted: its choice outlives this dialog.
+        m_index.settings.indexDrives = {QLatin1Char('C'), QLatin1Char('E')};
+        m_index.settings.noIndexDrives = {QLatin1Char('D')};
+        OptionsIndexing page(m_index);
+        auto *table = page.findChild<QTableWidget *>("tableWidget");
+        QCOMPARE(table->item(0, 0)->checkState(), Qt::Checked);
+        QCOMPARE(table->item(1, 0)->checkState(), Qt::Unchecked);
+        table->item(0, 0)->setCheckState(Qt::Unchecked);
+        table->item(1, 0)->setCheckState(Qt::Checked);
+        page.findChild<QCheckBox *>("removableCheckBox")->setChecked(true);
+        page.apply();
+        const IndexingSettings stored = Settings::instance()->indexingSettings();
+        QCOMPARE(stored.indexDrives, (QList<QChar>{QLatin1Char('D'), QLatin1Char('E')}));
+        QCOMPARE(stored.noIndexDrives, QList<QChar>{QLatin1Char('C')});
+        QVERIFY(stored.autoAddRemovable);
+    }
+
+    void excludePathsStored()
+    {
+        Settings::instance()->setExcludePaths({{QStringLiteral(".svn"), true}, {QStringLiteral("/tmp"), false}});
+        OptionsIndexing page(m_index);
+        auto *table = page.findChild<QTableWidget *>("excludeTable");
+        QCOMPARE(table->item(1, 0)->checkState(), Qt::Unchecked);
+        table->selectRow(0);
+        page.findChild<QPushButton *>("removeButton")->click();
+        page.findChild<QPushButton *>("addButton")->click();
+        QCOMPARE(table->rowCount(), 2);
+        table->item(1, 0)->setText(QStringLiteral("/srv/cache"));
+        page.apply();
+        const QList<ExcludePath> expected = {{QStringLiteral("/tmp"), false}, {QStringLiteral("/srv/cache"), true}};
+        QCOMPARE(Settings::instance()->excludePaths(), expected);
+    }
+
+    void databaseFolderChangesOnApply_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("foreignFile");
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("only databases") << "new" << false << true;
+        QTest::newRow("a file of the user's") << "new" << true << true;
+        QTest::newRow("emptied: nothing moves") << "  " << false << false;
+    }
+
+    void databaseFolderChangesOnApply()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, foreignFile);
+        QFETCH(bool, moved);
+        QTemporaryDir oldFolder;
+        const QString db = oldFolder.filePath(QStringLiteral("DB"));
+        QVERIFY(TestFiles::write(db + QStringLiteral("/C"), QByteArray()));
+        QVERIFY(TestFiles::write(db + QStringLiteral("/D"), QByteArray()));
+        if (foreignFile)
+            QVERIFY(TestFiles::write(db + QStringLiteral("/notes.txt"), QByteArray()));
+        Settings::instance()->setValue(Settings::DBPath, oldFolder.path());
+        m_index.settings.dbPath = oldFolder.path();
+        OptionsIndexing page(m_index);
+        const QString newPath = moved ? m_dir.filePath(typed) : typed;
+        page.findChild<QLineEdit *>("dbPathLineEdit")->setText(newPath);
+        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(QFile::exists(db + QStringLiteral("/C")));
+
+        page.apply();
+        QThreadPool::globalInstance()->waitForDone();
+        QCOMPARE(QFile::exists(db + QStringLiteral("/C")), !moved);
+        QCOMPARE(QFile::exists(db + QStringLiteral("/D")), !moved);
+        QCOMPARE(QFile::exists(db + QStringLiteral("/notes.txt")), foreignFile);
+        QCOMPARE(QFile::exists(db), !moved || foreignFile);
+        QCOMPARE(Settings::instance()->value(Settings::DBPath).toString(), moved ? newPath : oldFolder.path());
+    }
+
+    void resetRestoresDefaults()
+    {
+        OptionsPageCategories page;
+        auto *table = page.findChild<QTableWidget *>("tableWidget");
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("cpp;h"));
+        page.findChild<QPushButton *>("resetButton")->click();
+        QCOMPARE(table->rowCount(), 7);
+        QCOMPARE(table->item(3, 0)->text(), QStringLiteral("Executable"));
+        page.storeSettings();
+        QCOMPARE(Settings::instance()->fileCategories(), Settings::instance()->defaultFileCategories());
+    }
+
+    void reorderAndRemove_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("up") << 2 << QByteArray("upButton") << QStringList{"All", "Folders", "Code"};
+        QTest::newRow("down") << 0 << QByteArray("downButton") << QStringList{"Code", "All", "Folders"};
+        QTest::newRow("down at the end") << 2 << QByteArray("downButton") << QStringList{"All", "Code", "Folders"};
+        QTest::newRow("remove") << 1 << QByteArray("removeButton") << QStringList{"All", "Folders"};
+    }
+
+    void reorderAndRemove()
+    {
+        QFETCH(int, row);
+        QFETCH(QByteArray, button);
+        OptionsPageCategories page;
+        page.findChild<QTableWidget *>("tableWidget")->selectRow(row);
+        page.findChild<QPushButton *>(button.constData())->click();
+        QStringList names;
+        for (const FileCategory &category : page.categories())
+            names << category.name;
+        QTEST(names, "names");
+        QCOMPARE(Settings::instance()->fileCategories(), m_categories);
+    }
+
+    void disableAndEnableStored()
+    {
+        {
+            OptionsPageFilters page;
+            QVERIFY(page.findChild<QWidget *>("archFrame")->isHidden());
+            auto *table = page.findChild<QTableWidget *>("tableWidget");
+            QCOMPARE(table->rowCount(), 3);
+            QCOMPARE(table->item(0, 0)->text(), QStringLiteral(".docx"));
+            QCOMPARE(table->item(2, 1)->text(), QStringLiteral("RTF"));
+            // The disabled filter's rows are drawn apart.
+            QVERIFY(table->item(2, 1)->foreground() != table->item(0, 1)->foreground());
+            table->setCurrentCell(1, 0);
+            const QStringList offered = chooseFromMenu(page, {QStringLiteral("Disable filter")});
+            QCOMPARE(offered, QStringList{QStringLiteral("RTF=") + kRtf});
+            table->item(0, 0)->setCheckState(Qt::Unchecked);
+            page.storeSettings();
+        }
+        QCOMPARE(Settings::instance()->disabledFilters(), (QStringList{kRtf, kOffice}));
+        QCOMPARE(Settings::instance()->disabledExtensions64(), QStringList{QStringLiteral("docx")});
+        {
+            OptionsPageFilters page;
+            const QStringList offered = chooseFromMenu(page, {QStringLiteral("Enable filters"), QStringLiteral("RTF")});
+            QCOMPARE(offered, (QStringList{QStringLiteral("RTF=") + kRtf, QStringLiteral("Office=") + kOffice}));
+            page.findChild<QTableWidget *>("tableWidget")->item(0, 0)->setCheckState(Qt::Checked);
+            page.storeSettings();
+        }
+        QCOMPARE(Settings::instance()->disabledFilters(), QStringList{kOffice});
+        QCOMPARE(Settings::instance()->disabledExtensions64(), QStringList());
+    }
+
+    void attributesShown_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("writtenBack");
+        QTest::newRow("none") << "" << 0 << false << false << "";
+        QTest::newRow("files") << "f" << 1 << false << false << "f";
+        QTest::newRow("folders") << "d" << 2 << false << false << "d";
+        QTest::newRow("d and f") << "fd" << 2 << false << false << "d";
+        QTest::newRow("hidden read-only files") << "rhf" << 1 << true << true << "fhr";
+        QTest::newRow("upper case is no letter") << "DH" << 0 << false << false << "";
+    }
+
+    void attributesShown()
+    {
+        QFETCH(QString, attributes);
+        EditCategoryDialog dialog(nullptr, QStringLiteral("Notes"), QStringLiteral("txt;md"), attributes);
+        QCOMPARE(dialog.findChild<QLineEdit *>("nameEdit")->text(), QStringLiteral("Notes"));
+        QCOMPARE(dialog.findChild<QLineEdit *>("extensionEdit")->text(), QStringLiteral("txt;md"));
+        QTEST(dialog.findChild<QComboBox *>("directoryComboBox")->currentIndex(), "kind");
+        QTEST(dialog.findChild<QCheckBox *>("hiddenCheckBox")->isChecked(), "hidden");
+        QTEST(dialog.findChild<QCheckBox *>("readOnlyCheckBox")->isChecked(), "readOnly");
+        QTEST(dialog.attributes(), "writtenBack");
+    }
+
+    void fieldsAreTidied()
+    {
+        EditCategoryDialog dialog(nullptr, QString(), QString(), QString());
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QVERIFY(!ok->isEnabled());
+        dialog.findChild<QLineEdit *>("nameEdit")->setText(QStringLiteral("  Code "));
+        dialog.findChild<QLineEdit *>("extensionEdit")->setText(QStringLiteral(" .cpp; h;;.hpp "));
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.name(), QStringLiteral("Code"));
+        QCOMPARE(dialog.extensions(), QStringLiteral("cpp;h;hpp"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit file category"));
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
     }
 };
 

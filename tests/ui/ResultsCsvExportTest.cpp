@@ -1,112 +1,76 @@
 #include "ui/ResultsCsvExport.h"
 
-#include <QDir>
-#include <QFile>
+#include "support/TempTree.h"
+#include "support/TestFiles.h"
+
 #include <QFileInfo>
 #include <QLocale>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 
 class ResultsCsvExportTest : public QObject
 {
     Q_OBJECT
+
+    const QLocale m_locale{QLocale::English, QLocale::UnitedStates};
+
+    // The created, accessed and modified fields of `path`, as the locale writes them.
+    QString times(const QString &path) const
+    {
+        const QFileInfo info(path);
+        return m_locale.toString(info.birthTime(), QLocale::ShortFormat) + ','
+            + m_locale.toString(info.lastRead(), QLocale::ShortFormat) + ','
+            + m_locale.toString(info.lastModified(), QLocale::ShortFormat);
+    }
+
 private slots:
-    void initTestCase();
-    void escapesFields_data();
-    void escapesFields();
-    void rowHoldsWholeKilobytes_data();
-    void rowHoldsWholeKilobytes();
-    void exportWritesHeaderAndRowsInOrder();
+    void initTestCase() { QLocale::setDefault(m_locale); }
 
-private:
-    QString makeFile(const QString &name, int size);
-    QTemporaryDir m_dir;
-    QLocale m_locale{QLocale::English, QLocale::UnitedStates};
+    void escapesFields_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "report.txt" << "report.txt";
+        QTest::newRow("quote doubled, not enclosed") << "a\"b" << "a\"\"b";
+        QTest::newRow("comma enclosed") << "a,b" << "\"a,b\"";
+        QTest::newRow("line feed enclosed") << "a\nb" << "\"a\nb\"";
+        QTest::newRow("lone carriage return not enclosed") << "a\rb" << "a\rb";
+        QTest::newRow("quote and comma") << "\"a\",b" << "\"\"\"a\"\",b\"";
+    }
+
+    void escapesFields()
+    {
+        QFETCH(QString, value);
+        QTEST(ResultsCsvExport::escapeField(value), "expected");
+    }
+
+    // Rows in the order given, sizes in whole kilobytes rounded down (a folder
+    // and a vanished file as 0 KB), no times for what has vanished.
+    void exportWritesHeaderAndRowsInOrder()
+    {
+        TempTree tree({"folder/"});
+        QVERIFY(tree.add(QStringLiteral("small"), QByteArray(1023, 'x')));
+        QVERIFY(tree.add(QStringLiteral("two"), QByteArray(2047, 'x')));
+        QVERIFY(tree.add(QStringLiteral("a,b"), QByteArray(4096, 'x')));
+        const QString out = tree.path(QStringLiteral("out.csv"));
+        ResultsCsvExport exporter;
+        QSignalSpy finished(&exporter, &ResultsCsvExport::finished);
+        exporter.start({tree.path("two"), tree.path("small"), tree.path("folder"), tree.path("a,b"),
+                        tree.path("gone.txt")},
+                       out);
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.first().first().toBool(), true);
+        QVERIFY(!m_locale.toString(QFileInfo(tree.path("two")).lastModified(), QLocale::ShortFormat).isEmpty());
+        const QString folder = tree.path();
+        const QStringList expected = {"Name,Path,File Size,Created,Accessed,Modified",
+                                      "two," + folder + ",1 KB," + times(tree.path("two")),
+                                      "small," + folder + ",0 KB," + times(tree.path("small")),
+                                      "folder," + folder + ",0 KB," + times(tree.path("folder")),
+                                      "\"a,b\"," + folder + ",4 KB," + times(tree.path("a,b")),
+                                      "gone.txt," + folder + ",0 KB,,,"};
+        QCOMPARE(QString::fromUtf8(TestFiles::read(out)), expected.join(QStringLiteral("\r\n")) + "\r\n");
+    }
 };
-
-void ResultsCsvExportTest::initTestCase()
-{
-    QLocale::setDefault(m_locale);
-}
-
-QString ResultsCsvExportTest::makeFile(const QString &name, int size)
-{
-    const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(QByteArray(size, 'x'));
-    return path;
-}
-
-void ResultsCsvExportTest::escapesFields_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "report.txt" << "report.txt";
-    QTest::newRow("quote doubled, not enclosed") << "a\"b" << "a\"\"b";
-    QTest::newRow("comma enclosed") << "a,b" << "\"a,b\"";
-    QTest::newRow("line feed enclosed") << "a\nb" << "\"a\nb\"";
-    QTest::newRow("lone carriage return not enclosed") << "a\rb" << "a\rb";
-    QTest::newRow("quote and comma") << "\"a\",b" << "\"\"\"a\"\",b\"";
-}
-
-void ResultsCsvExportTest::escapesFields()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, expected);
-    QCOMPARE(ResultsCsvExport::escapeField(value), expected);
-}
-
-void ResultsCsvExportTest::rowHoldsWholeKilobytes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("sizeField");
-    QTest::newRow("1023 bytes") << "small" << 1023 << "0 KB";
-    QTest::newRow("2047 bytes") << "two" << 2047 << "1 KB";
-    QTest::newRow("folder") << "folder" << -1 << "0 KB";
-    QTest::newRow("comma in name") << "a,b" << 4096 << "4 KB";
-}
-
-void ResultsCsvExportTest::rowHoldsWholeKilobytes()
-{
-    QFETCH(QString, name);
-    QFETCH(int, size);
-    QFETCH(QString, sizeField);
-    QString path = m_dir.filePath(name);
-    if (size < 0)
-        QVERIFY(QDir().mkpath(path));
-    else
-        path = makeFile(name, size);
-    const QFileInfo info(path);
-    const QString modified = m_locale.toString(info.lastModified(), QLocale::ShortFormat);
-    const QString expected = ResultsCsvExport::escapeField(name) + ',' + m_dir.path() + ',' + sizeField + ','
-        + m_locale.toString(info.birthTime(), QLocale::ShortFormat) + ','
-        + m_locale.toString(info.lastRead(), QLocale::ShortFormat) + ',' + modified + "\r\n";
-    QVERIFY(!modified.isEmpty());
-    QCOMPARE(ResultsCsvExport::row(path, info, m_locale), expected);
-}
-
-void ResultsCsvExportTest::exportWritesHeaderAndRowsInOrder()
-{
-    const QStringList paths = {makeFile("b.txt", 10), makeFile("a.txt", 3000), m_dir.filePath("gone.txt")};
-    const QString out = m_dir.filePath("out.csv");
-    ResultsCsvExport exporter;
-    QSignalSpy finished(&exporter, &ResultsCsvExport::finished);
-    exporter.start(paths, out);
-    QVERIFY(finished.wait());
-    QCOMPARE(finished.first().first().toBool(), true);
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines.size(), 5); // header, three rows, nothing after the last line end
-    QCOMPARE(lines[0], QByteArray("Name,Path,File Size,Created,Accessed,Modified\r"));
-    QVERIFY(lines[1].startsWith("b.txt,"));
-    QVERIFY(lines[2].contains(",2 KB,"));
-    QCOMPARE(lines[3], ("gone.txt," + m_dir.path() + ",0 KB,,,\r").toUtf8());
-}
 
 QTEST_GUILESS_MAIN(ResultsCsvExportTest)
 #include "ResultsCsvExportTest.moc"

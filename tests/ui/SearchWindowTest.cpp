@@ -1,52 +1,30 @@
-#include "ui/SearchWindow.h"
+#include "WindowTestSupport.h"
 
-#include "app/Settings.h"
 #include "search/FileSearchRequest.h"
 #include "ui/ListPairDialog.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchFieldModel.h"
+#include "ui/SearchWindow.h"
 #include "ui/SelectPathsDialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using Parameters = QMap<QString, QString>;
 
+// The search panel and the histories of its fields.
 class SearchWindowTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void fillRequest_data();
-    void fillRequest();
-    void clearKeepsItsThreeStates();
-    void parameterMapHasTheNineteenKeys();
-    void parameterMapRoundTrips();
-    void modelResetKeepsEditedText_data();
-    void modelResetKeepsEditedText();
-    void historiesAreSavedAsTheirTwentyNewest();
-    void dependentFieldsFollowTheirBoxes();
-    void listDialogsEditTheField_data();
-    void listDialogsEditTheField();
-    void booleanTypeTurnsTheButtonIntoKeywords();
-    void everyControlHasAnAccessibleName();
-    void findButtonAndReturnFind();
+    QTemporaryDir m_dir;
+    std::unique_ptr<SearchWindow> m_window;
 
-private:
     template<typename W>
     W *widget(const char *name) const
     {
@@ -55,292 +33,312 @@ private:
             qFatal("no widget %s", name);
         return w;
     }
-    // Runs 'handle' on the modal dialog that the next event loop iteration shows.
-    void onNextDialog(std::function<void(ListPairDialog *)> handle);
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<SearchWindow> m_window;
-};
-
-void SearchWindowTest::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QVERIFY(m_dir.isValid());
-    Settings::instance(m_dir.filePath(QStringLiteral("Settings.ini")));
-}
-
-void SearchWindowTest::init()
-{
-    for (SearchFieldModel *model : {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(),
-                                    SearchFieldModel::contentModel(), SearchFieldModel::instantFileNameModel()})
-        model->clear();
-    m_window = std::make_unique<SearchWindow>();
-}
-
-void SearchWindowTest::cleanup()
-{
-    m_window.reset();
-    SelectPathsDialog::setFolderChooser({});
-}
-
-void SearchWindowTest::onNextDialog(std::function<void(ListPairDialog *)> handle)
-{
-    QTimer::singleShot(0, this, [handle]() {
-        auto *dialog = qobject_cast<ListPairDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        handle(dialog);
-    });
-}
-
-void SearchWindowTest::fillRequest_data()
-{
-    QTest::addColumn<Parameters>("parameters");
-    QTest::addColumn<QStringList>("includePaths");
-    QTest::addColumn<bool>("includeSubfolders");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("lineScope");
-    QTest::addColumn<qint64>("minSize");
-    QTest::addColumn<qint64>("maxSize");
-
-    const Parameters folder{{"directoryCheckBox", "1"}, {"directoryComboBox", "/a;!/b"},
-                            {"includeSubfoldersCheckBox", "0"}};
-    QTest::newRow("10 MB, empty upper bound")
-        << Parameters{{"sizeCheckBox", "1"}, {"minSizeLineEdit", "10"}, {"sizeComboBox", "MB"}} << QStringList()
-        << true << QString() << false << qint64(10485760) << qint64(-1);
-    QTest::newRow("2 GB upper bound")
-        << Parameters{{"sizeCheckBox", "1"}, {"maxSizeLineEdit", "2"}, {"sizeComboBox", "GB"}} << QStringList()
-        << true << QString() << false << qint64(-1) << qint64(2147483648);
-    QTest::newRow("size box off") << Parameters{{"minSizeLineEdit", "10"}} << QStringList() << true << QString()
-                                  << false << qint64(-1) << qint64(-1);
-    QTest::newRow("oversized bound clamps")
-        << Parameters{{"sizeCheckBox", "1"}, {"maxSizeLineEdit", "999999999999999"}, {"sizeComboBox", "GB"}}
-        << QStringList() << true << QString() << false << qint64(-1) << std::numeric_limits<qint64>::max();
-    QTest::newRow("checked folder box, empty text")
-        << Parameters{{"directoryCheckBox", "1"}, {"directoryComboBox", ""}} << QStringList() << true << QString()
-        << false << qint64(-1) << qint64(-1);
-    QTest::newRow("subfolders ignored without advanced")
-        << folder << QStringList{"/a"} << true << QString() << false << qint64(-1) << qint64(-1);
-    Parameters advanced = folder;
-    advanced.insert("showAdvancedCheckBox", "1");
-    QTest::newRow("subfolders taken with advanced")
-        << advanced << QStringList{"/a"} << false << QString() << false << qint64(-1) << qint64(-1);
-    QTest::newRow("contents in line scope")
-        << Parameters{{"contentsCheckBox", "1"}, {"contentsComboBox", "x and y"}, {"contentsScopeComboBox", "Line"}}
-        << QStringList() << true << "x and y" << true << qint64(-1) << qint64(-1);
-    QTest::newRow("contents box off")
-        << Parameters{{"contentsComboBox", "x"}, {"contentsScopeComboBox", "Line"}} << QStringList() << true
-        << QString() << false << qint64(-1) << qint64(-1);
-}
-
-void SearchWindowTest::fillRequest()
-{
-    QFETCH(Parameters, parameters);
-    m_window->loadParameters(parameters);
-    FileSearchRequest request;
-    m_window->fillRequest(request);
-    QTEST(request.includePaths, "includePaths");
-    QTEST(request.includeSubfolders, "includeSubfolders");
-    QTEST(request.text, "text");
-    QTEST(request.lineScope, "lineScope");
-    QTEST(request.minSize, "minSize");
-    QTEST(request.maxSize, "maxSize");
-    QCOMPARE(request.excludePaths, request.includePaths.isEmpty() ? QStringList() : QStringList{"/b"});
-}
-
-void SearchWindowTest::clearKeepsItsThreeStates()
-{
-    const Parameters all = {{"fileNameComboBox", "n"}, {"fileNameFormatComboBox", "Regex"},
-                            {"caseSensitiveNameCheckBox", "1"}, {"directoryCheckBox", "1"},
-                            {"directoryComboBox", "/d"}, {"includeSubfoldersCheckBox", "0"},
-                            {"contentsCheckBox", "1"}, {"contentsComboBox", "c"},
-                            {"contentsScopeComboBox", "Line"}, {"dateCheckBox", "1"}, {"minDateEdit", "2450000"},
-                            {"sizeCheckBox", "1"}, {"minSizeLineEdit", "5"}, {"sizeComboBox", "GB"},
-                            {"showAdvancedCheckBox", "1"}};
-    m_window->loadParameters(all);
-    m_window->clear();
-    const Parameters after = m_window->parameters();
-    QCOMPARE(after.value("includeSubfoldersCheckBox"), QStringLiteral("0"));
-    QCOMPARE(after.value("contentsScopeComboBox"), QStringLiteral("Line"));
-    QCOMPARE(after.value("showAdvancedCheckBox"), QStringLiteral("1"));
-    QCOMPARE(after.value("fileNameComboBox"), QString());
-    QCOMPARE(after.value("fileNameFormatComboBox"), QStringLiteral("Substring"));
-    QCOMPARE(after.value("sizeComboBox"), QStringLiteral("KB"));
-    QCOMPARE(after.value("minDateEdit"), QString::number(QDate::currentDate().toJulianDay()));
-    for (const char *box : {"caseSensitiveNameCheckBox", "directoryCheckBox", "contentsCheckBox", "dateCheckBox",
-                            "sizeCheckBox"})
-        QCOMPARE(after.value(box), QStringLiteral("0"));
-    QVERIFY(!widget<QLineEdit>("minSizeLineEdit")->isEnabled());
-}
-
-void SearchWindowTest::parameterMapHasTheNineteenKeys()
-{
-    const QStringList expected = {
-        "caseSensitiveContentsCheckBox", "caseSensitiveNameCheckBox", "contentsCheckBox", "contentsComboBox",
-        "contentsFormatComboBox", "contentsScopeComboBox", "dateCheckBox", "directoryCheckBox", "directoryComboBox",
-        "fileNameComboBox", "fileNameFormatComboBox", "includeSubfoldersCheckBox", "maxDateEdit",
-        "maxSizeLineEdit", "minDateEdit", "minSizeLineEdit", "showAdvancedCheckBox", "sizeCheckBox", "sizeComboBox"};
-    QCOMPARE(m_window->parameters().keys(), expected);
-}
-
-void SearchWindowTest::parameterMapRoundTrips()
-{
-    Parameters edited = m_window->parameters();
-    edited["fileNameComboBox"] = "a or b";
-    edited["fileNameFormatComboBox"] = "Boolean";
-    edited["caseSensitiveNameCheckBox"] = "1";
-    edited["minSizeLineEdit"] = "42";
-    edited["maxDateEdit"] = QString::number(QDate(2020, 2, 29).toJulianDay());
-    edited["contentsScopeComboBox"] = "Line";
-    m_window->loadParameters(edited);
-    QCOMPARE(m_window->parameters(), edited);
-
-    SearchWindow other;
-    other.loadParameters(edited);
-    QCOMPARE(other.parameters(), edited);
-}
-
-void SearchWindowTest::modelResetKeepsEditedText_data()
-{
-    QTest::addColumn<QString>("comboName");
-    QTest::newRow("name") << "fileNameComboBox";
-    QTest::newRow("folder") << "directoryComboBox";
-    QTest::newRow("contents") << "contentsComboBox";
-}
-
-void SearchWindowTest::modelResetKeepsEditedText()
-{
-    QFETCH(QString, comboName);
-    auto *combo = m_window->findChild<QComboBox *>(comboName);
-    auto *model = qobject_cast<SearchFieldModel *>(combo->model());
-    QVERIFY(model);
-    model->setStrings({"older"});
-    combo->setEditText("being typed");
-    model->add("elsewhere");
-    QCOMPARE(combo->currentText(), QStringLiteral("being typed"));
-
-    m_window->recordHistories();
-    QCOMPARE(model->strings().first(), QStringLiteral("being typed"));
-    QCOMPARE(combo->currentText(), QStringLiteral("being typed"));
-}
-
-void SearchWindowTest::historiesAreSavedAsTheirTwentyNewest()
-{
-    for (int i = 0; i < 25; ++i)
-        SearchFieldModel::pathModel()->add(QString::number(i));
-    SearchFieldModel::instantFileNameModel()->setStrings({"instant"});
-    m_window->saveHistories();
-    SearchFieldModel::pathModel()->clear();
-    SearchFieldModel::instantFileNameModel()->clear();
-
-    m_window->loadHistories();
-    const QStringList paths = SearchFieldModel::pathModel()->strings();
-    QCOMPARE(paths.size(), 20);
-    QCOMPARE(paths.first(), QStringLiteral("24"));
-    QCOMPARE(paths.last(), QStringLiteral("5"));
-    QCOMPARE(SearchFieldModel::instantFileNameModel()->strings(), QStringList{"instant"});
-}
-
-void SearchWindowTest::dependentFieldsFollowTheirBoxes()
-{
-    m_window->show();
-    QVERIFY(!widget<QDateEdit>("minDateEdit")->isEnabled());
-    QTest::mouseClick(widget<QCheckBox>("dateCheckBox"), Qt::LeftButton);
-    QVERIFY(widget<QDateEdit>("maxDateEdit")->isEnabled());
-    QVERIFY(!widget<QComboBox>("contentsComboBox")->isEnabled());
-    widget<QCheckBox>("contentsCheckBox")->setChecked(true);
-    QVERIFY(widget<QComboBox>("contentsScopeComboBox")->isEnabled());
-    QVERIFY(!widget<QCheckBox>("includeSubfoldersCheckBox")->isVisible());
-    widget<QCheckBox>("showAdvancedCheckBox")->setChecked(true);
-    QVERIFY(widget<QCheckBox>("includeSubfoldersCheckBox")->isVisibleTo(m_window.get()));
-
-    m_window->setSearchFolder("/tmp/a;b");
-    FileSearchRequest request;
-    m_window->fillRequest(request);
-    QCOMPARE(request.includePaths, QStringList{"/tmp/a;b"});
-    QVERIFY(widget<QComboBox>("directoryComboBox")->isEnabled());
-}
-
-void SearchWindowTest::listDialogsEditTheField_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("names") << "selectNamesButton" << "fileNameComboBox" << "Select file names";
-    QTest::newRow("folders") << "selectPathsButton" << "directoryComboBox" << "Select folders";
-    QTest::newRow("contents") << "selectContentsButton" << "contentsComboBox" << "Select contents text";
-}
-
-void SearchWindowTest::listDialogsEditTheField()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, field);
-    QFETCH(QString, title);
-    m_window->loadParameters({{"directoryCheckBox", "1"}, {"contentsCheckBox", "1"}});
-    auto *combo = m_window->findChild<QComboBox *>(field);
-    combo->setEditText("one;!two");
-    SelectPathsDialog::setFolderChooser([](QWidget *) { return QStringLiteral("/chosen"); });
-
-    QString shownTitle;
-    QString shownInclude;
-    onNextDialog([&](ListPairDialog *dialog) {
-        shownTitle = dialog->windowTitle();
-        auto *include = dialog->findChild<QPlainTextEdit *>("includeTextEdit");
-        shownInclude = include->toPlainText();
-        include->setPlainText("one\nthr;ee");
-        if (auto *browse = dialog->findChild<QPushButton *>("excludeBrowseButton"))
-            browse->click();
-        else
-            dialog->findChild<QPlainTextEdit *>("excludeTextEdit")->setPlainText("two\n/chosen");
-        dialog->accept();
-    });
-    m_window->findChild<QPushButton *>(button)->click();
-    QCOMPARE(shownTitle, title);
-    QCOMPARE(shownInclude, QStringLiteral("one"));
-    QCOMPARE(combo->currentText(), QStringLiteral("one;\"thr;ee\";!two;!/chosen"));
-
-    onNextDialog([](ListPairDialog *dialog) { dialog->reject(); });
-    m_window->findChild<QPushButton *>(button)->click();
-    QCOMPARE(combo->currentText(), QStringLiteral("one;\"thr;ee\";!two;!/chosen"));
-}
-
-void SearchWindowTest::booleanTypeTurnsTheButtonIntoKeywords()
-{
-    auto *names = widget<QPushButton>("selectNamesButton");
-    widget<QComboBox>("fileNameFormatComboBox")->setCurrentIndex(3);
-    QVERIFY(names->text().isEmpty());
-    QVERIFY(!names->icon().isNull());
-    QCOMPARE(widget<RichComboBox>("fileNameComboBox")->highlights().size(), 1);
-    QCOMPARE(widget<QPushButton>("selectContentsButton")->text(), QStringLiteral("..."));
-    m_window->clear();
-    QCOMPARE(names->text(), QStringLiteral("..."));
-    QVERIFY(widget<RichComboBox>("fileNameComboBox")->highlights().isEmpty());
-}
-
-void SearchWindowTest::everyControlHasAnAccessibleName()
-{
-    const QList<QWidget *> controls = m_window->findChildren<QWidget *>();
-    for (QWidget *control : controls) {
-        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")
-            || !control->focusPolicy())
-            continue;
-        const QString name = control->accessibleName().isEmpty()
-                                 ? (qobject_cast<QAbstractButton *>(control)
-                                        ? qobject_cast<QAbstractButton *>(control)->text()
-                                        : QString())
-                                 : control->accessibleName();
-        QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+    static QList<SearchFieldModel *> histories()
+    {
+        return {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(), SearchFieldModel::contentModel(),
+                SearchFieldModel::instantFileNameModel()};
     }
-}
 
-void SearchWindowTest::findButtonAndReturnFind()
-{
-    QSignalSpy found(m_window.get(), &SearchWindow::findClicked);
-    widget<QPushButton>("findButton")->click();
-    m_window->loadParameters({{"sizeCheckBox", "1"}});
-    QTest::keyClick(widget<QLineEdit>("maxSizeLineEdit"), Qt::Key_Return);
-    QTest::keyClick(widget<QComboBox>("fileNameComboBox")->lineEdit(), Qt::Key_Return);
-    QCOMPARE(found.count(), 3);
-}
+private slots:
+    void initTestCase() { WindowTest::useFreshSettings(m_dir); }
+
+    void init()
+    {
+        for (SearchFieldModel *model : histories())
+            model->clear();
+        m_window = std::make_unique<SearchWindow>();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        SelectPathsDialog::setFolderChooser({});
+    }
+
+    void fillRequest_data()
+    {
+        QTest::addColumn<Parameters>("parameters");
+        QTest::addColumn<QStringList>("includePaths");
+        QTest::addColumn<bool>("includeSubfolders");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("lineScope");
+        QTest::addColumn<qint64>("minSize");
+        QTest::addColumn<qint64>("maxSize");
+
+        const Parameters folder{{"directoryCheckBox", "1"}, {"directoryComboBox", "/a;!/b"},
+                                {"includeSubfoldersCheckBox", "0"}};
+        QTest::newRow("10 MB, empty upper bound")
+            << Parameters{{"sizeCheckBox", "1"}, {"minSizeLineEdit", "10"}, {"sizeComboBox", "MB"}} << QStringList()
+            << true << QString() << false << qint64(10485760) << qint64(-1);
+        QTest::newRow("2 GB upper bound")
+            << Parameters{{"sizeCheckBox", "1"}, {"maxSizeLineEdit", "2"}, {"sizeComboBox", "GB"}} << QStringList()
+            << true << QString() << false << qint64(-1) << qint64(2147483648);
+        QTest::newRow("size box off") << Parameters{{"minSizeLineEdit", "10"}} << QStringList() << true << QString()
+                                      << false << qint64(-1) << qint64(-1);
+        QTest::newRow("oversized bound clamps")
+            << Parameters{{"sizeCheckBox", "1"}, {"maxSizeLineEdit", "999999999999999"}, {"sizeComboBox", "GB"}}
+            << QStringList() << true << QString() << false << qint64(-1) << std::numeric_limits<qint64>::max();
+        QTest::newRow("checked folder box, empty text")
+            << Parameters{{"directoryCheckBox", "1"}, {"directoryComboBox", ""}} << QStringList() << true << QString()
+            << false << qint64(-1) << qint64(-1);
+        QTest::newRow("subfolders ignored without advanced")
+            << folder << QStringList{"/a"} << true << QString() << false << qint64(-1) << qint64(-1);
+        Parameters advanced = folder;
+        advanced.insert("showAdvancedCheckBox", "1");
+        QTest::newRow("subfolders taken with advanced")
+            << advanced << QStringList{"/a"} << false << QString() << false << qint64(-1) << qint64(-1);
+        QTest::newRow("contents in line scope")
+            << Parameters{{"contentsCheckBox", "1"}, {"contentsComboBox", "x and y"}, {"contentsScopeComboBox", "Line"}}
+            << QStringList() << true << "x and y" << true << qint64(-1) << qint64(-1);
+        QTest::newRow("contents box off")
+            << Parameters{{"contentsComboBox", "x"}, {"contentsScopeComboBox", "Line"}} << QStringList() << true
+            << QString() << false << qint64(-1) << qint64(-1);
+    }
+
+    void fillRequest()
+    {
+        QFETCH(Parameters, parameters);
+        m_window->loadParameters(parameters);
+        FileSearchRequest request;
+        m_window->fillRequest(request);
+        QTEST(request.includePaths, "includePaths");
+        QTEST(request.includeSubfolders, "includeSubfolders");
+        QTEST(request.text, "text");
+        QTEST(request.lineScope, "lineScope");
+        QTEST(request.minSize, "minSize");
+        QTEST(request.maxSize, "maxSize");
+        QCOMPARE(request.excludePaths, request.includePaths.isEmpty() ? QStringList() : QStringList{"/b"});
+    }
+
+    void clearKeepsItsThreeStates()
+    {
+        const Parameters all = {{"fileNameComboBox", "n"}, {"fileNameFormatComboBox", "Regex"},
+                                {"caseSensitiveNameCheckBox", "1"}, {"directoryCheckBox", "1"},
+                                {"directoryComboBox", "/d"}, {"includeSubfoldersCheckBox", "0"},
+                                {"contentsCheckBox", "1"}, {"contentsComboBox", "c"},
+                                {"contentsScopeComboBox", "Line"}, {"dateCheckBox", "1"}, {"minDateEdit", "2450000"},
+                                {"sizeCheckBox", "1"}, {"minSizeLineEdit", "5"}, {"sizeComboBox", "GB"},
+                                {"showAdvancedCheckBox", "1"}};
+        m_window->loadParameters(all);
+        m_window->clear();
+        const Parameters after = m_window->parameters();
+        QCOMPARE(after.value("includeSubfoldersCheckBox"), QStringLiteral("0"));
+        QCOMPARE(after.value("contentsScopeComboBox"), QStringLiteral("Line"));
+        QCOMPARE(after.value("showAdvancedCheckBox"), QStringLiteral("1"));
+        QCOMPARE(after.value("fileNameComboBox"), QString());
+        QCOMPARE(after.value("fileNameFormatComboBox"), QStringLiteral("Substring"));
+        QCOMPARE(after.value("sizeComboBox"), QStringLiteral("KB"));
+        QCOMPARE(after.value("minDateEdit"), QString::number(QDate::currentDate().toJulianDay()));
+        for (const char *box : {"caseSensitiveNameCheckBox", "directoryCheckBox", "contentsCheckBox", "dateCheckBox",
+                                "sizeCheckBox"})
+            QCOMPARE(after.value(box), QStringLiteral("0"));
+        QVERIFY(!widget<QLineEdit>("minSizeLineEdit")->isEnabled());
+    }
+
+    // The tabs file keeps these nineteen keys, and what is loaded comes back unchanged.
+    void parameterMapRoundTrips()
+    {
+        Parameters edited = m_window->parameters();
+        const QStringList keys = {
+            "caseSensitiveContentsCheckBox", "caseSensitiveNameCheckBox", "contentsCheckBox", "contentsComboBox",
+            "contentsFormatComboBox", "contentsScopeComboBox", "dateCheckBox", "directoryCheckBox",
+            "directoryComboBox", "fileNameComboBox", "fileNameFormatComboBox", "includeSubfoldersCheckBox",
+            "maxDateEdit", "maxSizeLineEdit", "minDateEdit", "minSizeLineEdit", "showAdvancedCheckBox",
+            "sizeCheckBox", "sizeComboBox"};
+        QCOMPARE(edited.keys(), keys);
+        edited["fileNameComboBox"] = "a or b";
+        edited["fileNameFormatComboBox"] = "Boolean";
+        edited["caseSensitiveNameCheckBox"] = "1";
+        edited["minSizeLineEdit"] = "42";
+        edited["maxDateEdit"] = QString::number(QDate(2020, 2, 29).toJulianDay());
+        edited["contentsScopeComboBox"] = "Line";
+        m_window->loadParameters(edited);
+        QCOMPARE(m_window->parameters(), edited);
+
+        SearchWindow other;
+        other.loadParameters(edited);
+        QCOMPARE(other.parameters(), edited);
+    }
+
+    void modelResetKeepsEditedText_data()
+    {
+        QTest::addColumn<QString>("comboName");
+        QTest::newRow("name") << "fileNameComboBox";
+        QTest::newRow("folder") << "directoryComboBox";
+        QTest::newRow("contents") << "contentsComboBox";
+    }
+
+    void modelResetKeepsEditedText()
+    {
+        QFETCH(QString, comboName);
+        auto *combo = m_window->findChild<QComboBox *>(comboName);
+        auto *model = qobject_cast<SearchFieldModel *>(combo->model());
+        QVERIFY(model);
+        model->setStrings({"older"});
+        combo->setEditText("being typed");
+        model->add("elsewhere");
+        QCOMPARE(combo->currentText(), QStringLiteral("being typed"));
+
+        m_window->recordHistories();
+        QCOMPARE(model->strings().first(), QStringLiteral("being typed"));
+        QCOMPARE(combo->currentText(), QStringLiteral("being typed"));
+    }
+
+    void historyAdd_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("new text goes on top") << QStringList{"b", "c"} << "a" << QStringList{"a", "b", "c"};
+        QTest::newRow("empty text ignored") << QStringList{"b"} << "" << QStringList{"b"};
+        QTest::newRow("repeat moves to the top") << QStringList{"a", "b", "c"} << "c" << QStringList{"c", "a", "b"};
+        QTest::newRow("case differs: a new entry") << QStringList{"a"} << "A" << QStringList{"A", "a"};
+    }
+
+    void historyAdd()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, text);
+        QFETCH(QStringList, after);
+        SearchFieldModel model;
+        model.setStrings(before);
+        model.add(text);
+        QCOMPARE(model.strings(), after);
+        QCOMPARE(model.rowCount(), after.size());
+        QCOMPARE(model.data(model.index(0, 0)).toString(), after.first());
+    }
+
+    // Each field keeps a history of its own, unbounded while the program runs;
+    // the newest twenty are saved.
+    void historiesAreSavedAsTheirTwentyNewest()
+    {
+        for (int i = 0; i < 25; ++i)
+            SearchFieldModel::pathModel()->add(QString::number(i));
+        QCOMPARE(SearchFieldModel::pathModel()->rowCount(), 25);
+        SearchFieldModel::fileNameModel()->setStrings({"name"});
+        SearchFieldModel::contentModel()->setStrings({"content"});
+        SearchFieldModel::instantFileNameModel()->setStrings({"instant"});
+        m_window->saveHistories();
+        for (SearchFieldModel *model : histories())
+            model->clear();
+
+        m_window->loadHistories();
+        const QStringList paths = SearchFieldModel::pathModel()->strings();
+        QCOMPARE(paths.size(), 20);
+        QCOMPARE(paths.first(), QStringLiteral("24"));
+        QCOMPARE(paths.last(), QStringLiteral("5"));
+        QCOMPARE(SearchFieldModel::fileNameModel()->strings(), QStringList{"name"});
+        QCOMPARE(SearchFieldModel::contentModel()->strings(), QStringList{"content"});
+        QCOMPARE(SearchFieldModel::instantFileNameModel()->strings(), QStringList{"instant"});
+    }
+
+    void dependentFieldsFollowTheirBoxes()
+    {
+        m_window->show();
+        QVERIFY(!widget<QDateEdit>("minDateEdit")->isEnabled());
+        QTest::mouseClick(widget<QCheckBox>("dateCheckBox"), Qt::LeftButton);
+        QVERIFY(widget<QDateEdit>("maxDateEdit")->isEnabled());
+        QVERIFY(!widget<QComboBox>("contentsComboBox")->isEnabled());
+        widget<QCheckBox>("contentsCheckBox")->setChecked(true);
+        QVERIFY(widget<QComboBox>("contentsScopeComboBox")->isEnabled());
+        QVERIFY(!widget<QCheckBox>("includeSubfoldersCheckBox")->isVisible());
+        widget<QCheckBox>("showAdvancedCheckBox")->setChecked(true);
+        QVERIFY(widget<QCheckBox>("includeSubfoldersCheckBox")->isVisibleTo(m_window.get()));
+
+        m_window->setSearchFolder("/tmp/a;b");
+        FileSearchRequest request;
+        m_window->fillRequest(request);
+        QCOMPARE(request.includePaths, QStringList{"/tmp/a;b"});
+        QVERIFY(widget<QComboBox>("directoryComboBox")->isEnabled());
+    }
+
+    void listDialogsEditTheField_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("names") << "selectNamesButton" << "fileNameComboBox" << "Select file names";
+        QTest::newRow("folders") << "selectPathsButton" << "directoryComboBox" << "Select folders";
+        QTest::newRow("contents") << "selectContentsButton" << "contentsComboBox" << "Select contents text";
+    }
+
+    void listDialogsEditTheField()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QFETCH(QString, title);
+        m_window->loadParameters({{"directoryCheckBox", "1"}, {"contentsCheckBox", "1"}});
+        auto *combo = m_window->findChild<QComboBox *>(field);
+        combo->setEditText("one;!two");
+        SelectPathsDialog::setFolderChooser([](QWidget *) { return QStringLiteral("/chosen"); });
+
+        QString shownTitle;
+        QString shownInclude;
+        WindowTest::onNextModal<ListPairDialog>(this, [&](ListPairDialog *dialog) {
+            shownTitle = dialog->windowTitle();
+            auto *include = dialog->findChild<QPlainTextEdit *>("includeTextEdit");
+            shownInclude = include->toPlainText();
+            include->setPlainText("one\nthr;ee");
+            if (auto *browse = dialog->findChild<QPushButton *>("excludeBrowseButton"))
+                browse->click();
+            else
+                dialog->findChild<QPlainTextEdit *>("excludeTextEdit")->setPlainText("two\n/chosen");
+            dialog->accept();
+        });
+        m_window->findChild<QPushButton *>(button)->click();
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(shownInclude, QStringLiteral("one"));
+        QCOMPARE(combo->currentText(), QStringLiteral("one;\"thr;ee\";!two;!/chosen"));
+
+        WindowTest::onNextModal<ListPairDialog>(this, [](ListPairDialog *dialog) { dialog->reject(); });
+        m_window->findChild<QPushButton *>(button)->click();
+        QCOMPARE(combo->currentText(), QStringLiteral("one;\"thr;ee\";!two;!/chosen"));
+    }
+
+    void booleanTypeTurnsTheButtonIntoKeywords()
+    {
+        auto *names = widget<QPushButton>("selectNamesButton");
+        widget<QComboBox>("fileNameFormatComboBox")->setCurrentIndex(3);
+        QVERIFY(names->text().isEmpty());
+        QVERIFY(!names->icon().isNull());
+        const QList<RichComboBox::Highlight> rules = widget<RichComboBox>("fileNameComboBox")->highlights();
+        QCOMPARE(rules.size(), 1);
+        QCOMPARE(rules.first().words, (QStringList{"and", "or", "not"}));
+        QCOMPARE(rules.first().format.fontWeight(), int(QFont::Bold));
+        QCOMPARE(widget<QPushButton>("selectContentsButton")->text(), QStringLiteral("..."));
+        m_window->clear();
+        QCOMPARE(names->text(), QStringLiteral("..."));
+        QVERIFY(names->icon().isNull());
+        QVERIFY(widget<RichComboBox>("fileNameComboBox")->highlights().isEmpty());
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        const QList<QWidget *> controls = m_window->findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")
+                || !control->focusPolicy())
+                continue;
+            const QString name = control->accessibleName().isEmpty()
+                                     ? (qobject_cast<QAbstractButton *>(control)
+                                            ? qobject_cast<QAbstractButton *>(control)->text()
+                                            : QString())
+                                     : control->accessibleName();
+            QVERIFY2(!name.isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+
+    void findButtonAndReturnFind()
+    {
+        QSignalSpy found(m_window.get(), &SearchWindow::findClicked);
+        widget<QPushButton>("findButton")->click();
+        m_window->loadParameters({{"sizeCheckBox", "1"}});
+        QTest::keyClick(widget<QLineEdit>("maxSizeLineEdit"), Qt::Key_Return);
+        QTest::keyClick(widget<QComboBox>("fileNameComboBox")->lineEdit(), Qt::Key_Return);
+        QCOMPARE(found.count(), 3);
+    }
+};
 
 QTEST_MAIN(SearchWindowTest)
 #include "SearchWindowTest.moc"

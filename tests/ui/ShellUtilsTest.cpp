@@ -1,22 +1,26 @@
+#include "WindowTestSupport.h"
+
+#include "app/MessageListenWidget.h"
 #include "search/FileSearchResults.h"
 #include "support/TempTree.h"
+#include "support/TestFiles.h"
 #include "support/UnprivilegedUser.h"
 #include "ui/FilePropertiesDialog.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableModel.h"
 #include "ui/FileTableView.h"
 #include "ui/SessionHandOver.h"
-#include "ui/ShellOpen.h"
-#include "ui/ShellUtils.h"
+#include "ui/ShellContextMenu.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTest>
+#include <QThread>
+
+#include <unistd.h>
 
 // Stands in for a file manager on the private session bus.
 class FileManagerStandIn : public QObject
@@ -32,70 +36,118 @@ public slots:
     void ShowItemProperties(const QStringList &uris, const QString &) { shown.append(uris); }
 };
 
+namespace {
+
+// A user's companion instance listening on a thread of its own, as it would
+// in a process of its own; stops when the object goes.
+struct Companion
+{
+    Companion() : widget(new MessageListenWidget(QLatin1String(kUserInstanceWindowTitle)))
+    {
+        listening = widget->isListening();
+        widget->moveToThread(&thread);
+        QObject::connect(&thread, &QThread::finished, widget, &QObject::deleteLater);
+        thread.start();
+    }
+    ~Companion() { stop(); }
+    void stop()
+    {
+        thread.quit();
+        thread.wait();
+    }
+
+    QThread thread;
+    MessageListenWidget *widget;
+    bool listening = false;
+};
+
+QAction *entry(QMenu *menu, int command)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->menu()) {
+            if (QAction *inner = entry(action->menu(), command))
+                return inner;
+        } else if (!action->isSeparator() && action->data().toInt() == command) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+FilePropertiesDialog *propertiesDialog()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<FilePropertiesDialog *>(widget))
+            return dialog;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// What the program asks of the desktop: the clipboard, deleting and the
+// trash, the file manager, the context menu, and the hand-over of errands
+// from a root instance to the user's session.
 class ShellUtilsTest : public QObject
 {
     Q_OBJECT
 
-private:
     QProcess m_bus;
     QTemporaryDir m_busDir;
-    QStringList m_questions;
-    QStringList m_reports;
-    QStringList m_opened;
-    bool m_answer = true;
+    QString m_recorded;
 
     // A tree whose folders anyone may change, so that the user "nobody"
     // meets only the permissions a test sets.
-    static void openUp(const TempTree &tree)
+    static void openUp(const TempTree &tree) { QFile::setPermissions(tree.path(), QFile::Permissions(0x7777)); }
+
+    // An application of our own as the user's choice for plain text: it
+    // writes the file it was given next to itself.
+    void installViewer()
     {
-        QFile::setPermissions(tree.path(), QFile::Permissions(0x7777));
+        const QString applications = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        m_recorded = applications + QStringLiteral("/opened.txt");
+        QFile::remove(m_recorded);
+        QVERIFY(TestFiles::write(applications + QStringLiteral("/tvq-test-viewer.desktop"),
+                                 QStringLiteral("[Desktop Entry]\nType=Application\nName=Test Viewer\n"
+                                                "MimeType=text/plain;\nExec=sh -c 'printf %%s \"$1\" > %1' sh %f\n")
+                                     .arg(m_recorded)
+                                     .toUtf8()));
+        QVERIFY(TestFiles::write(config + QStringLiteral("/mimeapps.list"),
+                                 "[Default Applications]\ntext/plain=tvq-test-viewer.desktop\n"));
+    }
+
+    // A bus of our own that activates nothing, so no real file manager
+    // answers in place of the stand-in.
+    void startBus()
+    {
+        const QString config = m_busDir.filePath(QStringLiteral("bus.conf"));
+        QVERIFY(TestFiles::write(
+            config, QStringLiteral("<busconfig><type>session</type><listen>unix:tmpdir=%1</listen>"
+                                   "<auth>EXTERNAL</auth><policy context=\"default\"><allow send_destination=\"*\"/>"
+                                   "<allow receive_sender=\"*\"/><allow own=\"*\"/></policy></busconfig>")
+                        .arg(m_busDir.path())
+                        .toUtf8()));
+        m_bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config,
+                                                    QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        QVERIFY(m_bus.waitForReadyRead());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+        QVERIFY(QDBusConnection::sessionBus().isConnected());
     }
 
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        ShellUtils::setQuestion([this](QWidget *, const QString &text) {
-            m_questions.append(text);
-            return m_answer;
-        });
-        ShellUtils::setReport([this](QWidget *, const QString &text) { m_reports.append(text); });
-        setShellOpener([this](QWidget *, const QString &path, const QString &) {
-            m_opened.append(path);
-            return true;
-        });
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
-            return;
-        // A bus of our own that activates nothing, so no real file manager
-        // answers in place of the stand-in.
-        QFile config(m_busDir.filePath(QStringLiteral("bus.conf")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(QStringLiteral("<busconfig><type>session</type><listen>unix:tmpdir=%1</listen><auth>EXTERNAL</auth>"
-                                    "<policy context=\"default\"><allow send_destination=\"*\"/><allow receive_sender=\"*\"/><allow own=\"*\"/>"
-                                    "</policy></busconfig>")
-                         .arg(m_busDir.path())
-                         .toUtf8());
-        config.close();
-        m_bus.start(QStringLiteral("dbus-daemon"),
-                    {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
-                     QStringLiteral("--print-address")});
-        QVERIFY(m_bus.waitForReadyRead());
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
-        QVERIFY(QDBusConnection::sessionBus().isConnected());
+        WindowTest::pinLocale();
+        installViewer();
+        if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            startBus();
     }
 
     void cleanupTestCase()
     {
         m_bus.kill();
         m_bus.waitForFinished();
-    }
-
-    void init()
-    {
-        m_questions.clear();
-        m_reports.clear();
-        m_opened.clear();
-        m_answer = true;
     }
 
     void cleanup() { setSessionHandOver(nullptr); }
@@ -130,16 +182,22 @@ private slots:
 
     void deleteAsked_data()
     {
+        QTest::addColumn<bool>("fromMenu");
         QTest::addColumn<bool>("answer");
-        QTest::newRow("declined") << false;
-        QTest::newRow("confirmed") << true;
+        QTest::newRow("table, declined") << false << false;
+        QTest::newRow("table, confirmed") << false << true;
+        QTest::newRow("menu, declined") << true << false;
+        QTest::newRow("menu, confirmed") << true << true;
     }
 
-    // Through the table: the rows of what was deleted go, the others stay.
+    // What was deleted leaves the table, the rest stays; a link inside a
+    // deleted folder goes, what it points to stays.
     void deleteAsked()
     {
+        QFETCH(bool, fromMenu);
         QFETCH(bool, answer);
-        m_answer = answer;
+        WindowTest::RecordedMessages messages;
+        messages.answer = answer;
         TempTree tree({"a.txt", "tree/sub/deep.txt", "tree/.hidden", "kept.txt"});
         QVERIFY(QFile::link(tree.path("kept.txt"), tree.path("tree/link")));
         FileSearchResults results;
@@ -147,17 +205,25 @@ private slots:
             results.addFile(QString::fromLatin1(name), tree.path(), 0);
         FileTable table;
         table.setResults(nullptr, &results, {});
-        table.view()->selectRow(0);
-        table.view()->selectionModel()->select(table.model()->index(1, 0),
-                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        table.view()->deleteSelected();
-        QCOMPARE(m_questions.size(), 1);
-        QVERIFY(m_questions.first().contains(QLatin1String("2 item")));
+        ShellContextMenu menu(nullptr, {tree.path("a.txt"), tree.path("tree")});
+        if (fromMenu) {
+            QCOMPARE(menu.run(entry(menu.menu(), ShellContextMenu::DeleteCommand)), answer);
+            QCOMPARE(menu.removedPaths().size(), answer ? 2 : 0);
+            // Copying is no deletion, whatever it did.
+            QVERIFY(!menu.run(entry(menu.menu(), ShellContextMenu::CopyCommand)));
+        } else {
+            table.view()->selectRow(0);
+            table.view()->selectionModel()->select(table.model()->index(1, 0),
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            table.view()->deleteSelected();
+            QCOMPARE(table.model()->rowCount(), answer ? 1 : 3);
+        }
+        QCOMPARE(messages.questions.size(), 1);
+        QVERIFY2(messages.questions.first().contains(QLatin1String("2 item")), qPrintable(messages.questions.first()));
         QCOMPARE(QFileInfo::exists(tree.path("a.txt")), !answer);
         QCOMPARE(QFileInfo::exists(tree.path("tree")), !answer);
         QVERIFY(QFileInfo::exists(tree.path("kept.txt")));
-        QCOMPARE(table.model()->rowCount(), answer ? 1 : 3);
-        QCOMPARE(m_reports, QStringList());
+        QCOMPARE(messages.reports, QStringList());
     }
 
     void notRemoved_data()
@@ -170,6 +236,7 @@ private slots:
     void notRemoved()
     {
         QFETCH(bool, toTrash);
+        WindowTest::RecordedMessages messages;
         TempTree tree({"free.txt", "locked/inner.txt"});
         openUp(tree);
         QVERIFY(QFile::setPermissions(tree.path("locked"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
@@ -189,13 +256,14 @@ private slots:
                 table.view()->deleteSelected();
         }
         QVERIFY(QFileInfo::exists(tree.path("locked/inner.txt")));
-        QCOMPARE(m_reports.size(), 1);
-        QVERIFY2(m_reports.first().contains(tree.path("locked/inner.txt")), qPrintable(m_reports.first()));
+        QCOMPARE(messages.reports.size(), 1);
+        const QString report = messages.reports.first();
+        QVERIFY2(report.contains(tree.path("locked/inner.txt")), qPrintable(report));
         QCOMPARE(table.model()->rowCount(), toTrash ? 2 : 1);
         QCOMPARE(table.model()->index(table.model()->rowCount() - 1, 0).data(Qt::UserRole).toString(),
                  tree.path("locked/inner.txt"));
         if (!toTrash)
-            QVERIFY(m_reports.first().contains(QLatin1String("Permission denied")));
+            QVERIFY2(report.contains(QLatin1String("Permission denied")), qPrintable(report));
     }
 
     void trashed_data()
@@ -233,9 +301,8 @@ private slots:
         QCOMPARE(removed, QStringList{tree.path(name)});
         const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
         QVERIFY(QFileInfo::exists(trash + "/files/" + name));
-        QFile info(trash + "/info/" + name + ".trashinfo");
-        QVERIFY(info.open(QIODevice::ReadOnly));
-        QVERIFY(info.readAll().contains("Path=" + QUrl::toPercentEncoding(tree.path(name), "/")));
+        const QByteArray info = TestFiles::read(trash + "/info/" + name + ".trashinfo");
+        QVERIFY2(info.contains("Path=" + QUrl::toPercentEncoding(tree.path(name), "/")), info.constData());
         QCOMPARE(errands.size(), handedOver ? 1 : 0);
     }
 
@@ -251,6 +318,7 @@ private slots:
         QFETCH(bool, serviceRuns);
         if (!m_bus.processId())
             QSKIP("dbus-daemon is not installed");
+        WindowTest::RecordedOpens opens;
         FileManagerStandIn standIn;
         QDBusConnection connection = QDBusConnection::connectToBus(
             QString::fromUtf8(qgetenv("DBUS_SESSION_BUS_ADDRESS")), QStringLiteral("standIn"));
@@ -266,11 +334,11 @@ private slots:
         QVERIFY(uri.contains(QLatin1String("dir%20%C3%A4/f%201.txt")));
         if (serviceRuns) {
             QTRY_COMPARE(standIn.shown, (QList<QStringList>{{uri}, {uri}}));
-            QCOMPARE(m_opened, QStringList());
+            QCOMPARE(opens.paths, QStringList());
         } else {
-            QTRY_COMPARE(m_opened, QStringList{tree.path("dir ä")});
+            QTRY_COMPARE(opens.paths, QStringList{tree.path("dir ä")});
             FilePropertiesDialog *dialog = nullptr;
-            QTRY_VERIFY((dialog = qApp->findChild<FilePropertiesDialog *>()) || topLevelDialog(&dialog));
+            QTRY_VERIFY((dialog = propertiesDialog()));
             QTRY_COMPARE(dialog->field(QStringLiteral("size")), QStringLiteral("0 B"));
             QCOMPARE(dialog->field(QStringLiteral("name")), QStringLiteral("f 1.txt"));
             QCOMPARE(dialog->field(QStringLiteral("folder")), tree.path("dir ä"));
@@ -301,14 +369,136 @@ private slots:
         QCOMPARE(sessionErrandArguments(kind, text), arguments);
     }
 
-private:
-    static bool topLevelDialog(FilePropertiesDialog **dialog)
+    void menus_data()
     {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if ((*dialog = qobject_cast<FilePropertiesDialog *>(widget)))
-                return true;
+        QTest::addColumn<int>("files");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("deleteVerbs");
+        QTest::newRow("one file") << 1
+                                  << QStringList{"Open file location", "Copy full name", "", "&Open", "Open &With", "",
+                                                 "Cu&t", "&Copy", "", "&Rename...", "Move to T&rash", "&Delete", "",
+                                                 "&Properties"}
+                                  << QList<int>{ShellContextMenu::MoveToTrashCommand, ShellContextMenu::DeleteCommand};
+        QTest::newRow("several files") << 2 << QStringList{"Cu&t", "&Copy", "&Delete", "", "&Properties"}
+                                       << QList<int>{ShellContextMenu::DeleteCommand};
+    }
+
+    void menus()
+    {
+        QFETCH(int, files);
+        TempTree tree({"a.txt", "b.txt"});
+        const QStringList paths = QStringList{tree.path("a.txt"), tree.path("b.txt")}.mid(0, files);
+        ShellContextMenu menu(nullptr, paths);
+        QStringList texts;
+        QList<int> deleteVerbs;
+        for (QAction *action : menu.menu()->actions()) {
+            texts.append(action->text());
+            if (action->property("verb").toString() == QLatin1String("delete"))
+                deleteVerbs.append(action->data().toInt());
+            const int command = action->data().toInt();
+            if (!action->isSeparator() && !action->menu() && texts.size() > 2)
+                QVERIFY2(command >= 1 && command <= ShellContextMenu::kLastFileCommand, qPrintable(action->text()));
         }
-        return false;
+        QTEST(texts, "texts");
+        QTEST(deleteVerbs, "deleteVerbs");
+        if (files == 1)
+            QVERIFY(!entry(menu.menu(), ShellContextMenu::RenameCommand)->isEnabled());
+    }
+
+    void copyFullName()
+    {
+        ShellContextMenu menu(nullptr, {QStringLiteral("/some where/ä.txt")});
+        QVERIFY(!menu.run(entry(menu.menu(), ShellContextMenu::CopyFullNameCommand)));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("/some where/ä.txt"));
+    }
+
+    void openWith()
+    {
+        TempTree tree({"note 1.txt"});
+        ShellContextMenu menu(nullptr, {tree.path("note 1.txt")});
+        QMenu *openWith = menu.menu()->findChild<QMenu *>(QStringLiteral("openWithMenu"));
+        QVERIFY(openWith && !openWith->actions().isEmpty());
+        QCOMPARE(openWith->actions().first()->text(), QStringLiteral("Test Viewer"));
+        QVERIFY(!menu.run(openWith->actions().first()));
+        // The shell makes the file before it writes the name into it.
+        QTRY_COMPARE(QString::fromUtf8(TestFiles::read(m_recorded)), tree.path("note 1.txt"));
+    }
+
+    void rootHandsOver_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("errand");
+        QTest::newRow("open file location") << int(ShellContextMenu::OpenFileLocationCommand)
+                                            << int(SessionErrand::OpenFileLocation);
+        QTest::newRow("open with") << int(ShellContextMenu::FirstOpenWithCommand) << int(SessionErrand::OpenWith);
+        QTest::newRow("move to trash") << int(ShellContextMenu::MoveToTrashCommand)
+                                       << int(SessionErrand::MoveToTrash);
+        QTest::newRow("properties") << int(ShellContextMenu::PropertiesCommand) << int(SessionErrand::ShowProperties);
+    }
+
+    // A root instance runs nothing of the user's desktop itself.
+    void rootHandsOver()
+    {
+        QFETCH(int, command);
+        QFETCH(int, errand);
+        QList<int> errands;
+        QStringList arguments;
+        setSessionHandOver([&](SessionErrand kind, const QStringList &given) {
+            errands.append(int(kind));
+            arguments = given;
+            return true;
+        });
+        WindowTest::RecordedOpens opens;
+        WindowTest::RecordedMessages messages;
+        TempTree tree({"n.txt"});
+        ShellContextMenu menu(nullptr, {tree.path("n.txt")});
+        menu.run(entry(menu.menu(), command));
+        QCOMPARE(errands, QList<int>{errand});
+        QCOMPARE(arguments.last(), tree.path("n.txt"));
+        QCOMPARE(opens.paths, QStringList());
+        // The stand-in moved nothing: what is still there is said so.
+        QVERIFY(QFileInfo::exists(tree.path("n.txt")));
+        QCOMPARE(messages.reports.size(), errand == int(SessionErrand::MoveToTrash) ? 1 : 0);
+    }
+
+    // Over the instances' socket to a companion, which runs the errand.
+    void companionReceivesErrands()
+    {
+        QStringList received;
+        MessageListenWidget::setSessionErrandHandler([&](quint64 kind, const QString &text) {
+            received.append(QString::number(kind) + QLatin1Char(':') + text);
+            return true;
+        });
+        Companion companion;
+        QVERIFY(companion.listening);
+        installCompanionHandOver();
+        ShellUtils::showFileLocation(nullptr, QStringLiteral("/x y/ä"));
+        companion.stop();
+        MessageListenWidget::setSessionErrandHandler(nullptr);
+        QCOMPARE(received, QStringList{"3:file:///x%20y/%C3%A4"});
+    }
+
+    // A root instance acting for a user never opens that user's files itself:
+    // the user's companion instance opens them.
+    void rootHandsFilesToTheCompanion()
+    {
+        QVERIFY(!openWithShell(nullptr, QString(), QString()));
+        if (::geteuid() != 0)
+            QSKIP("only root acts for another user");
+        const QString folder = QDir::tempPath() + "/talvenquist-65534";
+        const bool folderExisted = QDir(folder).exists();
+        qputenv("PKEXEC_UID", "65534");
+        Companion companion;
+        QVERIFY(companion.listening);
+        QSignalSpy opened(companion.widget, &MessageListenWidget::openFileRequested);
+        const bool handed = openWithShell(nullptr, "/srv/Reports/Q3 summary.odt", QString());
+        companion.stop();
+        qunsetenv("PKEXEC_UID");
+        if (!folderExisted)
+            QDir(folder).removeRecursively();
+        QVERIFY(handed);
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toString(), QStringLiteral("/srv/Reports/Q3 summary.odt"));
     }
 };
 

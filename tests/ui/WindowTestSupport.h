@@ -1,0 +1,123 @@
+#pragma once
+
+#include "app/Settings.h"
+#include "ui/ShellOpen.h"
+#include "ui/ShellUtils.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <functional>
+
+// Set-up that the window suites share.
+namespace WindowTest {
+
+// Texts and numbers as an English (United States) desktop shows them, whatever the machine's locale.
+inline void pinLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+// Pins the locale and keeps the settings in a file of `dir`, so that no run sees what an earlier one
+// stored. Returns the file's path.
+inline QString useFreshSettings(const QTemporaryDir &dir)
+{
+    pinLocale();
+    const QString path = dir.filePath(QStringLiteral("Settings.ini"));
+    Settings::instance(path);
+    return path;
+}
+
+// Runs `handle` on the modal widget that the next turn of the event loop finds: the one a click has just
+// opened and waits in.
+template<typename T>
+void onNextModal(QObject *context, std::function<void(T *)> handle)
+{
+    QTimer::singleShot(0, context, [handle] {
+        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
+        QVERIFY(modal);
+        handle(modal);
+    });
+}
+
+// Stands in for the desktop's opener while it lives, recording what it was asked to open.
+struct RecordedOpens
+{
+    RecordedOpens()
+    {
+        setShellOpener([this](QWidget *, const QString &path, const QString &parameters) {
+            paths.append(path);
+            this->parameters.append(parameters);
+            return true;
+        });
+    }
+    ~RecordedOpens() { setShellOpener(nullptr); }
+
+    QStringList paths;
+    QStringList parameters;
+};
+
+// Stands in for the message boxes while it lives: questions get `answer`; both kinds are recorded.
+struct RecordedMessages
+{
+    RecordedMessages()
+    {
+        ShellUtils::setQuestion([this](QWidget *, const QString &text) {
+            questions.append(text);
+            return answer;
+        });
+        ShellUtils::setReport([this](QWidget *, const QString &text) { reports.append(text); });
+    }
+    ~RecordedMessages()
+    {
+        ShellUtils::setQuestion(nullptr);
+        ShellUtils::setReport(nullptr);
+    }
+
+    bool answer = true;
+    QStringList questions;
+    QStringList reports;
+};
+
+// Copies the program's compiled translation "<code>.qm" into "languages" beside the test program, where the
+// program looks for it.
+inline bool installTranslation(const QString &code)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
+    const QString target = folder + QStringLiteral("/%1.qm").arg(code);
+    QFile::remove(target);
+    return QDir().mkpath(folder) && QFile::copy(QStringLiteral(TVQ_LANGUAGES_DIR "/%1.qm").arg(code), target);
+}
+
+inline QColor highlightColour()
+{
+    return QColor(QRgb(Settings::instance()->highlightColor()));
+}
+
+// The format a block shows at `column`.
+inline QTextCharFormat formatAt(const QTextBlock &block, int column)
+{
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + column + 1); // a cursor reports the format of the character before it
+    return cursor.charFormat();
+}
+
+// The characters of the block drawn on `background`, in order.
+inline QString textOn(const QTextBlock &block, const QColor &background)
+{
+    QString text;
+    for (int i = 0; i < block.length() - 1; ++i) {
+        if (formatAt(block, i).background().color() == background)
+            text += block.text().at(i);
+    }
+    return text;
+}
+
+} // namespace WindowTest
