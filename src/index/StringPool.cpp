@@ -59,7 +59,7 @@ void StringPool::intern(const char *const *texts, std::size_t count, const char 
     }
     QWriteLocker locker(&m_lock);
     for (std::size_t i = 0; i < count; ++i) {
-        if (i + kAhead < count)
+        if (m_indexed && i + kAhead < count)
             __builtin_prefetch(&m_slots[keys[i + kAhead] & (m_slots.size() - 1)]);
         const char *utf8 = texts[i];
         if (!utf8) {
@@ -90,6 +90,8 @@ const char *StringPool::intern(const QString &text)
 
 const char *StringPool::find(const char *utf8, quint32 key) const
 {
+    if (!m_indexed)
+        return nullptr;
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t i = key & mask;; i = (i + 1) & mask) {
         const Slot &slot = m_slots[i];
@@ -104,6 +106,10 @@ const char *StringPool::find(const char *utf8, quint32 key) const
 // so the first copy stays the one found.
 void StringPool::insert(const char *text, quint32 key)
 {
+    if (!m_indexed) {
+        ++m_count;
+        return;
+    }
     if ((m_count + 1) * 100 > m_slots.size() * kMaxLoadPercent)
         grow();
     const std::size_t mask = m_slots.size() - 1;
@@ -114,9 +120,18 @@ void StringPool::insert(const char *text, quint32 key)
     ++m_count;
 }
 
+void StringPool::dropIndex()
+{
+    QWriteLocker locker(&m_lock);
+    m_indexed = false;
+    std::vector<Slot>().swap(m_slots);
+}
+
 void StringPool::reserve(std::size_t count)
 {
     QWriteLocker locker(&m_lock);
+    if (!m_indexed)
+        return;
     std::size_t slots = m_slots.size();
     while ((m_count + count) * 100 > slots * kMaxLoadPercent)
         slots *= 2;

@@ -43,6 +43,11 @@ public:
     // two arrays may be the same.
     void intern(const char *const *texts, std::size_t count, const char **interned);
 
+    // Frees the look-up table once no more sharing is wanted (a finished
+    // result set): the stored strings and every pointer handed out stay,
+    // and later calls store each text anew instead of looking it up.
+    void dropIndex();
+
     // Makes room for `count` more strings at once, so that filling the pool
     // from a file does not rebuild its index again and again as it grows.
     void reserve(std::size_t count);
@@ -74,5 +79,6 @@ private:
     BlockArena m_arena;
     std::vector<Slot> m_slots;
     std::size_t m_count = 0;
+    bool m_indexed = true;
     mutable QReadWriteLock m_lock;
 };

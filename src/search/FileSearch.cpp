@@ -132,6 +132,7 @@ void FileSearch::onCandidatesFound()
     // The owner of a canceled search has dropped it; its results are partial.
     if (m_request.canceled)
         return;
+    m_results.compact();
     Logger::instance()->log(INFO, kComponent, QStringLiteral("File search finished: id=%1, %2 objects found")
                                                   .arg(m_request.id)
                                                   .arg(m_results.count()));

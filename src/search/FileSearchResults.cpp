@@ -160,6 +160,17 @@ void FileSearchResults::addFile(const QString &name, const QString &path, int ma
     updateCount();
 }
 
+void FileSearchResults::compact()
+{
+    QWriteLocker locker(&m_lock);
+    m_folders.squeeze();
+    m_files.squeeze();
+    m_filteredFolders.squeeze();
+    m_filteredFiles.squeeze();
+    m_namePool.dropIndex();
+    m_pathPool.dropIndex();
+}
+
 FileSearchResults::FileItem FileSearchResults::makeItem(const QString &name, const QString &path, int matches)
 {
     return FileItem{m_namePool.intern(name), m_pathPool.intern(path), matches};

@@ -50,6 +50,11 @@ public:
     QString fullPath(int row) const;
     static QString fullPath(const FileItem &item);
 
+    // Gives back what filling needed and reading does not: the lists' spare
+    // room and the name pools' look-up tables, together about half of what
+    // a result holds. For a set that is complete; adding stays possible.
+    void compact();
+
     // Selects categories[index] as the filter, or none with -1. Callers pass
     // -1 or a valid index; another value keeps the previous filtered rows.
     void setFilter(int index, const QList<FileCategory> &categories);
