@@ -53,6 +53,8 @@ void Helper64::stopThread()
 {
     if (!m_thread)
         return;
+    // A read still waiting for a helper that hangs would keep the thread.
+    m_thread->cancelIo();
     m_thread->quit();
     if (!m_thread->wait(kThreadStopMs)) {
         Logger::instance()->log(WARNING, kComponent, "HELPER64 thread is still running.");

@@ -3,8 +3,11 @@
 #include "app/Logger.h"
 #include "helper/HelperProtocol.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include "platform/linux/LocalStream.h"
+
+#include <QFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -22,6 +25,7 @@ Helper64Thread::Helper64Thread()
 
 Helper64Thread::~Helper64Thread()
 {
+    cancelIo();
     quit();
     wait();
 }
@@ -29,8 +33,10 @@ Helper64Thread::~Helper64Thread()
 void Helper64Thread::run()
 {
     exec();
-    m_socket.reset();
-    m_server.reset();
+    {
+        QMutexLocker lock(&m_mutex);
+        m_channel.reset();
+    }
 }
 
 bool Helper64Thread::isConnected() const
@@ -60,50 +66,56 @@ QString Helper64Thread::reply() const
 void Helper64Thread::onConnect(const QString &pipeId)
 {
     const QString path = HelperProtocol::socketPath(pipeId);
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server.get(), &QLocalServer::newConnection, this, &Helper64Thread::onNewConnection);
-    if (path.isEmpty() || !m_server->listen(path)) {
-        Logger::instance()->log(WARNING, kComponent,
-                                QStringLiteral("Failed to open the pipe, err=%1").arg(m_server->serverError()));
+    FileDescriptor listener = LocalStream::listen(path);
+    if (!listener.isValid()) {
+        Logger::instance()->log(WARNING, kComponent, QStringLiteral("Failed to open the pipe, err=%1").arg(errno));
         // No helper can come: the client need not wait for it.
         emit connectFinished();
         return;
     }
     Logger::instance()->log(INFO, kComponent, "Create pipe");
-}
-
-void Helper64Thread::onNewConnection()
-{
-    QLocalSocket *socket = m_server->nextPendingConnection();
-    if (!socket || m_socket) {
-        delete socket;
-        return;
-    }
-    m_socket.reset(socket);
-    m_socket->setParent(nullptr);
-    connect(socket, &QLocalSocket::readyRead, this, &Helper64Thread::onReadyRead);
-    connect(socket, &QLocalSocket::disconnected, this, &Helper64Thread::onDisconnected);
-    // One helper per channel: the socket's name goes away with the listening.
-    m_server->close();
     {
         QMutexLocker lock(&m_mutex);
-        m_connected = true;
+        m_listener = std::move(listener);
+        if (m_canceled)
+            LocalStream::shutdown(m_listener.get());
     }
+    // Blocks until the helper connects, or until cancelIo() when it never does.
+    FileDescriptor channel = LocalStream::accept(m_listener.get());
+    const int error = errno;
+    // One helper per channel: the socket's name goes away with the listening.
+    QFile::remove(path);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_listener.reset();
+        m_channel = std::move(channel);
+        if (m_canceled)
+            LocalStream::shutdown(m_channel.get());
+        m_connected = m_channel.isValid();
+    }
+    if (!m_connected)
+        Logger::instance()->log(WARNING, kComponent,
+                                QStringLiteral("Failed to make connection on named pipe, err=%1").arg(error));
     emit connectFinished();
+}
+
+void Helper64Thread::cancelIo()
+{
+    QMutexLocker lock(&m_mutex);
+    m_canceled = true;
+    LocalStream::shutdown(m_listener.get());
+    LocalStream::shutdown(m_channel.get());
 }
 
 void Helper64Thread::onWrite(const QString &data)
 {
-    bool written = false;
-    if (m_socket && m_socket->state() == QLocalSocket::ConnectedState) {
-        const QByteArray frame = HelperProtocol::encodeFrame(data);
-        written = m_socket->write(frame) == frame.size();
-        m_socket->flush();
-    }
+    const QByteArray frame = HelperProtocol::encodeFrame(data);
+    const bool written = m_channel.isValid() && LocalStream::sendAll(m_channel.get(), frame.constData(), frame.size());
     {
         QMutexLocker lock(&m_mutex);
         m_written = written;
+        if (!written)
+            m_connected = false;
     }
     emit writeFinished();
 }
@@ -114,64 +126,43 @@ void Helper64Thread::onRead()
         QMutexLocker lock(&m_mutex);
         m_reply.clear();
     }
-    m_reading = true;
-    if (!m_socket || m_socket->state() != QLocalSocket::ConnectedState) {
-        // What already arrived may still hold the answer.
-        finishRead();
-        if (m_reading)
-            failRead(m_socket ? QString::number(m_socket->error()) : QStringLiteral("not connected"));
-        return;
+    // Big enough for a whole reply (a path) in one call.
+    char buffer[16 * 1024];
+    for (;;) {
+        // What already arrived may hold the answer.
+        QString message;
+        bool broken = false;
+        if (HelperProtocol::takeFrame(&m_received, &message, &broken)) {
+            endRead(true, message);
+            return;
+        }
+        if (broken) {
+            endRead(false, QStringLiteral("malformed message"));
+            return;
+        }
+        const qint64 got = m_channel.isValid() ? LocalStream::receive(m_channel.get(), buffer, sizeof buffer) : -1;
+        if (got <= 0) {
+            // errno 0: the helper closed its end.
+            const int error = got == 0 ? 0 : (m_channel.isValid() ? errno : ENOTCONN);
+            {
+                QMutexLocker lock(&m_mutex);
+                m_connected = false;
+            }
+            endRead(false, QString::number(error));
+            return;
+        }
+        m_received.append(buffer, int(got));
     }
-    finishRead();
 }
 
-void Helper64Thread::onReadyRead()
+void Helper64Thread::endRead(bool ok, const QString &message)
 {
-    m_received += m_socket->readAll();
-    if (m_reading)
-        finishRead();
-}
-
-void Helper64Thread::onDisconnected()
-{
+    if (!ok)
+        Logger::instance()->log(WARNING, kComponent, QStringLiteral("Read pipe failed, error=%1").arg(message));
     {
         QMutexLocker lock(&m_mutex);
-        m_connected = false;
-    }
-    if (m_reading) {
-        m_received += m_socket->readAll();
-        finishRead();
-    }
-    if (m_reading)
-        failRead(QString::number(m_socket->error()));
-}
-
-// Ends the read when a whole message has arrived.
-void Helper64Thread::finishRead()
-{
-    QString message;
-    bool broken = false;
-    if (!HelperProtocol::takeFrame(&m_received, &message, &broken)) {
-        if (broken)
-            failRead(QStringLiteral("malformed message"));
-        return;
-    }
-    m_reading = false;
-    {
-        QMutexLocker lock(&m_mutex);
-        m_reply = message;
-        m_readOk = true;
-    }
-    emit readFinished();
-}
-
-void Helper64Thread::failRead(const QString &error)
-{
-    m_reading = false;
-    Logger::instance()->log(WARNING, kComponent, QStringLiteral("Read pipe failed, error=%1").arg(error));
-    {
-        QMutexLocker lock(&m_mutex);
-        m_readOk = false;
+        m_readOk = ok;
+        m_reply = ok ? message : QString();
     }
     emit readFinished();
 }

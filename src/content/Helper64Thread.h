@@ -7,8 +7,8 @@
 
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+#include "platform/linux/FileDescriptor.h"
+
 
 // The thread that owns the program's end of the channel to the document
 // helper. It moves itself into its own thread, so its slots (driven by the
@@ -17,8 +17,10 @@ class QLocalSocket;
 // signal has arrived.
 //
 // The channel is a local socket in the user's runtime folder: onConnect
-// listens and takes the first connection (the helper), then stops listening
-// so that nothing else can join.
+// listens, waits for the first connection (the helper), then stops
+// listening so that nothing else can join. Reads and writes on the connection block
+// this thread, as a request waits for its answer anyway; cancelIo() wakes
+// it, for a helper that will never answer.
 class Helper64Thread : public QThread
 {
     Q_OBJECT
@@ -33,6 +35,9 @@ public:
     // helper went away or sent a malformed frame).
     bool readResult() const;
     QString reply() const;
+    // Ends a read or write waiting on the channel, and every later one, at
+    // once. Any thread may call it; the thread can then be stopped.
+    void cancelIo();
 
 signals:
     void doConnect(const QString &pipeId);
@@ -50,27 +55,22 @@ public slots:
     void onWrite(const QString &data);
 
 protected:
-    // The event loop, then the socket and server are closed on this thread,
-    // where they live.
+    // The event loop, then the channel is closed on this thread, where it
+    // lives.
     void run() override;
 
-private slots:
-    void onNewConnection();
-    void onReadyRead();
-    void onDisconnected();
-
 private:
-    void finishRead();
-    void failRead(const QString &error);
+    void endRead(bool ok, const QString &message);
 
-    std::unique_ptr<QLocalServer> m_server;
-    std::unique_ptr<QLocalSocket> m_socket;
+    // Set and closed under m_mutex, for cancelIo().
+    FileDescriptor m_listener;
+    FileDescriptor m_channel;
     QByteArray m_received; // bytes of messages not yet asked for
-    bool m_reading = false;
 
     mutable QMutex m_mutex; // guards what the requesting threads read
     bool m_connected = false;
     bool m_written = false;
     bool m_readOk = false;
+    bool m_canceled = false;
     QString m_reply;
 };

@@ -1,5 +1,8 @@
 #include "helper/HelperProtocol.h"
 
+#include "platform/linux/SessionUser.h"
+
+#include <QFile>
 #include <QStandardPaths>
 #include <QUuid>
 #include <QtEndian>
@@ -11,6 +14,11 @@ const char HelperProtocol::kConvert[] = "CONVERT\n";
 const char HelperProtocol::kExit[] = "EXIT";
 const char HelperProtocol::kTimeout[] = "TIMEOUT";
 
+namespace {
+// Room in a local socket's address (sun_path) for the path and its zero.
+const int kMaxSocketPath = 107;
+} // namespace
+
 QString HelperProtocol::socketPath(const QString &channel)
 {
     // QStandardPaths checks that the runtime folder belongs to this user and
@@ -20,8 +28,15 @@ QString HelperProtocol::socketPath(const QString &channel)
     if (folder.isEmpty() || id.isNull())
         return QString();
     // A socket's path has room for 107 bytes: the name is kept short (the
-    // id as 32 hex digits) so that runtime folders deep in a tree still fit.
-    return folder + QStringLiteral("/tvq-helper-") + QString::fromLatin1(id.toRfc4122().toHex());
+    // id as 32 hex digits), and a runtime folder too deep for it gives way to
+    // the user's private folder in the temporary location, which the helper
+    // (the same user, the same environment) finds the same way.
+    const QString name = QStringLiteral("/tvq-helper-") + QString::fromLatin1(id.toRfc4122().toHex());
+    if (QFile::encodeName(folder + name).size() <= kMaxSocketPath)
+        return folder + name;
+    const QString fallback = SessionUser::current().privateTemporaryDirectory();
+    return fallback.isEmpty() || QFile::encodeName(fallback + name).size() > kMaxSocketPath ? QString()
+                                                                                             : fallback + name;
 }
 
 QByteArray HelperProtocol::encodeFrame(const QString &message)

@@ -3,14 +3,13 @@
 #include "app/Logger.h"
 #include "helper/DocumentExtractor.h"
 #include "helper/HelperProtocol.h"
+#include "platform/linux/LocalStream.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
 
-#include <atomic>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -20,13 +19,10 @@ const int kRetryMs = 20;
 
 } // namespace
 
-HelperServer::HelperServer(const QString &channel, const QString &tempFolder, QObject *parent)
-    : QObject(parent)
-    , m_channel(channel)
+HelperServer::HelperServer(const QString &channel, const QString &tempFolder)
+    : m_channel(channel)
     , m_tempFolder(tempFolder)
 {
-    connect(&m_socket, &QLocalSocket::readyRead, this, &HelperServer::onReadyRead);
-    connect(&m_socket, &QLocalSocket::disconnected, this, &HelperServer::finished);
 }
 
 bool HelperServer::connectToProgram(int timeoutMs)
@@ -38,30 +34,33 @@ bool HelperServer::connectToProgram(int timeoutMs)
     // starts, so the first tries may find no socket yet.
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        m_socket.connectToServer(path);
-        if (m_socket.waitForConnected(int(qMax<qint64>(deadline.remainingTime(), 0))))
+        m_socket = LocalStream::connect(path);
+        if (m_socket.isValid())
             return true;
-        m_socket.abort();
         QThread::msleep(kRetryMs);
     }
     Logger::instance()->log(WARNING, kComponent, QStringLiteral("Failed to connect to %1").arg(path));
     return false;
 }
 
-void HelperServer::onReadyRead()
+void HelperServer::run()
 {
-    m_received += m_socket.readAll();
-    QString message;
-    bool broken = false;
-    while (HelperProtocol::takeFrame(&m_received, &message, &broken)) {
-        if (!answer(message)) {
-            emit finished();
+    char buffer[16 * 1024];
+    for (;;) {
+        QString message;
+        bool broken = false;
+        while (HelperProtocol::takeFrame(&m_received, &message, &broken)) {
+            if (!answer(message))
+                return;
+        }
+        if (broken) {
+            Logger::instance()->log(WARNING, kComponent, "Malformed message; leaving");
             return;
         }
-    }
-    if (broken) {
-        Logger::instance()->log(WARNING, kComponent, "Malformed message; leaving");
-        emit finished();
+        const qint64 got = LocalStream::receive(m_socket.get(), buffer, sizeof buffer);
+        if (got <= 0)
+            return; // the program has gone
+        m_received.append(buffer, int(got));
     }
 }
 
@@ -71,52 +70,48 @@ bool HelperServer::answer(const QString &message)
     if (message == QLatin1String(HelperProtocol::kExit))
         return false;
     if (message == QLatin1String(HelperProtocol::kGetFilters)) {
-        send(HelperProtocol::formatFilterList(DocumentExtractor::filters()));
+        return send(HelperProtocol::formatFilterList(DocumentExtractor::filters()));
     } else if (message.startsWith(convertPrefix)) {
         convert(message.mid(convertPrefix.size()));
-    } else {
-        Logger::instance()->log(WARNING, kComponent, QStringLiteral("Unknown message: %1").arg(message.left(64)));
-        send(QString());
+        return true;
     }
-    return true;
+    Logger::instance()->log(WARNING, kComponent, QStringLiteral("Unknown message: %1").arg(message.left(64)));
+    return send(QString());
 }
 
-// The reading runs on a thread of its own so that a document that takes too
-// long can be answered "TIMEOUT" at once while the reader is told to stop.
+// The reading runs on the worker so that a document that takes too long can
+// be answered "TIMEOUT" at once while the reader is told to stop.
 void HelperServer::convert(const QString &path)
 {
     if (!DocumentExtractor::serves(path)) {
         send(QString());
         return;
     }
-    std::atomic<bool> cancel{false};
-    QString output;
     const QString folder = m_tempFolder;
-    std::unique_ptr<QThread> worker(
-        QThread::create([&output, &cancel, path, folder] { output = DocumentExtractor::extract(path, folder, &cancel); }));
-    worker->start();
-    if (worker->wait(kTimeLimitMs)) {
+    m_worker.start([path, folder](const std::atomic<bool> &cancel) {
+        return DocumentExtractor::extract(path, folder, &cancel);
+    });
+    QString output;
+    if (m_worker.wait(kTimeLimitMs, &output)) {
         send(output);
         return;
     }
-    cancel = true;
+    m_worker.cancel();
     send(QString::fromLatin1(HelperProtocol::kTimeout));
-    m_socket.flush();
     Logger::instance()->log(WARNING, kComponent, QStringLiteral("convert TIMEOUT, file = %1").arg(path));
-    if (!worker->wait(kCancelGraceMs)) {
+    if (!m_worker.wait(kCancelGraceMs, &output)) {
         // A reader stuck where it cannot see the flag: ending the process is
         // the only way out; the program starts a new helper.
         Logger::instance()->log(ERROR, kComponent, QStringLiteral("Reader did not stop, file = %1").arg(path));
-        m_socket.waitForBytesWritten(kCancelGraceMs);
         std::_Exit(EXIT_FAILURE);
     }
     if (!output.isEmpty())
         QFile::remove(output);
 }
 
-void HelperServer::send(const QString &message)
+// False when the program has gone.
+bool HelperServer::send(const QString &message)
 {
-    m_socket.write(HelperProtocol::encodeFrame(message));
-    // At once, rather than on the next turn of the event loop.
-    m_socket.flush();
+    const QByteArray frame = HelperProtocol::encodeFrame(message);
+    return LocalStream::sendAll(m_socket.get(), frame.constData(), frame.size());
 }

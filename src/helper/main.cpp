@@ -21,9 +21,6 @@ const int kConnectTimeoutMs = 10000;
 // hostile or broken document can at worst end this process.
 int main(int argc, char *argv[])
 {
-    // The helper lives on one socket and shares no loop with any toolkit:
-    // Qt's own event dispatcher wakes faster than the GLib one.
-    qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() != 4) {
@@ -36,6 +33,6 @@ int main(int argc, char *argv[])
     HelperServer server(arguments.at(1), arguments.at(3));
     if (!server.connectToProgram(kConnectTimeoutMs))
         return 1;
-    QObject::connect(&server, &HelperServer::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    return app.exec();
+    server.run();
+    return 0;
 }
