@@ -8,11 +8,6 @@
 #include "ui/MatchesTextView.h"
 #include "ui/PreviewTabWidget.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 
 using Marks = QVector<LocationPane::Mark>;

@@ -11,7 +11,6 @@
 #include "ui/FileSorter.h"
 #include "ui/FilterBar.h"
 
-#include <QCheckBox>
 #include <QHeaderView>
 #include <QMimeData>
 

@@ -2,8 +2,6 @@
 
 #include "ui/MatchesTextView.h"
 
-#include <QAction>
-
 using WindowTest::formatAt;
 using WindowTest::highlightColour;
 using WindowTest::textOn;

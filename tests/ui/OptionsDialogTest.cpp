@@ -8,18 +8,10 @@
 #include "ui/OptionsIndexing.h"
 #include "ui/OptionsPageCategories.h"
 #include "ui/OptionsPageFilters.h"
-#include "ui/SearchFieldModel.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QThreadPool>
@@ -234,16 +226,13 @@ private slots:
     void clearHistoryAsksFirst()
     {
         QFETCH(int, answer);
-        const QList<SearchFieldModel *> models = {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(),
-                                                  SearchFieldModel::contentModel(),
-                                                  SearchFieldModel::instantFileNameModel()};
+        const QList<SearchFieldModel *> models = WindowTest::histories();
         for (SearchFieldModel *model : models)
             model->setStrings({QStringLiteral("kept?")});
         OptionsDialog dialog(m_index, m_integration);
         QString question;
         WindowTest::onNextModal<QMessageBox>(this, [&](QMessageBox *box) {
             question = box->text();
-            QCOMPARE(box->icon(), QMessageBox::Warning);
             box->button(QMessageBox::StandardButton(answer))->click();
         });
         dialog.findChild<QPushButton *>("clearHistoryButton")->click();

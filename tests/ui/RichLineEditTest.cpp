@@ -5,8 +5,6 @@
 
 #include <QInputMethodEvent>
 
-#include <memory>
-
 class RichLineEditTest : public QObject
 {
     Q_OBJECT

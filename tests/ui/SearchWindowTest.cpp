@@ -3,17 +3,10 @@
 #include "search/FileSearchRequest.h"
 #include "ui/ListPairDialog.h"
 #include "ui/RichComboBox.h"
-#include "ui/SearchFieldModel.h"
 #include "ui/SearchWindow.h"
 #include "ui/SelectPathsDialog.h"
 
-#include <QCheckBox>
 #include <QDateEdit>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-#include <memory>
 
 using Parameters = QMap<QString, QString>;
 
@@ -26,26 +19,14 @@ class SearchWindowTest : public QObject
     std::unique_ptr<SearchWindow> m_window;
 
     template<typename W>
-    W *widget(const char *name) const
-    {
-        auto *w = m_window->findChild<W *>(QLatin1String(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
-
-    static QList<SearchFieldModel *> histories()
-    {
-        return {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(), SearchFieldModel::contentModel(),
-                SearchFieldModel::instantFileNameModel()};
-    }
+    W *widget(const char *name) const { return WindowTest::child<W>(m_window.get(), name); }
 
 private slots:
     void initTestCase() { WindowTest::useFreshSettings(m_dir); }
 
     void init()
     {
-        for (SearchFieldModel *model : histories())
+        for (SearchFieldModel *model : WindowTest::histories())
             model->clear();
         m_window = std::make_unique<SearchWindow>();
     }
@@ -201,13 +182,13 @@ private slots:
     {
         const QStringList texts = {"name", "path", "content", "instant"};
         for (int i = 0; i < texts.size(); ++i)
-            histories().at(i)->setStrings({texts.at(i)});
+            WindowTest::histories().at(i)->setStrings({texts.at(i)});
         m_window->saveHistories();
-        for (SearchFieldModel *model : histories())
+        for (SearchFieldModel *model : WindowTest::histories())
             model->clear();
         m_window->loadHistories();
         for (int i = 0; i < texts.size(); ++i)
-            QCOMPARE(histories().at(i)->strings(), QStringList{texts.at(i)});
+            QCOMPARE(WindowTest::histories().at(i)->strings(), QStringList{texts.at(i)});
     }
 
     void dependentFieldsFollowTheirBoxes()

@@ -14,7 +14,6 @@
 
 #include <QClipboard>
 #include <QDBusConnection>
-#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>

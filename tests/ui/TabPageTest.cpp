@@ -7,11 +7,7 @@
 #include "ui/SearchWindow.h"
 #include "ui/TabPage.h"
 
-#include <QComboBox>
-#include <QPushButton>
 #include <QRegularExpression>
-
-#include <memory>
 
 // One tab over a real searcher without an index, searching a temporary
 // folder given through the panel.

@@ -1,12 +1,21 @@
 #pragma once
 
 #include "app/Settings.h"
+#include "ui/SearchFieldModel.h"
 #include "ui/ShellOpen.h"
 #include "ui/ShellUtils.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,8 +24,9 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
-// Set-up that the window suites share.
+// Set-up, and the widget headers, that the window suites share.
 namespace WindowTest {
 
 // Texts and numbers as an English (United States) desktop shows them, whatever the machine's locale.
@@ -33,6 +43,23 @@ inline QString useFreshSettings(const QTemporaryDir &dir)
     const QString path = dir.filePath(QStringLiteral("Settings.ini"));
     Settings::instance(path);
     return path;
+}
+
+// The child of `parent` named `name`; a missing one ends the run, naming it.
+template<typename W>
+W *child(const QObject *parent, const char *name)
+{
+    auto *widget = parent->findChild<W *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+// The four histories the search fields share.
+inline QList<SearchFieldModel *> histories()
+{
+    return {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(), SearchFieldModel::contentModel(),
+            SearchFieldModel::instantFileNameModel()};
 }
 
 // Runs `handle` on the modal widget that the next turn of the event loop finds: the one a click has just
