@@ -224,26 +224,6 @@ private slots:
         QCOMPARE(data->urls(), (QList<QUrl>{QUrl::fromLocalFile("/p/dir"), QUrl::fromLocalFile("/p/a b.txt")}));
     }
 
-    void iconsByKind()
-    {
-        FileSearchResults results;
-        for (const char *name : {"a.txt", "b.TXT", "c.exe", "d.exe"})
-            results.addFile(QString::fromLatin1(name), QStringLiteral("/p"), 0);
-        results.addFolder(QStringLiteral("dir"), QStringLiteral("/p"));
-        FileTable table;
-        table.setResults(nullptr, &results, {});
-        auto icon = [&](int row) { return table.model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>(); };
-        QVERIFY(!icon(0).isNull()); // the folder, first
-        const int before = table.iconCache().lookupCount();
-        QVERIFY(!icon(1).isNull());
-        QVERIFY(!icon(2).isNull());
-        QCOMPARE(table.iconCache().lookupCount(), before + 1);
-        icon(3);
-        icon(4);
-        QCOMPARE(table.iconCache().lookupCount(), before + 3);
-        QVERIFY(!table.model()->index(1, 1).data(Qt::DecorationRole).isValid());
-    }
-
     void sizesAndTimesArriveLater()
     {
         TempTree tree;

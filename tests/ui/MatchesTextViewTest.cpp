@@ -111,17 +111,6 @@ private slots:
                  QStringLiteral("%1\ta hit here").arg(2 * shownLines - 1));
     }
 
-    void fullLineIndented()
-    {
-        Settings::instance()->setValue(Settings::ShowFullMatchedLine, true);
-        MatchesTextView view;
-        view.setMatches(matchesOf({MatchLine{41, QStringLiteral("\t\t  int foo = bar;  "), {{8, 3}, {14, 3}}}}));
-        const QTextBlock block = view.document()->firstBlock();
-        QCOMPARE(block.text(), QStringLiteral("42\tint foo = bar;"));
-        QCOMPARE(textOn(block, highlightColour()), QStringLiteral("foobar"));
-        QCOMPARE(formatAt(block, 7).background().color(), highlightColour());
-    }
-
     void colours()
     {
         Settings::instance()->setValue(Settings::HighlightColor, QStringLiteral("0x123456"));
@@ -134,10 +123,12 @@ private slots:
         QCOMPARE(formatAt(block, 0).foreground().color(), QColor(QStringLiteral("blue")));
     }
 
-    // The toggle rebuilds its own view at once, and a view of another tab when that one is shown next.
+    // The toggle rebuilds its own view at once, and a view of another tab when that one is shown next; the full
+    // line is shown without its outer blanks.
     void fullLineActionStoresAndRebuilds()
     {
-        const ContentMatches matches = matchesOf({MatchLine{0, QStringLiteral("one and two"), {{0, 3}, {8, 3}}}});
+        const ContentMatches matches =
+            matchesOf({MatchLine{41, QStringLiteral("\t\t  one and two  "), {{4, 3}, {12, 3}}}});
         MatchesTextView view;
         MatchesTextView otherTab;
         view.setMatches(matches);
@@ -149,6 +140,7 @@ private slots:
         view.fullLineAction()->trigger();
         QCOMPARE(Settings::instance()->value(Settings::ShowFullMatchedLine).toBool(), true);
         QCOMPARE(view.document()->blockCount(), 2);
+        QCOMPARE(view.document()->firstBlock().text(), QStringLiteral("42\tone and two"));
         QCOMPARE(textOn(view.document()->firstBlock(), highlightColour()), QStringLiteral("onetwo"));
         otherTab.show();
         QCOMPARE(otherTab.document()->blockCount(), 2);

@@ -230,13 +230,9 @@ private slots:
         for (SearchFieldModel *model : models)
             model->setStrings({QStringLiteral("kept?")});
         OptionsDialog dialog(m_index, m_integration);
-        QString question;
-        WindowTest::onNextModal<QMessageBox>(this, [&](QMessageBox *box) {
-            question = box->text();
-            box->button(QMessageBox::StandardButton(answer))->click();
-        });
+        WindowTest::onNextModal<QMessageBox>(
+            this, [&](QMessageBox *box) { box->button(QMessageBox::StandardButton(answer))->click(); });
         dialog.findChild<QPushButton *>("clearHistoryButton")->click();
-        QCOMPARE(question, QStringLiteral("Do you really want to clear search history?"));
         for (SearchFieldModel *model : models)
             QTEST(model->rowCount(), "rowsLeft");
     }
