@@ -251,8 +251,6 @@ private slots:
                                  << QStringList{"old", "new", "gone", "small", "mid", "big"};
         QTest::newRow("size down") << int(SizeColumn) << true
                                    << QStringList{"old", "new", "big", "mid", "small", "gone"};
-        QTest::newRow("modified up") << int(ModifiedColumn) << false
-                                     << QStringList{"old", "new", "gone", "big", "small", "mid"};
         QTest::newRow("modified down") << int(ModifiedColumn) << true
                                        << QStringList{"new", "old", "mid", "small", "big", "gone"};
     }

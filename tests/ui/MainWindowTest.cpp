@@ -72,7 +72,8 @@ private slots:
         Settings::instance()->setValue(Settings::Language, QStringLiteral("en"));
     }
 
-    void tabIdsKeepGrowingAfterCloses()
+    // Ids keep growing after closes, so a finished search never reaches a newer tab; the only tab is cleared.
+    void closingTabs()
     {
         auto window = makeWindow();
         window->onNewSearch();
@@ -84,11 +85,7 @@ private slots:
         window->onNewSearch();
         QCOMPARE(window->tabWidget()->count(), 2);
         QCOMPARE(window->currentTab()->id(), lastId + 1);
-    }
-
-    void closingTheOnlyTabClearsIt()
-    {
-        auto window = makeWindow();
+        window->tabWidget()->closeTab();
         setFileName(*window, QStringLiteral("kept?"));
         window->actions()->actionClosePage->trigger();
         QCOMPARE(window->tabWidget()->count(), 1);
@@ -300,7 +297,6 @@ private slots:
         QCOMPARE(window->tabWidget()->tabText(0), window->currentTab()->title().isEmpty()
                                                       ? QCoreApplication::translate("MainWindow", "New search")
                                                       : window->currentTab()->title());
-        QCOMPARE(Settings::instance()->value(Settings::Language).toString(), language);
     }
 
     void instantSearchShowsWhatTvqFinds()

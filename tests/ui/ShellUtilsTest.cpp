@@ -437,40 +437,33 @@ private slots:
         QCOMPARE(messages.reports.size(), errand == int(SessionErrand::MoveToTrash) ? 1 : 0);
     }
 
-    // Over the instances' socket to a companion, which runs the errand.
-    void companionReceivesErrands()
+    // Over the instances' socket the user's companion runs the errands of a root instance acting for that user,
+    // and opens the user's files, which the root instance never opens itself.
+    void companionTakesErrandsAndFiles()
     {
+        QVERIFY(!openWithShell(nullptr, QString(), QString()));
+        if (::geteuid() != 0)
+            QSKIP("only root acts for another user");
         QStringList received;
         MessageListenWidget::setSessionErrandHandler([&](quint64 kind, const QString &text) {
             received.append(QString::number(kind) + QLatin1Char(':') + text);
             return true;
         });
-        Companion companion;
-        QVERIFY(companion.listening);
-        installCompanionHandOver();
-        ShellUtils::showFileLocation(nullptr, QStringLiteral("/x y/ä"));
-        companion.stop();
-        MessageListenWidget::setSessionErrandHandler(nullptr);
-        QCOMPARE(received, QStringList{"3:file:///x%20y/%C3%A4"});
-    }
-
-    // A root instance acting for a user never opens that user's files itself: the user's companion does.
-    void rootHandsFilesToTheCompanion()
-    {
-        QVERIFY(!openWithShell(nullptr, QString(), QString()));
-        if (::geteuid() != 0)
-            QSKIP("only root acts for another user");
         const QString folder = QDir::tempPath() + "/talvenquist-65534";
         const bool folderExisted = QDir(folder).exists();
         qputenv("PKEXEC_UID", "65534");
         Companion companion;
         QVERIFY(companion.listening);
         QSignalSpy opened(companion.widget, &MessageListenWidget::openFileRequested);
+        installCompanionHandOver();
+        ShellUtils::showFileLocation(nullptr, QStringLiteral("/x y/ä"));
         const bool handed = openWithShell(nullptr, "/srv/Reports/Q3 summary.odt", QString());
         companion.stop();
         qunsetenv("PKEXEC_UID");
+        MessageListenWidget::setSessionErrandHandler(nullptr);
         if (!folderExisted)
             QDir(folder).removeRecursively();
+        QCOMPARE(received, QStringList{"3:file:///x%20y/%C3%A4"});
         QVERIFY(handed);
         QCOMPARE(opened.count(), 1);
         QCOMPARE(opened.at(0).at(0).toString(), QStringLiteral("/srv/Reports/Q3 summary.odt"));
