@@ -35,8 +35,7 @@ inline void pinLocale()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-// Pins the locale and keeps the settings in a file of `dir`, so that no run sees what an earlier one
-// stored. Returns the file's path.
+// Pins the locale and keeps the settings in a file of `dir` that no earlier run wrote; returns its path.
 inline QString useFreshSettings(const QTemporaryDir &dir)
 {
     pinLocale();
@@ -113,8 +112,7 @@ struct RecordedMessages
     QStringList reports;
 };
 
-// Copies the program's compiled translation "<code>.qm" into "languages" beside the test program, where the
-// program looks for it.
+// Copies the compiled translation "<code>.qm" into "languages" beside the test program, where it is looked for.
 inline bool installTranslation(const QString &code)
 {
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
@@ -128,20 +126,14 @@ inline QColor highlightColour()
     return QColor(QRgb(Settings::instance()->highlightColor()));
 }
 
-// The format a block shows at `column`.
-inline QTextCharFormat formatAt(const QTextBlock &block, int column)
-{
-    QTextCursor cursor(block);
-    cursor.setPosition(block.position() + column + 1); // a cursor reports the format of the character before it
-    return cursor.charFormat();
-}
-
 // The characters of the block drawn on `background`, in order.
 inline QString textOn(const QTextBlock &block, const QColor &background)
 {
     QString text;
+    QTextCursor cursor(block);
     for (int i = 0; i < block.length() - 1; ++i) {
-        if (formatAt(block, i).background().color() == background)
+        cursor.setPosition(block.position() + i + 1); // a cursor reports the format of the character before it
+        if (cursor.charFormat().background().color() == background)
             text += block.text().at(i);
     }
     return text;
