@@ -33,8 +33,7 @@ QString highlighted(const QTextDocument *document)
 
 } // namespace
 
-// The preview beside the results: the matches and the file, each page with a find bar of its own; beside the
-// file, the pane that marks where the matches are and scrolls the view when pressed.
+// The preview: matches and file pages with find bars, and the pane that marks where the matches are.
 class FilePreviewPageTest : public QObject
 {
     Q_OBJECT

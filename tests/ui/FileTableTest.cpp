@@ -245,8 +245,7 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("descending");
         QTest::addColumn<QStringList>("order");
-        // Folders "old" (older) and "new" first; then the files "big" (30 bytes,
-        // oldest), "small" (10), "gone" (vanished) and "mid" (20, newest).
+        // Folders first; files "big" (30 bytes, oldest), "small" (10), "gone" (vanished), "mid" (20, newest).
         QTest::newRow("size up") << int(SizeColumn) << false
                                  << QStringList{"old", "new", "gone", "small", "mid", "big"};
         QTest::newRow("size down") << int(SizeColumn) << true

@@ -118,8 +118,7 @@ private slots:
         QCOMPARE(textOn(block, QColor(0x12, 0x34, 0x56)), QStringLiteral("match"));
     }
 
-    // The toggle rebuilds its own view at once, and a view of another tab when that one is shown next; the full
-    // line is shown without its outer blanks.
+    // The toggle rebuilds its view at once, another tab's when shown next; full lines lose their outer blanks.
     void fullLineActionStoresAndRebuilds()
     {
         const ContentMatches matches =

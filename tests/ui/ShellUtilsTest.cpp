@@ -437,8 +437,7 @@ private slots:
         QCOMPARE(messages.reports.size(), errand == int(SessionErrand::MoveToTrash) ? 1 : 0);
     }
 
-    // Over the instances' socket the user's companion runs the errands of a root instance acting for that user,
-    // and opens the user's files, which the root instance never opens itself.
+    // A root instance acting for a user hands errands and the user's files to the user's companion.
     void companionTakesErrandsAndFiles()
     {
         QVERIFY(!openWithShell(nullptr, QString(), QString()));

@@ -9,8 +9,7 @@
 
 #include <QRegularExpression>
 
-// One tab over a real searcher without an index, searching a temporary
-// folder given through the panel.
+// One tab over a real searcher without an index, searching a temporary folder.
 class TabPageTest : public QObject
 {
     Q_OBJECT

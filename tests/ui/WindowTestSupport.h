@@ -61,8 +61,7 @@ inline QList<SearchFieldModel *> histories()
             SearchFieldModel::instantFileNameModel()};
 }
 
-// Runs `handle` on the modal widget that the next turn of the event loop finds: the one a click has just
-// opened and waits in.
+// Runs `handle` on the modal widget that a click has just opened and waits in.
 template<typename T>
 void onNextModal(QObject *context, std::function<void(T *)> handle)
 {
