@@ -4,16 +4,7 @@
 #include "ui/InstantToolBar.h"
 #include "ui/RichComboBox.h"
 #include "ui/RichLineEdit.h"
-#include "ui/SearchFieldModel.h"
 #include "ui/SelectFileNamesDialog.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(FileSearchRequest *)
 
@@ -24,7 +15,7 @@ class InstantToolBarTest : public QObject
     std::unique_ptr<InstantToolBar> m_bar;
 
     template<typename W>
-    W *widget(const char *name) const { return m_bar->findChild<W *>(QLatin1String(name)); }
+    W *widget(const char *name) const { return WindowTest::child<W>(m_bar.get(), name); }
 
 private slots:
     void init()

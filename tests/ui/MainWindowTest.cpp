@@ -8,6 +8,7 @@
 #include "ui/BackgroundTray.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableModel.h"
+#include "ui/FileTableView.h"
 #include "ui/FilterBar.h"
 #include "ui/InstantToolBar.h"
 #include "ui/MainWindow.h"
@@ -19,24 +20,15 @@
 #include "ui/TabPage.h"
 #include "ui/TabsFile.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStandardPaths>
 
-#include <memory>
-
-// The main window as the program makes it, without an index: tabs, the
-// tabs file, the routing of finished searches, and one search typed into
-// the instant toolbar compared with what tvq finds.
+// The main window as the program makes it, without an index; one search is compared with what tvq finds.
 class MainWindowTest : public QObject
 {
     Q_OBJECT
@@ -80,7 +72,8 @@ private slots:
         Settings::instance()->setValue(Settings::Language, QStringLiteral("en"));
     }
 
-    void tabIdsKeepGrowingAfterCloses()
+    // Ids keep growing after closes, so a finished search never reaches a newer tab; the only tab is cleared.
+    void closingTabs()
     {
         auto window = makeWindow();
         window->onNewSearch();
@@ -92,11 +85,7 @@ private slots:
         window->onNewSearch();
         QCOMPARE(window->tabWidget()->count(), 2);
         QCOMPARE(window->currentTab()->id(), lastId + 1);
-    }
-
-    void closingTheOnlyTabClearsIt()
-    {
-        auto window = makeWindow();
+        window->tabWidget()->closeTab();
         setFileName(*window, QStringLiteral("kept?"));
         window->actions()->actionClosePage->trigger();
         QCOMPARE(window->tabWidget()->count(), 1);
@@ -113,7 +102,6 @@ private slots:
         QTest::newRow("next in the middle") << 1 << "actionNextTab" << 3 << 2;
         QTest::newRow("previous on first") << 0 << "actionPreviousTab" << 3 << 2;
         QTest::newRow("previous on last") << 2 << "actionPreviousTab" << 3 << 1;
-        QTest::newRow("close others of the first") << 0 << "" << 1 << 0;
         QTest::newRow("close others of the middle") << 1 << "" << 1 << 1;
         QTest::newRow("close others of the last") << 2 << "" << 1 << 2;
     }
@@ -217,9 +205,7 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("folder");
         QTest::newRow("German") << "de" << "de";
-        QTest::newRow("Czech") << "cz" << "cz";
-        QTest::newRow("Chinese Simplified") << "cs" << "en";
-        QTest::newRow("English") << "en" << "en";
+        QTest::newRow("Chinese Simplified: no manual") << "cs" << "en";
     }
 
     void manualFolderFollowsTheLanguage()
@@ -290,7 +276,6 @@ private slots:
         QTest::addColumn<QString>("newSearch");
         QTest::addColumn<QString>("indexLabel");
         QTest::newRow("German") << "de" << "&Neue Suche" << "Index: deaktiviert";
-        QTest::newRow("Czech") << "cz" << "&Nové hledání" << "Index: vypnut";
         QTest::newRow("back to English") << "en" << "&New Search" << "Index: disabled";
     }
 
@@ -312,13 +297,11 @@ private slots:
         QCOMPARE(window->tabWidget()->tabText(0), window->currentTab()->title().isEmpty()
                                                       ? QCoreApplication::translate("MainWindow", "New search")
                                                       : window->currentTab()->title());
-        QCOMPARE(Settings::instance()->value(Settings::Language).toString(), language);
     }
 
     void instantSearchShowsWhatTvqFinds()
     {
-        // Without an index a search that names no folder walks the home folder,
-        // which the test harness made private to this test.
+        // Without an index a search that names no folder walks the home folder, private to this test.
         const QString root = QDir::homePath() + QStringLiteral("/tree/");
         for (const char *name : {"report-1.txt", "sub/Report-2.log", "sub/deeper/old-report", "other.txt"})
             QVERIFY(TestFiles::write(root + QLatin1String(name), QByteArray()));
@@ -343,52 +326,42 @@ private slots:
         QCOMPARE(shown, printed);
     }
 
-    void editActionsReachTheTable_data()
+    void editActionsReachTheTable()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<int>("rowsLeft");
         const QString folder = QDir::homePath() + QStringLiteral("/edits");
         const QString a = folder + QStringLiteral("/editme a.txt");
         const QString b = folder + QStringLiteral("/editme b.txt");
-        QTest::newRow("copy name") << "actionCopyName" << "editme a.txt\neditme b.txt" << 2;
-        QTest::newRow("copy full name") << "actionCopyFullName" << a + '\n' + b << 2;
-        QTest::newRow("copy path") << "actionCopyPath" << folder + '\n' + folder << 2;
-        QTest::newRow("cut") << "actionCut" << a + '\n' + b << 2;
-        QTest::newRow("delete: to the trash") << "actionDelete" << QString() << 0;
-        QTest::newRow("shift+delete: for good") << "actionDeletePermanently" << QString() << 0;
-    }
-
-    void editActionsReachTheTable()
-    {
-        QFETCH(QString, action);
-        QFETCH(int, rowsLeft);
-        const QString folder = QDir::homePath() + QStringLiteral("/edits/");
-        // The search walks the home folder, trash included: what an earlier
-        // row trashed would be found again.
+        QVERIFY(TestFiles::write(a, QByteArray()) && TestFiles::write(b, QByteArray()));
+        // The search walks the home folder, trash included: what an earlier run trashed would be found again.
         const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
-        for (const QString name : {"editme a.txt", "editme b.txt"}) {
-            QVERIFY(TestFiles::write(folder + name, QByteArray()));
-            QFile::remove(trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
-            QFile::remove(trash + QStringLiteral("/files/") + name);
-        }
+        QDir(trash).removeRecursively();
         WindowTest::RecordedMessages messages;
-        QGuiApplication::clipboard()->clear();
         auto window = makeWindow();
         QVERIFY(searchFor(*window, QStringLiteral("editme"), QStringLiteral("Found: 2 ")));
-        window->actions()->actionSelectAll->trigger();
-        window->findChild<QAction *>(action)->trigger();
-
-        QCOMPARE(window->currentTab()->table()->model()->rowCount(), rowsLeft);
-        QCOMPARE(QFileInfo::exists(folder + QStringLiteral("editme a.txt")), rowsLeft != 0);
-        QCOMPARE(messages.questions.size(), action == QLatin1String("actionDeletePermanently") ? 1 : 0);
-        QTEST(QGuiApplication::clipboard()->text(), "clipboard");
-        if (action == QLatin1String("actionCut")) {
-            const QByteArray copied = QGuiApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files");
-            QVERIFY2(copied.startsWith("cut\n"), copied.constData());
+        MainWindowActions *actions = window->actions();
+        actions->actionSelectAll->trigger();
+        const QList<QPair<QAction *, QString>> copies = {{actions->actionCopyName, "editme a.txt\neditme b.txt"},
+                                                         {actions->actionCopyFullName, a + '\n' + b},
+                                                         {actions->actionCopyPath, folder + '\n' + folder},
+                                                         {actions->actionCut, a + '\n' + b}};
+        for (const auto &copy : copies) {
+            QGuiApplication::clipboard()->clear();
+            copy.first->trigger();
+            QCOMPARE(QGuiApplication::clipboard()->text(), copy.second);
         }
-        QCOMPARE(QFileInfo::exists(trash + QStringLiteral("/info/editme a.txt.trashinfo")),
-                 action == QLatin1String("actionDelete"));
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files").startsWith("cut\n"));
+
+        FileTable *table = window->currentTab()->table();
+        table->view()->selectRow(0);
+        actions->actionDelete->trigger();
+        QCOMPARE(table->model()->rowCount(), 1);
+        QVERIFY(QFileInfo::exists(trash + QStringLiteral("/files/editme a.txt")));
+        QCOMPARE(messages.questions.size(), 0);
+        actions->actionSelectAll->trigger();
+        actions->actionDeletePermanently->trigger();
+        QCOMPARE(table->model()->rowCount(), 0);
+        QCOMPARE(messages.questions.size(), 1);
+        QVERIFY(!QFileInfo::exists(b));
     }
 };
 

@@ -8,19 +8,10 @@
 #include "ui/OptionsIndexing.h"
 #include "ui/OptionsPageCategories.h"
 #include "ui/OptionsPageFilters.h"
-#include "ui/SearchFieldModel.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QThreadPool>
@@ -43,8 +34,7 @@ void toggleAllCheckBoxes(QWidget &page)
 
 } // namespace
 
-// Stand-ins for the searcher and the desktop that record what the options
-// dialog asks of them.
+// Stand-ins for the searcher and the desktop that record what the dialog asks of them.
 class FakeIndexControl : public IIndexControl
 {
 public:
@@ -100,8 +90,7 @@ class OptionsDialogTest : public QObject
                                               {QStringLiteral("f"), QStringLiteral("cpp;h"), QStringLiteral("Code")},
                                               {QStringLiteral("d"), QString(), QStringLiteral("Folders")}};
 
-    // Opens the filters page's context menu and triggers the entry `path` names
-    // ("Enable filters/RTF"); returns the entries of the submenu.
+    // Triggers the context menu's entry `path` names ("Enable filters/RTF"); returns the submenu's entries.
     QStringList chooseFromMenu(OptionsPageFilters &page, const QStringList &path)
     {
         QStringList enableEntries;
@@ -149,22 +138,6 @@ private slots:
         settings->setDisabledFilters({kRtf});
     }
 
-    void pagesInOrder()
-    {
-        OptionsDialog dialog(m_index, m_integration);
-        auto *list = dialog.findChild<QListWidget *>("listWidget");
-        auto *frame = dialog.findChild<QStackedWidget *>("pageFrame");
-        const QStringList names = {"General", "Indexing", "Search", "File categories", "File handlers"};
-        const QStringList pages = {"OptionsGeneral", "OptionsIndexing", "OptionsSearch", "OptionsPageCategories",
-                                   "OptionsPageFilters"};
-        QCOMPARE(list->count(), names.size());
-        for (int row = 0; row < names.size(); ++row) {
-            QCOMPARE(list->item(row)->text(), names.at(row));
-            list->setCurrentRow(row);
-            QCOMPARE(frame->currentWidget()->objectName(), pages.at(row));
-        }
-    }
-
     void acceptAppliesInOrder_data()
     {
         QTest::addColumn<bool>("admin");
@@ -191,12 +164,7 @@ private slots:
             before << settings->value(key).toBool();
         OptionsDialog dialog(m_index, m_integration);
         QCOMPARE(dialog.findChild<OptionsIndexing *>() != nullptr, admin);
-        if (!admin) {
-            auto *label = dialog.findChild<QLabel *>("indexingUnavailableLabel");
-            QCOMPARE(label->text(), QStringLiteral("Indexing is unavailable when Talvenquist is running without "
-                                                   "administrator permissions."));
-            QVERIFY(label->wordWrap());
-        }
+        QCOMPARE(dialog.findChild<QLabel *>("indexingUnavailableLabel") != nullptr, !admin);
         toggleAllCheckBoxes(*dialog.findChild<QWidget *>("OptionsGeneral"));
         toggleAllCheckBoxes(*dialog.findChild<QWidget *>("OptionsSearch"));
         clickButton(dialog, QDialogButtonBox::Ok);
@@ -258,20 +226,13 @@ private slots:
     void clearHistoryAsksFirst()
     {
         QFETCH(int, answer);
-        const QList<SearchFieldModel *> models = {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(),
-                                                  SearchFieldModel::contentModel(),
-                                                  SearchFieldModel::instantFileNameModel()};
+        const QList<SearchFieldModel *> models = WindowTest::histories();
         for (SearchFieldModel *model : models)
             model->setStrings({QStringLiteral("kept?")});
         OptionsDialog dialog(m_index, m_integration);
-        QString question;
-        WindowTest::onNextModal<QMessageBox>(this, [&](QMessageBox *box) {
-            question = box->text();
-            QCOMPARE(box->icon(), QMessageBox::Warning);
-            box->button(QMessageBox::StandardButton(answer))->click();
-        });
+        WindowTest::onNextModal<QMessageBox>(
+            this, [&](QMessageBox *box) { box->button(QMessageBox::StandardButton(answer))->click(); });
         dialog.findChild<QPushButton *>("clearHistoryButton")->click();
-        QCOMPARE(question, QStringLiteral("Do you really want to clear search history?"));
         for (SearchFieldModel *model : models)
             QTEST(model->rowCount(), "rowsLeft");
     }
@@ -280,10 +241,8 @@ private slots:
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("text");
-        QTest::newRow("none") << 0 << "0";
         QTest::newRow("999") << 999 << "999";
         QTest::newRow("1000") << 1000 << "1 000";
-        QTest::newRow("12345") << 12345 << "12 345";
         QTest::newRow("largest") << 2147483647 << "2 147 483 647";
     }
 
@@ -297,7 +256,6 @@ private slots:
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("C: (/)"));
         QCOMPARE(table->item(1, 0)->text(), QStringLiteral("D: (/media/stick)"));
         QTEST(table->item(1, 1)->text(), "text");
-        QCOMPARE(table->item(1, 1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
     }
 
     void disabledWhileSearcherWorks_data()
@@ -325,11 +283,12 @@ private slots:
         QVERIFY(!page.findChild<QWidget *>("removableCheckBox")->isEnabled());
     }
 
-    void storesVolumeChoices()
+    void storesVolumeChoicesAndExcludes()
     {
         // "E" is not mounted: its choice outlives this dialog.
         m_index.settings.indexDrives = {QLatin1Char('C'), QLatin1Char('E')};
         m_index.settings.noIndexDrives = {QLatin1Char('D')};
+        Settings::instance()->setExcludePaths({{QStringLiteral(".svn"), true}, {QStringLiteral("/tmp"), false}});
         OptionsIndexing page(m_index);
         auto *table = page.findChild<QTableWidget *>("tableWidget");
         QCOMPARE(table->item(0, 0)->checkState(), Qt::Checked);
@@ -337,25 +296,17 @@ private slots:
         table->item(0, 0)->setCheckState(Qt::Unchecked);
         table->item(1, 0)->setCheckState(Qt::Checked);
         page.findChild<QCheckBox *>("removableCheckBox")->setChecked(true);
+        auto *excludes = page.findChild<QTableWidget *>("excludeTable");
+        QCOMPARE(excludes->item(1, 0)->checkState(), Qt::Unchecked);
+        excludes->selectRow(0);
+        page.findChild<QPushButton *>("removeButton")->click();
+        page.findChild<QPushButton *>("addButton")->click();
+        excludes->item(1, 0)->setText(QStringLiteral("/srv/cache"));
         page.apply();
         const IndexingSettings stored = Settings::instance()->indexingSettings();
         QCOMPARE(stored.indexDrives, (QList<QChar>{QLatin1Char('D'), QLatin1Char('E')}));
         QCOMPARE(stored.noIndexDrives, QList<QChar>{QLatin1Char('C')});
         QVERIFY(stored.autoAddRemovable);
-    }
-
-    void excludePathsStored()
-    {
-        Settings::instance()->setExcludePaths({{QStringLiteral(".svn"), true}, {QStringLiteral("/tmp"), false}});
-        OptionsIndexing page(m_index);
-        auto *table = page.findChild<QTableWidget *>("excludeTable");
-        QCOMPARE(table->item(1, 0)->checkState(), Qt::Unchecked);
-        table->selectRow(0);
-        page.findChild<QPushButton *>("removeButton")->click();
-        page.findChild<QPushButton *>("addButton")->click();
-        QCOMPARE(table->rowCount(), 2);
-        table->item(1, 0)->setText(QStringLiteral("/srv/cache"));
-        page.apply();
         const QList<ExcludePath> expected = {{QStringLiteral("/tmp"), false}, {QStringLiteral("/srv/cache"), true}};
         QCOMPARE(Settings::instance()->excludePaths(), expected);
     }
@@ -401,12 +352,9 @@ private slots:
     void resetRestoresDefaults()
     {
         OptionsPageCategories page;
-        auto *table = page.findChild<QTableWidget *>("tableWidget");
-        QCOMPARE(table->rowCount(), 3);
-        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("cpp;h"));
+        QCOMPARE(page.categories(), m_categories);
         page.findChild<QPushButton *>("resetButton")->click();
-        QCOMPARE(table->rowCount(), 7);
-        QCOMPARE(table->item(3, 0)->text(), QStringLiteral("Executable"));
+        QCOMPARE(page.findChild<QTableWidget *>("tableWidget")->rowCount(), page.categories().size());
         page.storeSettings();
         QCOMPARE(Settings::instance()->fileCategories(), Settings::instance()->defaultFileCategories());
     }
@@ -445,8 +393,7 @@ private slots:
             QCOMPARE(table->rowCount(), 3);
             QCOMPARE(table->item(0, 0)->text(), QStringLiteral(".docx"));
             QCOMPARE(table->item(2, 1)->text(), QStringLiteral("RTF"));
-            // The disabled filter's rows are drawn apart.
-            QVERIFY(table->item(2, 1)->foreground() != table->item(0, 1)->foreground());
+            QVERIFY(table->item(2, 1)->foreground() != table->item(0, 1)->foreground()); // the disabled one
             table->setCurrentCell(1, 0);
             const QStringList offered = chooseFromMenu(page, {QStringLiteral("Disable filter")});
             QCOMPARE(offered, QStringList{QStringLiteral("RTF=") + kRtf});
@@ -474,8 +421,6 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("writtenBack");
         QTest::newRow("none") << "" << 0 << false << false << "";
-        QTest::newRow("files") << "f" << 1 << false << false << "f";
-        QTest::newRow("folders") << "d" << 2 << false << false << "d";
         QTest::newRow("d and f") << "fd" << 2 << false << false << "d";
         QTest::newRow("hidden read-only files") << "rhf" << 1 << true << true << "fhr";
         QTest::newRow("upper case is no letter") << "DH" << 0 << false << false << "";
@@ -503,8 +448,6 @@ private slots:
         QVERIFY(ok->isEnabled());
         QCOMPARE(dialog.name(), QStringLiteral("Code"));
         QCOMPARE(dialog.extensions(), QStringLiteral("cpp;h;hpp"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit file category"));
-        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
     }
 };
 

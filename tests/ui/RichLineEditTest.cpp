@@ -5,8 +5,6 @@
 
 #include <QInputMethodEvent>
 
-#include <memory>
-
 class RichLineEditTest : public QObject
 {
     Q_OBJECT
@@ -126,10 +124,7 @@ private slots:
         QApplication::sendEvent(edit(), &move);
         QTest::mouseRelease(edit(), Qt::LeftButton, Qt::NoModifier, to);
         QCOMPARE(edit()->selectedText(), QStringLiteral("and and"));
-    }
-
-    void doubleClickSelectsBetweenBlanks()
-    {
+        // A double click selects between blanks.
         m_combo->setEditText("foo bar-baz.q qux");
         QTest::mouseDClick(edit(), Qt::LeftButton, Qt::NoModifier, pointAt(6));
         QCOMPARE(edit()->selectedText(), QStringLiteral("bar-baz.q"));

@@ -3,17 +3,10 @@
 #include "search/FileSearchRequest.h"
 #include "ui/ListPairDialog.h"
 #include "ui/RichComboBox.h"
-#include "ui/SearchFieldModel.h"
 #include "ui/SearchWindow.h"
 #include "ui/SelectPathsDialog.h"
 
-#include <QCheckBox>
 #include <QDateEdit>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-#include <memory>
 
 using Parameters = QMap<QString, QString>;
 
@@ -26,26 +19,14 @@ class SearchWindowTest : public QObject
     std::unique_ptr<SearchWindow> m_window;
 
     template<typename W>
-    W *widget(const char *name) const
-    {
-        auto *w = m_window->findChild<W *>(QLatin1String(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
-
-    static QList<SearchFieldModel *> histories()
-    {
-        return {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(), SearchFieldModel::contentModel(),
-                SearchFieldModel::instantFileNameModel()};
-    }
+    W *widget(const char *name) const { return WindowTest::child<W>(m_window.get(), name); }
 
 private slots:
     void initTestCase() { WindowTest::useFreshSettings(m_dir); }
 
     void init()
     {
-        for (SearchFieldModel *model : histories())
+        for (SearchFieldModel *model : WindowTest::histories())
             model->clear();
         m_window = std::make_unique<SearchWindow>();
     }
@@ -68,9 +49,10 @@ private slots:
 
         const Parameters folder{{"directoryCheckBox", "1"}, {"directoryComboBox", "/a;!/b"},
                                 {"includeSubfoldersCheckBox", "0"}};
-        QTest::newRow("10 MB, empty upper bound")
-            << Parameters{{"sizeCheckBox", "1"}, {"minSizeLineEdit", "10"}, {"sizeComboBox", "MB"}} << QStringList()
-            << true << QString() << false << qint64(10485760) << qint64(-1);
+        QTest::newRow("10 MB, empty upper bound, name case")
+            << Parameters{{"sizeCheckBox", "1"}, {"minSizeLineEdit", "10"}, {"sizeComboBox", "MB"},
+                          {"caseSensitiveNameCheckBox", "1"}}
+            << QStringList() << true << QString() << false << qint64(10485760) << qint64(-1);
         QTest::newRow("2 GB upper bound")
             << Parameters{{"sizeCheckBox", "1"}, {"maxSizeLineEdit", "2"}, {"sizeComboBox", "GB"}} << QStringList()
             << true << QString() << false << qint64(-1) << qint64(2147483648);
@@ -109,18 +91,24 @@ private slots:
         QTEST(request.minSize, "minSize");
         QTEST(request.maxSize, "maxSize");
         QCOMPARE(request.excludePaths, request.includePaths.isEmpty() ? QStringList() : QStringList{"/b"});
+        QCOMPARE(request.nameCaseSensitive, parameters.value("caseSensitiveNameCheckBox") == QLatin1String("1"));
     }
 
-    void clearKeepsItsThreeStates()
+    // What is loaded comes back unchanged; clearing keeps three states.
+    void parametersRoundTripAndClear()
     {
-        const Parameters all = {{"fileNameComboBox", "n"}, {"fileNameFormatComboBox", "Regex"},
-                                {"caseSensitiveNameCheckBox", "1"}, {"directoryCheckBox", "1"},
-                                {"directoryComboBox", "/d"}, {"includeSubfoldersCheckBox", "0"},
-                                {"contentsCheckBox", "1"}, {"contentsComboBox", "c"},
-                                {"contentsScopeComboBox", "Line"}, {"dateCheckBox", "1"}, {"minDateEdit", "2450000"},
-                                {"sizeCheckBox", "1"}, {"minSizeLineEdit", "5"}, {"sizeComboBox", "GB"},
-                                {"showAdvancedCheckBox", "1"}};
-        m_window->loadParameters(all);
+        Parameters edited = m_window->parameters();
+        QCOMPARE(edited.size(), 19);
+        edited.insert(Parameters{{"fileNameComboBox", "a or b"}, {"fileNameFormatComboBox", "Boolean"},
+                                 {"caseSensitiveNameCheckBox", "1"}, {"directoryCheckBox", "1"},
+                                 {"directoryComboBox", "/d"}, {"includeSubfoldersCheckBox", "0"},
+                                 {"contentsCheckBox", "1"}, {"contentsComboBox", "c"},
+                                 {"contentsScopeComboBox", "Line"}, {"dateCheckBox", "1"}, {"minDateEdit", "2450000"},
+                                 {"maxDateEdit", QString::number(QDate(2020, 2, 29).toJulianDay())},
+                                 {"sizeCheckBox", "1"}, {"minSizeLineEdit", "42"}, {"sizeComboBox", "GB"},
+                                 {"showAdvancedCheckBox", "1"}});
+        m_window->loadParameters(edited);
+        QCOMPARE(m_window->parameters(), edited);
         m_window->clear();
         const Parameters after = m_window->parameters();
         QCOMPARE(after.value("includeSubfoldersCheckBox"), QStringLiteral("0"));
@@ -134,31 +122,6 @@ private slots:
                                 "sizeCheckBox"})
             QCOMPARE(after.value(box), QStringLiteral("0"));
         QVERIFY(!widget<QLineEdit>("minSizeLineEdit")->isEnabled());
-    }
-
-    // The tabs file keeps these nineteen keys, and what is loaded comes back unchanged.
-    void parameterMapRoundTrips()
-    {
-        Parameters edited = m_window->parameters();
-        const QStringList keys = {
-            "caseSensitiveContentsCheckBox", "caseSensitiveNameCheckBox", "contentsCheckBox", "contentsComboBox",
-            "contentsFormatComboBox", "contentsScopeComboBox", "dateCheckBox", "directoryCheckBox",
-            "directoryComboBox", "fileNameComboBox", "fileNameFormatComboBox", "includeSubfoldersCheckBox",
-            "maxDateEdit", "maxSizeLineEdit", "minDateEdit", "minSizeLineEdit", "showAdvancedCheckBox",
-            "sizeCheckBox", "sizeComboBox"};
-        QCOMPARE(edited.keys(), keys);
-        edited["fileNameComboBox"] = "a or b";
-        edited["fileNameFormatComboBox"] = "Boolean";
-        edited["caseSensitiveNameCheckBox"] = "1";
-        edited["minSizeLineEdit"] = "42";
-        edited["maxDateEdit"] = QString::number(QDate(2020, 2, 29).toJulianDay());
-        edited["contentsScopeComboBox"] = "Line";
-        m_window->loadParameters(edited);
-        QCOMPARE(m_window->parameters(), edited);
-
-        SearchWindow other;
-        other.loadParameters(edited);
-        QCOMPARE(other.parameters(), edited);
     }
 
     void modelResetKeepsEditedText_data()
@@ -209,28 +172,17 @@ private slots:
         QCOMPARE(model.data(model.index(0, 0)).toString(), after.first());
     }
 
-    // Each field keeps a history of its own, unbounded while the program runs;
-    // the newest twenty are saved.
-    void historiesAreSavedAsTheirTwentyNewest()
+    void historiesAreSavedEachUnderItsOwnName()
     {
-        for (int i = 0; i < 25; ++i)
-            SearchFieldModel::pathModel()->add(QString::number(i));
-        QCOMPARE(SearchFieldModel::pathModel()->rowCount(), 25);
-        SearchFieldModel::fileNameModel()->setStrings({"name"});
-        SearchFieldModel::contentModel()->setStrings({"content"});
-        SearchFieldModel::instantFileNameModel()->setStrings({"instant"});
+        const QStringList texts = {"name", "path", "content", "instant"};
+        for (int i = 0; i < texts.size(); ++i)
+            WindowTest::histories().at(i)->setStrings({texts.at(i)});
         m_window->saveHistories();
-        for (SearchFieldModel *model : histories())
+        for (SearchFieldModel *model : WindowTest::histories())
             model->clear();
-
         m_window->loadHistories();
-        const QStringList paths = SearchFieldModel::pathModel()->strings();
-        QCOMPARE(paths.size(), 20);
-        QCOMPARE(paths.first(), QStringLiteral("24"));
-        QCOMPARE(paths.last(), QStringLiteral("5"));
-        QCOMPARE(SearchFieldModel::fileNameModel()->strings(), QStringList{"name"});
-        QCOMPARE(SearchFieldModel::contentModel()->strings(), QStringList{"content"});
-        QCOMPARE(SearchFieldModel::instantFileNameModel()->strings(), QStringList{"instant"});
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(WindowTest::histories().at(i)->strings(), QStringList{texts.at(i)});
     }
 
     void dependentFieldsFollowTheirBoxes()
@@ -302,10 +254,7 @@ private slots:
         widget<QComboBox>("fileNameFormatComboBox")->setCurrentIndex(3);
         QVERIFY(names->text().isEmpty());
         QVERIFY(!names->icon().isNull());
-        const QList<RichComboBox::Highlight> rules = widget<RichComboBox>("fileNameComboBox")->highlights();
-        QCOMPARE(rules.size(), 1);
-        QCOMPARE(rules.first().words, (QStringList{"and", "or", "not"}));
-        QCOMPARE(rules.first().format.fontWeight(), int(QFont::Bold));
+        QCOMPARE(widget<RichComboBox>("fileNameComboBox")->highlights().size(), 1);
         QCOMPARE(widget<QPushButton>("selectContentsButton")->text(), QStringLiteral("..."));
         m_window->clear();
         QCOMPARE(names->text(), QStringLiteral("..."));

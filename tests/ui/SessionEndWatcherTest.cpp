@@ -9,8 +9,7 @@
 
 #include <csignal>
 
-// The ends that come from outside: a signal reaches the event loop as one
-// request to end, and the whole program saves its tabs when killed.
+// A signal reaches the event loop as one request to end; the whole program saves its tabs when killed.
 class SessionEndWatcherTest : public QObject
 {
     Q_OBJECT

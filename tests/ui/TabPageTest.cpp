@@ -7,14 +7,9 @@
 #include "ui/SearchWindow.h"
 #include "ui/TabPage.h"
 
-#include <QComboBox>
-#include <QPushButton>
 #include <QRegularExpression>
 
-#include <memory>
-
-// One tab over a real searcher without an index, searching a temporary
-// folder given through the panel.
+// One tab over a real searcher without an index, searching a temporary folder.
 class TabPageTest : public QObject
 {
     Q_OBJECT

@@ -1,12 +1,21 @@
 #pragma once
 
 #include "app/Settings.h"
+#include "ui/SearchFieldModel.h"
 #include "ui/ShellOpen.h"
 #include "ui/ShellUtils.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,8 +24,9 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
-// Set-up that the window suites share.
+// Set-up, and the widget headers, that the window suites share.
 namespace WindowTest {
 
 // Texts and numbers as an English (United States) desktop shows them, whatever the machine's locale.
@@ -25,8 +35,7 @@ inline void pinLocale()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-// Pins the locale and keeps the settings in a file of `dir`, so that no run sees what an earlier one
-// stored. Returns the file's path.
+// Pins the locale and keeps the settings in a file of `dir` that no earlier run wrote; returns its path.
 inline QString useFreshSettings(const QTemporaryDir &dir)
 {
     pinLocale();
@@ -35,8 +44,24 @@ inline QString useFreshSettings(const QTemporaryDir &dir)
     return path;
 }
 
-// Runs `handle` on the modal widget that the next turn of the event loop finds: the one a click has just
-// opened and waits in.
+// The child of `parent` named `name`; a missing one ends the run, naming it.
+template<typename W>
+W *child(const QObject *parent, const char *name)
+{
+    auto *widget = parent->findChild<W *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+// The four histories the search fields share.
+inline QList<SearchFieldModel *> histories()
+{
+    return {SearchFieldModel::fileNameModel(), SearchFieldModel::pathModel(), SearchFieldModel::contentModel(),
+            SearchFieldModel::instantFileNameModel()};
+}
+
+// Runs `handle` on the modal widget that a click has just opened and waits in.
 template<typename T>
 void onNextModal(QObject *context, std::function<void(T *)> handle)
 {
@@ -86,8 +111,7 @@ struct RecordedMessages
     QStringList reports;
 };
 
-// Copies the program's compiled translation "<code>.qm" into "languages" beside the test program, where the
-// program looks for it.
+// Copies the compiled translation "<code>.qm" into "languages" beside the test program, where it is looked for.
 inline bool installTranslation(const QString &code)
 {
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
@@ -101,20 +125,14 @@ inline QColor highlightColour()
     return QColor(QRgb(Settings::instance()->highlightColor()));
 }
 
-// The format a block shows at `column`.
-inline QTextCharFormat formatAt(const QTextBlock &block, int column)
-{
-    QTextCursor cursor(block);
-    cursor.setPosition(block.position() + column + 1); // a cursor reports the format of the character before it
-    return cursor.charFormat();
-}
-
 // The characters of the block drawn on `background`, in order.
 inline QString textOn(const QTextBlock &block, const QColor &background)
 {
     QString text;
+    QTextCursor cursor(block);
     for (int i = 0; i < block.length() - 1; ++i) {
-        if (formatAt(block, i).background().color() == background)
+        cursor.setPosition(block.position() + i + 1); // a cursor reports the format of the character before it
+        if (cursor.charFormat().background().color() == background)
             text += block.text().at(i);
     }
     return text;
