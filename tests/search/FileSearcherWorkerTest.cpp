@@ -32,18 +32,6 @@ private slots:
         QCOMPARE(log.lines(), QStringList());
     }
 
-    // Whoever catches search failures (the file table, for one) catches
-    // cancellations too.
-    void cancellationIsASearchException()
-    {
-        try {
-            throw FileSearchCancelException(QStringLiteral("FileSearch"), 1, QStringLiteral("Request 1 canceled"));
-        } catch (const FileSearchException &e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("File: FileSearch, line: 1, Request 1 canceled"));
-            return;
-        }
-    }
-
     // A canceled search is no failure; anything else that escapes the task
     // is logged once and marks the worker, and the process goes on.
     void exceptionsAreLoggedOnce_data()
