@@ -257,8 +257,7 @@ private slots:
         QCOMPARE(process.exitCode(), 0);
     }
 
-    // The words live only in the archives' compressed XML: plain reading
-    // would find nothing.
+    // The words live only in the archives' compressed XML: plain reading would find nothing.
     void contentsFindWordsInsideDocuments()
     {
         QCOMPARE(foundInDocuments("quokka"),

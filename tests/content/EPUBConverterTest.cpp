@@ -34,8 +34,7 @@ QByteArray chapter(const QByteArray &text)
            "<head><title>x</title></head>\n<body>\n<p>" + text + "</p>\n</body>\n</html>\n";
 }
 
-// Manifest in file order ch1, ch2, ch3, empty, cover image, NCX; the spine
-// reads ch3, ch1, empty, ncx, ch2.
+// Manifest in file order ch1, ch2, ch3, empty, cover image, NCX; the spine reads ch3, ch1, empty, ncx, ch2.
 QByteArray package()
 {
     return "<?xml version=\"1.0\"?>\n"

@@ -65,8 +65,7 @@ class ExpressionParserTest : public QObject
     Q_OBJECT
 
 private slots:
-    // First on purpose: the shared engine does not exist yet, so the threads
-    // also race to create it.
+    // First on purpose: the shared engine does not exist yet, so the threads also race to create it.
     void concurrentEvaluation()
     {
         constexpr int kThreads = 16;

@@ -95,12 +95,6 @@ private slots:
         QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("nameOnly");
         QTest::newRow("defaults") << Change([](FileSearchRequest &) {}) << true;
-        QTest::newRow("name and folders") << Change([](FileSearchRequest &r) {
-            r.name = QStringLiteral("*.cpp");
-            r.includePaths = QStringList{QStringLiteral("/src")};
-            r.excludePaths = QStringList{QStringLiteral("/src/build")};
-            r.includeSubfolders = false;
-        }) << true;
         QTest::newRow("text") << Change([](FileSearchRequest &r) { r.text = QStringLiteral("x"); }) << false;
         QTest::newRow("minSize zero") << Change([](FileSearchRequest &r) { r.minSize = 0; }) << false;
         QTest::newRow("modifiedFrom") << Change([](FileSearchRequest &r) { r.modifiedFrom = QDate(2024, 5, 1); })
@@ -126,7 +120,6 @@ private slots:
         QTest::addColumn<bool>("boolean");
         QTest::newRow("substring") << 0 << false << false << MatchOptions::Substring << false;
         QTest::newRow("whole word, case") << 1 << true << false << MatchOptions::WholeWord << false;
-        QTest::newRow("regex, line scope") << 2 << false << true << MatchOptions::Regex << false;
         QTest::newRow("boolean is substring terms") << 3 << true << true << MatchOptions::Substring << true;
         QTest::newRow("unknown type") << 7 << false << false << MatchOptions::Substring << false;
     }

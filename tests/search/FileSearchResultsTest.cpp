@@ -16,8 +16,7 @@ Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
-// Adds full paths in their order: one ending in "/" is a folder, the
-// others are files without matches.
+// Adds full paths in their order: one ending in "/" is a folder, the others are files without matches.
 void fill(FileSearchResults &results, const QStringList &paths)
 {
     for (const QString &entry : paths) {

@@ -1,7 +1,6 @@
 #include "app/MetaTypes.h"
 #include "content/ContentMatches.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/DiskSearcher.h"
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"
@@ -174,21 +173,6 @@ private slots:
         QCOMPARE(results.item(0).matches, 3);
     }
 
-    void diskSearcherLeavesIndexedVolumesAndCanceledRequests()
-    {
-        const QChar key = volumeOfPath(m_tree.path()).key;
-        FileSearchRequest request;
-        request.includePaths = QStringList{m_tree.path("names"), QStringLiteral("/proc/self")};
-        QCOMPARE(DiskSearcher::walkRoots(request, {}), request.includePaths);
-        if (!key.isNull())
-            QCOMPARE(DiskSearcher::walkRoots(request, {key}), QStringList{"/proc/self"});
-        request.includePaths = QStringList{m_tree.path("names")};
-        request.canceled = true;
-        FileSearchResults results;
-        DiskSearcher().search(request, results, {});
-        QCOMPARE(results.count(), 0);
-    }
-
     void findBeforeInitWaitsForIt()
     {
         QTemporaryDir temp;
@@ -204,21 +188,6 @@ private slots:
         searcher.init(IndexingSettings(), ContentSearchSettings());
         QVERIFY(finished.wait(5000));
         QCOMPARE(relativeRows(results, m_tree.path("flat")), (QStringList{"sub/", "x1.txt", "xdir/"}));
-    }
-
-    void withoutIndexNothingIsIndexed()
-    {
-        QTemporaryDir temp;
-        FileSearcher searcher(temp.path(), 0);
-        QSignalSpy init(&searcher, &FileSearcher::initFinished);
-        searcher.init(IndexingSettings(), ContentSearchSettings());
-        QCOMPARE(init.count(), 1);
-        QVERIFY(searcher.isReady());
-        QVERIFY(!searcher.isBusy());
-        QCOMPARE(searcher.indexingSettings().dbPath, QString());
-        QMap<QChar, int> counts;
-        searcher.objectCounts(counts);
-        QVERIFY(counts.isEmpty());
     }
 
     void cancelDuringCandidatePhaseEmitsNoFinished()
