@@ -210,14 +210,7 @@ private slots:
         const auto searcher = searcherWith(settings(true, true));
         FileSearchRequest r = request(QStringLiteral("two"));
         r.canceled = 1;
-        try {
-            searcher->find(r, path);
-            QFAIL("no cancellation raised");
-        } catch (const FileSearchCancelException &e) {
-            const QString what = QString::fromUtf8(e.what());
-            QVERIFY2(what.startsWith(QStringLiteral("File: ContentSearcher, line: ")), qPrintable(what));
-            QVERIFY2(what.endsWith(QStringLiteral("Request %1 canceled").arg(r.id)), qPrintable(what));
-        }
+        QVERIFY_EXCEPTION_THROWN(searcher->find(r, path), FileSearchCancelException);
         ContentMatches matches;
         QVERIFY_EXCEPTION_THROWN(searcher->findAll(r, path, &matches), FileSearchCancelException);
         QVERIFY(matches.lines.isEmpty());

@@ -2,7 +2,7 @@
 #include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
 #include "search/FileSearchCancelException.h"
-#include "support/TestFiles.h"
+#include "support/Conversion.h"
 
 #include <QBuffer>
 #include <QScopeGuard>
@@ -73,15 +73,7 @@ class MobiConverterTest : public QObject
 
     QString convertBytes(const QByteArray &bytes, bool *ok = nullptr)
     {
-        QByteArray data = bytes;
-        QBuffer input(&data);
-        input.open(QIODevice::ReadOnly);
-        QBuffer output;
-        output.open(QIODevice::ReadWrite);
-        const bool converted = m_converter.convert(QString(), &input, nullptr, &output, QString(), nullptr);
-        if (ok)
-            *ok = converted;
-        return TestFiles::fromUtf16LE(output.data());
+        return Conversion::run(m_converter, bytes, QString(), ok);
     }
 
     bool logged(const QString &level, const QString &message) const
@@ -213,15 +205,10 @@ private slots:
 
     void cancellation()
     {
-        QByteArray bytes = book(65001, {QByteArray("<body><p>x</p></body>")});
-        QBuffer input(&bytes);
-        input.open(QIODevice::ReadOnly);
-        QBuffer output;
-        output.open(QIODevice::ReadWrite);
+        const QByteArray bytes = book(65001, {QByteArray("<body><p>x</p></body>")});
         const ToPlainTextConverter::CancelFlag cancel{1};
-        QVERIFY_EXCEPTION_THROWN(m_converter.convert(QString(), &input, nullptr, &output, QString(), &cancel),
+        QVERIFY_EXCEPTION_THROWN(Conversion::run(m_converter, bytes, {}, nullptr, {}, &cancel),
                                  FileSearchCancelException);
-        QCOMPARE(output.size(), qint64(0));
     }
 };
 

@@ -76,20 +76,6 @@ private slots:
                                                   "<table:table-cell><text:p>B1</text:p></table:table-cell>"
                                                   "</table:table-row></table:table></office:text>")}}
             << QByteArray() << QStringLiteral("Grüße aus Köln\r\nZwei   Leer\tTab\r\nA1\r\nB1\r\n");
-        QTest::newRow("ods: one cell per line")
-            << "b.ods"
-            << Entries{{"content.xml", odfContent("<office:spreadsheet><table:table><table:table-row><table:table-cell>"
-                                                  "<text:p>Ünïcode</text:p></table:table-cell><table:table-cell "
-                                                  "office:value=\"42\"><text:p>42</text:p></table:table-cell>"
-                                                  "</table:table-row></table:table></office:spreadsheet>")}}
-            << QByteArray() << QStringLiteral("Ünïcode\r\n42\r\n");
-        QTest::newRow("odp: one line per slide")
-            << "c.odp"
-            << Entries{{"content.xml", odfContent("<office:presentation><draw:page><draw:frame><draw:text-box><text:p>"
-                                                  "Erste</text:p></draw:text-box></draw:frame></draw:page><draw:page>"
-                                                  "<draw:frame><draw:text-box><text:p>Zweite</text:p></draw:text-box>"
-                                                  "</draw:frame></draw:page></office:presentation>")}}
-            << QByteArray() << QStringLiteral("Erste\r\nZweite\r\n");
         QTest::newRow("fodt: flat document")
             << "d.fodt" << Entries()
             << ("<?xml version=\"1.0\"?><office:document " + kOdf +

@@ -56,15 +56,12 @@ private slots:
         QTest::newRow("words of one part") << "a b;c" << sub << false << "xaxbx" << yes;
         QTest::newRow("included extension") << "*.txt;*.doc;!temp" << sub << false << "x.txt" << yes;
         QTest::newRow("excluded from every part") << "*.txt;*.doc;!temp" << sub << false << "temp.doc" << no;
-        QTest::newRow("escaped bang") << "\\!x" << sub << false << "a!x" << yes;
         QTest::newRow("escaped bang is no exclusion") << "\\!x" << sub << false << "x" << no;
-        QTest::newRow("escaped blank") << "a\\ b" << sub << false << "ab" << no;
         QTest::newRow("whole-word name") << "report" << word << false << "report_2024.pdf" << no;
         QTest::newRow("whole-word name, dotted") << "report" << word << false << "report.2024.pdf" << yes;
         QTest::newRow("regex name") << "^[a-c]+\\.txt$" << re << false << "cab.txt" << yes;
         QTest::newRow("boolean") << "a and (b or not c)" << sub << true << "a" << yes;
         QTest::newRow("boolean, invalid") << "a b" << sub << true << "ab" << no;
-        QTest::newRow("boolean, escaped parentheses") << "\\(x\\)" << sub << true << "a(x).txt" << yes;
     }
 
     void names()
@@ -148,13 +145,6 @@ private slots:
         MatchPositions positions;
         QCOMPARE(matcher.match(QStringLiteral("b a zz"), &positions), int(ExpressionMatcher::NoMatch));
         QCOMPARE(positions, (MatchPositions{{2, 1}, {0, 1}, {4, 2}}));
-    }
-
-    void contentTermsAreLiteral()
-    {
-        ExpressionMatcher matcher(QStringLiteral("a*b"), textOptions(false, false));
-        QCOMPARE(matcher.match(QStringLiteral("see a*b here")), int(ExpressionMatcher::Match));
-        QCOMPARE(matcher.match(QStringLiteral("aXb")), int(ExpressionMatcher::NoMatch));
     }
 
     void givenLexerIsUsed()
