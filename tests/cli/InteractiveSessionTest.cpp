@@ -8,8 +8,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-// A walking searcher (no index) over one temporary tree, and a session
-// that writes its answers into a buffer.
+// A walking searcher (no index) over one temporary tree, and a session that writes its answers into a buffer.
 class SessionFixture
 {
 public:

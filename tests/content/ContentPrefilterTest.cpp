@@ -63,7 +63,6 @@ private slots:
             {"crlf.txt", "mutex_lock\r\nDEPRECATED\r\nlast\r"},
             {"utf8.txt", mixed.toUtf8()},
             {"folds-only.txt", QStringLiteral("\u212Aelvin \u017Fun\n").toUtf8()},
-            {"utf8-bom.txt", "\xEF\xBB\xBF" + mixed.toUtf8()},
             {"latin1.txt", "caf\xE9 na\xEFve PTHREAD_mutex\nSTRA\xDF" "E\n"},
             {"utf16le-bom.txt", "\xFF\xFE" + TestFiles::toUtf16LE(mixed + QStringLiteral("pthread mutex lock\n"))},
             {"utf16le.txt", TestFiles::toUtf16LE(QStringLiteral("a mutex in words and spaces, deprecated here\n"))},
@@ -73,7 +72,6 @@ private slots:
             {"long-line.txt", repeated('x', block + 100) + " mutex_lock " + repeated('y', 70) + "\nstrasse\n"},
             {"split.txt", repeated('a', block - 4) + " Deprecated_mutex\n"},
             {"utf8-then-invalid.txt", "caf\xC3\xA9\nx\xE9y mutex_lock\n"},
-            {"none.txt", "nothing to see here\nat all\n"},
         };
         for (const auto &file : files) {
             const QString path = m_dir.filePath(file.first);
@@ -82,39 +80,23 @@ private slots:
         }
     }
 
-    // Every file of the corpus, every way of reading the expression, both scopes
-    // and both case modes, with and without a count: the same verdicts and
-    // counts as the search that decodes every line.
+    // The same verdicts and counts as the search that decodes every line, in both scopes and case modes.
     void agreesWithDecodedSearch_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("type");
         const int substring = 0, wholeWord = 1, regex = 2, boolean = 3;
         QTest::newRow("substring") << "mutex_lock" << substring;
-        QTest::newRow("substring list") << "pthread mutex;deprecated" << substring;
         QTest::newRow("substring exclusion") << "mutex;!deprecated" << substring;
         QTest::newRow("sharp s") << QStringLiteral("stra\u00dfe") << substring;
-        QTest::newRow("double s") << "strasse" << substring;
         QTest::newRow("kelvin") << "kelvin" << substring;
-        QTest::newRow("kelvin sign") << QStringLiteral("\u212A") << substring;
-        QTest::newRow("long s") << QStringLiteral("\u017Fun") << substring;
         QTest::newRow("plain s") << "sun" << substring;
-        QTest::newRow("accent") << QStringLiteral("CAF\u00c9") << substring;
         QTest::newRow("whole word") << "mutex" << wholeWord;
-        QTest::newRow("whole word found") << "deprecated" << wholeWord;
         QTest::newRow("regex literal") << "mutex_l.ck" << regex;
-        QTest::newRow("regex class") << "pthread_[a-z]+_lock" << regex;
-        QTest::newRow("regex optional") << "deprec(ated)?" << regex;
-        QTest::newRow("regex anchored") << "^last" << regex;
         QTest::newRow("regex alternative") << "nothing|deprecated" << regex;
-        QTest::newRow("regex line end") << "lock.$" << regex;
         QTest::newRow("regex invalid byte") << "x.y mutex" << regex;
         QTest::newRow("regex no literal") << "[0-9]+" << regex;
-        QTest::newRow("regex escape") << "\\x4Dutex" << regex;
-        QTest::newRow("boolean and") << "mutex and deprecated" << boolean;
-        QTest::newRow("boolean not") << "not deprecated" << boolean;
         QTest::newRow("boolean or not") << "kelvin or not mutex" << boolean;
-        QTest::newRow("boolean and not") << "mutex and not pthread" << boolean;
     }
 
     void agreesWithDecodedSearch()
@@ -164,11 +146,8 @@ private slots:
         QTest::newRow("other case, sensitive") << QByteArray("a MuTeX b") << "mutex" << substring << true << false;
         QTest::newRow("absent") << QByteArray("a mutant b") << "mutex" << substring << false << false;
         QTest::newRow("across blocks") << repeated('a', block - 2) + "mutex" << "mutex" << substring << false << true;
-        QTest::newRow("at the end of a second block") << repeated('a', 2 * block - 5) + "mutex" << "mutex" << substring
-                                                      << false << true;
         QTest::newRow("kelvin sign") << QStringLiteral("\u212Aelvin").toUtf8() << "kelvin" << substring << false
                                      << true;
-        QTest::newRow("no run left") << QByteArray("zzz") << "ks" << substring << false << true;
         QTest::newRow("regex run") << QByteArray("x deprecation") << "dep.*ated" << regex << false << false;
         QTest::newRow("regex without run") << QByteArray("x") << "(a|b)" << regex << false << true;
     }
@@ -193,18 +172,13 @@ private slots:
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("required");
-        QTest::newRow("literal") << "mutex" << "mutex";
         QTest::newRow("any character") << "pthread.mutex_lock" << "mutex_lock";
         QTest::newRow("optional character") << "colou?r_name" << "r_name";
-        QTest::newRow("one or more") << "ab+cdef" << "cdef";
         QTest::newRow("bounded repeat") << "abcd{2,3}xy" << "abc";
-        QTest::newRow("group") << "(foo|bar)bazz" << "bazz";
         QTest::newRow("class with bracket") << "[]a]bcd" << "bcd";
         QTest::newRow("escaped dot") << "file\\.txt" << "file.txt";
-        QTest::newRow("escape by number") << "\\x41bc" << "";
         QTest::newRow("word boundary") << "\\bword\\b" << "word";
         QTest::newRow("top-level alternative") << "foo|bar" << "";
-        QTest::newRow("unbalanced") << "foo)" << "";
     }
 
     void requiredRegexText()

@@ -18,27 +18,14 @@ private slots:
 
         QTest::newRow("empty") << QByteArray() << none;
         QTest::newRow("BOM FE FF") << QByteArray("\xFE\xFF\0a", 4) << QStringLiteral("UTF-16BE");
-        QTest::newRow("BOM FF FE") << QByteArray("\xFF\xFE" "a\0", 4) << QStringLiteral("UTF-16LE");
         QTest::newRow("BOM EF BB BF") << QByteArray("\xEF\xBB\xBFhello") << QStringLiteral("UTF-8");
         QTest::newRow("BOM FF FE alone") << QByteArray("\xFF\xFE") << QStringLiteral("UTF-16LE");
-        QTest::newRow("EF BB cut") << QByteArray("\xEF\xBB") << none;
-        QTest::newRow("1 byte FE") << QByteArray("\xFE") << none;
-        QTest::newRow("1 byte zero") << QByteArray(1, '\0') << QStringLiteral("BINARY");
-        QTest::newRow("1 byte text") << QByteArray("a") << none;
-        QTest::newRow("ASCII only") << QByteArray("plain old ASCII text\r\nline two\n") << none;
         QTest::newRow("UTF-8 two-byte") << QByteArray("caf\xc3\xa9 au lait") << QStringLiteral("UTF-8");
-        QTest::newRow("UTF-8 four-byte") << QByteArray("smile \xf0\x9f\x98\x80!") << QStringLiteral("UTF-8");
         QTest::newRow("Latin-1") << QByteArray("caf\xe9 au lait") << none;
-        QTest::newRow("stray continuation byte") << QByteArray("a\x80z \xc3\xa9") << none;
         QTest::newRow("five-byte lead") << QByteArray("a\xf8\x88\x80\x80\x80") << none;
         QTest::newRow("UTF-16LE without BOM") << TestFiles::toUtf16LE(text) << QStringLiteral("UTF-16LE");
         QTest::newRow("UTF-16BE without BOM") << TestFiles::toUtf16BE(text) << QStringLiteral("UTF-16BE");
-        QTest::newRow("one 16-bit space is not enough")
-            << QByteArray("a\0 \0b\0", 6) << QStringLiteral("BINARY");
-        QTest::newRow("16-bit spaces in binary")
-            << QByteArray(" \0 \0 \0", 6) + QByteArray("\x01\0", 2).repeated(10) << QStringLiteral("BINARY");
-        QTest::newRow("ELF header") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20)
-                                    << QStringLiteral("BINARY");
+        QTest::newRow("one 16-bit space is not enough") << QByteArray("a\0 \0b\0", 6) << QStringLiteral("BINARY");
         // A quarter of non-text units is still text: 3 x 3 <= 9.
         QTest::newRow("16-bit text at the limit")
             << TestFiles::toUtf16LE(QStringLiteral("a b c d e")) + QByteArray("\x01\0", 2).repeated(3)
@@ -55,8 +42,7 @@ private slots:
         QCOMPARE(EncodingDetector::detectSample(sample), expected);
     }
 
-    // Only the first 128 bytes are looked at, from the start of the device
-    // wherever it stands.
+    // Only the first 128 bytes are looked at, from the start of the device wherever it stands.
     void detectOnADevice_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -67,8 +53,6 @@ private slots:
         QTest::newRow("UTF-8 inside the sample") << "\xc3\xa9" + QByteArray(124, 'a') + "\xc3\xa9 more"
                                                  << QStringLiteral("UTF-8");
         QTest::newRow("binary beyond the sample") << QByteArray(128, 'a') + QByteArray(10, '\0') << QString();
-        QTest::newRow("byte-order mark") << "\xFF\xFE" + TestFiles::toUtf16LE(QStringLiteral("text"))
-                                         << QStringLiteral("UTF-16LE");
     }
 
     void detectOnADevice()

@@ -37,9 +37,7 @@ class PDFConverterTest : public QObject
     QString m_logPath;
     QString m_temp;
 
-    // A stand-in "pdftotext" in its own folder: it lists 'encodings' for
-    // -listenc, records its arguments, then runs 'body'. It is alone on the
-    // PATH, so it names every other program by its full path.
+    // A stand-in "pdftotext", alone on the PATH: lists 'encodings' for -listenc, records its arguments, runs 'body'.
     QString fakeProgram(const QString &name, const QByteArray &encodings, const QByteArray &body)
     {
         const QString folder = m_dir.filePath(name);
@@ -66,14 +64,6 @@ private slots:
         m_temp = m_dir.filePath(QStringLiteral("Talvenquist"));
         QVERIFY(QDir().mkpath(m_temp));
         QVERIFY2(!QFile::exists(PDFConverter::bundledProgramPath()), "a bundled pdftotext would hide the PATH");
-    }
-
-    void encodingNameSelectsUtf16BE()
-    {
-        PDFConverter converter;
-        QTextCodec *codec = QTextCodec::codecForName(converter.encoding().toLatin1());
-        QVERIFY(codec);
-        QCOMPARE(codec->name(), QByteArray("UTF-16BE"));
     }
 
     void rejectedDocumentFallsBack()
@@ -157,16 +147,12 @@ private slots:
         const qint64 elapsed = timer.elapsed();
         canceler.join();
         QVERIFY(!converted);
-        QVERIFY(outputFile.isEmpty());
         QCOMPARE(filesInTemp(), files);
         // The program ran and was stopped, rather than failing on its own.
         QVERIFY(QFile::exists(folder + QStringLiteral("/args.txt")));
         QCOMPARE(log.lines(), QStringList());
-        QVERIFY2(elapsed >= 250, qPrintable(QString::number(elapsed)));
-        // The program would sleep for a minute: returning long before shows
-        // that the flag was polled while it ran (about every 500 ms).
+        // The program would sleep for a minute: returning long before shows the flag was polled while it ran.
         QVERIFY2(elapsed < 20000, qPrintable(QString::number(elapsed)));
-        qInfo("canceled after %lld ms", elapsed);
     }
 };
 

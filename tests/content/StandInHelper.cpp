@@ -61,8 +61,7 @@ int main(int argc, char *argv[])
     if (socket.state() != QLocalSocket::ConnectedState)
         return 1;
     QByteArray received;
-    // One that ignores "EXIT" stays after the program hangs up, too: only
-    // being killed ends it.
+    // One that ignores "EXIT" stays after the program hangs up, too: only being killed ends it.
     if (mode != QLatin1String("ignore-exit"))
         QObject::connect(&socket, &QLocalSocket::disconnected, &app, &QCoreApplication::quit);
     QObject::connect(&socket, &QLocalSocket::readyRead, [&] {

@@ -60,31 +60,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("one line") << QByteArray("hello");
-        QTest::newRow("trailing feed") << QByteArray("a\nb\n");
-        QTest::newRow("empty lines") << QByteArray("\n\n\na\n\n");
         QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n\r\nthree");
         QTest::newRow("lone CR inside") << QByteArray("a\rb\nc\r\rd");
-        QTest::newRow("CR at the end") << QByteArray("a\nb\r");
-        QTest::newRow("only CR") << QByteArray("\r");
         QTest::newRow("CR CR LF") << QByteArray("x\r\r\ny");
         QTest::newRow("UTF-8 BOM") << QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9\nz");
         QTest::newRow("UTF-16LE BOM") << QByteArray("\xFF\xFE" "a\0\r\0\n\0b\0", 8);
-        QTest::newRow("UTF-16BE BOM") << QByteArray("\xFE\xFF\0a\0\n\0b", 8);
-        QTest::newRow("UTF-32LE BOM") << QByteArray("\xFF\xFE\0\0a\0\0\0\n\0\0\0", 12);
-        QTest::newRow("BOM too short for UTF-32") << QByteArray("\xFF\xFE\0", 3);
         QTest::newRow("cut UTF-8 sequence at the end") << QByteArray("a\n\xC3");
         QTest::newRow("invalid UTF-8") << QByteArray("\xFF\xFE\xFD x \xC3\x28\n\xE2\x82");
-        QTest::newRow("zero bytes") << QByteArray("a\0b\n\0\0\n", 7);
         QTest::newRow("odd UTF-16 length") << QByteArray("a\0b\0\n\0c", 7);
         QTest::newRow("long line") << QByteArray(200000, 'x') + "\r\n" + QByteArray(70000, 'y');
-        QTest::newRow("only a UTF-8 BOM") << QByteArray("\xEF\xBB\xBF");
         QTest::newRow("CR LF across the first chunk end")
             << QByteArray(TextLineReader::kDefaultChunkSize - 1, 'x') + "\r\nz";
         QRandomGenerator random(20261206);
         static const char kAlphabet[] = {'a', ' ', '\r', '\n', '\0', '\xC3', '\xA9', '\xFF', '\xFE', '\xEF',
                                          '\xBB', '\xBF', '\x80', '\xE2', '\x82', '\xAC'};
-        for (int i = 0; i < 60; ++i) {
+        for (int i = 0; i < 40; ++i) {
             QByteArray bytes;
             // Some span several chunks, so that invalid sequences straddle them.
             const int size = i % 10 == 9 ? random.bounded(16000, 50000) : random.bounded(1, 300);
@@ -107,15 +97,13 @@ private slots:
         }
     }
 
-    // Lines and CR LF pairs cut by chunk ends, in text that decodes the same
-    // whatever the cuts.
+    // Lines and CR LF pairs cut by chunk ends, in text that decodes the same whatever the cuts.
     void smallChunks_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("codec");
         QTest::newRow("ASCII") << QByteArray("one\r\ntwo\n\nthree\r\r\nfour\r") << QString();
         QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9\r\n\xE2\x82\xAC\n\xF0\x9F\x98\x80 x") << QStringLiteral("UTF-8");
-        QTest::newRow("UTF-16LE BOM") << QByteArray("\xFF\xFE" "a\0\r\0\n\0b\0\r\0", 10) << QString();
         QTest::newRow("UTF-16BE") << QByteArray("\0a\0\r\0\n\0b\0\n\0\n", 12) << QStringLiteral("UTF-16BE");
     }
 

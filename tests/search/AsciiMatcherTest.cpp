@@ -5,8 +5,7 @@
 #include <QDirIterator>
 #include <QTest>
 
-// The byte path must give exactly the verdicts of the general one: it is a
-// shortcut, never a second opinion.
+// The byte path must give exactly the verdicts of the general one: it is a shortcut, never a second opinion.
 class AsciiMatcherTest : public QObject
 {
     Q_OBJECT

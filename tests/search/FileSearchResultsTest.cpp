@@ -16,8 +16,7 @@ Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
-// Adds full paths in their order: one ending in "/" is a folder, the
-// others are files without matches.
+// Adds full paths in their order: one ending in "/" is a folder, the others are files without matches.
 void fill(FileSearchResults &results, const QStringList &paths)
 {
     for (const QString &entry : paths) {
@@ -67,7 +66,18 @@ class FileSearchResultsTest : public QObject
 {
     Q_OBJECT
 
+    struct SortFile
+    {
+        QString name;
+        QString folder;
+        int size;
+        int modifiedYear;
+        int accessedYear;
+        int matches;
+    };
+
     QTemporaryDir m_dir;
+    QList<SortFile> m_arrival;
 
     // A tree for the attribute filter: two folders, files writable and
     // read-only, hidden and not. Readable and traversable for everyone, so
@@ -91,7 +101,29 @@ class FileSearchResultsTest : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Created in this order; every change precedes the next creation, so birth and
+        // status-change times have the same order.
+        const QList<SortFile> files{{"b.txt", "y", 300, 2021, 2013, 5},
+                                    {"Readme", "x", 100, 2023, 2011, 1},
+                                    {"a.MD", "y", 200, 2022, 2012, 9},
+                                    {"C.log", "x", 0, 2020, 2014, 3}};
+        for (const SortFile &f : files) {
+            QFile file(m_dir.filePath(QStringLiteral("sort/%1/%2").arg(f.folder, f.name)));
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(QByteArray(f.size, 'x')), qint64(f.size));
+            QVERIFY(file.flush()); // a later flush would set the modification time again
+            QVERIFY(file.setFileTime(QDateTime(QDate(f.modifiedYear, 6, 1), QTime(12, 0)),
+                                     QFileDevice::FileModificationTime));
+            QVERIFY(file.setFileTime(QDateTime(QDate(f.accessedYear, 6, 1), QTime(12, 0)),
+                                     QFileDevice::FileAccessTime));
+            file.close();
+            QThread::msleep(15);
+        }
+        m_arrival = {files[2], files[3], files[0], files[1]};
+    }
 
     void foldersComeBeforeFiles()
     {
@@ -100,16 +132,11 @@ private slots:
         results.addFolder(QStringLiteral("sub"), QStringLiteral("/x"));
         results.addFile(QStringLiteral("b.txt"), QStringLiteral("/x"), 0);
         results.addFolder(QStringLiteral("other"), QStringLiteral("/y"));
-        QCOMPARE(results.count(), 4);
         QCOMPARE(rows(results), (QStringList{"sub/", "other/", "a.txt", "b.txt"}));
-        QVERIFY(results.isFolder(1));
-        QVERIFY(!results.isFolder(2));
         QCOMPARE(results.item(2).matches, 3);
-        QCOMPARE(results.item(0).matches, 0);
     }
 
-    // The window shows the rows found so far while the search still adds:
-    // every row it reads must be whole, whatever the lists do meanwhile.
+    // The window reads rows while the search still adds them.
     void rowsCanBeReadWhileASearchAdds()
     {
         FileSearchResults results;
@@ -142,9 +169,9 @@ private slots:
         QVERIFY(!results.item(-1).name);
         QCOMPARE(results.fullPath(5), QString());
         QVERIFY(!results.isFolder(-1));
-        results.rename(3, QStringLiteral("b"));
-        results.remove({7});
-        QCOMPARE(rows(results), QStringList{"a"});
+        results.addFile(QStringLiteral("b"), QStringLiteral("/"), 0);
+        results.remove({7, 0});
+        QCOMPARE(rows(results), QStringList{"b"});
     }
 
     void fullPath_data()
@@ -152,13 +179,9 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("nested") << QStringLiteral("/home/me") << QStringLiteral("a.txt")
-                                << QStringLiteral("/home/me/a.txt");
-        QTest::newRow("in the root") << QStringLiteral("/") << QStringLiteral("etc") << QStringLiteral("/etc");
-        QTest::newRow("parent split off a root entry") << QString() << QStringLiteral("etc")
-                                                       << QStringLiteral("/etc");
-        QTest::newRow("non-ascii") << QStringLiteral("/d\u00e4ta") << QStringLiteral("\u65e5\u672c.txt")
-                                   << QStringLiteral("/d\u00e4ta/\u65e5\u672c.txt");
+        QTest::newRow("nested") << "/home/me" << "a.txt" << "/home/me/a.txt";
+        QTest::newRow("in the root") << "/" << "etc" << "/etc";
+        QTest::newRow("parent split off a root entry") << QString() << "etc" << "/etc";
     }
 
     void fullPath()
@@ -176,11 +199,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("simple") << QStringLiteral("a.TXT") << QStringLiteral("txt");
-        QTest::newRow("last dot") << QStringLiteral("a.tar.gz") << QStringLiteral("gz");
-        QTest::newRow("none") << QStringLiteral("Makefile") << QString();
-        QTest::newRow("trailing dot") << QStringLiteral("a.") << QString();
-        QTest::newRow("dot file") << QStringLiteral(".bashrc") << QStringLiteral("bashrc");
+        QTest::newRow("last dot, lower case") << "a.tar.GZ" << "gz";
+        QTest::newRow("none") << "Makefile" << QString();
+        QTest::newRow("trailing dot") << "a." << QString();
+        QTest::newRow("dot file") << ".bashrc" << "bashrc";
     }
 
     void extension()
@@ -198,22 +220,14 @@ private slots:
         const QStringList all{"docs/", ".config/", "notes.txt", "README", ".profile", "Report.TXT", "image.png",
                               ".secret"};
         QTest::newRow("everything") << QString() << QString() << all;
-        QTest::newRow("d: folders only") << "d" << QString() << QStringList{"docs/", ".config/"};
-        QTest::newRow("f: files only") << "f" << QString()
-                                       << QStringList{"notes.txt", "README", ".profile", "Report.TXT", "image.png",
-                                                      ".secret"};
         QTest::newRow("r: read-only files, no folders")
             << "r" << QString() << QStringList{"README", "Report.TXT", ".secret"};
         QTest::newRow("h: hidden folders and files") << "h" << QString()
                                                      << QStringList{".config/", ".profile", ".secret"};
-        QTest::newRow("hr: both") << "hr" << QString() << QStringList{".secret"};
-        QTest::newRow("extension, any case") << QString() << "txt" << QStringList{"notes.txt", "Report.TXT"};
         QTest::newRow("extension list upper case") << QString() << "PNG;TXT"
                                                    << QStringList{"notes.txt", "Report.TXT", "image.png"};
-        QTest::newRow("read-only with extension") << "fr" << "txt" << QStringList{"Report.TXT"};
         QTest::newRow("empty part: no extension") << QString() << "txt;"
                                                   << QStringList{"docs/", "notes.txt", "README", "Report.TXT"};
-        QTest::newRow("d with extension") << "d" << "config" << QStringList{".config/"};
     }
 
     void filter()
@@ -234,35 +248,20 @@ private slots:
             results.setFilter(1, oneCategory(attributes, extensions));
         }
         QCOMPARE(results.filterIndex(), 1);
-        QCOMPARE(results.categories().at(1).attributes, attributes);
         QCOMPARE(rows(results), expected);
-        QCOMPARE(results.count(), expected.size());
 
         results.setFilter(-1, oneCategory(attributes, extensions));
         QCOMPARE(results.count(), 8);
         QCOMPARE(rows(results).first(), QStringLiteral("docs/"));
     }
 
-    void filterTakesItemsAddedLater_data()
-    {
-        QTest::addColumn<QString>("attributes");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("d") << "d" << QStringList{"b/", "d/"};
-        QTest::newRow("f") << "f" << QStringList{"a", "c"};
-        QTest::newRow("none") << QString() << QStringList{"b/", "d/", "a", "c"};
-    }
-
     void filterTakesItemsAddedLater()
     {
-        QFETCH(QString, attributes);
-        QFETCH(QStringList, expected);
         FileSearchResults results;
-        results.addFile(QStringLiteral("a"), QStringLiteral("/p"), 0);
-        results.addFolder(QStringLiteral("b"), QStringLiteral("/p"));
-        results.setFilter(1, oneCategory(attributes, QString()));
-        results.addFile(QStringLiteral("c"), QStringLiteral("/p"), 0);
-        results.addFolder(QStringLiteral("d"), QStringLiteral("/p"));
-        QCOMPARE(rows(results), expected);
+        fill(results, {"/p/a", "/p/b/"});
+        results.setFilter(1, oneCategory(QStringLiteral("f"), QString()));
+        fill(results, {"/p/c", "/p/d/"});
+        QCOMPARE(rows(results), (QStringList{"a", "c"}));
     }
 
     void sort_data()
@@ -270,25 +269,17 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<bool>("descending");
         QTest::addColumn<QStringList>("expected");
-        // Arrival order: a.MD, C.log, b.txt, Readme (see sort()).
+        // Arrival order: a.MD, C.log, b.txt, Readme (see initTestCase()).
         QTest::newRow("name") << 0 << false << QStringList{"a.MD", "b.txt", "C.log", "Readme"};
         QTest::newRow("name desc") << 0 << true << QStringList{"Readme", "C.log", "b.txt", "a.MD"};
         QTest::newRow("path keeps arrival order within a folder")
             << 1 << false << QStringList{"C.log", "Readme", "a.MD", "b.txt"};
-        QTest::newRow("path desc") << 1 << true << QStringList{"a.MD", "b.txt", "C.log", "Readme"};
         QTest::newRow("size") << 2 << false << QStringList{"C.log", "Readme", "a.MD", "b.txt"};
-        QTest::newRow("size desc") << 2 << true << QStringList{"b.txt", "a.MD", "Readme", "C.log"};
         QTest::newRow("created") << 3 << false << QStringList{"b.txt", "Readme", "a.MD", "C.log"};
-        QTest::newRow("created desc") << 3 << true << QStringList{"C.log", "a.MD", "Readme", "b.txt"};
         QTest::newRow("modified") << 4 << false << QStringList{"C.log", "b.txt", "a.MD", "Readme"};
-        QTest::newRow("modified desc") << 4 << true << QStringList{"Readme", "a.MD", "b.txt", "C.log"};
         QTest::newRow("accessed") << 5 << false << QStringList{"Readme", "a.MD", "b.txt", "C.log"};
-        QTest::newRow("accessed desc") << 5 << true << QStringList{"C.log", "b.txt", "a.MD", "Readme"};
         QTest::newRow("extension: none first") << 6 << false << QStringList{"Readme", "C.log", "a.MD", "b.txt"};
-        QTest::newRow("extension desc") << 6 << true << QStringList{"b.txt", "a.MD", "C.log", "Readme"};
         QTest::newRow("matches") << 7 << false << QStringList{"Readme", "C.log", "b.txt", "a.MD"};
-        QTest::newRow("matches desc") << 7 << true << QStringList{"a.MD", "b.txt", "C.log", "Readme"};
-        QTest::newRow("unknown column") << 8 << false << QStringList{"a.MD", "C.log", "b.txt", "Readme"};
         QTest::newRow("unknown column desc") << -1 << true << QStringList{"a.MD", "C.log", "b.txt", "Readme"};
     }
 
@@ -297,60 +288,16 @@ private slots:
         QFETCH(int, column);
         QFETCH(bool, descending);
         QFETCH(QStringList, expected);
-        struct File
-        {
-            QString name;
-            QString folder;
-            int size;
-            int modifiedYear;
-            int accessedYear;
-            int matches;
-        };
-        // In the order of creation.
-        const QList<File> files{{"b.txt", "y", 300, 2021, 2013, 5},
-                                {"Readme", "x", 100, 2023, 2011, 1},
-                                {"a.MD", "y", 200, 2022, 2012, 9},
-                                {"C.log", "x", 0, 2020, 2014, 3}};
-        const QString root = m_dir.filePath(QStringLiteral("sort-%1-%2").arg(column + 1).arg(descending));
-        QDir().mkpath(root + QStringLiteral("/x"));
-        QDir().mkpath(root + QStringLiteral("/y"));
-        for (const File &f : files) {
-            QFile file(root + QLatin1Char('/') + f.folder + QLatin1Char('/') + f.name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(QByteArray(f.size, 'x')), qint64(f.size));
-            QVERIFY(file.flush()); // a later flush would set the modification time again
-            QVERIFY(file.setFileTime(QDateTime(QDate(f.modifiedYear, 6, 1), QTime(12, 0)),
-                                     QFileDevice::FileModificationTime));
-            QVERIFY(file.setFileTime(QDateTime(QDate(f.accessedYear, 6, 1), QTime(12, 0)),
-                                     QFileDevice::FileAccessTime));
-            file.close();
-            // Every change of a file precedes the next file's creation, so
-            // birth times and status-change times have the same order.
-            QThread::msleep(15);
-        }
+        const QString root = m_dir.filePath(QStringLiteral("sort"));
         FileSearchResults results;
         results.addFolder(QStringLiteral("y"), root);
         results.addFolder(QStringLiteral("x"), root);
-        for (const char *name : {"a.MD", "C.log", "b.txt", "Readme"}) {
-            const File f = *std::find_if(files.begin(), files.end(), [&](const File &g) { return g.name == name; });
+        for (const SortFile &f : m_arrival)
             results.addFile(f.name, root + QLatin1Char('/') + f.folder, f.matches);
-        }
         results.sort(column, descending);
-        const QStringList shown = rows(results);
-        QCOMPARE(shown.mid(2), expected);
-        QVERIFY(shown.at(0).endsWith(QLatin1Char('/')) && shown.at(1).endsWith(QLatin1Char('/')));
-    }
-
-    void sortKeepsFoldersAboveFiles()
-    {
-        FileSearchResults results;
-        results.addFile(QStringLiteral("aaa"), QStringLiteral("/p"), 0);
-        results.addFolder(QStringLiteral("zeta"), QStringLiteral("/p"));
-        results.addFolder(QStringLiteral("Alpha"), QStringLiteral("/p"));
-        results.sort(FileSearchResults::Name, false);
-        QCOMPARE(rows(results), (QStringList{"Alpha/", "zeta/", "aaa"}));
-        results.sort(FileSearchResults::Name, true);
-        QCOMPARE(rows(results), (QStringList{"zeta/", "Alpha/", "aaa"}));
+        // Folders stay above the files in either direction.
+        QCOMPARE(rows(results).mid(2), expected);
+        QVERIFY(results.isFolder(1));
     }
 
     void sortUnderFilterSortsTheVisibleRows()
@@ -372,8 +319,6 @@ private slots:
         QTest::newRow("permutation") << std::vector<int>{1, 0, 4, 2, 3} << QStringList{"g/", "f/", "c", "a", "b"};
         QTest::newRow("folder among files") << std::vector<int>{2, 0, 1, 3, 4} << unchanged;
         QTest::newRow("row twice") << std::vector<int>{0, 1, 2, 2, 3} << unchanged;
-        QTest::newRow("too short") << std::vector<int>{1, 0, 2, 3} << unchanged;
-        QTest::newRow("out of range") << std::vector<int>{0, 1, 2, 3, 5} << unchanged;
     }
 
     void reorder()
@@ -388,77 +333,53 @@ private slots:
 
     void remove_data()
     {
-        QTest::addColumn<bool>("filtered");
         QTest::addColumn<QList<int>>("removed");
         QTest::addColumn<QStringList>("visibleAfter");
         QTest::addColumn<QStringList>("unfilteredAfter");
         // Filter "txt" shows: a.txt/ 1.txt(/p) 3.txt 4.txt 1.txt(/q) 7.txt as rows 0 to 5.
-        QTest::newRow("rows 0 and 5 under a filter")
-            << true << QList<int>{0, 5} << QStringList{"1.txt", "3.txt", "4.txt", "1.txt"}
+        QTest::newRow("rows unordered and repeated under a filter")
+            << QList<int>{5, 0, 5} << QStringList{"1.txt", "3.txt", "4.txt", "1.txt"}
             << QStringList{"b/", "1.txt", "2.doc", "3.txt", "4.txt", "5.doc", "1.txt"};
         QTest::newRow("same name elsewhere: only the matching path goes")
-            << true << QList<int>{4} << QStringList{"a.txt/", "1.txt", "3.txt", "4.txt", "7.txt"}
+            << QList<int>{4} << QStringList{"a.txt/", "1.txt", "3.txt", "4.txt", "7.txt"}
             << QStringList{"a.txt/", "b/", "1.txt", "2.doc", "3.txt", "4.txt", "5.doc", "7.txt"};
-        QTest::newRow("rows unordered and repeated")
-            << true << QList<int>{5, 0, 5} << QStringList{"1.txt", "3.txt", "4.txt", "1.txt"}
-            << QStringList{"b/", "1.txt", "2.doc", "3.txt", "4.txt", "5.doc", "1.txt"};
-        QTest::newRow("no filter") << false << QList<int>{1, 2, 9}
-                                   << QStringList{"a.txt/", "2.doc", "3.txt", "4.txt", "5.doc", "1.txt", "7.txt"}
-                                   << QStringList{"a.txt/", "2.doc", "3.txt", "4.txt", "5.doc", "1.txt", "7.txt"};
     }
 
     void remove()
     {
-        QFETCH(bool, filtered);
         QFETCH(QList<int>, removed);
         QFETCH(QStringList, visibleAfter);
         QFETCH(QStringList, unfilteredAfter);
         FileSearchResults results;
         fill(results, {"/p/a.txt/", "/p/b/", "/p/1.txt", "/p/2.doc", "/p/3.txt", "/p/4.txt", "/p/5.doc", "/q/1.txt",
                        "/p/7.txt"});
-        if (filtered)
-            results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
+        results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
         results.remove(removed);
         QCOMPARE(rows(results), visibleAfter);
         QCOMPARE(results.count(), visibleAfter.size());
         results.setFilter(-1, {});
         QCOMPARE(rows(results), unfilteredAfter);
-        if (visibleAfter.contains(QStringLiteral("1.txt")) && filtered && removed.contains(4) == false) {
-            // The /q copy of 1.txt is the one that stays after rows 0 and 5 go.
-            QCOMPARE(QString::fromUtf8(results.item(results.count() - 1).path), QStringLiteral("/q"));
-        }
-    }
-
-    void rename()
-    {
-        FileSearchResults results;
-        results.addFolder(QStringLiteral("dir"), QStringLiteral("/p"));
-        results.addFile(QStringLiteral("old.txt"), QStringLiteral("/p"), 4);
-        const char *oldName = results.item(1).name;
-        results.rename(1, QStringLiteral("new.txt"));
-        QCOMPARE(rows(results), (QStringList{"dir/", "new.txt"}));
-        QCOMPARE(results.item(1).matches, 4);
-        QCOMPARE(results.fullPath(1), QStringLiteral("/p/new.txt"));
-        // The old string stays in the pool, still readable by whoever holds it.
-        QCOMPARE(QByteArray(oldName), QByteArray("old.txt"));
-        results.rename(0, QStringLiteral("folder"));
-        QCOMPARE(rows(results), (QStringList{"folder/", "new.txt"}));
     }
 
     void renameUnderFilterSurvivesLiftingIt()
     {
         FileSearchResults results;
-        fill(results, {"/p/a.doc", "/p/b.txt", "/p/c.txt"});
+        fill(results, {"/p/dir/", "/p/a.doc", "/p/b.txt", "/p/c.txt"});
+        const char *oldName = results.item(3).name;
+        results.rename(0, QStringLiteral("folder"));
         results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
         results.rename(1, QStringLiteral("renamed.txt"));
         QCOMPARE(rows(results), (QStringList{"b.txt", "renamed.txt"}));
+        QCOMPARE(results.fullPath(1), QStringLiteral("/p/renamed.txt"));
+        // The old string stays in the pool, still readable by whoever holds it.
+        QCOMPARE(QByteArray(oldName), QByteArray("c.txt"));
         results.setFilter(-1, {});
-        QCOMPARE(rows(results), (QStringList{"a.doc", "b.txt", "renamed.txt"}));
+        QCOMPARE(rows(results), (QStringList{"folder/", "a.doc", "b.txt", "renamed.txt"}));
         // A later removal under the filter still finds the renamed counterpart.
         results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
         results.remove({1});
         results.setFilter(-1, {});
-        QCOMPARE(rows(results), (QStringList{"a.doc", "b.txt"}));
+        QCOMPARE(rows(results), (QStringList{"folder/", "a.doc", "b.txt"}));
     }
 
     void folderList_data()
@@ -469,28 +390,11 @@ private slots:
         QTest::addColumn<QString>("formatted");
         QTest::newRow("exclusion quoted for its ;")
             << "/a;!\"/x;y\"" << QStringList{"/a"} << QStringList{"/x;y"} << "/a;!\"/x;y\"";
-        QTest::newRow("two includes") << "/home/me;/tmp" << QStringList{"/home/me", "/tmp"} << QStringList()
-                                      << "/home/me;/tmp";
-        QTest::newRow("exclusion only") << "!/var/log" << QStringList() << QStringList{"/var/log"} << "!/var/log";
-        QTest::newRow("include starting with !") << "\"!weird\"" << QStringList{"!weird"} << QStringList()
-                                                 << "\"!weird\"";
-        QTest::newRow("escaped quote") << "/a\\\"b" << QStringList{"/a\"b"} << QStringList() << "/a\\\"b";
         QTest::newRow("escaped quote inside quotes")
             << "\"/with;semi\\\";x\"" << QStringList{"/with;semi\";x"} << QStringList() << "\"/with;semi\\\";x\"";
-        QTest::newRow("escaped quote at the end of a quoted entry")
-            << "\"/a;b\\\"\";/c" << QStringList{"/a;b\"", "/c"} << QStringList() << "\"/a;b\\\"\";/c";
-        QTest::newRow("blanks are not quoted") << "/path with blanks;!/other one"
-                                               << QStringList{"/path with blanks"} << QStringList{"/other one"}
-                                               << "/path with blanks;!/other one";
         QTest::newRow("empty text") << QString() << QStringList() << QStringList() << QString();
-        QTest::newRow("empty entries are skipped") << ";/a;;/b;" << QStringList{"/a", "/b"} << QStringList()
-                                                   << "/a;/b";
-        QTest::newRow("needless quotes go") << "\"/quoted\"" << QStringList{"/quoted"} << QStringList()
-                                            << "/quoted";
-        QTest::newRow("includes are written first") << "!\"/x;y\";/b" << QStringList{"/b"}
-                                                    << QStringList{"/x;y"} << "/b;!\"/x;y\"";
-        QTest::newRow("a lone ! or quote is empty") << "!;\"" << QStringList() << QStringList()
-                                                    << QString();
+        QTest::newRow("empty entries are skipped") << ";/a;;/b;" << QStringList{"/a", "/b"} << QStringList() << "/a;/b";
+        QTest::newRow("a lone ! or quote is empty") << "!;\"" << QStringList() << QStringList() << QString();
     }
 
     void folderList()

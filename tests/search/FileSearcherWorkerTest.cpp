@@ -20,30 +20,6 @@ class FileSearcherWorkerTest : public QObject
 private slots:
     void initTestCase() { m_logPath = TestFiles::startLog(m_dir); }
 
-    void taskRunsOnItsOwnThread()
-    {
-        QThread *ranOn = nullptr;
-        FileSearcherWorker worker([&ranOn] { ranOn = QThread::currentThread(); });
-        const LogMark log(m_logPath);
-        worker.start();
-        QVERIFY(worker.wait(5000));
-        QCOMPARE(ranOn, &worker);
-        QVERIFY(!worker.failed());
-        QCOMPARE(log.lines(), QStringList());
-    }
-
-    // Whoever catches search failures (the file table, for one) catches
-    // cancellations too.
-    void cancellationIsASearchException()
-    {
-        try {
-            throw FileSearchCancelException(QStringLiteral("FileSearch"), 1, QStringLiteral("Request 1 canceled"));
-        } catch (const FileSearchException &e) {
-            QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("File: FileSearch, line: 1, Request 1 canceled"));
-            return;
-        }
-    }
-
     // A canceled search is no failure; anything else that escapes the task
     // is logged once and marks the worker, and the process goes on.
     void exceptionsAreLoggedOnce_data()

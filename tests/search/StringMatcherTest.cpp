@@ -35,23 +35,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("found");
 
-        QTest::newRow("before a full stop") << "cat" << "the cat." << true;
         QTest::newRow("underscore continues a word") << "cat" << "cat_s" << false;
         QTest::newRow("inside a word") << "cat" << "concatenate" << false;
-        QTest::newRow("the whole text") << "cat" << "cat" << true;
         QTest::newRow("digit after") << "cat" << "cat2" << false;
-        QTest::newRow("digit before") << "cat" << "2cat" << false;
-        QTest::newRow("hyphens") << "cat" << "a-cat-b" << true;
-        QTest::newRow("second occurrence is the word") << "cat" << "concat cat" << true;
         QTest::newRow("umlaut before") << "cat" << u("äcat") << false;
         QTest::newRow("Cyrillic after") << "cat" << u("catж") << false;
-        QTest::newRow("CJK after") << "cat" << u("cat文") << false;
-        QTest::newRow("Arabic-Indic digit after") << "cat" << u("cat٣") << false;
         QTest::newRow("letter outside the BMP before") << "cat" << u("𝐀cat") << false;
         QTest::newRow("emoji is no letter") << "cat" << u("😀cat😀") << true;
         QTest::newRow("combining accent continues a word") << "cafe" << u("cafe\xcc\x81") << false;
-        QTest::newRow("non-breaking space separates") << "cat" << u("a\xc2\xa0" "cat") << true;
-        QTest::newRow("non-Latin term") << u("кот") << u("мой кот.") << true;
         QTest::newRow("non-Latin term inside a word") << u("кот") << u("котик") << false;
         QTest::newRow("case-insensitive") << "CAT" << "the cat" << true;
     }
@@ -75,30 +66,16 @@ private slots:
         QTest::newRow("extension") << "*.txt" << "a.txt" << false << true;
         QTest::newRow("extension is the end") << "*.txt" << "a.txt.bak" << false << false;
         QTest::newRow("question mark") << "a?c" << "abc" << false << true;
-        QTest::newRow("question mark against dot") << "a?c" << "a.c" << false << false;
-        QTest::newRow("question mark needs a character") << "a?c" << "ac" << false << false;
-        QTest::newRow("case-insensitive") << "A*" << "abc" << false << true;
         QTest::newRow("case-sensitive") << "A*" << "abc" << true << false;
         QTest::newRow("umlaut folds") << u("Ä*") << u("äbc") << false << true;
         QTest::newRow("umlaut kept when case-sensitive") << u("Ä*") << u("äbc") << true << false;
         QTest::newRow("Greek folds") << u("ΣΟΦΊΑ.*") << u("σοφία.txt") << false << true;
-        QTest::newRow("star matches nothing") << "a*" << "a" << false << true;
-        QTest::newRow("star alone, empty name") << "*" << "" << false << true;
         QTest::newRow("question mark, empty name") << "?" << "" << false << false;
         QTest::newRow("stars backtrack") << "a*b*c" << "axbxxbyc" << false << true;
-        QTest::newRow("stars backtrack, no end") << "a*b*c" << "axbxxby" << false << false;
-        QTest::newRow("star then suffix repeated") << "*ab" << "aab" << false << true;
-        QTest::newRow("double star") << "**.txt" << "x.txt" << false << true;
-        QTest::newRow("text ends first") << "abc*" << "ab" << false << false;
         QTest::newRow("question mark takes one whole character") << "?.png" << u("😀.png") << false << true;
         QTest::newRow("two question marks are two characters") << "??.png" << u("😀.png") << false << false;
-        QTest::newRow("star over a dot") << "a*" << "a.b.c" << false << true;
         QTest::newRow("suffix folds") << "*.TXT" << "a.txt" << false << true;
-        QTest::newRow("suffix longer than the name") << "*.txt" << "txt" << false << false;
-        QTest::newRow("suffix with a question mark") << "*a?" << "xab" << false << true;
         QTest::newRow("suffix outside the BMP") << u("*😀") << u("a😀") << false << true;
-        QTest::newRow("suffix against a name outside the BMP") << "*a" << u("😀a") << false << true;
-        QTest::newRow("no star, longer pattern") << "abc" << "bc" << false << false;
     }
 
     void wildcard()
@@ -112,8 +89,7 @@ private slots:
         QCOMPARE(matcher.match(name, 1), matches ? 1u : 0u);
     }
 
-    // Folding must not depend on the process locale: under "C" the C
-    // library folds nothing outside ASCII.
+    // Folding must not depend on the process locale: under "C" the C library folds nothing outside ASCII.
     void wildcardFoldingIgnoresLocale()
     {
         const QByteArray saved = std::setlocale(LC_ALL, nullptr);
@@ -144,8 +120,6 @@ private slots:
 
         QTest::newRow("occurrences do not overlap")
             << QStringList{"aa"} << int(MatchOptions::Substring) << "aaaa" << MatchPositions{{0, 2}, {2, 2}} << 2;
-        QTest::newRow("case-insensitive occurrences")
-            << QStringList{"AA"} << int(MatchOptions::Substring) << "aAaa" << MatchPositions{{0, 2}, {2, 2}} << 2;
         QTest::newRow("term order, then text order")
             << QStringList{"b", "a"} << int(MatchOptions::Substring) << "abab"
             << MatchPositions{{1, 1}, {3, 1}, {0, 1}, {2, 1}} << 4;
@@ -156,12 +130,6 @@ private slots:
             << QStringList{"aa"} << int(MatchOptions::WholeWord) << "aaa aa" << MatchPositions{{4, 2}} << 1;
         QTest::newRow("regex positions")
             << QStringList{"a+"} << int(MatchOptions::Regex) << "caaab aa" << MatchPositions{{1, 3}, {6, 2}} << 2;
-        QTest::newRow("regex is case-insensitive")
-            << QStringList{"x[0-9]"} << int(MatchOptions::Regex) << "X1 x2" << MatchPositions{{0, 2}, {3, 2}} << 2;
-        QTest::newRow("regex anchor")
-            << QStringList{"^ab"} << int(MatchOptions::Regex) << "abab" << MatchPositions{{0, 2}} << 1;
-        QTest::newRow("no occurrence") << QStringList{"zz"} << int(MatchOptions::Substring) << "abc"
-                                       << MatchPositions{} << 0;
         QTest::newRow("invalid regex finds nothing") << QStringList{"(ab"} << int(MatchOptions::Regex) << "(ab"
                                                      << MatchPositions{} << 0;
     }
