@@ -382,6 +382,24 @@ private slots:
         QCOMPARE(rows(results), (QStringList{"folder/", "a.doc", "b.txt"}));
     }
 
+    // A finished set gives back its spare room and look-up tables: every row
+    // keeps its text, and adding, renaming and filtering still work after.
+    void compactKeepsRowsAndLaterChanges()
+    {
+        FileSearchResults results;
+        fill(results, {"/r/docs/", "/r/docs/a.txt", "/r/docs/b.txt", "/r/b.txt", "/r/c.doc"});
+        results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
+        results.compact();
+        QCOMPARE(rows(results), (QStringList{"a.txt", "b.txt", "b.txt"}));
+        QCOMPARE(results.fullPath(2), QStringLiteral("/r/b.txt"));
+        fill(results, {"/r/new.txt", "/r/docs/"});
+        results.rename(0, QStringLiteral("b.txt"));
+        QCOMPARE(rows(results), (QStringList{"b.txt", "b.txt", "b.txt", "new.txt"}));
+        results.setFilter(-1, {});
+        QCOMPARE(rows(results), (QStringList{"docs/", "docs/", "b.txt", "b.txt", "b.txt", "c.doc", "new.txt"}));
+        QCOMPARE(results.fullPath(0), QStringLiteral("/r/docs"));
+    }
+
     void folderList_data()
     {
         QTest::addColumn<QString>("text");
