@@ -13,18 +13,19 @@ namespace LocalStream {
 
 namespace {
 
-// False when 'path' does not fit a socket address.
-bool makeAddress(const QString &path, sockaddr_un *address)
+// A stream socket and the address of 'path' for it; invalid when the path
+// does not fit a socket address or no socket can be made.
+FileDescriptor socketFor(const QString &path, sockaddr_un *address)
 {
     const QByteArray bytes = QFile::encodeName(path);
     *address = sockaddr_un{};
     address->sun_family = AF_UNIX;
     if (bytes.isEmpty() || std::size_t(bytes.size()) >= sizeof address->sun_path) {
         errno = ENAMETOOLONG;
-        return false;
+        return FileDescriptor();
     }
     std::memcpy(address->sun_path, bytes.constData(), std::size_t(bytes.size()));
-    return true;
+    return FileDescriptor(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
 }
 
 } // namespace
@@ -32,9 +33,7 @@ bool makeAddress(const QString &path, sockaddr_un *address)
 FileDescriptor listen(const QString &path)
 {
     sockaddr_un address;
-    if (!makeAddress(path, &address))
-        return FileDescriptor();
-    FileDescriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    FileDescriptor fd = socketFor(path, &address);
     if (!fd.isValid())
         return fd;
     ::unlink(address.sun_path);
@@ -61,9 +60,7 @@ FileDescriptor accept(int listener)
 FileDescriptor connect(const QString &path)
 {
     sockaddr_un address;
-    if (!makeAddress(path, &address))
-        return FileDescriptor();
-    FileDescriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    FileDescriptor fd = socketFor(path, &address);
     if (!fd.isValid())
         return fd;
     int result;
