@@ -29,12 +29,12 @@ struct Fixture
 {
     // A database in a folder of its own, or in `dbPath` (another fixture's, for a restart).
     explicit Fixture(const QString &dbPath = QString(), const QString &rootName = QStringLiteral("/"),
-                     const QStringList &excludeNames = {}, JournalID journalId = 77)
+                     const QStringList &excludeNames = {})
     {
         settings.dbPath = dbPath.isEmpty() ? dir.path() : dbPath;
         settings.excludePaths = excludeNames;
         JournalState journal;
-        journal.journalId = journalId;
+        journal.journalId = 77;
         journal.nextUsn = currentUsn();
         db = std::make_unique<NTFSDriveDB>(QChar('Q'), pool, settings, std::make_unique<QuietJournalReader>(),
                                            journal);
@@ -178,13 +178,7 @@ private slots:
         FileSearchRequest request;
         request.canceled = true;
         FileSearchResults results;
-        try {
-            f.db->search(request, results);
-            QFAIL("no exception");
-        } catch (const FileSearchCancelException &e) {
-            QCOMPARE(QString::fromUtf8(e.what()).section(QStringLiteral(", "), 2),
-                     QStringLiteral("Request %1 canceled").arg(request.id));
-        }
+        QVERIFY_EXCEPTION_THROWN(f.db->search(request, results), FileSearchCancelException);
     }
 
     void saveAndLoadRoundTrip()
@@ -229,13 +223,9 @@ private slots:
         QTest::newRow("name length above limit")
             << file(77, past, 2, 1, head + QByteArray::fromHex("00000401") + QByteArray(1025, 'x') + '\1');
         QTest::newRow("name cut short") << file(77, past, 2, 1, head + QByteArray::fromHex("00000005") + "ab");
-        QTest::newRow("folder byte missing") << file(77, past, 2, 1, head + QByteArray::fromHex("00000002") + "ab");
-        QTest::newRow("frn cut short") << file(77, past, 2, 1, QByteArray::fromHex("0000000000000001" "0000"));
         QTest::newRow("header cut") << QByteArray::fromHex("000000060031");
         QTest::newRow("version longer than any") << QByteArray::fromHex("7ffffff0003100");
-        QTest::newRow("count far beyond the file") << file(77, past, 1000000000, 1);
         QTest::newRow("count of 2^31-1") << file(77, past, std::numeric_limits<qint32>::max(), 1);
-        QTest::newRow("count 0 before records") << file(77, past, 0, 3);
         QTest::newRow("count below the records") << file(77, past, 2, 3);
     }
 
@@ -250,9 +240,8 @@ private slots:
         QCOMPARE(f.db->fileCount(), 0);
     }
 
-    // Someone may plant a FIFO or a link at the database's name: the load
-    // refuses both without blocking, and the save replaces the name itself,
-    // leaving whatever a link points to as it was.
+    // A FIFO or a link planted at the database's name: the load refuses both
+    // without blocking; the save replaces the name, not what a link points to.
     void specialFilesAtTheDatabaseNameAreReplaced_data()
     {
         QTest::addColumn<bool>("fifo");
