@@ -65,7 +65,6 @@ private slots:
         QTest::newRow("empty") << 0 << 0;
         QTest::newRow("exactly 1024") << 1024 << 1024;
         QTest::newRow("1025 cut") << 1025 << 1024;
-        QTest::newRow("5000 cut") << 5000 << 1024;
     }
 
     void namesAreCutAtTheLimit()

@@ -78,7 +78,6 @@ private slots:
         QTest::addColumn<int>("keyRange");
         QTest::newRow("dense keys, many overwrites") << 1u << 3000;
         QTest::newRow("sparse keys") << 2u << 1000000;
-        QTest::newRow("another seed") << 77u << 20000;
     }
 
     // Insertions, overwrites and erasures in random order, checked against
