@@ -30,10 +30,8 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("expected");
         QTest::newRow("padded millis") << QTime(9, 5, 7, 12) << int(INFO) << "09:05:07:012 42\tINFO\tNTFSDB\thello\r\n";
-        QTest::newRow("warning") << QTime(23, 59, 59, 999) << int(WARNING)
-                                 << "23:59:59:999 42\tWARNING\tNTFSDB\thello\r\n";
-        QTest::newRow("error") << QTime(0, 0, 0, 0) << int(ERROR) << "00:00:00:000 42\tERROR\tNTFSDB\thello\r\n";
-        QTest::newRow("debug") << QTime(12, 0, 1, 100) << int(DEBUG) << "12:00:01:100 42\tDEBUG\tNTFSDB\thello\r\n";
+        QTest::newRow("last millisecond") << QTime(23, 59, 59, 999) << int(WARNING)
+                                          << "23:59:59:999 42\tWARNING\tNTFSDB\thello\r\n";
         QTest::newRow("unknown level is empty") << QTime(1, 2, 3, 4) << 7 << "01:02:03:004 42\t\tNTFSDB\thello\r\n";
     }
 
@@ -59,8 +57,6 @@ private slots:
         QVERIFY(lines[0].endsWith(QStringLiteral("\tINFO\tmain\tGrüße ✓ 𝄞")));
         QVERIFY(lines[1].endsWith(QStringLiteral("\tDEBUG\tmain\tascii bytes")));
         QVERIFY(lines[2].endsWith(QStringLiteral("\tWARNING\tmain\twide é")));
-        const QRegularExpression shape(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d:\\d\\d\\d \\d+\\t"));
-        QVERIFY2(shape.match(lines[0]).hasMatch(), qPrintable(lines[0]));
     }
 
     void threadIdIsTheKernelId()
