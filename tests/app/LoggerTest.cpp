@@ -109,15 +109,6 @@ private slots:
         QCOMPARE(readLog(path).count(QStringLiteral("\r\n")), 1);
         QVERIFY(readLog(path).endsWith(QStringLiteral("\tnew run\r\n")));
     }
-
-    void unopenableFileDropsEntriesSilently()
-    {
-        // A folder in the way: the file cannot be opened for writing.
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("busy.log")));
-        Logger logger(m_dir.filePath(QStringLiteral("busy.log")));
-        logger.log(ERROR, "main", "dropped");
-        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("busy.log"))).isDir());
-    }
 };
 
 QTEST_GUILESS_MAIN(LoggerTest)

@@ -60,18 +60,6 @@ private slots:
         QVERIFY(map.find(FRN(count) * 2 + 2) == map.end());
     }
 
-    void descendingNumbersSplitAtTheFront()
-    {
-        BlockArena arena;
-        RecordMap map(arena);
-        std::map<FRN, FRN> reference;
-        for (FRN frn = 5000; frn > 0; --frn) {
-            map[frn] = FileRecord{frn + 1, nameOf(frn)};
-            reference[frn] = frn + 1;
-        }
-        compareWith(map, reference);
-    }
-
     void randomChangesMatchAnOrderedMap_data()
     {
         QTest::addColumn<quint32>("seed");
@@ -124,7 +112,6 @@ private slots:
         QCOMPARE(arena.usedBytes(), used);
         QCOMPARE(map.find(500)->second.parent, FRN(2));
     }
-
 };
 
 QTEST_GUILESS_MAIN(RecordMapTest)
