@@ -18,8 +18,7 @@ QString withEscapes(const char *pattern)
 
 } // namespace
 
-// Names are bytes: every byte string must come back exactly, and valid
-// UTF-8 must read as the text it encodes.
+// Names are bytes: every byte string must come back exactly, and valid UTF-8 must read as the text it encodes.
 class FileNameCodecTest : public QObject
 {
     Q_OBJECT

@@ -43,8 +43,7 @@ private slots:
         QCOMPARE(Logger::formatLine(time, 42, level, "NTFSDB", QStringLiteral("hello")), expected);
     }
 
-    // Missing folders are made; every entry is on disk before the logger
-    // closes, so a crash right after loses nothing.
+    // Missing folders are made; every entry is on disk before the logger closes, so a crash right after loses nothing.
     void writesBomAndUtf16Text()
     {
         const QString path = m_dir.filePath(QStringLiteral("a/b/Talvenquist.log"));

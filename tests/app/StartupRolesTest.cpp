@@ -196,8 +196,7 @@ private slots:
                     received << message;
                     if (message.message != kMsgSendArguments)
                         continue;
-                    // Not InstanceChannel::send: it would wait for this
-                    // very thread to acknowledge.
+                    // Not InstanceChannel::send: it would wait for this very thread to acknowledge.
                     answer.connectToServer(InstanceChannel::socketPath(mainTitle));
                     const QString line = QStringLiteral("/opt/tq|-path|/a|b||x");
                     answer.write(InstanceMessage::copyData(InstanceMessage::CopyDataArguments, line).encode());

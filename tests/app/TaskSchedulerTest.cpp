@@ -26,8 +26,7 @@ private:
     QTemporaryDir m_dir;
     QString m_record;
 
-    // A stand-in for pkexec: records its arguments one a line, then acts as
-    // the mode in TVQ_STAND_IN_MODE says.
+    // A stand-in for pkexec: records its arguments one a line, then acts as the mode in TVQ_STAND_IN_MODE says.
     void installStandIn()
     {
         const QString script = m_dir.filePath("bin/pkexec");
@@ -102,8 +101,7 @@ private slots:
         installStandIn();
     }
 
-    // Without the rule (or without the installed action it is about) the
-    // task does not run: no pkexec, no prompt.
+    // Without the rule (or without the installed action it is about) the task does not run: no pkexec, no prompt.
     void runSkipUacTask_data()
     {
         QTest::addColumn<bool>("rule");

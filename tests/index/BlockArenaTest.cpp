@@ -11,8 +11,7 @@ using Sizes = QList<qulonglong>;
 
 namespace {
 
-// QCOMPARE on char pointers compares the strings; these tests are about
-// which bytes a pointer addresses.
+// QCOMPARE on char pointers compares the strings; these tests are about which bytes a pointer addresses.
 inline const void *address(const char *p)
 {
     return p;
@@ -105,8 +104,7 @@ private slots:
     {
         BlockArena arena;
         arena.allocate(1020);
-        // 4 bytes would fit unaligned; 8-aligned they need 4 bytes of padding
-        // first and no longer fit.
+        // 4 bytes would fit unaligned; 8-aligned they need 4 bytes of padding first and no longer fit.
         char *object = static_cast<char *>(arena.allocate(4, 8));
         QCOMPARE(arena.blockCount(), std::size_t(2));
         QCOMPARE(address(object), address(arena.blockStart(1)));

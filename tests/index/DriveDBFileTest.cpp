@@ -33,8 +33,7 @@ class DriveDBFileTest : public QObject
     }
 
 private slots:
-    // Written byte for byte as the format says, and read back whole (the
-    // identifier's top bit too).
+    // Written byte for byte as the format says, and read back whole (the identifier's top bit too).
     void rootOnlyFileIsByteExact()
     {
         const JournalID journal = 0xF102030405060708ULL;

@@ -74,8 +74,7 @@ class NTFSDBTest : public QObject
         return int(std::count_if(lines.begin(), lines.end(), [&](const QString &l) { return l.endsWith(text); }));
     }
 
-    // Only the test's own volumes take part: everything mounted before the
-    // test is on the never-indexed list.
+    // Only the test's own volumes take part: everything mounted before the test is on the never-indexed list.
     IndexingSettings settings() const
     {
         IndexingSettings s;

@@ -23,8 +23,7 @@ namespace {
 
 const FRN kRoot = 2;
 
-// Records are fed through the slots, as the change monitor does; the
-// database never touches a volume in these tests.
+// Records are fed through the slots, as the change monitor does; the database never touches a volume in these tests.
 struct Fixture
 {
     // A database in a folder of its own, or in `dbPath` (another fixture's, for a restart).

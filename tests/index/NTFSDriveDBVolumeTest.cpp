@@ -20,8 +20,7 @@
 
 namespace {
 
-// What find lists under the volume, as "d path" / "f path" lines: the
-// ground truth every index must reproduce.
+// What find lists under the volume, as "d path" / "f path" lines: the ground truth every index must reproduce.
 QStringList findTree(const QString &root)
 {
     QString output;

@@ -14,8 +14,7 @@ const char *nameOf(FRN frn)
     return names + frn % 26;
 }
 
-// The map must hold exactly the reference's entries, in ascending order, and
-// find each of them and nothing else.
+// The map must hold exactly the reference's entries, in ascending order, and find each of them and nothing else.
 void compareWith(const RecordMap &map, const std::map<FRN, FRN> &reference)
 {
     QCOMPARE(map.size(), reference.size());

@@ -8,8 +8,7 @@
 
 namespace {
 
-// QCOMPARE on char pointers compares the strings; these tests are about
-// which bytes a pointer addresses.
+// QCOMPARE on char pointers compares the strings; these tests are about which bytes a pointer addresses.
 inline const void *address(const char *p)
 {
     return p;
@@ -107,8 +106,7 @@ private slots:
             names.push_back(QStringLiteral("n\u00e4me-%1.txt").arg(i).toUtf8());
 
         StringPool pool;
-        // The even names exist before the threads start: every thread must
-        // get exactly these pointers.
+        // The even names exist before the threads start: every thread must get exactly these pointers.
         std::vector<const char *> seeded(nameCount, nullptr);
         for (int i = 0; i < nameCount; i += 2)
             seeded[i] = pool.intern(names[i].constData());

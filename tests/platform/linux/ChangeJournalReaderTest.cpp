@@ -303,8 +303,7 @@ private slots:
 
     void overflow_data() { addFileSystems(); }
 
-    // A burst larger than the kernel queue while nobody reads: the reader
-    // resynchronises instead of going on stale.
+    // A burst larger than the kernel queue while nobody reads: the reader resynchronises instead of going on stale.
     void overflow()
     {
         QFETCH(QString, kind);

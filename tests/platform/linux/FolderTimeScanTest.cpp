@@ -71,8 +71,7 @@ class FolderTimeScanTest : public QObject
 {
     Q_OBJECT
 
-    // In memory where possible: making and removing thousands of folders on a
-    // busy disk takes seconds.
+    // In memory where possible: making and removing thousands of folders on a busy disk takes seconds.
     QTemporaryDir m_dir{QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm/tvq-XXXXXX")
                                                                            : QDir::tempPath() + "/tvq-XXXXXX"};
     FileDescriptor m_rootFd;
@@ -188,8 +187,7 @@ private slots:
         QCOMPARE(scan.subfoldersToVisit(inodeOf(m_dir.path())).size(), touched.size());
     }
 
-    // A damaged index in which the root has a parent below itself, and a
-    // cycle away from the root: the scan ends.
+    // A damaged index in which the root has a parent below itself, and a cycle away from the root: the scan ends.
     void cyclesEnd()
     {
         makeFolders({"a"});

@@ -32,8 +32,7 @@ private slots:
         QCOMPARE(keyFor(store, "root2", true), QChar('F'));
     }
 
-    // Asked in another order after a restart, each volume keeps its letter,
-    // also when it is mounted somewhere else.
+    // Asked in another order after a restart, each volume keeps its letter, also when it is mounted somewhere else.
     void keysSurviveARestart()
     {
         {
