@@ -58,21 +58,6 @@ private slots:
         QVERIFY(lines[2].endsWith(QStringLiteral("\tWARNING\tmain\twide é")));
     }
 
-    void threadIdIsTheKernelId()
-    {
-        const QString path = m_dir.filePath(QStringLiteral("tid.log"));
-        Logger logger(path);
-        qint64 otherTid = 0;
-        std::thread t([&] {
-            otherTid = QFile::symLinkTarget(QStringLiteral("/proc/thread-self")).section('/', -1).toLongLong();
-            logger.log(INFO, "main", "from thread");
-        });
-        t.join();
-        QVERIFY(otherTid > 0);
-        const QString line = readLog(path);
-        QVERIFY2(line.section('\t', 0, 0).section(' ', 1).toLongLong() == otherTid, qPrintable(line));
-    }
-
     void concurrentLinesStayWhole()
     {
         const QString path = m_dir.filePath(QStringLiteral("mt.log"));

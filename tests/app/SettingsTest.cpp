@@ -152,21 +152,6 @@ private slots:
         QCOMPARE(open()->fileCategories(), mine);
     }
 
-    // An empty list leaves only the array's size entry, which does not count
-    // as set: the next start writes the default back as a plain value.
-    void emptyDisabledFiltersRoundTrip()
-    {
-        {
-            auto settings = open();
-            settings->setDisabledFilters({});
-            QVERIFY(settings->disabledFilters().isEmpty());
-            QVERIFY(!settings->isSet(Settings::IFiltersDisabledFilters));
-        }
-        QCOMPARE(fileEntries().value(QStringLiteral("IFilters/DisabledFilters/size")), QStringLiteral("0"));
-        QCOMPARE(open()->disabledFilters(), defaultClsids());
-        QVERIFY(fileEntries().contains(QStringLiteral("IFilters/DisabledFilters")));
-    }
-
     void nonEmptyDisabledFiltersReplaceThePlainList()
     {
         const QStringList one{QStringLiteral("{aaaaaaaa-0000-0000-0000-000000000001}")};
@@ -175,15 +160,6 @@ private slots:
         auto settings = open();
         QVERIFY(settings->isSet(Settings::IFiltersDisabledFilters));
         QCOMPARE(settings->disabledFilters(), one);
-    }
-
-    void plainValueWinsOverArray()
-    {
-        auto settings = open();
-        settings->writeStringList(QStringLiteral("Language"), {QStringLiteral("array")});
-        QCOMPARE(settings->value(Settings::Language).toStringList(), QStringList{QStringLiteral("array")});
-        settings->setValue(Settings::Language, QStringLiteral("de"));
-        QCOMPARE(settings->value(Settings::Language).toString(), QStringLiteral("de"));
     }
 
     void unknownIdThrows()

@@ -145,20 +145,6 @@ private slots:
                  (QStringList{QStringLiteral("d /abs"), QStringLiteral("f /NODE_MODULES.txt")}));
     }
 
-    void resultsComeFoldersFirstInNumberOrder()
-    {
-        Fixture f;
-        f.db->addFile(30, kRoot, QStringLiteral("b-file.txt"), false);
-        f.db->addFile(12, kRoot, QStringLiteral("z-folder"), true);
-        f.db->addFile(20, kRoot, QStringLiteral("a-file.txt"), false);
-        f.db->addFile(11, 12, QStringLiteral("a-folder"), true);
-        QCOMPARE(f.searchName(QStringLiteral("-")),
-                 (QStringList{QStringLiteral("d /z-folder/a-folder"), QStringLiteral("d /z-folder"),
-                              QStringLiteral("f /a-file.txt"), QStringLiteral("f /b-file.txt")}));
-        QCOMPARE(f.searchName(QStringLiteral("*.txt")),
-                 (QStringList{QStringLiteral("f /a-file.txt"), QStringLiteral("f /b-file.txt")}));
-    }
-
     void sizeBoundReturnsNoFolders()
     {
         Fixture f;

@@ -92,31 +92,6 @@ private slots:
         QCOMPARE(volumeOfPath(volume.mountPoint()).key, key);
     }
 
-    void btrfsSubvolumeIsAVolumeOfItsOwn()
-    {
-        LoopMount volume(QStringLiteral("btrfs"));
-        if (!volume.isMounted())
-            QSKIP(qPrintable(volume.skipReason()));
-        QVERIFY(LoopMount::run(QStringLiteral("btrfs"), {QStringLiteral("subvolume"), QStringLiteral("create"),
-                                                         volume.mountPoint() + QStringLiteral("/sub")}));
-        LoopMount::run(QStringLiteral("mkdir"), {volume.mountPoint() + QStringLiteral("/sub/inside")});
-        const QString subMountPoint = m_data.filePath(QStringLiteral("sub"));
-        QDir().mkpath(subMountPoint);
-        QVERIFY(LoopMount::run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("subvol=sub"),
-                                                         volume.device(), subMountPoint}));
-        const VolumeInfo top = mountedAt(volume.mountPoint());
-        const VolumeInfo sub = mountedAt(subMountPoint);
-        LoopMount::run(QStringLiteral("umount"), {subMountPoint});
-        QVERIFY(top.isValid() && sub.isValid() && !sub.bindMount);
-        QCOMPARE(sub.uuid, top.uuid);
-        QCOMPARE(top.subvolumeId, 5u);
-        QVERIFY(sub.subvolumeId > 5);
-        QVERIFY(sub.key != top.key);
-        QVERIFY(sub.device != top.device);
-        QCOMPARE(sub.blockDevice, QFileInfo(volume.device()).fileName());
-        QVERIFY(isFixedDrive(top.key));
-    }
-
     void volumeOfPathTakesTheLongestMountPoint()
     {
         LoopMount outer(QStringLiteral("ext4"));
