@@ -51,7 +51,6 @@ private slots:
                                             : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
         const QString config = nobodysFolders ? home + "/.config"
                                               : QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QCOMPARE(DataPaths::dataDirectory(), data + "/Talvenquist");
         QCOMPARE(DataPaths::settingsFilePath(), data + "/Talvenquist/Settings.ini");
         QCOMPARE(DataPaths::configDirectory(), config);
         QCOMPARE(SessionUser::current().uid, nobodysFolders ? uid_t(65534) : uid_t(0));

@@ -30,10 +30,8 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("expected");
         QTest::newRow("padded millis") << QTime(9, 5, 7, 12) << int(INFO) << "09:05:07:012 42\tINFO\tNTFSDB\thello\r\n";
-        QTest::newRow("warning") << QTime(23, 59, 59, 999) << int(WARNING)
-                                 << "23:59:59:999 42\tWARNING\tNTFSDB\thello\r\n";
-        QTest::newRow("error") << QTime(0, 0, 0, 0) << int(ERROR) << "00:00:00:000 42\tERROR\tNTFSDB\thello\r\n";
-        QTest::newRow("debug") << QTime(12, 0, 1, 100) << int(DEBUG) << "12:00:01:100 42\tDEBUG\tNTFSDB\thello\r\n";
+        QTest::newRow("last millisecond") << QTime(23, 59, 59, 999) << int(WARNING)
+                                          << "23:59:59:999 42\tWARNING\tNTFSDB\thello\r\n";
         QTest::newRow("unknown level is empty") << QTime(1, 2, 3, 4) << 7 << "01:02:03:004 42\t\tNTFSDB\thello\r\n";
     }
 
@@ -45,8 +43,7 @@ private slots:
         QCOMPARE(Logger::formatLine(time, 42, level, "NTFSDB", QStringLiteral("hello")), expected);
     }
 
-    // Missing folders are made; every entry is on disk before the logger
-    // closes, so a crash right after loses nothing.
+    // Missing folders are made; every entry is on disk before the logger closes, so a crash right after loses nothing.
     void writesBomAndUtf16Text()
     {
         const QString path = m_dir.filePath(QStringLiteral("a/b/Talvenquist.log"));
@@ -59,23 +56,6 @@ private slots:
         QVERIFY(lines[0].endsWith(QStringLiteral("\tINFO\tmain\tGrüße ✓ 𝄞")));
         QVERIFY(lines[1].endsWith(QStringLiteral("\tDEBUG\tmain\tascii bytes")));
         QVERIFY(lines[2].endsWith(QStringLiteral("\tWARNING\tmain\twide é")));
-        const QRegularExpression shape(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d:\\d\\d\\d \\d+\\t"));
-        QVERIFY2(shape.match(lines[0]).hasMatch(), qPrintable(lines[0]));
-    }
-
-    void threadIdIsTheKernelId()
-    {
-        const QString path = m_dir.filePath(QStringLiteral("tid.log"));
-        Logger logger(path);
-        qint64 otherTid = 0;
-        std::thread t([&] {
-            otherTid = QFile::symLinkTarget(QStringLiteral("/proc/thread-self")).section('/', -1).toLongLong();
-            logger.log(INFO, "main", "from thread");
-        });
-        t.join();
-        QVERIFY(otherTid > 0);
-        const QString line = readLog(path);
-        QVERIFY2(line.section('\t', 0, 0).section(' ', 1).toLongLong() == otherTid, qPrintable(line));
     }
 
     void concurrentLinesStayWhole()
@@ -112,15 +92,6 @@ private slots:
         }
         QCOMPARE(readLog(path).count(QStringLiteral("\r\n")), 1);
         QVERIFY(readLog(path).endsWith(QStringLiteral("\tnew run\r\n")));
-    }
-
-    void unopenableFileDropsEntriesSilently()
-    {
-        // A folder in the way: the file cannot be opened for writing.
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("busy.log")));
-        Logger logger(m_dir.filePath(QStringLiteral("busy.log")));
-        logger.log(ERROR, "main", "dropped");
-        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("busy.log"))).isDir());
     }
 };
 

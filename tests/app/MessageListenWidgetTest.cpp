@@ -84,8 +84,7 @@ private slots:
         QTest::newRow("unknown number") << InstanceMessage::plain(1090) << QStringList{};
     }
 
-    // A send returns once the receiver has handled the message, so the
-    // signals are all there when it returns.
+    // A send returns once the receiver has handled the message, so the signals are all there when it returns.
     void everyMessageArrives()
     {
         QFETCH(InstanceMessage, message);
@@ -93,8 +92,7 @@ private slots:
         MessageListenWidget listener(mainTitle);
         QVERIFY(listener.isListening());
         SignalLog log(&listener);
-        // The sender blocks until acknowledged, so it cannot share the
-        // listener's thread.
+        // The sender blocks until acknowledged, so it cannot share the listener's thread.
         std::atomic<int> sent{-1};
         std::thread sender([&] { sent = InstanceChannel::send(mainTitle, message) ? 1 : 0; });
         QTRY_VERIFY(sent >= 0);
@@ -103,8 +101,7 @@ private slots:
         QCOMPARE(log.entries, expected);
     }
 
-    // The companion answers a request for its arguments with its own
-    // command line, joined by "|", to the main instance.
+    // The companion answers a request for its arguments with its own command line, joined by "|", to the main instance.
     void sendArgumentsAnswersTheMainInstance()
     {
         // The companion's answer is a blocking send: it runs on a thread of

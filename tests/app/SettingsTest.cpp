@@ -2,8 +2,6 @@
 
 #include "support/TestFiles.h"
 
-#include <QPoint>
-#include <QSize>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,9 +9,8 @@
 #include <memory>
 #include <stdexcept>
 
-// Each test works on its own INI file and checks what really lands in the
-// file by reading its text, not through QSettings (which shares a cache per
-// file within a process and would hide what was written).
+// Each test works on its own INI file and checks what lands in the file by
+// reading its text: QSettings shares a cache per file within a process.
 class SettingsTest : public QObject
 {
     Q_OBJECT
@@ -57,30 +54,23 @@ private slots:
         m_path = m_dir->filePath(QStringLiteral("Settings.ini"));
     }
 
+    // One row per kind of value; the last row is the table's last key.
     void freshFileHoldsEveryKey_data()
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
-        const QString dataFolder =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Talvenquist");
-        const QStringList texts{"1.1", "true", "true", "true", defaultClsids().join(", "), "true", "false", "", "",
-                                "true", "100", "false", "false", "false", "50", "50", "0xEFCB05", "false", "true", "0",
-                                dataFolder, "true", "false", "", "", "@Size(930 550)", "@Point(470 270)", "@Invalid()",
-                                "200", "true", "@Point(0 0)", "@Size(0 0)", "1", "false", "4", "4", "4", "4", "true"};
-        const char *keys[] = {"Version", "AutoDetectEncoding", "SkipBinary", "UseBuiltInPDF",
-                              "IFilters/DisabledFilters", "RunInBackground", "RunInBackgroundHintShown",
-                              "DefaultDialogDir", "Language", "ShowFilterBar", "ShowMaximumMatches",
-                              "ShowAdvancedOptions", "WordWrap", "ShowFullMatchedLine", "PreviewCharsBeforeMatch",
-                              "PreviewCharsAfterMatch", "HighlightColor", "SaveAllTabs", "AutoCompletePath",
-                              "SortColumn", "DBPath", "AutoAddFixed", "AutoAddRemovable", "IndexDrives",
-                              "NoIndexDrives", "MainWindow/Size", "MainWindow/Pos", "MainWindow/Maximized",
-                              "MainWindow/LastLeftPaneWidth", "SearchWindow/Visible", "SearchWindow/Pos",
-                              "SearchWindow/Size", "SearchWindow/Area", "SearchWindow/Floating",
-                              "CommandToolbar/Visible", "CommandToolbar/Area", "InstantToolbar/Visible",
-                              "InstantToolbar/Area", "Debug/AssertLogging"};
-        QCOMPARE(int(std::size(keys)), texts.size());
-        for (int id = 0; id < texts.size(); ++id)
-            QTest::newRow(keys[id]) << id << texts.at(id);
+        const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QTest::newRow("Version") << int(Settings::Version) << "1.1";
+        QTest::newRow("IFilters/DisabledFilters") << int(Settings::IFiltersDisabledFilters)
+                                                  << defaultClsids().join(", ");
+        QTest::newRow("DefaultDialogDir") << int(Settings::DefaultDialogDir) << "";
+        QTest::newRow("HighlightColor") << int(Settings::HighlightColor) << "0xEFCB05";
+        QTest::newRow("DBPath") << int(Settings::DBPath) << dataFolder + "/Talvenquist";
+        QTest::newRow("MainWindow/Size") << int(Settings::MainWindowSize) << "@Size(930 550)";
+        QTest::newRow("MainWindow/Pos") << int(Settings::MainWindowPos) << "@Point(470 270)";
+        QTest::newRow("MainWindow/Maximized") << int(Settings::MainWindowMaximized) << "@Invalid()";
+        QTest::newRow("SearchWindow/Area") << int(Settings::SearchWindowArea) << "1";
+        QTest::newRow("Debug/AssertLogging") << int(Settings::DebugAssertLogging) << "true";
     }
 
     void freshFileHoldsEveryKey()
@@ -89,52 +79,36 @@ private slots:
         QFETCH(QString, text);
         QVERIFY(open()->isSet(Settings::Key(id)));
         const QString key = QString::fromLatin1(QTest::currentDataTag());
-        const QMap<QString, QString> entries = fileEntries();
-        QVERIFY2(entries.contains(key), qPrintable(key));
-        QCOMPARE(entries.value(key), text);
+        QVERIFY2(fileEntries().contains(key), qPrintable(key));
+        QCOMPARE(fileEntries().value(key), text);
     }
 
-    // Categories are an array, the filter list one plain value, and no
-    // exclude paths exist until first read; a second start reads the types back.
+    // Categories are an array, the filter list one plain value read back as a
+    // list, and no exclude paths exist until first read.
     void defaultsOfAFreshFile()
     {
-        QList<FileCategory> categories = open()->fileCategories();
-        QMap<QString, QString> entries = fileEntries();
-        QCOMPARE(entries.value(QStringLiteral("FileCategories/size")), QStringLiteral("7"));
+        const QList<FileCategory> categories = open()->fileCategories();
+        const QMap<QString, QString> entries = fileEntries();
         const QStringList names{"All", "Directory", "Document", "Executable", "Picture", "Music", "Video"};
+        QCOMPARE(entries.value(QStringLiteral("FileCategories/size")), QString::number(names.size()));
         QCOMPARE(categories.size(), names.size());
         for (int i = 0; i < names.size(); ++i) {
             QCOMPARE(categories.at(i).name, names.at(i));
             QCOMPARE(entries.value(QStringLiteral("FileCategories/%1/name").arg(i + 1)), names.at(i));
         }
-        QCOMPARE(categories.at(0).attributes, QString());
         QCOMPARE(categories.at(1).attributes, QStringLiteral("d"));
-        QCOMPARE(categories.at(4).attributes, QStringLiteral("f"));
         QCOMPARE(categories.at(3).extensions, QStringLiteral("bat;cmd;exe;msi"));
-        QVERIFY(categories.at(5).extensions.split(QLatin1Char(';')).contains(QStringLiteral("m4a")));
         QVERIFY(!entries.contains(QStringLiteral("IFilters/DisabledFilters/size")));
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-            QVERIFY2(!it.key().startsWith(QLatin1String("ExcludePaths")), qPrintable(it.key()));
-
+        QVERIFY(entries.keys().filter(QStringLiteral("ExcludePaths")).isEmpty());
         auto settings = open();
         QCOMPARE(settings->fileCategories(), settings->defaultFileCategories());
-        QCOMPARE(settings->value(Settings::IFiltersDisabledFilters).toStringList(), defaultClsids());
         QCOMPARE(settings->disabledFilters(), defaultClsids());
-        QCOMPARE(settings->value(Settings::MainWindowSize).toSize(), QSize(930, 550));
-        QCOMPARE(settings->value(Settings::MainWindowPos).toPoint(), QPoint(470, 270));
-        QCOMPARE(settings->value(Settings::ShowMaximumMatches).toInt(), 100);
-        QVERIFY(settings->isSet(Settings::MainWindowMaximized));
-        QVERIFY(!settings->value(Settings::MainWindowMaximized).toBool());
-        QVERIFY(settings->value(Settings::CommandToolbarVisible).toBool());
-        QVERIFY(settings->value(Settings::InstantToolbarVisible).toBool());
-        QCOMPARE(settings->defaultValue(Settings::HighlightColor).toString(), QStringLiteral("0xEFCB05"));
     }
 
     void excludePathsAppearOnFirstRead()
     {
         const QList<ExcludePath> paths = open()->excludePaths();
         QCOMPARE(paths, (QList<ExcludePath>{{QStringLiteral("$Recycle.Bin"), true}, {QStringLiteral(".svn"), true}}));
-        QCOMPARE(fileEntries().value(QStringLiteral("ExcludePaths/size")), QStringLiteral("2"));
         QCOMPARE(fileEntries().value(QStringLiteral("ExcludePaths/2/path")), QStringLiteral(".svn"));
         // Once stored, even an emptied list is not refilled with the defaults.
         open()->setExcludePaths({});
@@ -176,25 +150,6 @@ private slots:
         const QList<FileCategory> mine{{QStringLiteral("f"), QStringLiteral("cpp;h"), QStringLiteral("Code")}};
         open()->setFileCategories(mine);
         QCOMPARE(open()->fileCategories(), mine);
-        QCOMPARE(fileEntries().value(QStringLiteral("FileCategories/1/extensions")), QStringLiteral("\"cpp;h\""));
-    }
-
-    // An empty list leaves only the array's size entry. That reads as an empty
-    // list but does not count as set, so the next start writes the default
-    // back as a plain value, which then wins.
-    void emptyDisabledFiltersRoundTrip()
-    {
-        {
-            auto settings = open();
-            settings->setDisabledFilters({});
-            QVERIFY(settings->value(Settings::IFiltersDisabledFilters).toStringList().isEmpty());
-            QVERIFY(settings->disabledFilters().isEmpty());
-            QVERIFY(!settings->isSet(Settings::IFiltersDisabledFilters));
-        }
-        QVERIFY(!fileEntries().contains(QStringLiteral("IFilters/DisabledFilters")));
-        QCOMPARE(fileEntries().value(QStringLiteral("IFilters/DisabledFilters/size")), QStringLiteral("0"));
-        QCOMPARE(open()->disabledFilters(), defaultClsids());
-        QVERIFY(fileEntries().contains(QStringLiteral("IFilters/DisabledFilters")));
     }
 
     void nonEmptyDisabledFiltersReplaceThePlainList()
@@ -202,46 +157,23 @@ private slots:
         const QStringList one{QStringLiteral("{aaaaaaaa-0000-0000-0000-000000000001}")};
         open()->setDisabledFilters(one);
         QVERIFY(!fileEntries().contains(QStringLiteral("IFilters/DisabledFilters")));
-        QCOMPARE(fileEntries().value(QStringLiteral("IFilters/DisabledFilters/1/value")), one.first());
         auto settings = open();
         QVERIFY(settings->isSet(Settings::IFiltersDisabledFilters));
         QCOMPARE(settings->disabledFilters(), one);
     }
 
-    void plainValueWinsOverArray()
-    {
-        auto settings = open();
-        settings->writeStringList(QStringLiteral("Language"), {QStringLiteral("array")});
-        QCOMPARE(settings->value(Settings::Language).toStringList(), QStringList{QStringLiteral("array")});
-        settings->setValue(Settings::Language, QStringLiteral("de"));
-        QCOMPARE(settings->value(Settings::Language).toString(), QStringLiteral("de"));
-        QCOMPARE(settings->readStringList(QStringLiteral("Language")), QStringList{QStringLiteral("array")});
-    }
-
     void unknownIdThrows()
     {
         auto settings = open();
-        const auto bad = Settings::Key(39);
-        const auto expectMessage = [](auto &&call) {
-            try {
-                call();
-            } catch (const std::out_of_range &e) {
-                return QString::fromLatin1(e.what()) == QLatin1String("invalid map<K, T> key");
-            }
-            return false;
-        };
-        QVERIFY(expectMessage([&] { settings->value(bad); }));
-        QVERIFY(expectMessage([&] { settings->setValue(bad, 1); }));
-        QVERIFY(expectMessage([&] { settings->isSet(bad); }));
-        QVERIFY(expectMessage([&] { settings->defaultValue(Settings::Key(-1)); }));
+        QVERIFY_EXCEPTION_THROWN(settings->value(Settings::Key(39)), std::out_of_range);
+        QVERIFY_EXCEPTION_THROWN(settings->setValue(Settings::Key(-1), 1), std::out_of_range);
     }
 
     void indexingSettings_data()
     {
         QTest::addColumn<QString>("indexDrives");
         QTest::addColumn<QList<QChar>>("letters");
-        QTest::newRow("lower case") << QStringLiteral("cd") << QList<QChar>{'C', 'D'};
-        QTest::newRow("mixed, order kept") << QStringLiteral("eC") << QList<QChar>{'E', 'C'};
+        QTest::newRow("mixed case, order kept") << QStringLiteral("eC") << QList<QChar>{'E', 'C'};
         QTest::newRow("empty") << QString() << QList<QChar>{};
     }
 
@@ -257,8 +189,7 @@ private slots:
         const IndexingSettings record = settings->indexingSettings();
         QCOMPARE(record.indexDrives, letters);
         QCOMPARE(record.noIndexDrives, QList<QChar>{'Z'});
-        QVERIFY(record.autoAddFixed);
-        QVERIFY(record.autoAddRemovable);
+        QVERIFY(record.autoAddFixed && record.autoAddRemovable);
         QCOMPARE(record.dbPath, settings->defaultValue(Settings::DBPath).toString());
         QCOMPARE(record.excludePaths, (QStringList{QStringLiteral("/proc"), QStringLiteral(".git")}));
     }
@@ -267,17 +198,14 @@ private slots:
     {
         IndexingSettings record;
         record.indexDrives = {'C', 'D'};
-        record.noIndexDrives = {'E'};
         record.autoAddFixed = false;
         record.dbPath = QStringLiteral("/srv/tvq");
-        record.excludePaths = QStringList{QStringLiteral("ignored")};
+        record.excludePaths = QStringList{QStringLiteral("ignored")}; // exclude paths have their own writer
         open()->setIndexingSettings(record);
         const QMap<QString, QString> entries = fileEntries();
         QCOMPARE(entries.value(QStringLiteral("IndexDrives")), QStringLiteral("CD"));
-        QCOMPARE(entries.value(QStringLiteral("NoIndexDrives")), QStringLiteral("E"));
         QCOMPARE(entries.value(QStringLiteral("AutoAddFixed")), QStringLiteral("false"));
         QCOMPARE(entries.value(QStringLiteral("DBPath")), QStringLiteral("/srv/tvq"));
-        // Exclude paths have their own writer.
         QVERIFY(!entries.contains(QStringLiteral("ExcludePaths/size")));
     }
 
@@ -291,14 +219,11 @@ private slots:
         const ContentSearchSettings record = settings->contentSearchSettings();
         QCOMPARE(record.filters32.size(), 1);
         QCOMPARE(record.filters32.first().name, QStringLiteral("One"));
-        QCOMPARE(record.filters64.size(), 1);
         QCOMPARE(record.filters64.first().clsid, QStringLiteral("{2}"));
         QCOMPARE(record.disabledFilters, defaultClsids());
         QCOMPARE(record.disabledExtensions, QStringList{QStringLiteral(".doc")});
         QCOMPARE(record.disabledExtensions64, (QStringList{QStringLiteral(".xls"), QStringLiteral(".ppt")}));
-        QVERIFY(record.autoDetectEncoding);
-        QVERIFY(!record.skipBinary);
-        QVERIFY(record.useBuiltInPDF);
+        QVERIFY(record.autoDetectEncoding && !record.skipBinary && record.useBuiltInPDF);
     }
 
     void historiesKeepTwenty_data()
@@ -307,10 +232,9 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("stored");
         QTest::newRow("file names, 25") << Settings::kFileNameHistory << 25 << 20;
-        QTest::newRow("paths, 25") << Settings::kPathHistory << 25 << 20;
-        QTest::newRow("contents, 21") << Settings::kContentHistory << 21 << 20;
-        QTest::newRow("instant, 20") << Settings::kInstantFileNameHistory << 20 << 20;
-        QTest::newRow("file names, 3") << Settings::kFileNameHistory << 3 << 3;
+        QTest::newRow("paths, 21") << Settings::kPathHistory << 21 << 20;
+        QTest::newRow("contents, 20") << Settings::kContentHistory << 20 << 20;
+        QTest::newRow("instant, 3") << Settings::kInstantFileNameHistory << 3 << 3;
     }
 
     void historiesKeepTwenty()
@@ -321,7 +245,6 @@ private slots:
         QStringList list;
         for (int i = 1; i <= count; ++i)
             list.append(QStringLiteral("entry %1").arg(i));
-        auto settings = open();
         using Setter = void (Settings::*)(const QStringList &);
         using Getter = QStringList (Settings::*)();
         const QMap<QString, QPair<Setter, Getter>> accessors{
@@ -330,13 +253,12 @@ private slots:
             {Settings::kContentHistory, {&Settings::setContentHistory, &Settings::contentHistory}},
             {Settings::kInstantFileNameHistory,
              {&Settings::setInstantFileNameHistory, &Settings::instantFileNameHistory}}};
+        auto settings = open();
         (settings.get()->*accessors.value(key).first)(list);
         QCOMPARE((settings.get()->*accessors.value(key).second)(), list.mid(0, stored));
         settings.reset();
-        const QMap<QString, QString> entries = fileEntries();
-        QCOMPARE(entries.value(key + QStringLiteral("/size")), QString::number(stored));
-        QCOMPARE(entries.value(key + QStringLiteral("/%1/value").arg(stored)), list.at(stored - 1));
-        QVERIFY(!entries.contains(key + QStringLiteral("/%1/value").arg(stored + 1)));
+        QCOMPARE(fileEntries().value(key + QStringLiteral("/size")), QString::number(stored));
+        QVERIFY(!fileEntries().contains(key + QStringLiteral("/%1/value").arg(stored + 1)));
     }
 
     void fileColumnsRoundTrip()
@@ -347,15 +269,13 @@ private slots:
         QCOMPARE(settings->fileColumnWidths(), (QList<int>{250, 80, 120}));
         settings->setFileColumns({{2, 60}});
         QCOMPARE(settings->fileColumnTypes(), QList<int>{2});
-        QCOMPARE(settings->fileColumnWidths(), QList<int>{60});
     }
 
     void filterName_data()
     {
         QTest::addColumn<QString>("clsid");
         QTest::addColumn<QString>("name");
-        QTest::newRow("32-bit") << "{aa}" << "Office";
-        QTest::newRow("case ignored") << "{AA}" << "Office";
+        QTest::newRow("32-bit, case ignored") << "{AA}" << "Office";
         QTest::newRow("64-bit") << "{bb}" << "PDF 64";
         QTest::newRow("32-bit found first") << "{cc}" << "first";
         QTest::newRow("no name gives the argument") << "{DD}" << "{DD}";
@@ -367,7 +287,6 @@ private slots:
         QFETCH(QString, clsid);
         QFETCH(QString, name);
         auto settings = open();
-        QCOMPARE(settings->filterName(QStringLiteral("{aa}")), QString()); // nothing installed yet
         settings->setInstalledFilters({{"{aa}", "Office", {}}, {"{cc}", "first", {}}},
                                       {{"{bb}", "PDF 64", {}}, {"{cc}", "second", {}}, {"{dd}", QString(), {}}});
         QCOMPARE(settings->filterName(clsid), name);
@@ -377,10 +296,9 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<quint32>("rgb");
-        QTest::newRow("default") << "0xEFCB05" << quint32(0xEFCB05);
+        QTest::newRow("0x prefix") << "0x12AB34" << quint32(0x12AB34);
         QTest::newRow("no prefix") << "12ab34" << quint32(0x12AB34);
         QTest::newRow("garbage falls back") << "yellow" << quint32(0xEFCB05);
-        QTest::newRow("empty falls back") << QString() << quint32(0xEFCB05);
     }
 
     void highlightColor()
@@ -392,27 +310,19 @@ private slots:
         QCOMPARE(settings->highlightColor(), rgb);
     }
 
+    // The first name wins; destroying the store is what writes it.
     void processWideInstance()
     {
         const QString other = m_dir->filePath(QStringLiteral("Other.ini"));
         Settings *first = Settings::instance(m_path);
         QCOMPARE(Settings::instance(other), first);
         QCOMPARE(Settings::instance(), first);
-        QCOMPARE(first->fileName(), m_path);
         first->setValue(Settings::Language, QStringLiteral("fi"));
         Settings::destroyInstance();
-        // Destroying the store is what writes it.
         QCOMPARE(fileEntries().value(QStringLiteral("Language")), QStringLiteral("fi"));
         QVERIFY(!QFile::exists(other));
-
-        Settings *second = Settings::instance(other);
-        QCOMPARE(second->fileName(), other);
-        Settings::destroyInstance();
-        QVERIFY(QFile::exists(other));
-
         // Without a file name the store still answers with its defaults.
         QCOMPARE(Settings::instance()->value(Settings::Version).toString(), QStringLiteral("1.1"));
-        QCOMPARE(Settings::instance()->fileCategories().size(), 7);
         Settings::destroyInstance();
     }
 };

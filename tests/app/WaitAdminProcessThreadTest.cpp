@@ -18,8 +18,7 @@ private slots:
         QVERIFY(process.waitForStarted());
         WaitAdminProcessThread waiter(process.processId());
         waiter.start();
-        // cat ends when its input does; the thread must see that from a
-        // process it merely names by id.
+        // cat ends when its input does; the thread must see that from a process it merely names by id.
         QMetaObject::invokeMethod(&process, [&] { process.closeWriteChannel(); }, Qt::QueuedConnection);
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(waiter.wait());

@@ -46,30 +46,17 @@ QStringList findUnder(const QString &root)
     return paths;
 }
 
-// Lowers the number of fanotify groups a user may create for as long as it
-// lives, so that monitoring a new volume fails as it would on a system out
-// of notification groups.
-class FanotifyGroupLimit
+// Allows no new fanotify groups for as long as it lives, so that monitoring
+// a new volume fails as on a system out of notification groups.
+class NoFanotifyGroups
 {
 public:
-    explicit FanotifyGroupLimit(int limit)
-    {
-        QFile file(kPath);
-        if (file.open(QIODevice::ReadOnly))
-            m_saved = file.readAll().trimmed();
-        set(QByteArray::number(limit));
-    }
-    ~FanotifyGroupLimit() { set(m_saved); }
+    NoFanotifyGroups() : m_saved(TestFiles::read(kPath).trimmed()) { TestFiles::write(kPath, "0"); }
+    ~NoFanotifyGroups() { TestFiles::write(kPath, m_saved); }
 
 private:
     static constexpr const char *kPath = "/proc/sys/fs/fanotify/max_user_groups";
-    static void set(const QByteArray &value)
-    {
-        QFile file(kPath);
-        if (!value.isEmpty() && file.open(QIODevice::WriteOnly))
-            file.write(value);
-    }
-    QByteArray m_saved;
+    const QByteArray m_saved;
 };
 
 } // namespace
@@ -81,16 +68,13 @@ class NTFSDBTest : public QObject
     DataFolder m_data;
     QString m_logPath;
 
-    QStringList log() const { return TestFiles::logLines(m_logPath); }
-
     int logCount(const QString &text) const
     {
-        const QStringList lines = log();
+        const QStringList lines = TestFiles::logLines(m_logPath);
         return int(std::count_if(lines.begin(), lines.end(), [&](const QString &l) { return l.endsWith(text); }));
     }
 
-    // Only the test's own volumes take part: everything mounted before the
-    // test is on the never-indexed list.
+    // Only the test's own volumes take part: everything mounted before the test is on the never-indexed list.
     IndexingSettings settings() const
     {
         IndexingSettings s;
@@ -128,9 +112,7 @@ private slots:
         NTFSDB db;
         db.init(s, nullptr);
         QCOMPARE(logCount(QStringLiteral("Adding drive %1 to index").arg(volume.key())), 1);
-        QVERIFY(db.isIndexed(volume.key()));
-        QVERIFY(db.isIndexed(volume.key().toLower()));
-        QVERIFY(!db.isIndexed(never));
+        QVERIFY(db.isIndexed(volume.key().toLower()) && !db.isIndexed(never));
         QVERIFY(db.indexingSettings().indexDrives.contains(volume.key()));
         QVERIFY(!QFile::exists(staleFile));
         QCOMPARE(namesUnder(db, volume.root()), findUnder(volume.root()));
@@ -184,7 +166,7 @@ private slots:
 
         QChar secondKey;
         {
-            FanotifyGroupLimit noMoreGroups(0);
+            NoFanotifyGroups noMoreGroups;
             LoopMount second(QStringLiteral("ext4"));
             if (!second.isMounted())
                 QSKIP(qPrintable(second.skipReason()));
@@ -192,7 +174,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(logCount(QStringLiteral("Drive %1 connected").arg(secondKey)) == 1, 10000);
             QVERIFY(!db.isIndexed(secondKey));
             const QString error = QStringLiteral("\tERROR\tNTFSDB\tDrive %1 can't be indexed").arg(secondKey);
-            QVERIFY2(!log().filter(error).isEmpty(), qPrintable(error));
+            QVERIFY2(!TestFiles::logLines(m_logPath).filter(error).isEmpty(), qPrintable(error));
         }
         TestFiles::write(first.path(QStringLiteral("after.txt")), "x");
         QTRY_VERIFY_WITH_TIMEOUT(namesUnder(db, first.root()).contains(first.path(QStringLiteral("after.txt"))), 5000);
@@ -209,11 +191,8 @@ private slots:
         db.init(settings(), nullptr);
         const QStringList expected = findUnder(volume.root());
         std::thread rebuild([&db] { db.rebuild(nullptr); });
-        QStringList during;
-        for (int i = 0; i < 20; ++i) {
-            during = namesUnder(db, volume.root());
-            QCOMPARE(during, expected);
-        }
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(namesUnder(db, volume.root()), expected);
         rebuild.join();
         QCOMPARE(namesUnder(db, volume.root()), expected);
     }

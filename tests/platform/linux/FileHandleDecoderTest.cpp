@@ -53,7 +53,9 @@ private slots:
     void kernelHandles_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"ext4", "xfs", "btrfs", "btrfs-subvolume"})
+        // ext4's handles are decoded in the change reader's own tests; a btrfs
+        // subvolume's differ from the whole file system's only in the root.
+        for (const char *kind : {"xfs", "btrfs-subvolume"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 

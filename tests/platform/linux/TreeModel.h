@@ -26,11 +26,8 @@ public:
     };
     struct Event
     {
-        char kind;   // 'A'dded, 'R'enamed, 'D'eleted
+        char kind; // 'A'dded, 'R'enamed, 'D'eleted
         FRN frn;
-        FRN parent;
-        QString name;
-        bool isFolder;
         USN usn;
     };
     using Records = QHash<FRN, Record>;
