@@ -43,6 +43,30 @@ private slots:
         QCOMPARE(pool.size(), std::size_t(2));
     }
 
+    // Without its table the pool keeps every string and pointer handed out;
+    // interning still works (singly and in batches), each time as a copy.
+    void droppedIndexKeepsStrings()
+    {
+        StringPool pool;
+        std::vector<const char *> before;
+        for (int i = 0; i < 5000; ++i)
+            before.push_back(pool.intern(QByteArray::number(i).constData()));
+        const std::size_t held = pool.reservedBytes();
+        pool.dropIndex();
+        QVERIFY(pool.reservedBytes() + 5000 * sizeof(void *) <= held);
+        for (int i = 0; i < 5000; ++i)
+            QCOMPARE(QByteArray(before[std::size_t(i)]), QByteArray::number(i));
+        const char *again = pool.intern("17");
+        QCOMPARE(QByteArray(again), QByteArray("17"));
+        QVERIFY(address(again) != address(before[17]));
+        const char *texts[] = {"a", nullptr, "a"};
+        const char *interned[3];
+        pool.intern(texts, 3, interned);
+        QCOMPARE(QByteArray(interned[0]), QByteArray("a"));
+        QVERIFY(!interned[1]);
+        QCOMPARE(pool.size(), std::size_t(5003));
+    }
+
     // Interning many at once gives the pointers interning one by one gives,
     // across growth of the index, with repeats inside one batch.
     void batchInterningMatchesSingleInterning()
