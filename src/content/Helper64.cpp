@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
+
+#include <atomic>
 #include <QUuid>
 
 namespace {
@@ -159,12 +161,11 @@ bool Helper64::exchange(const QString &message, const char *sendFailure, QString
 {
     Helper64Thread *thread = m_thread.get();
     QEventLoop loop;
-    bool writeEnded = false;
-    QObject::connect(thread, &Helper64Thread::writeFinished, &loop, [thread, &loop, &writeEnded] {
-        writeEnded = true;
-        if (!thread->writeResult())
-            loop.quit();
-    });
+    // Noted on the channel's thread, so that only the reply wakes this one;
+    // a read after a failed write ends at once.
+    std::atomic<bool> writeEnded{false};
+    QObject::connect(
+        thread, &Helper64Thread::writeFinished, &loop, [&writeEnded] { writeEnded = true; }, Qt::DirectConnection);
     QObject::connect(thread, &Helper64Thread::readFinished, &loop, &QEventLoop::quit);
     const bool inTime = runWithTimeLimit(loop, [thread, &message] {
         emit thread->doWrite(message);

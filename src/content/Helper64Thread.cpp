@@ -122,9 +122,21 @@ void Helper64Thread::onWrite(const QString &data)
 
 void Helper64Thread::onRead()
 {
+    bool sent;
     {
         QMutexLocker lock(&m_mutex);
         m_reply.clear();
+        sent = m_written;
+    }
+    // No reply can come to a request that was not sent; the client reports
+    // the failed write.
+    if (!sent) {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_readOk = false;
+        }
+        emit readFinished();
+        return;
     }
     // Big enough for a whole reply (a path) in one call.
     char buffer[16 * 1024];
