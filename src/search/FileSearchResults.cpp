@@ -145,7 +145,7 @@ void FileSearchResults::addFolder(const QString &name, const QString &path)
     const FileItem item = makeItem(name, path, 0);
     QWriteLocker locker(&m_lock);
     m_folders.append(item);
-    if (m_filterIndex != -1 && passesFilter(item, /*isFolder=*/true))
+    if (filtering() && passesFilter(item, /*isFolder=*/true))
         m_filteredFolders.append(item);
     updateCount();
 }
@@ -155,7 +155,7 @@ void FileSearchResults::addFile(const QString &name, const QString &path, int ma
     const FileItem item = makeItem(name, path, matches);
     QWriteLocker locker(&m_lock);
     m_files.append(item);
-    if (m_filterIndex != -1 && passesFilter(item, /*isFolder=*/false))
+    if (filtering() && passesFilter(item, /*isFolder=*/false))
         m_filteredFiles.append(item);
     updateCount();
 }
@@ -232,6 +232,7 @@ void FileSearchResults::setFilter(int index, const QList<FileCategory> &categori
             ? QStringList()
             : category.extensions.split(kListSeparator, Qt::KeepEmptyParts);
         m_filterAttributes = category.attributes;
+        m_filterPassesAll = m_filterExtensions.isEmpty() && m_filterAttributes.isEmpty();
         rebuildFiltered();
     }
     updateCount();
@@ -240,11 +241,16 @@ void FileSearchResults::setFilter(int index, const QList<FileCategory> &categori
 void FileSearchResults::rebuildFiltered()
 {
     m_filteredFiles.clear();
+    m_filteredFolders.clear();
+    if (!filtering()) {
+        m_filteredFiles.squeeze();
+        m_filteredFolders.squeeze();
+        return;
+    }
     for (const FileItem &file : qAsConst(m_files)) {
         if (passesFilter(file, /*isFolder=*/false))
             m_filteredFiles.append(file);
     }
-    m_filteredFolders.clear();
     for (const FileItem &folder : qAsConst(m_folders)) {
         if (passesFilter(folder, /*isFolder=*/true))
             m_filteredFolders.append(folder);
@@ -317,7 +323,7 @@ void FileSearchResults::remove(const QList<int> &rows)
         if (!list)
             continue;
         const FileItem removed = list->takeAt(index);
-        if (m_filterIndex != -1) {
+        if (filtering()) {
             QVector<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
             const int counterpart = indexOfItem(unfiltered, removed);
             if (counterpart >= 0)
@@ -338,7 +344,7 @@ void FileSearchResults::rename(int row, const QString &newName)
     const char *name = m_namePool.intern(newName);
     // Under a filter the unfiltered counterpart is renamed too, or the old
     // name would come back when the filter is lifted.
-    if (m_filterIndex != -1) {
+    if (filtering()) {
         QVector<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
         const int counterpart = indexOfItem(unfiltered, renamed);
         if (counterpart >= 0)
@@ -380,12 +386,12 @@ QString FileSearchResults::formatFolderList(const QStringList &includePaths, con
 
 const QVector<FileSearchResults::FileItem> &FileSearchResults::visibleFolders() const
 {
-    return m_filterIndex == -1 ? m_folders : m_filteredFolders;
+    return filtering() ? m_filteredFolders : m_folders;
 }
 
 const QVector<FileSearchResults::FileItem> &FileSearchResults::visibleFiles() const
 {
-    return m_filterIndex == -1 ? m_files : m_filteredFiles;
+    return filtering() ? m_filteredFiles : m_files;
 }
 
 QVector<FileSearchResults::FileItem> *FileSearchResults::visibleList(int row, int *index)

@@ -86,8 +86,12 @@ public:
     static QString extension(const QString &name);
 
 private:
-    QVector<FileItem> &visibleFolders() { return m_filterIndex == -1 ? m_folders : m_filteredFolders; }
-    QVector<FileItem> &visibleFiles() { return m_filterIndex == -1 ? m_files : m_filteredFiles; }
+    // Whether the visible rows are a filtered copy: not without a filter, nor
+    // under a category that lets everything through (as "All" does), which
+    // would only double the memory of a large result set.
+    bool filtering() const { return m_filterIndex != -1 && !m_filterPassesAll; }
+    QVector<FileItem> &visibleFolders() { return filtering() ? m_filteredFolders : m_folders; }
+    QVector<FileItem> &visibleFiles() { return filtering() ? m_filteredFiles : m_files; }
     const QVector<FileItem> &visibleFolders() const;
     const QVector<FileItem> &visibleFiles() const;
     // The list and index of a visible row; null for a row out of range.
@@ -110,6 +114,7 @@ private:
     QStringList m_filterExtensions;
     QString m_filterAttributes;
     int m_filterIndex = -1;
+    bool m_filterPassesAll = false;
     std::atomic<int> m_visibleCount{0};
     // Guards the lists and the filter against the search threads' additions.
     mutable QReadWriteLock m_lock;

@@ -382,6 +382,21 @@ private slots:
         QCOMPARE(rows(results), (QStringList{"folder/", "a.doc", "b.txt"}));
     }
 
+    // A category that lets everything through shows the rows themselves:
+    // removing and renaming there change exactly those rows.
+    void allCategoryShowsTheRowsThemselves()
+    {
+        FileSearchResults results;
+        fill(results, {"/r/docs/", "/r/a.txt", "/r/b.txt", "/r/c.doc"});
+        results.setFilter(0, oneCategory(QString(), QStringLiteral("txt")));
+        QCOMPARE(rows(results), (QStringList{"docs/", "a.txt", "b.txt", "c.doc"}));
+        results.remove({2});
+        results.rename(1, QStringLiteral("z.txt"));
+        fill(results, {"/r/d.txt"});
+        results.setFilter(-1, {});
+        QCOMPARE(rows(results), (QStringList{"docs/", "z.txt", "c.doc", "d.txt"}));
+    }
+
     // A finished set gives back its spare room and look-up tables: every row
     // keeps its text, and adding, renaming and filtering still work after.
     void compactKeepsRowsAndLaterChanges()
