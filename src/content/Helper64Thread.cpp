@@ -138,32 +138,26 @@ void Helper64Thread::onRead()
         emit readFinished();
         return;
     }
-    // Big enough for a whole reply (a path) in one call.
-    char buffer[16 * 1024];
-    for (;;) {
-        // What already arrived may hold the answer.
-        QString message;
-        bool broken = false;
-        if (HelperProtocol::takeFrame(&m_received, &message, &broken)) {
-            endRead(true, message);
-            return;
+    QString message;
+    int error = ENOTCONN;
+    const HelperProtocol::Received received = m_channel.isValid()
+        ? HelperProtocol::receiveFrame(m_channel.get(), &m_received, &message, &error)
+        : HelperProtocol::Received::Closed;
+    switch (received) {
+    case HelperProtocol::Received::Message:
+        endRead(true, message);
+        return;
+    case HelperProtocol::Received::Malformed:
+        endRead(false, QStringLiteral("malformed message"));
+        return;
+    case HelperProtocol::Received::Closed:
+        {
+            QMutexLocker lock(&m_mutex);
+            m_connected = false;
         }
-        if (broken) {
-            endRead(false, QStringLiteral("malformed message"));
-            return;
-        }
-        const qint64 got = m_channel.isValid() ? LocalStream::receive(m_channel.get(), buffer, sizeof buffer) : -1;
-        if (got <= 0) {
-            // errno 0: the helper closed its end.
-            const int error = got == 0 ? 0 : (m_channel.isValid() ? errno : ENOTCONN);
-            {
-                QMutexLocker lock(&m_mutex);
-                m_connected = false;
-            }
-            endRead(false, QString::number(error));
-            return;
-        }
-        m_received.append(buffer, int(got));
+        // error 0: the helper closed its end.
+        endRead(false, QString::number(error));
+        return;
     }
 }
 

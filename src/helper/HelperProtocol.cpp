@@ -1,5 +1,6 @@
 #include "helper/HelperProtocol.h"
 
+#include "platform/linux/LocalStream.h"
 #include "platform/linux/SessionUser.h"
 
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QUuid>
 #include <QtEndian>
 
+#include <cerrno>
 #include <limits>
 
 const char HelperProtocol::kGetFilters[] = "GET_IFILTERS";
@@ -111,4 +113,23 @@ QList<IFilterInfo> HelperProtocol::parseFilterList(const QString &reply)
         filters.append(filter);
     }
     return filters;
+}
+
+HelperProtocol::Received HelperProtocol::receiveFrame(int fd, QByteArray *pending, QString *message, int *error)
+{
+    // Big enough for a whole request or reply (a path) in one call.
+    char buffer[16 * 1024];
+    for (;;) {
+        bool broken = false;
+        if (takeFrame(pending, message, &broken))
+            return Received::Message;
+        if (broken)
+            return Received::Malformed;
+        const qint64 got = LocalStream::receive(fd, buffer, sizeof buffer);
+        if (got <= 0) {
+            *error = got == 0 ? 0 : errno;
+            return Received::Closed;
+        }
+        pending->append(buffer, int(got));
+    }
 }

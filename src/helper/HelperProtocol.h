@@ -32,6 +32,12 @@ public:
     // set when the length is impossible (the channel cannot recover).
     static bool takeFrame(QByteArray *buffer, QString *message, bool *broken);
 
+    enum class Received { Message, Malformed, Closed };
+    // Waits on the connected socket 'fd' until 'pending' (the bytes kept
+    // between calls) holds a whole message, and takes it. Closed: the peer
+    // ended its side (*error 0) or the call failed (*error is errno).
+    static Received receiveFrame(int fd, QByteArray *pending, QString *message, int *error);
+
     // The filter list reply: the count; then per filter its id, its name, the
     // count of its extensions and the extensions, one per line.
     static QString formatFilterList(const QList<IFilterInfo> &filters);

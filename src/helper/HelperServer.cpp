@@ -45,22 +45,20 @@ bool HelperServer::connectToProgram(int timeoutMs)
 
 void HelperServer::run()
 {
-    char buffer[16 * 1024];
     for (;;) {
         QString message;
-        bool broken = false;
-        while (HelperProtocol::takeFrame(&m_received, &message, &broken)) {
+        int error = 0;
+        switch (HelperProtocol::receiveFrame(m_socket.get(), &m_received, &message, &error)) {
+        case HelperProtocol::Received::Message:
             if (!answer(message))
                 return;
-        }
-        if (broken) {
+            break;
+        case HelperProtocol::Received::Malformed:
             Logger::instance()->log(WARNING, kComponent, "Malformed message; leaving");
             return;
-        }
-        const qint64 got = LocalStream::receive(m_socket.get(), buffer, sizeof buffer);
-        if (got <= 0)
+        case HelperProtocol::Received::Closed:
             return; // the program has gone
-        m_received.append(buffer, int(got));
+        }
     }
 }
 
