@@ -36,7 +36,9 @@ QString HelperProtocol::socketPath(const QString &channel)
     const QString name = QStringLiteral("/tvq-helper-") + QString::fromLatin1(id.toRfc4122().toHex());
     if (QFile::encodeName(folder + name).size() <= kMaxSocketPath)
         return folder + name;
-    const QString fallback = SessionUser::current().privateTemporaryDirectory();
+    // The process's own user: a root program's helper must not listen in a
+    // folder that the user it acts for owns.
+    const QString fallback = SessionUser::ofProcess().privateTemporaryDirectory();
     return fallback.isEmpty() || QFile::encodeName(fallback + name).size() > kMaxSocketPath ? QString()
                                                                                              : fallback + name;
 }

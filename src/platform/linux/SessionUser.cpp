@@ -56,6 +56,11 @@ SessionUser SessionUser::current()
     return fromUid(uid);
 }
 
+SessionUser SessionUser::ofProcess()
+{
+    return fromUid(::geteuid());
+}
+
 bool SessionUser::isOtherThanProcess() const
 {
     return ::geteuid() == 0 && uid != 0;

@@ -19,6 +19,8 @@ struct SessionUser
     static SessionUser current();
     // The user's entry in the password database; uid only when it has none.
     static SessionUser fromUid(uid_t uid);
+    // The user the process runs as, even as root acting for another.
+    static SessionUser ofProcess();
 
     // The process is root acting for another user.
     bool isOtherThanProcess() const;
