@@ -10,8 +10,6 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
-
-#include <atomic>
 #include <QUuid>
 
 namespace {
@@ -33,7 +31,7 @@ Helper64::~Helper64()
 {
     if (m_state == Connected && m_process) {
         // No reply is awaited; the helper ends by itself.
-        send(QString::fromLatin1(HelperProtocol::kExit));
+        send(QString::fromLatin1(HelperProtocol::kExit), nullptr);
         m_process->waitForFinished(kExitWaitMs);
     }
     stopThread();
@@ -153,69 +151,41 @@ QString Helper64::request(const QString &message, const QString &path, const cha
     return reply;
 }
 
-// The message and the read of its reply go to the channel's thread
-// together, so that one wake-up of each side carries a request; the time
-// limit covers both. Any failure leaves the helper broken, to be restarted
-// by the next search.
+// The requesting thread writes the message and waits for the reply itself,
+// each within the time limit. Any failure leaves the helper broken, to be
+// restarted by the next search.
 bool Helper64::exchange(const QString &message, const char *sendFailure, QString *reply)
 {
-    Helper64Thread *thread = m_thread.get();
-    QEventLoop loop;
-    // Noted on the channel's thread, so that only the reply wakes this one;
-    // a read after a failed write ends at once.
-    std::atomic<bool> writeEnded{false};
-    QObject::connect(
-        thread, &Helper64Thread::writeFinished, &loop, [&writeEnded] { writeEnded = true; }, Qt::DirectConnection);
-    QObject::connect(thread, &Helper64Thread::readFinished, &loop, &QEventLoop::quit);
-    const bool inTime = runWithTimeLimit(loop, [thread, &message] {
-        emit thread->doWrite(message);
-        emit thread->doRead();
-    });
-    if (!inTime) {
-        logHang(writeEnded ? "Reading from pipe hanged, file name = %1" : "Writing to pipe hanged, file name = %1");
+    if (!send(message, sendFailure))
         return false;
-    }
-    if (!thread->writeResult()) {
-        Logger::instance()->log(WARNING, kComponent, sendFailure);
+    switch (m_thread->read(reply, kTimeoutMs)) {
+    case Helper64Thread::Outcome::Done:
+        return true;
+    case Helper64Thread::Outcome::TimedOut:
+        logHang("Reading from pipe hanged, file name = %1");
+        break;
+    case Helper64Thread::Outcome::Failed:
         m_state = Broken;
-        return false;
+        break;
     }
-    if (!thread->readResult()) {
-        m_state = Broken;
-        return false;
-    }
-    *reply = thread->reply();
-    return true;
+    return false;
 }
 
-bool Helper64::send(const QString &message)
+bool Helper64::send(const QString &message, const char *failure)
 {
-    Helper64Thread *thread = m_thread.get();
-    QEventLoop loop;
-    QObject::connect(thread, &Helper64Thread::writeFinished, &loop, &QEventLoop::quit);
-    if (!runWithTimeLimit(loop, [thread, &message] { emit thread->doWrite(message); })) {
+    switch (m_thread->write(message, kTimeoutMs)) {
+    case Helper64Thread::Outcome::Done:
+        return true;
+    case Helper64Thread::Outcome::TimedOut:
         logHang("Writing to pipe hanged, file name = %1");
-        return false;
+        break;
+    case Helper64Thread::Outcome::Failed:
+        if (failure)
+            Logger::instance()->log(WARNING, kComponent, failure);
+        m_state = Broken;
+        break;
     }
-    return thread->writeResult();
-}
-
-// Emits the request and runs 'loop' until it quits or kTimeoutMs pass;
-// false when the time ran out.
-template <typename Emit>
-bool Helper64::runWithTimeLimit(QEventLoop &loop, Emit emitRequest)
-{
-    QTimer timer;
-    timer.setSingleShot(true);
-    bool hanged = false;
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop, &hanged] {
-        hanged = true;
-        loop.quit();
-    });
-    emitRequest();
-    timer.start(kTimeoutMs);
-    loop.exec();
-    return !hanged;
+    return false;
 }
 
 void Helper64::logHang(const char *text)

@@ -11,7 +11,6 @@
 
 class ChildProcess;
 class Helper64Thread;
-class QEventLoop;
 
 // The program's client of the document helper (talvenquist-helper): starts
 // it when it is installed beside the program, asks it once for its filter
@@ -22,7 +21,7 @@ class QEventLoop;
 // check phase, ends it (by its pid) and starts a new one.
 //
 // Requests come from many pool threads; the mutex lets one at a time use
-// the channel while each waits in an event loop of its own thread.
+// the channel, which the requesting thread writes and reads itself.
 class Helper64
 {
 public:
@@ -55,9 +54,9 @@ private:
     void startLocked();
     QString request(const QString &message, const QString &path, const char *sendFailure);
     bool exchange(const QString &message, const char *sendFailure, QString *reply);
-    bool send(const QString &message);
-    template <typename Emit>
-    bool runWithTimeLimit(QEventLoop &loop, Emit emitRequest);
+    // Writes one message; on a failure logs 'failure' (when given) and
+    // leaves the helper broken.
+    bool send(const QString &message, const char *failure);
     // The helper is broken; 'text' is logged with the current document.
     void logHang(const char *text);
     void stopThread();

@@ -19,8 +19,6 @@ Helper64Thread::Helper64Thread()
 {
     moveToThread(this);
     connect(this, &Helper64Thread::doConnect, this, &Helper64Thread::onConnect);
-    connect(this, &Helper64Thread::doRead, this, &Helper64Thread::onRead);
-    connect(this, &Helper64Thread::doWrite, this, &Helper64Thread::onWrite);
 }
 
 Helper64Thread::~Helper64Thread()
@@ -45,22 +43,16 @@ bool Helper64Thread::isConnected() const
     return m_connected;
 }
 
-bool Helper64Thread::writeResult() const
+int Helper64Thread::channel() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_written;
+    return m_channel.get();
 }
 
-bool Helper64Thread::readResult() const
+void Helper64Thread::lose()
 {
     QMutexLocker lock(&m_mutex);
-    return m_readOk;
-}
-
-QString Helper64Thread::reply() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_reply;
+    m_connected = false;
 }
 
 void Helper64Thread::onConnect(const QString &pipeId)
@@ -107,68 +99,41 @@ void Helper64Thread::cancelIo()
     LocalStream::shutdown(m_channel.get());
 }
 
-void Helper64Thread::onWrite(const QString &data)
+Helper64Thread::Outcome Helper64Thread::write(const QString &data, int timeoutMs)
 {
+    const int fd = channel();
     const QByteArray frame = HelperProtocol::encodeFrame(data);
-    const bool written = m_channel.isValid() && LocalStream::sendAll(m_channel.get(), frame.constData(), frame.size());
-    {
-        QMutexLocker lock(&m_mutex);
-        m_written = written;
-        if (!written)
-            m_connected = false;
-    }
-    emit writeFinished();
+    if (fd >= 0 && LocalStream::sendAll(fd, frame.constData(), frame.size(), timeoutMs))
+        return Outcome::Done;
+    if (fd >= 0 && errno == ETIMEDOUT)
+        return Outcome::TimedOut;
+    lose();
+    return Outcome::Failed;
 }
 
-void Helper64Thread::onRead()
+Helper64Thread::Outcome Helper64Thread::read(QString *reply, int timeoutMs)
 {
-    bool sent;
-    {
-        QMutexLocker lock(&m_mutex);
-        m_reply.clear();
-        sent = m_written;
-    }
-    // No reply can come to a request that was not sent; the client reports
-    // the failed write.
-    if (!sent) {
-        {
-            QMutexLocker lock(&m_mutex);
-            m_readOk = false;
-        }
-        emit readFinished();
-        return;
-    }
-    QString message;
+    reply->clear();
+    const int fd = channel();
     int error = ENOTCONN;
-    const HelperProtocol::Received received = m_channel.isValid()
-        ? HelperProtocol::receiveFrame(m_channel.get(), &m_received, &message, &error)
+    const HelperProtocol::Received received = fd >= 0
+        ? HelperProtocol::receiveFrame(fd, &m_received, reply, &error, timeoutMs)
         : HelperProtocol::Received::Closed;
+    QString failure;
     switch (received) {
     case HelperProtocol::Received::Message:
-        endRead(true, message);
-        return;
+        return Outcome::Done;
+    case HelperProtocol::Received::TimedOut:
+        return Outcome::TimedOut;
     case HelperProtocol::Received::Malformed:
-        endRead(false, QStringLiteral("malformed message"));
-        return;
+        failure = QStringLiteral("malformed message");
+        break;
     case HelperProtocol::Received::Closed:
-        {
-            QMutexLocker lock(&m_mutex);
-            m_connected = false;
-        }
-        // error 0: the helper closed its end.
-        endRead(false, QString::number(error));
-        return;
+        failure = QString::number(error); // 0: the helper closed its end
+        break;
     }
-}
-
-void Helper64Thread::endRead(bool ok, const QString &message)
-{
-    if (!ok)
-        Logger::instance()->log(WARNING, kComponent, QStringLiteral("Read pipe failed, error=%1").arg(message));
-    {
-        QMutexLocker lock(&m_mutex);
-        m_readOk = ok;
-        m_reply = ok ? message : QString();
-    }
-    emit readFinished();
+    lose();
+    reply->clear();
+    Logger::instance()->log(WARNING, kComponent, QStringLiteral("Read pipe failed, error=%1").arg(failure));
+    return Outcome::Failed;
 }

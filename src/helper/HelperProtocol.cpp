@@ -3,6 +3,7 @@
 #include "platform/linux/LocalStream.h"
 #include "platform/linux/SessionUser.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QUuid>
@@ -117,17 +118,21 @@ QList<IFilterInfo> HelperProtocol::parseFilterList(const QString &reply)
     return filters;
 }
 
-HelperProtocol::Received HelperProtocol::receiveFrame(int fd, QByteArray *pending, QString *message, int *error)
+HelperProtocol::Received HelperProtocol::receiveFrame(int fd, QByteArray *pending, QString *message, int *error,
+                                                      int timeoutMs)
 {
     // Big enough for a whole request or reply (a path) in one call.
     char buffer[16 * 1024];
+    const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         bool broken = false;
         if (takeFrame(pending, message, &broken))
             return Received::Message;
         if (broken)
             return Received::Malformed;
-        const qint64 got = LocalStream::receive(fd, buffer, sizeof buffer);
+        const qint64 got = LocalStream::receive(fd, buffer, sizeof buffer, int(deadline.remainingTime()));
+        if (got < 0 && errno == ETIMEDOUT)
+            return Received::TimedOut;
         if (got <= 0) {
             *error = got == 0 ? 0 : errno;
             return Received::Closed;

@@ -32,11 +32,12 @@ public:
     // set when the length is impossible (the channel cannot recover).
     static bool takeFrame(QByteArray *buffer, QString *message, bool *broken);
 
-    enum class Received { Message, Malformed, Closed };
+    enum class Received { Message, Malformed, Closed, TimedOut };
     // Waits on the connected socket 'fd' until 'pending' (the bytes kept
     // between calls) holds a whole message, and takes it. Closed: the peer
     // ended its side (*error 0) or the call failed (*error is errno).
-    static Received receiveFrame(int fd, QByteArray *pending, QString *message, int *error);
+    // TimedOut: no whole message within 'timeoutMs' (-1: no limit).
+    static Received receiveFrame(int fd, QByteArray *pending, QString *message, int *error, int timeoutMs = -1);
 
     // The filter list reply: the count; then per filter its id, its name, the
     // count of its extensions and the extensions, one per line.

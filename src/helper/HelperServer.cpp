@@ -22,6 +22,14 @@ const int kRetryMs = 20;
 HelperServer::HelperServer(const QString &channel, const QString &tempFolder)
     : m_channel(channel)
     , m_tempFolder(tempFolder)
+    , m_watchdog(kTimeLimitMs, kCancelGraceMs, [this](const QString &path) { answerTimeout(path); },
+                 [](const QString &path) {
+                     // A reader stuck where it cannot see the flag: ending the
+                     // process is the only way out; the program starts a new helper.
+                     Logger::instance()->log(ERROR, kComponent,
+                                             QStringLiteral("Reader did not stop, file = %1").arg(path));
+                     std::_Exit(EXIT_FAILURE);
+                 })
 {
 }
 
@@ -57,6 +65,7 @@ void HelperServer::run()
             Logger::instance()->log(WARNING, kComponent, "Malformed message; leaving");
             return;
         case HelperProtocol::Received::Closed:
+        case HelperProtocol::Received::TimedOut: // not asked for: no time limit here
             return; // the program has gone
         }
     }
@@ -77,34 +86,27 @@ bool HelperServer::answer(const QString &message)
     return send(QString());
 }
 
-// The reading runs on the worker so that a document that takes too long can
-// be answered "TIMEOUT" at once while the reader is told to stop.
 void HelperServer::convert(const QString &path)
 {
     if (!DocumentExtractor::serves(path)) {
         send(QString());
         return;
     }
-    const QString folder = m_tempFolder;
-    m_worker.start([path, folder](const std::atomic<bool> &cancel) {
-        return DocumentExtractor::extract(path, folder, &cancel);
-    });
-    QString output;
-    if (m_worker.wait(kTimeLimitMs, &output)) {
+    const std::atomic<bool> &cancel = m_watchdog.begin(path);
+    const QString output = DocumentExtractor::extract(path, m_tempFolder, &cancel);
+    if (m_watchdog.end()) {
         send(output);
         return;
     }
-    m_worker.cancel();
-    send(QString::fromLatin1(HelperProtocol::kTimeout));
-    Logger::instance()->log(WARNING, kComponent, QStringLiteral("convert TIMEOUT, file = %1").arg(path));
-    if (!m_worker.wait(kCancelGraceMs, &output)) {
-        // A reader stuck where it cannot see the flag: ending the process is
-        // the only way out; the program starts a new helper.
-        Logger::instance()->log(ERROR, kComponent, QStringLiteral("Reader did not stop, file = %1").arg(path));
-        std::_Exit(EXIT_FAILURE);
-    }
+    // The program was told "TIMEOUT" already and has moved on.
     if (!output.isEmpty())
         QFile::remove(output);
+}
+
+void HelperServer::answerTimeout(const QString &path)
+{
+    send(QString::fromLatin1(HelperProtocol::kTimeout));
+    Logger::instance()->log(WARNING, kComponent, QStringLiteral("convert TIMEOUT, file = %1").arg(path));
 }
 
 // False when the program has gone.

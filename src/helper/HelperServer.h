@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helper/ExtractionWorker.h"
+#include "helper/ExtractionWatchdog.h"
 #include "platform/linux/FileDescriptor.h"
 
 #include <QByteArray>
@@ -12,8 +12,9 @@
 // "TIMEOUT", within the program's own ten-second patience.
 //
 // Requests come strictly one after the other, so the channel is served by
-// blocking calls on the main thread, without an event loop; documents are
-// read on one worker thread kept for the helper's life.
+// blocking calls on the main thread, without an event loop, and documents are
+// read on that thread too: a request wakes one thread of the helper, not two.
+// A watchdog keeps the time limit and answers for a reader that overruns it.
 class HelperServer
 {
 public:
@@ -35,10 +36,15 @@ private:
     bool answer(const QString &message);
     void convert(const QString &path);
     bool send(const QString &message);
+    // Called by the watchdog when a document's time has run out.
+    void answerTimeout(const QString &path);
 
     QString m_channel;
     QString m_tempFolder;
     FileDescriptor m_socket;
     QByteArray m_received;
-    ExtractionWorker m_worker;
+    // Sends by the serving thread and the watchdog never overlap: the
+    // watchdog sends only while a reading is in hand, under its own lock,
+    // and end() of that reading takes the lock before the thread may send.
+    ExtractionWatchdog m_watchdog;
 };

@@ -1,9 +1,11 @@
 #include "platform/linux/LocalStream.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -26,6 +28,27 @@ FileDescriptor socketFor(const QString &path, sockaddr_un *address)
     }
     std::memcpy(address->sun_path, bytes.constData(), std::size_t(bytes.size()));
     return FileDescriptor(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+}
+
+// Waits until 'fd' is ready for 'events' or the deadline passes (then false,
+// errno ETIMEDOUT). A hang-up or an error counts as ready: the call that
+// follows reports it.
+bool waitReady(int fd, short events, const QDeadlineTimer &deadline)
+{
+    if (deadline.isForever())
+        return true;
+    pollfd entry{fd, events, 0};
+    for (;;) {
+        const int ready = ::poll(&entry, 1, int(deadline.remainingTime()));
+        if (ready > 0)
+            return true;
+        if (ready == 0) {
+            errno = ETIMEDOUT;
+            return false;
+        }
+        if (errno != EINTR)
+            return true;
+    }
 }
 
 } // namespace
@@ -70,9 +93,12 @@ FileDescriptor connect(const QString &path)
     return result == 0 ? std::move(fd) : FileDescriptor();
 }
 
-bool sendAll(int fd, const char *data, qint64 size)
+bool sendAll(int fd, const char *data, qint64 size, int timeoutMs)
 {
+    const QDeadlineTimer deadline(timeoutMs);
     while (size > 0) {
+        if (!waitReady(fd, POLLOUT, deadline))
+            return false;
         const ssize_t sent = ::send(fd, data, std::size_t(size), MSG_NOSIGNAL);
         if (sent < 0) {
             if (errno == EINTR)
@@ -85,9 +111,12 @@ bool sendAll(int fd, const char *data, qint64 size)
     return true;
 }
 
-qint64 receive(int fd, char *data, qint64 capacity)
+qint64 receive(int fd, char *data, qint64 capacity, int timeoutMs)
 {
+    const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
+        if (!waitReady(fd, POLLIN, deadline))
+            return -1;
         const ssize_t got = ::recv(fd, data, std::size_t(capacity), 0);
         if (got >= 0 || errno != EINTR)
             return qint64(got);

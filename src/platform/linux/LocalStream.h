@@ -19,11 +19,13 @@ FileDescriptor accept(int listener);
 // (yet) or on an error.
 FileDescriptor connect(const QString &path);
 // Sends all of 'size' bytes; false when the peer has gone or on an error
-// (errno tells). Never raises SIGPIPE.
-bool sendAll(int fd, const char *data, qint64 size);
+// (errno tells), or with errno ETIMEDOUT when 'timeoutMs' (if not -1) passed
+// first. Never raises SIGPIPE.
+bool sendAll(int fd, const char *data, qint64 size, int timeoutMs = -1);
 // Waits until bytes arrive and returns how many; 0 once the peer has closed
-// its end, -1 on an error (errno tells).
-qint64 receive(int fd, char *data, qint64 capacity);
+// its end, -1 on an error (errno tells) or, with errno ETIMEDOUT, when
+// 'timeoutMs' (if not -1) passed first.
+qint64 receive(int fd, char *data, qint64 capacity, int timeoutMs = -1);
 // Wakes any thread waiting on 'fd' (its call returns 0 or fails) and makes
 // later calls end at once; the descriptor itself stays open.
 void shutdown(int fd);
