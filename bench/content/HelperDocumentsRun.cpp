@@ -4,11 +4,16 @@
 //   B  the channel alone: one round trip per document for a request the
 //      helper answers at once (a path it has no reader for);
 //   C  a whole content search through the content searcher and the helper,
-//      on the global thread pool as the search workers run it.
+//      on the global thread pool as the search workers run it;
+//   D  the floor: one round trip of a small message over a bare local socket
+//      pair between this process and a forked child that echoes it, which
+//      no channel between two processes can beat on this machine; measured
+//      with both on one processor and on two (where each message also wakes
+//      an idle processor, which in a virtual machine costs the most).
 // Prints documents per second of C and the protocol's share B/A of the
 // extraction it carries (the aim: under a tenth) and B/C of the whole, in
 // wall time and in processor time (this process and the helper's), which a
-// busy machine disturbs less.
+// busy machine disturbs less, and B/D, what the protocol costs above the floor.
 //
 //   HelperDocumentsRun [COUNT]     (default 2000)
 #include "app/Logger.h"
@@ -32,6 +37,10 @@
 #include <atomic>
 #include <cstdio>
 #include <ctime>
+#include <sched.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -110,6 +119,58 @@ double processCpu(qint64 pid)
     return total;
 }
 
+void pinTo(int cpu)
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    CPU_SET(cpu, &set);
+    ::sched_setaffinity(0, sizeof set, &set);
+}
+
+// Seconds for 'count' round trips of a 64-byte message over a socket pair to
+// a forked echo, this process on processor 0 and the echo on 'echoCpu'; the
+// best of kRounds. 0 when it cannot be measured.
+double bareRoundTrips(int count, int echoCpu)
+{
+    cpu_set_t saved;
+    if (::sched_getaffinity(0, sizeof saved, &saved) != 0 || echoCpu >= CPU_COUNT(&saved))
+        return 0;
+    int pair[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, pair) != 0)
+        return 0;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only system calls here: the child of a threaded program.
+        ::close(pair[0]);
+        pinTo(echoCpu);
+        char buffer[64];
+        for (;;) {
+            const ssize_t got = ::recv(pair[1], buffer, sizeof buffer, 0);
+            if (got <= 0 || ::send(pair[1], buffer, std::size_t(got), 0) != got)
+                ::_exit(0);
+        }
+    }
+    ::close(pair[1]);
+    pinTo(0);
+    char message[64] = {};
+    double best = 1e9;
+    for (int round = 0; round < kRounds && child > 0; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < count; ++i) {
+            if (::send(pair[0], message, sizeof message, 0) != ssize_t(sizeof message)
+                || ::recv(pair[0], message, sizeof message, MSG_WAITALL) != ssize_t(sizeof message))
+                break;
+        }
+        best = qMin(best, seconds(timer));
+    }
+    ::close(pair[0]);
+    ::sched_setaffinity(0, sizeof saved, &saved);
+    if (child > 0)
+        ::waitpid(child, nullptr, 0);
+    return child > 0 ? best : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -172,6 +233,8 @@ int main(int argc, char **argv)
     const double search = seconds(timer);
 
     const int n = paths.size();
+    const double oneCpu = bareRoundTrips(n, 0);
+    const double twoCpus = bareRoundTrips(n, 1);
     std::printf("documents: %d (found: %d)\n", n, found.load());
     std::printf("A extraction in process: %.3f s (%.0f documents/s)\n", extraction, n / extraction);
     std::printf("B channel round trips:  %.3f s (%.1f us each)\n", protocol, protocol / n * 1e6);
@@ -179,5 +242,8 @@ int main(int argc, char **argv)
     std::printf("protocol / extraction (B/A): %.3f wall, %.3f processor (%.1f us / %.1f us per document)\n",
                 protocol / extraction, protocolCpu / extractionCpu, protocolCpu / n * 1e6, extractionCpu / n * 1e6);
     std::printf("protocol / whole search (B/C): %.3f\n", protocol / search);
+    std::printf("D bare socket round trips: %.1f us each on one processor, %.1f us on two; "
+                "protocol / floor (B/D): %.2f, %.2f\n",
+                oneCpu / n * 1e6, twoCpus / n * 1e6, protocol / oneCpu, protocol / twoCpus);
     return 0;
 }
