@@ -1,9 +1,10 @@
 #!/bin/bash
 # Times a case-insensitive content search for one literal word over a text
 # tree: ContentSearchRun (ContentSearcher::find on the global thread pool, the
-# files listed once) beside "rg -l -i -uuu" and "grep -rli" on the same
-# folders. All three list regular files without following symbolic links and
-# search binary files too, so the answer sets are comparable; ContentSearchRun
+# files listed once by the folder search's walker) beside "rg -l -i -uuu" and
+# "grep -rli" on the same folders. All three search regular files without
+# following symbolic links and search binary files too, so the answer sets
+# are comparable; ContentSearchRun
 # is also timed with binary files skipped, as the program's default settings
 # do. The script checks the answer sets and prints the ratios of the medians.
 #
