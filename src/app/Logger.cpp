@@ -1,5 +1,6 @@
 #include "app/Logger.h"
 
+#include "platform/linux/LocalClock.h"
 #include "platform/linux/ThreadId.h"
 
 #include <QDir>
@@ -80,7 +81,7 @@ void Logger::log(int level, const char *component, const QString &message)
 {
     if (!m_good)
         return;
-    write(formatLine(QTime::currentTime(), currentThreadId(), level, component, message));
+    write(formatLine(currentLocalTime(), currentThreadId(), level, component, message));
 }
 
 void Logger::log(int level, const char *component, const std::wstring &message)

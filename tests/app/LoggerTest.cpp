@@ -44,16 +44,22 @@ private slots:
     }
 
     // Missing folders are made; every entry is on disk before the logger closes, so a crash right after loses nothing.
+    // Entries carry the local time of day: the zone here is UTC+5:45, so a time in UTC or whole hours off shows.
     void writesBomAndUtf16Text()
     {
+        qputenv("TZ", "TVQ-5:45");
         const QString path = m_dir.filePath(QStringLiteral("a/b/Talvenquist.log"));
         Logger logger(path);
+        const QTime before = QTime::currentTime();
         logger.log(INFO, "main", QStringLiteral("Grüße ✓ 𝄞"));
+        const QTime after = QTime::currentTime();
         logger.log(DEBUG, "main", "ascii bytes");
         logger.log(WARNING, "main", std::wstring(L"wide \u00e9"));
         const QStringList lines = readLog(path).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 4); // three entries and the empty rest after the last CR LF
         QVERIFY(lines[0].endsWith(QStringLiteral("\tINFO\tmain\tGrüße ✓ 𝄞")));
+        const QTime logged = QTime::fromString(lines[0].left(12), QStringLiteral("hh:mm:ss:zzz"));
+        QVERIFY2((before <= logged && logged <= after) || after < before, qPrintable(lines[0]));
         QVERIFY(lines[1].endsWith(QStringLiteral("\tDEBUG\tmain\tascii bytes")));
         QVERIFY(lines[2].endsWith(QStringLiteral("\tWARNING\tmain\twide é")));
     }
