@@ -35,19 +35,6 @@ class InteractiveSessionTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { registerMetaTypes(); }
-    void seesAFileCreatedBetweenTwoQueries()
-    {
-        SessionFixture f({"old-note.txt"});
-        InteractiveSession session(&f.searcher, f.prototype, &f.writer);
-        session.onLine(QStringLiteral("note"));
-        QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 1, 5000);
-        QCOMPARE(QString::fromLocal8Bit(f.buffer.data()), f.tree.path("old-note.txt") + "\n\n");
-        QVERIFY(f.tree.add("new-note.txt"));
-        session.onLine(QStringLiteral("new-note"));
-        QTRY_COMPARE_WITH_TIMEOUT(session.answered(), 2, 5000);
-        QCOMPARE(QString::fromLocal8Bit(f.buffer.data()),
-                 f.tree.path("old-note.txt") + "\n\n" + f.tree.path("new-note.txt") + "\n\n");
-    }
 
     void finishesOnlyAfterThePendingAnswers()
     {

@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,39 +26,13 @@ QByteArray ask(QProcess &process, const QByteArray &query)
     return out;
 }
 
-// A word-processing document of one paragraph per text.
-TestDocuments::ZipEntries docx(const QList<QByteArray> &paragraphs)
-{
-    QByteArray body;
-    for (const QByteArray &paragraph : paragraphs)
-        body += "<w:p><w:r><w:t>" + paragraph + "</w:t></w:r></w:p>";
-    return {{QStringLiteral("word/document.xml"),
-             "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>" + body
-                 + "</w:body></w:document>"}};
-}
-
 } // namespace
 
-// The tvq program run as a user would: options, output, exit status, and
-// office documents searched through the helper installed beside it.
+// The tvq program run as a user would: output, exit status, and the helper installed beside it.
 class TvqTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QFile::exists(m_tvq.program()));
-        QVERIFY(QFile::exists(QFileInfo(m_tvq.program()).absolutePath() + "/talvenquist-helper"));
-        m_mount = std::make_unique<LoopMount>(QStringLiteral("ext4"));
-        QVERIFY(TestDocuments::writeZip(m_documents.path("report.docx"), docx({"First", "the Quokka line"})));
-        QVERIFY(TestDocuments::writeZip(
-            m_documents.path("notes.odt"),
-            {{"content.xml", "<office:document-content "
-                             "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-                             "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:text>"
-                             "<text:p>about a quokka</text:p></office:text></office:body></office:document-content>"}}));
-    }
-
     void walkFindsByName()
     {
         TempTree tree({"stdio.h", "include/stdio-ext.h", "include/other.h", "STDIO/"});
@@ -75,8 +48,7 @@ private slots:
         QVERIFY(none.out.isEmpty());
     }
 
-    // Option errors themselves are the command line's; here the exit status
-    // and what only the run can find out (folders and files that are not there).
+    // The exit status, and what only the run can find out (folders and files that are not there).
     void usageErrorsExitWithTwo_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -143,42 +115,12 @@ private slots:
                  qPrintable(o.err));
     }
 
-    void unsavedSettingsAndIndexAreReported()
-    {
-        TempTree tree({"s1"});
-        // A folder cannot take the settings: found all the same, and said so.
-        const TvqRunner::Outcome folder = TvqRunner::runProgram(
-            m_tvq.program(), {"--settings", tree.path(), "--no-index", "--in", tree.path(), "s1"});
-        QCOMPARE(folder.status, 0);
-        QVERIFY2(folder.err.contains("settings could not be saved"), qPrintable(folder.err));
-
-        if (!m_mount->isMounted())
-            QSKIP(qPrintable(m_mount->skipReason()));
-        // Nothing can be written under /proc, where these settings put the index.
-        QVERIFY(tree.add("Settings.ini", "[General]\nDBPath=/proc/tvq-test\n"));
-        const TvqRunner::Outcome proc = TvqRunner::runProgram(
-            m_tvq.program(), {"--settings", tree.path("Settings.ini"), "--index", m_mount->mountPoint(), "x"});
-        QCOMPARE(proc.status, 2);
-        QVERIFY2(proc.err.contains("index could not be saved"), qPrintable(proc.err));
-    }
-
-    void oddNamesArePrintedAsTheirBytes_data()
-    {
-        QTest::addColumn<bool>("index");
-        QTest::newRow("walk") << false;
-        QTest::newRow("index") << true;
-    }
-
     // Names that are not valid UTF-8 or begin with a byte-order mark, and what
     // lies in such a folder: -0 prints bytes that name existing files.
     void oddNamesArePrintedAsTheirBytes()
     {
-        QFETCH(bool, index);
-        if (index && !m_mount->isMounted())
-            QSKIP(qPrintable(m_mount->skipReason()));
         TempTree tree;
-        const QString root = index ? m_mount->mountPoint() : tree.path();
-        const QByteArray base = QFile::encodeName(root) + '/';
+        const QByteArray base = QFile::encodeName(tree.path()) + '/';
         const QList<QByteArray> names{base + "odd-lat\xe9", base + "odd-dir\xff", base + "odd-dir\xff/odd-inner",
                                       base + "\xef\xbb\xbfodd-bom"};
         // The test's own QDir cannot remove names that are not valid UTF-8.
@@ -189,60 +131,19 @@ private slots:
         QVERIFY(::mkdir(names.at(1).constData(), 0700) == 0);
         for (const QByteArray &name : {names.at(0), names.at(2), names.at(3)})
             QVERIFY(::close(::open(name.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
-        const QStringList where = index ? QStringList{"--index", root} : QStringList{"--no-index", "--in", root};
-        const TvqRunner::Outcome o = m_tvq.run(where + QStringList{"-0", "odd"});
+        const TvqRunner::Outcome o = m_tvq.run({"--no-index", "--in", tree.path(), "-0", "odd"});
         QCOMPARE(o.status, 0);
         QList<QByteArray> printed = o.out.split('\0');
         QCOMPARE(printed.takeLast(), QByteArray());
         QCOMPARE(QSet<QByteArray>(printed.begin(), printed.end()), QSet<QByteArray>(names.begin(), names.end()));
     }
 
-    // A signal in the middle of a PDF conversion: the converted file goes, the status says the signal.
-    void terminationRemovesConvertedFiles()
-    {
-        const int signalNumber = SIGTERM;
-        TempTree tree;
-        QVERIFY(tree.add("slow.pdf", "%PDF-1.4\n"));
-        // A stand-in pdftotext that converts for a minute.
-        QVERIFY(tree.add("bin/pdftotext", "#!/bin/sh\n[ \"$1\" = -listenc ] && { echo UTF-16; exit 0; }\n"
-                                          "exec /bin/sleep 60\n"));
-        QVERIFY(QFile::setPermissions(tree.path("bin/pdftotext"), QFile::ReadOwner | QFile::ExeOwner));
-        QTemporaryDir temp;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("PATH", tree.path("bin") + ":/usr/bin:/bin");
-        environment.insert("TMPDIR", temp.path());
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(m_tvq.program(),
-                      m_tvq.settingsArguments() + QStringList{"--no-index", "--in", tree.path(), "-c", "x"});
-        QVERIFY(process.waitForStarted(10000));
-        const QDir converted(temp.filePath("Talvenquist"));
-        QTRY_VERIFY_WITH_TIMEOUT(!converted.entryList({"pdf*"}, QDir::Files).isEmpty(), 10000);
-        QCOMPARE(::kill(pid_t(process.processId()), signalNumber), 0);
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 128 + signalNumber);
-        QCOMPARE(converted.entryList(QDir::Files), QStringList());
-    }
-
-    void volumesAreListed()
-    {
-        const TvqRunner::Outcome o = m_tvq.run({"--volumes"});
-        QCOMPARE(o.status, 0);
-        bool rootListed = false;
-        for (const QString &line : TvqRunner::lines(o.out)) {
-            const QStringList fields = line.split('\t');
-            QCOMPARE(fields.size(), 4);
-            rootListed = rootListed || fields.at(1) == QLatin1String("/");
-        }
-        QVERIFY2(rootListed, o.out.constData());
-    }
-
     void interactiveIndexSeesNewFile()
     {
-        if (!m_mount->isMounted())
-            QSKIP(qPrintable(m_mount->skipReason()));
-        const QString root = m_mount->mountPoint();
+        LoopMount mount(QStringLiteral("ext4"));
+        if (!mount.isMounted())
+            QSKIP(qPrintable(mount.skipReason()));
+        const QString root = mount.mountPoint();
         QProcess process;
         process.start(m_tvq.program(), m_tvq.settingsArguments() + QStringList{"--index", root, "--interactive"});
         QVERIFY(process.waitForStarted(10000));
@@ -257,26 +158,25 @@ private slots:
         QCOMPARE(process.exitCode(), 0);
     }
 
-    // The words live only in the archives' compressed XML: plain reading would find nothing.
+    // The words live only in the document's compressed XML: plain reading would find nothing.
     void contentsFindWordsInsideDocuments()
     {
-        QCOMPARE(foundInDocuments("quokka"),
-                 QSet<QString>({m_documents.path("report.docx"), m_documents.path("notes.odt")}));
-        const TvqRunner::Outcome o = m_tvq.run({"--contents", "quokka", "--matches", m_documents.path("report.docx")});
+        TempTree documents;
+        QVERIFY(TestDocuments::writeZip(
+            documents.path("report.docx"),
+            {{"word/document.xml",
+              "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>"
+              "<w:p><w:r><w:t>First</w:t></w:r></w:p><w:p><w:r><w:t>the Quokka line</w:t></w:r></w:p>"
+              "</w:body></w:document>"}}));
+        const TvqRunner::Outcome found = m_tvq.run({"--no-index", "--contents", "quokka", "--in", documents.path()});
+        QCOMPARE(TvqRunner::lines(found.out), QStringList{documents.path("report.docx")});
+        const TvqRunner::Outcome o = m_tvq.run({"--contents", "quokka", "--matches", documents.path("report.docx")});
         QCOMPARE(o.status, 0);
         QCOMPARE(o.out, QByteArray("2\tthe Quokka line\n"));
     }
 
 private:
-    QSet<QString> foundInDocuments(const QString &word) const
-    {
-        return TvqRunner::lineSet(m_tvq.run({"--no-index", "--contents", word, "--in", m_documents.path()}).out);
-    }
-
     TvqRunner m_tvq{QStringLiteral(TVQ_BINARY)};
-    TempTree m_documents;
-    // One volume for every test that needs an index; each uses its own names.
-    std::unique_ptr<LoopMount> m_mount;
 };
 
 QTEST_GUILESS_MAIN(TvqTest)
