@@ -138,6 +138,27 @@ private slots:
         QCOMPARE(QSet<QByteArray>(printed.begin(), printed.end()), QSet<QByteArray>(names.begin(), names.end()));
     }
 
+    // A failure to save is said, never passed over as success.
+    void unsavedSettingsAndIndexAreReported()
+    {
+        TempTree tree({"s1"});
+        // A folder cannot take the settings: found all the same, and said so.
+        const TvqRunner::Outcome folder = TvqRunner::runProgram(
+            m_tvq.program(), {"--settings", tree.path(), "--no-index", "--in", tree.path(), "s1"});
+        QCOMPARE(folder.status, 0);
+        QVERIFY2(folder.err.contains("settings could not be saved"), qPrintable(folder.err));
+
+        LoopMount mount(QStringLiteral("ext4"));
+        if (!mount.isMounted())
+            QSKIP(qPrintable(mount.skipReason()));
+        // Nothing can be written under /proc, where these settings put the index.
+        QVERIFY(tree.add("Settings.ini", "[General]\nDBPath=/proc/tvq-test\n"));
+        const TvqRunner::Outcome proc = TvqRunner::runProgram(
+            m_tvq.program(), {"--settings", tree.path("Settings.ini"), "--index", mount.mountPoint(), "x"});
+        QCOMPARE(proc.status, 2);
+        QVERIFY2(proc.err.contains("index could not be saved"), qPrintable(proc.err));
+    }
+
     void interactiveIndexSeesNewFile()
     {
         LoopMount mount(QStringLiteral("ext4"));
