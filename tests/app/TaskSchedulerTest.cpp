@@ -13,11 +13,6 @@
 #include <optional>
 #include <unistd.h>
 
-static QString readText(const QString &path)
-{
-    return QString::fromUtf8(TestFiles::read(path));
-}
-
 class TaskSchedulerTest : public QObject
 {
     Q_OBJECT
@@ -47,7 +42,7 @@ private:
 
     QStringList recorded() const
     {
-        return readText(m_record).split('\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(TestFiles::read(m_record)).split('\n', Qt::SkipEmptyParts);
     }
 
 private slots:
@@ -94,13 +89,6 @@ private slots:
         QCOMPARE(arguments.first(), installed ? QStringLiteral("/bin/true") : QStringLiteral("/usr/bin/env"));
     }
 
-    void runElevatedWithoutPkexec()
-    {
-        Polkit::setPkexecProgram(m_dir.filePath("missing/pkexec"));
-        QVERIFY(!::runElevated("/bin/true", QString()));
-        installStandIn();
-    }
-
     // Without the rule (or without the installed action it is about) the task does not run: no pkexec, no prompt.
     void runSkipUacTask_data()
     {
@@ -131,7 +119,7 @@ private slots:
     void skipUacRuleNamesTheSessionUser()
     {
         QVERIFY(createSkipUacTask());
-        const QString rule = readText(m_dir.filePath("rules.d/49-Talvenquist_SkipUAC.rules"));
+        const QString rule = QString::fromUtf8(TestFiles::read(m_dir.filePath("rules.d/49-Talvenquist_SkipUAC.rules")));
         QVERIFY(rule.contains("action.id == \"org.talvenquist.Talvenquist.run\""));
         QVERIFY(rule.contains("subject.user == \"root\"") == (::getuid() == 0));
         QVERIFY(isSkipUacTaskEnabled());
@@ -167,7 +155,7 @@ private slots:
         const QString path = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/Talvenquist.desktop";
         setAutostart(true);
         QVERIFY(isAutostart());
-        QVERIFY(readText(path).contains(
+        QVERIFY(QString::fromUtf8(TestFiles::read(path)).contains(
             "\nExec=" + ::desktopExecWord(QCoreApplication::applicationFilePath()) + " -minimize\n"));
         QVERIFY(TestFiles::write(path, TestFiles::read(path) + "Hidden=true\n"));
         QVERIFY(!isAutostart());
@@ -182,7 +170,7 @@ private slots:
         const QString exec = "Exec=" + ::desktopExecWord(QCoreApplication::applicationFilePath()) + " -path %f\n";
         for (const char *file : {"share/applications/talvenquist-search-folder.desktop",
                                  "share/kio/servicemenus/talvenquist-search-folder.desktop"}) {
-            const QString entry = readText(m_dir.filePath(file));
+            const QString entry = QString::fromUtf8(TestFiles::read(m_dir.filePath(file)));
             QVERIFY2(entry.contains(exec) && entry.contains("MimeType=inode/directory;\n"), file);
         }
         setShellIntegration(false);
