@@ -75,6 +75,7 @@ private slots:
                                    << QStringList{"open:/home/a/x.txt"};
         QTest::newRow("activation token") << InstanceMessage::copyData(InstanceMessage::CopyDataActivationToken, "t-42")
                                           << QStringList{"token:t-42"};
+        QTest::newRow("unknown kind") << InstanceMessage::copyData(7, "later") << QStringList{};
         QTest::newRow("unknown number") << InstanceMessage::plain(1090) << QStringList{};
     }
 

@@ -1,5 +1,4 @@
 #include "app/DataPaths.h"
-#include "app/InstanceChannel.h"
 #include "app/MessageListenWidget.h"
 #include "app/StartupRoles.h"
 #include "app/TaskScheduler.h"
@@ -10,8 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -13,6 +13,11 @@
 #include <optional>
 #include <unistd.h>
 
+static QString readText(const QString &path)
+{
+    return QString::fromUtf8(TestFiles::read(path));
+}
+
 class TaskSchedulerTest : public QObject
 {
     Q_OBJECT
@@ -42,7 +47,7 @@ private:
 
     QStringList recorded() const
     {
-        return QString::fromUtf8(TestFiles::read(m_record)).split('\n', Qt::SkipEmptyParts);
+        return readText(m_record).split('\n', Qt::SkipEmptyParts);
     }
 
 private slots:
@@ -119,7 +124,7 @@ private slots:
     void skipUacRuleNamesTheSessionUser()
     {
         QVERIFY(createSkipUacTask());
-        const QString rule = QString::fromUtf8(TestFiles::read(m_dir.filePath("rules.d/49-Talvenquist_SkipUAC.rules")));
+        const QString rule = readText(m_dir.filePath("rules.d/49-Talvenquist_SkipUAC.rules"));
         QVERIFY(rule.contains("action.id == \"org.talvenquist.Talvenquist.run\""));
         QVERIFY(rule.contains("subject.user == \"root\"") == (::getuid() == 0));
         QVERIFY(isSkipUacTaskEnabled());
@@ -155,7 +160,7 @@ private slots:
         const QString path = qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/Talvenquist.desktop";
         setAutostart(true);
         QVERIFY(isAutostart());
-        QVERIFY(QString::fromUtf8(TestFiles::read(path)).contains(
+        QVERIFY(readText(path).contains(
             "\nExec=" + ::desktopExecWord(QCoreApplication::applicationFilePath()) + " -minimize\n"));
         QVERIFY(TestFiles::write(path, TestFiles::read(path) + "Hidden=true\n"));
         QVERIFY(!isAutostart());
@@ -170,7 +175,7 @@ private slots:
         const QString exec = "Exec=" + ::desktopExecWord(QCoreApplication::applicationFilePath()) + " -path %f\n";
         for (const char *file : {"share/applications/talvenquist-search-folder.desktop",
                                  "share/kio/servicemenus/talvenquist-search-folder.desktop"}) {
-            const QString entry = QString::fromUtf8(TestFiles::read(m_dir.filePath(file)));
+            const QString entry = readText(m_dir.filePath(file));
             QVERIFY2(entry.contains(exec) && entry.contains("MimeType=inode/directory;\n"), file);
         }
         setShellIntegration(false);
