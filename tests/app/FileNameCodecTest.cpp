@@ -37,7 +37,6 @@ private slots:
         QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << withEscapes("%C0%AF");
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << withEscapes("%ED%A0%80");
         QTest::newRow("cut sequence") << QByteArray("x\xe6\x96") << withEscapes("x%E6%96");
-        QTest::newRow("above U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << withEscapes("%F4%90%80%80");
     }
 
     void namesComeBackByteForByte()

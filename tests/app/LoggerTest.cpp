@@ -24,14 +24,15 @@ class LoggerTest : public QObject
     }
 
 private slots:
+    // Before any entry: the zone is read once, at the first.
+    void initTestCase() { qputenv("TZ", "TVQ-5:45"); }
+
     void formatLine_data()
     {
         QTest::addColumn<QTime>("time");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("expected");
         QTest::newRow("padded millis") << QTime(9, 5, 7, 12) << int(INFO) << "09:05:07:012 42\tINFO\tNTFSDB\thello\r\n";
-        QTest::newRow("last millisecond") << QTime(23, 59, 59, 999) << int(WARNING)
-                                          << "23:59:59:999 42\tWARNING\tNTFSDB\thello\r\n";
         QTest::newRow("unknown level is empty") << QTime(1, 2, 3, 4) << 7 << "01:02:03:004 42\t\tNTFSDB\thello\r\n";
     }
 
@@ -43,12 +44,12 @@ private slots:
         QCOMPARE(Logger::formatLine(time, 42, level, "NTFSDB", QStringLiteral("hello")), expected);
     }
 
-    // Missing folders are made; every entry is on disk before the logger closes, so a crash right after loses nothing.
+    // A new run starts afresh; entries are on disk before the logger closes, so a crash right after loses nothing.
     // Entries carry the local time of day: the zone here is UTC+5:45, so a time in UTC or whole hours off shows.
     void writesBomAndUtf16Text()
     {
-        qputenv("TZ", "TVQ-5:45");
         const QString path = m_dir.filePath(QStringLiteral("a/b/Talvenquist.log"));
+        Logger(path).log(INFO, "main", "old run");
         Logger logger(path);
         const QTime before = QTime::currentTime();
         logger.log(INFO, "main", QStringLiteral("Grüße ✓ 𝄞"));
@@ -87,17 +88,6 @@ private slots:
             QStringLiteral("^\\d\\d:\\d\\d:\\d\\d:\\d{3} \\d+\\tINFO\\tmt\\t([a-d])\\1{199}-\\d+$"));
         for (const QString &line : lines)
             QVERIFY2(whole.match(line).hasMatch(), qPrintable(line.left(80)));
-    }
-
-    void secondRunTruncates()
-    {
-        const QString path = m_dir.filePath(QStringLiteral("t.log"));
-        for (const char *run : {"old run", "old run", "new run"}) {
-            Logger logger(path);
-            logger.log(INFO, "main", run);
-        }
-        QCOMPARE(readLog(path).count(QStringLiteral("\r\n")), 1);
-        QVERIFY(readLog(path).endsWith(QStringLiteral("\tnew run\r\n")));
     }
 };
 

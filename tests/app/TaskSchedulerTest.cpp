@@ -94,13 +94,6 @@ private slots:
         QCOMPARE(arguments.first(), installed ? QStringLiteral("/bin/true") : QStringLiteral("/usr/bin/env"));
     }
 
-    void runElevatedWithoutPkexec()
-    {
-        Polkit::setPkexecProgram(m_dir.filePath("missing/pkexec"));
-        QVERIFY(!::runElevated("/bin/true", QString()));
-        installStandIn();
-    }
-
     // Without the rule (or without the installed action it is about) the task does not run: no pkexec, no prompt.
     void runSkipUacTask_data()
     {

@@ -4,8 +4,7 @@
 #include <QProcess>
 #include <QTest>
 
-// The companion's wait: the application is asked to exit with 0 when the
-// elevated process ends, with 1 when it cannot be waited on.
+// The companion exits with 0 when the elevated process ends, with 1 when it cannot be waited on.
 class WaitAdminProcessThreadTest : public QObject
 {
     Q_OBJECT

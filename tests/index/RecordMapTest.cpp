@@ -41,46 +41,18 @@ class RecordMapTest : public QObject
     Q_OBJECT
 
 private slots:
-    void ascendingNumbersFillEveryLeaf()
-    {
-        BlockArena arena;
-        RecordMap map(arena);
-        std::map<FRN, FRN> reference;
-        const int count = int(RecordMap::kLeafCapacity) * 100 + 7;
-        for (int i = 1; i <= count; ++i) {
-            map.insert_or_assign(FRN(i) * 2, FileRecord{FRN(i), nameOf(FRN(i) * 2)});
-            reference[FRN(i) * 2] = FRN(i);
-        }
-        compareWith(map, reference);
-        // 101 leaves, nothing more: an enumeration must not leave half-empty leaves.
-        QCOMPARE(map.leafCount(), std::size_t(101));
-        QVERIFY(map.find(3) == map.end());
-        QVERIFY(map.find(0) == map.end());
-        QVERIFY(map.find(FRN(count) * 2 + 2) == map.end());
-    }
-
-    void randomChangesMatchAnOrderedMap_data()
-    {
-        QTest::addColumn<quint32>("seed");
-        QTest::addColumn<int>("keyRange");
-        QTest::newRow("dense keys, many overwrites") << 1u << 3000;
-        QTest::newRow("sparse keys") << 2u << 1000000;
-    }
-
     // Insertions, overwrites and erasures in random order, checked against
     // std::map at every stage: leaves split, empty and come back into use.
     void randomChangesMatchAnOrderedMap()
     {
-        QFETCH(quint32, seed);
-        QFETCH(int, keyRange);
-        QRandomGenerator random(seed);
+        QRandomGenerator random(1);
         BlockArena arena;
         RecordMap map(arena);
         std::map<FRN, FRN> reference;
         for (int round = 0; round < 6; ++round) {
             const bool growing = round % 2 == 0;
             for (int step = 0; step < 20000; ++step) {
-                const FRN frn = FRN(random.bounded(keyRange)) + 1;
+                const FRN frn = FRN(random.bounded(3000)) + 1; // dense: many overwrites
                 if (random.bounded(100) < (growing ? 70 : 25)) {
                     const FRN parent = random.generate();
                     map[frn] = FileRecord{parent, nameOf(frn)};
