@@ -3,16 +3,16 @@
 #include "index/DriveDBRecordWriter.h"
 #include "index/NTFSDriveDB.h"
 #include "index/StringPool.h"
-#include "platform/linux/IChangeJournalReader.h"
 #include "platform/linux/JournalState.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
 #include "support/TestFiles.h"
 
+#include "QuietJournalReader.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QBuffer>
-#include <QSemaphore>
 #include <QTest>
 
 #include <limits>
@@ -21,36 +21,6 @@
 namespace {
 
 const FRN kRoot = 2;
-
-// A change reader for databases that are fed through their slots: it knows no changes, and a waiting read
-// blocks until cancel(), as a kernel read does.
-class QuietJournalReader : public QObject, public IChangeJournalReader
-{
-    Q_OBJECT
-public:
-    USN read(USN startUsn, bool wait) override
-    {
-        if (wait) {
-            m_canceled.acquire();
-            m_canceled.release();
-        }
-        return startUsn;
-    }
-
-    bool cancel() override
-    {
-        m_canceled.release();
-        return true;
-    }
-
-signals:
-    void fileAdded(FRN frn, FRN parentFRN, const QString &fileName, bool isFolder, USN nextUsn) override;
-    void fileRenamed(FRN frn, FRN frnParent, const QString &fileName, bool isFolder, USN nextUsn) override;
-    void fileDeleted(FRN frn, bool isFolder, USN nextUsn) override;
-
-private:
-    QSemaphore m_canceled;
-};
 
 // Records are fed through the slots, as the change monitor does; the database never touches a volume in these tests.
 struct Fixture
