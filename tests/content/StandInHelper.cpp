@@ -2,7 +2,6 @@
 // place. It speaks the real protocol and behaves as TVQ_STAND_IN_MODE says:
 //   answer       CONVERT: writes "text of PATH" into a file and replies its path
 //   silent       CONVERT: never answers
-//   timeout      CONVERT: replies "TIMEOUT"
 //   outside      CONVERT: replies the path of a file outside the temporary folder
 //   ignore-exit  like answer, but stays after "EXIT" and after the hang-up
 // GET_IFILTERS is answered with TVQ_STAND_IN_FILTERS as it stands. Every
@@ -27,8 +26,6 @@ void record(const QString &folder, const QString &message)
 
 QString convertReply(const QString &mode, const QString &folder, const QString &path)
 {
-    if (mode == QLatin1String("timeout"))
-        return QString::fromLatin1(HelperProtocol::kTimeout);
     if (mode == QLatin1String("outside"))
         return QCoreApplication::applicationFilePath();
     const QString output = folder + QStringLiteral("/stand-in.txt");
