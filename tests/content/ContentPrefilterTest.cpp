@@ -112,11 +112,8 @@ private slots:
                 request.lineScope = lineScope;
                 for (const QString &path : qAsConst(m_corpus)) {
                     const Answer expected = decodedAnswer(request, path);
-                    const QByteArray where = QStringLiteral("%1, case %2, line scope %3")
-                                                 .arg(path)
-                                                 .arg(caseSensitive)
-                                                 .arg(lineScope)
-                                                 .toUtf8();
+                    const QByteArray where =
+                        QStringLiteral("%1, case %2, scope %3").arg(path).arg(caseSensitive).arg(lineScope).toUtf8();
                     int count = 0;
                     QVERIFY2(searcher.find(request, path, &count) == expected.matched, where.constData());
                     QVERIFY2(count == expected.count, where.constData());

@@ -1,7 +1,7 @@
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
-#include "content/TextLineReader.h"
 #include "content/EPUBConverter.h"
+#include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
 #include "content/PDFConverter.h"
 #include "search/FileSearchCancelException.h"
@@ -94,14 +94,7 @@ class ContentSearcherTest : public QObject
         return searcher;
     }
 
-    QStringList tempEntries() const
-    {
-        QStringList entries = QDir(m_temp).entryList(QDir::Files);
-        // The HTML converter's files sit beside the folder, named after it.
-        for (const QString &name : QDir(m_dir.path()).entryList({QStringLiteral("Talvenquist?*")}, QDir::Files))
-            entries.append(name);
-        return entries;
-    }
+    QStringList tempEntries() const { return QDir(m_temp).entryList(QDir::Files); }
 
 private slots:
     void initTestCase()
@@ -120,6 +113,7 @@ private slots:
                                  std::unique_ptr<ToPlainTextConverter>(if64));
         searcher.setSettings(settings());
         QVERIFY(dynamic_cast<EPUBConverter *>(searcher.converters(QStringLiteral("epub")).value(0)));
+        QVERIFY(dynamic_cast<HtmlConverter *>(searcher.converters(QStringLiteral("fb2")).value(0)));
         QVERIFY(dynamic_cast<MobiConverter *>(searcher.converters(QStringLiteral("mobi")).value(0)));
         QVERIFY(searcher.converters(QStringLiteral("pdf")).isEmpty());
         ContentSearchSettings s = settings();
@@ -192,30 +186,6 @@ private slots:
         searcher->findAll(request(QStringLiteral("x")), path, &matches);
         QCOMPARE(matches.linesRead, 0);
         QVERIFY(QFile::remove(path));
-    }
-
-    // A match across a window's end or inside the part two windows share counts once.
-    void longLineCountsEveryMatchOnce()
-    {
-        constexpr int w = TextLineReader::kDefaultWindow;
-        constexpr int o = TextLineReader::kDefaultOverlap;
-        QByteArray line(9000000, 'x');
-        for (const int at : {100, w - o - 3, w - o + 10, w - 3, 2 * w - 2 * o - 2, 9000000 - 10})
-            line.replace(at, 6, "needle");
-        const QString path = writeFile(line);
-        int count = 0;
-        QVERIFY(searcherWith(settings())->find(request(QStringLiteral("needle")), path, &count));
-        QCOMPARE(count, 6);
-    }
-
-    void htmlBookTextLivesOnlyForTheSearch()
-    {
-        const QString path = writeFile("<html><body><p>intro</p><p>caf&eacute; cr&egrave;me</p></body></html>",
-                                       QStringLiteral("fb2"));
-        const auto searcher = searcherWith(settings());
-        const QStringList before = tempEntries();
-        QVERIFY(searcher->find(request(QStringLiteral("caf\u00e9 cr\u00e8me")), path));
-        QCOMPARE(tempEntries(), before);
     }
 
     void fallsBackToTheNextConverterThenToTheFile()

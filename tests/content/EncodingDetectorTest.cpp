@@ -41,27 +41,6 @@ private slots:
         QCOMPARE(EncodingDetector::detectSample(sample), expected);
     }
 
-    // Only the first 128 bytes are looked at, from the start of the device wherever it stands.
-    void detectOnADevice_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("expected");
-        // A two-byte character whose first byte is the 128th makes the sample invalid UTF-8.
-        QTest::newRow("UTF-8 cut at the sample end") << "\xc3\xa9" + QByteArray(125, 'a') + "\xc3\xa9 more"
-                                                     << QString();
-        QTest::newRow("UTF-8 inside the sample") << "\xc3\xa9" + QByteArray(124, 'a') + "\xc3\xa9 more"
-                                                 << QStringLiteral("UTF-8");
-    }
-
-    void detectOnADevice()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, expected);
-        QBuffer device(&bytes);
-        device.open(QIODevice::ReadOnly);
-        device.seek(4);
-        QCOMPARE(EncodingDetector::detect(&device), expected);
-    }
 };
 
 QTEST_MAIN(EncodingDetectorTest)

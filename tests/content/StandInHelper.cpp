@@ -3,7 +3,6 @@
 //   answer       CONVERT: writes "text of PATH" into a file and replies its path
 //   silent       CONVERT: never answers
 //   outside      CONVERT: replies the path of a file outside the temporary folder
-//   ignore-exit  like answer, but stays after "EXIT" and after the hang-up
 // GET_IFILTERS is answered with TVQ_STAND_IN_FILTERS as it stands. Every
 // message received is appended to "received.txt" in the temporary folder,
 // one per line, its line feeds written as "|".
@@ -58,9 +57,7 @@ int main(int argc, char *argv[])
     if (socket.state() != QLocalSocket::ConnectedState)
         return 1;
     QByteArray received;
-    // One that ignores "EXIT" stays after the program hangs up, too: only being killed ends it.
-    if (mode != QLatin1String("ignore-exit"))
-        QObject::connect(&socket, &QLocalSocket::disconnected, &app, &QCoreApplication::quit);
+    QObject::connect(&socket, &QLocalSocket::disconnected, &app, &QCoreApplication::quit);
     QObject::connect(&socket, &QLocalSocket::readyRead, [&] {
         received += socket.readAll();
         QString message;
@@ -68,8 +65,7 @@ int main(int argc, char *argv[])
         while (HelperProtocol::takeFrame(&received, &message, &broken)) {
             record(folder, message);
             if (message == QLatin1String(HelperProtocol::kExit)) {
-                if (mode != QLatin1String("ignore-exit"))
-                    app.quit();
+                app.quit();
             } else if (message == QLatin1String(HelperProtocol::kGetFilters)) {
                 socket.write(HelperProtocol::encodeFrame(qEnvironmentVariable("TVQ_STAND_IN_FILTERS")));
             } else if (mode != QLatin1String("silent")) {
