@@ -129,7 +129,6 @@ private slots:
         QTest::addColumn<QString>("required");
         QTest::newRow("optional character") << "colou?r_name" << "r_name";
         QTest::newRow("bounded repeat") << "abcd{2,3}xy" << "abc";
-        QTest::newRow("class with bracket") << "[]a]bcd" << "bcd";
         QTest::newRow("escaped dot") << "file\\.txt" << "file.txt";
         QTest::newRow("word boundary") << "\\bword\\b" << "word";
     }

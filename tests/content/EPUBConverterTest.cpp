@@ -1,7 +1,5 @@
-#include "app/Logger.h"
 #include "content/EPUBConverter.h"
 #include "content/HtmlConverter.h"
-#include "search/FileSearchCancelException.h"
 #include "support/TestDocuments.h"
 #include "support/Conversion.h"
 
@@ -15,8 +13,7 @@ using Entries = TestDocuments::ZipEntries;
 // Chapters are read as UTF-8 whatever they declare.
 QByteArray chapter(const QByteArray &text)
 {
-    return "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"><body><p>" + text
-        + "</p></body></html>\n";
+    return "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<html><body><p>" + text + "</p></body></html>\n";
 }
 
 QByteArray item(const QByteArray &id, const QByteArray &href, const QByteArray &type = "application/xhtml+xml")
@@ -72,7 +69,6 @@ private slots:
         TestFiles::startLog(m_dir);
         const QString temp = m_dir.filePath(QStringLiteral("Talvenquist"));
         QVERIFY(QDir().mkpath(temp));
-        m_html.setTempFolder(temp);
         m_converter.setTempFolder(temp);
         ToPlainTextConverter::setMaxOutputBytes(kCap);
     }
@@ -123,7 +119,6 @@ private slots:
         QCOMPARE(Conversion::run(m_converter, "this is not a zip archive", QString(), &ok), QString());
         QVERIFY(!ok);
     }
-
 };
 
 QTEST_MAIN(EPUBConverterTest)

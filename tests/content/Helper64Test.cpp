@@ -13,10 +13,6 @@
 
 #include <memory>
 
-namespace {
-
-} // namespace
-
 class Helper64Test : public QObject
 {
     Q_OBJECT
@@ -47,13 +43,6 @@ private slots:
     }
 
     void init() { QFile::remove(m_temp + QStringLiteral("/received.txt")); }
-
-    void missingProgramStartsNothing()
-    {
-        Helper64 helper(m_temp, m_dir.filePath(QStringLiteral("no-such-helper")));
-        QCOMPARE(helper.state(), int(Helper64::NotStarted));
-        QCOMPARE(helper.convert(QStringLiteral("/x.docx")), QString());
-    }
 
     // Longer than one 260-character read: assembled whole.
     void longFilterList()

@@ -1,7 +1,5 @@
-#include "app/Logger.h"
 #include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
-#include "search/FileSearchCancelException.h"
 #include "support/Conversion.h"
 
 #include <QDataStream>
@@ -127,7 +125,6 @@ private slots:
         QCOMPARE(convertBytes(bytes, &ok), QString());
         QVERIFY(!ok);
     }
-
 };
 
 QTEST_MAIN(MobiConverterTest)

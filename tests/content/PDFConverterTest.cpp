@@ -1,4 +1,3 @@
-#include "app/Logger.h"
 #include "content/PDFConverter.h"
 #include "support/TestFiles.h"
 

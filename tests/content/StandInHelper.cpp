@@ -27,7 +27,9 @@ QString convertReply(const QString &mode, const QString &folder, const QString &
 {
     if (mode == QLatin1String("outside"))
         return QCoreApplication::applicationFilePath();
-    const QString output = folder + QStringLiteral("/stand-in.txt");
+    // A file of its own for each reply: the program reads one while it asks for the next.
+    static int replies = 0;
+    const QString output = folder + QStringLiteral("/stand-in-%1.txt").arg(++replies);
     QFile file(output);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return QString();
