@@ -1,7 +1,6 @@
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
 #include "content/EPUBConverter.h"
-#include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
 #include "content/PDFConverter.h"
 #include "search/FileSearchCancelException.h"
@@ -109,19 +108,16 @@ private slots:
         auto *if64 = new FakeConverter(FakeConverter::WriteFile);
         ContentSearcher searcher(m_temp, std::unique_ptr<ToPlainTextConverter>(if32),
                                  std::unique_ptr<ToPlainTextConverter>(if64));
-        searcher.setSettings(settings());
-        QVERIFY(dynamic_cast<EPUBConverter *>(searcher.converters(QStringLiteral("epub")).value(0)));
-        QVERIFY(dynamic_cast<HtmlConverter *>(searcher.converters(QStringLiteral("fb2")).value(0)));
-        QVERIFY(dynamic_cast<MobiConverter *>(searcher.converters(QStringLiteral("mobi")).value(0)));
-        QVERIFY(searcher.converters(QStringLiteral("pdf")).isEmpty());
         ContentSearchSettings s = settings();
         s.useBuiltInPDF = true;
         s.filters32 = {filter(QStringLiteral("{a}"), {QStringLiteral("pdf"), QStringLiteral("doc")}),
                        filter(QStringLiteral("{b}"), {QStringLiteral("xls")})};
-        s.filters64 = {filter(QStringLiteral("{c}"), {QStringLiteral("pdf"), QStringLiteral("doc")})};
+        s.filters64 = {filter(QStringLiteral("{c}"), {QStringLiteral(".pdf"), QStringLiteral("doc")})};
         s.disabledFilters = QStringList{QStringLiteral("{b}")};
         s.disabledExtensions = QStringList{QStringLiteral("doc")};
         searcher.setSettings(s);
+        QVERIFY(dynamic_cast<EPUBConverter *>(searcher.converters(QStringLiteral("epub")).value(0)));
+        QVERIFY(dynamic_cast<MobiConverter *>(searcher.converters(QStringLiteral("mobi")).value(0)));
         const QVector<ToPlainTextConverter *> pdf = searcher.converters(QStringLiteral("pdf"));
         QCOMPARE(pdf.size(), 3);
         QVERIFY(dynamic_cast<PDFConverter *>(pdf.at(0)));
@@ -162,6 +158,12 @@ private slots:
     {
         const QString path = writeFile(QByteArray("\x7f" "ELF\0\0\xff w\xc3\xb6rld", 14));
         QVERIFY(searcherWith(settings(/*skipBinary=*/false))->find(request(QStringLiteral("w\u00f6rld")), path));
+    }
+
+    void htmlBookIsSearchedAsText()
+    {
+        const QString path = writeFile("<html><body><p>caf&eacute; cr&egrave;me</p></body></html>", "fb2");
+        QVERIFY(searcherWith(settings())->find(request(QStringLiteral("caf\u00e9 cr\u00e8me")), path));
     }
 
     // A FIFO never written to would block a reader for ever.

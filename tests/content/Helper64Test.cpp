@@ -2,7 +2,6 @@
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/HelperProtocol.h"
-#include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "support/TestFiles.h"

@@ -16,7 +16,6 @@ QStringList streamLines(const QByteArray &bytes, const QString &codec)
     QTextStream stream(&device);
     if (!codec.isEmpty())
         stream.setCodec(codec.toLatin1().constData());
-    stream.seek(0);
     QStringList lines;
     QString line;
     while (!stream.atEnd()) {
