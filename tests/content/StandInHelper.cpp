@@ -2,9 +2,7 @@
 // place. It speaks the real protocol and behaves as TVQ_STAND_IN_MODE says:
 //   answer       CONVERT: writes "text of PATH" into a file and replies its path
 //   silent       CONVERT: never answers
-//   timeout      CONVERT: replies "TIMEOUT"
 //   outside      CONVERT: replies the path of a file outside the temporary folder
-//   ignore-exit  like answer, but stays after "EXIT" and after the hang-up
 // GET_IFILTERS is answered with TVQ_STAND_IN_FILTERS as it stands. Every
 // message received is appended to "received.txt" in the temporary folder,
 // one per line, its line feeds written as "|".
@@ -27,11 +25,11 @@ void record(const QString &folder, const QString &message)
 
 QString convertReply(const QString &mode, const QString &folder, const QString &path)
 {
-    if (mode == QLatin1String("timeout"))
-        return QString::fromLatin1(HelperProtocol::kTimeout);
     if (mode == QLatin1String("outside"))
         return QCoreApplication::applicationFilePath();
-    const QString output = folder + QStringLiteral("/stand-in.txt");
+    // A file of its own for each reply: the program reads one while it asks for the next.
+    static int replies = 0;
+    const QString output = folder + QStringLiteral("/stand-in-%1.txt").arg(++replies);
     QFile file(output);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return QString();
@@ -61,9 +59,7 @@ int main(int argc, char *argv[])
     if (socket.state() != QLocalSocket::ConnectedState)
         return 1;
     QByteArray received;
-    // One that ignores "EXIT" stays after the program hangs up, too: only being killed ends it.
-    if (mode != QLatin1String("ignore-exit"))
-        QObject::connect(&socket, &QLocalSocket::disconnected, &app, &QCoreApplication::quit);
+    QObject::connect(&socket, &QLocalSocket::disconnected, &app, &QCoreApplication::quit);
     QObject::connect(&socket, &QLocalSocket::readyRead, [&] {
         received += socket.readAll();
         QString message;
@@ -71,8 +67,7 @@ int main(int argc, char *argv[])
         while (HelperProtocol::takeFrame(&received, &message, &broken)) {
             record(folder, message);
             if (message == QLatin1String(HelperProtocol::kExit)) {
-                if (mode != QLatin1String("ignore-exit"))
-                    app.quit();
+                app.quit();
             } else if (message == QLatin1String(HelperProtocol::kGetFilters)) {
                 socket.write(HelperProtocol::encodeFrame(qEnvironmentVariable("TVQ_STAND_IN_FILTERS")));
             } else if (mode != QLatin1String("silent")) {
