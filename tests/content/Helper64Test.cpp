@@ -9,14 +9,27 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include <cerrno>
+#include <csignal>
 #include <memory>
+
+namespace {
+
+bool processExists(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+}
+
+} // namespace
 
 class Helper64Test : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QString m_logPath;
     QString m_temp;
 
     std::unique_ptr<Helper64> startHelper(const QString &mode)
@@ -36,7 +49,7 @@ private slots:
     {
         registerMetaTypes();
         QVERIFY(m_dir.isValid());
-        TestFiles::startLog(m_dir);
+        m_logPath = TestFiles::startLog(m_dir);
         m_temp = m_dir.filePath(QStringLiteral("Talvenquist"));
         QVERIFY(QDir().mkpath(m_temp));
     }
@@ -93,13 +106,75 @@ private slots:
         };
         QVERIFY(search(requests[0], &first));
         QCOMPARE(first.count(), 0);
-        QCOMPARE(received().filter(QStringLiteral("CONVERT")).size(), 1);
+        const QStringList asked = received().filter(QStringLiteral("CONVERT"));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(TestFiles::hasLogEntry(TestFiles::logLines(m_logPath), QStringLiteral("WARNING"),
+                                       QStringLiteral("Helper64"),
+                                       QStringLiteral("Reading from pipe hanged, file name = ") + asked[0].mid(8)));
 
         qputenv("TVQ_STAND_IN_MODE", "answer");
         QVERIFY(search(requests[1], &second));
         QCOMPARE(second.count(), 2);
     }
 
+    void killedWhileConvertingIsBroken()
+    {
+        const auto helper = startHelper(QStringLiteral("silent"));
+        const qint64 pid = helper->processId();
+        const QString document = m_dir.filePath(QStringLiteral("killed.docx"));
+        QString reply = QStringLiteral("not answered");
+        const std::unique_ptr<QThread> request(
+            QThread::create([&helper, &reply, document] { reply = helper->convert(document); }));
+        request->start();
+        QTRY_COMPARE(received(), QStringList{QStringLiteral("CONVERT|") + document});
+        QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+        QTRY_VERIFY(request->isFinished());
+        QCOMPARE(reply, QString());
+        QCOMPARE(helper->state(), int(Helper64::Broken));
+    }
+
+    // The real helper gives up on a never-ending reader within the client's time limit and goes on serving.
+    void realHelperAnswersTimeoutAndGoesOn()
+    {
+        const QString tools = m_dir.filePath(QStringLiteral("tools"));
+        QVERIFY(QDir().mkpath(tools));
+        const QString catdoc = tools + QStringLiteral("/catdoc");
+        QVERIFY(TestFiles::write(catdoc, "#!/bin/sh\nexec sleep 60\n"));
+        QVERIFY(QFile::setPermissions(catdoc, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray savedPath = qgetenv("PATH");
+        qputenv("PATH", tools.toUtf8() + ':' + savedPath);
+        Helper64 helper(m_temp, QStringLiteral(TVQ_HELPER_PROGRAM));
+        qputenv("PATH", savedPath);
+        const QString slow = m_dir.filePath(QStringLiteral("slow.doc"));
+        QVERIFY(TestFiles::write(slow, "binary"));
+        const QString rtf = m_dir.filePath(QStringLiteral("quick.rtf"));
+        QVERIFY(TestFiles::write(rtf, "{\\rtf1 quick\\par}"));
+
+        QCOMPARE(helper.convert(slow), QString::fromLatin1(HelperProtocol::kTimeout));
+        QCOMPARE(QDir(m_temp).entryList({QStringLiteral("ifilter.*")}, QDir::Files), QStringList());
+        const QString output = helper.convert(rtf);
+        QCOMPARE(TestFiles::fromUtf16LE(TestFiles::read(output).mid(2)), QStringLiteral("quick\r\n"));
+        QFile::remove(output);
+        QCOMPARE(helper.state(), int(Helper64::Connected));
+    }
+
+    void exitAtDestruction_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("helper obeys") << "answer";
+        QTest::newRow("helper ignores EXIT") << "ignore-exit";
+    }
+
+    void exitAtDestruction()
+    {
+        QFETCH(QString, mode);
+        auto helper = startHelper(mode);
+        const qint64 pid = helper->processId();
+        QVERIFY(pid > 0);
+        helper.reset();
+        QCOMPARE(received(), QStringList{QStringLiteral("EXIT")});
+        QVERIFY(!processExists(pid));
+    }
 };
 
 QTEST_GUILESS_MAIN(Helper64Test)
