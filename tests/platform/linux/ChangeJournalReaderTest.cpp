@@ -346,11 +346,7 @@ private slots:
         ::queryJournal(first.key(), a);
         ::queryJournal(second.key(), b);
         QVERIFY(a.journalId != 0 && a.journalId != b.journalId);
-        QCOMPARE(a.firstUsn, USN(0));
         QVERIFY(a.nextUsn >= before && a.nextUsn <= currentUsn());
-        JournalState again;
-        ::queryJournal(first.key(), again);
-        QCOMPARE(again.journalId, a.journalId);
     }
 
     void unknownVolumeIsRefused()

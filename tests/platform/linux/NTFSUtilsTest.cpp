@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 class NTFSUtilsTest : public QObject
 {
     Q_OBJECT
@@ -33,12 +31,7 @@ private slots:
         QCOMPARE(info.fsType, QStringLiteral("ext4"));
         QCOMPARE(info.source, volume.device());
         QCOMPARE(info.blockDevice, QFileInfo(volume.device()).fileName());
-        QCOMPARE(info.uuid.size(), 36);
-        QCOMPARE(info.identity, info.uuid);
         QVERIFY(!info.bindMount);
-        struct stat st;
-        QCOMPARE(::stat(volume.mountPoint().toLocal8Bit().constData(), &st), 0);
-        QCOMPARE(info.device, quint64(st.st_dev));
 
         QVERIFY(isNtfsVolume(info.key) && isFixedDrive(info.key));
         QVERIFY(!isRemoteDrive(info.key) && !isSubstDrive(info.key));
