@@ -4,9 +4,10 @@
 // listed, to ContentSearcher::find on the global thread pool. The walker
 // returns a symbolic link as a file and the search reads through it, which
 // the peers this is timed against do not: matches found through a link are
-// counted on standard error, not printed, so the answer sets compare. Prints the matching paths, one per line; timings go to
-// standard error. Encodings are detected; binary files are searched unless
-// --skip-binary is given (the program's default settings skip them).
+// counted on standard error, not printed, so the answer sets compare.
+// Prints the matching paths, one per line; timings go to standard error.
+// Encodings are detected; binary files are searched unless --skip-binary is
+// given (the program's default settings skip them).
 //
 //   ContentSearchRun [--skip-binary] [--type N] WORD FOLDER...
 //
