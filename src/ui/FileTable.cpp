@@ -184,6 +184,16 @@ void FileTable::removeRows(const QList<int> &rows)
     emit fileRemoved(rows);
 }
 
+void FileTable::applyCategories()
+{
+    const QList<FileCategory> categories = Settings::instance()->fileCategories();
+    if (categories == m_filterBar->categories())
+        return;
+    m_filterBar->rebuild(categories);
+    if (m_results)
+        onFilterClicked(currentFilter());
+}
+
 bool FileTable::isFilterBarVisible() const
 {
     return !m_filterBar->isHidden();

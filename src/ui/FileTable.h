@@ -58,6 +58,10 @@ public:
     // Drops rows from the results (their files were deleted) and emits fileRemoved.
     void removeRows(const QList<int> &rows);
 
+    // After the settings' categories changed (Options): the boxes are made
+    // anew and the rows of the chosen category chosen again with the new
+    // extensions, instead of showing what the old ones let through.
+    void applyCategories();
     bool isFilterBarVisible() const;
     void setFilterBarVisible(bool visible);
     int currentFilter() const;

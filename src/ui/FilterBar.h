@@ -26,6 +26,7 @@ public:
     // index where it still exists, else selecting the first.
     void rebuild();
     void rebuild(const QList<FileCategory> &categories);
+    const QList<FileCategory> &categories() const { return m_categories; }
     // Index of the checked category; -1 when none is checked or the bar is hidden.
     int currentFilter() const;
     QAction *customizeAction() const { return m_customizeAction; }

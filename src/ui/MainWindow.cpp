@@ -585,7 +585,7 @@ void MainWindow::applyOptions()
         m_searcher->update(settings->indexingSettings());
     for (int index = 0; index < m_tabs->count(); ++index) {
         TabPage *tab = tabAt(index);
-        tab->table()->filterBar()->rebuild();
+        tab->table()->applyCategories();
         tab->preview()->applySettings();
     }
 }

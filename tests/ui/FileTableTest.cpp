@@ -338,12 +338,17 @@ private slots:
         table.setResults(nullptr, &results, categories);
         table.filterBar()->findChildren<QCheckBox *>().at(1)->click();
         QCOMPARE(names(table), QStringList{"a.txt"});
+        // Options widen the chosen category: its rows are chosen again at once.
+        Settings::instance()->setFileCategories({categories[0], {"f", "txt;doc", "Text"}});
+        table.applyCategories();
+        QCOMPARE(names(table), (QStringList{"a.txt", "b.doc"}));
         table.setFilterBarVisible(false);
         QCOMPARE(table.currentFilter(), -1);
         QCOMPARE(names(table), (QStringList{"dir", "a.txt", "b.doc"}));
         QSignalSpy removed(&table, &FileTable::fileRemoved);
         emit table.view()->fileRemoved({0, 2});
         QCOMPARE(names(table), QStringList{"a.txt"});
+        Settings::instance()->setFileCategories(categories);
         QCOMPARE(removed.size(), 1);
     }
 
