@@ -72,7 +72,8 @@ private slots:
             << Entries{{"content.xml", odfContent("<office:text><text:p>Grüße aus Köln</text:p><text:h>Zwei<text:s "
                                                   "text:c=\"3\"/>Leer<text:tab/>Tab</text:h><text:tracked-changes>"
                                                   "<text:p>deleted</text:p></text:tracked-changes><table:table>"
-                                                  "<table:table-row><table:table-cell><text:p>A1</text:p></table:table-cell>"
+                                                  "<table:table-row><table:table-cell>"
+                                                  "<text:p>A1</text:p></table:table-cell>"
                                                   "<table:table-cell><text:p>B1</text:p></table:table-cell>"
                                                   "</table:table-row></table:table></office:text>")}}
             << QByteArray() << QStringLiteral("Grüße aus Köln\r\nZwei   Leer\tTab\r\nA1\r\nB1\r\n");
@@ -86,11 +87,13 @@ private slots:
             << "e.docx"
             << Entries{{"word/document.xml",
                         "<w:document " + kWord + "><w:body><w:p><w:pPr><w:tabs><w:tab w:val=\"left\"/></w:tabs></w:pPr>"
-                        "<w:r><w:t>Straße </w:t></w:r><w:r><w:rPr><w:b/></w:rPr><w:t>fett</w:t><w:tab/><w:t>x</w:t></w:r>"
+                        "<w:r><w:t>Straße </w:t></w:r><w:r><w:rPr><w:b/>"
+                        "</w:rPr><w:t>fett</w:t><w:tab/><w:t>x</w:t></w:r>"
                         "</w:p><w:p><w:r><w:t>line&#13;break</w:t></w:r></w:p><mc:AlternateContent><mc:Choice>"
                         "<w:p><w:r><w:t>box</w:t></w:r></w:p></mc:Choice><mc:Fallback><w:p><w:r><w:t>box</w:t></w:r>"
                         "</w:p></mc:Fallback></mc:AlternateContent><w:tbl><w:tr><w:tc><w:p><w:r><w:t>C1</w:t></w:r>"
-                        "</w:p></w:tc><w:tc><w:p><w:r><w:t>C2</w:t></w:r></w:p></w:tc></w:tr></w:tbl></w:body></w:document>"}}
+                        "</w:p></w:tc><w:tc><w:p><w:r><w:t>C2</w:t></w:r>"
+                        "</w:p></w:tc></w:tr></w:tbl></w:body></w:document>"}}
             << QByteArray() << QStringLiteral("Straße fett\tx\r\nline\nbreak\r\nbox\r\nC1\r\nC2\r\n");
         QTest::newRow("xlsx: shared and inline strings, numbers, sheets in order")
             << "f.xlsx"
@@ -99,10 +102,12 @@ private slots:
                         "<sst " + kSheet + "><si><t>Preis</t></si><si><r><t>Ü</t></r><r><t>ber</t></r>"
                         "<rPh><t>phonetic</t></rPh></si></sst>"},
                        {"xl/worksheets/sheet10.xml", "<worksheet " + kSheet +
-                                                         "><sheetData><row><c><v>10</v></c></row></sheetData></worksheet>"},
+                                                         "><sheetData><row><c><v>10</v>"
+                                                         "</c></row></sheetData></worksheet>"},
                        {"xl/worksheets/sheet2.xml",
                         "<worksheet " + kSheet + "><sheetData><row><c t=\"s\"><v>1</v></c><c><v>3.5</v></c>"
-                        "<c t=\"inlineStr\"><is><t>inline</t></is></c><c t=\"s\"><v>0</v></c></row></sheetData></worksheet>"}}
+                        "<c t=\"inlineStr\"><is><t>inline</t></is></c>"
+                        "<c t=\"s\"><v>0</v></c></row></sheetData></worksheet>"}}
             << QByteArray() << QStringLiteral("Über\r\n3.5\r\ninline\r\nPreis\r\n10\r\n");
         QTest::newRow("pptx: slides in order")
             << "g.pptx"
@@ -210,7 +215,8 @@ private slots:
         QVERIFY(!extensions().contains(QStringLiteral("doc")));
 
         const QString catdoc = tools + QStringLiteral("/catdoc");
-        QVERIFY(TestFiles::write(catdoc, "#!/bin/sh\n[ \"$1 $2\" = \"-d utf-8\" ] || exit 3\nprintf 'W\\303\\266rter in %s' \"$3\"\n"));
+        QVERIFY(TestFiles::write(catdoc, "#!/bin/sh\n[ \"$1 $2\" = \"-d utf-8\" ] || exit 3\n"
+                                         "printf 'W\\303\\266rter in %s' \"$3\"\n"));
         QVERIFY(QFile::setPermissions(catdoc, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(extensions().contains(QStringLiteral("doc")));
         const QString path = document(QStringLiteral("old.doc"));

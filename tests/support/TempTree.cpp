@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 TempTree::TempTree(const QStringList &entries, const QString &parent)
-    : m_dir(parent.isEmpty() ? QDir::tempPath() + QStringLiteral("/tvq-XXXXXX") : parent + QStringLiteral("/tvq-XXXXXX"))
+    : m_dir((parent.isEmpty() ? QDir::tempPath() : parent) + QStringLiteral("/tvq-XXXXXX"))
 {
     for (const QString &entry : entries)
         add(entry);

@@ -21,7 +21,10 @@ public:
         FRN parent = 0;
         QString name;
         bool isFolder = false;
-        bool operator==(const Record &o) const { return parent == o.parent && name == o.name && isFolder == o.isFolder; }
+        bool operator==(const Record &o) const
+        {
+            return parent == o.parent && name == o.name && isFolder == o.isFolder;
+        }
         bool operator!=(const Record &o) const { return !(*this == o); }
     };
     struct Event
