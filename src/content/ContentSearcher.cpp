@@ -55,22 +55,28 @@ bool sameOptions(const MatchOptions &a, const MatchOptions &b)
 // than once per file: building one parses the expression, and the verdicts
 // it learns per set of found terms from the script engine hold for every
 // file. Valid until the thread's next call; nothing found yet.
-ExpressionMatcher &threadMatcher(const QString &text, const MatchOptions &options)
+// This thread's matcher for a request's text and options, and the byte
+// prefilter made from its terms: made once per search and thread, not once
+// per file (a file costs less than making them did).
+struct ThreadMatcher
 {
-    struct Cached
-    {
-        QString text;
-        MatchOptions options;
-        std::unique_ptr<ExpressionMatcher> matcher;
-    };
-    thread_local Cached cached;
+    QString text;
+    MatchOptions options;
+    std::unique_ptr<ExpressionMatcher> matcher;
+    std::unique_ptr<ContentPrefilter> prefilter;
+};
+
+ThreadMatcher &threadMatcher(const QString &text, const MatchOptions &options)
+{
+    thread_local ThreadMatcher cached;
     if (!cached.matcher || cached.text != text || !sameOptions(cached.options, options)) {
         cached.matcher = std::make_unique<ExpressionMatcher>(text, options);
+        cached.prefilter = std::make_unique<ContentPrefilter>(cached.matcher->terms(), cached.matcher->options());
         cached.text = text;
         cached.options = options;
     }
     cached.matcher->reset();
-    return *cached.matcher;
+    return cached;
 }
 
 void throwIfCanceled(const FileSearchRequest &request, int line)
@@ -293,8 +299,9 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
     };
     if (!chooseEncoding(detect, fileName, encoding))
         return NoMatch;
-    ExpressionMatcher &matcher = threadMatcher(request.text, request.textMatchOptions());
-    const ContentPrefilter prefilter(matcher.terms(), matcher.options());
+    ThreadMatcher &cached = threadMatcher(request.text, request.textMatchOptions());
+    ExpressionMatcher &matcher = *cached.matcher;
+    const ContentPrefilter &prefilter = *cached.prefilter;
     if (!prefilter.useful()
         || !ContentPrefilter::readsAsAscii(*encoding, QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, 4)))))
         return Undecided;
@@ -365,9 +372,8 @@ bool ContentSearcher::cannotMatch(ExpressionMatcher *matcher, quint32 possible, 
 // ruledOutOnBytes() for text read through `device`, converted documents
 // among them.
 bool ContentSearcher::ruledOut(const FileSearchRequest &request, QIODevice *device, const QString &encoding,
-                               ExpressionMatcher *matcher, bool counting) const
+                               ExpressionMatcher *matcher, const ContentPrefilter &prefilter, bool counting) const
 {
-    const ContentPrefilter prefilter(matcher->terms(), matcher->options());
     if (!prefilter.useful() || !ContentPrefilter::readsAsAscii(encoding, device->peek(4)))
         return false;
     return cannotMatch(matcher, prefilter.scan(device, &request.canceled), counting);
@@ -378,8 +384,9 @@ bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *
 {
     if (!chooseEncoding([device] { return EncodingDetector::detect(device); }, fileName, &encoding))
         return false;
-    ExpressionMatcher &matcher = threadMatcher(request.text, request.textMatchOptions());
-    if (!result && !bytesJudged && ruledOut(request, device, encoding, &matcher, count != nullptr))
+    ThreadMatcher &cached = threadMatcher(request.text, request.textMatchOptions());
+    ExpressionMatcher &matcher = *cached.matcher;
+    if (!result && !bytesJudged && ruledOut(request, device, encoding, &matcher, *cached.prefilter, count != nullptr))
         return false;
     // Lines as QTextStream's readLine() gives them, without a copy per line.
     TextLineReader reader(device, encoding);

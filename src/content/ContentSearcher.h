@@ -80,7 +80,7 @@ private:
                                    qsizetype held, bool whole, const QString &encoding);
     static bool cannotMatch(ExpressionMatcher *matcher, quint32 possible, bool counting);
     bool ruledOut(const FileSearchRequest &request, QIODevice *device, const QString &encoding,
-                  ExpressionMatcher *matcher, bool counting) const;
+                  ExpressionMatcher *matcher, const ContentPrefilter &prefilter, bool counting) const;
     bool chooseEncoding(const std::function<QString()> &detect, const QString &fileName, QString *encoding) const;
     void addFilterConverters(const QList<IFilterInfo> &filters, const QStringList &disabledExtensions,
                              ToPlainTextConverter *converter);
