@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QTextDocument>
+
+#include <cmath>
 
 namespace {
 
@@ -24,6 +27,14 @@ const QStaticText &RichTextDelegate::layout(const QString &text, const QFont &fo
         return *cached;
     auto *laidOut = new QStaticText(text);
     laidOut->setTextFormat(Qt::RichText);
+    // Without a width the layout picks one of its own and breaks a long name
+    // at its hyphens into lines the row cannot show: the width is the text's
+    // own on one line.
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setDocumentMargin(0);
+    document.setHtml(text);
+    laidOut->setTextWidth(std::ceil(document.idealWidth()) + 1);
     laidOut->setPerformanceHint(QStaticText::AggressiveCaching);
     laidOut->prepare(QTransform(), font);
     m_layouts.insert(key, laidOut);

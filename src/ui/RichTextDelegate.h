@@ -16,9 +16,10 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // The text as the cell draws it: on one line, whatever its length.
+    const QStaticText &layout(const QString &text, const QFont &font) const;
 
 private:
-    const QStaticText &layout(const QString &text, const QFont &font) const;
 
     mutable QCache<QString, QStaticText> m_layouts;
 };

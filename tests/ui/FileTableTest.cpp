@@ -8,6 +8,7 @@
 #include "ui/FileTableColumns.h"
 #include "ui/FileTableModel.h"
 #include "ui/FileTableView.h"
+#include "ui/RichTextDelegate.h"
 #include "ui/FileSorter.h"
 #include "ui/FilterBar.h"
 
@@ -303,6 +304,15 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(sorted.size(), 1);
         QVERIFY(!sorter.isRunning());
+    }
+
+    // A long name is never broken at its hyphens into a second line the row cannot show.
+    void longNamesStayOnOneLine()
+    {
+        RichTextDelegate delegate;
+        const QFont font;
+        const QString name = QStringLiteral("geronimo-annotation_1.3_<b>spec</b>-with-many-more-words-in-a-long-name");
+        QVERIFY(delegate.layout(name, font).size().height() < 1.5 * QFontMetricsF(font).height());
     }
 
     void rename()
