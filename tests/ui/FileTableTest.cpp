@@ -311,7 +311,7 @@ private slots:
     {
         RichTextDelegate delegate;
         const QFont font;
-        const QString name = QStringLiteral("geronimo-annotation_1.3_<b>spec</b>-with-many-more-words-in-a-long-name");
+        const QString name = QStringLiteral("geronimo-annotation_1.3_<b>api</b>-with-many-more-words-in-a-long-name");
         QVERIFY(delegate.layout(name, font).size().height() < 1.5 * QFontMetricsF(font).height());
     }
 
