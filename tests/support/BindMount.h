@@ -1,14 +1,25 @@
 #pragma once
 
+#include "support/LoopMount.h"
+
+#include <QDir>
 #include <QString>
 
-// A bind mount of `source` at `target` for the lifetime of the object
-// (target is created when missing). Undone in the destructor.
+// A bind mount of `source` at `target` (created when missing) while the object lives.
 class BindMount
 {
 public:
-    BindMount(const QString &source, const QString &target);
-    ~BindMount();
+    BindMount(const QString &source, const QString &target)
+        : m_target(target)
+    {
+        QDir().mkpath(target);
+        m_mounted = LoopMount::run(QStringLiteral("mount"), {QStringLiteral("--bind"), source, target});
+    }
+    ~BindMount()
+    {
+        if (m_mounted)
+            LoopMount::run(QStringLiteral("umount"), {QStringLiteral("-l"), m_target});
+    }
     BindMount(const BindMount &) = delete;
     BindMount &operator=(const BindMount &) = delete;
 

@@ -7,14 +7,11 @@
 
 #include <memory>
 
-// A data folder of the test's own with the program's settings file in it
-// ("Settings.ini", INI format). Settings objects handed out stay valid until
-// the next reopenSettings() or the folder goes.
+// A data folder of the test's own with "Settings.ini" in it. Settings objects
+// handed out stay valid until the next reopenSettings() or the folder goes.
 class DataFolder
 {
 public:
-    bool isValid() const { return m_dir.isValid(); }
-    QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
     QString settingsPath() const { return m_dir.filePath(QStringLiteral("Settings.ini")); }
 

@@ -10,8 +10,7 @@
 
 namespace {
 
-// The smallest images the current mkfs tools accept: xfs refuses below
-// 300 MiB, btrfs below about 114 MiB. Images are sparse, so this costs little.
+// The smallest images (sparse, so cheap) the mkfs tools accept: xfs 300 MiB, btrfs about 114 MiB.
 int defaultSizeMiB(const QString &fsType)
 {
     if (fsType == QLatin1String("xfs"))
@@ -26,11 +25,9 @@ bool kernelSupports(const QString &fsType)
     QFile filesystems(QStringLiteral("/proc/filesystems"));
     if (!filesystems.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray text = filesystems.readAll();
-    for (const QByteArray &line : text.split('\n')) {
-        if (line.trimmed().split('\t').last() == fsType.toLatin1())
-            return true;
-    }
+    // Lines are "nodev<TAB>name" or "<TAB>name".
+    if (filesystems.readAll().contains('\t' + fsType.toLatin1() + '\n'))
+        return true;
     // Not loaded yet: mount loads the module on demand if it exists.
     return LoopMount::run(QStringLiteral("modprobe"), {QStringLiteral("-n"), fsType});
 }
@@ -40,21 +37,15 @@ bool kernelSupports(const QString &fsType)
 LoopMount::LoopMount(const QString &fsType, int sizeMiB, const QStringList &mkfsOptions)
     : m_fsType(fsType)
 {
-    m_skipReason = rootSkipReason();
-    if (m_skipReason.isEmpty() && setUp(sizeMiB, mkfsOptions))
+    if (geteuid() != 0)
+        m_skipReason = QStringLiteral("needs root: loop devices and mounts");
+    else if (setUp(sizeMiB, mkfsOptions))
         m_mounted = true;
 }
 
 LoopMount::~LoopMount()
 {
     tearDown();
-}
-
-QString LoopMount::rootSkipReason()
-{
-    if (geteuid() != 0)
-        return QStringLiteral("needs root: loop devices and mounts");
-    return QString();
 }
 
 bool LoopMount::run(const QString &program, const QStringList &arguments, QString *output)
@@ -84,10 +75,6 @@ bool LoopMount::setUp(int sizeMiB, const QStringList &mkfsOptions)
         m_skipReason = QStringLiteral("the kernel does not support %1").arg(m_fsType);
         return false;
     }
-    if (!m_dir.isValid()) {
-        m_skipReason = QStringLiteral("cannot create a temporary folder");
-        return false;
-    }
     // Tests may walk the volume as an unprivileged user; the way there must be open.
     QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ExeGroup | QFile::ExeOther
                                             | QFile::ReadGroup | QFile::ReadOther);
@@ -101,8 +88,7 @@ bool LoopMount::setUp(int sizeMiB, const QStringList &mkfsOptions)
     image.close();
     QString output;
     QStringList arguments = mkfsOptions;
-    arguments << (m_fsType == QLatin1String("ext4") || m_fsType.startsWith(QLatin1String("ext"))
-                      ? QStringLiteral("-qF") : QStringLiteral("-f"));
+    arguments << (m_fsType.startsWith(QLatin1String("ext")) ? QStringLiteral("-qF") : QStringLiteral("-f"));
     arguments << m_image;
     if (!run(mkfs, arguments, &output)) {
         m_skipReason = QStringLiteral("%1 failed: %2").arg(mkfs, output.trimmed());
@@ -132,8 +118,7 @@ bool LoopMount::makeSubvolume()
     return false;
 }
 
-// Several test programs may look for a free loop device at the same moment;
-// the loser of such a race simply asks again.
+// Test programs racing for a free loop device: the loser asks again.
 bool LoopMount::attachLoop()
 {
     QString output;
@@ -169,8 +154,7 @@ bool LoopMount::unmount(bool lazyIfBusy)
 {
     if (!m_mounted)
         return true;
-    // Tests may leave nested mounts (bind mounts, a second volume) inside;
-    // a recursive unmount takes them along.
+    // Recursive: tests may leave nested mounts (bind mounts, a second volume) inside.
     if (!run(QStringLiteral("umount"), {QStringLiteral("-R"), m_mountPoint})
         && (!lazyIfBusy || !run(QStringLiteral("umount"), {QStringLiteral("-l"), m_mountPoint})))
         return false;
@@ -178,9 +162,9 @@ bool LoopMount::unmount(bool lazyIfBusy)
     return true;
 }
 
-bool LoopMount::remount(const QString &where, const QStringList &mountOptions)
+bool LoopMount::remount(const QString &where)
 {
-    return unmount() && mount(where, mountOptions);
+    return unmount() && mount(where);
 }
 
 void LoopMount::tearDown()

@@ -2,10 +2,8 @@
 
 #include <QTemporaryDir>
 
-// A runtime folder ($XDG_RUNTIME_DIR) of the test's own, in the temporary
-// location: the one CTest gives lies deep in the build tree, too deep for
-// the paths of local sockets, which must fit in 108 bytes. Child processes
-// inherit it.
+// A $XDG_RUNTIME_DIR of the test's own (inherited by child processes): the one in
+// the build tree is too deep for local socket paths, which must fit in 108 bytes.
 class PrivateRuntimeDir
 {
 public:
@@ -15,8 +13,6 @@ public:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
     }
     ~PrivateRuntimeDir() { qputenv("XDG_RUNTIME_DIR", m_previous); }
-    PrivateRuntimeDir(const PrivateRuntimeDir &) = delete;
-    PrivateRuntimeDir &operator=(const PrivateRuntimeDir &) = delete;
 
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }

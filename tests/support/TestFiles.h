@@ -7,11 +7,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "app/Logger.h"
 
-// Small file helpers shared by the suites: writing test documents and
-// reading back UTF-16 text and the log.
+#include <algorithm>
+
+// File helpers: writing test documents, reading back UTF-16 text and the log.
 class TestFiles
 {
 public:
@@ -30,29 +32,22 @@ public:
 
     static QString fromUtf16LE(const QByteArray &bytes)
     {
-        QString text;
-        for (int i = 0; i + 1 < bytes.size(); i += 2)
-            text += QChar(ushort(quint8(bytes.at(i)) | quint8(bytes.at(i + 1)) << 8));
+        QString text(bytes.size() / 2, Qt::Uninitialized);
+        qFromLittleEndian<ushort>(bytes.constData(), text.size(), text.data());
         return text;
     }
 
     static QByteArray toUtf16LE(const QString &text)
     {
-        QByteArray bytes;
-        for (QChar c : text) {
-            bytes.append(char(c.unicode() & 0xFF));
-            bytes.append(char(c.unicode() >> 8));
-        }
+        QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+        qToLittleEndian<ushort>(text.constData(), text.size(), bytes.data());
         return bytes;
     }
 
     static QByteArray toUtf16BE(const QString &text)
     {
-        QByteArray bytes;
-        for (QChar c : text) {
-            bytes.append(char(c.unicode() >> 8));
-            bytes.append(char(c.unicode() & 0xFF));
-        }
+        QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+        qToBigEndian<ushort>(text.constData(), text.size(), bytes.data());
         return bytes;
     }
 
@@ -78,11 +73,7 @@ public:
                             const QString &message)
     {
         const QString tail = QLatin1Char('\t') + level + QLatin1Char('\t') + component + QLatin1Char('\t') + message;
-        for (const QString &line : lines) {
-            if (line.endsWith(tail))
-                return true;
-        }
-        return false;
+        return std::any_of(lines.begin(), lines.end(), [&tail](const QString &line) { return line.endsWith(tail); });
     }
 };
 

@@ -2,11 +2,6 @@
 
 #include <QProcess>
 
-TvqRunner::TvqRunner(const QString &program)
-    : m_program(program)
-{
-}
-
 QStringList TvqRunner::settingsArguments() const
 {
     return {QStringLiteral("--settings"), m_data.filePath(QStringLiteral("Settings.ini"))};

@@ -6,9 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// Runs the tvq program as a user would and collects what it says. Every run
-// names a settings file in the runner's own temporary folder, so nothing of
-// the real user's is read or written.
+// Runs tvq as a user would and collects what it says, with a settings file in
+// the runner's own temporary folder so nothing of the real user's is touched.
 class TvqRunner
 {
 public:
@@ -19,7 +18,10 @@ public:
         QString err;
     };
 
-    explicit TvqRunner(const QString &program);
+    explicit TvqRunner(const QString &program)
+        : m_program(program)
+    {
+    }
 
     QString program() const { return m_program; }
     QString dataPath() const { return m_data.path(); }

@@ -5,7 +5,6 @@
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/JournalState.h"
-#include "search/FileSearchException.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -63,17 +62,10 @@ QString kinds(const QVector<TreeModel::Event> &events, FRN frn)
     return out;
 }
 
-// How the model differs from the volume, one line per record; empty when the same.
-QString diskDifferences(const TreeModel &model, const TestVolume &volume)
-{
-    return TreeModel::differences(TreeModel::scan(volume.root()), model.records()).join(QLatin1Char('\n'));
-}
-
 } // namespace
 
-// A file-system mark (ext4) and marks on every folder (a btrfs subvolume) are
-// the two ways the reader watches. One volume of each serves the suite; each
-// test works in a folder of its own and compares the whole volume with its model.
+// The reader watches with a file-system mark (ext4) or marks on every folder
+// (a btrfs subvolume); each test works in a folder of its own.
 class ChangeJournalReaderTest : public QObject
 {
     Q_OBJECT
@@ -88,7 +80,6 @@ class ChangeJournalReaderTest : public QObject
 
     const TestVolume &volume(const QString &kind) const { return *m_volumes.at(kind); }
 
-    // A reader of `volume` applying its reports to a model of what is on disk now.
     static std::unique_ptr<ChangeJournalReader> readerFor(const TestVolume &volume, TreeModel &model)
     {
         auto reader = std::make_unique<ChangeJournalReader>(volume.key());
@@ -104,15 +95,6 @@ class ChangeJournalReaderTest : public QObject
         connect(&reader, &ChangeJournalReader::fileAdded, &model, &TreeModel::onFileAdded, Qt::DirectConnection);
         connect(&reader, &ChangeJournalReader::fileRenamed, &model, &TreeModel::onFileRenamed, Qt::DirectConnection);
         connect(&reader, &ChangeJournalReader::fileDeleted, &model, &TreeModel::onFileDeleted, Qt::DirectConnection);
-    }
-
-    // Runs a monitor on the volume's thread, as the index does.
-    static void startMonitor(ChangeJournal &journal, TreeModel &model, const TestVolume &volume)
-    {
-        auto reader = readerFor(volume, model);
-        const USN from = reader->coveredFrom();
-        journal.setReader(volume.key(), reader.release());
-        journal.start(from);
     }
 
     static void addFileSystems()
@@ -131,8 +113,8 @@ private slots:
         Logger::instance(m_logPath);
         m_queueLimit = TestFiles::read(QStringLiteral("/proc/sys/fs/fanotify/max_queued_events")).trimmed().toInt();
         QVERIFY(m_queueLimit > 0);
-        // Room for the bulk test's 100,000 files and the overflow test's burst.
-        const QString inodes = QString::number(qMax(120000, m_queueLimit * 2 + 10000));
+        // Room for the overflow test's burst.
+        const QString inodes = QString::number(m_queueLimit * 2 + 10000);
         m_volumes["ext4"] = std::make_unique<TestVolume>("ext4", 512, QStringList{QStringLiteral("-N"), inodes});
         m_volumes["btrfs-subvolume"] = std::make_unique<TestVolume>("btrfs-subvolume", 512);
         // The replay's untouched folders age past its margin while the other tests run.
@@ -157,7 +139,6 @@ private slots:
         makeTree(r, {"a/sub/deep", "b", "c/c1/c2", kDeepChain}, {"a/f1", "a/f2", "a/f4", "b/f3", "b/victim", "c/x"});
         TreeModel model;
         auto reader = readerFor(volume, model);
-        QCOMPARE(reader->watchesEveryDirectory(), kind == QLatin1String("btrfs-subvolume"));
         const FRN f1 = inodeOf(r + "a/f1"), f2 = inodeOf(r + "a/f2"), f4 = inodeOf(r + "a/f4");
         const FRN sub = inodeOf(r + "a/sub"), f3 = inodeOf(r + "b/f3"), victim = inodeOf(r + "b/victim");
         const FRN c = inodeOf(r + "c"), c2 = inodeOf(r + "c/c1/c2");
@@ -178,7 +159,7 @@ private slots:
         QVERIFY(QDir(r + "c").removeRecursively());
 
         const USN position = reader->read(reader->coveredFrom(), /*wait=*/false);
-        QCOMPARE(diskDifferences(model, volume), QString());
+        QVERIFY(model.records() == TreeModel::scan(volume.root()));
         const QVector<TreeModel::Event> events = model.events();
         for (const FRN renamed : {f1, f2, sub, f4})
             QCOMPARE(kinds(events, renamed), QStringLiteral("R"));
@@ -189,35 +170,9 @@ private slots:
         QCOMPARE(events.last().usn, position);
     }
 
-    void bulk_data() { addFileSystems(); }
-
-    // 100,000 files made while the monitor thread follows: every one
-    // reaches the model, through the live queue or, where it overflows, a resynchronisation.
-    void bulk()
-    {
-        QFETCH(QString, kind);
-        const TestVolume &volume = this->volume(kind);
-        QVERIFY(QDir().mkpath(volume.path(QStringLiteral("bulk"))));
-        TreeModel model;
-        ChangeJournal journal;
-        startMonitor(journal, model, volume);
-        const int baseline = model.records().size();
-        for (int d = 0; d < 100; ++d) {
-            const QString folder = volume.path(QStringLiteral("bulk/%1").arg(d));
-            QVERIFY(QDir().mkdir(folder));
-            for (int f = 0; f < 1000; ++f)
-                makeFile(folder + QStringLiteral("/file %1").arg(f));
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(model.records().size(), baseline + 100 * 1001, 120000);
-        journal.stop();
-        QCOMPARE(diskDifferences(model, volume), QString());
-        QVERIFY(QDir(volume.path(QStringLiteral("bulk"))).removeRecursively());
-    }
-
     void replay_data() { addFileSystems(); }
 
-    // Changes made while nothing watched are found from a saved position and
-    // reported exactly: one report per object that differs, none for the rest.
+    // From a saved position, each object changed while nothing watched is reported once, the rest not at all.
     void replay()
     {
         QFETCH(QString, kind);
@@ -240,12 +195,11 @@ private slots:
         QVERIFY(QDir(r + "gone").removeRecursively());
         makeTree(r, {"fresh/f1"}, {"fresh/f1/ff"});
         const TreeModel::Records after = TreeModel::scan(volume.root());
-        const int walkWarnings = logCount(QStringLiteral("moved during the walk"));
 
         ChangeJournalReader reader(volume.key());
         connectModel(reader, model);
         reader.read(saved, /*wait=*/false);
-        QCOMPARE(diskDifferences(model, volume), QString());
+        QVERIFY(model.records() == TreeModel::scan(volume.root()));
         QSet<FRN> changed;
         for (auto it = before.cbegin(); it != before.cend(); ++it) {
             if (after.value(it.key()) != it.value())
@@ -269,38 +223,15 @@ private slots:
             QCOMPARE(kinds(events, frn), expected);
         }
         QCOMPARE(reader.coveredFrom(), saved);
-        // The deep chain was left and re-entered through ".." without losing its place.
-        QCOMPARE(logCount(QStringLiteral("moved during the walk")), walkWarnings);
         model.clearEvents();
         reader.read(saved, /*wait=*/false);
         QCOMPARE(model.events().size(), 0);
     }
 
-    // A position saved before the clock was set back says nothing about folder
-    // times: the reader compares everything rather than skip the replay.
-    void replayFromTheFuture()
-    {
-        const TestVolume &volume = this->volume("ext4");
-        const QString r = volume.path(QStringLiteral("future/"));
-        makeTree(r, {"a/b"}, {"a/b/old", "a/gone"});
-        TreeModel model;
-        model.reset(TreeModel::scan(volume.root()));
-        makeFile(r + "a/b/new");
-        QVERIFY(QFile::remove(r + "a/gone"));
-        ChangeJournalReader reader(volume.key());
-        connectModel(reader, model);
-        reader.read(currentUsn() + 3600LL * 1000000000, /*wait=*/false);
-        QCOMPARE(diskDifferences(model, volume), QString());
-        QCOMPARE(model.events().size(), 2);
-    }
-
-    void overflow_data() { addFileSystems(); }
-
     // A burst larger than the kernel queue while nobody reads: the reader resynchronises instead of going on stale.
     void overflow()
     {
-        QFETCH(QString, kind);
-        const TestVolume &volume = this->volume(kind);
+        const TestVolume &volume = this->volume("ext4");
         const QString r = volume.path(QStringLiteral("overflow/"));
         makeTree(r, {"a", "b"}, {"a/old1", "a/old2", "b/old3"});
         TreeModel model;
@@ -313,19 +244,21 @@ private slots:
         const int overflowsBefore = logCount(QStringLiteral("overflowed"));
         reader->read(reader->coveredFrom(), /*wait=*/false);
         QCOMPARE(logCount(QStringLiteral("overflowed")), overflowsBefore + 1);
-        QCOMPARE(diskDifferences(model, volume), QString());
+        QVERIFY(model.records() == TreeModel::scan(volume.root()));
         reader.reset();
         QVERIFY(QDir(r).removeRecursively());
     }
 
-    // The monitor thread blocks in the kernel while nothing changes; stop
-    // interrupts that wait instead of hanging until the next change.
+    // Stop interrupts the monitor thread's wait in the kernel instead of hanging until the next change.
     void stopWhileBlocked()
     {
         const TestVolume &volume = this->volume("ext4");
         TreeModel model;
         ChangeJournal journal;
-        startMonitor(journal, model, volume);
+        auto reader = readerFor(volume, model);
+        const USN from = reader->coveredFrom();
+        journal.setReader(volume.key(), reader.release());
+        journal.start(from);
         makeFile(volume.path("while running"));
         QTRY_VERIFY(model.records().contains(inodeOf(volume.path("while running"))));
         QTest::qWait(100); // back to waiting in the kernel
@@ -336,29 +269,6 @@ private slots:
         QCOMPARE(stopped.get(), model.events().last().usn);
     }
 
-    void queryJournal()
-    {
-        const TestVolume &first = volume("ext4");
-        const TestVolume &second = volume("btrfs-subvolume");
-        JournalState a;
-        JournalState b;
-        const USN before = currentUsn();
-        ::queryJournal(first.key(), a);
-        ::queryJournal(second.key(), b);
-        QVERIFY(a.journalId != 0 && a.journalId != b.journalId);
-        QVERIFY(a.nextUsn >= before && a.nextUsn <= currentUsn());
-    }
-
-    void unknownVolumeIsRefused()
-    {
-        try {
-            ensureJournal(QLatin1Char('9')); // no volume has this key
-            QFAIL("a key without a volume was accepted");
-        } catch (const FileSearchException &e) {
-            const QString expected = QStringLiteral("Querying the journal information failed, error=%1.").arg(ENODEV);
-            QVERIFY2(QString::fromUtf8(e.what()).endsWith(expected), e.what());
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(ChangeJournalReaderTest)

@@ -7,8 +7,6 @@
 
 #include <fcntl.h>
 
-// The UUID must be the one the file system was made with (blkid reads it
-// from the device independently), by both ways this code finds it.
 class FileSystemUuidTest : public QObject
 {
     Q_OBJECT

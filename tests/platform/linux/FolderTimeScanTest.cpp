@@ -76,11 +76,6 @@ class FolderTimeScanTest : public QObject
                                                                            : QDir::tempPath() + "/tvq-XXXXXX"};
     FileDescriptor m_rootFd;
 
-    void openRoot()
-    {
-        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
-    }
-
     void makeFolders(const QStringList &folders)
     {
         for (const QString &folder : folders)
@@ -88,15 +83,17 @@ class FolderTimeScanTest : public QObject
     }
 
 private slots:
-    void init()
+    void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        // Each test starts from an empty folder.
+        m_rootFd = sysOpenAt(AT_FDCWD, QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+    }
+
+    void init()
+    {
         for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(m_dir.path()).toStdString()))
             std::filesystem::remove_all(entry.path());
     }
-
-    void cleanup() { m_rootFd.reset(); }
 
     // Only the changed folder and the folders on the way to it are visited.
     void changedFolderAndItsAncestorsNeedAVisit()
@@ -105,7 +102,6 @@ private slots:
         const FolderList list(m_dir.path(), {"a", "a/b", "a/b/c", "a/x", "d", "d/e"});
         const USN since = pointInTime();
         QVERIFY(QDir(m_dir.filePath("a/b/c")).mkdir("new"));
-        openRoot();
 
         FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, nullptr);
         QVERIFY(scan.run(since));
@@ -119,11 +115,9 @@ private slots:
         const QVector<FolderWalk::Subfolder> fromRoot = scan.subfoldersToVisit(inodeOf(m_dir.path()));
         QCOMPARE(fromRoot.size(), 1);
         QCOMPARE(fromRoot.first().name, QByteArray("a"));
-        QCOMPARE(scan.subfolders(list.frn("a")).size(), 2);
     }
 
-    // A folder replaced by a symbolic link is never looked through, even when
-    // the link leads to the very folders the index expects below it.
+    // A folder replaced by a symbolic link is never looked through, even to the folders expected below it.
     void replacedFolderIsNotFollowed()
     {
         makeFolders({"a/b/c", "elsewhere"});
@@ -132,7 +126,6 @@ private slots:
         const QString moved = m_dir.filePath("elsewhere/b");
         QVERIFY(QDir().rename(m_dir.filePath("a/b"), moved));
         QVERIFY(QFile::link(moved, m_dir.filePath("a/b")));
-        openRoot();
 
         FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, nullptr);
         QVERIFY(scan.run(now() + 3600LL * 1000000000));
@@ -140,17 +133,6 @@ private slots:
         QCOMPARE(scan.status(c), FolderTimeScan::Unknown);
         QVERIFY(scan.needsVisit(c));
         QVERIFY(scan.needsVisit(list.frn("a")));
-    }
-
-    void mountPointsAreNotLookedUp()
-    {
-        makeFolders({"m/inner"});
-        const FolderList list(m_dir.path(), {"m", "m/inner"});
-        openRoot();
-        FolderTimeScan scan(m_rootFd.get(), list.folders(), {QByteArray("m")}, nullptr);
-        QVERIFY(scan.run(now() + 3600LL * 1000000000));
-        QCOMPARE(scan.status(list.frn("m")), FolderTimeScan::Unknown);
-        QCOMPARE(scan.status(list.frn("m/inner")), FolderTimeScan::Unknown);
     }
 
     // Enough folders for several threads: exactly the touched ones change.
@@ -172,7 +154,6 @@ private slots:
         const USN since = pointInTime();
         for (const QString &folder : touched)
             QVERIFY(QDir(m_dir.filePath(folder)).mkdir(QStringLiteral("new")));
-        openRoot();
 
         FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, nullptr);
         QVERIFY(scan.run(since));
@@ -198,23 +179,12 @@ private slots:
         folders.front().parent = a;
         folders.push_back({900001, 900002, "x"});
         folders.push_back({900002, 900001, "y"});
-        openRoot();
         FolderTimeScan scan(m_rootFd.get(), folders, {}, nullptr);
         QVERIFY(scan.run(now() + 3600LL * 1000000000));
         QCOMPARE(scan.status(a), FolderTimeScan::Unchanged);
         QVERIFY(scan.needsVisit(900001));
         // Damage the walk can never reach does not send it anywhere.
         QVERIFY(!scan.needsVisit(root));
-    }
-
-    void stopFlagEndsTheScan()
-    {
-        makeFolders({"a"});
-        const FolderList list(m_dir.path(), {"a"});
-        const std::atomic<bool> stop{true};
-        openRoot();
-        FolderTimeScan scan(m_rootFd.get(), list.folders(), {}, &stop);
-        QVERIFY(!scan.run(now()));
     }
 };
 

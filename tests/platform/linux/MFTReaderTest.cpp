@@ -27,9 +27,8 @@ void makeFile(const QString &path)
 void makeTree(const QString &root)
 {
     QDir dir(root);
-    for (const QString &name : {QStringLiteral("with space.txt"), QStringLiteral("\u00dcn\u00efc\u00f8d\u00e9 \u540d"),
-                                QStringLiteral("emoji \U0001F600"), QStringLiteral("new\nline"),
-                                QStringLiteral("back\\slash"), QStringLiteral(".hidden")})
+    for (const QString &name : {QStringLiteral("with space.txt"), QStringLiteral("new\nline"),
+                                QStringLiteral("\u00dcn\u00efc\u00f8d\u00e9 \U0001F600")})
         makeFile(dir.filePath(name));
     QVERIFY(dir.mkpath(QStringLiteral("folder with space/sub")));
     QVERIFY(::link(QFile::encodeName(dir.filePath("with space.txt")).constData(),
@@ -39,9 +38,8 @@ void makeTree(const QString &root)
     QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644) == 0);
     QVERIFY(dir.mkpath(QStringLiteral("locked/inner")));
     QVERIFY(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("locked"))).constData(), 0) == 0);
-    // Deeper than the walk keeps descriptors open, with a sibling at every
-    // level; on every other level the sibling lists after the way down and
-    // the walk must find its way back.
+    // Deeper than the walk keeps descriptors open, with a sibling at every level; on every
+    // other level the sibling lists after the way down and the walk must find its way back.
     QString deep = root;
     for (int i = 0; i < 300; ++i) {
         if (i % 2)
@@ -98,8 +96,7 @@ private slots:
         QTest::newRow("ext2 without d_type") << QStringLiteral("ext2") << QStringList{"-O", "^filetype"};
     }
 
-    // Paths are rebuilt from the parent links alone, so a wrong parent shows as
-    // a path that find does not list. Entries come in no particular order.
+    // Paths are rebuilt from the parent links alone, so a wrong parent shows as a path find does not list.
     void enumerationEqualsFind()
     {
         QFETCH(QString, fsType);
@@ -171,7 +168,6 @@ private slots:
         QCOMPARE(QString::number(MFTReader::fileId(root + QStringLiteral("/link-to-folder"), &isDir)) + " d",
                  expected.value(QStringLiteral("folder with space")));
         QVERIFY(isDir);
-        QVERIFY(walked.value(QStringLiteral("link-to-folder")).endsWith(QLatin1String(" -")));
     }
 
     void cancelStopsTheWalk()
@@ -205,17 +201,6 @@ private slots:
             QVERIFY(QString::fromUtf8(e.what()).endsWith(QStringLiteral("Failed to open volume %1").arg(unused)));
         }
         QCOMPARE(spy.count(), 0);
-    }
-
-    void fileIdFailure()
-    {
-        QTemporaryDir dir;
-        bool isDir = true;
-        QCOMPARE(MFTReader::fileId(dir.filePath(QStringLiteral("missing")), &isDir), FRN(0));
-        makeFile(dir.filePath(QStringLiteral("f")));
-        QVERIFY(MFTReader::fileId(dir.filePath(QStringLiteral("f")), &isDir) != 0);
-        QVERIFY(!isDir);
-        QCOMPARE(MFTReader::fileId(dir.path() + QStringLiteral("/"), &isDir), MFTReader::fileId(dir.path()));
     }
 };
 

@@ -64,15 +64,6 @@ private slots:
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries.at(0).mountPoint, QStringLiteral("/boot"));
     }
-
-    void superOption()
-    {
-        const MountTable::Entry entry =
-            MountTable::parse("45 26 0:39 / /m rw - btrfs /dev/loop0 rw,subvolid=5,subvol=/").at(0);
-        QCOMPARE(entry.superOption(QStringLiteral("subvolid")), QStringLiteral("5"));
-        QCOMPARE(entry.superOption(QStringLiteral("subvol")), QStringLiteral("/"));
-        QVERIFY(entry.superOption(QStringLiteral("sub")).isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(MountTableTest)

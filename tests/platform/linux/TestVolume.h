@@ -3,8 +3,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "support/LoopMount.h"
 
-// A volume for the monitor's and the index's tests: a fresh file system (or
-// "btrfs-subvolume") on a loop device, known by the key this program gives it.
+// A fresh file system (or "btrfs-subvolume") on a loop device, known by the key this program gives it.
 class TestVolume : public LoopMount
 {
 public:

@@ -42,28 +42,6 @@ TreeModel::Records TreeModel::scan(const QString &root)
     return records;
 }
 
-QStringList TreeModel::differences(const Records &expected, const Records &actual, int limit)
-{
-    QStringList out;
-    auto describe = [](const Record &r) {
-        return QStringLiteral("%1/%2%3").arg(r.parent).arg(r.name, r.isFolder ? QStringLiteral("/") : QString());
-    };
-    for (auto it = expected.cbegin(); it != expected.cend() && out.size() < limit; ++it) {
-        const auto found = actual.constFind(it.key());
-        if (found == actual.cend())
-            out << QStringLiteral("missing %1 %2").arg(it.key()).arg(describe(it.value()));
-        else if (found.value() != it.value())
-            out << QStringLiteral("%1 is %2, expected %3")
-                       .arg(it.key())
-                       .arg(describe(found.value()), describe(it.value()));
-    }
-    for (auto it = actual.cbegin(); it != actual.cend() && out.size() < limit; ++it) {
-        if (!expected.contains(it.key()))
-            out << QStringLiteral("extra %1 %2").arg(it.key()).arg(describe(it.value()));
-    }
-    return out;
-}
-
 QVector<IJournalReplaySource::Entry> TreeModel::children(FRN folder) const
 {
     QMutexLocker lock(&m_mutex);

@@ -8,10 +8,8 @@
 #include <QSet>
 #include <QStringList>
 
-// A stand-in for the drive database in the monitor's tests: the records of a
-// volume keyed by inode, changed by the monitor's reports, and offered back to
-// the replay. Thread-safe, since the monitor thread applies reports while the
-// test thread compares.
+// A stand-in for the drive database: records by inode, changed by the
+// monitor's reports (on its thread) and offered back to the replay.
 class TreeModel : public QObject, public IJournalReplaySource
 {
     Q_OBJECT
@@ -35,12 +33,9 @@ public:
     };
     using Records = QHash<FRN, Record>;
 
-    // What is on disk below `root`, as the enumeration reports it: every entry
-    // of the file system (not crossing into other mounts), and the root
-    // itself with parent 0 and its path as name.
+    // What is on disk below `root` (not crossing mounts) as the enumeration
+    // reports it: the root with parent 0 and its path as name.
     static Records scan(const QString &root);
-    // Describes how `actual` differs from `expected`; empty when equal.
-    static QStringList differences(const Records &expected, const Records &actual, int limit = 20);
 
     void reset(const Records &records)
     {

@@ -2,8 +2,7 @@
 
 #include <QtTest>
 
-// Mounts this kernel cannot make for a test (FAT, network shares) are
-// classified from the lines the kernel writes for them.
+// Mounts a test cannot make (FAT, network shares) are classified from the kernel's lines for them.
 class VolumeClassifierTest : public QObject
 {
     Q_OBJECT

@@ -27,7 +27,6 @@ private slots:
         QCOMPARE(keyFor(store, "b"), QChar('E'));
         QCOMPARE(keyFor(store, "a"), QChar('D'));
         QCOMPARE(store.identityOf(QChar('e')), QStringLiteral("b"));
-        QVERIFY(store.identityOf(QChar('F')).isEmpty());
         // A new root file system (reinstalled system) finds "C" held by the old one.
         QCOMPARE(keyFor(store, "root2", true), QChar('F'));
     }
@@ -47,11 +46,9 @@ private slots:
         QCOMPARE(restarted.keyFor("y", "/elsewhere", false, {}), QChar('E'));
         QCOMPARE(keyFor(restarted, "x"), QChar('D'));
         QCOMPARE(keyFor(restarted, "root", true), QChar('C'));
-        QCOMPARE(keyFor(restarted, "z"), QChar('F'));
     }
 
-    // With every letter given out, a newcomer inherits the letter of a volume
-    // that is not mounted, and gets none when all are.
+    // With every letter given out, a newcomer inherits one of a volume not mounted, or gets none.
     void lettersAreHandedOnWhenAllAreTaken()
     {
         VolumeKeyStore store;
