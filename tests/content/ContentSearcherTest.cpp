@@ -1,8 +1,4 @@
-#include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
-#include "content/EPUBConverter.h"
-#include "content/MobiConverter.h"
-#include "content/PDFConverter.h"
 #include "search/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
 #include "support/TestFiles.h"
@@ -10,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
-#include <QThreadPool>
 
 #include <sys/stat.h>
 
@@ -102,31 +97,6 @@ private slots:
         QVERIFY(QDir().mkpath(m_temp));
     }
 
-    void converterTable()
-    {
-        auto *if32 = new FakeConverter(FakeConverter::WriteFile);
-        auto *if64 = new FakeConverter(FakeConverter::WriteFile);
-        ContentSearcher searcher(m_temp, std::unique_ptr<ToPlainTextConverter>(if32),
-                                 std::unique_ptr<ToPlainTextConverter>(if64));
-        ContentSearchSettings s = settings();
-        s.useBuiltInPDF = true;
-        s.filters32 = {filter(QStringLiteral("{a}"), {QStringLiteral("pdf"), QStringLiteral("doc")}),
-                       filter(QStringLiteral("{b}"), {QStringLiteral("xls")})};
-        s.filters64 = {filter(QStringLiteral("{c}"), {QStringLiteral(".pdf"), QStringLiteral("doc")})};
-        s.disabledFilters = QStringList{QStringLiteral("{b}")};
-        s.disabledExtensions = QStringList{QStringLiteral("doc")};
-        searcher.setSettings(s);
-        QVERIFY(dynamic_cast<EPUBConverter *>(searcher.converters(QStringLiteral("epub")).value(0)));
-        QVERIFY(dynamic_cast<MobiConverter *>(searcher.converters(QStringLiteral("mobi")).value(0)));
-        const QVector<ToPlainTextConverter *> pdf = searcher.converters(QStringLiteral("pdf"));
-        QCOMPARE(pdf.size(), 3);
-        QVERIFY(dynamic_cast<PDFConverter *>(pdf.at(0)));
-        QCOMPARE(pdf.at(1), if32);
-        QCOMPARE(pdf.at(2), if64);
-        QCOMPARE(searcher.converters(QStringLiteral("doc")), QVector<ToPlainTextConverter *>{if64});
-        QVERIFY(searcher.converters(QStringLiteral("xls")).isEmpty());
-    }
-
     void findAllLinesAndPositions()
     {
         const QString path = writeFile("no match\nfoo and FOO\nx\r\nfoo");
@@ -141,17 +111,6 @@ private slots:
         QCOMPARE(matches.lines.at(0).positions, (MatchPositions{{0, 3}, {8, 3}}));
         QCOMPARE(matches.lines.at(1).lineNumber, 3);
         QCOMPARE(matches.lines.at(1).positions, (MatchPositions{{0, 3}}));
-    }
-
-    void cancellationBetweenLines()
-    {
-        const QString path = writeFile("one\ntwo\n");
-        const auto searcher = searcherWith(settings());
-        FileSearchRequest r = request(QStringLiteral("two"));
-        r.canceled = 1;
-        QVERIFY_EXCEPTION_THROWN(searcher->find(r, path), FileSearchCancelException);
-        ContentMatches matches;
-        QVERIFY_EXCEPTION_THROWN(searcher->findAll(r, path, &matches), FileSearchCancelException);
     }
 
     void binaryFilesSearchedWhenNotSkipped()
@@ -217,22 +176,6 @@ private slots:
         canceled.canceled = 1;
         QVERIFY_EXCEPTION_THROWN(searcher->find(canceled, doc), FileSearchCancelException);
         QCOMPARE(tempEntries(), before);
-    }
-
-    // An exception leaving a pool thread would end the program.
-    void workerKeepsExceptionsInside()
-    {
-        QThreadPool pool;
-        pool.start(new ContentSearchWorker([] {
-            throw FileSearchCancelException(QStringLiteral("ContentSearcher"), 7, QStringLiteral("Request 3 canceled"));
-        }));
-        std::exception_ptr failure;
-        pool.start(new ContentSearchWorker(
-            [] { throw FileSearchException(QStringLiteral("ContentSearcher"), 9, QStringLiteral("broken")); },
-            [&failure](std::exception_ptr e) { failure = e; }));
-        QVERIFY(pool.waitForDone(5000));
-        QVERIFY(failure);
-        QVERIFY_EXCEPTION_THROWN(std::rethrow_exception(failure), FileSearchException);
     }
 };
 

@@ -11,18 +11,8 @@
 #include <QTest>
 #include <QThread>
 
-#include <cerrno>
 #include <csignal>
 #include <memory>
-
-namespace {
-
-bool processExists(qint64 pid)
-{
-    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
-}
-
-} // namespace
 
 class Helper64Test : public QObject
 {
@@ -156,24 +146,6 @@ private slots:
         QCOMPARE(TestFiles::fromUtf16LE(TestFiles::read(output).mid(2)), QStringLiteral("quick\r\n"));
         QFile::remove(output);
         QCOMPARE(helper.state(), int(Helper64::Connected));
-    }
-
-    void exitAtDestruction_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("helper obeys") << "answer";
-        QTest::newRow("helper ignores EXIT") << "ignore-exit";
-    }
-
-    void exitAtDestruction()
-    {
-        QFETCH(QString, mode);
-        auto helper = startHelper(mode);
-        const qint64 pid = helper->processId();
-        QVERIFY(pid > 0);
-        helper.reset();
-        QCOMPARE(received(), QStringList{QStringLiteral("EXIT")});
-        QVERIFY(!processExists(pid));
     }
 };
 

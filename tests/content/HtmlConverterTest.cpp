@@ -1,5 +1,4 @@
 #include "content/HtmlConverter.h"
-#include "search/FileSearchCancelException.h"
 #include "support/Conversion.h"
 
 #include <QTemporaryDir>
@@ -13,10 +12,10 @@ class HtmlConverterTest : public QObject
     QTemporaryDir m_dir;
     HtmlConverter m_converter;
 
-    QString convertToText(const QByteArray &html, const QString &encoding = QString())
+    QString convertToText(const QByteArray &html)
     {
         bool ok = false;
-        const QString text = Conversion::run(m_converter, html, QString(), &ok, encoding);
+        const QString text = Conversion::run(m_converter, html, QString(), &ok);
         return ok ? text : QStringLiteral("<failed>");
     }
 
@@ -42,6 +41,11 @@ private slots:
         QTest::newRow("line break ends a tag name")
             << QByteArray("<body>a<p\nclass=\"x\">b</p></body>") << QStringLiteral("a\r\nb");
         QTest::newRow("last element not closed") << QByteArray("<html><body><p>NEEDLE") << QStringLiteral("NEEDLE");
+        const QString russian = QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442");
+        QTest::newRow("declared encoding") << "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<html><body><p>"
+                + QTextCodec::codecForName("windows-1251")->fromUnicode(russian) + "</p></body></html>" << russian;
+        QTest::newRow("unknown declared encoding")
+            << QByteArray("<?xml encoding=\"no-such\"?><body><p>\xc3\xa9</p></body>") << QStringLiteral("\u00e9");
     }
 
     void text()
@@ -49,34 +53,6 @@ private slots:
         QFETCH(QByteArray, html);
         QFETCH(QString, expected);
         QCOMPARE(convertToText(html), expected);
-    }
-
-    void encoding_data()
-    {
-        QTest::addColumn<QByteArray>("html");
-        QTest::addColumn<QString>("callers");
-        QTest::addColumn<QString>("expected");
-        const QString russian = QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442");
-        const QByteArray cp1251 = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<html><body><p>"
-            + QTextCodec::codecForName("windows-1251")->fromUnicode(russian) + "</p></body></html>";
-        QTest::newRow("declared") << cp1251 << QString() << russian;
-        QTest::newRow("unknown declared") << QByteArray("<?xml encoding=\"no-such\"?><body><p>\xc3\xa9</p></body>")
-                                          << QString() << QStringLiteral("\u00e9");
-    }
-
-    void encoding()
-    {
-        QFETCH(QByteArray, html);
-        QFETCH(QString, callers);
-        QFETCH(QString, expected);
-        QCOMPARE(convertToText(html, callers), expected);
-    }
-
-    void cancellation()
-    {
-        const ToPlainTextConverter::CancelFlag cancel{1};
-        QVERIFY_EXCEPTION_THROWN(Conversion::run(m_converter, "<body><p>x</p></body>", {}, nullptr, {}, &cancel),
-                                 FileSearchCancelException);
     }
 };
 

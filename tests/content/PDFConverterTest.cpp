@@ -6,8 +6,6 @@
 #include <QTest>
 #include <QTextCodec>
 
-#include <thread>
-
 namespace {
 
 // Puts 'folder' alone on the PATH until the returned guard goes.
@@ -70,26 +68,6 @@ private slots:
         QVERIFY(codec);
         QCOMPARE(codec->toUnicode(TestFiles::read(outputFile)), QStringLiteral("hi"));
         QVERIFY(QFile::remove(outputFile));
-    }
-
-    void cancellationStopsTheProgram()
-    {
-        const QString folder = fakeProgram(QStringLiteral("slow"), "exec /bin/sleep 60");
-        QVERIFY(!folder.isEmpty());
-        const auto path = onlyOnPath(folder);
-        ToPlainTextConverter::CancelFlag cancel{0};
-        std::thread canceler([&cancel] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            cancel = 1;
-        });
-        QString outputFile;
-        const bool converted = m_converter.convert(m_dir.filePath(QStringLiteral("in.pdf")), nullptr, &outputFile,
-                                                 nullptr, QString(), &cancel);
-        canceler.join();
-        // Left to run, the program would end well and the conversion succeed.
-        QVERIFY(!converted);
-        // The program ran and was stopped, rather than failing on its own.
-        QVERIFY(QFile::exists(folder + QStringLiteral("/args.txt")));
     }
 };
 

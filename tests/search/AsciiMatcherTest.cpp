@@ -77,23 +77,6 @@ private slots:
             QCOMPARE(fromBytes, general.match(QString::fromUtf8(name)));
         }
     }
-
-    void noBytePathWhereItCannotBeExact_data()
-    {
-        QTest::addColumn<QString>("expression");
-        QTest::addColumn<int>("mode");
-        QTest::newRow("regex") << "co.f" << 2;
-        // The Kelvin sign folds onto "k", so ASCII bytes alone cannot decide.
-        QTest::newRow("kelvin") << QString(QChar(0x212A)) << 0;
-        QTest::newRow("umlaut") << "ä*" << 0;
-    }
-
-    void noBytePathWhereItCannotBeExact()
-    {
-        QFETCH(QString, expression);
-        QFETCH(int, mode);
-        QVERIFY(!ExpressionMatcher(expression, options(mode, false)).hasAsciiPath());
-    }
 };
 
 QTEST_GUILESS_MAIN(AsciiMatcherTest)

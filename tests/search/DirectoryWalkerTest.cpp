@@ -65,13 +65,6 @@ private slots:
         QCOMPARE(paths, QStringList({"real", "real/inside.txt", "real/loop"}));
         QCOMPARE(dirs, QStringList{"real"});
     }
-
-    void trailingSlashOfRootGivesSingleSlashes()
-    {
-        TempTree tree({"sub/f.txt"});
-        DirectoryWalker walker({tree.path() + "/"}, {}, true);
-        QCOMPARE(walk(walker, tree.path()), QStringList({"sub", "sub/f.txt"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(DirectoryWalkerTest)

@@ -50,7 +50,6 @@ private slots:
         QTest::newRow("whole-word name") << "report" << word << false << "report_2024.pdf" << no;
         QTest::newRow("whole-word name, dotted") << "report" << word << false << "report.2024.pdf" << yes;
         QTest::newRow("regex name") << "^[a-c]+\\.txt$" << re << false << "cab.txt" << yes;
-        QTest::newRow("boolean") << "a and (b or not c)" << sub << true << "a" << yes;
         QTest::newRow("boolean, escaped parentheses are text") << "\\(x\\)" << sub << true << "a(x)" << yes;
     }
 

@@ -136,15 +136,6 @@ private slots:
         QCOMPARE(rows(results).first(), QStringLiteral("docs/"));
     }
 
-    void filterTakesItemsAddedLater()
-    {
-        FileSearchResults results;
-        fill(results, {"/p/a", "/p/b/"});
-        results.setFilter(1, oneCategory(QStringLiteral("f"), QString()));
-        fill(results, {"/p/c", "/p/d/"});
-        QCOMPARE(rows(results), (QStringList{"a", "c"}));
-    }
-
     void sort_data()
     {
         QTest::addColumn<int>("column");
@@ -178,17 +169,6 @@ private slots:
         QVERIFY(results.isFolder(1));
     }
 
-    // The window's sorter hands back an order; one that repeats a row is refused.
-    void reorder()
-    {
-        FileSearchResults results;
-        fill(results, {"/p/f/", "/p/g/", "/p/a", "/p/b", "/p/c"});
-        results.reorder({1, 0, 4, 2, 3});
-        QCOMPARE(rows(results), (QStringList{"g/", "f/", "c", "a", "b"}));
-        results.reorder({0, 1, 2, 2, 3});
-        QCOMPARE(rows(results), (QStringList{"g/", "f/", "c", "a", "b"}));
-    }
-
     // Rows unordered and repeated under a filter; "1.txt" also lies in another folder.
     void removeUnderFilter()
     {
@@ -201,38 +181,6 @@ private slots:
         QCOMPARE(results.fullPath(0), QStringLiteral("/p/1.txt"));
         results.setFilter(-1, {});
         QCOMPARE(rows(results), (QStringList{"b/", "1.txt", "2.doc", "3.txt", "4.txt", "5.doc"}));
-    }
-
-    void renameUnderFilterSurvivesLiftingIt()
-    {
-        FileSearchResults results;
-        fill(results, {"/p/dir/", "/p/a.doc", "/p/b.txt", "/p/c.txt"});
-        results.rename(0, QStringLiteral("folder"));
-        results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
-        results.rename(1, QStringLiteral("renamed.txt"));
-        QCOMPARE(rows(results), (QStringList{"b.txt", "renamed.txt"}));
-        QCOMPARE(results.fullPath(1), QStringLiteral("/p/renamed.txt"));
-        results.setFilter(-1, {});
-        QCOMPARE(rows(results), (QStringList{"folder/", "a.doc", "b.txt", "renamed.txt"}));
-        // A later removal under the filter still finds the renamed counterpart.
-        results.setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
-        results.remove({1});
-        results.setFilter(-1, {});
-        QCOMPARE(rows(results), (QStringList{"folder/", "a.doc", "b.txt"}));
-    }
-
-    // Under a category that lets everything through, removing and renaming change exactly those rows.
-    void allCategoryShowsTheRowsThemselves()
-    {
-        FileSearchResults results;
-        fill(results, {"/r/docs/", "/r/a.txt", "/r/b.txt", "/r/c.doc"});
-        results.setFilter(0, oneCategory(QString(), QStringLiteral("txt")));
-        QCOMPARE(rows(results), (QStringList{"docs/", "a.txt", "b.txt", "c.doc"}));
-        results.remove({2});
-        results.rename(1, QStringLiteral("z.txt"));
-        fill(results, {"/r/d.txt"});
-        results.setFilter(-1, {});
-        QCOMPARE(rows(results), (QStringList{"docs/", "z.txt", "c.doc", "d.txt"}));
     }
 
     // Every finished search is compacted; the monitor still adds and renames after it.

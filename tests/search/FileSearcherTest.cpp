@@ -152,23 +152,6 @@ private slots:
         QCOMPARE(results.item(0).matches, 3);
     }
 
-    void findBeforeInitWaitsForIt()
-    {
-        QTemporaryDir temp;
-        FileSearcher searcher(temp.path(), 0);
-        QSignalSpy finished(&searcher, &FileSearcher::findFinished);
-        FileSearchRequest request;
-        request.includePaths = QStringList{m_tree.path("flat")};
-        request.includeSubfolders = false;
-        FileSearchResults results;
-        searcher.find(request, results);
-        QVERIFY(!finished.wait(300));
-        QVERIFY(searcher.isSearching());
-        searcher.init(IndexingSettings(), ContentSearchSettings());
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(relativeRows(results, m_tree.path("flat")), (QStringList{"sub/", "x1.txt", "xdir/"}));
-    }
-
     void cancelDuringCheckPhaseStopsQueuing()
     {
         TempTree tree;

@@ -39,7 +39,6 @@ private slots:
         const int word = MatchOptions::WholeWord;
         const int sub = MatchOptions::Substring;
         QTest::newRow("underscore continues a word") << "cat" << word << false << false << "cat_s" << false;
-        QTest::newRow("digit after") << "cat" << word << false << false << "cat2" << false;
         QTest::newRow("umlaut before") << "cat" << word << false << false << u("äcat") << false;
         QTest::newRow("letter outside the BMP before") << "cat" << word << false << false << u("𝐀cat") << false;
         QTest::newRow("emoji is no letter") << "cat" << word << false << false << u("😀cat😀") << true;
@@ -47,7 +46,6 @@ private slots:
             << "cafe" << word << false << false << u("cafe\xcc\x81") << false;
         QTest::newRow("whole word, case-insensitive") << "CAT" << word << false << false << "the cat" << true;
         QTest::newRow("substring, case-sensitive") << "Ab" << sub << true << false << "ab aB" << false;
-        QTest::newRow("star is text in contents") << "a*b" << sub << false << false << "xa*by" << true;
         QTest::newRow("star is no wildcard in contents") << "a*b" << sub << false << false << "axxb" << false;
         QTest::newRow("a name must match whole") << "a*b" << sub << false << true << "xa*by" << false;
 
@@ -61,7 +59,6 @@ private slots:
             << "?.png" << sub << false << true << u("😀.png") << true;
         QTest::newRow("two question marks are two characters")
             << "??.png" << sub << false << true << u("😀.png") << false;
-        QTest::newRow("suffix outside the BMP") << u("*😀") << sub << false << true << u("a😀") << true;
     }
 
     void verdicts()
@@ -148,18 +145,6 @@ private slots:
         QCOMPARE(matcher.match(QStringLiteral("abc"), 1, &positions, &count), 1u);
         QVERIFY(positions.isEmpty());
         QCOMPARE(count, 0);
-    }
-
-    // A view is bounded by its size, not by a terminating NUL.
-    void viewIntoALargerBuffer()
-    {
-        const QString buffer = QStringLiteral("a.txt.bak|cat_s");
-        const QStringView name = QStringView(buffer).left(5);
-        StringMatcher wildcard({QStringLiteral("*.txt")}, options(MatchOptions::Substring, false, true));
-        QCOMPARE(wildcard.match(name, 1), 1u);
-        StringMatcher word({QStringLiteral("cat")}, options(MatchOptions::WholeWord));
-        QCOMPARE(word.match(QStringView(buffer).mid(10, 3), 1), 1u);
-        QCOMPARE(word.match(QStringView(buffer).mid(10), 1), 0u);
     }
 };
 
