@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <cerrno>
 #include <csignal>
 #include <memory>
 
@@ -146,6 +147,17 @@ private slots:
         QCOMPARE(TestFiles::fromUtf16LE(TestFiles::read(output).mid(2)), QStringLiteral("quick\r\n"));
         QFile::remove(output);
         QCOMPARE(helper.state(), int(Helper64::Connected));
+    }
+
+    // A helper must never outlive the program: told "EXIT", it is gone once the client is.
+    void exitAtDestruction()
+    {
+        auto helper = startHelper(QStringLiteral("answer"));
+        const qint64 pid = helper->processId();
+        QVERIFY(pid > 0);
+        helper.reset();
+        QCOMPARE(received(), QStringList{QStringLiteral("EXIT")});
+        QVERIFY(::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
     }
 };
 
