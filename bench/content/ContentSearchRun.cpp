@@ -12,7 +12,7 @@
 //   ContentSearchRun [--skip-binary] [--type N] WORD FOLDER...
 //
 // --type as FileSearchRequest::textExpressionType (2 regex, 3 Boolean).
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
 #include "search/DirectoryWalker.h"

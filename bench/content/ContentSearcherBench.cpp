@@ -4,7 +4,7 @@
 // the encoding, decoding lines (through QTextStream, and as find() reads them),
 // matching decoded lines, and, for scale, a plain byte scan as the peers (rg,
 // grep) do it.
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
 #include "content/EncodingDetector.h"
 #include "content/TextLineReader.h"

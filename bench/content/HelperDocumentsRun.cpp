@@ -16,7 +16,7 @@
 // busy machine disturbs less, and B/D, what the protocol costs above the floor.
 //
 //   HelperDocumentsRun [COUNT]     (default 2000)
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
 #include "content/Helper64.h"

@@ -6,8 +6,8 @@
 //
 // usage: drivedb_driver build|load <mount point> <substring> <scratch folder>
 
-#include "app/IndexingSettings.h"
-#include "app/Logger.h"
+#include "base/IndexingSettings.h"
+#include "base/Logger.h"
 #include "index/NTFSDriveDB.h"
 #include "index/StringPool.h"
 #include "platform/linux/NTFSUtils.h"

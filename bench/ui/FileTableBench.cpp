@@ -11,7 +11,7 @@
 
 #include "QuietJournalReader.h"
 
-#include "app/IndexingSettings.h"
+#include "base/IndexingSettings.h"
 #include "index/NTFSDriveDB.h"
 #include "index/StringPool.h"
 #include "platform/linux/JournalState.h"

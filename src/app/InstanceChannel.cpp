@@ -1,6 +1,6 @@
 #include "app/InstanceChannel.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/SessionUser.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "app/MessageListenWidget.h"
 
 #include "app/InstanceChannel.h"
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/PeerCredentials.h"
 #include "platform/linux/SessionUser.h"
 

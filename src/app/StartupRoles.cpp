@@ -1,8 +1,8 @@
 #include "app/StartupRoles.h"
 
-#include "app/DataPaths.h"
+#include "base/DataPaths.h"
 #include "app/InstanceChannel.h"
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "app/MessageListenWidget.h"
 #include "app/TaskScheduler.h"
 #include "app/WaitAdminProcessThread.h"

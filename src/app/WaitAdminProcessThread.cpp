@@ -1,6 +1,6 @@
 #include "app/WaitAdminProcessThread.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/ProcessWaiter.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "content/ContentSearcher.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentPrefilter.h"
 #include "content/EPUBConverter.h"
 #include "content/EncodingDetector.h"
@@ -10,7 +10,7 @@
 #include "content/TextLineReader.h"
 #include "platform/linux/RegularFile.h"
 #include "search/ExpressionMatcher.h"
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "index/NTFSDriveDB.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordReader.h"
 #include "index/DriveDBRecordWriter.h"
@@ -11,7 +11,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/RegularFile.h"
 #include "search/ExpressionMatcher.h"
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
 

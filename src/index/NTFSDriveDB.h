@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/IndexingSettings.h"
+#include "base/IndexingSettings.h"
 #include "index/BlockArena.h"
 #include "index/FileRecord.h"
-#include "index/IndexTypes.h"
+#include "base/IndexTypes.h"
 #include "index/RecordMap.h"
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/IJournalReplaySource.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "index/FileRecord.h"
-#include "index/IndexTypes.h"
+#include "base/IndexTypes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "index/BlockArena.h"
 #include "index/FileRecord.h"
-#include "index/IndexTypes.h"
+#include "base/IndexTypes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ContentSearchSettings.h"
-#include "app/IndexingSettings.h"
-#include "index/IndexTypes.h"
+#include "base/ContentSearchSettings.h"
+#include "base/IndexingSettings.h"
+#include "base/IndexTypes.h"
 #include "search/FileSearchRequest.h"
 
 #include <QChar>

@@ -1,6 +1,6 @@
 #include "ui/FileIconCache.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "search/FileSearchResults.h"
 
 #include <QDir>

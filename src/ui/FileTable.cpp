@@ -1,10 +1,10 @@
 #include "ui/FileTable.h"
 
-#include "app/Logger.h"
-#include "app/Settings.h"
+#include "base/Logger.h"
+#include "base/Settings.h"
 #include "platform/linux/FileRename.h"
 #include "search/ExpressionMatcher.h"
-#include "search/FileSearchException.h"
+#include "base/FileSearchException.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
 #include "ui/FileInfoCache.h"

@@ -1,6 +1,6 @@
 #include "ui/SearchWindow.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"
 #include "ui/RichComboBox.h"

@@ -1,6 +1,6 @@
 #include "ui/ShellOpen.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "app/TaskScheduler.h"
 
 #include <QDesktopServices>

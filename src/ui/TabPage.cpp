@@ -1,6 +1,6 @@
 #include "ui/TabPage.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "content/ContentMatches.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"

@@ -1,4 +1,4 @@
-#include "app/DataPaths.h"
+#include "base/DataPaths.h"
 #include "app/MessageListenWidget.h"
 #include "app/StartupRoles.h"
 #include "app/TaskScheduler.h"

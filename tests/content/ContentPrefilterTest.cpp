@@ -1,4 +1,4 @@
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentPrefilter.h"
 #include "content/ContentSearcher.h"
 #include "content/EncodingDetector.h"

@@ -1,5 +1,5 @@
 #include "content/ContentSearcher.h"
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
 #include "search/FileSearchRequest.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "app/MetaTypes.h"
+#include "base/MetaTypes.h"
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/HelperProtocol.h"

@@ -2,8 +2,8 @@
 
 #include "platform/linux/TestVolume.h"
 
-#include "app/IndexingSettings.h"
-#include "app/Logger.h"
+#include "base/IndexingSettings.h"
+#include "base/Logger.h"
 #include "index/NTFSDB.h"
 #include "index/NTFSDriveDB.h"
 #include "platform/linux/NTFSUtils.h"

@@ -1,4 +1,4 @@
-#include "app/IndexingSettings.h"
+#include "base/IndexingSettings.h"
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordWriter.h"
 #include "index/NTFSDriveDB.h"

@@ -1,4 +1,4 @@
-#include "app/MetaTypes.h"
+#include "base/MetaTypes.h"
 #include "platform/linux/NTFSUtils.h"
 #include "search/FileSearchResults.h"
 #include "search/FileSearcher.h"

@@ -1,6 +1,6 @@
 #include "platform/linux/ChangeJournalReader.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/ChangeJournalReplay.h"
 #include "platform/linux/DirectoryStream.h"
 #include "platform/linux/FileHandleDecoder.h"
@@ -11,7 +11,7 @@
 #include "platform/linux/MountTable.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
-#include "search/FileSearchException.h"
+#include "base/FileSearchException.h"
 
 #include <QFile>
 #include <QElapsedTimer>

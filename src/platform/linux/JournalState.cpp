@@ -2,7 +2,7 @@
 
 #include "platform/linux/FanotifyGroup.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchException.h"
+#include "base/FileSearchException.h"
 
 #include <cerrno>
 #include <ctime>

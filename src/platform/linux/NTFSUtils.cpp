@@ -5,7 +5,7 @@
 #include "platform/linux/SysCall.h"
 #include "platform/linux/VolumeClassifier.h"
 #include "platform/linux/VolumeKeyStore.h"
-#include "search/FileSearchException.h"
+#include "base/FileSearchException.h"
 
 #include <QDir>
 #include <QFile>

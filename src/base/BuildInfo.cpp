@@ -1,4 +1,4 @@
-#include "app/BuildInfo.h"
+#include "base/BuildInfo.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "app/MetaTypes.h"
+#include "base/MetaTypes.h"
 
 // Header-only typedefs: this adds no link dependency on the index.
-#include "index/IndexTypes.h"
+#include "base/IndexTypes.h"
 
 #include <QMetaType>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/SettingsBase.h"
+#include "base/SettingsBase.h"
 
 SettingsBase::SettingsBase(const QString &fileName)
     : QSettings(fileName, QSettings::IniFormat)

@@ -1,6 +1,6 @@
-#include "app/Settings.h"
+#include "base/Settings.h"
 
-#include "app/DataPaths.h"
+#include "base/DataPaths.h"
 
 #include <QPoint>
 #include <QSize>

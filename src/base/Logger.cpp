@@ -1,4 +1,4 @@
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 #include "platform/linux/LocalClock.h"
 #include "platform/linux/ThreadId.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/FileSearchException.h"
+#include "base/FileSearchException.h"
 
 // Raised where a loop notices a set cancel flag; the worker thread catches it
 // and ends quietly. The message is "Request %1 canceled" with the request id.

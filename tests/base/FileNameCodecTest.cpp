@@ -1,4 +1,4 @@
-#include "app/FileNameCodec.h"
+#include "base/FileNameCodec.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/ContentSearchSettings.h"
-#include "app/ExcludePath.h"
-#include "app/FileCategory.h"
-#include "app/IFilterInfo.h"
-#include "app/IndexingSettings.h"
-#include "app/SettingsBase.h"
+#include "base/ContentSearchSettings.h"
+#include "base/ExcludePath.h"
+#include "base/FileCategory.h"
+#include "base/IFilterInfo.h"
+#include "base/IndexingSettings.h"
+#include "base/SettingsBase.h"
 
 #include <QList>
 #include <QPair>

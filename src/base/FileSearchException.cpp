@@ -1,4 +1,4 @@
-#include "search/FileSearchException.h"
+#include "base/FileSearchException.h"
 
 FileSearchException::FileSearchException(const QString &sourceFile, int line, const QString &message)
     : m_text(format(sourceFile, line, message))
