@@ -9,7 +9,7 @@
 #include "base/IndexingSettings.h"
 #include "base/Logger.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"

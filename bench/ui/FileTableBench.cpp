@@ -13,7 +13,7 @@
 
 #include "base/IndexingSettings.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 #include "platform/linux/JournalState.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"

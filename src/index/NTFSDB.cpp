@@ -3,7 +3,7 @@
 #include "base/Logger.h"
 #include "index/DriveConnectionNotifier.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
 #include "base/FileSearchCancelException.h"
 

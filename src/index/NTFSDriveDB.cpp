@@ -5,7 +5,7 @@
 #include "index/DriveDBRecordReader.h"
 #include "index/DriveDBRecordWriter.h"
 #include "index/RecordBatch.h"
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/MFTReader.h"
 #include "platform/linux/NTFSUtils.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/IndexingSettings.h"
-#include "index/BlockArena.h"
+#include "strings/BlockArena.h"
 #include "index/FileRecord.h"
 #include "base/IndexTypes.h"
 #include "index/RecordMap.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "index/BlockArena.h"
+#include "strings/BlockArena.h"
 #include "index/FileRecord.h"
 #include "base/IndexTypes.h"
 

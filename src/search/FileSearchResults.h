@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/FileCategory.h"
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 
 #include <QList>
 #include <QVector>

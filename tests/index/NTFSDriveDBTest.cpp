@@ -2,7 +2,7 @@
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordWriter.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 #include "platform/linux/JournalState.h"
 #include "search/FileSearchRequest.h"
 #include "search/FileSearchResults.h"

@@ -7,7 +7,7 @@
 #include "base/IndexingSettings.h"
 #include "base/Logger.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 #include "platform/linux/JournalState.h"
 
 #include <QCoreApplication>

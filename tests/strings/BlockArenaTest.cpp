@@ -1,4 +1,4 @@
-#include "index/BlockArena.h"
+#include "strings/BlockArena.h"
 
 #include <QTest>
 

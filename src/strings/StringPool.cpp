@@ -1,4 +1,4 @@
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "index/BlockArena.h"
+#include "strings/BlockArena.h"
 
 #include <QReadWriteLock>
 #include <QString>
