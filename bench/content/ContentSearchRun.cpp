@@ -16,7 +16,7 @@
 #include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
 #include "search/DirectoryWalker.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QDir>
 #include <QElapsedTimer>

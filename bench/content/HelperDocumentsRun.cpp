@@ -22,7 +22,7 @@
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/DocumentExtractor.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QCoreApplication>
 #include <QDir>

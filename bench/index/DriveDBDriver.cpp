@@ -11,8 +11,8 @@
 #include "index/NTFSDriveDB.h"
 #include "strings/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -13,7 +13,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SystemInfo.h"
 #include "platform/linux/TerminationSignals.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 
 #include <QCoreApplication>

@@ -9,9 +9,9 @@
 #include "content/PDFConverter.h"
 #include "content/TextLineReader.h"
 #include "platform/linux/RegularFile.h"
-#include "search/ExpressionMatcher.h"
+#include "query/ExpressionMatcher.h"
 #include "base/FileSearchCancelException.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QFile>
 #include <QScopeGuard>

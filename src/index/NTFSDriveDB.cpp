@@ -10,10 +10,10 @@
 #include "platform/linux/MFTReader.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/RegularFile.h"
-#include "search/ExpressionMatcher.h"
+#include "query/ExpressionMatcher.h"
 #include "base/FileSearchCancelException.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 
 #include <QDir>
 #include <QElapsedTimer>

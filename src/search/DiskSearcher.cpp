@@ -2,9 +2,9 @@
 
 #include "platform/linux/NTFSUtils.h"
 #include "search/DirectoryWalker.h"
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 
 QStringList DiskSearcher::walkRoots(const FileSearchRequest &request, const QSet<QChar> &indexedDrives)
 {

@@ -3,7 +3,7 @@
 #include "base/ContentSearchSettings.h"
 #include "base/IndexingSettings.h"
 #include "base/IndexTypes.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QChar>
 #include <QMap>

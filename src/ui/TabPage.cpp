@@ -2,7 +2,7 @@
 
 #include "base/Settings.h"
 #include "content/ContentMatches.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableColumns.h"

@@ -1,6 +1,6 @@
 #include "content/ContentSearcher.h"
 #include "base/FileSearchCancelException.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/HelperProtocol.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "support/TestFiles.h"
 

@@ -4,8 +4,8 @@
 #include "index/NTFSDriveDB.h"
 #include "strings/StringPool.h"
 #include "platform/linux/JournalState.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "support/TestFiles.h"
 
 #include "QuietJournalReader.h"

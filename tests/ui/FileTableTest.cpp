@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "support/TempTree.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableColumns.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/IExpressionParser.h"
+#include "query/IExpressionParser.h"
 
 #include <QList>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "search/ExpressionMatcher.h"
+#include "query/ExpressionMatcher.h"
 
 #include <QTest>
 

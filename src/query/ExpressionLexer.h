@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/IExpressionLexer.h"
+#include "query/IExpressionLexer.h"
 
 // The expression language of the name and content fields.
 //

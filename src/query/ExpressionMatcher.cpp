@@ -1,9 +1,9 @@
-#include "search/ExpressionMatcher.h"
+#include "query/ExpressionMatcher.h"
 
-#include "search/AsciiMatcher.h"
-#include "search/ExpressionLexer.h"
-#include "search/ExpressionParser.h"
-#include "search/StringMatcher.h"
+#include "query/AsciiMatcher.h"
+#include "query/ExpressionLexer.h"
+#include "query/ExpressionParser.h"
+#include "query/StringMatcher.h"
 
 ExpressionMatcher::ExpressionMatcher(const QString &text, const MatchOptions &options,
                                      std::unique_ptr<IExpressionLexer> lexer)

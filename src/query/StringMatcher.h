@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/IStringMatcher.h"
-#include "search/MatchOptions.h"
+#include "query/IStringMatcher.h"
+#include "query/MatchOptions.h"
 
 #include <QRegExp>
 #include <QStringList>

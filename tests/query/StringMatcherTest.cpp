@@ -1,4 +1,4 @@
-#include "search/StringMatcher.h"
+#include "query/StringMatcher.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "search/AsciiMatcher.h"
+#include "query/AsciiMatcher.h"
 
 #include <cstdint>
 

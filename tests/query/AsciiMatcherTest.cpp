@@ -1,5 +1,5 @@
-#include "search/AsciiMatcher.h"
-#include "search/ExpressionMatcher.h"
+#include "query/AsciiMatcher.h"
+#include "query/ExpressionMatcher.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "search/ExpressionLexer.h"
+#include "query/ExpressionLexer.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "search/ExpressionLexer.h"
-#include "search/ExpressionParser.h"
+#include "query/ExpressionLexer.h"
+#include "query/ExpressionParser.h"
 
 #include <QAtomicInt>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "search/ExpressionParser.h"
+#include "query/ExpressionParser.h"
 
-#include "search/IExpressionLexer.h"
+#include "query/IExpressionLexer.h"
 
 #include <QAtomicPointer>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "search/IExpressionLexer.h"
-#include "search/IExpressionParser.h"
-#include "search/IStringMatcher.h"
-#include "search/MatchOptions.h"
+#include "query/IExpressionLexer.h"
+#include "query/IExpressionParser.h"
+#include "query/IStringMatcher.h"
+#include "query/MatchOptions.h"
 
 #include <QString>
 #include <QStringList>
