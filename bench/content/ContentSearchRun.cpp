@@ -13,10 +13,10 @@
 //
 // --type as FileSearchRequest::textExpressionType (2 regex, 3 Boolean).
 #include "base/Logger.h"
-#include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
-#include "search/DirectoryWalker.h"
+#include "content/ContentSearchWorker.h"
 #include "query/FileSearchRequest.h"
+#include "search/DirectoryWalker.h"
 
 #include <QDir>
 #include <QElapsedTimer>

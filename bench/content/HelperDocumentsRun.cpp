@@ -17,8 +17,8 @@
 //
 //   HelperDocumentsRun [COUNT]     (default 2000)
 #include "base/Logger.h"
-#include "content/ContentSearchWorker.h"
 #include "content/ContentSearcher.h"
+#include "content/ContentSearchWorker.h"
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/DocumentExtractor.h"

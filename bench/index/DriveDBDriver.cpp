@@ -9,10 +9,10 @@
 #include "base/IndexingSettings.h"
 #include "base/Logger.h"
 #include "index/NTFSDriveDB.h"
-#include "strings/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
+#include "strings/StringPool.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -13,10 +13,10 @@
 
 #include "base/IndexingSettings.h"
 #include "index/NTFSDriveDB.h"
-#include "strings/StringPool.h"
 #include "platform/linux/JournalState.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
+#include "strings/StringPool.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableColumns.h"
 #include "ui/FileTableModel.h"

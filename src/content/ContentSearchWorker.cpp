@@ -1,7 +1,7 @@
 #include "content/ContentSearchWorker.h"
 
-#include "base/Logger.h"
 #include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 
 ContentSearchWorker::ContentSearchWorker(std::function<void()> task, FailureHandler onFailure)
     : m_task(std::move(task))

@@ -1,16 +1,16 @@
 #include "content/ContentSearcher.h"
 
+#include "base/FileSearchCancelException.h"
 #include "base/Logger.h"
 #include "content/ContentPrefilter.h"
-#include "content/EPUBConverter.h"
 #include "content/EncodingDetector.h"
+#include "content/EPUBConverter.h"
 #include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
 #include "content/PDFConverter.h"
 #include "content/TextLineReader.h"
 #include "platform/linux/RegularFile.h"
 #include "query/ExpressionMatcher.h"
-#include "base/FileSearchCancelException.h"
 #include "query/FileSearchRequest.h"
 
 #include <QFile>

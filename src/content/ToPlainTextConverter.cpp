@@ -1,7 +1,7 @@
 #include "content/ToPlainTextConverter.h"
 
-#include "base/Logger.h"
 #include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 
 #include <QIODevice>
 #include <QTemporaryFile>

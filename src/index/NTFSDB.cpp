@@ -1,11 +1,11 @@
 #include "index/NTFSDB.h"
 
+#include "base/FileSearchCancelException.h"
 #include "base/Logger.h"
 #include "index/DriveConnectionNotifier.h"
 #include "index/NTFSDriveDB.h"
-#include "strings/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
-#include "base/FileSearchCancelException.h"
+#include "strings/StringPool.h"
 
 #include <QFile>
 

@@ -1,19 +1,19 @@
 #include "index/NTFSDriveDB.h"
 
+#include "base/FileSearchCancelException.h"
 #include "base/Logger.h"
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordReader.h"
 #include "index/DriveDBRecordWriter.h"
 #include "index/RecordBatch.h"
-#include "strings/StringPool.h"
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/MFTReader.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/RegularFile.h"
 #include "query/ExpressionMatcher.h"
-#include "base/FileSearchCancelException.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
+#include "strings/StringPool.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "base/IndexingSettings.h"
-#include "strings/BlockArena.h"
-#include "index/FileRecord.h"
 #include "base/IndexTypes.h"
+#include "index/FileRecord.h"
 #include "index/RecordMap.h"
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/JournalState.h"
+#include "strings/BlockArena.h"
 
 #include <QDataStream>
 #include <QObject>

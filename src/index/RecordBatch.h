@@ -1,7 +1,7 @@
 #pragma once
 
-#include "index/FileRecord.h"
 #include "base/IndexTypes.h"
+#include "index/FileRecord.h"
 
 #include <cstddef>
 #include <cstdint>

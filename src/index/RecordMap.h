@@ -1,8 +1,8 @@
 #pragma once
 
-#include "strings/BlockArena.h"
-#include "index/FileRecord.h"
 #include "base/IndexTypes.h"
+#include "index/FileRecord.h"
+#include "strings/BlockArena.h"
 
 #include <cstddef>
 #include <cstdint>

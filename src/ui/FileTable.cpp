@@ -1,10 +1,10 @@
 #include "ui/FileTable.h"
 
+#include "base/FileSearchException.h"
 #include "base/Logger.h"
 #include "base/Settings.h"
 #include "platform/linux/FileRename.h"
 #include "query/ExpressionMatcher.h"
-#include "base/FileSearchException.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 #include "ui/FileInfoCache.h"

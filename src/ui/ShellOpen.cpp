@@ -1,7 +1,7 @@
 #include "ui/ShellOpen.h"
 
 #include "base/Logger.h"
-#include "app/TaskScheduler.h"
+#include "session/TaskScheduler.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "content/ContentSearcher.h"
 #include "base/FileSearchCancelException.h"
+#include "content/ContentSearcher.h"
 #include "query/FileSearchRequest.h"
 #include "support/TestFiles.h"
 

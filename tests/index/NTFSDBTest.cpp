@@ -8,8 +8,8 @@
 #include "index/NTFSDriveDB.h"
 #include "platform/linux/NTFSUtils.h"
 #include "support/DataFolder.h"
-#include "support/TestFiles.h"
 #include "support/LoopMount.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordWriter.h"
 #include "index/NTFSDriveDB.h"
-#include "strings/StringPool.h"
 #include "platform/linux/JournalState.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
+#include "strings/StringPool.h"
 #include "support/TestFiles.h"
 
 #include "QuietJournalReader.h"

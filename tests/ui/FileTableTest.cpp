@@ -8,8 +8,8 @@
 #include "ui/FileTableColumns.h"
 #include "ui/FileTableModel.h"
 #include "ui/FileTableView.h"
-#include "ui/RichTextDelegate.h"
 #include "ui/FilterBar.h"
+#include "ui/RichTextDelegate.h"
 
 #include <QHeaderView>
 #include <QMimeData>

@@ -2,8 +2,8 @@
 
 #include "base/DataPaths.h"
 #include "base/MetaTypes.h"
-#include "app/TaskScheduler.h"
 #include "platform/linux/Polkit.h"
+#include "session/TaskScheduler.h"
 #include "support/TestFiles.h"
 #include "ui/BackgroundTray.h"
 #include "ui/FileTable.h"

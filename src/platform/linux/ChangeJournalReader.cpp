@@ -1,5 +1,6 @@
 #include "platform/linux/ChangeJournalReader.h"
 
+#include "base/FileSearchException.h"
 #include "base/Logger.h"
 #include "platform/linux/ChangeJournalReplay.h"
 #include "platform/linux/DirectoryStream.h"
@@ -11,7 +12,6 @@
 #include "platform/linux/MountTable.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
-#include "base/FileSearchException.h"
 
 #include <QFile>
 #include <QElapsedTimer>

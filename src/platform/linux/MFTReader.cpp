@@ -1,10 +1,10 @@
 #include "platform/linux/MFTReader.h"
 
+#include "base/FileSearchException.h"
 #include "base/Logger.h"
-#include "platform/linux/VolumeEnumerator.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
-#include "base/FileSearchException.h"
+#include "platform/linux/VolumeEnumerator.h"
 
 #include <QFile>
 

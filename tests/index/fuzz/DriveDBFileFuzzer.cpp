@@ -7,8 +7,8 @@
 #include "base/IndexingSettings.h"
 #include "base/Logger.h"
 #include "index/NTFSDriveDB.h"
-#include "strings/StringPool.h"
 #include "platform/linux/JournalState.h"
+#include "strings/StringPool.h"
 
 #include <QCoreApplication>
 #include <QDir>

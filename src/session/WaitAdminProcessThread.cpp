@@ -1,4 +1,4 @@
-#include "app/WaitAdminProcessThread.h"
+#include "session/WaitAdminProcessThread.h"
 
 #include "base/Logger.h"
 #include "platform/linux/ProcessWaiter.h"

@@ -1,4 +1,4 @@
-#include "app/InstanceMessage.h"
+#include "session/InstanceMessage.h"
 
 #include <QtEndian>
 

@@ -1,5 +1,5 @@
-#include "app/TaskScheduler.h"
 #include "platform/linux/Polkit.h"
+#include "session/TaskScheduler.h"
 #include "support/TestFiles.h"
 #include "support/UnprivilegedUser.h"
 

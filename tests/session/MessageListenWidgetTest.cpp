@@ -1,5 +1,5 @@
-#include "app/InstanceChannel.h"
-#include "app/MessageListenWidget.h"
+#include "session/InstanceChannel.h"
+#include "session/MessageListenWidget.h"
 #include "support/PrivateRuntimeDir.h"
 #include "support/UnprivilegedUser.h"
 

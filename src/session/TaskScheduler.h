@@ -2,14 +2,12 @@
 
 #include <QString>
 
-// The program's contacts with the system's configuration on a Linux desktop:
-//  - the skip-UAC task is a polkit rule that lets the session user start the
-//    program as root without a password prompt;
-//  - autostart is the user's XDG autostart entry;
-//  - the folder menu is a desktop entry for folders (GNOME, Cinnamon, MATE
-//    and XFCE file managers list it under "Open With") and a KDE service
-//    menu, both machine-wide, so writing them needs root;
-//  - elevation is pkexec, through the installed polkit action.
+// The program's contacts with the system's configuration on a Linux desktop,
+// under the names the rest of the program knows them by. Each job is done by
+// a class of its own: the skip-UAC task is a polkit rule (SkipPasswordRule),
+// autostart the user's XDG autostart entry (AutostartEntry), the folder menu
+// machine-wide desktop entries (FolderMenuEntry), elevation pkexec
+// (ElevatedLauncher), and opening as the session user SessionUserOpener.
 // All run on the GUI thread. Failures are logged; writes go through a
 // temporary file renamed into place, so a crash never leaves half a file.
 

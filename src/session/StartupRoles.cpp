@@ -1,13 +1,13 @@
-#include "app/StartupRoles.h"
+#include "session/StartupRoles.h"
 
 #include "base/DataPaths.h"
-#include "app/InstanceChannel.h"
 #include "base/Logger.h"
-#include "app/MessageListenWidget.h"
-#include "app/TaskScheduler.h"
-#include "app/WaitAdminProcessThread.h"
 #include "platform/linux/CrashHandler.h"
 #include "platform/linux/SystemInfo.h"
+#include "session/InstanceChannel.h"
+#include "session/MessageListenWidget.h"
+#include "session/TaskScheduler.h"
+#include "session/WaitAdminProcessThread.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InstanceMessage.h"
+#include "session/InstanceMessage.h"
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "app/MessageListenWidget.h"
+#include "session/MessageListenWidget.h"
 
-#include "app/InstanceChannel.h"
 #include "base/Logger.h"
 #include "platform/linux/PeerCredentials.h"
 #include "platform/linux/SessionUser.h"
+#include "session/InstanceChannel.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "base/DataPaths.h"
-#include "app/MessageListenWidget.h"
-#include "app/StartupRoles.h"
-#include "app/TaskScheduler.h"
 #include "platform/linux/Polkit.h"
+#include "session/MessageListenWidget.h"
+#include "session/StartupRoles.h"
+#include "session/TaskScheduler.h"
 #include "support/PrivateRuntimeDir.h"
 #include "support/TestFiles.h"
 

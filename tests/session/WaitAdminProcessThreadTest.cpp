@@ -1,4 +1,4 @@
-#include "app/WaitAdminProcessThread.h"
+#include "session/WaitAdminProcessThread.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "app/InstanceChannel.h"
+#include "session/InstanceChannel.h"
 
 #include "base/Logger.h"
 #include "platform/linux/SessionUser.h"
