@@ -11,12 +11,12 @@
 
 #include "QuietJournalReader.h"
 
-#include "app/IndexingSettings.h"
+#include "base/IndexingSettings.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
 #include "platform/linux/JournalState.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
+#include "strings/StringPool.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableColumns.h"
 #include "ui/FileTableModel.h"

@@ -1,8 +1,8 @@
-#include "app/DataPaths.h"
-#include "app/FileNameCodec.h"
-#include "app/Logger.h"
-#include "app/MetaTypes.h"
-#include "app/Settings.h"
+#include "base/DataPaths.h"
+#include "base/FileNameCodec.h"
+#include "base/Logger.h"
+#include "base/MetaTypes.h"
+#include "base/Settings.h"
 #include "cli/CommandLine.h"
 #include "cli/InteractiveSession.h"
 #include "cli/LineReader.h"
@@ -13,7 +13,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SystemInfo.h"
 #include "platform/linux/TerminationSignals.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 
 #include <QCoreApplication>

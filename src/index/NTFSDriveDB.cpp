@@ -1,19 +1,19 @@
 #include "index/NTFSDriveDB.h"
 
-#include "app/Logger.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordReader.h"
 #include "index/DriveDBRecordWriter.h"
 #include "index/RecordBatch.h"
-#include "index/StringPool.h"
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/MFTReader.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/RegularFile.h"
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchCancelException.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
+#include "strings/StringPool.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/IndexingSettings.h"
-#include "index/BlockArena.h"
+#include "base/IndexingSettings.h"
+#include "base/IndexTypes.h"
 #include "index/FileRecord.h"
-#include "index/IndexTypes.h"
 #include "index/RecordMap.h"
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/JournalState.h"
+#include "strings/BlockArena.h"
 
 #include <QDataStream>
 #include <QObject>

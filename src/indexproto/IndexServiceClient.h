@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IndexingSettings.h"
+#include "base/IndexingSettings.h"
 #include "indexproto/FrameReader.h"
 #include "indexproto/ResultBatch.h"
 #include "platform/linux/FileDescriptor.h"

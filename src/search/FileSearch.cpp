@@ -1,12 +1,12 @@
 #include "search/FileSearch.h"
 
-#include "app/Logger.h"
-#include "content/ContentSearchWorker.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
+#include "content/ContentSearchWorker.h"
 #include "content/Helper64.h"
 #include "platform/linux/NTFSUtils.h"
 #include "search/DiskSearcher.h"
-#include "search/FileSearchCancelException.h"
 #include "search/FileSearcherWorker.h"
 #include "search/NTFSFileSearcher.h"
 

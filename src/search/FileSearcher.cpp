@@ -1,6 +1,6 @@
 #include "search/FileSearcher.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ContentSearchSettings.h"
-#include "app/IndexingSettings.h"
-#include "index/IndexTypes.h"
-#include "search/FileSearchRequest.h"
+#include "base/ContentSearchSettings.h"
+#include "base/IndexingSettings.h"
+#include "base/IndexTypes.h"
+#include "query/FileSearchRequest.h"
 
 #include <QChar>
 #include <QMap>

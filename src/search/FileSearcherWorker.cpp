@@ -1,7 +1,7 @@
 #include "search/FileSearcherWorker.h"
 
-#include "app/Logger.h"
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 
 namespace {
 const char kComponent[] = "FileSearcherWorker";
