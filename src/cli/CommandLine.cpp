@@ -1,12 +1,10 @@
 #include "cli/CommandLine.h"
 
-#include "query/ExpressionLexer.h"
-#include "query/ExpressionParser.h"
+#include "query/ExpressionValidator.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 
 #include <QDir>
-#include <QRegExp>
 #include <QRegularExpression>
 
 #include <limits>
@@ -235,19 +233,5 @@ bool CommandLine::parseSize(const QString &text, qint64 *bytes)
 
 QString CommandLine::expressionError(const QString &text, int type)
 {
-    if (text.isEmpty())
-        return QString();
-    QStringList terms;
-    QList<int> tokens;
-    ExpressionLexer().tokenize(text, type == 3, terms, tokens);
-    if (!tokens.isEmpty() && !ExpressionParser(tokens).isValid())
-        return QStringLiteral("\"%1\" is not a valid expression").arg(text);
-    if (type == 2) {
-        for (const QString &term : qAsConst(terms)) {
-            const QRegExp regexp(term);
-            if (!regexp.isValid())
-                return QStringLiteral("\"%1\" is not a valid regular expression: %2").arg(term, regexp.errorString());
-        }
-    }
-    return QString();
+    return ExpressionValidator::errorFor(text, type);
 }

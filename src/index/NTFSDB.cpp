@@ -67,6 +67,31 @@ void NTFSDB::saveAll()
     }
 }
 
+void NTFSDB::checkpointAll()
+{
+    QReadLocker lock(&m_lock);
+    if (m_saved || !m_initialized)
+        return;
+    for (auto &drive : m_drives) {
+        try {
+            drive.second->checkpoint();
+        } catch (const std::exception &e) {
+            const QString reason = QString::fromUtf8(e.what());
+            log(ERROR, QStringLiteral("Saving drive %1 failed: %2").arg(drive.first).arg(reason));
+            emit saveFailed(drive.first, reason);
+        }
+    }
+}
+
+quint64 NTFSDB::changeCount() const
+{
+    QMutexLocker counts(&m_countsMutex);
+    quint64 sum = 0;
+    for (const auto &entry : m_drives)
+        sum += entry.second->changeCount();
+    return sum;
+}
+
 void NTFSDB::init(const IndexingSettings &settings, const CancelFlag *cancel)
 {
     m_settings = settings;

@@ -1,0 +1,95 @@
+#include "search/ServiceIndexSearcher.h"
+
+#include "base/FileSearchCancelException.h"
+#include "indexproto/SearchQuery.h"
+#include "platform/linux/NTFSUtils.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kModule = QStringLiteral("ServiceIndexSearcher");
+
+SearchQuery queryOf(const FileSearchRequest &request)
+{
+    SearchQuery query;
+    query.requestId = quint32(request.id);
+    query.name = request.name;
+    query.nameType = quint8(request.nameExpressionType);
+    query.caseSensitive = request.nameCaseSensitive;
+    query.includeSubfolders = request.includeSubfolders;
+    query.filesOnly = request.minSize != -1 || request.maxSize != -1;
+    for (const QString &path : request.includePaths)
+        query.includePaths.append(QFile::encodeName(path));
+    for (const QString &path : request.excludePaths)
+        query.excludePaths.append(QFile::encodeName(path));
+    return query;
+}
+
+} // namespace
+
+ServiceIndexSearcher::ServiceIndexSearcher(const QString &socketPath, const ServiceState &state)
+    : m_socketPath(socketPath)
+    , m_state(state)
+{
+}
+
+std::unique_ptr<ServiceIndexSearcher> ServiceIndexSearcher::connect(const QString &socketPath,
+                                                                    IndexServiceClient::Failure *failure,
+                                                                    QString *why)
+{
+    IndexServiceClient client;
+    ServiceState state;
+    if (!client.open(socketPath) || !client.state(&state)) {
+        *failure = client.failure();
+        *why = client.errorText();
+        return nullptr;
+    }
+    *failure = IndexServiceClient::None;
+    return std::unique_ptr<ServiceIndexSearcher>(new ServiceIndexSearcher(socketPath, state));
+}
+
+void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults &results)
+{
+    IndexServiceClient client;
+    if (!client.open(m_socketPath))
+        throw FileSearchException(kModule, __LINE__, client.errorText());
+    quint64 count = 0;
+    const bool done = client.search(
+        queryOf(request),
+        [&results](const ResultBatch::Entry &entry) {
+            const QString name = QFile::decodeName(QByteArray::fromRawData(entry.name, entry.nameSize));
+            const QString parent = QFile::decodeName(QByteArray::fromRawData(entry.parent, entry.parentSize));
+            if (entry.isFolder)
+                results.addFolder(name, parent);
+            else
+                results.addFile(name, parent, 0);
+        },
+        [&request] { return bool(request.canceled); }, &count);
+    if (!done && client.failure() == IndexServiceClient::Canceled)
+        throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Request %1 canceled").arg(request.id));
+    if (!done)
+        throw FileSearchException(kModule, __LINE__, client.errorText());
+    // Asked while the service was still loading, the list of volumes may
+    // have grown since: the walk must not repeat what the index answered.
+    ServiceState now;
+    if (state().phase != ServiceState::Ready && client.state(&now)) {
+        QMutexLocker lock(&m_mutex);
+        m_state = now;
+    }
+}
+
+bool ServiceIndexSearcher::covers(const QString &path) const
+{
+    const VolumeInfo volume = path.isEmpty() ? VolumeInfo() : volumeOfPath(path);
+    QMutexLocker lock(&m_mutex);
+    return volume.isValid() && m_state.covers(QFile::encodeName(volume.mountPoint));
+}
+
+ServiceState ServiceIndexSearcher::state() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_state;
+}
