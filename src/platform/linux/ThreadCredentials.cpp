@@ -69,6 +69,11 @@ ThreadCredentials::ThreadCredentials(uid_t uid, gid_t gid, const std::vector<gid
     }
 }
 
+uid_t ThreadCredentials::fileSystemUser()
+{
+    return fsuid();
+}
+
 ThreadCredentials::~ThreadCredentials()
 {
     if (m_valid)

@@ -22,6 +22,9 @@ public:
     // False (errno set) when the switch failed; the thread is then as before.
     bool isValid() const { return m_valid; }
 
+    // The user the calling thread judges file access as now.
+    static uid_t fileSystemUser();
+
 private:
     void restore();
 
