@@ -58,6 +58,7 @@ void CommandLine::addOptions()
         option({"index"}, "Indexes exactly these volumes for this run (mount points separated by \";\").",
                "MOUNTPOINTS"),
         option({"no-index"}, "Uses no index: only walks the --in folders."),
+        option({"no-service"}, "Does not ask the index service: root loads the index itself, others walk."),
         option({"volumes"}, "Lists the volumes: key, mount point, file-system type, classification."),
         option({"settings"}, "Uses this settings file; its folder is the data folder.", "FILE"),
         option({"interactive"}, "Keeps the index live and answers one NAME per line of standard input."),
@@ -171,6 +172,7 @@ bool CommandLine::readOtherOptions()
     if (m_parser.isSet(QStringLiteral("matches")) && (m_matchesFile.isEmpty() || m_text.isEmpty()))
         return fail(QStringLiteral("--matches needs a FILE and a --contents expression"));
     m_noIndex = m_parser.isSet(QStringLiteral("no-index"));
+    m_noService = m_parser.isSet(QStringLiteral("no-service"));
     for (const QString &mountPoint : m_parser.value(QStringLiteral("index")).split(QLatin1Char(';'))) {
         if (!mountPoint.isEmpty())
             m_indexMountPoints.append(QDir::cleanPath(QDir::current().absoluteFilePath(mountPoint)));

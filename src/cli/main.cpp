@@ -15,6 +15,8 @@
 #include "platform/linux/TerminationSignals.h"
 #include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
+#include "search/ServiceIndexSearcher.h"
+#include "indexproto/IndexProtocol.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -284,26 +286,51 @@ int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, R
     return kFound;
 }
 
-// Without root there is no index, as in the window program.
-int checkIndexUse(const CommandLine &commandLine, bool useIndex)
+// Without the service and without root there is no index, as in the window program.
+int checkIndexUse(const CommandLine &commandLine, bool haveIndex)
 {
     if (!commandLine.indexMountPoints().isEmpty() && !isProcessAdmin())
         return usageError(QStringLiteral("--index needs root: only root can read and monitor whole volumes"));
-    if (useIndex || commandLine.hasFolders() || !commandLine.matchesFile().isEmpty())
+    if (haveIndex || commandLine.hasFolders() || !commandLine.matchesFile().isEmpty())
         return kFound;
     if (commandLine.noIndex())
         return usageError(QStringLiteral("--no-index searches only folders: name them with --in"));
-    return usageError(QStringLiteral("without root there is no index, so tvq can only walk folders: "
-                                     "name them with --in FOLDERS, or run tvq as root"));
+    return usageError(QStringLiteral("no index service answers and without root there is no index, so tvq can "
+                                     "only walk folders: name them with --in FOLDERS, or run tvq as root"));
+}
+
+// The index service, when one answers and the search needs an index: a name
+// search then loads and saves nothing here. --index (root's index of chosen
+// volumes for this run) and --no-service keep the index in this process. A
+// service that answers wrongly is said so; one that is simply not there is
+// said only when it costs the user the index.
+std::unique_ptr<ServiceIndexSearcher> connectService(const CommandLine &commandLine)
+{
+    if (commandLine.noService() || commandLine.noIndex() || !commandLine.matchesFile().isEmpty()
+        || !commandLine.indexMountPoints().isEmpty() || commandLine.listVolumes())
+        return nullptr;
+    IndexServiceClient::Failure failure = IndexServiceClient::None;
+    QString why;
+    std::unique_ptr<ServiceIndexSearcher> service =
+        ServiceIndexSearcher::connect(IndexProtocol::socketPath(), &failure, &why);
+    if (service)
+        return service;
+    if (failure != IndexServiceClient::NotListening)
+        complain(why);
+    else if (!isProcessAdmin() && commandLine.hasFolders())
+        complain(QStringLiteral("%1: searching by walking the folders").arg(why));
+    return nullptr;
 }
 
 // Searches, then lets the searcher go, which saves the index: a failed save
 // still counts in the status returned.
 int searchAndSave(const CommandLine &commandLine, Settings &settings, const IndexingSettings &indexing,
-                  bool useIndex)
+                  bool useIndex, std::unique_ptr<ServiceIndexSearcher> service)
 {
     int saveStatus = kFound;
-    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0);
+    ServiceIndexSearcher *serviceSearcher = service.get();
+    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0,
+                          std::move(service));
     QObject::connect(&searcher, &FileSearcher::indexSaveFailed, [&saveStatus](QChar, const QString &reason) {
         complain(QStringLiteral("the index could not be saved: %1").arg(reason));
         saveStatus = kTrouble;
@@ -330,6 +357,10 @@ int searchAndSave(const CommandLine &commandLine, Settings &settings, const Inde
         status = runSearch(searcher, request, writer, progress);
     if (writer.failed())
         status = outputError(writer.error());
+    if (serviceSearcher && !serviceSearcher->lastError().isEmpty()) {
+        complain(QStringLiteral("the index service did not answer in full: %1").arg(serviceSearcher->lastError()));
+        status = kTrouble;
+    }
     searcher.saveIndex();
     return saveStatus == kFound ? status : saveStatus;
 }
@@ -341,8 +372,9 @@ int run(const CommandLine &commandLine)
     registerMetaTypes();
     if (commandLine.listVolumes())
         return listVolumes();
-    const bool useIndex = isProcessAdmin() && !commandLine.noIndex() && commandLine.matchesFile().isEmpty();
-    const int status = checkIndexUse(commandLine, useIndex);
+    std::unique_ptr<ServiceIndexSearcher> service = connectService(commandLine);
+    const bool useIndex = !service && isProcessAdmin() && !commandLine.noIndex() && commandLine.matchesFile().isEmpty();
+    const int status = checkIndexUse(commandLine, useIndex || service);
     if (status != kFound)
         return status;
     IndexingSettings indexing = settings->indexingSettings();
@@ -357,7 +389,7 @@ int run(const CommandLine &commandLine)
     QDir().mkpath(ContentSearcher::temporaryFolder());
     TerminationSignals termination;
     g_termination = &termination;
-    const int searched = searchAndSave(commandLine, *settings, indexing, useIndex);
+    const int searched = searchAndSave(commandLine, *settings, indexing, useIndex, std::move(service));
     g_termination = nullptr;
     // As a shell reports a program ended by the signal.
     return termination.received() ? 128 + termination.received() : searched;

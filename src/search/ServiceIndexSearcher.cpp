@@ -55,7 +55,7 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
 {
     IndexServiceClient client;
     if (!client.open(m_socketPath))
-        throw FileSearchException(kModule, __LINE__, client.errorText());
+        fail(client.errorText());
     quint64 count = 0;
     const bool done = client.search(
         queryOf(request),
@@ -71,7 +71,7 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
     if (!done && client.failure() == IndexServiceClient::Canceled)
         throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Request %1 canceled").arg(request.id));
     if (!done)
-        throw FileSearchException(kModule, __LINE__, client.errorText());
+        fail(client.errorText());
     // Asked while the service was still loading, the list of volumes may
     // have grown since: the walk must not repeat what the index answered.
     ServiceState now;
@@ -86,6 +86,21 @@ bool ServiceIndexSearcher::covers(const QString &path) const
     const VolumeInfo volume = path.isEmpty() ? VolumeInfo() : volumeOfPath(path);
     QMutexLocker lock(&m_mutex);
     return volume.isValid() && m_state.covers(QFile::encodeName(volume.mountPoint));
+}
+
+void ServiceIndexSearcher::fail(const QString &why)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_lastError = why;
+    }
+    throw FileSearchException(kModule, __LINE__, why);
+}
+
+QString ServiceIndexSearcher::lastError() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_lastError;
 }
 
 ServiceState ServiceIndexSearcher::state() const

@@ -26,11 +26,15 @@ public:
     bool covers(const QString &path) const override;
 
     ServiceState state() const;
+    // Why the last search could not be answered in full; empty when it was.
+    QString lastError() const;
 
 private:
     ServiceIndexSearcher(const QString &socketPath, const ServiceState &state);
+    [[noreturn]] void fail(const QString &why);
 
     const QString m_socketPath;
     mutable QMutex m_mutex;
     ServiceState m_state;
+    QString m_lastError;
 };
