@@ -4,6 +4,7 @@
 #include "base/IndexingSettings.h"
 #include "base/IndexTypes.h"
 #include "query/FileSearchRequest.h"
+#include "search/IIndexSearcher.h"
 
 #include <QChar>
 #include <QMap>
@@ -22,7 +23,6 @@ class FileSearch;
 class FileSearchResults;
 class FileSearcherWorker;
 class MatchesSearch;
-class IIndexSearcher;
 class NTFSFileSearcher;
 struct ContentMatches;
 
