@@ -29,11 +29,18 @@ log_text() { iconv -f UTF-16LE -t UTF-8 "$STATE/indexd.log" 2>/dev/null | tr -d 
 records() { log_text | sed -n 's/.*Files count: //p' | awk '{ s += $1 } END { print s }'; }
 
 # (b)'s tree is made before the service starts, so the service indexes it with /.
-if [ ! -d "$TREE" ]; then
-    mkdir -p "$TREE"
-    (cd "$TREE" && for d in $(seq 10000); do
-        mkdir "d$d" && touch "d$d"/permcheck-{1..10}
-    done)
+# It is kept for later runs (remove it by hand); made in one process, as
+# 110,000 forks of mkdir and touch take minutes on a loaded machine.
+if [ ! -f "$TREE/d10000/permcheck-10" ]; then
+    python3 - "$TREE" <<'PY'
+import os, sys
+top = sys.argv[1]
+for d in range(1, 10001):
+    folder = os.path.join(top, "d%d" % d)
+    os.makedirs(folder, exist_ok=True)
+    for f in range(1, 11):
+        open(os.path.join(folder, "permcheck-%d" % f), "w").close()
+PY
 fi
 
 printf '[General]\n' > "$WORK/indexing.ini"

@@ -336,9 +336,12 @@ int searchAndSave(const CommandLine &commandLine, Settings &settings, const Inde
         saveStatus = kTrouble;
     });
     ProgressLine progress(isTerminal(2));
+    FileSearchRequest request;
+    commandLine.fillRequest(request);
     // The helper's documents are searched like any other converted file,
-    // unless the settings switch them off.
-    settings.setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
+    // unless the settings switch them off. A name search starts no helper.
+    if (!request.text.isEmpty() || commandLine.interactive())
+        settings.setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
     searcher.init(indexing, settings.contentSearchSettings());
     waitForInit(searcher, progress);
     QFile out;
@@ -346,8 +349,6 @@ int searchAndSave(const CommandLine &commandLine, Settings &settings, const Inde
     if (!g_stdoutClosed)
         out.open(stdout, QIODevice::WriteOnly);
     ResultWriter writer(&out, commandLine.outputFormat());
-    FileSearchRequest request;
-    commandLine.fillRequest(request);
     int status;
     if (!commandLine.matchesFile().isEmpty())
         status = runMatches(searcher, request, commandLine.matchesFile(), writer);

@@ -66,6 +66,7 @@ private:
     using DriveMap = std::map<QChar, std::unique_ptr<NTFSDriveDB>>;
 
     void updateDrives(const CancelFlag *cancel);
+    void saveEach(void (NTFSDriveDB::*save)());
     void applyDriveChanges(const QList<QChar> &toAdd, const QList<QChar> &toRemove, const QList<QChar> &toDrop,
                            const CancelFlag *cancel);
     void autoAddDrives();
