@@ -9,6 +9,7 @@
 #include "session/MessageListenWidget.h"
 #include "session/StartupRoles.h"
 #include "session/TaskScheduler.h"
+#include "ui/IndexSource.h"
 #include "ui/MainWindow.h"
 #include "ui/SessionHandOver.h"
 #include "ui/ShellUtils.h"
@@ -89,7 +90,9 @@ int main(int argc, char *argv[])
     });
     std::unique_ptr<MessageListenWidget> listener;
     QStringList forwarded;
-    const int roleExitCode = settleProcessRole(app.arguments(), &listener, &forwarded);
+    bool serviceAnswers = false;
+    const int searcherFlags = IndexSource::choose(app.arguments(), &serviceAnswers);
+    const int roleExitCode = settleProcessRole(app.arguments(), serviceAnswers, &listener, &forwarded);
     if (roleExitCode >= 0) {
         DataPaths::adoptDataFiles();
         return roleExitCode;
@@ -98,9 +101,8 @@ int main(int argc, char *argv[])
     if (isActingForSessionUser())
         installCompanionHandOver();
 
-    // The index needs root's rights; "-no-elevation" searches by walking.
-    const bool useIndex = isProcessAdmin() && !app.arguments().contains(QStringLiteral("-no-elevation"));
-    auto window = std::make_unique<MainWindow>(forwarded.isEmpty() ? app.arguments() : forwarded, useIndex);
+    auto window = std::make_unique<MainWindow>(forwarded.isEmpty() ? app.arguments() : forwarded,
+                                               searcherFlags);
     MainWindow *shown = window.get();
     QObject::connect(listener.get(), &MessageListenWidget::activationRequested, shown, [shown] {
         shown->showNormal();

@@ -164,6 +164,14 @@ ServiceState IndexService::state() const
         const VolumeInfo volume = volumeInfo(it.key());
         state.volumes.append({it.key(), QFile::encodeName(volume.mountPoint), quint64(it.value())});
     }
+    // Read from the mount table and /sys, which the kernel answers from memory.
+    try {
+        for (QChar key : localNtfsDrives())
+            state.available.append({key, QFile::encodeName(volumeInfo(key).mountPoint), 0});
+    } catch (const std::exception &e) {
+        Logger::instance()->log(WARNING, "IndexService",
+                                QStringLiteral("Volumes can't be listed: %1").arg(QString::fromUtf8(e.what())));
+    }
     return state;
 }
 

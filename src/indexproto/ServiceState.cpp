@@ -45,6 +45,30 @@ IndexingSettings readSettings(MessageReader &in)
     return settings;
 }
 
+void writeVolumes(MessageWriter &out, const QList<ServiceState::Volume> &volumes)
+{
+    out.u32(quint32(volumes.size()));
+    for (const ServiceState::Volume &volume : volumes) {
+        out.u16(volume.key.unicode());
+        out.bytes(volume.mountPoint);
+        out.u64(volume.objects);
+    }
+}
+
+QList<ServiceState::Volume> readVolumes(MessageReader &in)
+{
+    QList<ServiceState::Volume> volumes;
+    const quint32 n = in.count(/*minElementSize=*/14);
+    for (quint32 i = 0; i < n && in.ok(); ++i) {
+        ServiceState::Volume volume;
+        volume.key = QChar(in.u16());
+        volume.mountPoint = in.bytes();
+        volume.objects = in.u64();
+        volumes.append(volume);
+    }
+    return volumes;
+}
+
 } // namespace
 
 bool ServiceState::covers(const QByteArray &mountPoint) const
@@ -60,13 +84,9 @@ QByteArray ServiceState::encode() const
 {
     MessageWriter out;
     out.u8(phase);
-    out.u32(quint32(volumes.size()));
-    for (const Volume &volume : volumes) {
-        out.u16(volume.key.unicode());
-        out.bytes(volume.mountPoint);
-        out.u64(volume.objects);
-    }
+    writeVolumes(out, volumes);
     writeSettings(out, settings);
+    writeVolumes(out, available);
     return out.take();
 }
 
@@ -75,15 +95,9 @@ std::optional<ServiceState> ServiceState::decode(const QByteArray &body)
     MessageReader in(body);
     ServiceState state;
     const quint8 phase = in.u8();
-    const quint32 n = in.count(/*minElementSize=*/14);
-    for (quint32 i = 0; i < n && in.ok(); ++i) {
-        Volume volume;
-        volume.key = QChar(in.u16());
-        volume.mountPoint = in.bytes();
-        volume.objects = in.u64();
-        state.volumes.append(volume);
-    }
+    state.volumes = readVolumes(in);
     state.settings = readSettings(in);
+    state.available = readVolumes(in);
     if (!in.complete() || phase > Updating)
         return std::nullopt;
     state.phase = Phase(phase);

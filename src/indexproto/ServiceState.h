@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QList>
+#include <QMetaType>
 #include <QtGlobal>
 
 #include <optional>
@@ -25,7 +26,11 @@ struct ServiceState
     };
 
     Phase phase = Loading;
+    // The volumes in the index, with their object counts.
     QList<Volume> volumes;
+    // Every local volume the service could index (objects 0), under the
+    // service's own keys: what a settings page offers to choose from.
+    QList<Volume> available;
     IndexingSettings settings;
 
     // Whether `path` lies on a volume of the index, by its mount point.
@@ -37,3 +42,5 @@ struct ServiceState
     static QByteArray encodeSettings(const IndexingSettings &settings);
     static std::optional<IndexingSettings> decodeSettings(const QByteArray &body);
 };
+
+Q_DECLARE_METATYPE(ServiceState)

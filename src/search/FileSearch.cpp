@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QThreadPool>
 
@@ -86,6 +87,17 @@ void FileSearch::progress(int &examined, int &total) const
 {
     examined = m_processed;
     total = m_candidates.count();
+}
+
+QString FileSearch::failure() const
+{
+    if (!m_thread || !m_thread->failed())
+        return QString();
+    // The engine's exceptions read "File: <module>, line: <n>, <why>": a
+    // person needs only the why.
+    const QString text = m_thread->errorText();
+    static const QRegularExpression origin(QStringLiteral("^File: [^,]*, line: \\d+, "));
+    return QString(text).remove(origin);
 }
 
 void FileSearch::run(FileSearchResults &target)

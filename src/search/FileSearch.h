@@ -45,6 +45,10 @@ public:
     // Candidates examined so far and their number; both 0 for a name-only
     // request. A display figure only: it may lag behind.
     void progress(int &examined, int &total) const;
+    // Why the candidate phase ended before it had looked everywhere (the
+    // index could not answer, a folder walk failed); empty when it did not.
+    // Valid once finished() has been emitted.
+    QString failure() const;
 
     // Whether `path`, a folder when `isFolder`, passes the checks of the
     // request other than its name and folders; `matches` receives the number

@@ -6,11 +6,16 @@
 #include "content/IFilter64Converter.h"
 #include "content/IFilterConverter.h"
 #include "search/DiskSearcher.h"
+#include "indexproto/IndexProtocol.h"
 #include "search/FileSearch.h"
 #include "search/FileSearcherWorker.h"
 #include "search/MatchesSearch.h"
 #include "search/IIndexSearcher.h"
+#include "search/IndexServiceLink.h"
 #include "search/NTFSFileSearcher.h"
+#include "search/ServiceIndexSearcher.h"
+
+#include <limits>
 
 namespace {
 
@@ -31,6 +36,14 @@ FileSearcher::FileSearcher(const QString &tempFolder, int flags, std::unique_ptr
         connect(m_indexSearcher.get(), &NTFSFileSearcher::updateStarted, this, &FileSearcher::updateStarted);
         connect(m_indexSearcher.get(), &NTFSFileSearcher::updateFinished, this, &FileSearcher::updateFinished);
         connect(m_indexSearcher.get(), &NTFSFileSearcher::saveFailed, this, &FileSearcher::indexSaveFailed);
+    } else if (m_flags & UseIndexService) {
+        const QString socket = IndexProtocol::socketPath();
+        auto service = std::make_unique<ServiceIndexSearcher>(socket);
+        m_serviceSearcher = service.get();
+        m_indexService = std::move(service);
+        m_serviceLink = new IndexServiceLink(m_serviceSearcher, socket, this);
+        connect(m_serviceLink, &IndexServiceLink::phaseChanged, this,
+                [this](IndexServiceLink::Phase phase) { onServicePhaseChanged(phase); });
     }
 }
 
@@ -74,6 +87,12 @@ void FileSearcher::stopThread(std::unique_ptr<FileSearcherWorker> &thread, Cance
 void FileSearcher::init(const IndexingSettings &indexingSettings, const ContentSearchSettings &contentSearchSettings)
 {
     m_contentSearcher->setSettings(contentSearchSettings);
+    if (m_serviceLink) {
+        // Searches wait until the service tells its state (or that it is
+        // away), which takes a moment at most.
+        m_serviceLink->start();
+        return;
+    }
     if (!m_indexSearcher) {
         setState(1);
         m_initThread.reset();
@@ -185,15 +204,19 @@ void FileSearcher::find(FileSearchRequest &request, FileSearchResults &results)
 
 void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
 {
+    QString failure;
     {
         QMutexLocker lock(&m_mutex);
         const auto it = m_searches.find(requestId);
         // A notice queued before its search was canceled is stale.
         if (it == m_searches.end())
             return;
+        failure = it->second->failure();
         m_searches.erase(it);
     }
     applyPendingContentSettings();
+    if (!failure.isEmpty())
+        emit findIncomplete(requestId, failure);
     emit findFinished(requestId);
 }
 
@@ -258,13 +281,71 @@ bool FileSearcher::isSearching()
 
 IndexingSettings FileSearcher::indexingSettings() const
 {
+    if (m_serviceSearcher)
+        return m_serviceSearcher->state().settings;
     return m_indexSearcher ? m_indexSearcher->indexingSettings() : IndexingSettings();
 }
 
 void FileSearcher::objectCounts(QMap<QChar, int> &counts) const
 {
+    if (m_serviceSearcher) {
+        if (m_serviceLink->phase() == IndexServiceLink::Unavailable)
+            return;
+        for (const ServiceState::Volume &volume : m_serviceSearcher->state().volumes)
+            counts[volume.key] = int(qMin<quint64>(volume.objects, quint64(std::numeric_limits<int>::max())));
+        return;
+    }
     if (m_indexSearcher)
         m_indexSearcher->objectCounts(counts);
+}
+
+bool FileSearcher::isIndexServiceAvailable() const
+{
+    if (!m_serviceLink)
+        return false;
+    const IndexServiceLink::Phase phase = m_serviceLink->phase();
+    return phase != IndexServiceLink::Unknown && phase != IndexServiceLink::Unavailable;
+}
+
+ServiceState FileSearcher::indexServiceState() const
+{
+    return m_serviceSearcher ? m_serviceSearcher->state() : ServiceState();
+}
+
+bool FileSearcher::isBusy() const
+{
+    if (m_serviceLink) {
+        const IndexServiceLink::Phase phase = m_serviceLink->phase();
+        return phase == IndexServiceLink::Loading || phase == IndexServiceLink::Updating;
+    }
+    return m_initThread || m_updateThread;
+}
+
+// The service's phases as the index's own would be told: searches asked
+// before the first answer wait for it; the index label follows each change.
+void FileSearcher::onServicePhaseChanged(int phase)
+{
+    switch (phase) {
+    case IndexServiceLink::Loading:
+        emit updateStarted();
+        break;
+    case IndexServiceLink::Updating:
+        setState(1);
+        emit updateStarted();
+        break;
+    case IndexServiceLink::Ready:
+        setState(1);
+        if (!m_serviceWasReady) {
+            m_serviceWasReady = true;
+            emit initFinished();
+        }
+        emit updateFinished();
+        break;
+    case IndexServiceLink::Unavailable:
+        setState(1);
+        emit indexServiceUnavailable(m_serviceLink->unavailableReason());
+        break;
+    }
 }
 
 QList<IFilterInfo> FileSearcher::installedFilters()

@@ -22,7 +22,10 @@ class Helper64;
 class FileSearch;
 class FileSearchResults;
 class FileSearcherWorker;
+class IndexServiceLink;
 class MatchesSearch;
+class ServiceIndexSearcher;
+struct ServiceState;
 class NTFSFileSearcher;
 struct ContentMatches;
 
@@ -42,7 +45,10 @@ class FileSearcher : public QObject
 {
     Q_OBJECT
 public:
-    enum Flag { UseIndex = 0x1 };
+    // UseIndex: this process holds the index (root). UseIndexService: the
+    // index service holds it; this searcher follows the service as it
+    // loads, updates, goes away and comes back, and walks while it is away.
+    enum Flag { UseIndex = 0x1, UseIndexService = 0x2 };
 
     // `tempFolder` receives converted documents; the caller creates it.
     // `indexService`, when given without UseIndex, supplies the candidates
@@ -73,9 +79,14 @@ public:
     // Leaves both untouched when no search of this request runs.
     void progress(const FileSearchRequest &request, int &processed, int &total);
     bool isSearching();
-    bool isBusy() const { return m_initThread || m_updateThread; }
+    bool isBusy() const;
     bool isReady() const { return m_state == 1; }
     IndexingSettings indexingSettings() const;
+    // UseIndexService: the service is followed, answers now, and what it
+    // last told of itself.
+    bool usesIndexService() const { return m_serviceLink != nullptr; }
+    bool isIndexServiceAvailable() const;
+    ServiceState indexServiceState() const;
     // Indexed objects per volume key; nothing is filled without an index.
     void objectCounts(QMap<QChar, int> &counts) const;
 
@@ -95,12 +106,19 @@ signals:
     void updateFinished();
     // A volume's database could not be saved (at saveIndex() or on destruction).
     void indexSaveFailed(QChar drive, const QString &reason);
+    // The index service does not answer (UseIndexService): searches walk
+    // until it is back, which updateFinished() tells.
+    void indexServiceUnavailable(const QString &why);
+    // Emitted just before findFinished when the search could not look
+    // everywhere it was asked to: its results are what it found until then.
+    void findIncomplete(FileSearchRequest::Id requestId, const QString &why);
 
 private slots:
     void onInitFinished();
     void onFindFinished(FileSearchRequest::Id requestId);
     void onFindMatchesFinished(FileSearchRequest::Id requestId);
     void onUpdateIndexingFinished();
+    void onServicePhaseChanged(int phase);
 
 private:
     void setState(int state);
@@ -114,6 +132,11 @@ private:
     CancelFlag m_stopUpdate{false};
     std::unique_ptr<NTFSFileSearcher> m_indexSearcher;
     std::unique_ptr<IIndexSearcher> m_indexService;
+    // With UseIndexService: the service's searcher (owned by m_indexService)
+    // and what keeps it in step with the service.
+    ServiceIndexSearcher *m_serviceSearcher = nullptr;
+    IndexServiceLink *m_serviceLink = nullptr;
+    bool m_serviceWasReady = false;
     std::unique_ptr<DiskSearcher> m_diskSearcher;
     std::unique_ptr<Helper64> m_helper64;
     std::unique_ptr<ContentSearcher> m_contentSearcher;

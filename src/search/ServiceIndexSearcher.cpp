@@ -36,6 +36,24 @@ ServiceIndexSearcher::ServiceIndexSearcher(const QString &socketPath, const Serv
 {
 }
 
+ServiceIndexSearcher::ServiceIndexSearcher(const QString &socketPath)
+    : m_socketPath(socketPath)
+    , m_available(false)
+{
+}
+
+void ServiceIndexSearcher::setState(const ServiceState &state)
+{
+    QMutexLocker lock(&m_mutex);
+    m_state = state;
+}
+
+void ServiceIndexSearcher::setAvailable(bool available)
+{
+    QMutexLocker lock(&m_mutex);
+    m_available = available;
+}
+
 std::unique_ptr<ServiceIndexSearcher> ServiceIndexSearcher::connect(const QString &socketPath,
                                                                     IndexServiceClient::Failure *failure,
                                                                     QString *why)
@@ -53,6 +71,11 @@ std::unique_ptr<ServiceIndexSearcher> ServiceIndexSearcher::connect(const QStrin
 
 void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults &results)
 {
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_available)
+            return;
+    }
     IndexServiceClient client;
     if (!client.open(m_socketPath))
         fail(client.errorText());
@@ -85,7 +108,7 @@ bool ServiceIndexSearcher::covers(const QString &path) const
 {
     const VolumeInfo volume = path.isEmpty() ? VolumeInfo() : volumeOfPath(path);
     QMutexLocker lock(&m_mutex);
-    return volume.isValid() && m_state.covers(QFile::encodeName(volume.mountPoint));
+    return m_available && volume.isValid() && m_state.covers(QFile::encodeName(volume.mountPoint));
 }
 
 void ServiceIndexSearcher::fail(const QString &why)

@@ -22,6 +22,16 @@ public:
     static std::unique_ptr<ServiceIndexSearcher> connect(const QString &socketPath,
                                                          IndexServiceClient::Failure *failure, QString *why);
 
+    // A searcher that follows the service at `socketPath` through setState()
+    // and setAvailable(), for a window that watches the service (starts as
+    // unavailable: nothing covered, nothing found).
+    explicit ServiceIndexSearcher(const QString &socketPath);
+
+    // The state the service last told, and whether it answers at all. While
+    // it does not, searches find nothing in the index and walk every folder.
+    void setState(const ServiceState &state);
+    void setAvailable(bool available);
+
     void search(FileSearchRequest &request, FileSearchResults &results) override;
     bool covers(const QString &path) const override;
 
@@ -36,5 +46,6 @@ private:
     const QString m_socketPath;
     mutable QMutex m_mutex;
     ServiceState m_state;
+    bool m_available = true;
     QString m_lastError;
 };

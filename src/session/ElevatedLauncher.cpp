@@ -47,7 +47,7 @@ bool ElevatedLauncher::launch(const QStringList &arguments, const QString &failu
 // names it; otherwise (a build tree) env, which carries across what pkexec
 // clears and the window needs: the display, its key, the language and the
 // user the program acts for.
-QStringList ElevatedLauncher::pkexecArguments(const QString &path)
+QStringList ElevatedLauncher::pkexecCommand(const QString &path)
 {
     if (Polkit::isActionInstalledFor(path))
         return {path};
@@ -63,6 +63,6 @@ QStringList ElevatedLauncher::pkexecArguments(const QString &path)
 
 bool ElevatedLauncher::run(const QString &path, const QString &parameters)
 {
-    return launch(pkexecArguments(path) + QProcess::splitCommand(parameters),
+    return launch(pkexecCommand(path) + QProcess::splitCommand(parameters),
                   QStringLiteral("pkexec did not start ") + path + QStringLiteral(", error = "));
 }

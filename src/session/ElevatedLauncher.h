@@ -20,7 +20,7 @@ public:
     // The process id of the last program started (pkexec keeps its id when
     // it becomes the program); 0 before any.
     static qint64 lastProcessId();
-
-private:
-    static QStringList pkexecArguments(const QString &path);
+    // What pkexec is given to run `path` as root, before the program's own
+    // arguments.
+    static QStringList pkexecCommand(const QString &path);
 };

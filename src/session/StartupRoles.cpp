@@ -4,6 +4,7 @@
 #include "base/Logger.h"
 #include "platform/linux/CrashHandler.h"
 #include "platform/linux/SystemInfo.h"
+#include "session/IndexServiceAdmin.h"
 #include "session/InstanceChannel.h"
 #include "session/MessageListenWidget.h"
 #include "session/TaskScheduler.h"
@@ -80,7 +81,9 @@ int performAdminSwitch(const QStringList &arguments)
 
 void handleAdminSwitches(const QStringList &arguments)
 {
-    const int code = performAdminSwitch(arguments);
+    int code = performAdminSwitch(arguments);
+    if (code < 0)
+        code = IndexServiceAdmin::perform(arguments);
     if (code >= 0)
         std::exit(code);
 }
@@ -233,14 +236,16 @@ int runUserInstance(MessageListenWidget *listener)
     return code;
 }
 
-int settleProcessRole(const QStringList &arguments, std::unique_ptr<MessageListenWidget> *listener,
+int settleProcessRole(const QStringList &arguments, bool serviceAnswers, std::unique_ptr<MessageListenWidget> *listener,
                       QStringList *forwarded)
 {
     if (InstanceChannel::exists(QLatin1String(kMainInstanceWindowTitle))) {
         notifyAnotherInstance(arguments);
         return exitCodeLogged(0);
     }
-    if (arguments.contains(QLatin1String(kNoElevationArgument))) {
+    // Where the index service answers, every user's window asks it and runs
+    // with that user's rights: no password, no companion.
+    if (serviceAnswers || arguments.contains(QLatin1String(kNoElevationArgument))) {
         *listener = std::make_unique<MessageListenWidget>(QLatin1String(kMainInstanceWindowTitle));
         return -1;
     }

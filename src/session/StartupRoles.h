@@ -48,5 +48,7 @@ QString unelevatedParameters(const QStringList &arguments);
 // code when this process ends here (forwarder, companion, failed hand-over),
 // or -1 when it goes on as a main instance with `listener` made and
 // `forwarded` holding the companion's arguments (empty when none came).
-int settleProcessRole(const QStringList &arguments, std::unique_ptr<MessageListenWidget> *listener,
+// `serviceAnswers`: the index service answers, so this process is the main
+// instance as whoever started it, without elevation.
+int settleProcessRole(const QStringList &arguments, bool serviceAnswers, std::unique_ptr<MessageListenWidget> *listener,
                       QStringList *forwarded);

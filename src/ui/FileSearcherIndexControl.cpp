@@ -2,12 +2,17 @@
 
 #include "base/Logger.h"
 #include "platform/linux/NTFSUtils.h"
+#include "indexproto/ServiceState.h"
 #include "search/FileSearcher.h"
+#include "session/IndexServiceAdmin.h"
+
+#include <QFile>
 
 #include <exception>
 
-FileSearcherIndexControl::FileSearcherIndexControl(FileSearcher &searcher)
+FileSearcherIndexControl::FileSearcherIndexControl(FileSearcher &searcher, IndexServiceAdmin &admin)
     : m_searcher(searcher)
+    , m_admin(admin)
 {
 }
 
@@ -38,6 +43,15 @@ QMap<QChar, int> FileSearcherIndexControl::objectCounts() const
 QList<IIndexControl::Volume> FileSearcherIndexControl::localVolumes() const
 {
     QList<Volume> volumes;
+    if (isService()) {
+        // The service's keys: its settings name volumes by them.
+        for (const ServiceState::Volume &volume : m_searcher.indexServiceState().available) {
+            const QString mountPoint = QFile::decodeName(volume.mountPoint);
+            const VolumeInfo local = volumeOfPath(mountPoint);
+            volumes.append({volume.key, mountPoint, !local.isValid() || isFixedDrive(local.key)});
+        }
+        return volumes;
+    }
     try {
         for (QChar key : localNtfsDrives())
             volumes.append({key, volumeInfo(key).mountPoint, isFixedDrive(key)});
@@ -50,5 +64,28 @@ QList<IIndexControl::Volume> FileSearcherIndexControl::localVolumes() const
 
 void FileSearcherIndexControl::rebuild()
 {
-    m_searcher.update();
+    if (isService())
+        m_admin.requestAsRoot(IndexServiceAdmin::rebuildArguments());
+    else
+        m_searcher.update();
+}
+
+bool FileSearcherIndexControl::isService() const
+{
+    return m_searcher.usesIndexService();
+}
+
+bool FileSearcherIndexControl::isServiceRunning() const
+{
+    return m_searcher.isIndexServiceAvailable();
+}
+
+void FileSearcherIndexControl::applyServiceSettings(const IndexingSettings &settings)
+{
+    m_admin.requestAsRoot(IndexServiceAdmin::settingsArguments(settings));
+}
+
+void FileSearcherIndexControl::setServiceEnabled(bool on)
+{
+    m_admin.requestAsRoot(IndexServiceAdmin::enableArguments(on));
 }

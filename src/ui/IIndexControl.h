@@ -32,4 +32,15 @@ public:
     virtual QList<Volume> localVolumes() const = 0;
     // Builds every indexed volume again.
     virtual void rebuild() = 0;
+
+    // The index is the index service's, not this process's: its settings
+    // are changed by asking the service (as root), not in this user's
+    // settings file.
+    virtual bool isService() const { return false; }
+    // The index service answers now.
+    virtual bool isServiceRunning() const { return false; }
+    // Hands new settings to the index service (isService() only).
+    virtual void applyServiceSettings(const IndexingSettings &settings) { Q_UNUSED(settings) }
+    // Turns the index service on or off for the whole machine.
+    virtual void setServiceEnabled(bool on) { Q_UNUSED(on) }
 };

@@ -9,6 +9,7 @@
 #include "ui/AppDataFolders.h"
 #include "ui/BackgroundTray.h"
 #include "ui/DesktopIntegration.h"
+#include "session/IndexServiceAdmin.h"
 #include "ui/FileSearcherIndexControl.h"
 #include "ui/FileTable.h"
 #include "ui/FilterBar.h"
@@ -48,10 +49,11 @@ static Logger *logger()
     return Logger::instance();
 }
 
-MainWindow::MainWindow(const QStringList &arguments, bool useIndex, QWidget *parent)
+MainWindow::MainWindow(const QStringList &arguments, int searcherFlags, QWidget *parent)
     : QMainWindow(parent)
     , m_arguments(arguments)
-    , m_useIndex(useIndex)
+    , m_useIndex(searcherFlags & FileSearcher::UseIndex)
+    , m_useService(searcherFlags & FileSearcher::UseIndexService)
 {
     logger()->log(DEBUG, kComponent, "MainWindow::MainWindow");
     Settings::instance();
@@ -61,8 +63,12 @@ MainWindow::MainWindow(const QStringList &arguments, bool useIndex, QWidget *par
     // this user can read them.
     const QString tempFolder = PrivateFolder::forCurrentUser(
         QStandardPaths::writableLocation(QStandardPaths::TempLocation), QStringLiteral("Talvenquist"));
-    m_searcher = std::make_shared<FileSearcher>(QDir::toNativeSeparators(tempFolder),
-                                                useIndex ? FileSearcher::UseIndex : 0);
+    m_searcher = std::make_shared<FileSearcher>(QDir::toNativeSeparators(tempFolder), searcherFlags);
+    m_serviceAdmin = new IndexServiceAdmin(this);
+    m_serviceAdmin->setObjectName(QStringLiteral("indexServiceAdmin"));
+    connect(m_serviceAdmin, &IndexServiceAdmin::finished, this, [this](bool ok, const QString &why) {
+        statusBar()->showMessage(ok ? tr("The index service took the change.") : why, 15000);
+    });
 
     buildWidgets();
     initialize();
@@ -157,7 +163,7 @@ void MainWindow::initialize()
     m_panel->loadHistories();
     // The index loads on the searcher's own thread: the window is up first,
     // and searches asked for meanwhile start when it is ready.
-    if (m_useIndex)
+    if (m_useIndex || m_useService)
         setIndexState(Updating);
     // Office documents are read by the helper program: its filters route
     // their extensions to it, unless the settings switch them off.
@@ -305,12 +311,19 @@ void MainWindow::connectSearcher()
         if (m_indexState == Updating)
             setIndexState(Ready);
     });
+    connect(searcher, &FileSearcher::indexServiceUnavailable, this, &MainWindow::onIndexServiceUnavailable);
+    connect(searcher, &FileSearcher::findIncomplete, this, [this](FileSearchRequest::Id requestId, const QString &why) {
+        for (int index = 0; index < m_tabs->count(); ++index) {
+            if (tabAt(index)->requestId() == requestId)
+                tabAt(index)->setIncompleteReason(why);
+        }
+    });
 }
 
 TabPage *MainWindow::addNewTab()
 {
     auto *tab = new TabPage(this, m_panel, m_instantBar, m_searcher, ++m_lastTabId);
-    if (!m_useIndex)
+    if (!m_useIndex && (!m_useService || m_indexState == ServiceNotRunning))
         tab->setUnindexedDefaultFolder(QDir::homePath());
     connect(tab, &TabPage::statusTextChanged, this, &MainWindow::onTabStatusTextChanged);
     connect(tab, &TabPage::tabTextChanged, this, &MainWindow::onTabTextChanged);
@@ -427,6 +440,8 @@ QString MainWindow::indexText() const
         return tr("Index: ready");
     case Updating:
         return tr("Index: updating...");
+    case ServiceNotRunning:
+        return tr("Index: service not running");
     case Disabled:
         break;
     }
@@ -438,8 +453,28 @@ void MainWindow::onUpdateStarted()
     setIndexState(Updating);
 }
 
+// The index service went away: searches walk, as without an index, until it
+// is back; the way to turn it on is in the options.
+void MainWindow::onIndexServiceUnavailable()
+{
+    setIndexState(ServiceNotRunning);
+    for (int index = 0; index < m_tabs->count(); ++index)
+        tabAt(index)->setUnindexedDefaultFolder(QDir::homePath());
+    statusBar()->showMessage(tr("The index service is not running: searches walk folders. "
+                                "Turn it on in Options, Indexing."), 15000);
+}
+
+void MainWindow::onIndexServiceBack()
+{
+    for (int index = 0; index < m_tabs->count(); ++index)
+        tabAt(index)->setUnindexedDefaultFolder(QString());
+    statusBar()->clearMessage();
+}
+
 void MainWindow::onUpdateFinished()
 {
+    if (m_useService && m_indexState == ServiceNotRunning)
+        onIndexServiceBack();
     setIndexState(Ready);
     if (m_useIndex)
         Settings::instance()->setIndexingSettings(m_searcher->indexingSettings());
@@ -568,7 +603,7 @@ void MainWindow::showAbout()
 
 void MainWindow::showOptions(int page)
 {
-    FileSearcherIndexControl index(*m_searcher);
+    FileSearcherIndexControl index(*m_searcher, *m_serviceAdmin);
     DesktopIntegration integration;
     OptionsDialog dialog(index, integration, this);
     dialog.setCurrentPage(OptionsDialog::Page(page));

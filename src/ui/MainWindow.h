@@ -10,6 +10,7 @@
 
 class BackgroundTray;
 class FileSearcher;
+class IndexServiceAdmin;
 class InstantToolBar;
 class LanguageLoader;
 class MainWindowActions;
@@ -33,12 +34,13 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    enum IndexState { Disabled = 0, Ready = 1, Updating = 2 };
+    enum IndexState { Disabled = 0, Ready = 1, Updating = 2, ServiceNotRunning = 3 };
 
     // `arguments` as the process got them: argument 0 is the program.
-    // `useIndex`: the searcher keeps an index of the volumes (which needs
-    // root's rights); without it searches walk folders.
-    MainWindow(const QStringList &arguments, bool useIndex, QWidget *parent = nullptr);
+    // `searcherFlags` (FileSearcher::Flag): UseIndex, this process keeps an
+    // index of the volumes (which needs root's rights); UseIndexService, the
+    // index service keeps it; neither, searches walk folders.
+    MainWindow(const QStringList &arguments, int searcherFlags, QWidget *parent = nullptr);
     // Saves everything (save()) and stops every search.
     ~MainWindow() override;
 
@@ -108,9 +110,13 @@ private:
     void restoreFromTray();
     void writeTabsFile();
     void setIndexState(IndexState state);
+    void onIndexServiceUnavailable();
+    void onIndexServiceBack();
 
     QStringList m_arguments;
     bool m_useIndex;
+    bool m_useService;
+    IndexServiceAdmin *m_serviceAdmin;
     std::shared_ptr<FileSearcher> m_searcher;
     LanguageLoader *m_language;
     BackgroundTray *m_tray;

@@ -36,7 +36,7 @@ OptionsDialog::OptionsDialog(IIndexControl &index, ISystemIntegration &integrati
 
     m_general = new OptionsGeneral(integration);
     addPage(m_general);
-    if (m_elevated) {
+    if (m_elevated || index.isService()) {
         m_indexing = new OptionsIndexing(index);
         addPage(m_indexing);
         connect(m_indexing, &OptionsIndexing::browseRequested, this, &OptionsDialog::onBrowseDBPath);

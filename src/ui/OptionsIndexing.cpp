@@ -2,6 +2,7 @@
 
 #include "base/Settings.h"
 #include "index/NTFSDriveDB.h"
+#include "session/IndexServiceAdmin.h"
 #include "ui/IIndexControl.h"
 
 #include <QCheckBox>
@@ -64,6 +65,8 @@ OptionsIndexing::OptionsIndexing(IIndexControl &index, QWidget *parent)
     , m_excludeTable(makeTable(this, "excludeTable", 1))
     , m_addButton(new QPushButton(QIcon::fromTheme(QStringLiteral("list-add")), QString(), this))
     , m_removeButton(new QPushButton(QIcon::fromTheme(QStringLiteral("list-remove")), QString(), this))
+    , m_serviceCheckBox(new QCheckBox(this))
+    , m_serviceWasRunning(index.isServiceRunning())
 {
     setObjectName(QStringLiteral("OptionsIndexing"));
     m_dbPathLineEdit->setObjectName(QStringLiteral("dbPathLineEdit"));
@@ -73,8 +76,10 @@ OptionsIndexing::OptionsIndexing(IIndexControl &index, QWidget *parent)
     m_removableCheckBox->setObjectName(QStringLiteral("removableCheckBox"));
     m_addButton->setObjectName(QStringLiteral("addButton"));
     m_removeButton->setObjectName(QStringLiteral("removeButton"));
+    m_serviceCheckBox->setObjectName(QStringLiteral("serviceCheckBox"));
     m_tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     buildLayout();
+    setUpServiceSwitch();
 
     m_dbPathLineEdit->setText(Settings::instance()->value(Settings::DBPath).toString());
     m_fixedCheckBox->setChecked(m_current.autoAddFixed);
@@ -83,8 +88,12 @@ OptionsIndexing::OptionsIndexing(IIndexControl &index, QWidget *parent)
     fillExcludePaths();
     retranslate();
 
-    if (m_index.isSearching() || m_index.isBusy()) {
-        setEnabled(false);
+    const bool serviceAway = m_index.isService() && !m_index.isServiceRunning();
+    if (m_index.isSearching() || m_index.isBusy() || serviceAway) {
+        for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (child != m_serviceCheckBox)
+                child->setEnabled(false);
+        }
         return;
     }
     connect(m_browseButton, &QPushButton::clicked, this, &OptionsIndexing::browseRequested);
@@ -112,6 +121,7 @@ void OptionsIndexing::buildLayout()
     excludeRow->addLayout(excludeButtons);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_serviceCheckBox);
     layout->addLayout(pathRow);
     layout->addWidget(m_fixedCheckBox);
     layout->addWidget(m_removableCheckBox);
@@ -151,9 +161,32 @@ void OptionsIndexing::fillVolumes()
     m_tableWidget->resizeColumnToContents(0);
 }
 
+// The service keeps its own database folder, and turning it on or off needs
+// systemd.
+void OptionsIndexing::setUpServiceSwitch()
+{
+    if (m_index.isService()) {
+        for (QWidget *widget : {static_cast<QWidget *>(m_dbPathLabel), static_cast<QWidget *>(m_dbPathLineEdit),
+                                static_cast<QWidget *>(m_browseButton)})
+            widget->hide();
+    }
+    m_serviceCheckBox->setChecked(m_serviceWasRunning);
+    QString why;
+    if (!IndexServiceAdmin::canManageService(&why)) {
+        m_serviceCheckBox->setEnabled(false);
+        m_serviceCheckBox->setToolTip(why);
+    }
+}
+
 void OptionsIndexing::fillExcludePaths()
 {
-    const QList<ExcludePath> paths = Settings::instance()->excludePaths();
+    QList<ExcludePath> paths;
+    if (m_index.isService()) {
+        for (const QString &path : qAsConst(m_current.excludePaths))
+            paths.append({path, true});
+    } else {
+        paths = Settings::instance()->excludePaths();
+    }
     m_excludeTable->setRowCount(paths.size());
     for (int row = 0; row < paths.size(); ++row) {
         auto *item = new QTableWidgetItem(paths.at(row).path);
@@ -224,7 +257,13 @@ IndexingSettings OptionsIndexing::newSettings() const
 
 void OptionsIndexing::apply()
 {
+    if (m_serviceCheckBox->isChecked() != m_serviceWasRunning)
+        m_index.setServiceEnabled(m_serviceCheckBox->isChecked());
     const IndexingSettings settings = newSettings();
+    if (m_index.isService()) {
+        applyToService(settings);
+        return;
+    }
     const QString oldFolder = m_current.dbPath;
     if (!oldFolder.isEmpty() && QDir::cleanPath(oldFolder) != QDir::cleanPath(settings.dbPath))
         QThreadPool::globalInstance()->start([oldFolder] { removeDatabaseFiles(oldFolder); });
@@ -238,6 +277,31 @@ void OptionsIndexing::apply()
             paths.append({path, item->checkState() == Qt::Checked});
     }
     store->setExcludePaths(paths);
+}
+
+void OptionsIndexing::applyToService(const IndexingSettings &settings)
+{
+    if (!m_index.isServiceRunning())
+        return;
+    IndexingSettings wanted = settings;
+    wanted.dbPath.clear();
+    for (int row = 0; row < m_excludeTable->rowCount(); ++row) {
+        const QTableWidgetItem *item = m_excludeTable->item(row, 0);
+        const QString path = item ? item->text().trimmed() : QString();
+        if (!path.isEmpty() && item->checkState() == Qt::Checked)
+            wanted.excludePaths.append(path);
+    }
+    const auto sameKeys = [](QList<QChar> a, QList<QChar> b) {
+        std::sort(a.begin(), a.end());
+        std::sort(b.begin(), b.end());
+        return a == b;
+    };
+    // Only a real change asks for the administrator's password.
+    const bool changed = !sameKeys(wanted.indexDrives, m_current.indexDrives)
+        || !sameKeys(wanted.noIndexDrives, m_current.noIndexDrives) || wanted.autoAddFixed != m_current.autoAddFixed || wanted.autoAddRemovable != m_current.autoAddRemovable
+        || wanted.excludePaths != m_current.excludePaths;
+    if (changed)
+        m_index.applyServiceSettings(wanted);
 }
 
 void OptionsIndexing::changeEvent(QEvent *event)
@@ -260,4 +324,5 @@ void OptionsIndexing::retranslate()
     m_excludeTable->setHorizontalHeaderLabels({tr("Path")});
     m_addButton->setText(tr("Add"));
     m_removeButton->setText(tr("Remove"));
+    m_serviceCheckBox->setText(tr("Keep an index of all volumes for all users (system service)"));
 }

@@ -29,7 +29,9 @@ public:
     void setDatabasePath(const QString &path);
     // Stores the new record and the exclude paths. When the database folder
     // changed, the database files of the old one are removed afterwards, off
-    // the GUI thread; other files there are left alone.
+    // the GUI thread; other files there are left alone. With the index
+    // service, changed settings go to the service instead (asking for root's
+    // rights), and so does turning the service on or off.
     void apply();
 
 signals:
@@ -47,6 +49,8 @@ private:
     void buildLayout();
     void fillVolumes();
     void fillExcludePaths();
+    void setUpServiceSwitch();
+    void applyToService(const IndexingSettings &settings);
     IndexingSettings newSettings() const;
     void retranslate();
 
@@ -64,4 +68,7 @@ private:
     QTableWidget *m_excludeTable;
     QPushButton *m_addButton;
     QPushButton *m_removeButton;
+    // "Keep an index of all volumes for all users (system service)".
+    QCheckBox *m_serviceCheckBox;
+    bool m_serviceWasRunning;
 };

@@ -228,7 +228,11 @@ void TabPage::onFindFinished()
     m_showDone = true;
     m_buttonTimer.start();
     const qint64 seconds = m_clock.elapsed() / 1000;
-    setStatusText(tr("Found: %1 objects in %2s").arg(m_results->count()).arg(seconds));
+    QString status = tr("Found: %1 objects in %2s").arg(m_results->count()).arg(seconds);
+    if (!m_incompleteReason.isEmpty())
+        status += QLatin1Char(' ') + tr("(incomplete: the search could not look everywhere)");
+    m_incompleteReason.clear();
+    setStatusText(status);
     updateTexts();
 }
 

@@ -50,6 +50,8 @@ public:
     TabState state() const { return m_state; }
     bool isSearching() const { return m_state == Searching; }
     QString statusText() const { return m_statusText; }
+    // The results of the tab's last search.
+    const FileSearchResults *results() const { return m_results.get(); }
     QString title() const { return m_title; }
     bool hasSelection() const;
     bool hasRows() const;
@@ -78,6 +80,9 @@ public:
     void cancel();
     void clear();
     void onFindFinished();
+    // The search ending next could not look everywhere (the index service
+    // went away): its status says so; the log has `why`.
+    void setIncompleteReason(const QString &why) { m_incompleteReason = why; }
     void onFindMatchesFinished();
 
     // The panel's contents for this tab, refreshed from the panel when shown.
@@ -145,6 +150,7 @@ private:
     bool m_showDone = false;
     TabParameters m_parameters;
     QString m_unindexedDefaultFolder;
+    QString m_incompleteReason;
     bool m_active = false;
     QList<QMetaObject::Connection> m_connections;
 };

@@ -399,6 +399,18 @@ Gathering data and sorting could take several minutes.</source>
         <source>Comma separated</source>
         <translation>逗号分隔</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>索引: 服务未运行</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>索引服务未运行: 搜索将逐个遍历文件夹。请在 选项 &gt; 索引 中启用它。</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>索引服务已接受更改。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -681,6 +693,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>移除</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>为所有用户保留所有卷的索引 (系统服务)</translation>
     </message>
 </context>
 <context>
@@ -1160,12 +1176,39 @@ Gathering data and sorting could take several minutes.</source>
         <source>Case sensitive</source>
         <translation>区分大小写</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(不完整: 搜索未能查遍所有位置)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>使用 %1 搜索...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>此计算机未运行 systemd, 因此无法在此启用索引服务。</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>无法启动 pkexec。</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>以管理员权限运行的任务意外结束。</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>未提供管理员密码。</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>索引服务拒绝了更改; 原因见日志。</translation>
     </message>
 </context>
 </TS>

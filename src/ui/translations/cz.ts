@@ -401,6 +401,18 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <source>Comma separated</source>
         <translation>Oddělené čárkami</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Index: služba neběží</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Služba indexu neběží: hledání prochází složky. Zapněte ji v Možnosti, Indexování.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Služba indexu změnu přijala.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -683,6 +695,10 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
     <message>
         <source>Remove</source>
         <translation>Odebrat</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Udržovat index všech svazků pro všechny uživatele (systémová služba)</translation>
     </message>
 </context>
 <context>
@@ -1164,12 +1180,39 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <source>Case sensitive</source>
         <translation>Rozlišovat velikost písmen</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(neúplné: hledání nemohlo prohledat všechna místa)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Hledat pomocí %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Tento počítač nepoužívá systemd, proto zde službu indexu nelze zapnout.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>Program pkexec nelze spustit.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>Úloha spuštěná s právy správce neočekávaně skončila.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>Heslo správce nebylo zadáno.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Služba indexu změnu odmítla; důvod je v protokolu.</translation>
     </message>
 </context>
 </TS>

@@ -400,6 +400,18 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <source>Comma separated</source>
         <translation>Kommagetrennt</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Index: Dienst läuft nicht</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Der Indexdienst läuft nicht: Suchen durchlaufen die Ordner. Schalten Sie ihn unter Optionen, Indizierung ein.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Der Indexdienst hat die Änderung übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -682,6 +694,10 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Einen Index aller Datenträger für alle Benutzer führen (Systemdienst)</translation>
     </message>
 </context>
 <context>
@@ -1162,12 +1178,39 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <source>Case sensitive</source>
         <translation>Groß-/Kleinschreibung</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(unvollständig: die Suche konnte nicht überall nachsehen)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Mit %1 suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Dieser Rechner läuft nicht mit systemd, daher kann der Indexdienst hier nicht eingeschaltet werden.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>pkexec konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>Die mit Administratorrechten ausgeführte Aufgabe wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>Das Administratorpasswort wurde nicht eingegeben.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Der Indexdienst hat die Änderung abgelehnt; das Protokoll nennt den Grund.</translation>
     </message>
 </context>
 </TS>

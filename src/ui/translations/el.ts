@@ -400,6 +400,18 @@ Gathering data and sorting could take several minutes.</source>
         <source>Comma separated</source>
         <translation>Διαχωρισμένα με κόμμα</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Ευρετήριο: η υπηρεσία δεν εκτελείται</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Η υπηρεσία ευρετηρίου δεν εκτελείται: οι αναζητήσεις διατρέχουν τους φακέλους. Ενεργοποιήστε την στις Επιλογές, Ευρετηρίαση.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Η υπηρεσία ευρετηρίου δέχτηκε την αλλαγή.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -682,6 +694,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>Αφαίρεση</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Διατήρηση ευρετηρίου όλων των τόμων για όλους τους χρήστες (υπηρεσία συστήματος)</translation>
     </message>
 </context>
 <context>
@@ -1162,12 +1178,39 @@ Gathering data and sorting could take several minutes.</source>
         <source>Case sensitive</source>
         <translation>Διάκριση πεζών-κεφαλαίων</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(ελλιπές: η αναζήτηση δεν μπόρεσε να ψάξει παντού)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Αναζήτηση με το %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Αυτός ο υπολογιστής δεν εκτελεί systemd, οπότε η υπηρεσία ευρετηρίου δεν μπορεί να ενεργοποιηθεί εδώ.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>Δεν ήταν δυνατή η εκκίνηση του pkexec.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>Η εργασία που εκτελέστηκε με δικαιώματα διαχειριστή τερματίστηκε απροσδόκητα.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>Δεν δόθηκε ο κωδικός πρόσβασης του διαχειριστή.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Η υπηρεσία ευρετηρίου απέρριψε την αλλαγή· το αρχείο καταγραφής αναφέρει τον λόγο.</translation>
     </message>
 </context>
 </TS>

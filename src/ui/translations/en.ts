@@ -400,6 +400,18 @@ Gathering data and sorting could take several minutes.</translation>
         <source>Comma separated</source>
         <translation>Comma separated</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Index: service not running</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>The index service took the change.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -682,6 +694,10 @@ Gathering data and sorting could take several minutes.</translation>
     <message>
         <source>Remove</source>
         <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Keep an index of all volumes for all users (system service)</translation>
     </message>
 </context>
 <context>
@@ -1162,12 +1178,39 @@ Gathering data and sorting could take several minutes.</translation>
         <source>Case sensitive</source>
         <translation>Case sensitive</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(incomplete: the search could not look everywhere)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Search with %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>This computer does not run systemd, so the index service cannot be turned on here.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>pkexec could not be started.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>The task run with administrator rights ended unexpectedly.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>The administrator password was not given.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>The index service refused the change; the log says why.</translation>
     </message>
 </context>
 </TS>

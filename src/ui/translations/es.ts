@@ -400,6 +400,18 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <source>Comma separated</source>
         <translation>Separado por comas</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Índice: el servicio no está en ejecución</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>El servicio de índice no está en ejecución: las búsquedas recorren las carpetas. Actívelo en Opciones, Indexación.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>El servicio de índice aceptó el cambio.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -682,6 +694,10 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
     <message>
         <source>Remove</source>
         <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Mantener un índice de todos los volúmenes para todos los usuarios (servicio del sistema)</translation>
     </message>
 </context>
 <context>
@@ -1162,12 +1178,39 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <source>Case sensitive</source>
         <translation>Distinguir mayúsculas</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(incompleto: la búsqueda no pudo mirar en todas partes)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Buscar con %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Este equipo no usa systemd, así que aquí no se puede activar el servicio de índice.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>No se pudo iniciar pkexec.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>La tarea ejecutada con derechos de administrador terminó inesperadamente.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>No se introdujo la contraseña de administrador.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>El servicio de índice rechazó el cambio; el registro indica el motivo.</translation>
     </message>
 </context>
 </TS>

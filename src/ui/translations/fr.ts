@@ -400,6 +400,18 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <source>Comma separated</source>
         <translation>Séparé par des virgules</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Index : service arrêté</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Le service d'index est arrêté : les recherches parcourent les dossiers. Activez-le dans Options, Indexation.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Le service d'index a pris en compte la modification.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -682,6 +694,10 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
     <message>
         <source>Remove</source>
         <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Tenir un index de tous les volumes pour tous les utilisateurs (service système)</translation>
     </message>
 </context>
 <context>
@@ -1162,12 +1178,39 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <source>Case sensitive</source>
         <translation>Respecter la casse</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(incomplet : la recherche n'a pas pu regarder partout)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Rechercher avec %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Cet ordinateur n'utilise pas systemd : le service d'index ne peut pas être activé ici.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>pkexec n'a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>La tâche lancée avec les droits d'administrateur s'est terminée de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>Le mot de passe administrateur n'a pas été fourni.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Le service d'index a refusé la modification ; le journal en donne la raison.</translation>
     </message>
 </context>
 </TS>

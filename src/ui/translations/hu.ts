@@ -399,6 +399,18 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <source>Comma separated</source>
         <translation>Vesszővel tagolt</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Index: a szolgáltatás nem fut</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Az indexszolgáltatás nem fut: a keresések bejárják a mappákat. Kapcsolja be a Beállítások, Indexelés lapon.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Az indexszolgáltatás átvette a módosítást.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -681,6 +693,10 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
     <message>
         <source>Remove</source>
         <translation>Eltávolítás</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Minden kötet indexének fenntartása minden felhasználónak (rendszerszolgáltatás)</translation>
     </message>
 </context>
 <context>
@@ -1160,12 +1176,39 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <source>Case sensitive</source>
         <translation>Kis- és nagybetű</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(hiányos: a keresés nem tudott mindenhol keresni)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Keresés ezzel: %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Ez a számítógép nem systemd-vel fut, ezért itt az indexszolgáltatás nem kapcsolható be.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>A pkexec nem indítható el.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>A rendszergazdai jogokkal futtatott feladat váratlanul véget ért.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>A rendszergazdai jelszó nem lett megadva.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Az indexszolgáltatás elutasította a módosítást; az ok a naplóban olvasható.</translation>
     </message>
 </context>
 </TS>

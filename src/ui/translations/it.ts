@@ -400,6 +400,18 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <source>Comma separated</source>
         <translation>Separato da virgole</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Indice: servizio non in esecuzione</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Il servizio di indice non è in esecuzione: le ricerche scorrono le cartelle. Attivarlo in Opzioni, Indicizzazione.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Il servizio di indice ha accettato la modifica.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -682,6 +694,10 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
     <message>
         <source>Remove</source>
         <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Mantenere un indice di tutti i volumi per tutti gli utenti (servizio di sistema)</translation>
     </message>
 </context>
 <context>
@@ -1162,12 +1178,39 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <source>Case sensitive</source>
         <translation>Maiuscole/minuscole</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(incompleto: la ricerca non ha potuto guardare ovunque)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Cerca con %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Questo computer non usa systemd, quindi qui il servizio di indice non può essere attivato.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>Impossibile avviare pkexec.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>L'attività eseguita con diritti di amministratore è terminata in modo imprevisto.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>La password di amministratore non è stata fornita.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Il servizio di indice ha rifiutato la modifica; il registro ne indica il motivo.</translation>
     </message>
 </context>
 </TS>

@@ -399,6 +399,18 @@ Gathering data and sorting could take several minutes.</source>
         <source>Comma separated</source>
         <translation>カンマ区切り</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>インデックス: サービスが停止しています</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>インデックス サービスが停止しています: 検索はフォルダーを順にたどります。[オプション] の [インデックス] でオンにしてください。</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>インデックス サービスが変更を受け付けました。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -681,6 +693,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>削除</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>すべてのユーザーのためにすべてのボリュームのインデックスを保持する (システム サービス)</translation>
     </message>
 </context>
 <context>
@@ -1160,12 +1176,39 @@ Gathering data and sorting could take several minutes.</source>
         <source>Case sensitive</source>
         <translation>大文字と小文字を区別</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(不完全: 検索はすべての場所を調べられませんでした)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>%1 で検索...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>このコンピューターは systemd で動作していないため、ここではインデックス サービスをオンにできません。</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>pkexec を起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>管理者権限で実行したタスクが予期せず終了しました。</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>管理者パスワードが入力されませんでした。</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>インデックス サービスが変更を拒否しました。理由はログにあります。</translation>
     </message>
 </context>
 </TS>

@@ -401,6 +401,18 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <source>Comma separated</source>
         <translation>Rozdzielane przecinkami</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Indeks: usługa nie działa</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Usługa indeksu nie działa: wyszukiwanie przegląda foldery. Włącz ją w Opcje, Indeksowanie.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Usługa indeksu przyjęła zmianę.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -683,6 +695,10 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
     <message>
         <source>Remove</source>
         <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Utrzymuj indeks wszystkich woluminów dla wszystkich użytkowników (usługa systemowa)</translation>
     </message>
 </context>
 <context>
@@ -1164,12 +1180,39 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <source>Case sensitive</source>
         <translation>Uwzględniaj wielkość liter</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(niepełne: wyszukiwanie nie mogło sprawdzić wszystkich miejsc)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Szukaj za pomocą %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>Ten komputer nie używa systemd, więc nie można tu włączyć usługi indeksu.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>Nie można uruchomić pkexec.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>Zadanie uruchomione z uprawnieniami administratora nieoczekiwanie się zakończyło.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>Nie podano hasła administratora.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Usługa indeksu odrzuciła zmianę; przyczyna jest w dzienniku.</translation>
     </message>
 </context>
 </TS>

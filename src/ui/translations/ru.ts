@@ -401,6 +401,18 @@ Gathering data and sorting could take several minutes.</source>
         <source>Comma separated</source>
         <translation>Значения, разделённые запятыми</translation>
     </message>
+    <message>
+        <source>Index: service not running</source>
+        <translation>Индекс: служба не запущена</translation>
+    </message>
+    <message>
+        <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
+        <translation>Служба индекса не запущена: поиск обходит папки. Включите её в Параметры, Индексирование.</translation>
+    </message>
+    <message>
+        <source>The index service took the change.</source>
+        <translation>Служба индекса приняла изменение.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
@@ -683,6 +695,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Keep an index of all volumes for all users (system service)</source>
+        <translation>Вести индекс всех томов для всех пользователей (системная служба)</translation>
     </message>
 </context>
 <context>
@@ -1164,12 +1180,39 @@ Gathering data and sorting could take several minutes.</source>
         <source>Case sensitive</source>
         <translation>Учитывать регистр</translation>
     </message>
+    <message>
+        <source>(incomplete: the search could not look everywhere)</source>
+        <translation>(неполно: поиск не смог просмотреть все места)</translation>
+    </message>
 </context>
 <context>
     <name>TaskScheduler</name>
     <message>
         <source>Search with %1...</source>
         <translation>Найти с помощью %1...</translation>
+    </message>
+</context>
+<context>
+    <name>IndexServiceAdmin</name>
+    <message>
+        <source>This computer does not run systemd, so the index service cannot be turned on here.</source>
+        <translation>На этом компьютере не работает systemd, поэтому службу индекса здесь включить нельзя.</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started.</source>
+        <translation>Не удалось запустить pkexec.</translation>
+    </message>
+    <message>
+        <source>The task run with administrator rights ended unexpectedly.</source>
+        <translation>Задача, запущенная с правами администратора, неожиданно завершилась.</translation>
+    </message>
+    <message>
+        <source>The administrator password was not given.</source>
+        <translation>Пароль администратора не был введён.</translation>
+    </message>
+    <message>
+        <source>The index service refused the change; the log says why.</source>
+        <translation>Служба индекса отклонила изменение; причина указана в журнале.</translation>
     </message>
 </context>
 </TS>

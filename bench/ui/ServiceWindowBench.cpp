@@ -1,0 +1,124 @@
+// Times the window on the index service against the engine searching an
+// index of its own, in one run: from Return in the instant toolbar to the
+// final rows, for names with many results, and the window's memory while it
+// shows every indexed name. The service must run on TALVENQUIST_INDEX_SOCKET
+// (window_on_service.sh starts one); the in-process index needs root.
+// Usage: ServiceWindowBench NAME...
+#include "base/DataPaths.h"
+#include "base/MetaTypes.h"
+#include "base/Settings.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
+#include "search/FileSearcher.h"
+#include "ui/FileTable.h"
+#include "ui/FileTableModel.h"
+#include "ui/InstantToolBar.h"
+#include "ui/MainWindow.h"
+#include "ui/RichComboBox.h"
+#include "ui/TabPage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextStream>
+
+#include <algorithm>
+#include <malloc.h>
+#include <unistd.h>
+
+static QTextStream out(stdout);
+
+static double residentMiB()
+{
+    malloc_trim(0);
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toDouble() * sysconf(_SC_PAGESIZE) / (1024.0 * 1024.0);
+}
+
+static qint64 windowSearch(MainWindow &window, const QString &name, int *rows)
+{
+    QLineEdit *field = window.instantToolBar()->nameComboBox()->lineEdit();
+    field->setText(name);
+    TabPage *tab = window.currentTab();
+    QSignalSpy status(tab, &TabPage::statusTextChanged);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(field, Qt::Key_Return);
+    while (tab->state() != TabPage::Finished && status.wait(600000)) {
+    }
+    const qint64 elapsed = clock.elapsed();
+    *rows = tab->table()->model()->rowCount();
+    return elapsed;
+}
+
+static qint64 engineSearch(FileSearcher &searcher, const QString &name, int *count)
+{
+    FileSearchRequest request;
+    request.name = name;
+    FileSearchResults results;
+    QSignalSpy finished(&searcher, &FileSearcher::findFinished);
+    QElapsedTimer clock;
+    clock.start();
+    searcher.find(request, results);
+    finished.wait(600000);
+    *count = results.count();
+    return clock.elapsed();
+}
+
+static qint64 median(std::vector<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QStringList names = app.arguments().mid(1);
+    if (names.isEmpty())
+        names << QStringLiteral("a");
+    Settings::instance(DataPaths::settingsFilePath());
+    registerMetaTypes();
+
+    // The engine with its own index, loaded (or built) as the root window's.
+    FileSearcher engine(QDir::tempPath(), FileSearcher::UseIndex);
+    QSignalSpy loaded(&engine, &FileSearcher::initFinished);
+    engine.init(Settings::instance()->indexingSettings(), Settings::instance()->contentSearchSettings());
+    loaded.wait(3600000);
+
+    MainWindow window({QStringLiteral("talvenquist")}, FileSearcher::UseIndexService);
+    auto *label = window.findChild<QLabel *>(QStringLiteral("indexLabel"));
+    if (!QTest::qWaitFor([&] { return label->text() == QLatin1String("Index: ready"); }, 600000)) {
+        out << "the index service did not become ready: " << label->text() << "\n";
+        return 1;
+    }
+    for (const QString &name : qAsConst(names)) {
+        std::vector<qint64> windowTimes, engineTimes;
+        int engineCount = 0;
+        int rows = 0;
+        for (int run = 0; run < 5; ++run) {
+            engineTimes.push_back(engineSearch(engine, name, &engineCount));
+            windowTimes.push_back(windowSearch(window, name, &rows));
+        }
+        out << "name \"" << name << "\": in-process engine " << median(engineTimes) << " ms for " << engineCount
+            << " results; window on the service " << median(windowTimes) << " ms for " << rows
+            << " rows (medians of 5); window/engine = "
+            << double(median(windowTimes)) / qMax<qint64>(1, median(engineTimes)) << "\n";
+    }
+    window.onNewSearch();
+    const double before = residentMiB();
+    int rows = 0;
+    windowSearch(window, QString(), &rows);
+    const double after = residentMiB();
+    out << "window on the service: resident " << before << " MiB before, " << after << " MiB holding " << rows
+        << " results (" << (after - before) * 1024 * 1024 / qMax(1, rows) << " bytes per result); the process "
+        << "also holds the in-process engine's index for the comparison above\n";
+    out.flush();
+    return 0;
+}

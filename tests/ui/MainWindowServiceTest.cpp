@@ -1,0 +1,214 @@
+// The window on the index service, as a user meets it: the role chosen at
+// start, the index label following the service as it stops and returns,
+// searches that walk in between, and the Indexing page fed by the service.
+// The service runs over a loop-mounted volume on a socket of the test's own;
+// that needs root (fanotify, the mount), so the service's part is skipped
+// otherwise.
+
+#include "WindowTestSupport.h"
+
+#include "base/DataPaths.h"
+#include "base/MetaTypes.h"
+#include "indexproto/IndexServiceClient.h"
+#include "indexproto/ServiceState.h"
+#include "query/FileSearchResults.h"
+#include "support/TestFiles.h"
+#include "platform/linux/NTFSUtils.h"
+#include "session/IndexServiceAdmin.h"
+#include "support/LoopMount.h"
+#include "ui/IndexSource.h"
+#include "ui/InstantToolBar.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
+#include "ui/RichComboBox.h"
+#include "ui/TabPage.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTableWidget>
+#include <QThread>
+
+#include <csignal>
+#include <unistd.h>
+
+class MainWindowServiceTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<LoopMount> m_volume;
+    QString m_socket;
+    QProcess m_service;
+
+    bool startService()
+    {
+        m_service.setProgram(QStringLiteral(TVQ_INDEXD_BINARY));
+        m_service.setArguments({QStringLiteral("--socket"), m_socket, QStringLiteral("--state-dir"),
+                                m_dir.filePath(QStringLiteral("state")), QStringLiteral("--config"),
+                                m_dir.filePath(QStringLiteral("indexing.ini"))});
+        m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_service.start();
+        return m_service.waitForStarted();
+    }
+
+    void stopService()
+    {
+        ::kill(pid_t(m_service.processId()), SIGTERM);
+        m_service.waitForFinished(30000);
+    }
+
+    static QString indexLabel(MainWindow &window)
+    {
+        return WindowTest::child<QLabel>(&window, "indexLabel")->text();
+    }
+
+    static bool searchFor(MainWindow &window, const QString &text)
+    {
+        QLineEdit *field = window.instantToolBar()->nameComboBox()->lineEdit();
+        field->clear();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+        return QTest::qWaitFor([&] { return window.tabStatusText().startsWith(QStringLiteral("Found:")); }, 30000);
+    }
+
+    static QStringList foundNames(MainWindow &window)
+    {
+        QStringList names;
+        const FileSearchResults &results = *window.currentTab()->results();
+        for (int row = 0; row < results.count(); ++row)
+            names << QFileInfo(results.fullPath(row)).fileName();
+        names.sort();
+        return names;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        WindowTest::pinLocale();
+        registerMetaTypes();
+        Settings::instance(DataPaths::settingsFilePath());
+        m_socket = m_dir.filePath(QStringLiteral("index.socket"));
+        qputenv("TALVENQUIST_INDEX_SOCKET", QFile::encodeName(m_socket));
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_service.state() != QProcess::NotRunning)
+            stopService();
+    }
+
+    // Without a service a root start keeps its own index and a user's walks
+    // while it waits for the service; with one, every start asks it.
+    void roleFollowsTheService()
+    {
+        bool answers = true;
+        const int without = IndexSource::choose({QStringLiteral("talvenquist")}, &answers);
+        QVERIFY(!answers);
+        QCOMPARE(without, ::geteuid() == 0 ? int(FileSearcher::UseIndex) : int(FileSearcher::UseIndexService));
+        QCOMPARE(IndexSource::choose({QStringLiteral("talvenquist"), QStringLiteral("-no-elevation")}, &answers),
+                 int(FileSearcher::UseIndexService));
+        if (::geteuid() != 0)
+            QSKIP("the service needs root (fanotify, a loop-mounted volume)");
+        m_volume = std::make_unique<LoopMount>(QStringLiteral("ext4"));
+        if (!m_volume->isMounted())
+            QSKIP(qPrintable(m_volume->skipReason()));
+        QVERIFY(TestFiles::write(m_volume->mountPoint() + QStringLiteral("/svc-needle-one.txt"), "x"));
+        QDir().mkpath(m_volume->mountPoint() + QStringLiteral("/sub"));
+        QVERIFY(TestFiles::write(m_volume->mountPoint() + QStringLiteral("/sub/svc-needle-two.txt"), "x"));
+        {
+            QSettings config(m_dir.filePath(QStringLiteral("indexing.ini")), QSettings::IniFormat);
+            config.setValue(QStringLiteral("IndexDrives"), QString(volumeOfPath(m_volume->mountPoint()).key));
+            config.setValue(QStringLiteral("AutoAddFixed"), false);
+        }
+        QVERIFY(startService());
+        QVERIFY(QTest::qWaitFor([&] { return IndexServiceClient().open(m_socket, 200); }, 20000));
+        QCOMPARE(IndexSource::choose({QStringLiteral("talvenquist")}, &answers), int(FileSearcher::UseIndexService));
+        QVERIFY(answers);
+    }
+
+    void labelAndSearchesFollowTheService()
+    {
+        if (m_service.state() != QProcess::Running)
+            QSKIP("no service (see roleFollowsTheService)");
+        MainWindow window({QStringLiteral("talvenquist")}, FileSearcher::UseIndexService);
+        QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: ready"), 20000);
+        QVERIFY(searchFor(window, QStringLiteral("svc-needle")));
+        QCOMPARE(foundNames(window), (QStringList{QStringLiteral("svc-needle-one.txt"), QStringLiteral("svc-needle-two.txt")}));
+
+        // Gone: the label says so, and a search walks the home folder.
+        stopService();
+        QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: service not running"), 5000);
+        QVERIFY(TestFiles::write(QDir::homePath() + QStringLiteral("/svc-needle-home.txt"), "x"));
+        QVERIFY(searchFor(window, QStringLiteral("svc-needle")));
+        QCOMPARE(foundNames(window), QStringList{QStringLiteral("svc-needle-home.txt")});
+
+        // Back within seconds, without a restart of the window.
+        QVERIFY(startService());
+        QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: ready"), 8000);
+        QVERIFY(searchFor(window, QStringLiteral("svc-needle-t")));
+        QCOMPARE(foundNames(window), QStringList{QStringLiteral("svc-needle-two.txt")});
+        QFile::remove(QDir::homePath() + QStringLiteral("/svc-needle-home.txt"));
+    }
+
+    // What the window's pkexec runs when settings change: the root process
+    // hands them to the service, which replaces its config whole and takes
+    // the new settings up at once.
+    void settingsSwitchRewritesTheServiceConfig()
+    {
+        if (m_service.state() != QProcess::Running)
+            QSKIP("no service (see roleFollowsTheService)");
+        const QString config = m_dir.filePath(QStringLiteral("indexing.ini"));
+        IndexingSettings settings;
+        settings.indexDrives = {volumeOfPath(m_volume->mountPoint()).key};
+        settings.autoAddFixed = false;
+        settings.excludePaths = {m_volume->mountPoint() + QStringLiteral("/sub")};
+        QProcess program;
+        program.start(QStringLiteral(TVQ_PROGRAM), IndexServiceAdmin::settingsArguments(settings));
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(QSettings(config, QSettings::IniFormat).value(QStringLiteral("ExcludePaths/1/path")).toString().endsWith(QStringLiteral("/sub")));
+        QStringList leftovers = QDir(m_dir.path()).entryList({QStringLiteral("indexing.ini?*")}, QDir::Files);
+        QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(QLatin1Char(' '))));
+        QVERIFY(QTest::qWaitFor([&] {
+            IndexServiceClient client;
+            ServiceState state;
+            return client.open(m_socket, 500) && client.state(&state) && state.phase == ServiceState::Ready
+                && state.settings.excludePaths == settings.excludePaths;
+        }, 20000));
+    }
+
+    // The Indexing page shows the service's volumes and counts to any user;
+    // nothing is asked of the administrator when nothing changed.
+    void indexingPageIsFedByTheService()
+    {
+        if (m_service.state() != QProcess::Running)
+            QSKIP("no service (see roleFollowsTheService)");
+        MainWindow window({QStringLiteral("talvenquist")}, FileSearcher::UseIndexService);
+        QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: ready"), 20000);
+        WindowTest::onNextModal<OptionsDialog>(&window, [&](OptionsDialog *dialog) {
+            auto *table = WindowTest::child<QTableWidget>(dialog, "tableWidget");
+            const QString mountPoint = m_volume->mountPoint();
+            int row = -1;
+            for (int at = 0; at < table->rowCount(); ++at) {
+                if (table->item(at, 0)->text().contains(mountPoint))
+                    row = at;
+            }
+            QVERIFY2(row >= 0, "the indexed volume is listed");
+            QCOMPARE(table->item(row, 0)->checkState(), Qt::Checked);
+            // The volume's root, a folder and two files, as the service counts them.
+            QVERIFY(table->item(row, 1)->text().toInt() >= 3);
+            auto *service = WindowTest::child<QCheckBox>(dialog, "serviceCheckBox");
+            QVERIFY(service->isChecked());
+            QVERIFY(!WindowTest::child<QLineEdit>(dialog, "dbPathLineEdit")->isVisibleTo(dialog));
+            dialog->accept();
+        });
+        QSignalSpy asked(window.findChild<QObject *>(QStringLiteral("indexServiceAdmin")), SIGNAL(finished(bool, QString)));
+        window.showOptions(OptionsDialog::IndexingPage);
+        QVERIFY(!asked.wait(500));
+    }
+};
+
+QTEST_MAIN(MainWindowServiceTest)
+#include "MainWindowServiceTest.moc"
