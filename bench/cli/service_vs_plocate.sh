@@ -44,10 +44,19 @@ PY
 fi
 
 printf '[General]\n' > "$WORK/indexing.ini"
-"$INDEXD" --socket "$SOCKET" --state-dir "$STATE" --config "$WORK/indexing.ini" 2> "$WORK/indexd.err" &
-SERVICE=$!
+start_service() {
+    rm -f "$STATE/indexd.log"
+    "$INDEXD" --socket "$SOCKET" --state-dir "$STATE" --config "$WORK/indexing.ini" 2>> "$WORK/indexd.err" &
+    SERVICE=$!
+    until log_text | grep -q "Index ready"; do sleep 0.5; done
+}
 trap 'kill -TERM $SERVICE 2>/dev/null; wait $SERVICE 2>/dev/null; rm -rf "$WORK"' EXIT
-until log_text | grep -q "Index ready"; do sleep 0.5; done
+# Built from the volumes once and saved, then loaded as at every later start,
+# which is how tvq holding its own index starts too; its memory is taken then.
+start_service
+kill -TERM $SERVICE; wait $SERVICE
+start_service
+service_kb=$(awk '/VmHWM/ { print $2 }' /proc/$SERVICE/status)
 updatedb -U / -o "$WORK/plocate.db" && chmod 0644 "$WORK/plocate.db"
 echo "service: $INDEXD   records: $(records)   runs: $RUNS   load: $(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -66,15 +75,16 @@ b_nobody=$(median_of "${NOBODY[@]}" "$TVQ" --settings "$WORK/home/s.ini" permche
 echo "(b) 100,000 results in 10,000 folders through the service: root ${b_root}s, nobody ${b_nobody}s," \
      "ratio $(ratio "$b_nobody" "$b_root")   (results: $("${NOBODY[@]}" "$TVQ" --settings "$WORK/home/s.ini" permcheck- | wc -l))"
 
-# (c) Resident memory above an empty process of each kind, per record.
-"$TVQ" --settings "$SETTINGS" permcheck-1 > /dev/null
-service_kb=$(awk '/VmHWM/ { print $2 }' /proc/$SERVICE/status)
+# (c) Peak resident memory after loading, above an empty process of each kind, per record.
 empty_service_kb=$(
     mkdir -p "$WORK/empty"; printf '[General]\nAutoAddFixed=false\n' > "$WORK/empty/indexing.ini"
     "$INDEXD" --socket "$WORK/empty/s" --state-dir "$WORK/empty/state" --config "$WORK/empty/indexing.ini" 2> /dev/null &
-    pid=$!; sleep 1; awk '/VmHWM/ { print $2 }' /proc/$pid/status; kill -TERM $pid; wait $pid 2>/dev/null)
-tvq_kb=$( { /usr/bin/time -f %M "$TVQ" --settings "$SETTINGS" --no-service --index / no-such-name-xyz > /dev/null; } 2>&1 | tail -1)
-empty_tvq_kb=$( { /usr/bin/time -f %M "$TVQ" --settings "$SETTINGS" --no-index --in /var/empty x > /dev/null; } 2>&1 | tail -1)
+    pid=$!
+    until iconv -f UTF-16LE -t UTF-8 "$WORK/empty/state/indexd.log" 2>/dev/null | grep -q "Index ready"; do sleep 0.2; done
+    awk '/VmHWM/ { print $2 }' /proc/$pid/status; kill -TERM $pid; wait $pid 2>/dev/null || true)
+peak_kb() { { /usr/bin/time -f %M "$@" > /dev/null || true; } 2>&1 | tail -1; }
+tvq_kb=$(peak_kb "$TVQ" --settings "$SETTINGS" --no-service --index / no-such-name-xyz)
+empty_tvq_kb=$(peak_kb "$TVQ" --settings "$SETTINGS" --no-index --in /var/empty x)
 n=$(records)
 echo "(c) bytes per record: service $(( (service_kb - empty_service_kb) * 1024 / n ))," \
      "tvq's own index $(( (tvq_kb - empty_tvq_kb) * 1024 / n ))   (peak resident KiB: service $service_kb," \
