@@ -29,8 +29,9 @@ log_text() { iconv -f UTF-16LE -t UTF-8 "$STATE/indexd.log" 2>/dev/null | tr -d 
 records() { log_text | sed -n 's/.*Files count: //p' | awk '{ s += $1 } END { print s }'; }
 
 # (b)'s tree is made before the service starts, so the service indexes it with /.
-# It is kept for later runs (remove it by hand); made in one process, as
-# 110,000 forks of mkdir and touch take minutes on a loaded machine.
+# Removed at the end, so that other measurements of / do not count it; made
+# in one process, as 110,000 forks of mkdir and touch take minutes on a
+# loaded machine.
 if [ ! -f "$TREE/d10000/permcheck-10" ]; then
     python3 - "$TREE" <<'PY'
 import os, sys
@@ -44,10 +45,19 @@ PY
 fi
 
 printf '[General]\n' > "$WORK/indexing.ini"
-"$INDEXD" --socket "$SOCKET" --state-dir "$STATE" --config "$WORK/indexing.ini" 2> "$WORK/indexd.err" &
-SERVICE=$!
-trap 'kill -TERM $SERVICE 2>/dev/null; wait $SERVICE 2>/dev/null; rm -rf "$WORK"' EXIT
-until log_text | grep -q "Index ready"; do sleep 0.5; done
+start_service() {
+    rm -f "$STATE/indexd.log"
+    "$INDEXD" --socket "$SOCKET" --state-dir "$STATE" --config "$WORK/indexing.ini" 2>> "$WORK/indexd.err" &
+    SERVICE=$!
+    until log_text | grep -q "Index ready"; do sleep 0.5; done
+}
+trap 'kill -TERM $SERVICE 2>/dev/null; wait $SERVICE 2>/dev/null; rm -rf "$WORK" "$TREE"' EXIT
+# Built from the volumes once and saved, then loaded as at every later start,
+# which is how tvq holding its own index starts too; its memory is taken then.
+start_service
+kill -TERM $SERVICE; wait $SERVICE
+start_service
+service_kb=$(awk '/VmHWM/ { print $2 }' /proc/$SERVICE/status)
 updatedb -U / -o "$WORK/plocate.db" && chmod 0644 "$WORK/plocate.db"
 echo "service: $INDEXD   records: $(records)   runs: $RUNS   load: $(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -66,15 +76,16 @@ b_nobody=$(median_of "${NOBODY[@]}" "$TVQ" --settings "$WORK/home/s.ini" permche
 echo "(b) 100,000 results in 10,000 folders through the service: root ${b_root}s, nobody ${b_nobody}s," \
      "ratio $(ratio "$b_nobody" "$b_root")   (results: $("${NOBODY[@]}" "$TVQ" --settings "$WORK/home/s.ini" permcheck- | wc -l))"
 
-# (c) Resident memory above an empty process of each kind, per record.
-"$TVQ" --settings "$SETTINGS" permcheck-1 > /dev/null
-service_kb=$(awk '/VmHWM/ { print $2 }' /proc/$SERVICE/status)
+# (c) Peak resident memory after loading, above an empty process of each kind, per record.
 empty_service_kb=$(
     mkdir -p "$WORK/empty"; printf '[General]\nAutoAddFixed=false\n' > "$WORK/empty/indexing.ini"
     "$INDEXD" --socket "$WORK/empty/s" --state-dir "$WORK/empty/state" --config "$WORK/empty/indexing.ini" 2> /dev/null &
-    pid=$!; sleep 1; awk '/VmHWM/ { print $2 }' /proc/$pid/status; kill -TERM $pid; wait $pid 2>/dev/null)
-tvq_kb=$( { /usr/bin/time -f %M "$TVQ" --settings "$SETTINGS" --no-service --index / no-such-name-xyz > /dev/null; } 2>&1 | tail -1)
-empty_tvq_kb=$( { /usr/bin/time -f %M "$TVQ" --settings "$SETTINGS" --no-index --in /var/empty x > /dev/null; } 2>&1 | tail -1)
+    pid=$!
+    until iconv -f UTF-16LE -t UTF-8 "$WORK/empty/state/indexd.log" 2>/dev/null | grep -q "Index ready"; do sleep 0.2; done
+    awk '/VmHWM/ { print $2 }' /proc/$pid/status; kill -TERM $pid; wait $pid 2>/dev/null || true)
+peak_kb() { { /usr/bin/time -f %M "$@" > /dev/null || true; } 2>&1 | tail -1; }
+tvq_kb=$(peak_kb "$TVQ" --settings "$SETTINGS" --no-service --index / no-such-name-xyz)
+empty_tvq_kb=$(peak_kb "$TVQ" --settings "$SETTINGS" --no-index --in /var/empty x)
 n=$(records)
 echo "(c) bytes per record: service $(( (service_kb - empty_service_kb) * 1024 / n ))," \
      "tvq's own index $(( (tvq_kb - empty_tvq_kb) * 1024 / n ))   (peak resident KiB: service $service_kb," \

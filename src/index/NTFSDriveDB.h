@@ -85,8 +85,13 @@ public slots:
     void deleteFile(FRN frn, bool isFolder);
 
 private:
-    struct ResolvedPaths;
-    class Search;
+    friend class DriveDBSearch;
+    // Folder lists of a request as records of this drive.
+    struct ResolvedPaths {
+        bool coversRoot = false;
+        std::vector<FRN> folders;
+        std::vector<FRN> files;
+    };
 
     void attachMonitor(std::unique_ptr<IChangeJournalReader> reader, const JournalState &journal);
     bool store(FRN frn, FRN parent, const QString &name, bool isDir, const char *emptyMessage,

@@ -10,6 +10,10 @@
 namespace {
 
 const char kComponent[] = "ClientSessions";
+// Searches of one user (other than root) running or waiting at once: a user
+// whose clients stop reading holds at most this many of the search threads
+// (each until the write limit drops its client), never all of them.
+constexpr int kSearchesPerUser = 2;
 
 QByteArray errorFrame(quint32 requestId, IndexProtocol::ErrorCode code, const QString &message)
 {
@@ -107,6 +111,12 @@ bool ClientSessions::startSearch(quint64 client, Session &session, const QByteAr
                                                    QStringLiteral("a search is running on this connection already")));
         return true;
     }
+    if (session.peer.uid != 0 && searchesOf(session.peer.uid) >= kSearchesPerUser) {
+        m_service.server().send(client, errorFrame(query->requestId, IndexProtocol::Busy,
+                                                   QStringLiteral("this user has %1 searches running already")
+                                                       .arg(kSearchesPerUser)));
+        return true;
+    }
     auto job = std::make_shared<SearchJob>(m_service, client, session.peer, *query);
     session.search = job;
     // Waiting for the index or for a free search thread is not idleness.
@@ -116,6 +126,14 @@ bool ClientSessions::startSearch(quint64 client, Session &session, const QByteAr
         searchEnded(client, job.get());
     });
     return true;
+}
+
+int ClientSessions::searchesOf(uid_t uid) const
+{
+    int running = 0;
+    for (const auto &entry : m_sessions)
+        running += entry.second.peer.uid == uid && entry.second.search ? 1 : 0;
+    return running;
 }
 
 bool ClientSessions::cancelSearch(Session &session, const QByteArray &body)

@@ -52,6 +52,7 @@ private:
     bool greet(quint64 client, const QByteArray &body);
     bool startSearch(quint64 client, Session &session, const QByteArray &body);
     bool cancelSearch(Session &session, const QByteArray &body);
+    int searchesOf(uid_t uid) const;
     bool rootRequest(quint64 client, const Session &session, quint8 type, const QByteArray &body);
     // Logs why, says it to the client when `reply` is set, and closes.
     bool refuse(quint64 client, const QString &why, quint8 code = 0);

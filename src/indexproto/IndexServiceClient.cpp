@@ -75,7 +75,10 @@ bool IndexServiceClient::takeError(const QByteArray &payload)
     const QString text = QString::fromUtf8(in.bytes());
     if (!in.complete())
         return fail(Broken, QStringLiteral("the index service sent a damaged message"));
-    return fail(code == IndexProtocol::VersionMismatch ? VersionMismatch : Refused, text);
+    const Failure failure = code == IndexProtocol::VersionMismatch ? VersionMismatch
+                            : code == IndexProtocol::Busy          ? Busy
+                                                                   : Refused;
+    return fail(failure, text);
 }
 
 bool IndexServiceClient::sendFrame(const QByteArray &frame)

@@ -26,6 +26,7 @@ public:
         WrongPeer,       // someone other than root or this user serves it
         VersionMismatch, // the service speaks another protocol version
         Refused,         // the service answered with an error (errorText says why)
+        Busy,            // the service has no room for this search now; ask again
         Broken,          // the connection broke or the service spoke nonsense
         Canceled,
         TimedOut,        // no answer within the time given; still connected

@@ -63,13 +63,8 @@ FileSearch::~FileSearch()
 void FileSearch::start()
 {
     FileSearchResults &target = m_request.isNameOnly() ? m_results : m_candidates;
-    auto thread = std::make_unique<FileSearcherWorker>([this, &target] { run(target); });
-    thread->setObjectName(QStringLiteral("FIND"));
-    connect(thread.get(), &QThread::finished, this, &FileSearch::onCandidatesFound, Qt::DirectConnection);
-    if (m_thread)
-        m_thread->wait();
-    m_thread = std::move(thread);
-    m_thread->start();
+    FileSearcherWorker::startIn(m_thread, QStringLiteral("FIND"), [this, &target] { run(target); }, this,
+                                &FileSearch::onCandidatesFound);
 }
 
 void FileSearch::cancel()
@@ -78,9 +73,7 @@ void FileSearch::cancel()
     if (!m_thread)
         return;
     QThreadPool::globalInstance()->clear();
-    m_thread->disconnect();
-    m_thread->wait();
-    m_thread.reset();
+    FileSearcherWorker::stopIn(m_thread, /*silently=*/true);
 }
 
 void FileSearch::progress(int &examined, int &total) const

@@ -52,12 +52,12 @@ FileSearcher::FileSearcher(const QString &tempFolder, int flags, std::unique_ptr
 FileSearcher::~FileSearcher()
 {
     cancel();
-    for (auto &entry : m_matchSearches) {
-        entry.second->disconnect();
-        entry.second->cancel();
-    }
-    m_matchSearches.clear();
-    m_searches.clear();
+    m_matchSearches.forEach([](MatchesSearch *search) {
+        search->disconnect();
+        search->cancel();
+    });
+    m_matchSearches.takeAll();
+    m_searches.takeAll();
     m_helper64.reset();
     stopThread(m_updateThread, m_stopUpdate);
     stopThread(m_initThread, m_stopInit);
@@ -125,10 +125,10 @@ void FileSearcher::setState(int state)
     if (m_updateThread && !m_updateThread->isRunning() && !m_updateThread->isFinished())
         m_updateThread->start();
     QMutexLocker lock(&m_mutex);
-    for (auto &entry : m_searches) {
-        if (!entry.second->isStarted())
-            entry.second->start();
-    }
+    m_searches.forEach([](FileSearch *search) {
+        if (!search->isStarted())
+            search->start();
+    });
 }
 
 void FileSearcher::update()
@@ -145,11 +145,11 @@ void FileSearcher::setContentSearchSettings(const ContentSearchSettings &content
 
 void FileSearcher::applyPendingContentSettings()
 {
-    if (!m_pendingContentSettings || !m_matchSearches.empty())
+    if (!m_pendingContentSettings || !m_matchSearches.isEmpty())
         return;
     {
         QMutexLocker lock(&m_mutex);
-        if (!m_searches.empty())
+        if (!m_searches.isEmpty())
             return;
     }
     m_contentSearcher->setSettings(*m_pendingContentSettings);
@@ -193,13 +193,9 @@ void FileSearcher::find(FileSearchRequest &request, FileSearchResults &results)
     auto search = std::make_unique<FileSearch>(candidates, m_diskSearcher.get(),
                                                m_contentSearcher.get(), m_helper64.get(), request, results);
     connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
-    std::unique_ptr<FileSearch> &slot = m_searches[request.id];
-    // An older search under this id must not report its end as the new one's.
-    if (slot)
-        slot->disconnect(this);
-    slot = std::move(search);
+    FileSearch *started = m_searches.put(request.id, std::move(search), this);
     if (m_state == 1)
-        slot->start();
+        started->start();
 }
 
 void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
@@ -207,12 +203,11 @@ void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
     QString failure;
     {
         QMutexLocker lock(&m_mutex);
-        const auto it = m_searches.find(requestId);
         // A notice queued before its search was canceled is stale.
-        if (it == m_searches.end())
+        const std::unique_ptr<FileSearch> search = m_searches.take(requestId);
+        if (!search)
             return;
-        failure = it->second->failure();
-        m_searches.erase(it);
+        failure = search->failure();
     }
     applyPendingContentSettings();
     if (!failure.isEmpty())
@@ -225,11 +220,9 @@ void FileSearcher::cancel(const FileSearchRequest &request)
     std::unique_ptr<FileSearch> search;
     {
         QMutexLocker lock(&m_mutex);
-        const auto it = m_searches.find(request.id);
-        if (it == m_searches.end())
+        search = m_searches.take(request.id);
+        if (!search)
             return;
-        search = std::move(it->second);
-        m_searches.erase(it);
     }
     search->disconnect(this);
     search->cancel();
@@ -241,42 +234,34 @@ void FileSearcher::findMatches(FileSearchRequest &request, const QString &filePa
 {
     auto search = std::make_unique<MatchesSearch>(m_contentSearcher.get(), request, filePath, matches);
     connect(search.get(), &MatchesSearch::finished, this, &FileSearcher::onFindMatchesFinished);
-    std::unique_ptr<MatchesSearch> &slot = m_matchSearches[request.id];
-    if (slot)
-        slot->disconnect(this);
-    slot = std::move(search);
-    slot->start();
+    m_matchSearches.put(request.id, std::move(search), this)->start();
 }
 
 void FileSearcher::onFindMatchesFinished(FileSearchRequest::Id requestId)
 {
-    const auto it = m_matchSearches.find(requestId);
-    if (it == m_matchSearches.end())
+    if (!m_matchSearches.take(requestId))
         return;
-    m_matchSearches.erase(it);
     applyPendingContentSettings();
     emit findMatchesFinished(requestId);
 }
 
 void FileSearcher::cancelMatches(const FileSearchRequest &request)
 {
-    const auto it = m_matchSearches.find(request.id);
-    if (it != m_matchSearches.end())
-        it->second->cancel();
+    if (MatchesSearch *search = m_matchSearches.find(request.id))
+        search->cancel();
 }
 
 void FileSearcher::progress(const FileSearchRequest &request, int &processed, int &total)
 {
     QMutexLocker lock(&m_mutex);
-    const auto it = m_searches.find(request.id);
-    if (it != m_searches.end())
-        it->second->progress(processed, total);
+    if (const FileSearch *search = m_searches.find(request.id))
+        search->progress(processed, total);
 }
 
 bool FileSearcher::isSearching()
 {
     QMutexLocker lock(&m_mutex);
-    return !m_searches.empty();
+    return !m_searches.isEmpty();
 }
 
 IndexingSettings FileSearcher::indexingSettings() const
@@ -368,7 +353,7 @@ void FileSearcher::cancel()
     std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> searches;
     {
         QMutexLocker lock(&m_mutex);
-        searches.swap(m_searches);
+        searches = m_searches.takeAll();
     }
     for (auto &entry : searches) {
         entry.second->disconnect();

@@ -5,6 +5,7 @@
 #include "base/IndexTypes.h"
 #include "query/FileSearchRequest.h"
 #include "search/IIndexSearcher.h"
+#include "search/SearchTable.h"
 
 #include <QChar>
 #include <QMap>
@@ -142,8 +143,8 @@ private:
     std::unique_ptr<ContentSearcher> m_contentSearcher;
     std::unique_ptr<FileSearcherWorker> m_initThread;
     std::unique_ptr<FileSearcherWorker> m_updateThread;
-    std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> m_searches;
-    std::map<FileSearchRequest::Id, std::unique_ptr<MatchesSearch>> m_matchSearches;
+    SearchTable<FileSearch> m_searches;
+    SearchTable<MatchesSearch> m_matchSearches;
     QMutex m_mutex;
     std::optional<ContentSearchSettings> m_pendingContentSettings;
 };

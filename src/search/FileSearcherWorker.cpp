@@ -33,3 +33,13 @@ void FileSearcherWorker::run()
         Logger::instance()->log(ERROR, kComponent, m_errorText);
     }
 }
+
+void FileSearcherWorker::stopIn(std::unique_ptr<FileSearcherWorker> &slot, bool silently)
+{
+    if (!slot)
+        return;
+    if (silently)
+        slot->disconnect();
+    slot->wait();
+    slot.reset();
+}

@@ -20,22 +20,14 @@ MatchesSearch::~MatchesSearch()
 
 void MatchesSearch::start()
 {
-    auto thread = std::make_unique<FileSearcherWorker>([this] { run(); });
-    thread->setObjectName(QStringLiteral("FIND_MATCHES"));
-    connect(thread.get(), &QThread::finished, this, &MatchesSearch::onThreadFinished, Qt::DirectConnection);
-    if (m_thread)
-        m_thread->wait();
-    m_thread = std::move(thread);
-    m_thread->start();
+    FileSearcherWorker::startIn(m_thread, QStringLiteral("FIND_MATCHES"), [this] { run(); }, this,
+                                &MatchesSearch::onThreadFinished);
 }
 
 void MatchesSearch::cancel()
 {
     m_request.canceled = true;
-    if (!m_thread)
-        return;
-    m_thread->wait();
-    m_thread.reset();
+    FileSearcherWorker::stopIn(m_thread, /*silently=*/false);
 }
 
 void MatchesSearch::run()

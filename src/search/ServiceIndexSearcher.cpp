@@ -7,10 +7,13 @@
 #include "query/FileSearchResults.h"
 
 #include <QFile>
+#include <QThread>
 
 namespace {
 
 const QString kModule = QStringLiteral("ServiceIndexSearcher");
+constexpr int kBusyAttempts = 600;
+constexpr int kBusyWaitMs = 100;
 
 SearchQuery queryOf(const FileSearchRequest &request)
 {
@@ -76,22 +79,17 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
         if (!m_available)
             return;
     }
+    // A user's searches beyond the few the service runs at once are turned
+    // away until one ends; those of one window or session simply ask again.
     IndexServiceClient client;
-    if (!client.open(m_socketPath))
-        fail(client.errorText());
-    quint64 count = 0;
-    const bool done = client.search(
-        queryOf(request),
-        [&results](const ResultBatch::Entry &entry) {
-            const QString name = QFile::decodeName(QByteArray::fromRawData(entry.name, entry.nameSize));
-            const QString parent = QFile::decodeName(QByteArray::fromRawData(entry.parent, entry.parentSize));
-            if (entry.isFolder)
-                results.addFolder(name, parent);
-            else
-                results.addFile(name, parent, 0);
-        },
-        [&request] { return bool(request.canceled); }, &count);
-    if (!done && client.failure() == IndexServiceClient::Canceled)
+    bool done = false;
+    for (int attempt = 0; attempt < kBusyAttempts && !request.canceled; ++attempt) {
+        done = searchOnce(client, request, results);
+        if (done || client.failure() != IndexServiceClient::Busy)
+            break;
+        QThread::msleep(kBusyWaitMs);
+    }
+    if (!done && (request.canceled || client.failure() == IndexServiceClient::Canceled))
         throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Request %1 canceled").arg(request.id));
     if (!done)
         fail(client.errorText());
@@ -102,6 +100,25 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
         QMutexLocker lock(&m_mutex);
         m_state = now;
     }
+}
+
+bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequest &request,
+                                      FileSearchResults &results)
+{
+    if (!client.open(m_socketPath))
+        return false;
+    quint64 count = 0;
+    return client.search(
+        queryOf(request),
+        [&results](const ResultBatch::Entry &entry) {
+            const QString name = QFile::decodeName(QByteArray::fromRawData(entry.name, entry.nameSize));
+            const QString parent = QFile::decodeName(QByteArray::fromRawData(entry.parent, entry.parentSize));
+            if (entry.isFolder)
+                results.addFolder(name, parent);
+            else
+                results.addFile(name, parent, 0);
+        },
+        [&request] { return bool(request.canceled); }, &count);
 }
 
 bool ServiceIndexSearcher::covers(const QString &path) const

@@ -42,6 +42,7 @@ public:
 private:
     ServiceIndexSearcher(const QString &socketPath, const ServiceState &state);
     [[noreturn]] void fail(const QString &why);
+    bool searchOnce(IndexServiceClient &client, FileSearchRequest &request, FileSearchResults &results);
 
     const QString m_socketPath;
     mutable QMutex m_mutex;
