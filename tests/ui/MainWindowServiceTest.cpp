@@ -12,6 +12,7 @@
 #include "indexproto/IndexServiceClient.h"
 #include "indexproto/ServiceState.h"
 #include "query/FileSearchResults.h"
+#include "search/FileSearcher.h"
 #include "support/TestFiles.h"
 #include "platform/linux/NTFSUtils.h"
 #include "session/IndexServiceAdmin.h"
@@ -19,6 +20,7 @@
 #include "ui/IndexSource.h"
 #include "ui/InstantToolBar.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowActions.h"
 #include "ui/OptionsDialog.h"
 #include "ui/RichComboBox.h"
 #include "ui/TabPage.h"
@@ -163,7 +165,7 @@ private slots:
         IndexingSettings settings;
         settings.indexDrives = {volumeOfPath(m_volume->mountPoint()).key};
         settings.autoAddFixed = false;
-        settings.excludePaths = {m_volume->mountPoint() + QStringLiteral("/sub")};
+        settings.excludePaths = QStringList{m_volume->mountPoint() + QStringLiteral("/sub")};
         QProcess program;
         program.start(QStringLiteral(TVQ_PROGRAM), IndexServiceAdmin::settingsArguments(settings));
         QVERIFY(program.waitForFinished(30000));
@@ -188,7 +190,8 @@ private slots:
         MainWindow window({QStringLiteral("talvenquist")}, FileSearcher::UseIndexService);
         QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: ready"), 20000);
         WindowTest::onNextModal<OptionsDialog>(&window, [&](OptionsDialog *dialog) {
-            auto *table = WindowTest::child<QTableWidget>(dialog, "tableWidget");
+            dialog->setCurrentPage(OptionsDialog::IndexingPage);
+            auto *table = WindowTest::child<QTableWidget>(dialog->findChild<QWidget *>(QStringLiteral("OptionsIndexing")), "tableWidget");
             const QString mountPoint = m_volume->mountPoint();
             int row = -1;
             for (int at = 0; at < table->rowCount(); ++at) {
@@ -205,7 +208,7 @@ private slots:
             dialog->accept();
         });
         QSignalSpy asked(window.findChild<QObject *>(QStringLiteral("indexServiceAdmin")), SIGNAL(finished(bool, QString)));
-        window.showOptions(OptionsDialog::IndexingPage);
+        window.actions()->actionOptions->trigger();
         QVERIFY(!asked.wait(500));
     }
 };
