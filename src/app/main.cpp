@@ -104,11 +104,9 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<MainWindow>(forwarded.isEmpty() ? app.arguments() : forwarded,
                                                searcherFlags);
     MainWindow *shown = window.get();
-    QObject::connect(listener.get(), &MessageListenWidget::activationRequested, shown, [shown] {
-        shown->showNormal();
-        shown->raise();
-        shown->activateWindow();
-    });
+    QObject::connect(listener.get(), &MessageListenWidget::activationTokenReceived, shown,
+                     &MainWindow::setActivationToken);
+    QObject::connect(listener.get(), &MessageListenWidget::activationRequested, shown, &MainWindow::bringToFront);
     QObject::connect(listener.get(), &MessageListenWidget::newSearchRequested, shown, &MainWindow::newSearchInFolder);
     const int code = runEventLoop(app, logger);
     logger->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(code));

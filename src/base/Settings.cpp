@@ -29,19 +29,22 @@ constexpr int kUnversioned = 10;
 constexpr int kCategoriesVersion = 11;
 constexpr quint32 kDefaultHighlightColor = 0xEFCB05;
 
+// The Windows kinds and their Linux counterparts (OpenDocument, shell
+// scripts and AppImages, the newer picture, sound and video formats).
 QList<FileCategory> builtInCategories()
 {
     return {
         {QString(), QString(), QStringLiteral("All")},
         {QStringLiteral("d"), QString(), QStringLiteral("Directory")},
         {QStringLiteral("f"),
-         QStringLiteral("doc;docx;htm;html;ini;mth;pdf;ppt;pptx;rtf;txt;wri;xls;xlsx;xls"),
+         QStringLiteral("doc;docx;epub;fb2;htm;html;ini;md;mth;odp;ods;odt;pdf;ppt;pptx;rtf;txt;wri;xls;xlsx;xls"),
          QStringLiteral("Document")},
-        {QStringLiteral("f"), QStringLiteral("bat;cmd;exe;msi"), QStringLiteral("Executable")},
-        {QStringLiteral("f"), QStringLiteral("bmp;gif;ico;jpeg;jpg;png;psd;tiff"), QStringLiteral("Picture")},
+        {QStringLiteral("f"), QStringLiteral("AppImage;bat;bin;cmd;exe;msi;run;sh"), QStringLiteral("Executable")},
+        {QStringLiteral("f"), QStringLiteral("avif;bmp;gif;heic;ico;jpeg;jpg;png;psd;svg;tiff;webp"),
+         QStringLiteral("Picture")},
         // Extensions are split at ";" only: "m3u" and "m4a" are two entries.
-        {QStringLiteral("f"), QStringLiteral("flac;m3u;m4a;mid;mp3;ogg;wav;wma"), QStringLiteral("Music")},
-        {QStringLiteral("f"), QStringLiteral("3gp;avi;flv;mp4;mkv;mpg;mov;swf;wmv"), QStringLiteral("Video")},
+        {QStringLiteral("f"), QStringLiteral("flac;m3u;m4a;mid;mp3;ogg;opus;wav;wma"), QStringLiteral("Music")},
+        {QStringLiteral("f"), QStringLiteral("3gp;avi;flv;mp4;mkv;mpg;mov;swf;webm;wmv"), QStringLiteral("Video")},
     };
 }
 
@@ -95,6 +98,7 @@ Settings::Settings(const QString &fileName)
         setFileCategories(m_defaultCategories);
     m_defaultExcludePaths = {{QStringLiteral("$Recycle.Bin"), true}, {QStringLiteral(".svn"), true}};
     registerKey(DebugAssertLogging, QStringLiteral("Debug/AssertLogging"), true);
+    registerKey(SearchAsYouType, QStringLiteral("SearchAsYouType"), true);
 }
 
 Settings::~Settings() = default;

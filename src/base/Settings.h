@@ -68,6 +68,9 @@ public:
         InstantToolbarVisible = 36,
         InstantToolbarArea = 37,
         DebugAssertLogging = 38,
+        // Name-only searches on the index start as the instant field's text
+        // changes.
+        SearchAsYouType = 39,
     };
 
     static constexpr int kMaxHistoryEntries = 20;

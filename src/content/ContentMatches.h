@@ -23,4 +23,7 @@ struct ContentMatches
     bool converted = false;
     int linesRead = 0;
     QList<MatchLine> lines;
+    // The encoding the converter wrote its output in, which the output's
+    // own bytes need not reveal; empty when the file's text is detected.
+    QString encoding;
 };

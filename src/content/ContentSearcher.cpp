@@ -239,6 +239,7 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
     }
     result->converted = !outputFile.isEmpty();
     result->filePath = result->converted ? outputFile : fileName;
+    result->encoding = result->converted ? encoding : QString();
     if (!result->converted) {
         searchStream(request, &source, fileName, encoding, result, nullptr, /*bytesJudged=*/false);
         return;

@@ -66,7 +66,7 @@ void FilePreviewPage::showFile(const ContentMatches &matches)
         return;
     m_matches = matches.lines;
     m_textEdit->setPlaceholderText(tr("Reading %1...").arg(matches.filePath));
-    m_reader.read(matches.filePath, m_matches, highlightFormat());
+    m_reader.read(matches.filePath, m_matches, highlightFormat(), matches.encoding);
 }
 
 void FilePreviewPage::clear()

@@ -53,8 +53,10 @@ QList<IIndexControl::Volume> FileSearcherIndexControl::localVolumes() const
         return volumes;
     }
     try {
-        for (QChar key : localNtfsDrives())
-            volumes.append({key, volumeInfo(key).mountPoint, isFixedDrive(key)});
+        for (QChar key : localNtfsDrives()) {
+            const VolumeInfo info = volumeInfo(key);
+            volumes.append({key, info.mountPoint, isFixedDrive(key), info.fsType});
+        }
     } catch (const std::exception &e) {
         Logger::instance()->log(ERROR, "OptionsDialog",
                                 QStringLiteral("Volumes can't be listed: %1").arg(QString::fromUtf8(e.what())));

@@ -90,15 +90,16 @@ FileTextReader::~FileTextReader()
     m_pool.waitForDone();
 }
 
-void FileTextReader::read(const QString &path, const QList<MatchLine> &matches, const QTextCharFormat &highlight)
+void FileTextReader::read(const QString &path, const QList<MatchLine> &matches, const QTextCharFormat &highlight,
+                          const QString &encoding)
 {
     cancel();
     m_canceled = std::make_shared<std::atomic_bool>(false);
     const quint64 ticket = ++m_ticket;
     std::shared_ptr<std::atomic_bool> canceled = m_canceled;
     QThread *target = thread();
-    m_pool.start(QRunnable::create([this, path, matches, highlight, ticket, canceled, target] {
-        FileText text = readFile(path, *canceled);
+    m_pool.start(QRunnable::create([this, path, matches, highlight, ticket, canceled, target, encoding] {
+        FileText text = readFile(path, *canceled, kByteLimit, encoding);
         if (*canceled)
             return;
         if (text.document) {
@@ -124,7 +125,8 @@ void FileTextReader::onReadDone(quint64 ticket, const FileText &text)
         emit finished(text);
 }
 
-FileText FileTextReader::readFile(const QString &path, const std::atomic_bool &canceled, qint64 byteLimit)
+FileText FileTextReader::readFile(const QString &path, const std::atomic_bool &canceled, qint64 byteLimit,
+                                  const QString &encoding)
 {
     FileText result;
     result.path = path;
@@ -133,7 +135,7 @@ FileText FileTextReader::readFile(const QString &path, const std::atomic_bool &c
         result.failed = true;
         return result;
     }
-    result.encoding = ContentSearcher::detectFileEncoding(path);
+    result.encoding = encoding.isEmpty() ? ContentSearcher::detectFileEncoding(path) : encoding;
     QByteArray bytes;
     if (!readHead(file, byteLimit, canceled, &bytes, &result.truncated))
         return FileText();

@@ -54,13 +54,16 @@ public:
     ~FileTextReader() override;
 
     // Reads 'path' and formats the 'matches' in it with 'highlight'.
-    void read(const QString &path, const QList<MatchLine> &matches, const QTextCharFormat &highlight);
+    // 'encoding': the text's known encoding (a converter's), else empty
+    // for the one detected from its bytes.
+    void read(const QString &path, const QList<MatchLine> &matches, const QTextCharFormat &highlight,
+              const QString &encoding = QString());
     void cancel();
 
     // The work of one read, on the calling thread; the document belongs to
     // that thread. Returns early with an empty result once 'canceled' is set.
     static FileText readFile(const QString &path, const std::atomic_bool &canceled,
-                             qint64 byteLimit = kByteLimit);
+                             qint64 byteLimit = kByteLimit, const QString &encoding = QString());
     // Merges 'format' into every match that lies within the shown text.
     static void highlight(QTextDocument *document, const QList<MatchLine> &matches, const QTextCharFormat &format);
 

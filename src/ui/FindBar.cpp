@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -67,9 +68,8 @@ void FindBar::addPageActions(QWidget *page)
     m_findAction = pageAction(page, "actionFind", QKeySequence::Find);
     m_nextAction = pageAction(page, "actionFindNext", QKeySequence(Qt::Key_F3));
     m_previousAction = pageAction(page, "actionFindPrevious", QKeySequence(Qt::SHIFT + Qt::Key_F3));
-    m_closeAction = pageAction(page, "actionCloseFind", QKeySequence(Qt::Key_Escape));
-    // Esc belongs to the page only while the bar is open.
-    m_closeAction->setEnabled(false);
+    m_closeAction = pageAction(page, "actionCloseFind", QKeySequence());
+    m_lineEdit->installEventFilter(this);
     connect(m_findAction, &QAction::triggered, this, &FindBar::open);
     connect(m_nextAction, &QAction::triggered, this, &FindBar::findNext);
     connect(m_previousAction, &QAction::triggered, this, &FindBar::findPrevious);
@@ -83,7 +83,6 @@ void FindBar::open()
     if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
         m_lineEdit->setText(selected);
     show();
-    m_closeAction->setEnabled(true);
     m_lineEdit->setFocus(Qt::ShortcutFocusReason);
     m_lineEdit->selectAll();
 }
@@ -91,7 +90,6 @@ void FindBar::open()
 void FindBar::close()
 {
     hide();
-    m_closeAction->setEnabled(false);
     m_statusLabel->clear();
     m_editor->setFocus(Qt::OtherFocusReason);
 }
@@ -156,6 +154,20 @@ bool FindBar::find(bool backward, bool fromSelectionStart)
 void FindBar::showResult(bool found)
 {
     m_statusLabel->setText(found || m_lineEdit->text().isEmpty() ? QString() : tr("Not found"));
+}
+
+// Esc in the field is the bar's own, before any window-wide use of the key.
+bool FindBar::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched == m_lineEdit && key && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FindBar::changeEvent(QEvent *event)

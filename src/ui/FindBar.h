@@ -9,8 +9,9 @@ class QLineEdit;
 class QPlainTextEdit;
 
 // A one-line find bar under a read-only text view. Its actions live on the
-// page that holds the view and the bar, so Ctrl+F, F3, Shift+F3 and Esc work
-// wherever the focus is inside that page. A search that runs off either end
+// page that holds the view and the bar, so Ctrl+F, F3 and Shift+F3 work
+// wherever the focus is inside that page. Esc in the bar's field closes it;
+// Esc elsewhere belongs to the window, which closes an open bar first. A search that runs off either end
 // of the text wraps around; the hit is selected and scrolled into view.
 class FindBar : public QWidget
 {
@@ -31,6 +32,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void addPageActions(QWidget *page);

@@ -19,6 +19,7 @@ public:
         QChar key;          // upper-case volume key
         QString mountPoint;
         bool fixed = true;  // false for removable media
+        QString fsType;     // "ext4", "ntfs3", "btrfs"...
     };
 
     virtual ~IIndexControl() = default;

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -68,6 +69,12 @@ InstantToolBar::InstantToolBar(QWidget *parent)
     retranslate();
 
     connect(m_assistButton, &QPushButton::clicked, this, &InstantToolBar::onAssistClicked);
+    // Typed, not set: a history entry chosen or a text loaded searches only on Return.
+    connect(m_nameComboBox->lineEdit(), &QLineEdit::textEdited, this, &InstantToolBar::onTextEdited);
+    m_historyTimer.setSingleShot(true);
+    m_historyTimer.setInterval(kHistoryPauseMs);
+    connect(&m_historyTimer, &QTimer::timeout, this,
+            [this] { SearchFieldModel::instantFileNameModel()->add(m_nameComboBox->currentText()); });
     connect(m_nameComboBox, &QComboBox::editTextChanged, this, &InstantToolBar::fileNameChanged);
     connect(m_typeComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int index) { setBooleanPresentation(index == kBooleanType); });
@@ -100,15 +107,36 @@ void InstantToolBar::onAssistClicked()
     m_nameComboBox->setFocus(Qt::OtherFocusReason);
 }
 
-void InstantToolBar::startFromField()
+FileSearchRequest *InstantToolBar::makeRequest() const
 {
-    const QString text = m_nameComboBox->currentText();
-    SearchFieldModel::instantFileNameModel()->add(text);
     auto *request = new FileSearchRequest;
-    request->name = text;
+    request->name = m_nameComboBox->currentText();
     request->nameExpressionType = m_typeComboBox->currentIndex();
     request->nameCaseSensitive = m_caseCheckBox->isChecked();
-    emit startSearch(request);
+    return request;
+}
+
+void InstantToolBar::startFromField()
+{
+    m_historyTimer.stop();
+    SearchFieldModel::instantFileNameModel()->add(m_nameComboBox->currentText());
+    emit startSearch(makeRequest());
+}
+
+void InstantToolBar::setSearchAsYouType(bool on)
+{
+    m_searchAsYouType = on;
+    if (!on)
+        m_historyTimer.stop();
+}
+
+// An empty field would list every file: typing searches only for something.
+void InstantToolBar::onTextEdited(const QString &text)
+{
+    if (!m_searchAsYouType || text.isEmpty())
+        return;
+    m_historyTimer.start();
+    emit startSearch(makeRequest());
 }
 
 bool InstantToolBar::eventFilter(QObject *watched, QEvent *event)

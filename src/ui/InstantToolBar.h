@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QToolBar>
 
 class FileSearchRequest;
@@ -11,6 +12,10 @@ class RichComboBox;
 // A one-line way to start a name search: a name field with its own history,
 // an assist button, the expression type and the case switch. Return builds a
 // request and hands it over; the toolbar never runs a search itself.
+//
+// With search as you type on, every edit of the field hands over a request
+// too; such a text enters the history only on Return or once the typing
+// has paused for kHistoryPauseMs.
 class InstantToolBar : public QToolBar
 {
     Q_OBJECT
@@ -18,7 +23,13 @@ class InstantToolBar : public QToolBar
 public:
     explicit InstantToolBar(QWidget *parent = nullptr);
 
+    static const int kHistoryPauseMs = 2000;
+
     RichComboBox *nameComboBox() const { return m_nameComboBox; }
+    // Whether typing searches: the window turns it on only while the index
+    // is ready, as name-only searches on the index are quick.
+    void setSearchAsYouType(bool on);
+    bool isSearchAsYouType() const { return m_searchAsYouType; }
 
 signals:
     // The receiver takes ownership of 'request' (made with new).
@@ -36,6 +47,8 @@ protected:
 
 private:
     void startFromField();
+    void onTextEdited(const QString &text);
+    FileSearchRequest *makeRequest() const;
     void retranslate();
     bool isBoolean() const;
 
@@ -44,4 +57,6 @@ private:
     QComboBox *m_typeComboBox;
     QCheckBox *m_caseCheckBox;
     QString m_editedText;
+    bool m_searchAsYouType = false;
+    QTimer m_historyTimer;
 };

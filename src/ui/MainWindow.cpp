@@ -20,10 +20,12 @@
 #include "ui/OptionsDialog.h"
 #include "ui/PagesTabWidget.h"
 #include "ui/PreviewTabWidget.h"
+#include "ui/ResultsCsvExport.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchWindow.h"
 #include "ui/SessionEndWatcher.h"
 #include "ui/ShellOpen.h"
+#include "ui/TabActionHandler.h"
 #include "ui/TabPage.h"
 #include "ui/TabsFile.h"
 
@@ -38,11 +40,18 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolButton>
 
+#include <algorithm>
+#include <utility>
+
 static const char kComponent[] = "MainWindow";
+// How long the status bar says that an export is done.
+static const int kExportMessageMs = 10000;
 
 static Logger *logger()
 {
@@ -102,6 +111,7 @@ void MainWindow::buildWidgets()
     setObjectName(QStringLiteral("MainWindow"));
     setDockNestingEnabled(true);
     m_actions = new MainWindowActions(this);
+    m_actionHandler = new TabActionHandler(m_actions, this);
 
     m_panel = new SearchWindow(this);
     m_dock = new QDockWidget(this);
@@ -138,7 +148,12 @@ void MainWindow::buildStatusBar()
     m_tabStatusLabel->setObjectName(QStringLiteral("tabStatusLabel"));
     m_indexLabel = new QLabel(this);
     m_indexLabel->setObjectName(QStringLiteral("indexLabel"));
+    m_exportProgress = new QProgressBar(this);
+    m_exportProgress->setObjectName(QStringLiteral("exportProgressBar"));
+    m_exportProgress->setMaximumWidth(200);
+    m_exportProgress->hide();
     statusBar()->addWidget(m_tabStatusLabel, 1);
+    statusBar()->addPermanentWidget(m_exportProgress);
     statusBar()->addPermanentWidget(m_indexLabel);
 }
 
@@ -214,44 +229,26 @@ void MainWindow::connectActions()
     connect(a->actionExportResults, &QAction::triggered, this, &MainWindow::onExportResults);
     connect(a->actionRestore, &QAction::triggered, this, &MainWindow::restoreFromTray);
     connect(a->actionMinimize, &QAction::triggered, this, &MainWindow::onMinimize);
+    connect(a->actionEscape, &QAction::triggered, this, &MainWindow::onEscape);
     connect(a->actionOptions, &QAction::triggered, this, [this] { showOptions(OptionsDialog::GeneralPage); });
     for (QAction *language : a->languageActions())
         connect(language, &QAction::triggered, this,
                 [this, language] { loadLanguage(language->property("id").toString()); });
-    for (QMenu *menu : a->menus()) {
+    for (QMenu *menu : a->menus())
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateActions);
-        // The enable rules are for the menu's look: shortcuts must keep working
-        // when the selection changes after the menu closed.
-        connect(menu, &QMenu::aboutToHide, this, &MainWindow::enableCommandActions);
-    }
 
     connect(m_newTabButton, &QToolButton::clicked, this, &MainWindow::onNewSearch);
     connect(m_tabs, &PagesTabWidget::newTab, this, &MainWindow::onNewSearch);
     connect(m_tabs, &PagesTabWidget::duplicateTab, this, &MainWindow::onDuplicateSearch);
     connect(m_tabs, &PagesTabWidget::clearTab, this, &MainWindow::onTabClear);
-    connect(m_tray, &BackgroundTray::activated, this, &MainWindow::onTrayActivated);
-    connectEditActions();
-    connectViewActions();
-}
-
-void MainWindow::connectEditActions()
-{
-    const std::pair<QAction *, void (TabPage::*)()> commands[] = {
-        {m_actions->actionCut, &TabPage::cut},
-        {m_actions->actionCopy, &TabPage::copy},
-        {m_actions->actionDelete, &TabPage::deleteSelected},
-        {m_actions->actionDeletePermanently, &TabPage::deletePermanently},
-        {m_actions->actionSelectAll, &TabPage::selectAll},
-        {m_actions->actionCopyName, &TabPage::copyName},
-        {m_actions->actionCopyFullName, &TabPage::copyFullName},
-        {m_actions->actionCopyPath, &TabPage::copyPath},
+    auto followTabCount = [this](int count) {
+        m_actions->actionNextTab->setEnabled(count >= 2);
+        m_actions->actionPreviousTab->setEnabled(count >= 2);
     };
-    for (const auto &[action, command] : commands) {
-        connect(action, &QAction::triggered, this, [this, command = command] {
-            if (TabPage *tab = currentTab())
-                (tab->*command)();
-        });
-    }
+    connect(m_tabs, &PagesTabWidget::countChanged, this, followTabCount);
+    followTabCount(m_tabs->count());
+    connect(m_tray, &BackgroundTray::activated, this, &MainWindow::onTrayActivated);
+    connectViewActions();
 }
 
 void MainWindow::connectViewActions()
@@ -310,6 +307,7 @@ void MainWindow::connectSearcher()
     connect(searcher, &FileSearcher::initFinished, this, [this] {
         if (m_indexState == Updating)
             setIndexState(Ready);
+        QMetaObject::invokeMethod(this, &MainWindow::startPendingIndexUpdate, Qt::QueuedConnection);
     });
     connect(searcher, &FileSearcher::indexServiceUnavailable, this, &MainWindow::onIndexServiceUnavailable);
     connect(searcher, &FileSearcher::findIncomplete, this, [this](FileSearchRequest::Id requestId, const QString &why) {
@@ -328,6 +326,8 @@ TabPage *MainWindow::addNewTab()
     connect(tab, &TabPage::statusTextChanged, this, &MainWindow::onTabStatusTextChanged);
     connect(tab, &TabPage::tabTextChanged, this, &MainWindow::onTabTextChanged);
     connect(tab, &TabPage::customizeFilters, this, [this] { showOptions(OptionsDialog::CategoriesPage); });
+    connect(tab->exporter(), &ResultsCsvExport::progress, this, &MainWindow::onExportProgress);
+    connect(tab->exporter(), &ResultsCsvExport::finished, this, &MainWindow::onExportFinished);
     m_tabs->addTab(tab, tr("New search"));
     m_tabs->setCurrentWidget(tab);
     return tab;
@@ -367,8 +367,20 @@ void MainWindow::onDuplicateSearch()
 
 void MainWindow::newSearchInFolder(const QString &folder)
 {
-    addNewTab();
+    TabPage *tab = addNewTab();
+    m_panel->clear();
     m_panel->setSearchFolder(folder);
+    tab->startSearch();
+}
+
+void MainWindow::setActivationToken(const QString &token)
+{
+    m_activationToken = token;
+}
+
+void MainWindow::bringToFront()
+{
+    m_layout->bringToFront(std::exchange(m_activationToken, QString()));
 }
 
 void MainWindow::onCurrentPageChanged(int newIndex)
@@ -376,6 +388,7 @@ void MainWindow::onCurrentPageChanged(int newIndex)
     if (m_activeTab && m_activeTab != tabAt(newIndex))
         m_activeTab->deactivate();
     m_activeTab = tabAt(newIndex);
+    m_actionHandler->setCurrentTab(m_activeTab);
     if (!m_activeTab)
         return;
     m_activeTab->activate();
@@ -431,6 +444,14 @@ void MainWindow::setIndexState(IndexState state)
 {
     m_indexState = state;
     m_indexLabel->setText(indexText());
+    followSearchAsYouType();
+}
+
+// Typing searches only name-only searches on a ready index, never walks.
+void MainWindow::followSearchAsYouType()
+{
+    m_instantBar->setSearchAsYouType(m_useIndex && m_indexState == Ready
+                                     && Settings::instance()->value(Settings::SearchAsYouType).toBool());
 }
 
 QString MainWindow::indexText() const
@@ -471,6 +492,26 @@ void MainWindow::onIndexServiceBack()
     statusBar()->clearMessage();
 }
 
+// Starting an update stops the one running and waits for it: a new one
+// waits instead until the index is ready.
+void MainWindow::updateIndex(const IndexingSettings &settings)
+{
+    if (m_searcher->isBusy()) {
+        m_pendingIndexing = settings;
+        return;
+    }
+    m_searcher->update(settings);
+}
+
+void MainWindow::startPendingIndexUpdate()
+{
+    if (!m_pendingIndexing)
+        return;
+    const IndexingSettings settings = *m_pendingIndexing;
+    m_pendingIndexing.reset();
+    m_searcher->update(settings);
+}
+
 void MainWindow::onUpdateFinished()
 {
     if (m_useService && m_indexState == ServiceNotRunning)
@@ -478,19 +519,14 @@ void MainWindow::onUpdateFinished()
     setIndexState(Ready);
     if (m_useIndex)
         Settings::instance()->setIndexingSettings(m_searcher->indexingSettings());
+    // Queued: the searcher lets go of its finished thread after this signal.
+    QMetaObject::invokeMethod(this, &MainWindow::startPendingIndexUpdate, Qt::QueuedConnection);
 }
 
 void MainWindow::updateActions()
 {
     TabPage *tab = currentTab();
-    const bool selection = tab && tab->hasSelection();
-    for (QAction *action : m_actions->selectionActions())
-        action->setEnabled(selection);
-    m_actions->actionSelectAll->setEnabled(tab && tab->hasRows());
-    m_actions->actionExportResults->setEnabled(tab && tab->hasRows());
-    const bool several = m_tabs->count() >= 2;
-    m_actions->actionNextTab->setEnabled(several);
-    m_actions->actionPreviousTab->setEnabled(several);
+    m_actionHandler->updateActions();
     m_actions->actionToolbar->setChecked(m_actions->commandToolBar->isVisible());
     m_actions->actionInstantSearch->setChecked(m_instantBar->isVisible());
     m_actions->actionSearchParameters->setChecked(m_dock->isVisible());
@@ -498,14 +534,6 @@ void MainWindow::updateActions()
     m_actions->checkLanguage(Settings::instance()->value(Settings::Language).toString());
 }
 
-void MainWindow::enableCommandActions()
-{
-    for (QAction *action : m_actions->selectionActions())
-        action->setEnabled(true);
-    for (QAction *action : {m_actions->actionSelectAll, m_actions->actionExportResults, m_actions->actionNextTab,
-                            m_actions->actionPreviousTab})
-        action->setEnabled(true);
-}
 
 void MainWindow::loadLanguage(const QString &code)
 {
@@ -543,6 +571,12 @@ void MainWindow::onExit()
 void MainWindow::onMinimize()
 {
     showMinimized();
+}
+
+void MainWindow::onEscape()
+{
+    if (!m_actionHandler->escape())
+        onMinimize();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -607,17 +641,32 @@ void MainWindow::showOptions(int page)
     DesktopIntegration integration;
     OptionsDialog dialog(index, integration, this);
     dialog.setCurrentPage(OptionsDialog::Page(page));
+    const IndexingSettings before = Settings::instance()->indexingSettings();
     if (dialog.exec() == QDialog::Accepted)
-        applyOptions();
+        applyOptions(before);
 }
 
-void MainWindow::applyOptions()
+// The same volumes, folder and excludes, in whatever order the dialog
+// listed them.
+static bool sameIndexing(IndexingSettings a, IndexingSettings b)
+{
+    for (IndexingSettings *settings : {&a, &b}) {
+        std::sort(settings->indexDrives.begin(), settings->indexDrives.end());
+        std::sort(settings->noIndexDrives.begin(), settings->noIndexDrives.end());
+    }
+    return a.indexDrives == b.indexDrives && a.noIndexDrives == b.noIndexDrives && a.autoAddFixed == b.autoAddFixed
+        && a.autoAddRemovable == b.autoAddRemovable && a.dbPath == b.dbPath && a.excludePaths == b.excludePaths;
+}
+
+void MainWindow::applyOptions(const IndexingSettings &before)
 {
     Settings *settings = Settings::instance();
     m_tray->setBackgroundMode(settings->value(Settings::RunInBackground).toBool());
     m_searcher->setContentSearchSettings(settings->contentSearchSettings());
-    if (m_useIndex)
-        m_searcher->update(settings->indexingSettings());
+    followSearchAsYouType();
+    const IndexingSettings after = settings->indexingSettings();
+    if (m_useIndex && !sameIndexing(before, after))
+        updateIndex(after);
     for (int index = 0; index < m_tabs->count(); ++index) {
         TabPage *tab = tabAt(index);
         tab->table()->applyCategories();
@@ -644,6 +693,35 @@ void MainWindow::exportResultsTo(const QString &fileName)
         return;
     tab->exportResults(fileName);
     Settings::instance()->setValue(Settings::DefaultDialogDir, QFileInfo(fileName).absolutePath());
+}
+
+// Shown only for sets that take a while: the first report comes after
+// ResultsCsvExport::kProgressRows rows.
+void MainWindow::onExportProgress(int rows, int total)
+{
+    m_exportProgress->setRange(0, total);
+    m_exportProgress->setValue(rows);
+    m_exportProgress->show();
+}
+
+void MainWindow::onExportFinished(bool written, const QString &fileName, const QString &error)
+{
+    m_exportProgress->hide();
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    if (written) {
+        statusBar()->showMessage(tr("The results were exported to %1.").arg(shownName), kExportMessageMs);
+        return;
+    }
+    // Stopped for a newer export, which reports for itself.
+    if (error.isEmpty())
+        return;
+    // Not waited for: the window stays usable while the message is up.
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Export Results"),
+                                tr("The results could not be exported to %1.").arg(shownName), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("exportFailedMessage"));
+    box->setInformativeText(error);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::save()

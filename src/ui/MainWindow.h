@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/IndexingSettings.h"
 #include "query/FileSearchRequest.h"
 
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 #include <QSystemTrayIcon>
 
 #include <memory>
+#include <optional>
 
 class BackgroundTray;
 class FileSearcher;
@@ -18,9 +20,11 @@ class MainWindowLayout;
 class PagesTabWidget;
 class QDockWidget;
 class QLabel;
+class QProgressBar;
 class QToolButton;
 class SearchWindow;
 class SessionEndWatcher;
+class TabActionHandler;
 class TabPage;
 
 // The program's one window: search tabs over a shared search panel, the
@@ -45,8 +49,14 @@ public:
     ~MainWindow() override;
 
     void save();
-    // "-path": a new tab searching that folder.
+    // "-path" and the folder menu's "Search with...": a new tab with
+    // cleared criteria that searches that folder at once.
     void newSearchInFolder(const QString &folder);
+    // The activation token of the start that asks for the window next.
+    void setActivationToken(const QString &token);
+    // Another start asked for the window: shown, in front, and as maximised
+    // as it was.
+    void bringToFront();
     // Loads a translation; an unknown code gives English.
     void loadLanguage(const QString &code);
     // The folder of the manual in the current language.
@@ -59,6 +69,7 @@ public:
     TabPage *currentTab() const;
     TabPage *tabAt(int index) const;
     MainWindowActions *actions() const { return m_actions; }
+    TabActionHandler *actionHandler() const { return m_actionHandler; }
     SearchWindow *searchPanel() const { return m_panel; }
     InstantToolBar *instantToolBar() const { return m_instantBar; }
     BackgroundTray *tray() const { return m_tray; }
@@ -92,26 +103,32 @@ private:
     void initialize();
     void restoreTabs();
     void connectActions();
-    void connectEditActions();
     void connectViewActions();
     void connectSearcher();
     void retranslate();
     TabPage *addNewTab();
     int indexOfTab(int tabId) const;
     void updateActions();
-    void enableCommandActions();
+    void onEscape();
     void syncInstantOptions();
     void openManual();
     void showAbout();
     // Opens the options dialog at `page` (an OptionsDialog::Page) and, when
     // it is accepted, makes the window and the searcher follow the new options.
     void showOptions(int page);
-    void applyOptions();
+    // `before`: the indexing settings when the dialog opened; the index is
+    // updated only when they changed.
+    void applyOptions(const IndexingSettings &before);
+    void updateIndex(const IndexingSettings &settings);
+    void startPendingIndexUpdate();
     void restoreFromTray();
     void writeTabsFile();
     void setIndexState(IndexState state);
     void onIndexServiceUnavailable();
     void onIndexServiceBack();
+    void followSearchAsYouType();
+    void onExportProgress(int rows, int total);
+    void onExportFinished(bool written, const QString &fileName, const QString &error);
 
     QStringList m_arguments;
     bool m_useIndex;
@@ -123,14 +140,18 @@ private:
     IndexState m_indexState = Disabled;
     QLabel *m_indexLabel;
     QLabel *m_tabStatusLabel;
+    QProgressBar *m_exportProgress;
     QToolButton *m_newTabButton;
     SearchWindow *m_panel;
     QDockWidget *m_dock;
     InstantToolBar *m_instantBar;
     PagesTabWidget *m_tabs;
     MainWindowActions *m_actions;
+    TabActionHandler *m_actionHandler;
     std::unique_ptr<MainWindowLayout> m_layout;
     SessionEndWatcher *m_sessionEnd;
     TabPage *m_activeTab = nullptr;
     int m_lastTabId = 0;
+    QString m_activationToken;
+    std::optional<IndexingSettings> m_pendingIndexing;
 };

@@ -89,7 +89,10 @@ void MainWindowActions::makeActions()
     actionExportResults = make("actionExportResults");
     actionDuplicateSearch = make("actionDuplicateSearch");
     actionRestore = make("actionRestore");
-    actionMinimize = make("actionMinimize", "Esc");
+    // Only shows its key: the key itself does more (actionEscape), while
+    // choosing the entry only minimises.
+    actionMinimize = make("actionMinimize");
+    actionEscape = make("actionEscape", "Esc");
     for (QAction *type : {actionSubstring, actionWholeWord, actionRegularExpression, actionBoolean})
         m_expressionTypes->addAction(type);
     actionSubstring->setChecked(true);
@@ -116,11 +119,6 @@ void MainWindowActions::checkLanguage(const QString &code)
     const QString wanted = code.toLower();
     for (QAction *action : languageActions())
         action->setChecked(action->property("id").toString() == wanted);
-}
-
-QList<QAction *> MainWindowActions::selectionActions() const
-{
-    return {actionCut, actionCopy, actionDelete, actionDeletePermanently, actionCopyName, actionCopyFullName, actionCopyPath};
 }
 
 void MainWindowActions::makeMenus()
@@ -205,15 +203,17 @@ void MainWindowActions::retranslateCommands()
     actionExportResults->setText(tr("&Export Results..."));
     actionDuplicateSearch->setText(tr("Duplicate search"));
     actionRestore->setText(tr("&Restore"));
-    actionMinimize->setText(tr("Minimize"));
+    actionMinimize->setText(tr("Minimize") + QLatin1Char('\t')
+                            + QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText));
 }
 
 void MainWindowActions::retranslateEditing()
 {
     actionCut->setText(tr("Cu&t"));
     actionCopy->setText(tr("&Copy"));
-    actionDelete->setText(tr("&Delete"));
-    actionDeletePermanently->setText(tr("Delete &Permanently"));
+    // The same words and keys as the results' context menus.
+    actionDelete->setText(tr("Move to T&rash"));
+    actionDeletePermanently->setText(tr("&Delete"));
     actionSelectAll->setText(tr("Select &All"));
     actionCopyName->setText(tr("Copy &Name"));
     actionCopyFullName->setText(tr("Copy &Full Name"));

@@ -27,8 +27,6 @@ public:
     // Checks the language action whose "id" is `code` (lower-cased).
     void checkLanguage(const QString &code);
     QList<QMenu *> menus() const;
-    // The actions that act on the current tab's selection.
-    QList<QAction *> selectionActions() const;
 
     QAction *actionOptions;
     QAction *actionNewSearch;
@@ -59,6 +57,9 @@ public:
     QAction *actionDuplicateSearch;
     QAction *actionRestore;
     QAction *actionMinimize;
+    // Esc: closes the preview's find bar, cancels the running search or
+    // minimises, the first that applies. In no menu; "Minimize" shows it.
+    QAction *actionEscape;
 
     QMenu *fileMenu;
     QMenu *editMenu;

@@ -1,12 +1,16 @@
 #include "ui/MainWindowLayout.h"
 
 #include "base/Settings.h"
+#include "platform/linux/X11Activation.h"
 
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
 #include <QToolBar>
+
+// Percent of the screen's free area the window takes at its first start.
+static const int kFirstStartShare = 80;
 
 MainWindowLayout::MainWindowLayout(QMainWindow *window, QToolBar *commandBar, QToolBar *instantBar,
                                    QDockWidget *dock)
@@ -21,8 +25,12 @@ void MainWindowLayout::restoreGeometry()
 {
     Settings *settings = Settings::instance();
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen || !settings->isSet(Settings::MainWindowPos) || !settings->isSet(Settings::MainWindowSize))
+    if (!screen)
         return;
+    if (!settings->isSet(Settings::MainWindowPos) || !settings->isSet(Settings::MainWindowSize)) {
+        placeFirstTime(screen->availableGeometry());
+        return;
+    }
     const QSize desktop = screen->virtualSize();
     const QPoint pos = settings->value(Settings::MainWindowPos).toPoint();
     const QSize size = settings->value(Settings::MainWindowSize).toSize();
@@ -32,6 +40,16 @@ void MainWindowLayout::restoreGeometry()
         return;
     m_window->resize(size);
     m_window->move(pos);
+}
+
+// A share of the screen that leaves the desktop in view, centred on it.
+void MainWindowLayout::placeFirstTime(const QRect &available)
+{
+    const QSize size = (available.size() * kFirstStartShare / 100)
+                           .expandedTo(m_window->minimumSizeHint())
+                           .boundedTo(available.size());
+    m_window->resize(size);
+    m_window->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void MainWindowLayout::keepOnScreen()
@@ -61,6 +79,23 @@ void MainWindowLayout::showAsStored()
         m_window->showNormal();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void MainWindowLayout::bringToFront(const QString &token)
+{
+    if (m_window->isHidden())
+        showAsStored();
+    else if (m_window->isMinimized())
+        m_window->setWindowState((m_window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    const QString platform = QGuiApplication::platformName();
+    // Qt's Wayland client hands this token to the compositor with the
+    // activation request that follows, and clears it.
+    if (!token.isEmpty() && platform.startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    m_window->raise();
+    m_window->activateWindow();
+    if (platform == QLatin1String("xcb"))
+        X11Activation::activate(std::uint32_t(m_window->winId()), token.toUtf8());
 }
 
 static Qt::ToolBarArea toolBarArea(const QVariant &value)
@@ -115,6 +150,11 @@ void MainWindowLayout::saveGeometry()
 void MainWindowLayout::saveBars()
 {
     Settings *settings = Settings::instance();
+    // However they were hidden (the View menu, a bar's own menu, the dock's
+    // close button): only an explicit hide counts, not a hidden window.
+    settings->setValue(Settings::CommandToolbarVisible, !m_commandBar->isHidden());
+    settings->setValue(Settings::InstantToolbarVisible, !m_instantBar->isHidden());
+    settings->setValue(Settings::SearchWindowVisible, !m_dock->isHidden());
     settings->setValue(Settings::CommandToolbarArea, static_cast<int>(m_window->toolBarArea(m_commandBar)));
     settings->setValue(Settings::InstantToolbarArea, static_cast<int>(m_window->toolBarArea(m_instantBar)));
     settings->setValue(Settings::SearchWindowFloating, m_dock->isFloating());

@@ -97,7 +97,7 @@ void OptionsGeneral::retranslate()
     m_autoLaunchCheckBox->setText(tr("Launch at system startup"));
     m_backgroundCheckBox->setText(tr("Run in background"));
     m_integrateCheckBox->setText(tr("Integrate in a folder's context menu"));
-    m_skipUACCheckBox->setText(tr("Skip User Account Control prompt"));
+    m_skipUACCheckBox->setText(tr("Start without asking for the administrator password"));
     m_saveAllTabsCheckBox->setText(tr("Save searches in all tabs on exit"));
     m_clearHistoryButton->setText(tr("Clear search history"));
 }

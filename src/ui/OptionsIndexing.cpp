@@ -60,7 +60,7 @@ OptionsIndexing::OptionsIndexing(IIndexControl &index, QWidget *parent)
     , m_fixedCheckBox(new QCheckBox(this))
     , m_removableCheckBox(new QCheckBox(this))
     , m_drivesLabel(new QLabel(this))
-    , m_tableWidget(makeTable(this, "tableWidget", 2))
+    , m_tableWidget(makeTable(this, "tableWidget", 3))
     , m_excludeLabel(new QLabel(this))
     , m_excludeTable(makeTable(this, "excludeTable", 1))
     , m_addButton(new QPushButton(QIcon::fromTheme(QStringLiteral("list-add")), QString(), this))
@@ -148,17 +148,23 @@ void OptionsIndexing::fillVolumes()
     for (int row = 0; row < volumes.size(); ++row) {
         const IIndexControl::Volume &volume = volumes.at(row);
         const QString iconName = volume.fixed ? QStringLiteral("drive-harddisk") : QStringLiteral("drive-removable-media");
-        auto *name = new QTableWidgetItem(QIcon::fromTheme(iconName), QStringLiteral("%1: (%2)").arg(volume.key, volume.mountPoint));
+        // The key is the index's own name for the volume; people know it
+        // by where it is mounted.
+        auto *name = new QTableWidgetItem(QIcon::fromTheme(iconName), volume.mountPoint);
         name->setData(kKeyRole, volume.key);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         name->setCheckState(m_current.indexDrives.contains(volume.key) ? Qt::Checked : Qt::Unchecked);
         m_tableWidget->setItem(row, 0, name);
+        auto *type = new QTableWidgetItem(volume.fsType);
+        type->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        m_tableWidget->setItem(row, 1, type);
         auto *count = new QTableWidgetItem(objectCountText(counts.value(volume.key, 0)));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         count->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        m_tableWidget->setItem(row, 1, count);
+        m_tableWidget->setItem(row, 2, count);
     }
     m_tableWidget->resizeColumnToContents(0);
+    m_tableWidget->resizeColumnToContents(1);
 }
 
 // The service keeps its own database folder, and turning it on or off needs
@@ -318,8 +324,8 @@ void OptionsIndexing::retranslate()
     m_rebuildButton->setText(tr("Rebuild"));
     m_fixedCheckBox->setText(tr("Automatically index new fixed drives"));
     m_removableCheckBox->setText(tr("Automatically index new removable drives"));
-    m_drivesLabel->setText(tr("Index the following NTFS drives:"));
-    m_tableWidget->setHorizontalHeaderLabels({tr("Drive letter"), tr("Objects count")});
+    m_drivesLabel->setText(tr("Index the following volumes:"));
+    m_tableWidget->setHorizontalHeaderLabels({tr("Mount point"), tr("File system"), tr("Objects count")});
     m_excludeLabel->setText(tr("Exclude paths:"));
     m_excludeTable->setHorizontalHeaderLabels({tr("Path")});
     m_addButton->setText(tr("Add"));

@@ -199,7 +199,7 @@ void OptionsPageFilters::changeEvent(QEvent *event)
 
 void OptionsPageFilters::retranslate()
 {
-    m_label->setText(tr("List of IFilters installed on this computer."));
+    m_label->setText(tr("Document filters available on this computer."));
     m_radioButton32->setText(tr("32-bit"));
     m_radioButton64->setText(tr("64-bit"));
     m_tableWidget->setHorizontalHeaderLabels({tr("Extension"), tr("Handler name")});

@@ -13,16 +13,19 @@ OptionsSearch::OptionsSearch(QWidget *parent)
     , m_detectEncodingCheckBox(new QCheckBox(m_contentGroup))
     , m_skipBinaryCheckBox(new QCheckBox(m_contentGroup))
     , m_usePDFcheckBox(new QCheckBox(m_contentGroup))
+    , m_searchAsYouTypeCheckBox(new QCheckBox(this))
 {
     setObjectName(QStringLiteral("OptionsSearch"));
     m_detectEncodingCheckBox->setObjectName(QStringLiteral("detectEncodingCheckBox"));
     m_skipBinaryCheckBox->setObjectName(QStringLiteral("skipBinaryCheckBox"));
     m_usePDFcheckBox->setObjectName(QStringLiteral("usePDFcheckBox"));
+    m_searchAsYouTypeCheckBox->setObjectName(QStringLiteral("searchAsYouTypeCheckBox"));
     auto *groupLayout = new QVBoxLayout(m_contentGroup);
     groupLayout->addWidget(m_detectEncodingCheckBox);
     groupLayout->addWidget(m_skipBinaryCheckBox);
     groupLayout->addWidget(m_usePDFcheckBox);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_searchAsYouTypeCheckBox);
     layout->addWidget(m_contentGroup);
     layout->addStretch(1);
 
@@ -30,6 +33,7 @@ OptionsSearch::OptionsSearch(QWidget *parent)
     m_detectEncodingCheckBox->setChecked(settings->value(Settings::AutoDetectEncoding).toBool());
     m_skipBinaryCheckBox->setChecked(settings->value(Settings::SkipBinary).toBool());
     m_usePDFcheckBox->setChecked(settings->value(Settings::UseBuiltInPDF).toBool());
+    m_searchAsYouTypeCheckBox->setChecked(settings->value(Settings::SearchAsYouType).toBool());
     retranslate();
 }
 
@@ -39,6 +43,7 @@ void OptionsSearch::storeSettings()
     settings->setValue(Settings::AutoDetectEncoding, m_detectEncodingCheckBox->isChecked());
     settings->setValue(Settings::SkipBinary, m_skipBinaryCheckBox->isChecked());
     settings->setValue(Settings::UseBuiltInPDF, m_usePDFcheckBox->isChecked());
+    settings->setValue(Settings::SearchAsYouType, m_searchAsYouTypeCheckBox->isChecked());
 }
 
 void OptionsSearch::changeEvent(QEvent *event)
@@ -50,6 +55,7 @@ void OptionsSearch::changeEvent(QEvent *event)
 
 void OptionsSearch::retranslate()
 {
+    m_searchAsYouTypeCheckBox->setText(tr("Search as you type"));
     m_contentGroup->setTitle(tr("Content search"));
     m_detectEncodingCheckBox->setText(tr("Auto-detect encoding of files without BOM"));
     m_skipBinaryCheckBox->setText(tr("Auto-detect and skip binary files from content searches"));

@@ -25,4 +25,5 @@ private:
     QCheckBox *m_detectEncodingCheckBox;
     QCheckBox *m_skipBinaryCheckBox;
     QCheckBox *m_usePDFcheckBox;
+    QCheckBox *m_searchAsYouTypeCheckBox;
 };

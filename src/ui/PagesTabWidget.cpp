@@ -69,3 +69,15 @@ void PagesTabWidget::previousTab()
     if (count() > 1)
         setCurrentIndex((currentIndex() - 1 + count()) % count());
 }
+
+void PagesTabWidget::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    emit countChanged(count());
+}
+
+void PagesTabWidget::tabRemoved(int index)
+{
+    QTabWidget::tabRemoved(index);
+    emit countChanged(count());
+}

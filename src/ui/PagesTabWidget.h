@@ -15,6 +15,8 @@ signals:
     void newTab();
     void duplicateTab();
     void clearTab();
+    // A tab was added or removed.
+    void countChanged(int count);
 
 public slots:
     void customContextMenuRequested(const QPoint &point);
@@ -25,4 +27,8 @@ public slots:
     // Next and previous wrap around at the ends.
     void nextTab();
     void previousTab();
+
+protected:
+    void tabInserted(int index) override;
+    void tabRemoved(int index) override;
 };

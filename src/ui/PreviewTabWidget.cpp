@@ -49,6 +49,17 @@ void PreviewTabWidget::applySettings()
     m_filePage->applySettings();
 }
 
+bool PreviewTabWidget::closeFindBar()
+{
+    for (FindBar *bar : {m_matchesFindBar, m_filePage->findBar()}) {
+        if (bar->isVisible()) {
+            bar->close();
+            return true;
+        }
+    }
+    return false;
+}
+
 void PreviewTabWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)

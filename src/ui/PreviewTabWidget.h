@@ -22,6 +22,8 @@ public:
     void clear();
     // Re-applies the preview options after they changed elsewhere.
     void applySettings();
+    // Closes whichever find bar is open; false when none is.
+    bool closeFindBar();
 
     MatchesTextView *matchesView() const { return m_matchesView; }
     FindBar *matchesFindBar() const { return m_matchesFindBar; }

@@ -41,26 +41,41 @@ void ResultsCsvExport::start(const QStringList &fullPaths, const QString &fileNa
     m_thread.reset(QThread::create([this, fullPaths, fileName, locale] {
         QFile file(fileName);
         bool written = false;
+        QString error;
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             QTextStream out(&file);
-            written = write(fullPaths, out, locale, m_stop);
+            const int total = fullPaths.size();
+            written = write(fullPaths, out, locale, m_stop, [this, total](int rows) {
+                QMetaObject::invokeMethod(this, [this, rows, total] { emit progress(rows, total); },
+                                          Qt::QueuedConnection);
+            });
             out.flush();
-            written = written && out.status() == QTextStream::Ok;
+            const bool stopped = !written;
+            written = written && out.status() == QTextStream::Ok && file.flush();
+            if (!written && !stopped)
+                error = file.errorString();
+        } else {
+            error = file.errorString();
         }
         // Queued: the receiver runs on the GUI thread, after this thread ends.
-        QMetaObject::invokeMethod(this, [this, written] { emit finished(written); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, written, fileName, error] { emit finished(written, fileName, error); },
+            Qt::QueuedConnection);
     }));
     m_thread->start();
 }
 
 bool ResultsCsvExport::write(const QStringList &fullPaths, QTextStream &out, const QLocale &locale,
-                             const std::atomic<bool> &stop)
+                             const std::atomic<bool> &stop, const std::function<void(int rows)> &wrote)
 {
     out << "Name,Path,File Size,Created,Accessed,Modified" << kLineEnd;
+    int rows = 0;
     for (const QString &path : fullPaths) {
         if (stop)
             return false;
         out << row(path, QFileInfo(path), locale);
+        if (++rows % kProgressRows == 0 && wrote)
+            wrote(rows);
     }
     return true;
 }

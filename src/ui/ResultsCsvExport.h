@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QFileInfo;
@@ -32,15 +33,21 @@ public:
     // The whole text, header first. Stops early (returning false) when
     // `stop` is set. Times are written in `locale`'s short format.
     static bool write(const QStringList &fullPaths, QTextStream &out, const QLocale &locale,
-                      const std::atomic<bool> &stop);
+                      const std::atomic<bool> &stop, const std::function<void(int rows)> &wrote = nullptr);
     static QString row(const QString &fullPath, const QFileInfo &info, const QLocale &locale);
     // A double quote is doubled; a value holding a comma or a line feed is
     // enclosed in double quotes.
     static QString escapeField(const QString &value);
 
+    // Rows between two progress reports.
+    static const int kProgressRows = 2000;
+
 signals:
-    // On the GUI thread; false when the file could not be written.
-    void finished(bool written);
+    // On the GUI thread, every kProgressRows rows: `rows` of `total` written.
+    void progress(int rows, int total);
+    // On the GUI thread; `written` false when the file could not be written,
+    // with the system's reason in `error` (empty when stopped).
+    void finished(bool written, const QString &fileName, const QString &error);
 
 private:
     void stop();

@@ -3,6 +3,7 @@
 #include "base/Settings.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
+#include "ui/FolderCompleter.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchFieldModel.h"
 #include "ui/SelectFileNamesDialog.h"
@@ -95,6 +96,11 @@ SearchWindow::SearchWindow(QWidget *parent)
     retranslate();
     connectWidgets();
     clear();
+    m_showAdvancedCheckBox->setChecked(Settings::instance()->value(Settings::ShowAdvancedOptions).toBool());
+    connect(m_showAdvancedCheckBox, &QCheckBox::toggled, this,
+            [](bool on) { Settings::instance()->setValue(Settings::ShowAdvancedOptions, on); });
+    if (Settings::instance()->value(Settings::AutoCompletePath).toBool())
+        m_directoryComboBox->setCompleter(new FolderCompleter(m_directoryComboBox));
 }
 
 void SearchWindow::createWidgets()

@@ -30,8 +30,8 @@ bool handOverToSession(SessionErrand errand, const QStringList &arguments);
 
 // For a root instance acting for a session user: errands go to the
 // companion; without one, the file's folder opens as the session user in
-// place of the file manager's services, and nothing is trashed (root's own
-// trash is not the user's).
+// place of the file manager's services, and MoveToTrash is not delivered
+// (the caller then uses the trash of each file's owner itself).
 void installCompanionHandOver();
 
 // The arguments as one message text and back: one line each, with file

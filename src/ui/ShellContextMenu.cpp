@@ -54,10 +54,16 @@ void ShellContextMenu::buildFileMenu()
     m_menu->addSeparator();
     m_renameAction = addCommand(m_menu, RenameCommand, tr("&Rename..."), "rename");
     m_renameAction->setEnabled(false);
-    addCommand(m_menu, MoveToTrashCommand, tr("Move to T&rash"), kDeleteVerb);
-    addCommand(m_menu, DeleteCommand, tr("&Delete"), kDeleteVerb);
+    addRemovalCommands();
     m_menu->addSeparator();
     addCommand(m_menu, PropertiesCommand, tr("&Properties"), "properties");
+}
+
+// Del and Shift+Del, as in the window's Edit menu.
+void ShellContextMenu::addRemovalCommands()
+{
+    addCommand(m_menu, MoveToTrashCommand, tr("Move to T&rash"), kDeleteVerb)->setShortcut(QKeySequence::Delete);
+    addCommand(m_menu, DeleteCommand, tr("&Delete"), kDeleteVerb)->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_Delete));
 }
 
 void ShellContextMenu::buildOpenWithMenu()
@@ -82,7 +88,7 @@ void ShellContextMenu::buildSeveralFilesMenu()
 {
     addCommand(m_menu, CutCommand, tr("Cu&t"), "cut");
     addCommand(m_menu, CopyCommand, tr("&Copy"), "copy");
-    addCommand(m_menu, DeleteCommand, tr("&Delete"), kDeleteVerb);
+    addRemovalCommands();
     m_menu->addSeparator();
     addCommand(m_menu, PropertiesCommand, tr("&Properties"), "properties");
 }

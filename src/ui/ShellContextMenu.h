@@ -15,7 +15,7 @@ class QWidget;
 // its own: "Open file location" and "Copy full name" on top, then Open,
 // Open With (the applications registered for its type), Cut, Copy,
 // Rename..., Move to Trash, Delete and Properties. Several files get a
-// short menu: Cut, Copy, Delete, Properties.
+// short menu: Cut, Copy, Move to Trash, Delete, Properties.
 //
 // Each entry carries its command number as the action's data: the file's
 // own entries 1 to kLastFileCommand, then the two on top. Entries whose
@@ -66,6 +66,7 @@ private:
     void buildFileMenu();
     void buildOpenWithMenu();
     void buildSeveralFilesMenu();
+    void addRemovalCommands();
     bool runFileCommand(int command, const QString &verb);
 
     QPointer<QWidget> m_owner;

@@ -218,11 +218,15 @@ bool ShellUtils::moveFilesToTrash(QWidget *owner, const QStringList &paths, QStr
         return moveToTrashHere(owner, paths, removed, /*report=*/true);
     // The session moves each file into the user's own trash; what is gone
     // from its place afterwards went there. Handed over from the worker, as
-    // the session may take its time to answer.
+    // the session may take its time to answer. Without a session to take
+    // it, each file goes to its owner's trash from here, as its owner.
     FileOperation handOver(owner, tr("Moving to the trash..."),
                            [](const QString &path, const std::atomic_bool &, QList<FileOperation::Failure> *failures) {
+                               QString error;
                                if (!handOverToSession(SessionErrand::MoveToTrash, {path})) {
-                                   failures->append({path, tr("The desktop session could not be reached.")});
+                                   if (moveToOwnersTrash(path, &error))
+                                       return true;
+                                   failures->append({path, error});
                                    return false;
                                }
                                if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())

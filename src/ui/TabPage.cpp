@@ -46,9 +46,9 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
         m_showDone = false;
         updateTexts();
     });
+    connect(m_splitter, &QSplitter::splitterMoved, this, &TabPage::onSplitterMoved);
     connect(m_table, &FileTable::fileSelected, this, &TabPage::onFileSelected);
     connect(m_table, &FileTable::customizeFilters, this, &TabPage::customizeFilters);
-    connect(m_export, &ResultsCsvExport::finished, this, &TabPage::exportFinished);
 }
 
 TabPage::~TabPage()
@@ -227,12 +227,10 @@ void TabPage::onFindFinished()
         setPreviewOpen(false);
     m_showDone = true;
     m_buttonTimer.start();
-    const qint64 seconds = m_clock.elapsed() / 1000;
-    QString status = tr("Found: %1 objects in %2s").arg(m_results->count()).arg(seconds);
-    if (!m_incompleteReason.isEmpty())
-        status += QLatin1Char(' ') + tr("(incomplete: the search could not look everywhere)");
+    m_foundSeconds = m_clock.elapsed() / 1000;
+    m_foundIncomplete = !m_incompleteReason.isEmpty();
     m_incompleteReason.clear();
-    setStatusText(status);
+    setStatusText(foundText());
     updateTexts();
 }
 
@@ -244,10 +242,30 @@ void TabPage::selectFirstRowAndOpenPreview()
     setPreviewOpen(true);
 }
 
+// The table keeps the width the user last gave it, as long as the preview
+// still gets a readable share; else the two halve the room.
 void TabPage::setPreviewOpen(bool open)
 {
     const int total = qMax(2, m_splitter->width());
-    m_splitter->setSizes(open ? QList<int>{total / 2, total / 2} : QList<int>{total, 0});
+    if (!open) {
+        m_splitter->setSizes({total, 0});
+        return;
+    }
+    Settings *settings = Settings::instance();
+    int table = total / 2;
+    if (settings->isSet(Settings::MainWindowLastLeftPaneWidth)) {
+        const int stored = settings->value(Settings::MainWindowLastLeftPaneWidth).toInt();
+        if (stored >= kMinimumPaneWidth && total - stored >= kMinimumPaneWidth)
+            table = stored;
+    }
+    m_splitter->setSizes({table, total - table});
+}
+
+void TabPage::onSplitterMoved()
+{
+    const QList<int> sizes = m_splitter->sizes();
+    if (sizes.value(1) > 0)
+        Settings::instance()->setValue(Settings::MainWindowLastLeftPaneWidth, sizes.value(0));
 }
 
 void TabPage::onFileSelected(const QString &fileName)
@@ -304,6 +322,14 @@ void TabPage::setStatusText(const QString &text)
     emit statusTextChanged(m_id);
 }
 
+QString TabPage::foundText() const
+{
+    QString text = tr("Found: %1 objects in %2s").arg(m_results->count()).arg(m_foundSeconds);
+    if (m_foundIncomplete)
+        text += QLatin1Char(' ') + tr("(incomplete: the search could not look everywhere)");
+    return text;
+}
+
 void TabPage::updateTexts()
 {
     if (m_state == Searching)
@@ -321,8 +347,9 @@ void TabPage::updateTexts()
 void TabPage::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        // The search's own duration, not the time since it began.
         if (m_state == Finished && m_results)
-            setStatusText(tr("Found: %1 objects in %2s").arg(m_results->count()).arg(m_clock.elapsed() / 1000));
+            setStatusText(foundText());
         updateTexts();
     }
     QWidget::changeEvent(event);

@@ -37,6 +37,9 @@ public:
 
     static const int kRefreshMilliseconds = 2000;
     static const int kDoneMilliseconds = 500;
+    // Neither the table nor the preview is made narrower than this when the
+    // preview opens at the width the user last chose.
+    static const int kMinimumPaneWidth = 250;
 
     TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *instantBar,
             std::shared_ptr<FileSearcher> searcher, int id, QWidget *parent = nullptr);
@@ -89,8 +92,10 @@ public:
     TabParameters parameters();
     void setParameters(const TabParameters &parameters);
 
-    // Writes the results as CSV; `exportFinished` tells when the file is done.
+    // Writes the results as CSV; exporter() tells how far it got and when
+    // the file is done.
     void exportResults(const QString &fileName);
+    ResultsCsvExport *exporter() const { return m_export; }
 
     void cut();
     void copy();
@@ -107,7 +112,6 @@ signals:
     void statusTextChanged(int tabId);
     void tabTextChanged(int tabId, const QString &text);
     void customizeFilters();
-    void exportFinished(bool written);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -120,7 +124,9 @@ private:
     void abandonMatches();
     void selectFirstRowAndOpenPreview();
     void setPreviewOpen(bool open);
+    void onSplitterMoved();
     void setStatusText(const QString &text);
+    QString foundText() const;
     void updateTexts();
 
     const int m_id;
@@ -145,6 +151,8 @@ private:
     QString m_statusText;
     QString m_title;
     QElapsedTimer m_clock;
+    qint64 m_foundSeconds = 0; // the duration of the last finished search
+    bool m_foundIncomplete = false; // it could not look everywhere
     QTimer m_refreshTimer;
     QTimer m_buttonTimer;
     bool m_showDone = false;

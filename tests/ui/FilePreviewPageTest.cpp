@@ -1,5 +1,6 @@
 #include "WindowTestSupport.h"
 
+#include "content/EncodingDetector.h"
 #include "support/TestFiles.h"
 #include "ui/FilePreviewPage.h"
 #include "ui/FileTextReader.h"
@@ -39,13 +40,15 @@ class FilePreviewPageTest : public QObject
     QTemporaryDir m_dir;
 
     // Writes `bytes` to the file `name` and shows it in `page` with `lines` marked; true once it is shown.
-    bool show(FilePreviewPage &page, const QString &name, const QByteArray &bytes, const QList<MatchLine> &lines)
+    // `encoding`: a converter's, which the matches carry.
+    bool show(FilePreviewPage &page, const QString &name, const QByteArray &bytes, const QList<MatchLine> &lines,
+              const QString &encoding = QString())
     {
         const QString path = m_dir.filePath(name);
         if (!bytes.isNull() && !TestFiles::write(path, bytes))
             return false;
         QSignalSpy shown(&page, &FilePreviewPage::fileShown);
-        page.showFile(ContentMatches{path, false, 0, lines});
+        page.showFile(ContentMatches{path, !encoding.isEmpty(), 0, lines, encoding});
         return shown.wait(60000) && shown.count() == 1 && page.textEdit()->placeholderText().isEmpty();
     }
 
@@ -72,6 +75,16 @@ private slots:
         QCOMPARE(page.locationPane()->total(), 3);
         QCOMPARE(page.locationPane()->marks(), (Marks{{1, 1}}));
         QVERIFY(page.noticeLabel()->isHidden());
+    }
+
+    // A converter's 16-bit output with too few blanks to be recognised is read in the encoding the converter named.
+    void converterEncoding()
+    {
+        const QByteArray bytes = TestFiles::toUtf16BE(QStringLiteral("\u00dcberschrift\nzweite-Zeile"));
+        QVERIFY(EncodingDetector::detectSample(bytes) != QLatin1String("UTF-16BE"));
+        FilePreviewPage page;
+        QVERIFY(show(page, QStringLiteral("converted.txt"), bytes, {}, QStringLiteral("UTF-16BE")));
+        QCOMPARE(page.textEdit()->toPlainText(), QStringLiteral("\u00dcberschrift\nzweite-Zeile"));
     }
 
     // A file past the limit shows its head and says so; marks beyond the head are dropped.
@@ -122,9 +135,9 @@ private slots:
         const QString first = m_dir.filePath(QStringLiteral("first.txt"));
         QVERIFY(TestFiles::write(first, QByteArray("first\n").repeated(200000)));
         FilePreviewPage page;
-        page.showFile(ContentMatches{first, false, 0, {}});
+        page.showFile(ContentMatches{first, false, 0, {}, {}});
         page.clear();
-        page.showFile(ContentMatches{first, false, 0, {}});
+        page.showFile(ContentMatches{first, false, 0, {}, {}});
         QVERIFY(show(page, QStringLiteral("second.txt"), "second", {}));
         QCOMPARE(page.textEdit()->toPlainText(), QStringLiteral("second"));
     }
@@ -188,7 +201,7 @@ private slots:
         QVERIFY(TestFiles::write(path, "first line\nsecond hit line\n"));
         PreviewTabWidget preview;
         QSignalSpy shown(preview.filePage(), &FilePreviewPage::fileShown);
-        preview.showMatches(ContentMatches{path, false, 2, {{1, QStringLiteral("second hit line"), {{7, 3}}}}});
+        preview.showMatches(ContentMatches{path, false, 2, {{1, QStringLiteral("second hit line"), {{7, 3}}}}, {}});
         QCOMPARE(preview.matchesView()->toPlainText(), QStringLiteral("2\tsecond hit line\n"));
         QVERIFY(shown.wait(60000));
         QCOMPARE(preview.filePage()->textEdit()->toPlainText(), QStringLiteral("first line\nsecond hit line"));

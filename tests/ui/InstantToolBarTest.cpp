@@ -118,6 +118,41 @@ private slots:
         QCOMPARE(shownExclude, QStringLiteral("a\"b"));
         QCOMPARE(m_bar->nameComboBox()->currentText(), QStringLiteral("*.txt;*.md;!a\\\"b"));
     }
+
+    // Each typed character searches; the history takes the text on Return or after a pause, never each step.
+    void searchAsYouType_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<bool>("pause"); // else Return ends the typing
+        QTest::addColumn<QStringList>("searched");
+        QTest::newRow("on, Return") << true << false << QStringList{"a", "ab", "abc", "abc"};
+        QTest::newRow("on, pause") << true << true << QStringList{"a", "ab", "abc"};
+        QTest::newRow("off") << false << false << QStringList{"abc"};
+    }
+
+    void searchAsYouType()
+    {
+        QFETCH(bool, on);
+        QFETCH(bool, pause);
+        m_bar->setSearchAsYouType(on);
+        QStringList searched;
+        connect(m_bar.get(), &InstantToolBar::startSearch, this, [&](FileSearchRequest *request) {
+            searched.append(request->name);
+            delete request;
+        });
+        SearchFieldModel *history = SearchFieldModel::instantFileNameModel();
+        QLineEdit *field = m_bar->nameComboBox()->lineEdit();
+        QTest::keyClicks(field, QStringLiteral("abc"));
+        QCOMPARE(history->rowCount(), 0);
+        if (pause) {
+            QTRY_COMPARE_WITH_TIMEOUT(history->rowCount(), 1, InstantToolBar::kHistoryPauseMs * 3);
+        } else {
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QTEST(searched, "searched");
+        QCOMPARE(history->rowCount(), 1);
+        QCOMPARE(history->index(0, 0).data().toString(), QStringLiteral("abc"));
+    }
 };
 
 QTEST_MAIN(InstantToolBarTest)

@@ -9,23 +9,32 @@
 #include "ui/FileTable.h"
 #include "ui/FileTableModel.h"
 #include "ui/FileTableView.h"
+#include "ui/FilePreviewPage.h"
 #include "ui/FilterBar.h"
+#include "ui/FindBar.h"
 #include "ui/InstantToolBar.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowActions.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PagesTabWidget.h"
+#include "ui/PreviewTabWidget.h"
+#include "ui/ResultsCsvExport.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchWindow.h"
+#include "ui/TabActionHandler.h"
 #include "ui/TabPage.h"
 #include "ui/TabsFile.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 // The main window as the program makes it, without an index; one search is compared with what tvq finds.
 class MainWindowTest : public QObject
@@ -54,6 +63,39 @@ class MainWindowTest : public QObject
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
         return QTest::qWaitFor([&] { return window.tabStatusText().startsWith(found); }, 30000);
+    }
+
+    // Shows the window in front, where keys reach its shortcuts and its focus.
+    static bool activate(MainWindow &window)
+    {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    static QString trashFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    }
+
+    // Two files "keys a.txt" and "keys b.txt" holding "alpha beta", found by the instant toolbar; row 0 is
+    // current and its text is shown in the preview's File page.
+    static bool searchTwoFiles(MainWindow &window, QString *folder)
+    {
+        *folder = QDir::homePath() + QStringLiteral("/key-tests");
+        // The search walks the home folder, trash included: what an earlier run trashed would be found again.
+        QDir(trashFolder()).removeRecursively();
+        QDir(*folder).removeRecursively();
+        for (const char *name : {"/keys a.txt", "/keys b.txt"}) {
+            if (!TestFiles::write(*folder + QLatin1String(name), "alpha beta"))
+                return false;
+        }
+        FilePreviewPage *page = window.currentTab()->preview()->filePage();
+        // The File page reads its file once it is shown.
+        window.currentTab()->preview()->setCurrentWidget(page);
+        QSignalSpy shown(page, &FilePreviewPage::fileShown);
+        return searchFor(window, QStringLiteral("keys "), QStringLiteral("Found: 2 "))
+            && (shown.count() > 0 || shown.wait(30000));
     }
 
 private slots:
@@ -262,19 +304,17 @@ private slots:
 
     void editActionsReachTheTable()
     {
-        const QString folder = QDir::homePath() + QStringLiteral("/edits");
-        const QString a = folder + QStringLiteral("/editme a.txt");
-        const QString b = folder + QStringLiteral("/editme b.txt");
-        QVERIFY(TestFiles::write(a, QByteArray()) && TestFiles::write(b, QByteArray()));
-        // The search walks the home folder, trash included: what an earlier run trashed would be found again.
-        const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
-        QDir(trash).removeRecursively();
+        QString folder;
         WindowTest::RecordedMessages messages;
         auto window = makeWindow();
-        QVERIFY(searchFor(*window, QStringLiteral("editme"), QStringLiteral("Found: 2 ")));
+        QVERIFY(searchTwoFiles(*window, &folder));
+        const QString a = folder + QStringLiteral("/keys a.txt");
+        const QString b = folder + QStringLiteral("/keys b.txt");
+        FileTable *table = window->currentTab()->table();
+        table->view()->setFocus();
         MainWindowActions *actions = window->actions();
         actions->actionSelectAll->trigger();
-        const QList<QPair<QAction *, QString>> copies = {{actions->actionCopyName, "editme a.txt\neditme b.txt"},
+        const QList<QPair<QAction *, QString>> copies = {{actions->actionCopyName, "keys a.txt\nkeys b.txt"},
                                                          {actions->actionCopyFullName, a + '\n' + b},
                                                          {actions->actionCopyPath, folder + '\n' + folder},
                                                          {actions->actionCut, a + '\n' + b}};
@@ -284,18 +324,212 @@ private slots:
             QCOMPARE(QGuiApplication::clipboard()->text(), copy.second);
         }
         QVERIFY(QGuiApplication::clipboard()->mimeData()->data("x-special/gnome-copied-files").startsWith("cut\n"));
+    }
 
-        FileTable *table = window->currentTab()->table();
-        table->view()->selectRow(0);
-        actions->actionDelete->trigger();
-        QCOMPARE(table->model()->rowCount(), 1);
-        QVERIFY(QFileInfo::exists(trash + QStringLiteral("/files/editme a.txt")));
-        QCOMPARE(messages.questions.size(), 0);
-        actions->actionSelectAll->trigger();
-        actions->actionDeletePermanently->trigger();
-        QCOMPARE(table->model()->rowCount(), 0);
-        QCOMPARE(messages.questions.size(), 1);
-        QVERIFY(!QFileInfo::exists(b));
+    // The edit keys act on the table where it has the focus, and on the text in a field or the preview.
+    void keysFollowTheFocus_data()
+    {
+        QTest::addColumn<QString>("focus"); // "table", "field" (the instant toolbar's) or "preview" (the File page)
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("clipboard"); // null: left alone
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("selectedRows");
+        QTest::addColumn<QString>("selectedText"); // of the focused text
+        QTest::addColumn<QString>("aWent");        // "", "trash" or "deleted"
+        const QKeySequence shiftDelete(Qt::SHIFT + Qt::Key_Delete);
+        QTest::newRow("table Ctrl+A") << "table" << QKeySequence(QKeySequence::SelectAll) << QString() << 2 << 2
+                                      << "" << "";
+        QTest::newRow("table Ctrl+C") << "table" << QKeySequence(QKeySequence::Copy) << "a" << 2 << 1 << "" << "";
+        QTest::newRow("table Del") << "table" << QKeySequence(QKeySequence::Delete) << QString() << 1 << 0 << ""
+                                   << "trash";
+        QTest::newRow("table Shift+Del") << "table" << shiftDelete << QString() << 1 << 0 << "" << "deleted";
+        QTest::newRow("field Ctrl+A") << "field" << QKeySequence(QKeySequence::SelectAll) << QString() << 2 << 1
+                                      << "keys " << "";
+        QTest::newRow("field Ctrl+C") << "field" << QKeySequence(QKeySequence::Copy) << "key" << 2 << 1 << "key"
+                                      << "";
+        QTest::newRow("field Del") << "field" << QKeySequence(QKeySequence::Delete) << QString() << 2 << 1 << ""
+                                   << "";
+        QTest::newRow("preview Ctrl+A") << "preview" << QKeySequence(QKeySequence::SelectAll) << QString() << 2 << 1
+                                        << "alpha beta" << "";
+        QTest::newRow("preview Ctrl+C") << "preview" << QKeySequence(QKeySequence::Copy) << "beta" << 2 << 1
+                                        << "beta" << "";
+        QTest::newRow("preview Del") << "preview" << QKeySequence(QKeySequence::Delete) << QString() << 2 << 1
+                                     << "beta" << "";
+    }
+
+    void keysFollowTheFocus()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, aWent);
+        QString folder;
+        WindowTest::RecordedMessages messages;
+        auto window = makeWindow();
+        QVERIFY(activate(*window));
+        QVERIFY(searchTwoFiles(*window, &folder));
+        const QString a = folder + QStringLiteral("/keys a.txt");
+        FileTableView *view = window->currentTab()->table()->view();
+        view->selectRow(0);
+        QLineEdit *field = window->instantToolBar()->nameComboBox()->lineEdit();
+        QPlainTextEdit *preview = window->currentTab()->preview()->filePage()->textEdit();
+        window->currentTab()->preview()->setCurrentWidget(window->currentTab()->preview()->filePage());
+        QWidget *target = focus == "table" ? static_cast<QWidget *>(view)
+                                           : focus == "field" ? static_cast<QWidget *>(field) : preview;
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus() || (focus == "field" && window->instantToolBar()->nameComboBox()->hasFocus()));
+        QCOMPARE(window->actionHandler()->focusedText(), focus == "table" ? nullptr : target);
+        field->setSelection(0, 3);
+        QTextCursor cursor = preview->textCursor();
+        cursor.setPosition(6);
+        cursor.setPosition(10, QTextCursor::KeepAnchor);
+        preview->setTextCursor(cursor);
+        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        if (clipboard == "a")
+            clipboard = a;
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard.isNull() ? QStringLiteral("untouched") : clipboard);
+        QTEST(view->model()->rowCount(), "rows");
+        QTEST(view->selectedRowNumbers().size(), "selectedRows");
+        if (focus == "field")
+            QTEST(field->selectedText(), "selectedText");
+        if (focus == "preview")
+            QTEST(preview->textCursor().selectedText(), "selectedText");
+        QCOMPARE(QFileInfo::exists(a), aWent.isEmpty());
+        QCOMPARE(QFileInfo::exists(trashFolder() + QStringLiteral("/files/keys a.txt")), aWent == "trash");
+        QCOMPARE(messages.questions.size(), aWent == "deleted" ? 1 : 0);
+        // Del in the field is the field's: the key deleted the selected text.
+        if (focus == "field" && keys == QKeySequence(QKeySequence::Delete))
+            QCOMPARE(field->text(), QStringLiteral("s "));
+    }
+
+    // Esc closes the open find bar, else cancels the running search, else minimises.
+    void escapeDoesTheFirstThatApplies_data()
+    {
+        QTest::addColumn<bool>("findBarOpen");
+        QTest::addColumn<bool>("searching");
+        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<bool>("findBarOpenAfter");
+        QTest::addColumn<bool>("searchingAfter");
+        QTest::newRow("find bar") << true << false << false << false << false;
+        QTest::newRow("running search") << false << true << false << false << false;
+        QTest::newRow("nothing else") << false << false << true << false << false;
+    }
+
+    void escapeDoesTheFirstThatApplies()
+    {
+        QFETCH(bool, findBarOpen);
+        QFETCH(bool, searching);
+        QString folder;
+        auto window = makeWindow();
+        QVERIFY(activate(*window));
+        QVERIFY(searchTwoFiles(*window, &folder));
+        TabPage *tab = window->currentTab();
+        FindBar *bar = tab->preview()->filePage()->findBar();
+        tab->preview()->setCurrentWidget(tab->preview()->filePage());
+        tab->preview()->filePage()->textEdit()->setFocus();
+        if (findBarOpen) {
+            bar->open();
+            tab->preview()->filePage()->textEdit()->setFocus();
+        }
+        if (searching) {
+            // The search's end is reported through the event loop, which does not run before the key.
+            tab->startSearch();
+            QVERIFY(tab->isSearching());
+        }
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTEST(window->isMinimized(), "minimized");
+        QTEST(bar->isVisible(), "findBarOpenAfter");
+        QTEST(tab->isSearching(), "searchingAfter");
+    }
+
+    // A second start's "-path" (and the folder menu) opens a new tab with only that folder set, searching at once.
+    void searchInFolderStartsInANewTab()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/folder menu");
+        for (const char *name : {"/one.txt", "/two.txt"})
+            QVERIFY(TestFiles::write(folder + QLatin1String(name), QByteArray()));
+        auto window = makeWindow();
+        setFileName(*window, QStringLiteral("previous criteria"));
+        window->newSearchInFolder(folder);
+        QCOMPARE(window->tabWidget()->count(), 2);
+        QCOMPARE(currentFileName(*window), QString());
+        const TabParameters shown = window->searchPanel()->parameters();
+        QCOMPARE(shown.value(QStringLiteral("directoryCheckBox")), QStringLiteral("1"));
+        QCOMPARE(shown.value(QStringLiteral("directoryComboBox")), folder);
+        QTRY_VERIFY_WITH_TIMEOUT(window->tabStatusText().startsWith(QLatin1String("Found: 2 ")), 30000);
+        window->tabWidget()->setCurrentIndex(0);
+        QCOMPARE(currentFileName(*window), QStringLiteral("previous criteria"));
+    }
+
+    void broughtToFrontAsItWas_data()
+    {
+        QTest::addColumn<bool>("maximized");
+        QTest::newRow("maximised") << true;
+        QTest::newRow("normal") << false;
+    }
+
+    void broughtToFrontAsItWas()
+    {
+        QFETCH(bool, maximized);
+        auto window = makeWindow();
+        if (maximized)
+            window->showMaximized();
+        window->showMinimized();
+        QTRY_VERIFY(window->isMinimized());
+        window->setActivationToken(QStringLiteral("token_TIME1"));
+        window->bringToFront();
+        QTRY_VERIFY(!window->isMinimized());
+        QCOMPARE(window->isMaximized(), maximized);
+    }
+
+    // After a language switch the status still gives the search's own duration, not the time since.
+    void statusKeepsTheDurationAcrossLanguages()
+    {
+        QVERIFY(WindowTest::installTranslation(QStringLiteral("de")));
+        const QString folder = QDir::homePath() + QStringLiteral("/duration");
+        QVERIFY(TestFiles::write(folder + QStringLiteral("/lasting.txt"), QByteArray()));
+        auto window = makeWindow();
+        QVERIFY(searchFor(*window, QStringLiteral("lasting"), QStringLiteral("Found: 1 objects in 0s")));
+        QElapsedTimer since;
+        since.start();
+        // A second must pass for a wrong duration to show.
+        QVERIFY(QTest::qWaitFor([&] { return since.hasExpired(1100); }, 5000));
+        window->loadLanguage(QStringLiteral("de"));
+        QTRY_COMPARE(window->tabStatusText(), QStringLiteral("Gefunden: 1 Objekte in 0s"));
+    }
+
+    // Export tells where the file went, or why it could not be written.
+    void exportSaysHowItWent_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("written") << true;
+        QTest::newRow("folder missing") << false;
+    }
+
+    void exportSaysHowItWent()
+    {
+        QFETCH(bool, writable);
+        QString folder;
+        auto window = makeWindow();
+        QVERIFY(searchTwoFiles(*window, &folder));
+        const QString file = folder + (writable ? QStringLiteral("/out.csv") : QStringLiteral("/missing/out.csv"));
+        QSignalSpy finished(window->currentTab()->exporter(), &ResultsCsvExport::finished);
+        window->exportResultsTo(file);
+        QVERIFY(finished.wait());
+        auto *failure = window->findChild<QMessageBox *>(QStringLiteral("exportFailedMessage"));
+        QCOMPARE(QFileInfo::exists(file), writable);
+        if (writable) {
+            QVERIFY(!failure);
+            QCOMPARE(window->statusBar()->currentMessage(), "The results were exported to " + file + ".");
+        } else {
+            QVERIFY(failure);
+            QVERIFY2(failure->text().contains(file), qPrintable(failure->text()));
+            QVERIFY2(failure->informativeText().contains("No such file"), qPrintable(failure->informativeText()));
+            delete failure;
+        }
+        QVERIFY(window->findChild<QProgressBar *>(QStringLiteral("exportProgressBar"))->isHidden());
     }
 };
 

@@ -11,7 +11,7 @@ const QChar kEllipsis(0x2026);
 
 ContentMatches matchesOf(const QList<MatchLine> &lines)
 {
-    return ContentMatches{QString(), false, 0, lines};
+    return ContentMatches{QString(), false, 0, lines, {}};
 }
 
 // 60 words "w000 " .. "w059 " with "MATCH " in place of word 'at': 300 characters.

@@ -57,6 +57,7 @@ private slots:
                        out);
         QVERIFY(finished.wait());
         QCOMPARE(finished.first().first().toBool(), true);
+        QCOMPARE(finished.first().at(1).toString(), out);
         QVERIFY(!m_locale.toString(QFileInfo(tree.path("two")).lastModified(), QLocale::ShortFormat).isEmpty());
         const QString folder = tree.path();
         const QStringList expected = {"Name,Path,File Size,Created,Accessed,Modified",
@@ -66,6 +67,27 @@ private slots:
                                       "\"a,b\"," + folder + ",4 KB," + times(tree.path("a,b")),
                                       "gone.txt," + folder + ",0 KB,,,"};
         QCOMPARE(QString::fromUtf8(TestFiles::read(out)), expected.join(QStringLiteral("\r\n")) + "\r\n");
+    }
+
+    // A long export reports every kProgressRows rows; one that cannot open its file says why.
+    void progressAndFailure()
+    {
+        TempTree tree;
+        const int rows = 2 * ResultsCsvExport::kProgressRows + 1;
+        const QStringList paths = QVector<QString>(rows, tree.path(QStringLiteral("gone.txt"))).toList();
+        ResultsCsvExport exporter;
+        QSignalSpy progress(&exporter, &ResultsCsvExport::progress);
+        QSignalSpy finished(&exporter, &ResultsCsvExport::finished);
+        exporter.start(paths, tree.path(QStringLiteral("out.csv")));
+        QVERIFY(finished.wait());
+        QCOMPARE(progress.size(), 2);
+        QCOMPARE(progress.at(1), (QVariantList{2 * ResultsCsvExport::kProgressRows, rows}));
+        QCOMPARE(finished.first().at(2).toString(), QString());
+
+        exporter.start(paths, tree.path(QStringLiteral("no/such/folder.csv")));
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.last().first().toBool(), false);
+        QVERIFY(!finished.last().at(2).toString().isEmpty());
     }
 };
 

@@ -246,6 +246,16 @@ private slots:
         QTest::keyClick(widget<QComboBox>("fileNameComboBox")->lineEdit(), Qt::Key_Return);
         QCOMPARE(found.count(), 3);
     }
+
+    void advancedOptionsPersist()
+    {
+        widget<QCheckBox>("showAdvancedCheckBox")->setChecked(true);
+        m_window = std::make_unique<SearchWindow>();
+        QVERIFY(widget<QCheckBox>("showAdvancedCheckBox")->isChecked());
+        widget<QCheckBox>("showAdvancedCheckBox")->setChecked(false);
+        m_window = std::make_unique<SearchWindow>();
+        QVERIFY(!widget<QCheckBox>("showAdvancedCheckBox")->isChecked());
+    }
 };
 
 QTEST_MAIN(SearchWindowTest)

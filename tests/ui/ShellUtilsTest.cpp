@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <pwd.h>
 #include <unistd.h>
 
 // Stands in for a file manager on the private session bus.
@@ -255,18 +256,21 @@ private slots:
 
     void trashed_data()
     {
-        QTest::addColumn<bool>("handedOver");
-        QTest::newRow("here") << false;
-        QTest::newRow("handed to the session") << true;
+        QTest::addColumn<int>("handOver"); // 0 none, 1 the session takes it, 2 the session cannot be reached
+        QTest::newRow("here") << 0;
+        QTest::newRow("handed to the session") << 1;
+        QTest::newRow("no session: the owner's trash") << 2;
     }
 
     void trashed()
     {
-        QFETCH(bool, handedOver);
+        QFETCH(int, handOver);
         QList<SessionErrand> errands;
         // As the companion would: the errand crosses as text and runs on a GUI thread while the sender waits.
-        setSessionHandOver(!handedOver ? SessionHandOver() : [&](SessionErrand errand, const QStringList &arguments) {
+        setSessionHandOver(!handOver ? SessionHandOver() : [&](SessionErrand errand, const QStringList &arguments) {
             errands.append(errand);
+            if (handOver == 2)
+                return false;
             bool done = false;
             const QStringList crossed = sessionErrandArguments(errand, sessionErrandText(errand, arguments));
             QMetaObject::invokeMethod(
@@ -283,7 +287,24 @@ private slots:
         QVERIFY(QFileInfo::exists(trash + "/files/" + name));
         const QByteArray info = TestFiles::read(trash + "/info/" + name + ".trashinfo");
         QVERIFY2(info.contains("Path=" + QUrl::toPercentEncoding(tree.path(name), "/")), info.constData());
-        QCOMPARE(errands.size(), handedOver ? 1 : 0);
+        QCOMPARE(errands.size(), handOver ? 1 : 0);
+    }
+
+    // Without a session, a file of a user who has no home stays, and the report says why.
+    void ownerWithoutTrash()
+    {
+        if (geteuid() != 0)
+            QSKIP("only root may give a file to another user");
+        WindowTest::RecordedMessages messages;
+        setSessionHandOver([](SessionErrand, const QStringList &) { return false; });
+        const passwd *nobody = getpwnam("nobody");
+        QVERIFY(nobody && !QFileInfo(QString::fromLocal8Bit(nobody->pw_dir)).isDir());
+        TempTree tree({"theirs.txt"});
+        QCOMPARE(::chown(QFile::encodeName(tree.path("theirs.txt")).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+        QVERIFY(!ShellUtils::moveFilesToTrash(nullptr, {tree.path("theirs.txt")}));
+        QVERIFY(QFileInfo::exists(tree.path("theirs.txt")));
+        QCOMPARE(messages.reports.size(), 1);
+        QVERIFY2(messages.reports.first().contains(QLatin1String("no home folder")), qPrintable(messages.reports.first()));
     }
 
     void fileManager_data()
@@ -337,8 +358,8 @@ private slots:
                                                  "Cu&t", "&Copy", "", "&Rename...", "Move to T&rash", "&Delete", "",
                                                  "&Properties"}
                                   << QList<int>{ShellContextMenu::MoveToTrashCommand, ShellContextMenu::DeleteCommand};
-        QTest::newRow("several files") << 2 << QStringList{"Cu&t", "&Copy", "&Delete", "", "&Properties"}
-                                       << QList<int>{ShellContextMenu::DeleteCommand};
+        QTest::newRow("several files") << 2 << QStringList{"Cu&t", "&Copy", "Move to T&rash", "&Delete", "", "&Properties"}
+                                       << QList<int>{ShellContextMenu::MoveToTrashCommand, ShellContextMenu::DeleteCommand};
     }
 
     void menus()
@@ -349,13 +370,18 @@ private slots:
         ShellContextMenu menu(nullptr, paths);
         QStringList texts;
         QList<int> deleteVerbs;
+        QStringList deleteKeys;
         for (QAction *action : menu.menu()->actions()) {
             texts.append(action->text());
-            if (action->property("verb").toString() == QLatin1String("delete"))
+            if (action->property("verb").toString() == QLatin1String("delete")) {
                 deleteVerbs.append(action->data().toInt());
+                deleteKeys.append(action->shortcut().toString());
+            }
         }
         QTEST(texts, "texts");
         QTEST(deleteVerbs, "deleteVerbs");
+        // The keys of the window's Edit menu: Del to the trash, Shift+Del for good.
+        QCOMPARE(deleteKeys, (QStringList{"Del", "Shift+Del"}));
         if (files > 1)
             return;
         QVERIFY(!entry(menu.menu(), ShellContextMenu::RenameCommand)->isEnabled());

@@ -1,7 +1,9 @@
 #include "platform/linux/Trash.h"
 
 #include "platform/linux/FileRename.h"
+#include "platform/linux/SessionUser.h"
 #include "platform/linux/SysCall.h"
+#include "platform/linux/ThreadFileSystemIds.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -32,13 +34,20 @@ bool lstatPath(const QString &path, struct stat *st)
     return sysFstatAt(AT_FDCWD, QFile::encodeName(path).constData(), st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-// A folder of ours to keep trash in: made when missing, never a link.
-bool isPrivateFolder(const QString &path, bool make)
+// Whose trash: the user, and where that user's data folder is.
+struct TrashOwner
+{
+    uid_t uid;
+    QString dataHome;
+};
+
+// A folder of the owner's to keep trash in: made when missing, never a link.
+bool isPrivateFolder(const QString &path, bool make, uid_t owner)
 {
     if (make)
         ::mkdir(QFile::encodeName(path).constData(), 0700);
     struct stat st;
-    return lstatPath(path, &st) && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
+    return lstatPath(path, &st) && S_ISDIR(st.st_mode) && st.st_uid == owner;
 }
 
 // The top of the file system that holds `path` (on device `device`).
@@ -61,28 +70,28 @@ struct TrashPlace
     QString top; // empty for the home trash, whose entries keep absolute paths
 };
 
-TrashPlace trashFor(const QString &path, dev_t device)
+TrashPlace trashFor(const QString &path, dev_t device, const TrashOwner &owner)
 {
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString dataHome = owner.dataHome;
     QDir().mkpath(dataHome);
     struct stat st;
     if (lstatPath(dataHome, &st) && st.st_dev == device) {
         const QString home = dataHome + QStringLiteral("/Trash");
-        if (isPrivateFolder(home, /*make=*/true))
+        if (isPrivateFolder(home, /*make=*/true, owner.uid))
             return {home, QString()};
         return {};
     }
     const QString top = mountTop(path, device);
-    const QString uid = QString::number(::geteuid());
+    const QString uid = QString::number(owner.uid);
     // The administrator's shared ".Trash" counts only when it is a real
     // folder with the sticky bit, so other users cannot take entries.
     const QString shared = top + QStringLiteral("/.Trash");
     if (lstatPath(shared, &st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)
-        && isPrivateFolder(shared + QLatin1Char('/') + uid, /*make=*/true)) {
+        && isPrivateFolder(shared + QLatin1Char('/') + uid, /*make=*/true, owner.uid)) {
         return {shared + QLatin1Char('/') + uid, top};
     }
     const QString own = top + QStringLiteral("/.Trash-") + uid;
-    if (isPrivateFolder(own, /*make=*/true))
+    if (isPrivateFolder(own, /*make=*/true, owner.uid))
         return {own, top};
     return {};
 }
@@ -119,20 +128,11 @@ QString reserveName(const QString &trash, const QString &baseName, const QByteAr
     return QString();
 }
 
-} // namespace
-
-bool moveToTrash(const QString &path, QString *error)
+bool moveToTrashOf(const QString &source, const struct stat &st, const TrashOwner &owner, QString *error)
 {
-    const QString source = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    struct stat st;
-    if (!lstatPath(source, &st)) {
-        if (error)
-            *error = systemError();
-        return false;
-    }
-    const TrashPlace place = trashFor(source, st.st_dev);
-    if (place.folder.isEmpty() || !isPrivateFolder(place.folder + QStringLiteral("/files"), /*make=*/true)
-        || !isPrivateFolder(place.folder + QStringLiteral("/info"), /*make=*/true)) {
+    const TrashPlace place = trashFor(source, st.st_dev, owner);
+    if (place.folder.isEmpty() || !isPrivateFolder(place.folder + QStringLiteral("/files"), /*make=*/true, owner.uid)
+        || !isPrivateFolder(place.folder + QStringLiteral("/info"), /*make=*/true, owner.uid)) {
         if (error)
             *error = QCoreApplication::translate("Trash", "There is no trash for it on its file system.");
         return false;
@@ -147,4 +147,48 @@ bool moveToTrash(const QString &path, QString *error)
         return true;
     QFile::remove(place.folder + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo"));
     return false;
+}
+
+} // namespace
+
+bool moveToTrash(const QString &path, QString *error)
+{
+    const QString source = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    struct stat st;
+    if (!lstatPath(source, &st)) {
+        if (error)
+            *error = systemError();
+        return false;
+    }
+    const TrashOwner self{::geteuid(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)};
+    return moveToTrashOf(source, st, self, error);
+}
+
+bool moveToOwnersTrash(const QString &path, QString *error)
+{
+    const QString source = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    struct stat st;
+    if (!lstatPath(source, &st)) {
+        if (error)
+            *error = systemError();
+        return false;
+    }
+    if (st.st_uid == ::geteuid())
+        return moveToTrash(source, error);
+    const SessionUser owner = SessionUser::fromUid(st.st_uid);
+    if (owner.home.isEmpty() || !QFileInfo(owner.home).isDir()) {
+        if (error)
+            *error = QCoreApplication::translate("Trash", "Its owner (user %1) has no home folder to keep a trash in.")
+                         .arg(owner.name.isEmpty() ? QString::number(owner.uid) : owner.name);
+        return false;
+    }
+    // Everything from here is done with the owner's rights, so the trash
+    // folders are the owner's and nothing is moved that the owner could not.
+    const ThreadFileSystemIds as(owner.uid, owner.gid, owner.name);
+    if (!as.isActive()) {
+        if (error)
+            *error = QCoreApplication::translate("Trash", "Only an administrator may use another user's trash.");
+        return false;
+    }
+    return moveToTrashOf(source, st, {owner.uid, owner.home + QStringLiteral("/.local/share")}, error);
 }

@@ -400,6 +400,14 @@ Gathering data and sorting could take several minutes.</source>
         <translation>逗号分隔</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>结果已导出到 %1。</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>无法将结果导出到 %1。</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>索引: 服务未运行</translation>
     </message>
@@ -555,8 +563,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>筛选栏(&amp;F)</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>永久删除(&amp;P)</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>移到回收站(&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -632,8 +640,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>集成到文件夹的右键菜单</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>跳过用户帐户控制提示</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>启动时不询问管理员密码</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -667,12 +675,12 @@ Gathering data and sorting could take several minutes.</source>
         <translation>自动为新的可移动驱动器建立索引</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>为以下 NTFS 驱动器建立索引：</translation>
+        <source>Index the following volumes:</source>
+        <translation>索引以下卷：</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>驱动器号</translation>
+        <source>Mount point</source>
+        <translation>挂载点</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -693,6 +701,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>移除</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>文件系统</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -757,8 +769,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>启用筛选器</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>此计算机上安装的 IFilter 列表。</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>此计算机上可用的文档筛选器。</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -794,6 +806,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>使用内置 PDF 转换器</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>边输入边搜索</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,21 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Search with %1...</source>
         <translation>使用 %1 搜索...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>其文件系统上没有回收站。</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>其所有者（用户 %1）没有可存放回收站的主文件夹。</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>只有管理员可以使用其他用户的回收站。</translation>
     </message>
 </context>
 <context>

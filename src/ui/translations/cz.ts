@@ -402,6 +402,14 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <translation>Oddělené čárkami</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Výsledky byly exportovány do %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Výsledky nelze exportovat do %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Index: služba neběží</translation>
     </message>
@@ -557,8 +565,8 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <translation>Panel &amp;filtrů</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>Smazat &amp;trvale</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Př&amp;esunout do koše</translation>
     </message>
 </context>
 <context>
@@ -634,8 +642,8 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <translation>Začlenit do místní nabídky složek</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Přeskočit výzvu Řízení uživatelských účtů</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Spouštět bez dotazu na heslo správce</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -669,12 +677,12 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <translation>Automaticky indexovat nové vyměnitelné disky</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Indexovat následující disky NTFS:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Indexovat následující svazky:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Písmeno jednotky</translation>
+        <source>Mount point</source>
+        <translation>Přípojný bod</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -695,6 +703,10 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
     <message>
         <source>Remove</source>
         <translation>Odebrat</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Souborový systém</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -759,8 +771,8 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <translation>Zapnout filtry</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Seznam filtrů IFilter nainstalovaných v tomto počítači.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Filtry dokumentů dostupné v tomto počítači.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -796,6 +808,10 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Použít vestavěný převodník PDF</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Hledat při psaní</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1206,21 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
     <message>
         <source>Search with %1...</source>
         <translation>Hledat pomocí %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>Na jeho souborovém systému pro něj není koš.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Jeho vlastník (uživatel %1) nemá domovskou složku pro koš.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Koš jiného uživatele smí používat jen správce.</translation>
     </message>
 </context>
 <context>

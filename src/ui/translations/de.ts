@@ -401,6 +401,14 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <translation>Kommagetrennt</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Die Ergebnisse wurden nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Die Ergebnisse konnten nicht nach %1 exportiert werden.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Index: Dienst läuft nicht</translation>
     </message>
@@ -556,8 +564,8 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <translation>&amp;Filterleiste</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>&amp;Endgültig löschen</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>In den &amp;Papierkorb verschieben</translation>
     </message>
 </context>
 <context>
@@ -633,8 +641,8 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <translation>In das Kontextmenü von Ordnern einbinden</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Abfrage der Benutzerkontensteuerung überspringen</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Ohne Abfrage des Administratorpassworts starten</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -668,12 +676,12 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <translation>Neue Wechsellaufwerke automatisch indizieren</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Folgende NTFS-Laufwerke indizieren:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Folgende Datenträger indizieren:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Laufwerksbuchstabe</translation>
+        <source>Mount point</source>
+        <translation>Einhängepunkt</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -694,6 +702,10 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Dateisystem</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -758,8 +770,8 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <translation>Filter aktivieren</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Liste der auf diesem Computer installierten IFilter.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Auf diesem Computer verfügbare Dokumentfilter.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -795,6 +807,10 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Eingebauten PDF-Konverter verwenden</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Suchen während der Eingabe</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1204,21 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     <message>
         <source>Search with %1...</source>
         <translation>Mit %1 suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>Auf seinem Dateisystem gibt es dafür keinen Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Sein Besitzer (Benutzer %1) hat keinen persönlichen Ordner für einen Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Nur ein Administrator darf den Papierkorb eines anderen Benutzers verwenden.</translation>
     </message>
 </context>
 <context>

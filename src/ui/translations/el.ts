@@ -401,6 +401,14 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Διαχωρισμένα με κόμμα</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Τα αποτελέσματα εξήχθησαν στο %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Δεν ήταν δυνατή η εξαγωγή των αποτελεσμάτων στο %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Ευρετήριο: η υπηρεσία δεν εκτελείται</translation>
     </message>
@@ -556,8 +564,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Γραμμή &amp;φίλτρων</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>&amp;Οριστική διαγραφή</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Μεταφορά στον &amp;κάδο</translation>
     </message>
 </context>
 <context>
@@ -633,8 +641,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Ενσωμάτωση στο μενού περιβάλλοντος των φακέλων</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Παράλειψη της προτροπής Ελέγχου λογαριασμού χρήστη</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Εκκίνηση χωρίς ερώτηση για τον κωδικό διαχειριστή</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -668,12 +676,12 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Αυτόματη ευρετηρίαση νέων αφαιρούμενων μονάδων δίσκου</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Ευρετηρίαση των παρακάτω μονάδων NTFS:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Ευρετηρίαση των εξής τόμων:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Γράμμα μονάδας δίσκου</translation>
+        <source>Mount point</source>
+        <translation>Σημείο προσάρτησης</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -694,6 +702,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>Αφαίρεση</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Σύστημα αρχείων</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -758,8 +770,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Ενεργοποίηση φίλτρων</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Λίστα των IFilter που είναι εγκατεστημένα σε αυτόν τον υπολογιστή.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Φίλτρα εγγράφων διαθέσιμα σε αυτόν τον υπολογιστή.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -795,6 +807,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Χρήση του ενσωματωμένου μετατροπέα PDF</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Αναζήτηση κατά την πληκτρολόγηση</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1204,21 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Search with %1...</source>
         <translation>Αναζήτηση με το %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>Δεν υπάρχει κάδος για αυτό στο σύστημα αρχείων του.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Ο κάτοχός του (χρήστης %1) δεν έχει προσωπικό φάκελο για κάδο.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Μόνο ένας διαχειριστής μπορεί να χρησιμοποιήσει τον κάδο άλλου χρήστη.</translation>
     </message>
 </context>
 <context>

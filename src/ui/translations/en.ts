@@ -401,6 +401,14 @@ Gathering data and sorting could take several minutes.</translation>
         <translation>Comma separated</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>The results were exported to %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>The results could not be exported to %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Index: service not running</translation>
     </message>
@@ -556,8 +564,8 @@ Gathering data and sorting could take several minutes.</translation>
         <translation>&amp;Filter Bar</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>Delete &amp;Permanently</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Move to T&amp;rash</translation>
     </message>
 </context>
 <context>
@@ -633,8 +641,8 @@ Gathering data and sorting could take several minutes.</translation>
         <translation>Integrate in a folder's context menu</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Skip User Account Control prompt</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Start without asking for the administrator password</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -668,12 +676,12 @@ Gathering data and sorting could take several minutes.</translation>
         <translation>Automatically index new removable drives</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Index the following NTFS drives:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Index the following volumes:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Drive letter</translation>
+        <source>Mount point</source>
+        <translation>Mount point</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -694,6 +702,10 @@ Gathering data and sorting could take several minutes.</translation>
     <message>
         <source>Remove</source>
         <translation>Remove</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>File system</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -758,8 +770,8 @@ Gathering data and sorting could take several minutes.</translation>
         <translation>Enable filters</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>List of IFilters installed on this computer.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Document filters available on this computer.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -795,6 +807,10 @@ Gathering data and sorting could take several minutes.</translation>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Use built-in PDF converter</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Search as you type</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1204,21 @@ Gathering data and sorting could take several minutes.</translation>
     <message>
         <source>Search with %1...</source>
         <translation>Search with %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>There is no trash for it on its file system.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Its owner (user %1) has no home folder to keep a trash in.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Only an administrator may use another user's trash.</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,14 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <translation>Separado por comas</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Los resultados se exportaron a %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>No se pudieron exportar los resultados a %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Índice: el servicio no está en ejecución</translation>
     </message>
@@ -556,8 +564,8 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <translation>Barra de &amp;filtros</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>Eliminar &amp;permanentemente</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Mover a la pape&amp;lera</translation>
     </message>
 </context>
 <context>
@@ -633,8 +641,8 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <translation>Integrar en el menú contextual de las carpetas</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Omitir el aviso del Control de cuentas de usuario</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Iniciar sin pedir la contraseña de administrador</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -668,12 +676,12 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <translation>Indexar automáticamente las nuevas unidades extraíbles</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Indexar las siguientes unidades NTFS:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Indexar los siguientes volúmenes:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Letra de unidad</translation>
+        <source>Mount point</source>
+        <translation>Punto de montaje</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -694,6 +702,10 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
     <message>
         <source>Remove</source>
         <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Sistema de archivos</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -758,8 +770,8 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <translation>Activar filtros</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Lista de IFilters instalados en este equipo.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Filtros de documentos disponibles en este equipo.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -795,6 +807,10 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Usar el convertidor de PDF integrado</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Buscar mientras se escribe</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1204,21 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
     <message>
         <source>Search with %1...</source>
         <translation>Buscar con %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>No hay papelera para él en su sistema de archivos.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Su propietario (usuario %1) no tiene carpeta personal para una papelera.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Solo un administrador puede usar la papelera de otro usuario.</translation>
     </message>
 </context>
 <context>

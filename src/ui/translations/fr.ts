@@ -401,6 +401,14 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <translation>Séparé par des virgules</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Les résultats ont été exportés vers %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Impossible d'exporter les résultats vers %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Index : service arrêté</translation>
     </message>
@@ -556,8 +564,8 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <translation>Barre de &amp;filtres</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>Supprimer &amp;définitivement</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>&amp;Mettre à la corbeille</translation>
     </message>
 </context>
 <context>
@@ -633,8 +641,8 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <translation>Intégrer au menu contextuel des dossiers</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Ignorer l'invite du Contrôle de compte d'utilisateur</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Démarrer sans demander le mot de passe administrateur</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -668,12 +676,12 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <translation>Indexer automatiquement les nouveaux disques amovibles</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Indexer les lecteurs NTFS suivants :</translation>
+        <source>Index the following volumes:</source>
+        <translation>Indexer les volumes suivants :</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Lettre de lecteur</translation>
+        <source>Mount point</source>
+        <translation>Point de montage</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -694,6 +702,10 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
     <message>
         <source>Remove</source>
         <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Système de fichiers</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -758,8 +770,8 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <translation>Activer les filtres</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Liste des IFilters installés sur cet ordinateur.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Filtres de documents disponibles sur cet ordinateur.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -795,6 +807,10 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Utiliser le convertisseur PDF intégré</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Rechercher pendant la saisie</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1204,21 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
     <message>
         <source>Search with %1...</source>
         <translation>Rechercher avec %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>Son système de fichiers n'a pas de corbeille pour lui.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Son propriétaire (utilisateur %1) n'a pas de dossier personnel pour une corbeille.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Seul un administrateur peut utiliser la corbeille d'un autre utilisateur.</translation>
     </message>
 </context>
 <context>

@@ -400,6 +400,14 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <translation>Vesszővel tagolt</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Az eredmények exportálva ide: %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Az eredményeket nem sikerült exportálni ide: %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Index: a szolgáltatás nem fut</translation>
     </message>
@@ -555,8 +563,8 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <translation>&amp;Szűrősáv</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>&amp;Végleges törlés</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Áthelyezés a &amp;Lomtárba</translation>
     </message>
 </context>
 <context>
@@ -632,8 +640,8 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <translation>Beépülés a mappák helyi menüjébe</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>A Felhasználói fiókok felügyelete kérdésének kihagyása</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Indítás a rendszergazdai jelszó kérése nélkül</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -667,12 +675,12 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <translation>Új cserélhető meghajtók automatikus indexelése</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>A következő NTFS-meghajtók indexelése:</translation>
+        <source>Index the following volumes:</source>
+        <translation>A következő kötetek indexelése:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Meghajtóbetűjel</translation>
+        <source>Mount point</source>
+        <translation>Csatolási pont</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -693,6 +701,10 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
     <message>
         <source>Remove</source>
         <translation>Eltávolítás</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Fájlrendszer</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -757,8 +769,8 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <translation>Szűrők engedélyezése</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>A számítógépre telepített IFilterek listája.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>A számítógépen elérhető dokumentumszűrők.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -794,6 +806,10 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Beépített PDF-átalakító használata</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Keresés gépelés közben</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,21 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
     <message>
         <source>Search with %1...</source>
         <translation>Keresés ezzel: %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>A fájlrendszerén nincs hozzá Lomtár.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>A tulajdonosának (%1 felhasználó) nincs saját mappája a Lomtárhoz.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Más felhasználó Lomtárát csak rendszergazda használhatja.</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,14 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <translation>Separato da virgole</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>I risultati sono stati esportati in %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Impossibile esportare i risultati in %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Indice: servizio non in esecuzione</translation>
     </message>
@@ -556,8 +564,8 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <translation>Barra dei &amp;filtri</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>Elimina &amp;definitivamente</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Sposta nel ce&amp;stino</translation>
     </message>
 </context>
 <context>
@@ -633,8 +641,8 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <translation>Integra nel menu contestuale delle cartelle</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Salta la richiesta di Controllo account utente</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Avvia senza chiedere la password di amministratore</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -668,12 +676,12 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <translation>Indicizza automaticamente le nuove unità rimovibili</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Indicizza le seguenti unità NTFS:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Indicizza i seguenti volumi:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Lettera di unità</translation>
+        <source>Mount point</source>
+        <translation>Punto di montaggio</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -694,6 +702,10 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
     <message>
         <source>Remove</source>
         <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>File system</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -758,8 +770,8 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <translation>Attiva filtri</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Elenco degli IFilter installati su questo computer.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Filtri per documenti disponibili su questo computer.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -795,6 +807,10 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Usa il convertitore PDF integrato</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Cerca durante la digitazione</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1204,21 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
     <message>
         <source>Search with %1...</source>
         <translation>Cerca con %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>Non c'è un cestino per esso nel suo file system.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Il suo proprietario (utente %1) non ha una cartella home per il cestino.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Solo un amministratore può usare il cestino di un altro utente.</translation>
     </message>
 </context>
 <context>

@@ -400,6 +400,14 @@ Gathering data and sorting could take several minutes.</source>
         <translation>カンマ区切り</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>結果を %1 にエクスポートしました。</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>結果を %1 にエクスポートできませんでした。</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>インデックス: サービスが停止しています</translation>
     </message>
@@ -555,8 +563,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>フィルターバー(&amp;F)</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>完全に削除(&amp;P)</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>ゴミ箱に移動(&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -632,8 +640,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>フォルダーのコンテキスト メニューに統合する</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>ユーザー アカウント制御の確認を省略する</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>管理者パスワードを尋ねずに起動する</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -667,12 +675,12 @@ Gathering data and sorting could take several minutes.</source>
         <translation>新しいリムーバブル ドライブを自動的にインデックスに追加する</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>次の NTFS ドライブをインデックスに追加する:</translation>
+        <source>Index the following volumes:</source>
+        <translation>次のボリュームをインデックスする:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>ドライブ文字</translation>
+        <source>Mount point</source>
+        <translation>マウントポイント</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -693,6 +701,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>削除</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>ファイルシステム</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -757,8 +769,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>フィルターを有効にする</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>このコンピューターにインストールされている IFilter の一覧。</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>このコンピューターで使用できるドキュメントフィルター。</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -794,6 +806,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>内蔵の PDF コンバーターを使用する</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>入力しながら検索</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1202,21 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Search with %1...</source>
         <translation>%1 で検索...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>そのファイルシステムにはゴミ箱がありません。</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>所有者 (ユーザー %1) にはゴミ箱を置くホームフォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>他のユーザーのゴミ箱を使えるのは管理者だけです。</translation>
     </message>
 </context>
 <context>

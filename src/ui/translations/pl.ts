@@ -402,6 +402,14 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <translation>Rozdzielane przecinkami</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Wyniki wyeksportowano do %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Nie udało się wyeksportować wyników do %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Indeks: usługa nie działa</translation>
     </message>
@@ -557,8 +565,8 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <translation>Pasek &amp;filtrów</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>Usuń &amp;trwale</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Przenieś do ko&amp;sza</translation>
     </message>
 </context>
 <context>
@@ -634,8 +642,8 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <translation>Zintegruj z menu kontekstowym folderów</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Pomijaj monit Kontroli konta użytkownika</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Uruchamiaj bez pytania o hasło administratora</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -669,12 +677,12 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <translation>Automatycznie indeksuj nowe dyski wymienne</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Indeksuj następujące dyski NTFS:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Indeksuj następujące woluminy:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Litera dysku</translation>
+        <source>Mount point</source>
+        <translation>Punkt montowania</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -695,6 +703,10 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
     <message>
         <source>Remove</source>
         <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>System plików</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -759,8 +771,8 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <translation>Włącz filtry</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Lista filtrów IFilter zainstalowanych na tym komputerze.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Filtry dokumentów dostępne na tym komputerze.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -796,6 +808,10 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Używaj wbudowanego konwertera PDF</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Szukaj podczas pisania</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1206,21 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
     <message>
         <source>Search with %1...</source>
         <translation>Szukaj za pomocą %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>W jego systemie plików nie ma kosza.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>Jego właściciel (użytkownik %1) nie ma folderu domowego na kosz.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Tylko administrator może używać kosza innego użytkownika.</translation>
     </message>
 </context>
 <context>

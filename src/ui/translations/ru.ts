@@ -402,6 +402,14 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Значения, разделённые запятыми</translation>
     </message>
     <message>
+        <source>The results were exported to %1.</source>
+        <translation>Результаты экспортированы в %1.</translation>
+    </message>
+    <message>
+        <source>The results could not be exported to %1.</source>
+        <translation>Не удалось экспортировать результаты в %1.</translation>
+    </message>
+    <message>
         <source>Index: service not running</source>
         <translation>Индекс: служба не запущена</translation>
     </message>
@@ -557,8 +565,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Панель &amp;фильтров</translation>
     </message>
     <message>
-        <source>Delete &amp;Permanently</source>
-        <translation>Удалить &amp;навсегда</translation>
+        <source>Move to T&amp;rash</source>
+        <translation>Переместить в ко&amp;рзину</translation>
     </message>
 </context>
 <context>
@@ -634,8 +642,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Встроить в контекстное меню папок</translation>
     </message>
     <message>
-        <source>Skip User Account Control prompt</source>
-        <translation>Не показывать запрос контроля учётных записей</translation>
+        <source>Start without asking for the administrator password</source>
+        <translation>Запускать без запроса пароля администратора</translation>
     </message>
     <message>
         <source>Save searches in all tabs on exit</source>
@@ -669,12 +677,12 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Автоматически индексировать новые съёмные диски</translation>
     </message>
     <message>
-        <source>Index the following NTFS drives:</source>
-        <translation>Индексировать следующие диски NTFS:</translation>
+        <source>Index the following volumes:</source>
+        <translation>Индексировать следующие тома:</translation>
     </message>
     <message>
-        <source>Drive letter</source>
-        <translation>Буква диска</translation>
+        <source>Mount point</source>
+        <translation>Точка монтирования</translation>
     </message>
     <message>
         <source>Objects count</source>
@@ -695,6 +703,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Remove</source>
         <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>File system</source>
+        <translation>Файловая система</translation>
     </message>
     <message>
         <source>Keep an index of all volumes for all users (system service)</source>
@@ -759,8 +771,8 @@ Gathering data and sorting could take several minutes.</source>
         <translation>Включить фильтры</translation>
     </message>
     <message>
-        <source>List of IFilters installed on this computer.</source>
-        <translation>Список IFilter, установленных на этом компьютере.</translation>
+        <source>Document filters available on this computer.</source>
+        <translation>Фильтры документов, доступные на этом компьютере.</translation>
     </message>
     <message>
         <source>32-bit</source>
@@ -796,6 +808,10 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Use built-in PDF converter</source>
         <translation>Использовать встроенный конвертер PDF</translation>
+    </message>
+    <message>
+        <source>Search as you type</source>
+        <translation>Искать по мере ввода</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1206,21 @@ Gathering data and sorting could take several minutes.</source>
     <message>
         <source>Search with %1...</source>
         <translation>Найти с помощью %1...</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>There is no trash for it on its file system.</source>
+        <translation>В его файловой системе нет корзины.</translation>
+    </message>
+    <message>
+        <source>Its owner (user %1) has no home folder to keep a trash in.</source>
+        <translation>У его владельца (пользователь %1) нет домашней папки для корзины.</translation>
+    </message>
+    <message>
+        <source>Only an administrator may use another user's trash.</source>
+        <translation>Только администратор может использовать корзину другого пользователя.</translation>
     </message>
 </context>
 <context>
