@@ -48,7 +48,7 @@ QList<IIndexControl::Volume> FileSearcherIndexControl::localVolumes() const
         for (const ServiceState::Volume &volume : m_searcher.indexServiceState().available) {
             const QString mountPoint = QFile::decodeName(volume.mountPoint);
             const VolumeInfo local = volumeOfPath(mountPoint);
-            volumes.append({volume.key, mountPoint, !local.isValid() || isFixedDrive(local.key)});
+            volumes.append({volume.key, mountPoint, !local.isValid() || isFixedDrive(local.key), local.fsType});
         }
         return volumes;
     }
