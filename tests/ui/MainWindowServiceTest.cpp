@@ -195,13 +195,14 @@ private slots:
             const QString mountPoint = m_volume->mountPoint();
             int row = -1;
             for (int at = 0; at < table->rowCount(); ++at) {
-                if (table->item(at, 0)->text().contains(mountPoint))
+                if (table->item(at, 0)->text() == mountPoint)
                     row = at;
             }
             QVERIFY2(row >= 0, "the indexed volume is listed");
             QCOMPARE(table->item(row, 0)->checkState(), Qt::Checked);
+            QCOMPARE(table->item(row, 1)->text(), QStringLiteral("ext4"));
             // The volume's root, a folder and two files, as the service counts them.
-            QVERIFY(table->item(row, 1)->text().toInt() >= 3);
+            QVERIFY(table->item(row, 2)->text().toInt() >= 3);
             auto *service = WindowTest::child<QCheckBox>(dialog, "serviceCheckBox");
             QVERIFY(service->isChecked());
             QVERIFY(!WindowTest::child<QLineEdit>(dialog, "dbPathLineEdit")->isVisibleTo(dialog));
