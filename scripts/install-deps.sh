@@ -19,6 +19,8 @@ packages=(
     # desktop's default application; xhost admits the root window to an
     # XWayland display.
     pkexec xdg-utils x11-xserver-utils
+    # Raising the running window for a second start on X11.
+    libxcb1-dev
     # The index service tells systemd when it is ready.
     libsystemd-dev
     # Used by the tests: real file systems on loop devices, the PDF converter.

@@ -3,7 +3,7 @@
 #include "platform/linux/FileRename.h"
 #include "platform/linux/SessionUser.h"
 #include "platform/linux/SysCall.h"
-#include "platform/linux/ThreadFileSystemIds.h"
+#include "platform/linux/ThreadCredentials.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -16,8 +16,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <vector>
 
 namespace {
 
@@ -164,6 +167,21 @@ bool moveToTrash(const QString &path, QString *error)
     return moveToTrashOf(source, st, self, error);
 }
 
+// The groups a login of `name` would hold (its primary group `gid` first).
+static std::vector<gid_t> groupsOf(const QString &name, gid_t gid)
+{
+    std::vector<gid_t> groups{gid};
+    if (name.isEmpty())
+        return groups;
+    const QByteArray encoded = QFile::encodeName(name);
+    int count = 32;
+    groups.resize(std::size_t(count));
+    while (::getgrouplist(encoded.constData(), gid, groups.data(), &count) < 0)
+        groups.resize(std::size_t(count));
+    groups.resize(std::size_t(count));
+    return groups;
+}
+
 bool moveToOwnersTrash(const QString &path, QString *error)
 {
     const QString source = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -184,8 +202,8 @@ bool moveToOwnersTrash(const QString &path, QString *error)
     }
     // Everything from here is done with the owner's rights, so the trash
     // folders are the owner's and nothing is moved that the owner could not.
-    const ThreadFileSystemIds as(owner.uid, owner.gid, owner.name);
-    if (!as.isActive()) {
+    const ThreadCredentials as(owner.uid, owner.gid, groupsOf(owner.name, owner.gid));
+    if (::geteuid() != 0 || !as.isValid()) {
         if (error)
             *error = QCoreApplication::translate("Trash", "Only an administrator may use another user's trash.");
         return false;
