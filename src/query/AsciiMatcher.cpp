@@ -17,6 +17,12 @@ bool isAscii(const QString &text)
     return true;
 }
 
+// The other case of a lower-case letter, for a scan that compares without folding.
+char otherCaseOf(char c, bool caseSensitive)
+{
+    return caseSensitive || c < 'a' || c > 'z' ? c : char(c - ('a' - 'A'));
+}
+
 bool continuesWord(char c)
 {
     return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -82,6 +88,21 @@ bool AsciiMatcher::matchTerminated(const char *text, quint32 wanted, quint32 *fo
     return true;
 }
 
+void AsciiMatcher::matchTerminated(const char *const *texts, int count, quint32 wanted, quint32 *found,
+                                   bool *ascii) const
+{
+    if (m_substringsOnly && m_terms.size() == 1 && (wanted & 1u)) {
+        findOneTerm(texts, count, found, ascii);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (i + kReadAhead < count)
+            __builtin_prefetch(texts[i + kReadAhead]);
+        found[i] = 0;
+        ascii[i] = matchTerminated(texts[i], wanted, &found[i]);
+    }
+}
+
 // The rest of the term at a place where its first byte was found. The
 // terminator, or a byte of 0x80 and above, ends the comparison as a mismatch.
 bool AsciiMatcher::restMatches(const QByteArray &term, const char *at) const
@@ -97,21 +118,44 @@ bool AsciiMatcher::restMatches(const QByteArray &term, const char *at) const
 // The first byte of a term in both cases, so that a scan compares without folding.
 char AsciiMatcher::otherCase(char first) const
 {
-    return m_caseSensitive || first < 'a' || first > 'z' ? first : char(first - ('a' - 'A'));
+    return otherCaseOf(first, m_caseSensitive);
 }
 
 #if defined(__SSE2__)
+
+namespace {
+
+// Where a term may start: its first two bytes in both cases, each spread
+// over a vector, so that a block is tested for both in a few instructions.
+// A second byte that must follow weeds out most places where only the
+// first one occurs (the "c" of "conf" is in many names).
+struct TermStart
+{
+    __m128i first;
+    __m128i firstOther;
+    __m128i second;
+    __m128i secondOther;
+    bool hasSecond;
+};
+
+TermStart termStart(const QByteArray &term, bool caseSensitive)
+{
+    const char second = term.size() > 1 ? term[1] : 0;
+    return TermStart{_mm_set1_epi8(term[0]), _mm_set1_epi8(otherCaseOf(term[0], caseSensitive)),
+                     _mm_set1_epi8(second), _mm_set1_epi8(otherCaseOf(second, caseSensitive)), term.size() > 1};
+}
+
+} // namespace
 
 // Sixteen bytes at a time, from aligned blocks: such a block never crosses
 // into another page, so reading the bytes before the text and after its
 // terminator is safe, though outside what the address sanitizer lets a
 // program read. Reads only as far as the first occurrence: what follows it
 // cannot undo it.
-__attribute__((no_sanitize_address)) AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term,
-                                                                                       const char *text) const
+__attribute__((no_sanitize_address, always_inline)) inline AsciiMatcher::Found
+AsciiMatcher::findFrom(const void *startBytes, const QByteArray &term, const char *text) const
 {
-    const __m128i first = _mm_set1_epi8(term[0]);
-    const __m128i firstOther = _mm_set1_epi8(otherCase(term[0]));
+    const TermStart &start = *static_cast<const TermStart *>(startBytes);
     const __m128i zero = _mm_setzero_si128();
     const auto address = reinterpret_cast<std::uintptr_t>(text);
     const char *block = reinterpret_cast<const char *>(address & ~std::uintptr_t(15));
@@ -120,8 +164,14 @@ __attribute__((no_sanitize_address)) AsciiMatcher::Found AsciiMatcher::findTermi
         const __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i *>(block));
         // The sign bit marks 0x80 and above.
         unsigned stops = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero)) | _mm_movemask_epi8(bytes));
-        unsigned starts = unsigned(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, first), _mm_cmpeq_epi8(bytes, firstOther))));
+        unsigned starts = unsigned(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, start.first), _mm_cmpeq_epi8(bytes, start.firstOther))));
+        if (start.hasSecond) {
+            const unsigned seconds = unsigned(_mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(bytes, start.second), _mm_cmpeq_epi8(bytes, start.secondOther))));
+            // The last byte's follower is in the next block: kept, and checked by restMatches().
+            starts &= (seconds >> 1) | 0x8000u;
+        }
         stops = (stops >> before) << before;
         starts = (starts >> before) << before;
         if (stops)
@@ -132,6 +182,25 @@ __attribute__((no_sanitize_address)) AsciiMatcher::Found AsciiMatcher::findTermi
         }
         if (stops)
             return block[__builtin_ctz(stops)] == 0 ? No : NotAscii;
+    }
+}
+
+AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term, const char *text) const
+{
+    const TermStart start = termStart(term, m_caseSensitive);
+    return findFrom(&start, term, text);
+}
+
+void AsciiMatcher::findOneTerm(const char *const *texts, int count, quint32 *found, bool *ascii) const
+{
+    const QByteArray &term = m_terms.front();
+    const TermStart start = termStart(term, m_caseSensitive);
+    for (int i = 0; i < count; ++i) {
+        if (i + kReadAhead < count)
+            __builtin_prefetch(texts[i + kReadAhead]);
+        const Found f = findFrom(&start, term, texts[i]);
+        found[i] = f == Yes ? 1u : 0u;
+        ascii[i] = f != NotAscii;
     }
 }
 
@@ -150,6 +219,17 @@ AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term, const c
         } else if (static_cast<unsigned char>(c - 1) >= 0x7f) {
             return c == 0 ? No : NotAscii; // one test for the terminator and 0x80 and above
         }
+    }
+}
+
+void AsciiMatcher::findOneTerm(const char *const *texts, int count, quint32 *found, bool *ascii) const
+{
+    for (int i = 0; i < count; ++i) {
+        if (i + kReadAhead < count)
+            __builtin_prefetch(texts[i + kReadAhead]);
+        const Found f = findTerminated(m_terms.front(), texts[i]);
+        found[i] = f == Yes ? 1u : 0u;
+        ascii[i] = f != NotAscii;
     }
 }
 
