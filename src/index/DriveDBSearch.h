@@ -37,10 +37,10 @@ public:
     void run();
 
 private:
-    // A match ready to be added: decoded name and parent path.
+    // A match ready to be added: its pooled name and its parent path.
     struct Hit
     {
-        QString name;
+        const char *name;
         QString path;
         bool folder;
     };
@@ -80,7 +80,7 @@ private:
     void work(Lane &lane, bool reporting);
     void scan(Lane &lane, Chunk &chunk);
     void scanLeaf(Lane &lane, const RecordMap::Span &leaf, bool folders, std::vector<Hit> &hits);
-    void addHit(Lane &lane, const RecordMap::Entry &entry, bool folders, bool decoded, std::vector<Hit> &hits);
+    void addHit(Lane &lane, const RecordMap::Entry &entry, bool folders, std::vector<Hit> &hits);
     QString parentPath(Lane &lane, const FileRecord &record) const;
     // Adds the hits of finished chunks that no unfinished chunk precedes.
     void reportFinished();
@@ -97,4 +97,5 @@ private:
     std::vector<std::unique_ptr<Chunk>> m_chunks;
     std::atomic<std::size_t> m_nextChunk{0};
     std::size_t m_reported = 0; // chunks whose hits are in the results
+    QString m_reportedName;     // the decoding buffer of the reporting thread
 };

@@ -125,24 +125,33 @@ char AsciiMatcher::otherCase(char first) const
 
 namespace {
 
-// Where a term may start: its first two bytes in both cases, each spread
-// over a vector, so that a block is tested for both in a few instructions.
-// A second byte that must follow weeds out most places where only the
-// first one occurs (the "c" of "conf" is in many names).
+// Where a term may start: its first two bytes, each spread over a vector
+// with the bit that tells the cases of a letter apart, so that a block is
+// tested for both bytes in both cases in a few instructions: a byte b is
+// the letter l in either case exactly when (b | 0x20) == l. A second byte
+// that must follow weeds out most places where only the first one occurs
+// (the "c" of "conf" is in many names). A term of one byte has a second
+// test that always holds.
 struct TermStart
 {
     __m128i first;
-    __m128i firstOther;
+    __m128i firstFold;
     __m128i second;
-    __m128i secondOther;
-    bool hasSecond;
+    __m128i secondFold;
 };
+
+__m128i caseBit(char c, bool caseSensitive)
+{
+    return _mm_set1_epi8(!caseSensitive && c >= 'a' && c <= 'z' ? 0x20 : 0);
+}
 
 TermStart termStart(const QByteArray &term, bool caseSensitive)
 {
-    const char second = term.size() > 1 ? term[1] : 0;
-    return TermStart{_mm_set1_epi8(term[0]), _mm_set1_epi8(otherCaseOf(term[0], caseSensitive)),
-                     _mm_set1_epi8(second), _mm_set1_epi8(otherCaseOf(second, caseSensitive)), term.size() > 1};
+    if (term.size() == 1)
+        return TermStart{_mm_set1_epi8(term[0]), caseBit(term[0], caseSensitive), _mm_set1_epi8(-1),
+                         _mm_set1_epi8(-1)};
+    return TermStart{_mm_set1_epi8(term[0]), caseBit(term[0], caseSensitive), _mm_set1_epi8(term[1]),
+                     caseBit(term[1], caseSensitive)};
 }
 
 } // namespace
@@ -156,22 +165,21 @@ __attribute__((no_sanitize_address, always_inline)) inline AsciiMatcher::Found
 AsciiMatcher::findFrom(const void *startBytes, const QByteArray &term, const char *text) const
 {
     const TermStart &start = *static_cast<const TermStart *>(startBytes);
-    const __m128i zero = _mm_setzero_si128();
+    const __m128i one = _mm_set1_epi8(1);
+    // The last byte's follower is in the next block: such a start is kept,
+    // and restMatches() checks it.
+    const __m128i lastByte = _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1);
     const auto address = reinterpret_cast<std::uintptr_t>(text);
     const char *block = reinterpret_cast<const char *>(address & ~std::uintptr_t(15));
     unsigned before = unsigned(address & 15); // bytes of the first block ahead of the text
     for (;; block += 16, before = 0) {
         const __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i *>(block));
-        // The sign bit marks 0x80 and above.
-        unsigned stops = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero)) | _mm_movemask_epi8(bytes));
-        unsigned starts = unsigned(_mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, start.first), _mm_cmpeq_epi8(bytes, start.firstOther))));
-        if (start.hasSecond) {
-            const unsigned seconds = unsigned(_mm_movemask_epi8(
-                _mm_or_si128(_mm_cmpeq_epi8(bytes, start.second), _mm_cmpeq_epi8(bytes, start.secondOther))));
-            // The last byte's follower is in the next block: kept, and checked by restMatches().
-            starts &= (seconds >> 1) | 0x8000u;
-        }
+        // Signed, 0 and every byte of 0x80 and above are below 1.
+        unsigned stops = unsigned(_mm_movemask_epi8(_mm_cmplt_epi8(bytes, one)));
+        const __m128i firsts = _mm_cmpeq_epi8(_mm_or_si128(bytes, start.firstFold), start.first);
+        const __m128i seconds = _mm_cmpeq_epi8(_mm_or_si128(bytes, start.secondFold), start.second);
+        unsigned starts =
+            unsigned(_mm_movemask_epi8(_mm_and_si128(firsts, _mm_or_si128(_mm_srli_si128(seconds, 1), lastByte))));
         stops = (stops >> before) << before;
         starts = (starts >> before) << before;
         if (stops)

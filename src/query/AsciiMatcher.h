@@ -36,7 +36,7 @@ private:
     enum Found { No, Yes, NotAscii };
     // How many texts ahead matchTerminated() asks the memory for: enough to
     // cover a cache miss with the matching of the texts in between.
-    static constexpr int kReadAhead = 8;
+    static constexpr int kReadAhead = 16;
 
     void findOneTerm(const char *const *texts, int count, quint32 *found, bool *ascii) const;
     bool find(const QByteArray &term, const char *text, int length) const;
