@@ -9,6 +9,7 @@
 #include "search/FileSearch.h"
 #include "search/FileSearcherWorker.h"
 #include "search/MatchesSearch.h"
+#include "search/IIndexSearcher.h"
 #include "search/NTFSFileSearcher.h"
 
 namespace {
@@ -17,8 +18,9 @@ const char kComponent[] = "FileSearcher";
 
 } // namespace
 
-FileSearcher::FileSearcher(const QString &tempFolder, int flags)
+FileSearcher::FileSearcher(const QString &tempFolder, int flags, std::unique_ptr<IIndexSearcher> indexService)
     : m_flags(flags)
+    , m_indexService(std::move(indexService))
     , m_diskSearcher(std::make_unique<DiskSearcher>())
     , m_helper64(std::make_unique<Helper64>(tempFolder))
     , m_contentSearcher(std::make_unique<ContentSearcher>(tempFolder, std::make_unique<IFilterConverter>(),
@@ -167,7 +169,9 @@ void FileSearcher::onUpdateIndexingFinished()
 void FileSearcher::find(FileSearchRequest &request, FileSearchResults &results)
 {
     QMutexLocker lock(&m_mutex);
-    auto search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
+    IIndexSearcher *candidates = m_indexSearcher ? static_cast<IIndexSearcher *>(m_indexSearcher.get())
+                                                 : m_indexService.get();
+    auto search = std::make_unique<FileSearch>(candidates, m_diskSearcher.get(),
                                                m_contentSearcher.get(), m_helper64.get(), request, results);
     connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
     FileSearch *started = m_searches.put(request.id, std::move(search), this);
