@@ -5,7 +5,8 @@
 # same run, warm cache, each command RUNS times in turn (so that a change of
 # load on a shared machine hits all three alike); prints the medians of wall
 # and CPU time, their ratios, and how tvq's answer differs from rg's (tvq
-# skips binary files and matches converted documents by their text).
+# skips binary files, matches converted documents by their text, and reads
+# a symbolic link's target where rg without -L passes the link by).
 #
 #   [RUNS=N] [TVQ=path/to/tvq] bench/content/tvq-contents-vs-peers.sh [WORD [FOLDER...]]
 #
@@ -64,5 +65,6 @@ for peer in rg grep; do
 done
 only_rg=$(comm -13 "$out/tvq.set" "$out/rg.set" | wc -l)
 only_tvq=$(comm -23 "$out/tvq.set" "$out/rg.set" | wc -l)
-echo "  answers: $only_rg only rg's (binary files tvq skips), $only_tvq only tvq's (converted documents)"
+echo "  answers: $only_rg only rg's (binary files tvq skips), $only_tvq only tvq's" \
+     "(converted documents, symbolic links to matching files)"
 comm -3 "$out/tvq.set" "$out/rg.set" | head -"${SHOW_DIFF:-0}"
