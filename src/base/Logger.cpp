@@ -1,5 +1,6 @@
 #include "base/Logger.h"
 
+#include "platform/linux/CrashHandler.h"
 #include "platform/linux/LocalClock.h"
 #include "platform/linux/ThreadId.h"
 
@@ -8,13 +9,35 @@
 #include <QTime>
 #include <QtEndian>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// How long an entry may wait in the buffer when nothing else comes.
+constexpr std::chrono::seconds kFlushDelay{1};
+
+void flushAtExit()
+{
+    Logger::instance()->flush();
+}
+
+} // namespace
 
 Logger *Logger::instance(const QString &path, OpenMode mode)
 {
     // Deliberately never destroyed: threads may still log while statics are
-    // torn down, and the system closes the file at exit.
-    static Logger *logger = new Logger(path, mode);
+    // torn down, and the system closes the file at exit, after the buffer
+    // is written.
+    static Logger *logger = [&path, mode] {
+        auto *created = new Logger(path, mode);
+        if (created->m_good)
+            setCrashLogBuffer(created->m_file.handle(), created->m_buffer.get(), &created->m_used);
+        std::atexit(flushAtExit);
+        return created;
+    }();
     return logger;
 }
 
@@ -25,13 +48,26 @@ Logger::Logger(const QString &path, OpenMode mode)
     // The data folder may not exist yet on a fresh account (nor its parents).
     QDir().mkpath(QFileInfo(path).absolutePath());
     m_file.setFileName(path);
+    m_buffer = std::make_unique<char[]>(kBufferBytes);
     if (mode == Append) {
         m_good = m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
         return;
     }
     m_good = m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
     if (m_good)
-        write(QString(QChar(0xFEFF)));
+        write(QString(QChar(0xFEFF)), /*now=*/true);
+}
+
+Logger::~Logger()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    if (m_flusher.joinable())
+        m_flusher.join();
+    flush();
 }
 
 QString Logger::levelWord(int level)
@@ -89,7 +125,8 @@ void Logger::log(int level, const char *component, const QString &message)
     }
     if (!m_good)
         return;
-    write(formatLine(currentLocalTime(), currentThreadId(), level, component, message));
+    write(formatLine(currentLocalTime(), currentThreadId(), level, component, message),
+          /*now=*/level == WARNING || level == ERROR);
 }
 
 void Logger::log(int level, const char *component, const std::wstring &message)
@@ -102,11 +139,61 @@ void Logger::log(int level, const char *component, const char *message)
     log(level, component, QLatin1String(message ? message : ""));
 }
 
-void Logger::write(const QString &line)
+void Logger::write(const QString &line, bool now)
 {
     QByteArray bytes(line.size() * 2, Qt::Uninitialized);
     qToLittleEndian<quint16>(line.utf16(), line.size(), bytes.data());
-    QMutexLocker lock(&m_mutex);
-    // Unbuffered: each entry reaches the file in one write, which is the flush.
-    m_file.write(bytes);
+    const std::size_t size = std::size_t(bytes.size());
+    std::unique_lock<std::mutex> lock(m_mutex);
+    std::size_t used = m_used.load(std::memory_order_relaxed);
+    if (used + size > kBufferBytes) {
+        writeBufferLocked();
+        used = 0;
+    }
+    if (size > kBufferBytes) {
+        m_file.write(bytes);
+        return;
+    }
+    std::memcpy(m_buffer.get() + used, bytes.constData(), size);
+    m_used.store(used + size, std::memory_order_release);
+    if (now) {
+        writeBufferLocked();
+    } else if (used == 0) {
+        if (!m_flusher.joinable() && !m_stopping)
+            m_flusher = std::thread(&Logger::waitAndFlush, this);
+        m_wake.notify_one();
+    }
+}
+
+// Unbuffered: each batch reaches the file in one write, which is the flush.
+// In Append mode a batch holds whole lines, so another process's lines never
+// cut into one.
+void Logger::writeBufferLocked()
+{
+    const std::size_t used = m_used.load(std::memory_order_relaxed);
+    if (used == 0)
+        return;
+    m_file.write(m_buffer.get(), qint64(used));
+    m_used.store(0, std::memory_order_release);
+}
+
+void Logger::flush()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_buffer)
+        writeBufferLocked();
+}
+
+// The logger's own thread: writes what waited a while with nothing to push
+// it out, so an idle program's last entries are on disk soon.
+void Logger::waitAndFlush()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_stopping) {
+        m_wake.wait(lock, [this] { return m_stopping || m_used.load(std::memory_order_relaxed) != 0; });
+        if (m_stopping)
+            return;
+        m_wake.wait_for(lock, kFlushDelay, [this] { return m_stopping; });
+        writeBufferLocked();
+    }
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QFile>
-#include <QMutex>
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
 enum LogLevel {
     INFO = 0,
@@ -14,12 +17,20 @@ enum LogLevel {
     DEBUG = 3,
 };
 
-// The process-wide log: one UTF-16LE file per run, one line per entry,
-// each entry flushed at once so the log is complete up to a crash.
+// The process-wide log: one UTF-16LE file per run, one line per entry.
 //
-// Any thread may log. Lines are built without a lock; only the write and
-// flush are serialised, so lines never interleave. Logging never fails its
-// caller: when the file cannot be opened every entry is dropped silently.
+// Entries gather in a buffer and reach the file in batches: a search that
+// logs a line per skipped file would otherwise pay a write per line under
+// the lock. The buffer goes to the file at once with a WARNING or ERROR
+// entry (and everything before it), when it is full, at the latest a
+// second after its first entry (a thread of the logger's waits for that),
+// when the logger is destroyed, at a normal exit (the process-wide one),
+// and, through the crash handler, when the process dies of a fatal signal.
+//
+// Any thread may log. Lines are built without a lock; only the copy into
+// the buffer and the writes are serialised, so lines never interleave.
+// Logging never fails its caller: when the file cannot be opened every
+// entry is dropped silently.
 class Logger
 {
 public:
@@ -36,8 +47,12 @@ public:
     // A logger of its own on 'path'. Used by instance() and by tests that
     // need loggers independent of the process-wide one.
     explicit Logger(const QString &path, OpenMode mode = Truncate);
+    ~Logger();
     Logger(const Logger &) = delete;
     Logger &operator=(const Logger &) = delete;
+
+    // Writes the entries gathered so far.
+    void flush();
 
     void log(int level, const char *component, const QString &message);
     void log(int level, const char *component, const std::wstring &message);
@@ -59,10 +74,20 @@ public:
     QString fileName() const { return m_file.fileName(); }
 
 private:
-    void write(const QString &line);
+    // Bytes of entries held before they are written together.
+    static constexpr std::size_t kBufferBytes = 64 * 1024;
 
-    QMutex m_mutex;
+    void write(const QString &line, bool now);
+    void writeBufferLocked();
+    void waitAndFlush();
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake; // a first entry in the buffer, or the end
     QFile m_file;
+    std::unique_ptr<char[]> m_buffer;
+    std::atomic<std::size_t> m_used{0}; // bytes in m_buffer; the crash handler reads it
+    std::thread m_flusher;                // started with the first buffered entry
+    bool m_stopping = false;
     bool m_good = false;
     std::atomic<bool> m_assertLogging{true};
     std::atomic<bool> m_echoProblems{false};

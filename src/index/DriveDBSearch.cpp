@@ -7,16 +7,57 @@
 #include <QFile>
 
 #include <algorithm>
+#include <exception>
+#include <thread>
 
 static const QString kModule = QStringLiteral("NTFSDriveDB");
+
+namespace {
+
+// A chunk of 16 leaves holds about 2,000 records: small enough that the two
+// threads end together, large enough that taking one costs nothing.
+constexpr std::size_t kLeavesPerChunk = 16;
+// Below this many records a second thread costs more to start than it saves.
+constexpr std::size_t kRecordsForTwoThreads = 50000;
+
+// Joins a thread on every way out of a scope, an exception included.
+class Joiner
+{
+public:
+    explicit Joiner(std::thread &thread)
+        : m_thread(thread)
+    {
+    }
+    ~Joiner()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    Joiner(const Joiner &) = delete;
+    Joiner &operator=(const Joiner &) = delete;
+
+private:
+    std::thread &m_thread;
+};
+
+} // namespace
+
+DriveDBSearch::Lane::Lane(const FileSearchRequest &request)
+    : matcher(request.name, request.nameMatchOptions())
+{
+    names.reserve(RecordMap::kLeafCapacity);
+    entries.reserve(RecordMap::kLeafCapacity);
+    verdicts.reserve(RecordMap::kLeafCapacity);
+}
 
 DriveDBSearch::DriveDBSearch(const NTFSDriveDB &db, FileSearchRequest &request, FileSearchResults &results)
     : m_db(db)
     , m_request(request)
     , m_results(results)
-    , m_matcher(request.name, request.nameMatchOptions())
 {
 }
+
+DriveDBSearch::~DriveDBSearch() = default;
 
 bool DriveDBSearch::prepare()
 {
@@ -47,52 +88,155 @@ bool DriveDBSearch::prepare()
 
 void DriveDBSearch::run()
 {
-    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
-    if (!sizeBound)
-        visit(m_db.m_folders, /*folders=*/true);
-    visit(m_db.m_files, /*folders=*/false);
+    makeChunks();
+    std::size_t records = 0;
+    for (const auto &chunk : m_chunks)
+        records += (chunk->endLeaf - chunk->firstLeaf) * RecordMap::kLeafCapacity;
+    Lane own(m_request);
+    std::unique_ptr<Lane> other;
+    std::exception_ptr otherError;
+    std::thread helper;
+    Joiner joiner(helper);
+    if (records >= kRecordsForTwoThreads && std::thread::hardware_concurrency() > 1) {
+        other = std::make_unique<Lane>(m_request);
+        helper = std::thread([this, &other, &otherError] {
+            try {
+                work(*other, /*reporting=*/false);
+            } catch (...) {
+                otherError = std::current_exception();
+                m_nextChunk = m_chunks.size(); // the calling thread stops too
+            }
+        });
+    }
+    try {
+        work(own, /*reporting=*/true);
+    } catch (...) {
+        m_nextChunk = m_chunks.size();
+        throw;
+    }
+    if (helper.joinable())
+        helper.join();
+    if (otherError)
+        std::rethrow_exception(otherError);
+    throwIfCanceled();
+    reportFinished();
 }
 
-void DriveDBSearch::visit(const RecordMap &records, bool folders)
+void DriveDBSearch::makeChunks()
 {
-    for (std::size_t leaf = 0; leaf < records.leafCount(); ++leaf) {
-        for (const RecordMap::Entry &entry : records.leaf(leaf)) {
-            if (m_request.canceled)
-                throw FileSearchCancelException(kModule, __LINE__,
-                                                QStringLiteral("Request %1 canceled").arg(m_request.id));
-            if (entry.second.name && matchName(entry.second.name) == ExpressionMatcher::Match)
-                report(entry, folders);
+    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
+    auto add = [this](const RecordMap &records, bool folders) {
+        for (std::size_t first = 0; first < records.leafCount(); first += kLeavesPerChunk) {
+            auto chunk = std::make_unique<Chunk>();
+            chunk->records = &records;
+            chunk->firstLeaf = first;
+            chunk->endLeaf = std::min(first + kLeavesPerChunk, records.leafCount());
+            chunk->folders = folders;
+            m_chunks.push_back(std::move(chunk));
+        }
+    };
+    if (!sizeBound)
+        add(m_db.m_folders, /*folders=*/true);
+    add(m_db.m_files, /*folders=*/false);
+}
+
+void DriveDBSearch::work(Lane &lane, bool reporting)
+{
+    for (;;) {
+        if (m_request.canceled)
+            return;
+        const std::size_t index = m_nextChunk.fetch_add(1);
+        if (index >= m_chunks.size())
+            return;
+        Chunk &chunk = *m_chunks[index];
+        scan(lane, chunk);
+        chunk.done.store(true, std::memory_order_release);
+        if (reporting)
+            reportFinished();
+    }
+}
+
+void DriveDBSearch::scan(Lane &lane, Chunk &chunk)
+{
+    for (std::size_t leaf = chunk.firstLeaf; leaf < chunk.endLeaf; ++leaf)
+        scanLeaf(lane, chunk.records->leaf(leaf), chunk.folders, chunk.hits);
+}
+
+// The names of a leaf go to the matcher together; an ASCII name is matched on
+// its bytes and decoded only if it matches, which few do.
+void DriveDBSearch::scanLeaf(Lane &lane, const RecordMap::Span &leaf, bool folders, std::vector<Hit> &hits)
+{
+    lane.names.clear();
+    lane.entries.clear();
+    for (const RecordMap::Entry &entry : leaf) {
+        // Leaves lie one after another in the arena, but the processor does
+        // not read ahead across a page by itself.
+        __builtin_prefetch(reinterpret_cast<const char *>(&entry) + 1024);
+        if (entry.second.name) {
+            lane.names.push_back(entry.second.name);
+            lane.entries.push_back(&entry);
+        }
+    }
+    const int count = int(lane.names.size());
+    lane.verdicts.assign(std::size_t(count), quint8(ExpressionMatcher::NotAscii));
+    if (lane.matcher.hasAsciiPath())
+        lane.matcher.matchBytes(lane.names.data(), count, lane.verdicts.data());
+    for (int i = 0; i < count; ++i) {
+        const int verdict = lane.verdicts[std::size_t(i)];
+        if (verdict == ExpressionMatcher::Match) {
+            addHit(lane, *lane.entries[std::size_t(i)], folders, hits);
+        } else if (verdict == ExpressionMatcher::NotAscii) {
+            if (i + 8 < count)
+                __builtin_prefetch(lane.names[std::size_t(i) + 8]);
+            decodeName(lane.names[std::size_t(i)], lane.name);
+            if (lane.matcher.match(lane.name) == ExpressionMatcher::Match)
+                addHit(lane, *lane.entries[std::size_t(i)], folders, hits);
         }
     }
 }
 
-void DriveDBSearch::report(const RecordMap::Entry &entry, bool folder)
+void DriveDBSearch::addHit(Lane &lane, const RecordMap::Entry &entry, bool folders, std::vector<Hit> &hits)
 {
     const FileRecord &record = entry.second;
-    if (!accepts(entry.first, record, folder))
+    if (!accepts(entry.first, record, folders))
         return;
-    if (!m_decoded)
-        decodeName(record.name, m_name);
-    const QString path = m_db.folderPath(record);
-    if (path.isEmpty())
-        return;
-    if (folder)
-        m_results.addFolder(m_name, path);
-    else
-        m_results.addFile(m_name, path, 0);
+    QString path = parentPath(lane, record);
+    if (!path.isEmpty())
+        hits.push_back(Hit{record.name, std::move(path), folders});
 }
 
-int DriveDBSearch::matchName(const char *name)
+// The record's own name takes part as well: a record under an excluded name
+// has no path, as the database's folderPath() gives it.
+QString DriveDBSearch::parentPath(Lane &lane, const FileRecord &record) const
 {
-    m_decoded = false;
-    if (m_matcher.hasAsciiPath()) {
-        const int verdict = m_matcher.matchBytes(name);
-        if (verdict != ExpressionMatcher::NotAscii)
-            return verdict;
+    const auto known = lane.paths.constFind(record.parent);
+    if (known != lane.paths.constEnd())
+        return m_db.isExcludedName(record.name) ? QString() : *known;
+    QString path = m_db.folderPath(record);
+    if (!m_db.isExcludedName(record.name))
+        lane.paths.insert(record.parent, path);
+    return path;
+}
+
+void DriveDBSearch::reportFinished()
+{
+    while (m_reported < m_chunks.size() && m_chunks[m_reported]->done.load(std::memory_order_acquire)) {
+        std::vector<Hit> hits = std::move(m_chunks[m_reported]->hits);
+        ++m_reported;
+        for (const Hit &hit : hits) {
+            decodeName(hit.name, m_reportedName);
+            if (hit.folder)
+                m_results.addFolder(m_reportedName, hit.path);
+            else
+                m_results.addFile(m_reportedName, hit.path, 0);
+        }
     }
-    decodeName(name, m_name);
-    m_decoded = true;
-    return m_matcher.match(m_name);
+}
+
+void DriveDBSearch::throwIfCanceled() const
+{
+    if (m_request.canceled)
+        throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Request %1 canceled").arg(m_request.id));
 }
 
 bool DriveDBSearch::accepts(FRN frn, const FileRecord &record, bool folder) const

@@ -5,20 +5,30 @@
 #include "index/RecordMap.h"
 #include "query/ExpressionMatcher.h"
 
+#include <QHash>
 #include <QString>
 
+#include <atomic>
+#include <memory>
 #include <vector>
 
 class FileSearchRequest;
 class FileSearchResults;
 
-// One search over one drive database: the matcher, the resolved folder
-// lists and the visit of the folder and file maps. The caller holds the
-// database's read lock for the object's whole life.
+// One search over one drive database: the resolved folder lists and the
+// visit of the folder and file maps. The caller holds the database's read
+// lock for the object's whole life.
+//
+// A large database is searched by two threads: the maps are cut into
+// chunks of leaves that the calling thread and one helper thread take in
+// turn, each with a matcher of its own, and the calling thread adds the
+// matches of finished chunks to the results in chunk order, so the results
+// come in the same order as from one thread.
 class DriveDBSearch
 {
 public:
     DriveDBSearch(const NTFSDriveDB &db, FileSearchRequest &request, FileSearchResults &results);
+    ~DriveDBSearch();
 
     // False when the request cannot match anything on this drive.
     bool prepare();
@@ -27,26 +37,65 @@ public:
     void run();
 
 private:
-    // Decodes a pooled UTF-8 name into `out`, reusing its buffer: the search
-    // loop calls this for every record, so the common ASCII case widens the
-    // bytes in one pass with no allocation, and only other names go through
-    // the decoder.
+    // A match ready to be added: its pooled name and its parent path.
+    struct Hit
+    {
+        const char *name;
+        QString path;
+        bool folder;
+    };
+    // Leaves [firstLeaf, endLeaf) of one map, and the matches found there.
+    struct Chunk
+    {
+        const RecordMap *records;
+        std::size_t firstLeaf;
+        std::size_t endLeaf;
+        bool folders;
+        std::vector<Hit> hits;
+        std::atomic<bool> done{false};
+    };
+    // What one thread needs of its own: matchers are used by one thread at a
+    // time, and the buffers are reused from leaf to leaf.
+    struct Lane
+    {
+        Lane(const FileSearchRequest &request);
+        ExpressionMatcher matcher;
+        QString name;
+        std::vector<const char *> names;
+        std::vector<const RecordMap::Entry *> entries;
+        std::vector<quint8> verdicts;
+        // Parent paths already built, by the parent's number: matches come
+        // in bunches from one folder, and building a path walks every
+        // ancestor.
+        QHash<FRN, QString> paths;
+    };
+
+    // Decodes a pooled UTF-8 name into `out`, reusing its buffer: the common
+    // ASCII case widens the bytes in one pass with no allocation, and only
+    // other names go through the decoder.
     static void decodeName(const char *utf8, QString &out);
-    void visit(const RecordMap &records, bool folders);
-    void report(const RecordMap::Entry &entry, bool folder);
-    // An ASCII name is matched on its bytes and decoded only if it matches,
-    // which few do; m_decoded tells whether m_name holds it already.
-    int matchName(const char *name);
+    void makeChunks();
+    // Takes chunks until none is left or the request is canceled; the
+    // calling thread also adds what is finished (`reporting`).
+    void work(Lane &lane, bool reporting);
+    void scan(Lane &lane, Chunk &chunk);
+    void scanLeaf(Lane &lane, const RecordMap::Span &leaf, bool folders, std::vector<Hit> &hits);
+    void addHit(Lane &lane, const RecordMap::Entry &entry, bool folders, std::vector<Hit> &hits);
+    QString parentPath(Lane &lane, const FileRecord &record) const;
+    // Adds the hits of finished chunks that no unfinished chunk precedes.
+    void reportFinished();
+    void throwIfCanceled() const;
     bool accepts(FRN frn, const FileRecord &record, bool folder) const;
     static bool contains(const std::vector<FRN> &list, FRN frn);
 
     const NTFSDriveDB &m_db;
     FileSearchRequest &m_request;
     FileSearchResults &m_results;
-    ExpressionMatcher m_matcher;
     std::vector<FRN> m_include;
     std::vector<FRN> m_excludeFolders;
     std::vector<FRN> m_excludeFiles;
-    QString m_name;
-    bool m_decoded = false;
+    std::vector<std::unique_ptr<Chunk>> m_chunks;
+    std::atomic<std::size_t> m_nextChunk{0};
+    std::size_t m_reported = 0; // chunks whose hits are in the results
+    QString m_reportedName;     // the decoding buffer of the reporting thread
 };

@@ -17,6 +17,12 @@ bool isAscii(const QString &text)
     return true;
 }
 
+// The other case of a lower-case letter, for a scan that compares without folding.
+char otherCaseOf(char c, bool caseSensitive)
+{
+    return caseSensitive || c < 'a' || c > 'z' ? c : char(c - ('a' - 'A'));
+}
+
 bool continuesWord(char c)
 {
     return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -82,6 +88,21 @@ bool AsciiMatcher::matchTerminated(const char *text, quint32 wanted, quint32 *fo
     return true;
 }
 
+void AsciiMatcher::matchTerminated(const char *const *texts, int count, quint32 wanted, quint32 *found,
+                                   bool *ascii) const
+{
+    if (m_substringsOnly && m_terms.size() == 1 && (wanted & 1u)) {
+        findOneTerm(texts, count, found, ascii);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (i + kReadAhead < count)
+            __builtin_prefetch(texts[i + kReadAhead]);
+        found[i] = 0;
+        ascii[i] = matchTerminated(texts[i], wanted, &found[i]);
+    }
+}
+
 // The rest of the term at a place where its first byte was found. The
 // terminator, or a byte of 0x80 and above, ends the comparison as a mismatch.
 bool AsciiMatcher::restMatches(const QByteArray &term, const char *at) const
@@ -97,31 +118,68 @@ bool AsciiMatcher::restMatches(const QByteArray &term, const char *at) const
 // The first byte of a term in both cases, so that a scan compares without folding.
 char AsciiMatcher::otherCase(char first) const
 {
-    return m_caseSensitive || first < 'a' || first > 'z' ? first : char(first - ('a' - 'A'));
+    return otherCaseOf(first, m_caseSensitive);
 }
 
 #if defined(__SSE2__)
+
+namespace {
+
+// Where a term may start: its first two bytes, each spread over a vector
+// with the bit that tells the cases of a letter apart, so that a block is
+// tested for both bytes in both cases in a few instructions: a byte b is
+// the letter l in either case exactly when (b | 0x20) == l. A second byte
+// that must follow weeds out most places where only the first one occurs
+// (the "c" of "conf" is in many names). A term of one byte has a second
+// test that always holds.
+struct TermStart
+{
+    __m128i first;
+    __m128i firstFold;
+    __m128i second;
+    __m128i secondFold;
+};
+
+__m128i caseBit(char c, bool caseSensitive)
+{
+    return _mm_set1_epi8(!caseSensitive && c >= 'a' && c <= 'z' ? 0x20 : 0);
+}
+
+TermStart termStart(const QByteArray &term, bool caseSensitive)
+{
+    if (term.size() == 1)
+        return TermStart{_mm_set1_epi8(term[0]), caseBit(term[0], caseSensitive), _mm_set1_epi8(-1),
+                         _mm_set1_epi8(-1)};
+    return TermStart{_mm_set1_epi8(term[0]), caseBit(term[0], caseSensitive), _mm_set1_epi8(term[1]),
+                     caseBit(term[1], caseSensitive)};
+}
+
+} // namespace
 
 // Sixteen bytes at a time, from aligned blocks: such a block never crosses
 // into another page, so reading the bytes before the text and after its
 // terminator is safe, though outside what the address sanitizer lets a
 // program read. Reads only as far as the first occurrence: what follows it
 // cannot undo it.
-__attribute__((no_sanitize_address)) AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term,
-                                                                                       const char *text) const
+__attribute__((no_sanitize_address, always_inline)) inline AsciiMatcher::Found
+AsciiMatcher::findFrom(const void *startBytes, const QByteArray &term, const char *text) const
 {
-    const __m128i first = _mm_set1_epi8(term[0]);
-    const __m128i firstOther = _mm_set1_epi8(otherCase(term[0]));
-    const __m128i zero = _mm_setzero_si128();
+    const TermStart &start = *static_cast<const TermStart *>(startBytes);
+    const __m128i one = _mm_set1_epi8(1);
+    // The last byte's follower is in the next block: such a start is kept,
+    // and restMatches() checks it.
+    const __m128i lastByte = _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1);
     const auto address = reinterpret_cast<std::uintptr_t>(text);
     const char *block = reinterpret_cast<const char *>(address & ~std::uintptr_t(15));
     unsigned before = unsigned(address & 15); // bytes of the first block ahead of the text
     for (;; block += 16, before = 0) {
         const __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i *>(block));
-        // The sign bit marks 0x80 and above.
-        unsigned stops = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero)) | _mm_movemask_epi8(bytes));
-        unsigned starts = unsigned(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, first), _mm_cmpeq_epi8(bytes, firstOther))));
+        // Signed, 0 and every byte of 0x80 and above are below 1.
+        unsigned stops = unsigned(_mm_movemask_epi8(_mm_cmplt_epi8(bytes, one)));
+        const __m128i firsts = _mm_cmpeq_epi8(_mm_or_si128(bytes, start.firstFold), start.first);
+        const __m128i seconds = _mm_cmpeq_epi8(_mm_or_si128(bytes, start.secondFold), start.second);
+        unsigned starts =
+            unsigned(_mm_movemask_epi8(_mm_and_si128(firsts, _mm_or_si128(_mm_srli_si128(seconds, 1), lastByte))));
         stops = (stops >> before) << before;
         starts = (starts >> before) << before;
         if (stops)
@@ -132,6 +190,25 @@ __attribute__((no_sanitize_address)) AsciiMatcher::Found AsciiMatcher::findTermi
         }
         if (stops)
             return block[__builtin_ctz(stops)] == 0 ? No : NotAscii;
+    }
+}
+
+AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term, const char *text) const
+{
+    const TermStart start = termStart(term, m_caseSensitive);
+    return findFrom(&start, term, text);
+}
+
+void AsciiMatcher::findOneTerm(const char *const *texts, int count, quint32 *found, bool *ascii) const
+{
+    const QByteArray &term = m_terms.front();
+    const TermStart start = termStart(term, m_caseSensitive);
+    for (int i = 0; i < count; ++i) {
+        if (i + kReadAhead < count)
+            __builtin_prefetch(texts[i + kReadAhead]);
+        const Found f = findFrom(&start, term, texts[i]);
+        found[i] = f == Yes ? 1u : 0u;
+        ascii[i] = f != NotAscii;
     }
 }
 
@@ -150,6 +227,17 @@ AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term, const c
         } else if (static_cast<unsigned char>(c - 1) >= 0x7f) {
             return c == 0 ? No : NotAscii; // one test for the terminator and 0x80 and above
         }
+    }
+}
+
+void AsciiMatcher::findOneTerm(const char *const *texts, int count, quint32 *found, bool *ascii) const
+{
+    for (int i = 0; i < count; ++i) {
+        if (i + kReadAhead < count)
+            __builtin_prefetch(texts[i + kReadAhead]);
+        const Found f = findTerminated(m_terms.front(), texts[i]);
+        found[i] = f == Yes ? 1u : 0u;
+        ascii[i] = f != NotAscii;
     }
 }
 

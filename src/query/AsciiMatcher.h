@@ -25,12 +25,25 @@ public:
     // `found` untouched, when a byte of 0x80 or more is met before the answer
     // is known: a decoded character might fold onto the term.
     bool matchTerminated(const char *text, quint32 wanted, quint32 *found) const;
+    // matchTerminated() for `count` texts at once: found[i] and ascii[i] as
+    // its `found` and its result for texts[i] (found[i] is 0 where ascii[i]
+    // is false). Reads ahead, so that names scattered over the memory of an
+    // index arrive while earlier ones are matched, and finds a lone plain
+    // term in a loop of its own.
+    void matchTerminated(const char *const *texts, int count, quint32 wanted, quint32 *found, bool *ascii) const;
 
 private:
     enum Found { No, Yes, NotAscii };
+    // How many texts ahead matchTerminated() asks the memory for: enough to
+    // cover a cache miss with the matching of the texts in between.
+    static constexpr int kReadAhead = 16;
 
+    void findOneTerm(const char *const *texts, int count, quint32 *found, bool *ascii) const;
     bool find(const QByteArray &term, const char *text, int length) const;
     Found findTerminated(const QByteArray &term, const char *text) const;
+    // findTerminated() with the term's start prepared once for many texts
+    // (a TermStart, which only the source file knows).
+    Found findFrom(const void *start, const QByteArray &term, const char *text) const;
     bool restMatches(const QByteArray &term, const char *at) const;
     char otherCase(char first) const;
     bool wildcardMatch(const QByteArray &pattern, const char *text, int length) const;

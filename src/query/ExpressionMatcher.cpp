@@ -5,6 +5,8 @@
 #include "query/ExpressionParser.h"
 #include "query/StringMatcher.h"
 
+#include <algorithm>
+
 ExpressionMatcher::ExpressionMatcher(const QString &text, const MatchOptions &options,
                                      std::unique_ptr<IExpressionLexer> lexer)
     : m_options(options)
@@ -51,6 +53,24 @@ int ExpressionMatcher::matchBytes(const char *utf8)
     if (!m_options.wholeFile)
         m_found = 0;
     return verdict(found);
+}
+
+void ExpressionMatcher::matchBytes(const char *const *names, int count, quint8 *verdicts)
+{
+    Q_ASSERT(!m_options.wholeFile);
+    if (m_matchesAll) {
+        std::fill(verdicts, verdicts + count, quint8(Match));
+        return;
+    }
+    if (count > m_batchCapacity) {
+        m_batchFound.resize(std::size_t(count));
+        m_batchAscii = std::make_unique<bool[]>(std::size_t(count));
+        m_batchCapacity = count;
+    }
+    m_ascii->matchTerminated(names, count, allTermsMask(), m_batchFound.data(), m_batchAscii.get());
+    m_found = 0;
+    for (int i = 0; i < count; ++i)
+        verdicts[i] = quint8(!m_batchAscii[i] ? NotAscii : evaluate(m_batchFound[i]) ? Match : NoMatch);
 }
 
 bool ExpressionMatcher::evaluateUnknown(quint32 mask)

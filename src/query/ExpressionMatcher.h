@@ -11,6 +11,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <vector>
 
 class AsciiMatcher;
 
@@ -57,6 +58,10 @@ public:
     // verdict may depend on: then decode it and call match(). No positions,
     // no count.
     int matchBytes(const char *utf8);
+    // matchBytes() for `count` names at once, verdicts[i] for names[i]: an
+    // index search gives a whole leaf of names, and the byte path reads
+    // ahead in it. Names only: not for whole-file scope.
+    void matchBytes(const char *const *names, int count, quint8 *verdicts);
 
     // The verdict on all input given so far: Match or NoMatch.
     int finish();
@@ -101,6 +106,9 @@ private:
     std::unique_ptr<IExpressionLexer> m_lexer;
     std::unique_ptr<AsciiMatcher> m_ascii;
     QStringList m_terms;
+    std::vector<quint32> m_batchFound; // matchBytes() of many names: their found-term masks...
+    std::unique_ptr<bool[]> m_batchAscii; // ...and whether each was decided on its bytes
+    int m_batchCapacity = 0;
     quint32 m_found = 0;
     quint64 m_knownMasks = 0;    // masks below 64 whose verdict is known...
     quint64 m_matchingMasks = 0; // ...and those of them that match

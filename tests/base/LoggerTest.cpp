@@ -1,12 +1,18 @@
 #include "base/Logger.h"
 
+#include "platform/linux/CrashHandler.h"
 #include "support/TestFiles.h"
+
+#include <QCoreApplication>
+#include <QProcess>
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTime>
 
+#include <csignal>
+#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -44,7 +50,7 @@ private slots:
         QCOMPARE(Logger::formatLine(time, 42, level, "NTFSDB", QStringLiteral("hello")), expected);
     }
 
-    // A new run starts afresh; entries are on disk before the logger closes, so a crash right after loses nothing.
+    // A new run starts afresh; a warning takes the entries before it to disk at once, without waiting for more.
     // Entries carry the local time of day: the zone here is UTC+5:45, so a time in UTC or whole hours off shows.
     void writesBomAndUtf16Text()
     {
@@ -68,19 +74,21 @@ private slots:
     void concurrentLinesStayWhole()
     {
         const QString path = m_dir.filePath(QStringLiteral("mt.log"));
-        Logger logger(path);
         const int kThreads = 4;
         const int kPerThread = 500;
-        std::vector<std::thread> threads;
-        for (int t = 0; t < kThreads; ++t) {
-            threads.emplace_back([&logger, t] {
-                const QString body = QString(200, QChar(u'a' + t));
-                for (int i = 0; i < kPerThread; ++i)
-                    logger.log(INFO, "mt", QStringLiteral("%1-%2").arg(body).arg(i));
-            });
+        {
+            Logger logger(path); // its end writes what is left
+            std::vector<std::thread> threads;
+            for (int t = 0; t < kThreads; ++t) {
+                threads.emplace_back([&logger, t] {
+                    const QString body = QString(200, QChar(u'a' + t));
+                    for (int i = 0; i < kPerThread; ++i)
+                        logger.log(INFO, "mt", QStringLiteral("%1-%2").arg(body).arg(i));
+                });
+            }
+            for (auto &t : threads)
+                t.join();
         }
-        for (auto &t : threads)
-            t.join();
         QStringList lines = readLog(path).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.takeLast(), QString());
         QCOMPARE(lines.size(), kThreads * kPerThread);
@@ -89,7 +97,73 @@ private slots:
         for (const QString &line : lines)
             QVERIFY2(whole.match(line).hasMatch(), qPrintable(line.left(80)));
     }
+
+    // An entry that nothing follows still reaches the file while the program goes on.
+    void idleEntriesReachTheFile()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("idle.log"));
+        Logger logger(path);
+        logger.log(INFO, "main", "waiting");
+        QTRY_VERIFY_WITH_TIMEOUT(readLog(path).contains(QStringLiteral("\tINFO\tmain\twaiting\r\n")), 10000);
+    }
+
+    // The process-wide log of a program that ends, normally or by a crash, holds every entry made before.
+    void programEndKeepsEveryEntry_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("crashes");
+        QTest::newRow("return from main") << "exit" << false;
+        QTest::newRow("abort") << "abort" << true;
+        QTest::newRow("segmentation fault") << "segv" << true;
+    }
+
+    void programEndKeepsEveryEntry()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, crashes);
+        const QString path = m_dir.filePath(ending + QStringLiteral(".log"));
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TVQ_LOGGER_CHILD"), ending);
+        environment.insert(QStringLiteral("TVQ_LOGGER_PATH"), path);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus() == QProcess::CrashExit, crashes);
+        const QString text = readLog(path);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(text.contains(QStringLiteral("\tINFO\tchild\tentry %1\r\n").arg(i)), qPrintable(text));
+    }
 };
 
-QTEST_GUILESS_MAIN(LoggerTest)
+namespace {
+
+// The child of programEndKeepsEveryEntry: three entries, then its end.
+int runChild(const QByteArray &ending)
+{
+    const QString path = qEnvironmentVariable("TVQ_LOGGER_PATH");
+    const QByteArray report = QFile::encodeName(path + QStringLiteral(".crash"));
+    installCrashHandler(report.constData());
+    Logger *logger = Logger::instance(path);
+    for (int i = 0; i < 3; ++i)
+        logger->log(INFO, "child", QStringLiteral("entry %1").arg(i));
+    if (ending == "abort")
+        std::abort();
+    if (ending == "segv")
+        std::raise(SIGSEGV);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QByteArray ending = qgetenv("TVQ_LOGGER_CHILD");
+    if (!ending.isEmpty())
+        return runChild(ending);
+    QCoreApplication app(argc, argv);
+    LoggerTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "LoggerTest.moc"

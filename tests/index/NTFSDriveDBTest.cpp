@@ -123,6 +123,43 @@ private slots:
                  (QStringList{QStringLiteral("d /abs"), QStringLiteral("f /NODE_MODULES.txt")}));
     }
 
+    // Enough records for the search to share them between two threads: the
+    // rows come complete and in number order, as from one thread; names that
+    // are not ASCII and excluded names among the matches of one folder keep
+    // their own answers.
+    void largeDatabasesAnswerInNumberOrder()
+    {
+        Fixture f({"Skip_Conf"});
+        const int kFolders = 300;
+        const int kFiles = 60000;
+        QStringList folders;
+        QStringList expected;
+        for (int d = 0; d < kFolders; ++d) {
+            const QString name = d == 0 ? QStringLiteral("skip_conf") : QStringLiteral("dir%1%2").arg(d).arg(d % 5 ? "" : "Conf");
+            f.db->addFile(FRN(100 + d), kRoot, name, true);
+            folders << name;
+            if (d % 5 == 0 && d != 0)
+                expected << QStringLiteral("d /") + name;
+        }
+        QStringList files;
+        for (int i = 0; i < kFiles; ++i) {
+            const int d = i % kFolders;
+            QString name = QStringLiteral("f%1").arg(i);
+            if (i % 7 == 0)
+                name = QStringLiteral("x%1.CONF").arg(i);
+            else if (i % 11 == 0)
+                name = QStringLiteral("\u00e9%1conf").arg(i);
+            else if (i % 13 == 0)
+                name = QStringLiteral("SKIP_CONF");
+            f.db->addFile(FRN(1000 + i), FRN(100 + d), name, false);
+            if (d != 0 && (i % 7 == 0 || i % 11 == 0))
+                files << QStringLiteral("f /") + folders[d] + QLatin1Char('/') + name;
+        }
+        FileSearchRequest request;
+        request.name = QStringLiteral("conf");
+        QCOMPARE(f.search(request), expected + files);
+    }
+
     void sizeBoundReturnsNoFolders()
     {
         Fixture f;

@@ -46,7 +46,8 @@ private slots:
         QTest::addColumn<bool>("caseSensitive");
         QTest::addColumn<bool>("boolean");
         const QStringList texts = {"conf", "CoNf", "h", ".h", "*.h", "*.H", "lib*.so.?", "?", "a?b", "*", "**",
-                                   "*conf*", "conf;!config", "*.h;*.c;!test", "word", "_", "std", "a.b"};
+                                   "*conf*", "conf;!config", "*.h;*.c;!test", "word", "_", "std", "a.b", "c", "co",
+                                   "xconf", "ONFx", "kon"};
         for (const QString &text : texts) {
             for (int mode : {0, 1}) {
                 for (bool cs : {false, true}) {
@@ -76,6 +77,18 @@ private slots:
                 continue;
             QCOMPARE(fromBytes, general.match(QString::fromUtf8(name)));
         }
+        // Many names at once, in leaves as an index gives them: each verdict
+        // as the name alone gets it.
+        std::vector<const char *> pointers;
+        for (const QByteArray &name : qAsConst(m_names))
+            pointers.push_back(name.constData());
+        std::vector<quint8> verdicts(pointers.size());
+        for (std::size_t first = 0; first < pointers.size(); first += 128) {
+            const int count = int(std::min<std::size_t>(128, pointers.size() - first));
+            bytes.matchBytes(pointers.data() + first, count, verdicts.data() + first);
+        }
+        for (std::size_t i = 0; i < pointers.size(); ++i)
+            QCOMPARE(int(verdicts[i]), bytes.matchBytes(pointers[i]));
     }
 };
 

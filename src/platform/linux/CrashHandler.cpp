@@ -13,6 +13,9 @@ char g_reportPath[4096];
 // Room for the handler on a stack overflow, where the thread's own stack is gone.
 alignas(16) char g_alternateStack[64 * 1024];
 const int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+std::atomic<int> g_logFd{-1};
+std::atomic<const char *> g_logBuffer{nullptr};
+std::atomic<const std::atomic<std::size_t> *> g_logLength{nullptr};
 
 void writeAll(int fd, const char *data, size_t size)
 {
@@ -87,6 +90,10 @@ void writeReport(int sig, const siginfo_t *info)
 void onFatalSignal(int sig, siginfo_t *info, void *)
 {
     const int savedErrno = errno;
+    const char *logBuffer = g_logBuffer.load();
+    const std::atomic<std::size_t> *logLength = g_logLength.load();
+    if (logBuffer && logLength)
+        writeAll(g_logFd.load(), logBuffer, logLength->load());
     writeReport(sig, info);
     errno = savedErrno;
     // SA_RESETHAND has restored the default action. A fault re-runs the
@@ -116,4 +123,12 @@ void installCrashHandler(const char *reportPath)
     sigemptyset(&action.sa_mask);
     for (const int sig : kSignals)
         ::sigaction(sig, &action, nullptr);
+}
+
+void setCrashLogBuffer(int fd, const char *buffer, const std::atomic<std::size_t> *length)
+{
+    g_logBuffer = nullptr;
+    g_logFd = fd;
+    g_logLength = length;
+    g_logBuffer = buffer;
 }

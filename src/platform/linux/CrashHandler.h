@@ -1,5 +1,8 @@
 #pragma once
 
+#include <atomic>
+#include <cstddef>
+
 // Writes a crash report when the process dies of SIGSEGV, SIGBUS, SIGFPE,
 // SIGILL or SIGABRT, then lets the signal's default action go on (core dump,
 // exit status), so a debugger or the system's crash collector still sees it.
@@ -13,3 +16,11 @@
 // path is copied into static storage here, the file is created anew when the
 // crash happens.
 void installCrashHandler(const char *reportPath);
+
+// Log lines not yet written when a crash comes: the handler first writes
+// bytes [0, *length) of `buffer` to `fd`, so the last moments before the
+// crash are in the log. The owner keeps the three alive for the process's
+// life and changes the bytes and the length under its own lock, which the
+// handler cannot take: it writes them as they are. Null `buffer` forgets
+// them.
+void setCrashLogBuffer(int fd, const char *buffer, const std::atomic<std::size_t> *length);
