@@ -210,14 +210,15 @@ bool g_stdoutClosed = false;
 
 int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress)
 {
-    FileSearchResults results;
+    // The searcher shares both until the search has ended, even when canceled.
+    auto results = std::make_shared<FileSearchResults>();
     QEventLoop loop;
     QObject::connect(&searcher, &FileSearcher::findFinished, &loop, [&](FileSearchRequest::Id id) {
         if (id == request.id)
             loop.quit();
     });
     quitOnTermination(loop, [&] { searcher.cancel(request); });
-    searcher.find(request, results);
+    searcher.find(std::make_shared<FileSearchRequest>(request), results);
     progress.start([&](int seconds) {
         int examined = 0;
         int total = 0;
@@ -228,8 +229,8 @@ int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &
     progress.stop();
     if (terminated())
         return kFound;
-    writer.writeResults(results);
-    return results.count() > 0 ? kFound : kNothingFound;
+    writer.writeResults(*results);
+    return results->count() > 0 ? kFound : kNothingFound;
 }
 
 int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const QString &file, ResultWriter &writer)

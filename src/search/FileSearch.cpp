@@ -49,10 +49,13 @@ FileSearch::FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *disk
     , m_request(request)
     , m_results(results)
 {
+    // Content checks mostly wait for the disk: one thread per core, as the
+    // shared pool had, but this search's alone.
+    m_checks.setMaxThreadCount(QThread::idealThreadCount());
 }
 
-// A thread still running here (a search replaced under the same id) reads
-// this object: it must end first.
+// The owner deletes a started search only after ended(): the wait covers
+// the last steps of its thread, not the search.
 FileSearch::~FileSearch()
 {
     if (m_thread)
@@ -73,13 +76,10 @@ void FileSearch::start()
 
 void FileSearch::cancel()
 {
+    // Taken only for as long as one check adds its file.
+    QMutexLocker lock(&m_mutex);
     m_request.canceled = true;
-    if (!m_thread)
-        return;
-    QThreadPool::globalInstance()->clear();
-    m_thread->disconnect();
-    m_thread->wait();
-    m_thread.reset();
+    m_checks.clear();
 }
 
 void FileSearch::progress(int &examined, int &total) const
@@ -116,27 +116,34 @@ void FileSearch::onCandidatesFound()
     if (m_thread && m_thread->failed()) {
         // Logged by the candidate phase; the owner still hears of the end.
         emit finished(m_request.id);
+        emit ended();
         return;
     }
-    if (!m_request.isNameOnly()) {
-        try {
-            checkCandidates();
-        } catch (const FileSearchCancelException &e) {
-            // This runs after the worker's guard has returned, so the
-            // cancellation is caught here, as the worker would catch it.
-            Logger::instance()->log(INFO, "FileSearcherWorker", QString::fromUtf8(e.what()));
-        }
-        // Checks already queued read this object: they end before the thread does.
-        QThreadPool::globalInstance()->waitForDone(-1);
-    }
+    if (!m_request.isNameOnly())
+        endCheckPhase();
     // The owner of a canceled search has dropped it; its results are partial.
-    if (m_request.canceled)
-        return;
-    m_results.compact();
-    Logger::instance()->log(INFO, kComponent, QStringLiteral("File search finished: id=%1, %2 objects found")
-                                                  .arg(m_request.id)
-                                                  .arg(m_results.count()));
-    emit finished(m_request.id);
+    if (!m_request.canceled) {
+        m_results.compact();
+        Logger::instance()->log(INFO, kComponent, QStringLiteral("File search finished: id=%1, %2 objects found")
+                                                      .arg(m_request.id)
+                                                      .arg(m_results.count()));
+        emit finished(m_request.id);
+    }
+    emit ended();
+}
+
+void FileSearch::endCheckPhase()
+{
+    try {
+        checkCandidates();
+    } catch (const FileSearchCancelException &e) {
+        // This runs after the worker's guard has returned, so the
+        // cancellation is caught here, as the worker would catch it.
+        Logger::instance()->log(INFO, "FileSearcherWorker", QString::fromUtf8(e.what()));
+    }
+    // Checks already queued read this object: they end before the thread
+    // does. Only this search's own checks are waited for.
+    m_checks.waitForDone(-1);
 }
 
 void FileSearch::checkCandidates()
@@ -158,7 +165,7 @@ void FileSearch::checkCandidates()
 void FileSearch::queueCheck(const QString &path, bool isFolder)
 {
     auto *worker = new ContentSearchWorker([this, path, isFolder] { checkCandidate(path, isFolder); });
-    QThreadPool::globalInstance()->start(worker, /*priority=*/0);
+    m_checks.start(worker, /*priority=*/0);
 }
 
 void FileSearch::checkCandidate(const QString &path, bool isFolder)
@@ -172,6 +179,9 @@ void FileSearch::checkCandidate(const QString &path, bool isFolder)
     // An entry directly in "/" has the parent "/", not "".
     const QString parent = slash <= 0 ? QStringLiteral("/") : path.left(slash);
     QMutexLocker lock(&m_mutex);
+    // cancel() promises that nothing is added after it returns.
+    if (m_request.canceled)
+        return;
     if (isFolder)
         m_results.addFolder(name, parent);
     else

@@ -5,6 +5,7 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QThreadPool>
 
 #include <atomic>
 #include <memory>
@@ -18,11 +19,14 @@ class NTFSFileSearcher;
 // Carries out one request in two phases. The candidate phase runs on a
 // "FIND" thread: the index search, then the walk of the requested folders
 // the index does not cover. Unless the request is name-only, the check
-// phase then examines every candidate on the global thread pool (contents,
-// dates, sizes) and adds the accepted ones to the caller's results.
+// phase then examines every candidate on a thread pool of its own (contents,
+// dates, sizes) and adds the accepted ones to the caller's results. The pool
+// is per search so that canceling one search never drops or waits for the
+// checks of another.
 //
 // Created, started, canceled and deleted on the UI thread. The request and
-// the results belong to the caller and must outlive this object.
+// the results must outlive this object, which is deleted only once ended()
+// has been emitted (or when it never started).
 class FileSearch : public QObject
 {
     Q_OBJECT
@@ -36,11 +40,10 @@ public:
 
     void start();
     bool isStarted() const { return m_thread != nullptr; }
-    // Sets the request's cancel flag and waits for the candidate phase and
-    // the running checks to end. Queued checks are dropped: this clears the
-    // queue of the process-wide thread pool, so queued tasks of any other
-    // user of that pool are dropped as well. A search canceled before its
-    // check phase began never emits finished().
+    // Sets the request's cancel flag and drops this search's queued checks;
+    // returns at once, without waiting for the threads. No result is added
+    // after it returns. The threads end soon after and ended() follows; the
+    // caller disconnects finished() first if it no longer wants it.
     void cancel();
     // Candidates examined so far and their number; both 0 for a name-only
     // request. A display figure only: it may lag behind.
@@ -53,6 +56,10 @@ public:
 
 signals:
     void finished(FileSearchRequest::Id requestId);
+    // Emitted last, on the search's own thread, whether the search finished,
+    // failed or was canceled: nothing of this object runs any more but the
+    // end of that thread, which its destructor waits for.
+    void ended();
 
 private slots:
     void onCandidatesFound();
@@ -63,6 +70,7 @@ private:
     void queueCheck(const QString &path, bool isFolder);
     void checkCandidate(const QString &path, bool isFolder);
     bool checkDates(const QDateTime &modified) const;
+    void endCheckPhase();
 
     Helper64 *m_helper64;
     std::unique_ptr<FileSearcherWorker> m_thread;
@@ -73,5 +81,7 @@ private:
     const ContentSearcher *m_contentSearcher;
     FileSearchRequest &m_request;
     FileSearchResults &m_results;
+    // Guards additions to the results against cancel().
     QMutex m_mutex;
+    QThreadPool m_checks;
 };

@@ -11,6 +11,8 @@
 #include "search/MatchesSearch.h"
 #include "search/NTFSFileSearcher.h"
 
+#include <algorithm>
+
 namespace {
 
 const char kComponent[] = "FileSearcher";
@@ -42,7 +44,9 @@ FileSearcher::~FileSearcher()
         entry.second->cancel();
     }
     m_matchSearches.clear();
-    m_searches.clear();
+    // Canceled searches still read the content searcher: their threads
+    // end before it goes (the only wait for a search, at exit).
+    m_retired.clear();
     m_helper64.reset();
     stopThread(m_updateThread, m_stopUpdate);
     stopThread(m_initThread, m_stopInit);
@@ -105,8 +109,8 @@ void FileSearcher::setState(int state)
         m_updateThread->start();
     QMutexLocker lock(&m_mutex);
     for (auto &entry : m_searches) {
-        if (!entry.second->isStarted())
-            entry.second->start();
+        if (!entry.second.search->isStarted())
+            entry.second.search->start();
     }
 }
 
@@ -124,7 +128,7 @@ void FileSearcher::setContentSearchSettings(const ContentSearchSettings &content
 
 void FileSearcher::applyPendingContentSettings()
 {
-    if (!m_pendingContentSettings || !m_matchSearches.empty())
+    if (!m_pendingContentSettings || !m_matchSearches.empty() || !m_retired.empty())
         return;
     {
         QMutexLocker lock(&m_mutex);
@@ -164,49 +168,81 @@ void FileSearcher::onUpdateIndexingFinished()
     emit updateFinished();
 }
 
-void FileSearcher::find(FileSearchRequest &request, FileSearchResults &results)
+void FileSearcher::find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
 {
-    QMutexLocker lock(&m_mutex);
-    auto search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
-                                               m_contentSearcher.get(), m_helper64.get(), request, results);
-    connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
-    std::unique_ptr<FileSearch> &slot = m_searches[request.id];
-    // An older search under this id must not report its end as the new one's.
-    if (slot)
-        slot->disconnect(this);
-    slot = std::move(search);
-    if (m_state == 1)
-        slot->start();
+    Running running;
+    running.ticket = ++m_nextTicket;
+    running.search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
+                                                  m_contentSearcher.get(), m_helper64.get(), *request, *results);
+    running.request = std::move(request);
+    running.results = std::move(results);
+    connect(running.search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
+    const quint64 ticket = running.ticket;
+    connect(running.search.get(), &FileSearch::ended, this, [this, ticket] { onSearchEnded(ticket); });
+    Running replaced;
+    {
+        QMutexLocker lock(&m_mutex);
+        Running &slot = m_searches[running.request->id];
+        // An older search under this id must not report its end as the new one's.
+        replaced = std::move(slot);
+        slot = std::move(running);
+        if (m_state == 1)
+            slot.search->start();
+    }
+    if (replaced.search)
+        retire(std::move(replaced));
 }
 
 void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
 {
+    Running done;
     {
         QMutexLocker lock(&m_mutex);
         const auto it = m_searches.find(requestId);
         // A notice queued before its search was canceled is stale.
         if (it == m_searches.end())
             return;
+        done = std::move(it->second);
         m_searches.erase(it);
     }
+    done = Running();
     applyPendingContentSettings();
     emit findFinished(requestId);
 }
 
 void FileSearcher::cancel(const FileSearchRequest &request)
 {
-    std::unique_ptr<FileSearch> search;
+    Running canceled;
     {
         QMutexLocker lock(&m_mutex);
         const auto it = m_searches.find(request.id);
         if (it == m_searches.end())
             return;
-        search = std::move(it->second);
+        canceled = std::move(it->second);
         m_searches.erase(it);
     }
-    search->disconnect(this);
-    search->cancel();
-    search.reset();
+    retire(std::move(canceled));
+    applyPendingContentSettings();
+}
+
+void FileSearcher::retire(Running running)
+{
+    disconnect(running.search.get(), &FileSearch::finished, this, nullptr);
+    running.search->cancel();
+    // Never started: no thread will report an end.
+    if (!running.search->isStarted())
+        return;
+    m_retired.push_back(std::move(running));
+}
+
+// A search that finished normally was deleted already and is not found here.
+void FileSearcher::onSearchEnded(quint64 ticket)
+{
+    const auto it = std::find_if(m_retired.begin(), m_retired.end(),
+                                 [ticket](const Running &running) { return running.ticket == ticket; });
+    if (it == m_retired.end())
+        return;
+    m_retired.erase(it);
     applyPendingContentSettings();
 }
 
@@ -243,7 +279,7 @@ void FileSearcher::progress(const FileSearchRequest &request, int &processed, in
     QMutexLocker lock(&m_mutex);
     const auto it = m_searches.find(request.id);
     if (it != m_searches.end())
-        it->second->progress(processed, total);
+        it->second.search->progress(processed, total);
 }
 
 bool FileSearcher::isSearching()
@@ -280,16 +316,13 @@ void FileSearcher::cancel()
     Logger::instance()->log(DEBUG, kComponent, "FileSearcher::cancel");
     stopThread(m_initThread, m_stopInit);
     stopThread(m_updateThread, m_stopUpdate);
-    std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> searches;
+    std::map<FileSearchRequest::Id, Running> searches;
     {
         QMutexLocker lock(&m_mutex);
         searches.swap(m_searches);
     }
-    for (auto &entry : searches) {
-        entry.second->disconnect();
-        entry.second->cancel();
-    }
-    searches.clear();
+    for (auto &entry : searches)
+        retire(std::move(entry.second));
     applyPendingContentSettings();
     m_state = 0;
 }

@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ContentSearcher;
 class DiskSearcher;
@@ -31,9 +32,10 @@ struct ContentMatches;
 // thread, starts searches and match searches, cancels them, and reports
 // their ends by signals on the thread it lives on (the UI thread).
 //
-// Every public function is called on that thread. Requests, results and
-// match records belong to the caller and must live until the search ends
-// (its finished signal) or is canceled.
+// Every public function is called on that thread, and none of them waits
+// for a search: a canceled search ends on its own threads, and the searcher
+// keeps its share of the request and the results until then. Match requests
+// and records belong to the caller and must live until findMatchesFinished.
 //
 // Office documents are read by the helper program (talvenquist-helper)
 // when it is installed beside this one; the searcher owns the client.
@@ -57,7 +59,9 @@ public:
     // Applies new indexing settings; waits for the first loading.
     void update(const IndexingSettings &indexingSettings);
 
-    void find(FileSearchRequest &request, FileSearchResults &results);
+    void find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results);
+    // Returns at once. No result is added by the check phase after it, and
+    // findFinished is not emitted for the request.
     void cancel(const FileSearchRequest &request);
     void findMatches(FileSearchRequest &request, const QString &filePath, ContentMatches *matches);
     void cancelMatches(const FileSearchRequest &request);
@@ -80,7 +84,8 @@ public:
     static QList<IFilterInfo> installedFilters();
     QList<IFilterInfo> helper64Filters();
 
-    // Stops the index work and every search; back to "not ready".
+    // Stops the index work and every search; back to "not ready". Waits
+    // for the index threads only.
     void cancel();
 
 signals:
@@ -97,8 +102,22 @@ private slots:
     void onFindFinished(FileSearchRequest::Id requestId);
     void onFindMatchesFinished(FileSearchRequest::Id requestId);
     void onUpdateIndexingFinished();
+    void onSearchEnded(quint64 ticket);
 
 private:
+    // A search with the caller's request and results, which it keeps alive
+    // until its threads have ended.
+    struct Running
+    {
+        quint64 ticket = 0;
+        std::unique_ptr<FileSearch> search;
+        std::shared_ptr<FileSearchRequest> request;
+        std::shared_ptr<FileSearchResults> results;
+    };
+    // Cancels the search and keeps it until ended() (deleted at once if it
+    // never started).
+    void retire(Running running);
+
     void setState(int state);
     void applyPendingContentSettings();
     void startUpdate(std::function<void()> task);
@@ -114,7 +133,10 @@ private:
     std::unique_ptr<ContentSearcher> m_contentSearcher;
     std::unique_ptr<FileSearcherWorker> m_initThread;
     std::unique_ptr<FileSearcherWorker> m_updateThread;
-    std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> m_searches;
+    std::map<FileSearchRequest::Id, Running> m_searches;
+    // Canceled searches whose threads are still ending; UI thread only.
+    std::vector<Running> m_retired;
+    quint64 m_nextTicket = 0;
     std::map<FileSearchRequest::Id, std::unique_ptr<MatchesSearch>> m_matchSearches;
     QMutex m_mutex;
     std::optional<ContentSearchSettings> m_pendingContentSettings;

@@ -32,10 +32,6 @@ void MatchesSearch::start()
 void MatchesSearch::cancel()
 {
     m_request.canceled = true;
-    if (!m_thread)
-        return;
-    m_thread->wait();
-    m_thread.reset();
 }
 
 void MatchesSearch::run()

@@ -53,8 +53,8 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
 
 TabPage::~TabPage()
 {
-    // The searcher reads the request and fills the result set until it is
-    // told to stop; both die with this tab.
+    // The searcher keeps its share of the request and results until the
+    // search's threads have ended; this returns at once.
     if (m_requestLive)
         m_searcher->cancel(*m_request);
     abandonMatches();
@@ -144,12 +144,12 @@ void TabPage::startSearch(FileSearchRequest *request)
     taken->countMatches = m_table->columns()->contains(FileSearchResults::Matches);
 
     // The table lets go of the old request and results before they go.
-    auto results = std::make_unique<FileSearchResults>();
+    auto results = std::make_shared<FileSearchResults>();
     m_table->setResults(taken.get(), results.get(), Settings::instance()->fileCategories());
     m_request = std::move(taken);
     m_results = std::move(results);
     m_requestLive = true;
-    m_searcher->find(*m_request, *m_results);
+    m_searcher->find(m_request, m_results);
 
     m_state = Searching;
     m_showDone = false;

@@ -124,8 +124,10 @@ private:
     InstantToolBar *m_instantBar;
     std::shared_ptr<FileSearcher> m_searcher;
 
-    std::unique_ptr<FileSearchRequest> m_request;
-    std::unique_ptr<FileSearchResults> m_results;
+    // Shared with the searcher, which keeps a canceled search's until its
+    // threads have ended: canceling never waits for them.
+    std::shared_ptr<FileSearchRequest> m_request;
+    std::shared_ptr<FileSearchResults> m_results;
     bool m_requestLive = false;
     std::unique_ptr<FileSearchRequest> m_matchesRequest;
     std::unique_ptr<ContentMatches> m_matches;
