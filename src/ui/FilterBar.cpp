@@ -3,10 +3,10 @@
 #include "app/Settings.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QRadioButton>
 #include <QVariant>
 
 namespace {
@@ -61,10 +61,13 @@ void FilterBar::rebuild(const QList<FileCategory> &categories)
     m_boxes.clear();
     m_categories = categories;
     for (int i = 0; i < categories.size(); ++i) {
-        auto *box = new QCheckBox(displayName(categories.at(i).name), this);
+        auto *box = new QRadioButton(displayName(categories.at(i).name), this);
+        box->setObjectName(QStringLiteral("filterBox%1").arg(i));
         box->setProperty(kIdProperty, i);
-        box->setFocusPolicy(Qt::NoFocus);
-        connect(box, &QCheckBox::clicked, this, &FilterBar::onBoxClicked);
+        // Tab reaches the row; the arrow keys move between the boxes and
+        // choose as they go.
+        box->setFocusPolicy(Qt::TabFocus);
+        connect(box, &QRadioButton::clicked, this, &FilterBar::onBoxClicked);
         // Before the stretch, which stays last.
         m_layout->insertWidget(i, box);
         m_boxes.append(box);
@@ -77,7 +80,7 @@ int FilterBar::currentFilter() const
     // Hidden by the user (or the tab), not merely not shown yet.
     if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
         return -1;
-    for (QCheckBox *box : m_boxes) {
+    for (QRadioButton *box : m_boxes) {
         if (box->isChecked())
             return box->property(kIdProperty).toInt();
     }
@@ -86,7 +89,7 @@ int FilterBar::currentFilter() const
 
 void FilterBar::onBoxClicked()
 {
-    auto *box = qobject_cast<QCheckBox *>(sender());
+    auto *box = qobject_cast<QRadioButton *>(sender());
     if (!box)
         return;
     const int id = box->property(kIdProperty).toInt();

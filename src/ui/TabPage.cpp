@@ -28,6 +28,7 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
     , m_preview(new PreviewTabWidget(this))
     , m_splitter(new QSplitter(Qt::Horizontal, this))
     , m_export(new ResultsCsvExport(this))
+    , m_refreshTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("TabPage%1").arg(id));
     m_splitter->addWidget(m_table->widget());
@@ -38,10 +39,11 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
     layout->addWidget(m_splitter);
     setPreviewOpen(false);
 
-    m_refreshTimer.setInterval(kRefreshMilliseconds);
+    m_refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
+    m_refreshTimer->setInterval(kRefreshMilliseconds);
     m_buttonTimer.setInterval(kDoneMilliseconds);
     m_buttonTimer.setSingleShot(true);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &TabPage::onRefreshTimer);
+    connect(m_refreshTimer, &QTimer::timeout, this, &TabPage::onRefreshTimer);
     connect(&m_buttonTimer, &QTimer::timeout, this, [this] {
         m_showDone = false;
         updateTexts();
@@ -157,7 +159,7 @@ void TabPage::startSearch(FileSearchRequest *request)
     setPreviewOpen(false);
     m_preview->clear();
     m_clock.start();
-    m_refreshTimer.start();
+    m_refreshTimer->start();
     m_panel->startProgress();
     updateTexts();
 
@@ -186,7 +188,7 @@ void TabPage::dropSearch()
     if (m_requestLive)
         m_searcher->cancel(*m_request);
     m_requestLive = false;
-    m_refreshTimer.stop();
+    m_refreshTimer->stop();
     m_panel->stopProgress();
 }
 
@@ -217,7 +219,7 @@ void TabPage::onFindFinished()
         return;
     m_requestLive = false;
     m_state = Finished;
-    m_refreshTimer.stop();
+    m_refreshTimer->stop();
     m_panel->stopProgress();
     m_table->refresh();
     m_table->applySortOrder();
@@ -232,12 +234,15 @@ void TabPage::onFindFinished()
     updateTexts();
 }
 
+// The user's row, once there is one, stays: arriving rows, the end of the
+// search and its final order keep it.
 void TabPage::selectFirstRowAndOpenPreview()
 {
     FileTableView *view = m_table->view();
-    if (!view->currentIndex().isValid())
+    if (!view->currentIndex().isValid() && !hasSelection())
         view->setCurrentIndex(view->model()->index(0, 0));
-    setPreviewOpen(true);
+    if (!isPreviewOpen())
+        setPreviewOpen(true);
 }
 
 void TabPage::setPreviewOpen(bool open)

@@ -142,7 +142,7 @@ private:
     QString m_statusText;
     QString m_title;
     QElapsedTimer m_clock;
-    QTimer m_refreshTimer;
+    QTimer *m_refreshTimer;
     QTimer m_buttonTimer;
     bool m_showDone = false;
     TabParameters m_parameters;
