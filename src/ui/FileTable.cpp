@@ -21,7 +21,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -321,9 +320,8 @@ void FileTable::applyCategories()
 void FileTable::rebuildFilterBar(const QList<FileCategory> &categories)
 {
     m_filterBar->rebuild(categories);
-    const QList<QRadioButton *> boxes = m_filterBar->findChildren<QRadioButton *>();
-    if (!boxes.isEmpty())
-        QWidget::setTabOrder(boxes.last(), m_view);
+    if (QWidget *box = m_filterBar->checkedBox())
+        QWidget::setTabOrder(box, m_view);
 }
 
 bool FileTable::isFilterBarVisible() const

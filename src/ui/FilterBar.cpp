@@ -64,9 +64,6 @@ void FilterBar::rebuild(const QList<FileCategory> &categories)
         auto *box = new QRadioButton(displayName(categories.at(i).name), this);
         box->setObjectName(QStringLiteral("filterBox%1").arg(i));
         box->setProperty(kIdProperty, i);
-        // Tab reaches the row; the arrow keys move between the boxes and
-        // choose as they go.
-        box->setFocusPolicy(Qt::TabFocus);
         connect(box, &QRadioButton::clicked, this, &FilterBar::onBoxClicked);
         // Before the stretch, which stays last.
         m_layout->insertWidget(i, box);
@@ -97,10 +94,23 @@ void FilterBar::onBoxClicked()
     emit filterClicked(id);
 }
 
+// As in any group of radio buttons, Tab enters the row at the chosen box
+// only; the arrow keys move between the boxes and choose as they go.
 void FilterBar::select(int index)
 {
-    for (int i = 0; i < m_boxes.size(); ++i)
+    for (int i = 0; i < m_boxes.size(); ++i) {
         m_boxes.at(i)->setChecked(i == index);
+        m_boxes.at(i)->setFocusPolicy(i == index ? Qt::TabFocus : Qt::NoFocus);
+    }
+}
+
+QWidget *FilterBar::checkedBox() const
+{
+    for (QRadioButton *box : m_boxes) {
+        if (box->isChecked())
+            return box;
+    }
+    return nullptr;
 }
 
 void FilterBar::contextMenuEvent(QContextMenuEvent *event)

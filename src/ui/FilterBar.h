@@ -32,6 +32,8 @@ public:
     // Index of the checked category; -1 when none is checked or the bar is hidden.
     int currentFilter() const;
     QAction *customizeAction() const { return m_customizeAction; }
+    // The box Tab stops at; null without categories.
+    QWidget *checkedBox() const;
 
 signals:
     void filterClicked(int filterType);

@@ -294,8 +294,8 @@ private slots:
         QCOMPARE(table->model()->index(0, MatchesColumn).data().toString(), QStringLiteral("3"));
     }
 
-    // The category boxes are reached from the table with the keyboard, switched with the arrow keys and
-    // announced as radio buttons: one choice among several.
+    // The category boxes are reached from the table with the keyboard (at the chosen one), switched with the
+    // arrow keys and announced as radio buttons: one choice among several.
     void categoriesByKeyboard()
     {
         Settings::instance()->setValue(Settings::ShowFilterBar, true);
@@ -321,15 +321,17 @@ private slots:
         QCOMPARE(accessible->role(), QAccessible::RadioButton);
         QCOMPARE(accessible->text(QAccessible::Name), box->text());
 
-        // Space chooses the box that has the focus; an arrow key moves to the other one and chooses it.
         const QList<QRadioButton *> boxes = table->filterBar()->findChildren<QRadioButton *>();
-        const int focused = boxes.indexOf(box);
-        QTest::keyClick(box, Qt::Key_Space);
-        QCOMPARE(table->currentFilter(), focused);
-        QTest::keyClick(box, focused == 0 ? Qt::Key_Right : Qt::Key_Left);
-        QCOMPARE(table->currentFilter(), 1 - focused);
-        QCOMPARE(QApplication::focusWidget(), boxes.at(1 - focused));
-        QCOMPARE(table->model()->rowCount(), focused == 0 ? 1 : 2);
+        QCOMPARE(boxes.indexOf(box), 0);
+        QTest::keyClick(box, Qt::Key_Right);
+        QCOMPARE(table->currentFilter(), 1);
+        QCOMPARE(QApplication::focusWidget(), boxes.at(1));
+        QCOMPARE(table->model()->rowCount(), 1);
+        QCOMPARE(table->fullPath(0), QDir::homePath() + "/cats/sub");
+        // Tab now stops at the box chosen last.
+        table->view()->setFocus();
+        QTest::keyClick(table->view(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), boxes.at(1));
         Settings::instance()->setValue(Settings::ShowFilterBar, false);
     }
 };
