@@ -12,11 +12,11 @@
 //   ContentSearchRun [--skip-binary] [--type N] WORD FOLDER...
 //
 // --type as FileSearchRequest::textExpressionType (2 regex, 3 Boolean).
-#include "app/Logger.h"
-#include "content/ContentSearchWorker.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
+#include "content/ContentSearchWorker.h"
+#include "query/FileSearchRequest.h"
 #include "search/DirectoryWalker.h"
-#include "search/FileSearchRequest.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,12 +4,12 @@
 // the encoding, decoding lines (through QTextStream, and as find() reads them),
 // matching decoded lines, and, for scale, a plain byte scan as the peers (rg,
 // grep) do it.
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
 #include "content/EncodingDetector.h"
 #include "content/TextLineReader.h"
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchRequest.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
 
 #include <benchmark/benchmark.h>
 

@@ -16,13 +16,13 @@
 // busy machine disturbs less, and B/D, what the protocol costs above the floor.
 //
 //   HelperDocumentsRun [COUNT]     (default 2000)
-#include "app/Logger.h"
-#include "content/ContentSearchWorker.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
+#include "content/ContentSearchWorker.h"
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/DocumentExtractor.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QCoreApplication>
 #include <QDir>

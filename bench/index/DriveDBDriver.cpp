@@ -6,13 +6,13 @@
 //
 // usage: drivedb_driver build|load <mount point> <substring> <scratch folder>
 
-#include "app/IndexingSettings.h"
-#include "app/Logger.h"
+#include "base/IndexingSettings.h"
+#include "base/Logger.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
+#include "strings/StringPool.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

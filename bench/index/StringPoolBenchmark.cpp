@@ -2,8 +2,8 @@
 // StringPool, against a std::unordered_set<std::string> as the plain peer,
 // and the memory one index record costs: an arena map node plus its share of
 // the pooled names.
-#include "index/ArenaAllocator.h"
-#include "index/StringPool.h"
+#include "ArenaAllocator.h"
+#include "strings/StringPool.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // allocations inside the timed loop: the substring and wildcard paths run
 // over millions of names and must not allocate per name.
 
-#include "search/ExpressionMatcher.h"
+#include "query/ExpressionMatcher.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

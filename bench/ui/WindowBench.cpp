@@ -5,14 +5,14 @@
 //      against the engine's own time for the same request;
 //  (c) resident memory of the window holding a search's results, per result.
 // Needs root (the index). Usage: WindowBench [NAME] (default "a").
-#include "app/DataPaths.h"
-#include "app/MetaTypes.h"
-#include "app/Settings.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "base/DataPaths.h"
+#include "base/MetaTypes.h"
+#include "base/Settings.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
-#include "ui/FileTableModel.h"
 #include "ui/FileTable.h"
+#include "ui/FileTableModel.h"
 #include "ui/InstantToolBar.h"
 #include "ui/MainWindow.h"
 #include "ui/RichComboBox.h"

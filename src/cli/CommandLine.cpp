@@ -1,9 +1,9 @@
 #include "cli/CommandLine.h"
 
-#include "search/ExpressionLexer.h"
-#include "search/ExpressionParser.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/ExpressionLexer.h"
+#include "query/ExpressionParser.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 
 #include <QDir>
 #include <QRegExp>

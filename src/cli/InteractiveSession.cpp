@@ -2,7 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ResultWriter.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 
 InteractiveSession::InteractiveSession(FileSearcher *searcher, const FileSearchRequest &prototype,

@@ -1,7 +1,7 @@
 #include "cli/ResultWriter.h"
 
 #include "content/ContentMatches.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 
 #include <QDateTime>
 #include <QFile>

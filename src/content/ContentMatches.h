@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/IStringMatcher.h"
+#include "query/IStringMatcher.h"
 
 #include <QList>
 #include <QString>

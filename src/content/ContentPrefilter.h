@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/MatchOptions.h"
+#include "query/MatchOptions.h"
 
 #include <QByteArray>
 #include <QStringList>

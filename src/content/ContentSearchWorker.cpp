@@ -1,7 +1,7 @@
 #include "content/ContentSearchWorker.h"
 
-#include "app/Logger.h"
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 
 ContentSearchWorker::ContentSearchWorker(std::function<void()> task, FailureHandler onFailure)
     : m_task(std::move(task))

@@ -1,17 +1,17 @@
 #include "content/ContentSearcher.h"
 
-#include "app/Logger.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 #include "content/ContentPrefilter.h"
-#include "content/EPUBConverter.h"
 #include "content/EncodingDetector.h"
+#include "content/EPUBConverter.h"
 #include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
 #include "content/PDFConverter.h"
 #include "content/TextLineReader.h"
 #include "platform/linux/RegularFile.h"
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchCancelException.h"
-#include "search/FileSearchRequest.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
 
 #include <QFile>
 #include <QScopeGuard>

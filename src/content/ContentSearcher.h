@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ContentSearchSettings.h"
+#include "base/ContentSearchSettings.h"
 #include "content/ContentMatches.h"
 #include "content/ToPlainTextConverter.h"
 

@@ -1,6 +1,6 @@
 #include "content/EPUBConverter.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/HtmlConverter.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "content/Helper64.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/Helper64Thread.h"
 #include "helper/HelperProtocol.h"
 #include "platform/linux/ChildProcess.h"

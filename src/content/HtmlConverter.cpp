@@ -1,6 +1,6 @@
 #include "content/HtmlConverter.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/HtmlTextScanner.h"
 
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "content/HtmlTextScanner.h"
 
-#include <QTextDocument>
+#include "content/HtmlEntities.h"
+
 #include <QTextStream>
 
 namespace {
@@ -128,28 +129,19 @@ int HtmlTextScanner::scanEntity(const QString &text, int ampersand)
 {
     const int semicolon = text.indexOf(QLatin1Char(';'), ampersand + 1);
     if (semicolon >= 0 && semicolon - ampersand <= kMaxEntity) {
-        const QString entity = text.mid(ampersand, semicolon - ampersand + 1);
-        const QString decoded = decodeEntity(entity);
-        if (!decoded.isEmpty() && decoded.size() < entity.size()) {
-            m_text += decoded.at(0);
+        const char32_t c = HtmlEntities::decode(QStringView(text).mid(ampersand + 1, semicolon - ampersand - 1));
+        if (c != 0) {
+            // A no-break space is text's blank, as anywhere else in the
+            // plain text of a page.
+            if (c == 0xA0)
+                m_text += QLatin1Char(' ');
+            else
+                m_text += QString::fromUcs4(&c, 1);
             return semicolon;
         }
     }
     m_text += QLatin1Char('&');
     return ampersand;
-}
-
-QString HtmlTextScanner::decodeEntity(const QString &entity)
-{
-    const auto cached = m_decodedEntities.constFind(entity);
-    if (cached != m_decodedEntities.constEnd())
-        return cached.value();
-    if (!m_entityDocument)
-        m_entityDocument = std::make_unique<QTextDocument>();
-    m_entityDocument->setHtml(entity);
-    const QString decoded = m_entityDocument->toPlainText();
-    m_decodedEntities.insert(entity, decoded);
-    return decoded;
 }
 
 void HtmlTextScanner::writeText(const QString &collected)

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 
-#include <memory>
 
-class QTextDocument;
 class QTextStream;
 
 // The state machine of the HTML converter: reads an HTML or XHTML document
@@ -31,7 +28,6 @@ private:
     void startTag();
     bool endTag();
     int scanEntity(const QString &text, int ampersand);
-    QString decodeEntity(const QString &entity);
     void writeText(const QString &collected);
 
     QTextStream &m_out;
@@ -42,8 +38,4 @@ private:
     bool m_inBody = false;
     bool m_wroteText = false;
     int m_pendingBreaks = 0;
-    // Created on the first entity: most documents have none, and a document
-    // is costly to build.
-    std::unique_ptr<QTextDocument> m_entityDocument;
-    QHash<QString, QString> m_decodedEntities;
 };

@@ -1,6 +1,6 @@
 #include "content/IFilter64Converter.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/Helper64.h"
 #include "helper/HelperProtocol.h"
 

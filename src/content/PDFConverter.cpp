@@ -1,6 +1,6 @@
 #include "content/PDFConverter.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "content/ToPlainTextConverter.h"
 
-#include "app/Logger.h"
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 
 #include <QIODevice>
 #include <QTemporaryFile>

@@ -1,6 +1,6 @@
 #include "helper/DocumentExtractor.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "helper/ExternalToolReader.h"
 #include "helper/ExtractionBudget.h"
 #include "helper/OfficeOpenXmlReader.h"

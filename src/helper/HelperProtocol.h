@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IFilterInfo.h"
+#include "base/IFilterInfo.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "helper/HelperServer.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "helper/DocumentExtractor.h"
 #include "helper/HelperProtocol.h"
 #include "platform/linux/LocalStream.h"

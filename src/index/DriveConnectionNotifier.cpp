@@ -1,6 +1,6 @@
 #include "index/DriveConnectionNotifier.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/MountTableWatcher.h"
 #include "platform/linux/NTFSUtils.h"
 

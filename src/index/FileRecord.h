@@ -1,6 +1,6 @@
 #pragma once
 
-#include "index/IndexTypes.h"
+#include "base/IndexTypes.h"
 
 // One file or folder of a drive database. The name points into the shared
 // string pool, which outlives every record; null only in a record that was

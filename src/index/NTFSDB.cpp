@@ -1,11 +1,11 @@
 #include "index/NTFSDB.h"
 
-#include "app/Logger.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 #include "index/DriveConnectionNotifier.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchCancelException.h"
+#include "strings/StringPool.h"
 
 #include <QFile>
 

@@ -1,19 +1,17 @@
 #include "index/NTFSDriveDB.h"
 
-#include "app/Logger.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 #include "index/DriveDBFile.h"
 #include "index/DriveDBRecordReader.h"
 #include "index/DriveDBRecordWriter.h"
+#include "index/DriveDBSearch.h"
 #include "index/RecordBatch.h"
-#include "index/StringPool.h"
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/MFTReader.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/RegularFile.h"
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchCancelException.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "strings/StringPool.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,30 +43,6 @@ bool isAscii(const char *s, std::size_t &length)
     return ascii;
 }
 
-// Decodes a pooled UTF-8 name into 'out', reusing its buffer: the search loop
-// calls this for every record, so the common ASCII case widens the bytes in
-// one pass with no allocation, and only other names go through the decoder.
-void decodeName(const char *utf8, QString &out)
-{
-    constexpr int kMaxAscii = 1024;
-    if (out.capacity() < kMaxAscii)
-        out.reserve(kMaxAscii);
-    out.resize(kMaxAscii);
-    ushort *dst = reinterpret_cast<ushort *>(out.data());
-    int i = 0;
-    for (; i < kMaxAscii; ++i) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c == 0) {
-            out.resize(i);
-            return;
-        }
-        if (c >= 0x80)
-            break;
-        dst[i] = c;
-    }
-    out = QFile::decodeName(utf8);
-}
-
 // Gathers an enumeration's entries with their names as the file system
 // gives them, which is how the pool keeps them.
 class BatchSink : public MFTReader::Sink
@@ -86,12 +60,6 @@ private:
 
 } // namespace
 
-struct NTFSDriveDB::ResolvedPaths
-{
-    bool coversRoot = false;
-    std::vector<FRN> folders;
-    std::vector<FRN> files;
-};
 
 NTFSDriveDB::NTFSDriveDB(QChar drive, std::shared_ptr<StringPool> pool, const IndexingSettings &settings)
     : NTFSDriveDB(drive, std::move(pool), settings, nullptr, JournalState())
@@ -340,140 +308,10 @@ NTFSDriveDB::ResolvedPaths NTFSDriveDB::resolve(const QStringList &paths) const
     return resolved;
 }
 
-// One search over one drive: the matcher, the resolved folder lists and the
-// visit of both maps. Kept apart so that each step reads on its own.
-class NTFSDriveDB::Search
-{
-public:
-    Search(const NTFSDriveDB &db, FileSearchRequest &request, FileSearchResults &results)
-        : m_db(db)
-        , m_request(request)
-        , m_results(results)
-        , m_matcher(request.name, request.nameMatchOptions())
-    {
-    }
-
-    // False when the request cannot match anything on this drive.
-    bool prepare()
-    {
-        if (!m_request.includePaths.isEmpty()) {
-            ResolvedPaths include = m_db.resolve(m_request.includePaths);
-            if (include.coversRoot) {
-                if (!m_request.includeSubfolders)
-                    m_include.push_back(m_db.rootFrn());
-            } else if (include.folders.empty()) {
-                return false;
-            } else {
-                m_include = std::move(include.folders);
-            }
-        }
-        QStringList excludes;
-        for (const QString &path : m_request.excludePaths) {
-            if (path.contains(QLatin1Char('/')))
-                excludes << path;
-        }
-        ResolvedPaths exclude = m_db.resolve(excludes);
-        if (exclude.coversRoot)
-            return false;
-        m_excludeFolders = std::move(exclude.folders);
-        std::sort(exclude.files.begin(), exclude.files.end());
-        m_excludeFiles = std::move(exclude.files);
-        return true;
-    }
-
-    void run()
-    {
-        const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
-        if (!sizeBound)
-            visit(m_db.m_folders, /*folders=*/true);
-        visit(m_db.m_files, /*folders=*/false);
-    }
-
-private:
-    void visit(const RecordMap &records, bool folders)
-    {
-        for (std::size_t leaf = 0; leaf < records.leafCount(); ++leaf) {
-            for (const RecordMap::Entry &entry : records.leaf(leaf)) {
-                if (m_request.canceled)
-                    throw FileSearchCancelException(kModule, __LINE__,
-                                                    QStringLiteral("Request %1 canceled").arg(m_request.id));
-                if (entry.second.name && matchName(entry.second.name) == ExpressionMatcher::Match)
-                    report(entry, folders);
-            }
-        }
-    }
-
-    void report(const RecordMap::Entry &entry, bool folder)
-    {
-        const FileRecord &record = entry.second;
-        if (!accepts(entry.first, record, folder))
-            return;
-        if (!m_decoded)
-            decodeName(record.name, m_name);
-        const QString path = m_db.folderPath(record);
-        if (path.isEmpty())
-            return;
-        if (folder)
-            m_results.addFolder(m_name, path);
-        else
-            m_results.addFile(m_name, path, 0);
-    }
-
-    // An ASCII name is matched on its bytes and decoded only if it matches,
-    // which few do; m_decoded tells whether m_name holds it already.
-    int matchName(const char *name)
-    {
-        m_decoded = false;
-        if (m_matcher.hasAsciiPath()) {
-            const int verdict = m_matcher.matchBytes(name);
-            if (verdict != ExpressionMatcher::NotAscii)
-                return verdict;
-        }
-        decodeName(name, m_name);
-        m_decoded = true;
-        return m_matcher.match(m_name);
-    }
-
-    bool accepts(FRN frn, const FileRecord &record, bool folder) const
-    {
-        const bool subfolders = m_request.includeSubfolders;
-        if (!m_include.empty()) {
-            const bool inside = subfolders ? m_db.descendsFromAny(record, frn, m_include)
-                                           : contains(m_include, record.parent);
-            if (!inside)
-                return false;
-        }
-        if (!m_excludeFolders.empty()) {
-            if (folder && contains(m_excludeFolders, frn))
-                return false;
-            const bool excluded = subfolders ? m_db.descendsFromAny(record, frn, m_excludeFolders)
-                                             : contains(m_excludeFolders, record.parent);
-            if (excluded)
-                return false;
-        }
-        return folder || !std::binary_search(m_excludeFiles.begin(), m_excludeFiles.end(), frn);
-    }
-
-    static bool contains(const std::vector<FRN> &list, FRN frn)
-    {
-        return std::find(list.begin(), list.end(), frn) != list.end();
-    }
-
-    const NTFSDriveDB &m_db;
-    FileSearchRequest &m_request;
-    FileSearchResults &m_results;
-    ExpressionMatcher m_matcher;
-    std::vector<FRN> m_include;
-    std::vector<FRN> m_excludeFolders;
-    std::vector<FRN> m_excludeFiles;
-    QString m_name;
-    bool m_decoded = false;
-};
-
 void NTFSDriveDB::search(FileSearchRequest &request, FileSearchResults &results)
 {
     QReadLocker lock(&m_lock);
-    Search search(*this, request, results);
+    DriveDBSearch search(*this, request, results);
     if (search.prepare())
         search.run();
 }

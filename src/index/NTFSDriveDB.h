@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/IndexingSettings.h"
-#include "index/BlockArena.h"
+#include "base/IndexingSettings.h"
+#include "base/IndexTypes.h"
 #include "index/FileRecord.h"
-#include "index/IndexTypes.h"
 #include "index/RecordMap.h"
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/IJournalReplaySource.h"
 #include "platform/linux/JournalState.h"
+#include "strings/BlockArena.h"
 
 #include <QDataStream>
 #include <QObject>
@@ -78,8 +78,13 @@ public slots:
     void deleteFile(FRN frn, bool isFolder);
 
 private:
-    struct ResolvedPaths;
-    class Search;
+    friend class DriveDBSearch;
+    // Folder lists of a request as records of this drive.
+    struct ResolvedPaths {
+        bool coversRoot = false;
+        std::vector<FRN> folders;
+        std::vector<FRN> files;
+    };
 
     void attachMonitor(std::unique_ptr<IChangeJournalReader> reader, const JournalState &journal);
     bool store(FRN frn, FRN parent, const QString &name, bool isDir, const char *emptyMessage,

@@ -1,6 +1,6 @@
 #include "index/RecordBatch.h"
 
-#include "index/StringPool.h"
+#include "strings/StringPool.h"
 
 #include <algorithm>
 #include <cstring>

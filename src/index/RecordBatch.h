@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/IndexTypes.h"
 #include "index/FileRecord.h"
-#include "index/IndexTypes.h"
 
 #include <cstddef>
 #include <cstdint>

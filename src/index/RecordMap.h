@@ -1,8 +1,8 @@
 #pragma once
 
-#include "index/BlockArena.h"
+#include "base/IndexTypes.h"
 #include "index/FileRecord.h"
-#include "index/IndexTypes.h"
+#include "strings/BlockArena.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "search/DirectoryWalker.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/DirectoryListing.h"
 
 #include <QDir>

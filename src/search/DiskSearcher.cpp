@@ -1,10 +1,10 @@
 #include "search/DiskSearcher.h"
 
 #include "platform/linux/NTFSUtils.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "search/DirectoryWalker.h"
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
 
 QStringList DiskSearcher::walkRoots(const FileSearchRequest &request, const QSet<QChar> &indexedDrives)
 {

@@ -1,12 +1,12 @@
 #include "search/FileSearch.h"
 
-#include "app/Logger.h"
-#include "content/ContentSearchWorker.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
+#include "content/ContentSearchWorker.h"
 #include "content/Helper64.h"
 #include "platform/linux/NTFSUtils.h"
 #include "search/DiskSearcher.h"
-#include "search/FileSearchCancelException.h"
 #include "search/FileSearcherWorker.h"
 #include "search/NTFSFileSearcher.h"
 
@@ -40,14 +40,16 @@ QDateTime startOfDay(const QDate &date)
 } // namespace
 
 FileSearch::FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *diskSearcher,
-                       const ContentSearcher *contentSearcher, Helper64 *helper64, FileSearchRequest &request,
-                       FileSearchResults &results)
+                       const ContentSearcher *contentSearcher, Helper64 *helper64,
+                       std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
     : m_helper64(helper64)
     , m_indexSearcher(indexSearcher)
     , m_diskSearcher(diskSearcher)
     , m_contentSearcher(contentSearcher)
-    , m_request(request)
-    , m_results(results)
+    , m_requestShare(std::move(request))
+    , m_resultsShare(std::move(results))
+    , m_request(*m_requestShare)
+    , m_results(*m_resultsShare)
 {
     // Content checks mostly wait for the disk: one thread per core, as the
     // shared pool had, but this search's alone.
@@ -65,13 +67,8 @@ FileSearch::~FileSearch()
 void FileSearch::start()
 {
     FileSearchResults &target = m_request.isNameOnly() ? m_results : m_candidates;
-    auto thread = std::make_unique<FileSearcherWorker>([this, &target] { run(target); });
-    thread->setObjectName(QStringLiteral("FIND"));
-    connect(thread.get(), &QThread::finished, this, &FileSearch::onCandidatesFound, Qt::DirectConnection);
-    if (m_thread)
-        m_thread->wait();
-    m_thread = std::move(thread);
-    m_thread->start();
+    FileSearcherWorker::startIn(m_thread, QStringLiteral("FIND"), [this, &target] { run(target); }, this,
+                                &FileSearch::onCandidatesFound);
 }
 
 void FileSearch::cancel()
@@ -116,7 +113,7 @@ void FileSearch::onCandidatesFound()
     if (m_thread && m_thread->failed()) {
         // Logged by the candidate phase; the owner still hears of the end.
         emit finished(m_request.id);
-        emit ended();
+        end();
         return;
     }
     if (!m_request.isNameOnly())
@@ -129,6 +126,12 @@ void FileSearch::onCandidatesFound()
                                                       .arg(m_results.count()));
         emit finished(m_request.id);
     }
+    end();
+}
+
+void FileSearch::end()
+{
+    m_ended = true;
     emit ended();
 }
 

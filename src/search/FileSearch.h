@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 
 #include <QMutex>
 #include <QObject>
@@ -24,9 +24,10 @@ class NTFSFileSearcher;
 // is per search so that canceling one search never drops or waits for the
 // checks of another.
 //
-// Created, started, canceled and deleted on the UI thread. The request and
-// the results must outlive this object, which is deleted only once ended()
-// has been emitted (or when it never started).
+// Created, started, canceled and deleted on the UI thread. It holds a share
+// of the caller's request and results, so a canceled search may go on
+// ending on its threads after the caller let go of them; it is deleted only
+// once ended() has been emitted (or when it never started).
 class FileSearch : public QObject
 {
     Q_OBJECT
@@ -34,12 +35,14 @@ public:
     // `indexSearcher` may be null (no index), and so may `helper64`, the
     // document helper that a check phase restarts when it broke.
     FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *diskSearcher,
-               const ContentSearcher *contentSearcher, Helper64 *helper64, FileSearchRequest &request,
-               FileSearchResults &results);
+               const ContentSearcher *contentSearcher, Helper64 *helper64,
+               std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results);
     ~FileSearch() override;
 
     void start();
     bool isStarted() const { return m_thread != nullptr; }
+    // True from just before ended() is emitted.
+    bool hasEnded() const { return m_ended; }
     // Sets the request's cancel flag and drops this search's queued checks;
     // returns at once, without waiting for the threads. No result is added
     // after it returns. The threads end soon after and ended() follows; the
@@ -71,14 +74,18 @@ private:
     void checkCandidate(const QString &path, bool isFolder);
     bool checkDates(const QDateTime &modified) const;
     void endCheckPhase();
+    void end();
 
     Helper64 *m_helper64;
     std::unique_ptr<FileSearcherWorker> m_thread;
     FileSearchResults m_candidates;
     std::atomic<int> m_processed{0};
+    std::atomic<bool> m_ended{false};
     NTFSFileSearcher *m_indexSearcher;
     const DiskSearcher *m_diskSearcher;
     const ContentSearcher *m_contentSearcher;
+    std::shared_ptr<FileSearchRequest> m_requestShare;
+    std::shared_ptr<FileSearchResults> m_resultsShare;
     FileSearchRequest &m_request;
     FileSearchResults &m_results;
     // Guards additions to the results against cancel().

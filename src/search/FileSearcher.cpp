@@ -1,6 +1,6 @@
 #include "search/FileSearcher.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentSearcher.h"
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
@@ -39,11 +39,12 @@ FileSearcher::FileSearcher(const QString &tempFolder, int flags)
 FileSearcher::~FileSearcher()
 {
     cancel();
-    for (auto &entry : m_matchSearches) {
-        entry.second->disconnect();
-        entry.second->cancel();
-    }
-    m_matchSearches.clear();
+    m_matchSearches.forEach([](MatchesSearch *search) {
+        search->disconnect();
+        search->cancel();
+    });
+    m_matchSearches.takeAll();
+    m_searches.takeAll();
     // Canceled searches still read the content searcher: their threads
     // end before it goes (the only wait for a search, at exit).
     m_retired.clear();
@@ -108,10 +109,10 @@ void FileSearcher::setState(int state)
     if (m_updateThread && !m_updateThread->isRunning() && !m_updateThread->isFinished())
         m_updateThread->start();
     QMutexLocker lock(&m_mutex);
-    for (auto &entry : m_searches) {
-        if (!entry.second.search->isStarted())
-            entry.second.search->start();
-    }
+    m_searches.forEach([](FileSearch *search) {
+        if (!search->isStarted())
+            search->start();
+    });
 }
 
 void FileSearcher::update()
@@ -128,11 +129,11 @@ void FileSearcher::setContentSearchSettings(const ContentSearchSettings &content
 
 void FileSearcher::applyPendingContentSettings()
 {
-    if (!m_pendingContentSettings || !m_matchSearches.empty() || !m_retired.empty())
+    if (!m_pendingContentSettings || !m_matchSearches.isEmpty() || !m_retired.empty())
         return;
     {
         QMutexLocker lock(&m_mutex);
-        if (!m_searches.empty())
+        if (!m_searches.isEmpty())
             return;
     }
     m_contentSearcher->setSettings(*m_pendingContentSettings);
@@ -170,76 +171,64 @@ void FileSearcher::onUpdateIndexingFinished()
 
 void FileSearcher::find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
 {
-    Running running;
-    running.ticket = ++m_nextTicket;
-    running.search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
-                                                  m_contentSearcher.get(), m_helper64.get(), *request, *results);
-    running.request = std::move(request);
-    running.results = std::move(results);
-    connect(running.search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
-    const quint64 ticket = running.ticket;
-    connect(running.search.get(), &FileSearch::ended, this, [this, ticket] { onSearchEnded(ticket); });
-    Running replaced;
+    const FileSearchRequest::Id id = request->id;
+    auto search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
+                                               m_contentSearcher.get(), m_helper64.get(), std::move(request),
+                                               std::move(results));
+    connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
+    std::unique_ptr<FileSearch> replaced;
     {
         QMutexLocker lock(&m_mutex);
-        Running &slot = m_searches[running.request->id];
-        // An older search under this id must not report its end as the new one's.
-        replaced = std::move(slot);
-        slot = std::move(running);
+        replaced = m_searches.take(id);
+        FileSearch *started = m_searches.put(id, std::move(search), this);
         if (m_state == 1)
-            slot.search->start();
+            started->start();
     }
-    if (replaced.search)
+    if (replaced)
         retire(std::move(replaced));
 }
 
 void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
 {
-    Running done;
     {
         QMutexLocker lock(&m_mutex);
-        const auto it = m_searches.find(requestId);
         // A notice queued before its search was canceled is stale.
-        if (it == m_searches.end())
+        if (!m_searches.take(requestId))
             return;
-        done = std::move(it->second);
-        m_searches.erase(it);
     }
-    done = Running();
     applyPendingContentSettings();
     emit findFinished(requestId);
 }
 
 void FileSearcher::cancel(const FileSearchRequest &request)
 {
-    Running canceled;
+    std::unique_ptr<FileSearch> search;
     {
         QMutexLocker lock(&m_mutex);
-        const auto it = m_searches.find(request.id);
-        if (it == m_searches.end())
+        search = m_searches.take(request.id);
+        if (!search)
             return;
-        canceled = std::move(it->second);
-        m_searches.erase(it);
     }
-    retire(std::move(canceled));
+    retire(std::move(search));
     applyPendingContentSettings();
 }
 
-void FileSearcher::retire(Running running)
+void FileSearcher::retire(std::unique_ptr<FileSearch> search)
 {
-    disconnect(running.search.get(), &FileSearch::finished, this, nullptr);
-    running.search->cancel();
-    // Never started: no thread will report an end.
-    if (!running.search->isStarted())
+    search->disconnect(this);
+    search->cancel();
+    const quint64 ticket = ++m_nextTicket;
+    connect(search.get(), &FileSearch::ended, this, [this, ticket] { onSearchEnded(ticket); });
+    // Ended before the connection was made: nothing more will report it.
+    if (!search->isStarted() || search->hasEnded())
         return;
-    m_retired.push_back(std::move(running));
+    m_retired.emplace_back(ticket, std::move(search));
 }
 
-// A search that finished normally was deleted already and is not found here.
 void FileSearcher::onSearchEnded(quint64 ticket)
 {
     const auto it = std::find_if(m_retired.begin(), m_retired.end(),
-                                 [ticket](const Running &running) { return running.ticket == ticket; });
+                                 [ticket](const auto &retired) { return retired.first == ticket; });
     if (it == m_retired.end())
         return;
     m_retired.erase(it);
@@ -250,42 +239,34 @@ void FileSearcher::findMatches(FileSearchRequest &request, const QString &filePa
 {
     auto search = std::make_unique<MatchesSearch>(m_contentSearcher.get(), request, filePath, matches);
     connect(search.get(), &MatchesSearch::finished, this, &FileSearcher::onFindMatchesFinished);
-    std::unique_ptr<MatchesSearch> &slot = m_matchSearches[request.id];
-    if (slot)
-        slot->disconnect(this);
-    slot = std::move(search);
-    slot->start();
+    m_matchSearches.put(request.id, std::move(search), this)->start();
 }
 
 void FileSearcher::onFindMatchesFinished(FileSearchRequest::Id requestId)
 {
-    const auto it = m_matchSearches.find(requestId);
-    if (it == m_matchSearches.end())
+    if (!m_matchSearches.take(requestId))
         return;
-    m_matchSearches.erase(it);
     applyPendingContentSettings();
     emit findMatchesFinished(requestId);
 }
 
 void FileSearcher::cancelMatches(const FileSearchRequest &request)
 {
-    const auto it = m_matchSearches.find(request.id);
-    if (it != m_matchSearches.end())
-        it->second->cancel();
+    if (MatchesSearch *search = m_matchSearches.find(request.id))
+        search->cancel();
 }
 
 void FileSearcher::progress(const FileSearchRequest &request, int &processed, int &total)
 {
     QMutexLocker lock(&m_mutex);
-    const auto it = m_searches.find(request.id);
-    if (it != m_searches.end())
-        it->second.search->progress(processed, total);
+    if (const FileSearch *search = m_searches.find(request.id))
+        search->progress(processed, total);
 }
 
 bool FileSearcher::isSearching()
 {
     QMutexLocker lock(&m_mutex);
-    return !m_searches.empty();
+    return !m_searches.isEmpty();
 }
 
 IndexingSettings FileSearcher::indexingSettings() const
@@ -316,10 +297,10 @@ void FileSearcher::cancel()
     Logger::instance()->log(DEBUG, kComponent, "FileSearcher::cancel");
     stopThread(m_initThread, m_stopInit);
     stopThread(m_updateThread, m_stopUpdate);
-    std::map<FileSearchRequest::Id, Running> searches;
+    std::map<FileSearchRequest::Id, std::unique_ptr<FileSearch>> searches;
     {
         QMutexLocker lock(&m_mutex);
-        searches.swap(m_searches);
+        searches = m_searches.takeAll();
     }
     for (auto &entry : searches)
         retire(std::move(entry.second));

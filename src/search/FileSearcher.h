@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/ContentSearchSettings.h"
-#include "app/IndexingSettings.h"
-#include "index/IndexTypes.h"
-#include "search/FileSearchRequest.h"
+#include "base/ContentSearchSettings.h"
+#include "base/IndexingSettings.h"
+#include "base/IndexTypes.h"
+#include "query/FileSearchRequest.h"
+#include "search/SearchTable.h"
 
 #include <QChar>
 #include <QMap>
@@ -33,9 +34,9 @@ struct ContentMatches;
 // their ends by signals on the thread it lives on (the UI thread).
 //
 // Every public function is called on that thread, and none of them waits
-// for a search: a canceled search ends on its own threads, and the searcher
-// keeps its share of the request and the results until then. Match requests
-// and records belong to the caller and must live until findMatchesFinished.
+// for a search: a canceled search ends on its own threads, keeping its share
+// of the request and the results until then. Match requests and records
+// belong to the caller and must live until findMatchesFinished.
 //
 // Office documents are read by the helper program (talvenquist-helper)
 // when it is installed beside this one; the searcher owns the client.
@@ -105,19 +106,9 @@ private slots:
     void onSearchEnded(quint64 ticket);
 
 private:
-    // A search with the caller's request and results, which it keeps alive
-    // until its threads have ended.
-    struct Running
-    {
-        quint64 ticket = 0;
-        std::unique_ptr<FileSearch> search;
-        std::shared_ptr<FileSearchRequest> request;
-        std::shared_ptr<FileSearchResults> results;
-    };
-    // Cancels the search and keeps it until ended() (deleted at once if it
-    // never started).
-    void retire(Running running);
-
+    // Cancels the search and keeps it until its threads have ended (deletes
+    // it at once when it never started or has ended already).
+    void retire(std::unique_ptr<FileSearch> search);
     void setState(int state);
     void applyPendingContentSettings();
     void startUpdate(std::function<void()> task);
@@ -133,11 +124,11 @@ private:
     std::unique_ptr<ContentSearcher> m_contentSearcher;
     std::unique_ptr<FileSearcherWorker> m_initThread;
     std::unique_ptr<FileSearcherWorker> m_updateThread;
-    std::map<FileSearchRequest::Id, Running> m_searches;
-    // Canceled searches whose threads are still ending; UI thread only.
-    std::vector<Running> m_retired;
+    SearchTable<FileSearch> m_searches;
+    // Canceled searches whose threads are still ending, by ticket; UI thread only.
+    std::vector<std::pair<quint64, std::unique_ptr<FileSearch>>> m_retired;
     quint64 m_nextTicket = 0;
-    std::map<FileSearchRequest::Id, std::unique_ptr<MatchesSearch>> m_matchSearches;
+    SearchTable<MatchesSearch> m_matchSearches;
     QMutex m_mutex;
     std::optional<ContentSearchSettings> m_pendingContentSettings;
 };

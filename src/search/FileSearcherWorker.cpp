@@ -1,7 +1,7 @@
 #include "search/FileSearcherWorker.h"
 
-#include "app/Logger.h"
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 
 namespace {
 const char kComponent[] = "FileSearcherWorker";
@@ -32,4 +32,14 @@ void FileSearcherWorker::run()
         m_errorText = QStringLiteral("Unknown exception");
         Logger::instance()->log(ERROR, kComponent, m_errorText);
     }
+}
+
+void FileSearcherWorker::stopIn(std::unique_ptr<FileSearcherWorker> &slot, bool silently)
+{
+    if (!slot)
+        return;
+    if (silently)
+        slot->disconnect();
+    slot->wait();
+    slot.reset();
 }

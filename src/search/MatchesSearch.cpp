@@ -20,13 +20,8 @@ MatchesSearch::~MatchesSearch()
 
 void MatchesSearch::start()
 {
-    auto thread = std::make_unique<FileSearcherWorker>([this] { run(); });
-    thread->setObjectName(QStringLiteral("FIND_MATCHES"));
-    connect(thread.get(), &QThread::finished, this, &MatchesSearch::onThreadFinished, Qt::DirectConnection);
-    if (m_thread)
-        m_thread->wait();
-    m_thread = std::move(thread);
-    m_thread->start();
+    FileSearcherWorker::startIn(m_thread, QStringLiteral("FIND_MATCHES"), [this] { run(); }, this,
+                                &MatchesSearch::onThreadFinished);
 }
 
 void MatchesSearch::cancel()

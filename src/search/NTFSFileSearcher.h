@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/IndexingSettings.h"
-#include "index/IndexTypes.h"
+#include "base/IndexingSettings.h"
+#include "base/IndexTypes.h"
 
 #include <QChar>
 #include <QMap>

@@ -1,6 +1,6 @@
 #include "ui/AboutDialog.h"
 
-#include "app/BuildInfo.h"
+#include "base/BuildInfo.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "ui/BackgroundTray.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 #include <QApplication>
 #include <QDBusConnection>

@@ -8,7 +8,7 @@
 #include <gio/gio.h>
 #pragma pop_macro("signals")
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
 #include "ui/DesktopIntegration.h"
 
-#include "app/TaskScheduler.h"
 #include "platform/linux/SystemInfo.h"
+#include "session/TaskScheduler.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #include "ui/FileIconCache.h"
 
-#include "app/Logger.h"
-#include "search/FileSearchResults.h"
+#include "base/Logger.h"
+#include "query/FileSearchResults.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "ui/BackgroundQueue.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "ui/FilePreviewPage.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "ui/FindBar.h"
 #include "ui/LocationPane.h"
 #include "ui/MatchesTextView.h"

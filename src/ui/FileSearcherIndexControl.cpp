@@ -1,6 +1,6 @@
 #include "ui/FileSearcherIndexControl.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/NTFSUtils.h"
 #include "search/FileSearcher.h"
 

@@ -1,6 +1,6 @@
 #include "ui/FileSorter.h"
 
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "ui/FileInfoCache.h"
 
 #include <QString>

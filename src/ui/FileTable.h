@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FileCategory.h"
+#include "base/FileCategory.h"
 #include "ui/FileIconCache.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "ui/IDataSource.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #include "ui/FilterBar.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IndexingSettings.h"
+#include "base/IndexingSettings.h"
 
 #include <QChar>
 #include <QList>

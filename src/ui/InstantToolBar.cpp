@@ -1,7 +1,7 @@
 #include "ui/InstantToolBar.h"
 
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "ui/RichComboBox.h"
 #include "ui/RichLineEdit.h"
 #include "ui/SearchFieldModel.h"

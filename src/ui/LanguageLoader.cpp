@@ -1,6 +1,6 @@
 #include "ui/LanguageLoader.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "ui/AppDataFolders.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "ui/MainWindow.h"
 
-#include "app/DataPaths.h"
-#include "app/Logger.h"
-#include "app/Settings.h"
+#include "base/DataPaths.h"
+#include "base/Logger.h"
+#include "base/Settings.h"
 #include "platform/linux/PrivateFolder.h"
 #include "search/FileSearcher.h"
 #include "ui/AboutDialog.h"

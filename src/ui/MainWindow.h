@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QMainWindow>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "ui/MainWindowLayout.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 #include <QDockWidget>
 #include <QGuiApplication>

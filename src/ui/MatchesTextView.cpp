@@ -1,6 +1,6 @@
 #include "ui/MatchesTextView.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "ui/MatchesTextBuilder.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "ui/OptionsDialog.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "ui/IIndexControl.h"
 #include "ui/ISystemIntegration.h"
 #include "ui/OptionsGeneral.h"

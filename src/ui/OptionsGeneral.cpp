@@ -1,6 +1,6 @@
 #include "ui/OptionsGeneral.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "ui/ISystemIntegration.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "ui/OptionsIndexing.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "index/NTFSDriveDB.h"
 #include "ui/IIndexControl.h"
 

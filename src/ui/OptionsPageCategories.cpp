@@ -1,6 +1,6 @@
 #include "ui/OptionsPageCategories.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "ui/EditCategoryDialog.h"
 #include "ui/FilterBar.h"
 

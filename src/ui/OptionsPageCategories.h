@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileCategory.h"
+#include "base/FileCategory.h"
 
 #include <QList>
 #include <QWidget>

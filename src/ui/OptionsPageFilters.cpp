@@ -1,6 +1,6 @@
 #include "ui/OptionsPageFilters.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 #include <QAction>
 #include <QEvent>

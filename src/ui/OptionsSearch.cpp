@@ -1,6 +1,6 @@
 #include "ui/OptionsSearch.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 
 #include <QCheckBox>
 #include <QEvent>

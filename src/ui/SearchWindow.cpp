@@ -1,8 +1,8 @@
 #include "ui/SearchWindow.h"
 
-#include "app/Settings.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "base/Settings.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchFieldModel.h"
 #include "ui/SelectFileNamesDialog.h"

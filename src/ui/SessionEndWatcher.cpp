@@ -1,6 +1,6 @@
 #include "ui/SessionEndWatcher.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/SignalPipe.h"
 
 #include <QGuiApplication>

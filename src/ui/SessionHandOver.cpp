@@ -1,9 +1,9 @@
 #include "ui/SessionHandOver.h"
 
-#include "app/InstanceChannel.h"
-#include "app/InstanceMessage.h"
-#include "app/MessageListenWidget.h"
-#include "app/TaskScheduler.h"
+#include "session/InstanceChannel.h"
+#include "session/InstanceMessage.h"
+#include "session/MessageListenWidget.h"
+#include "session/TaskScheduler.h"
 
 #include <QFileInfo>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #include "ui/ShellOpen.h"
 
-#include "app/Logger.h"
-#include "app/TaskScheduler.h"
+#include "base/Logger.h"
+#include "session/TaskScheduler.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "ui/ShellUtils.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/FileRemoval.h"
 #include "platform/linux/Trash.h"
 #include "ui/DesktopApplications.h"

@@ -1,8 +1,8 @@
 #include "ui/TabPage.h"
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "content/ContentMatches.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableColumns.h"

@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 
 #include <QDir>
 #include <QtTest>

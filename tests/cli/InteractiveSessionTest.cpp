@@ -1,4 +1,4 @@
-#include "app/MetaTypes.h"
+#include "base/MetaTypes.h"
 #include "cli/InteractiveSession.h"
 #include "cli/ResultWriter.h"
 #include "search/FileSearcher.h"

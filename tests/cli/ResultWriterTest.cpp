@@ -1,5 +1,5 @@
 #include "cli/ResultWriter.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "support/TempTree.h"
 
 #include <QBuffer>

@@ -1,10 +1,10 @@
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/ContentPrefilter.h"
 #include "content/ContentSearcher.h"
 #include "content/EncodingDetector.h"
 #include "content/TextLineReader.h"
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchRequest.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
+#include "base/FileSearchCancelException.h"
 #include "content/ContentSearcher.h"
-#include "search/FileSearchCancelException.h"
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "content/EPUBConverter.h"
 #include "content/HtmlConverter.h"
-#include "support/TestDocuments.h"
 #include "support/Conversion.h"
+#include "support/TestDocuments.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "app/MetaTypes.h"
+#include "base/MetaTypes.h"
 #include "content/Helper64.h"
 #include "content/IFilter64Converter.h"
 #include "helper/HelperProtocol.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "support/TestFiles.h"
 

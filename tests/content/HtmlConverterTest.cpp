@@ -32,6 +32,9 @@ private slots:
         QTest::addColumn<QByteArray>("html");
         QTest::addColumn<QString>("expected");
         QTest::newRow("entity") << QByteArray("<html><body><p>a &amp; b</p></body></html>") << QStringLiteral("a & b");
+        QTest::newRow("character references")
+            << QByteArray("<body><p>&eacute;&#233;&#xE9;&Eacute;&bogus;&#0;&#x1F600;&nbsp;x</p></body>")
+            << QStringLiteral("\u00e9\u00e9\u00e9\u00c9&bogus;&#0;\U0001F600 x");
         QTest::newRow("ampersand before a later semicolon")
             << QByteArray("<body><p>fish & chips; peas</p></body>") << QStringLiteral("fish & chips; peas");
         QTest::newRow("two paragraphs") << QByteArray("<body><p>One</p><p>Two</p></body>")

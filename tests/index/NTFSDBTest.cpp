@@ -2,14 +2,14 @@
 
 #include "platform/linux/TestVolume.h"
 
-#include "app/IndexingSettings.h"
-#include "app/Logger.h"
+#include "base/IndexingSettings.h"
+#include "base/Logger.h"
 #include "index/NTFSDB.h"
 #include "index/NTFSDriveDB.h"
 #include "platform/linux/NTFSUtils.h"
 #include "support/DataFolder.h"
-#include "support/TestFiles.h"
 #include "support/LoopMount.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

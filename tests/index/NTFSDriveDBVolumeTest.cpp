@@ -2,10 +2,10 @@
 
 #include "platform/linux/TestVolume.h"
 
-#include "app/IndexingSettings.h"
+#include "base/FileSearchException.h"
+#include "base/IndexingSettings.h"
 #include "index/NTFSDriveDB.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchException.h"
 #include "support/LoopMount.h"
 #include "support/TestFiles.h"
 

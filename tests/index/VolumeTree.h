@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "support/LoopMount.h"
 
 #include <QStringList>

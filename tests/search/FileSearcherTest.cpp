@@ -1,6 +1,6 @@
-#include "app/MetaTypes.h"
+#include "base/MetaTypes.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "support/LoopMount.h"
 #include "support/TempTree.h"

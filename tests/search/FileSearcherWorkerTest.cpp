@@ -1,4 +1,4 @@
-#include "search/FileSearchCancelException.h"
+#include "base/FileSearchCancelException.h"
 #include "search/FileSearcherWorker.h"
 #include "support/TestFiles.h"
 

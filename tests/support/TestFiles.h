@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 #include <algorithm>
 

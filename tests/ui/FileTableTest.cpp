@@ -1,15 +1,15 @@
 #include "WindowTestSupport.h"
 
-#include "search/ExpressionMatcher.h"
-#include "search/FileSearchRequest.h"
-#include "search/FileSearchResults.h"
+#include "query/ExpressionMatcher.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "support/TempTree.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableColumns.h"
 #include "ui/FileTableModel.h"
 #include "ui/FileTableView.h"
-#include "ui/RichTextDelegate.h"
 #include "ui/FilterBar.h"
+#include "ui/RichTextDelegate.h"
 
 #include <QHeaderView>
 #include <QMimeData>

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 #include "ui/InstantToolBar.h"
 #include "ui/RichComboBox.h"
 #include "ui/RichLineEdit.h"

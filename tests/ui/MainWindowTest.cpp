@@ -1,9 +1,9 @@
 #include "WindowTestSupport.h"
 
-#include "app/DataPaths.h"
-#include "app/MetaTypes.h"
-#include "app/TaskScheduler.h"
+#include "base/DataPaths.h"
+#include "base/MetaTypes.h"
 #include "platform/linux/Polkit.h"
+#include "session/TaskScheduler.h"
 #include "support/TestFiles.h"
 #include "ui/BackgroundTray.h"
 #include "ui/FileTable.h"

@@ -1,9 +1,9 @@
 #include "WindowTestSupport.h"
 
 #include "support/TestFiles.h"
+#include "ui/EditCategoryDialog.h"
 #include "ui/IIndexControl.h"
 #include "ui/ISystemIntegration.h"
-#include "ui/EditCategoryDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsIndexing.h"
 #include "ui/OptionsPageCategories.h"

@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
-#include "app/DataPaths.h"
-#include "app/MetaTypes.h"
+#include "base/DataPaths.h"
+#include "base/MetaTypes.h"
 #include "search/FileSearcher.h"
 #include "support/TestFiles.h"
 #include "ui/FileTable.h"

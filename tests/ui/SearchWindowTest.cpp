@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "search/FileSearchRequest.h"
+#include "query/FileSearchRequest.h"
 #include "ui/ListPairDialog.h"
 #include "ui/SearchWindow.h"
 #include "ui/SelectPathsDialog.h"

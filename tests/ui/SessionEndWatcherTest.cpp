@@ -1,4 +1,4 @@
-#include "app/DataPaths.h"
+#include "base/DataPaths.h"
 #include "support/TestFiles.h"
 #include "ui/SessionEndWatcher.h"
 

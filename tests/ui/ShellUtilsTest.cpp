@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
-#include "app/MessageListenWidget.h"
-#include "search/FileSearchResults.h"
+#include "query/FileSearchResults.h"
+#include "session/MessageListenWidget.h"
 #include "support/TempTree.h"
 #include "support/TestFiles.h"
 #include "support/UnprivilegedUser.h"

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "app/MetaTypes.h"
+#include "base/MetaTypes.h"
 #include "search/FileSearcher.h"
 #include "support/TempTree.h"
 #include "ui/InstantToolBar.h"

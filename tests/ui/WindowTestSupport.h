@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "ui/SearchFieldModel.h"
 #include "ui/ShellOpen.h"
 #include "ui/ShellUtils.h"

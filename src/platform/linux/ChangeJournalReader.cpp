@@ -1,6 +1,7 @@
 #include "platform/linux/ChangeJournalReader.h"
 
-#include "app/Logger.h"
+#include "base/FileSearchException.h"
+#include "base/Logger.h"
 #include "platform/linux/ChangeJournalReplay.h"
 #include "platform/linux/DirectoryStream.h"
 #include "platform/linux/FileHandleDecoder.h"
@@ -11,7 +12,6 @@
 #include "platform/linux/MountTable.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
-#include "search/FileSearchException.h"
 
 #include <QFile>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "platform/linux/ChangeJournalReplay.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/DirectoryStream.h"
 #include "platform/linux/FileDescriptor.h"
 #include "platform/linux/FolderTimeScan.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "index/IndexTypes.h"
+#include "base/IndexTypes.h"
 #include "platform/linux/FolderWalk.h"
 #include "platform/linux/IJournalReplaySource.h"
 

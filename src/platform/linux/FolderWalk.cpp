@@ -1,6 +1,6 @@
 #include "platform/linux/FolderWalk.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/FileDescriptor.h"
 #include "platform/linux/SysCall.h"
 

@@ -1,8 +1,8 @@
 #include "platform/linux/JournalState.h"
 
+#include "base/FileSearchException.h"
 #include "platform/linux/FanotifyGroup.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchException.h"
 
 #include <cerrno>
 #include <ctime>

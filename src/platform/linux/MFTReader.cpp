@@ -1,10 +1,10 @@
 #include "platform/linux/MFTReader.h"
 
-#include "app/Logger.h"
-#include "platform/linux/VolumeEnumerator.h"
+#include "base/FileSearchException.h"
+#include "base/Logger.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SysCall.h"
-#include "search/FileSearchException.h"
+#include "platform/linux/VolumeEnumerator.h"
 
 #include <QFile>
 

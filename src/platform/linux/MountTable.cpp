@@ -1,6 +1,6 @@
 #include "platform/linux/MountTable.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
 #include "platform/linux/NTFSUtils.h"
 
+#include "base/FileSearchException.h"
 #include "platform/linux/FileSystemUuid.h"
 #include "platform/linux/MountTable.h"
 #include "platform/linux/SysCall.h"
 #include "platform/linux/VolumeClassifier.h"
 #include "platform/linux/VolumeKeyStore.h"
-#include "search/FileSearchException.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "platform/linux/VolumeEnumerator.h"
 
+#include "base/FileSearchCancelException.h"
 #include "platform/linux/SysCall.h"
-#include "search/FileSearchCancelException.h"
 
 #include <algorithm>
 #include <cstring>

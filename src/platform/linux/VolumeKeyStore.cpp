@@ -1,6 +1,6 @@
 #include "platform/linux/VolumeKeyStore.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 
 #include <QSettings>
 

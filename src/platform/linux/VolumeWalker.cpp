@@ -1,8 +1,8 @@
 #include "platform/linux/VolumeWalker.h"
 
-#include "app/Logger.h"
+#include "base/FileSearchCancelException.h"
+#include "base/Logger.h"
 #include "platform/linux/SysCall.h"
-#include "search/FileSearchCancelException.h"
 
 #include <QFile>
 

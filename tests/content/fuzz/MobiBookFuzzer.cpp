@@ -1,6 +1,6 @@
 // libFuzzer target: a whole MOBI book (PDB header, record list, record sizes,
 // text encoding, decompression and the HTML pass) read from memory.
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "content/HtmlConverter.h"
 #include "content/MobiConverter.h"
 

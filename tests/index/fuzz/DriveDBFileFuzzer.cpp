@@ -4,11 +4,11 @@
 // accepted, so that mutated files reach the records.
 #include "QuietJournalReader.h"
 
-#include "app/IndexingSettings.h"
-#include "app/Logger.h"
+#include "base/IndexingSettings.h"
+#include "base/Logger.h"
 #include "index/NTFSDriveDB.h"
-#include "index/StringPool.h"
 #include "platform/linux/JournalState.h"
+#include "strings/StringPool.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "TestVolume.h"
 #include "TreeModel.h"
 
-#include "app/Logger.h"
+#include "base/Logger.h"
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/ChangeJournalReader.h"
 #include "platform/linux/JournalState.h"

@@ -1,7 +1,7 @@
 #include "platform/linux/MFTReader.h"
 
+#include "base/FileSearchCancelException.h"
 #include "platform/linux/NTFSUtils.h"
-#include "search/FileSearchCancelException.h"
 #include "support/DataFolder.h"
 #include "support/LoopMount.h"
 #include "support/UnprivilegedUser.h"

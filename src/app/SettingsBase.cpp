@@ -1,8 +1,0 @@
-#include "app/SettingsBase.h"
-
-SettingsBase::SettingsBase(const QString &fileName)
-    : QSettings(fileName, QSettings::IniFormat)
-{
-}
-
-SettingsBase::~SettingsBase() = default;

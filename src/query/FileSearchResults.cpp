@@ -1,0 +1,479 @@
+#include "query/FileSearchResults.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QReadLocker>
+#include <QWriteLocker>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using FileItem = FileSearchResults::FileItem;
+
+const QChar kSeparator = QLatin1Char('/');
+const QChar kQuote = QLatin1Char('"');
+const QChar kExclude = QLatin1Char('!');
+const QChar kListSeparator = QLatin1Char(';');
+const QString kEscapedQuote = QStringLiteral("\\\"");
+
+int indexOfItem(const QVector<FileItem> &list, const FileItem &item)
+{
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).name == item.name && list.at(i).path == item.path)
+            return i;
+    }
+    return -1;
+}
+
+// Sort keys are read once per item: a key read from the file system inside
+// the comparison could change between two comparisons (the file is being
+// written) and break the ordering the sort relies on.
+struct SortEntry
+{
+    FileItem item;
+    QString text;
+    qint64 number = 0;
+};
+
+qint64 timeKey(const QDateTime &time)
+{
+    return time.isValid() ? time.toMSecsSinceEpoch() : -1;
+}
+
+// Size or time from the file system; -1 when the item is gone.
+qint64 fileSystemKey(int column, const FileItem &item)
+{
+    const QFileInfo info(FileSearchResults::fullPath(item));
+    if (!info.exists())
+        return -1;
+    switch (column) {
+    case FileSearchResults::Size:
+        return info.size();
+    case FileSearchResults::Created: {
+        // The birth time where the file system keeps one, else the last
+        // status change, the closest Linux has to a creation time.
+        const QDateTime born = info.birthTime();
+        return timeKey(born.isValid() ? born : info.metadataChangeTime());
+    }
+    case FileSearchResults::Modified:
+        return timeKey(info.lastModified());
+    default:
+        return timeKey(info.lastRead());
+    }
+}
+
+SortEntry sortEntry(int column, const FileItem &item)
+{
+    SortEntry entry{item, QString(), 0};
+    switch (column) {
+    case FileSearchResults::Name:
+        entry.text = QFile::decodeName(item.name);
+        break;
+    case FileSearchResults::Path:
+        entry.text = QFile::decodeName(item.path);
+        break;
+    case FileSearchResults::Extension:
+        entry.text = FileSearchResults::extension(QFile::decodeName(item.name));
+        break;
+    case FileSearchResults::Matches:
+        entry.number = item.matches;
+        break;
+    default:
+        entry.number = fileSystemKey(column, item);
+        break;
+    }
+    return entry;
+}
+
+bool isTextColumn(int column)
+{
+    return column == FileSearchResults::Name || column == FileSearchResults::Path
+        || column == FileSearchResults::Extension;
+}
+
+void sortList(QVector<FileItem> &list, int column, bool descending)
+{
+    std::vector<SortEntry> entries;
+    entries.reserve(list.size());
+    for (const FileItem &item : qAsConst(list))
+        entries.push_back(sortEntry(column, item));
+    const bool text = isTextColumn(column);
+    auto less = [text](const SortEntry &a, const SortEntry &b) {
+        return text ? QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0 : a.number < b.number;
+    };
+    // Stable, so equal keys keep their previous order in both directions.
+    std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry &a, const SortEntry &b) {
+        return descending ? less(b, a) : less(a, b);
+    });
+    for (int i = 0; i < list.size(); ++i)
+        list[i] = entries[i].item;
+}
+
+void addFolderListEntry(QString entry, QStringList &includePaths, QStringList &excludePaths)
+{
+    if (entry.isEmpty())
+        return;
+    const bool exclude = entry.startsWith(kExclude);
+    if (exclude)
+        entry.remove(0, 1);
+    if (entry.startsWith(kQuote))
+        entry.remove(0, 1);
+    if (entry.endsWith(kQuote) && !entry.endsWith(kEscapedQuote))
+        entry.chop(1);
+    entry.replace(kEscapedQuote, QString(kQuote));
+    if (entry.isEmpty())
+        return;
+    (exclude ? excludePaths : includePaths).append(entry);
+}
+
+QString formatFolderListEntry(const QString &path)
+{
+    QString entry = path;
+    entry.replace(kQuote, kEscapedQuote);
+    if (entry.startsWith(kExclude) || entry.contains(kListSeparator))
+        entry = kQuote + entry + kQuote;
+    return entry;
+}
+
+} // namespace
+
+void FileSearchResults::addFolder(const QString &name, const QString &path)
+{
+    const FileItem item = makeItem(name, path, 0);
+    QWriteLocker locker(&m_lock);
+    m_folders.append(item);
+    if (filtering() && passesFilter(item, /*isFolder=*/true))
+        m_filteredFolders.append(item);
+    updateCount();
+}
+
+void FileSearchResults::addFile(const QString &name, const QString &path, int matches)
+{
+    const FileItem item = makeItem(name, path, matches);
+    QWriteLocker locker(&m_lock);
+    m_files.append(item);
+    if (filtering() && passesFilter(item, /*isFolder=*/false))
+        m_filteredFiles.append(item);
+    updateCount();
+}
+
+void FileSearchResults::compact()
+{
+    QWriteLocker locker(&m_lock);
+    m_folders.squeeze();
+    m_files.squeeze();
+    m_filteredFolders.squeeze();
+    m_filteredFiles.squeeze();
+    m_namePool.dropIndex();
+    m_pathPool.dropIndex();
+}
+
+FileSearchResults::FileItem FileSearchResults::makeItem(const QString &name, const QString &path, int matches)
+{
+    return FileItem{m_namePool.intern(name), m_pathPool.intern(path), matches};
+}
+
+bool FileSearchResults::isFolder(int row) const
+{
+    QReadLocker locker(&m_lock);
+    return row >= 0 && row < visibleFolders().size();
+}
+
+FileSearchResults::FileItem FileSearchResults::item(int row) const
+{
+    QReadLocker locker(&m_lock);
+    return itemAt(row);
+}
+
+FileSearchResults::FileItem FileSearchResults::itemAt(int row) const
+{
+    const QVector<FileItem> &folders = visibleFolders();
+    if (row < 0)
+        return FileItem();
+    if (row < folders.size())
+        return folders.at(row);
+    const QVector<FileItem> &files = visibleFiles();
+    row -= folders.size();
+    return row < files.size() ? files.at(row) : FileItem();
+}
+
+int FileSearchResults::folderCount() const
+{
+    QReadLocker locker(&m_lock);
+    return visibleFolders().size();
+}
+
+int FileSearchResults::fileCount() const
+{
+    QReadLocker locker(&m_lock);
+    return visibleFiles().size();
+}
+
+FileSearchResults::FileItem FileSearchResults::folderItem(int index) const
+{
+    QReadLocker locker(&m_lock);
+    return index >= 0 && index < visibleFolders().size() ? visibleFolders().at(index) : FileItem();
+}
+
+FileSearchResults::FileItem FileSearchResults::fileItem(int index) const
+{
+    QReadLocker locker(&m_lock);
+    return index >= 0 && index < visibleFiles().size() ? visibleFiles().at(index) : FileItem();
+}
+
+QString FileSearchResults::fullPath(int row) const
+{
+    const FileItem found = item(row); // the pooled strings outlive the lock
+    return found.name ? fullPath(found) : QString();
+}
+
+QString FileSearchResults::fullPath(const FileItem &item)
+{
+    QString path = QFile::decodeName(item.path);
+    // A file directly in "/" has the path "/"; do not double the separator.
+    if (!path.endsWith(kSeparator))
+        path += kSeparator;
+    return path + QFile::decodeName(item.name);
+}
+
+QString FileSearchResults::extension(const QString &name)
+{
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot + 1).toLower();
+}
+
+void FileSearchResults::setFilter(int index, const QList<FileCategory> &categories)
+{
+    QWriteLocker locker(&m_lock);
+    m_categories = categories;
+    m_filterIndex = index;
+    if (index >= 0 && index < categories.size()) {
+        const FileCategory &category = categories.at(index);
+        m_filterExtensions = category.extensions.isEmpty()
+            ? QStringList()
+            : category.extensions.split(kListSeparator, Qt::KeepEmptyParts);
+        m_filterAttributes = category.attributes;
+        m_filterPassesAll = m_filterExtensions.isEmpty() && m_filterAttributes.isEmpty();
+        rebuildFiltered();
+    }
+    updateCount();
+}
+
+void FileSearchResults::rebuildFiltered()
+{
+    m_filteredFiles.clear();
+    m_filteredFolders.clear();
+    if (!filtering()) {
+        m_filteredFiles.squeeze();
+        m_filteredFolders.squeeze();
+        return;
+    }
+    for (const FileItem &file : qAsConst(m_files)) {
+        if (passesFilter(file, /*isFolder=*/false))
+            m_filteredFiles.append(file);
+    }
+    for (const FileItem &folder : qAsConst(m_folders)) {
+        if (passesFilter(folder, /*isFolder=*/true))
+            m_filteredFolders.append(folder);
+    }
+}
+
+bool FileSearchResults::passesFilter(const FileItem &item, bool isFolder) const
+{
+    if (isFolder && (m_filterAttributes.contains(QLatin1Char('f')) || m_filterAttributes.contains(QLatin1Char('r'))))
+        return false;
+    if (!isFolder && m_filterAttributes.contains(QLatin1Char('d')))
+        return false;
+    if (!m_filterExtensions.isEmpty()
+        && !m_filterExtensions.contains(extension(QFile::decodeName(item.name)), Qt::CaseInsensitive))
+        return false;
+    // Hidden by the Unix convention: the name alone tells.
+    if (m_filterAttributes.contains(QLatin1Char('h')) && item.name[0] != '.')
+        return false;
+    if (m_filterAttributes.contains(QLatin1Char('r'))) {
+        const QFileInfo info(fullPath(item));
+        if (!info.exists() || info.isWritable())
+            return false;
+    }
+    return true;
+}
+
+void FileSearchResults::sort(int column, bool descending)
+{
+    if (column < Name || column > Matches)
+        return;
+    QWriteLocker locker(&m_lock);
+    sortList(visibleFolders(), column, descending);
+    sortList(visibleFiles(), column, descending);
+}
+
+void FileSearchResults::reorder(const std::vector<int> &order, int folders)
+{
+    QWriteLocker locker(&m_lock);
+    QVector<FileItem> &visibleFolderList = visibleFolders();
+    QVector<FileItem> &visibleFileList = visibleFiles();
+    const int total = int(order.size());
+    if (folders < 0 || folders > total || folders > visibleFolderList.size()
+        || total - folders > visibleFileList.size())
+        return;
+    std::vector<bool> seen(order.size(), false);
+    for (int i = 0; i < total; ++i) {
+        const int row = order[std::size_t(i)];
+        if (row < 0 || row >= total || seen[std::size_t(row)] || (i < folders) != (row < folders))
+            return;
+        seen[std::size_t(row)] = true;
+    }
+    QVector<FileItem> sortedFolders;
+    QVector<FileItem> sortedFiles;
+    sortedFolders.reserve(visibleFolderList.size());
+    sortedFiles.reserve(visibleFileList.size());
+    for (int row : order) {
+        if (row < folders)
+            sortedFolders.append(visibleFolderList.at(row));
+        else
+            sortedFiles.append(visibleFileList.at(row - folders));
+    }
+    sortedFolders += visibleFolderList.mid(folders);
+    sortedFiles += visibleFileList.mid(total - folders);
+    visibleFolderList = sortedFolders;
+    visibleFileList = sortedFiles;
+}
+
+void FileSearchResults::remove(const QList<int> &rows)
+{
+    QWriteLocker locker(&m_lock);
+    const int folderCount = visibleFolders().size();
+    QList<int> folders;
+    QList<int> files;
+    for (int row : rows) {
+        if (row >= 0)
+            (row < folderCount ? folders : files).append(row < folderCount ? row : row - folderCount);
+    }
+    removeFrom(visibleFolders(), folders);
+    removeFrom(visibleFiles(), files);
+    updateCount();
+}
+
+void FileSearchResults::remove(const QList<int> &folders, const QList<int> &files)
+{
+    QWriteLocker locker(&m_lock);
+    removeFrom(visibleFolders(), folders);
+    removeFrom(visibleFiles(), files);
+    updateCount();
+}
+
+void FileSearchResults::removeFrom(QVector<FileItem> &list, QList<int> indexes)
+{
+    // From the last index to the first, so that each index still means what
+    // the caller saw; sorted and deduplicated here rather than trusted.
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    for (auto it = indexes.crbegin(); it != indexes.crend(); ++it) {
+        if (*it < 0 || *it >= list.size())
+            continue;
+        const FileItem removed = list.takeAt(*it);
+        if (filtering()) {
+            QVector<FileItem> &unfiltered = &list == &m_filteredFolders ? m_folders : m_files;
+            const int counterpart = indexOfItem(unfiltered, removed);
+            if (counterpart >= 0)
+                unfiltered.removeAt(counterpart);
+        }
+    }
+}
+
+void FileSearchResults::rename(int row, const QString &newName)
+{
+    QWriteLocker locker(&m_lock);
+    int index = 0;
+    QVector<FileItem> *list = visibleList(row, &index);
+    if (list)
+        renameIn(*list, index, newName);
+}
+
+void FileSearchResults::rename(bool folder, int index, const QString &newName)
+{
+    QWriteLocker locker(&m_lock);
+    QVector<FileItem> &list = folder ? visibleFolders() : visibleFiles();
+    if (index >= 0 && index < list.size())
+        renameIn(list, index, newName);
+}
+
+void FileSearchResults::renameIn(QVector<FileItem> &list, int index, const QString &newName)
+{
+    FileItem &renamed = list[index];
+    const char *name = m_namePool.intern(newName);
+    // Under a filter the unfiltered counterpart is renamed too, or the old
+    // name would come back when the filter is lifted.
+    if (filtering()) {
+        QVector<FileItem> &unfiltered = &list == &m_filteredFolders ? m_folders : m_files;
+        const int counterpart = indexOfItem(unfiltered, renamed);
+        if (counterpart >= 0)
+            unfiltered[counterpart].name = name;
+    }
+    renamed.name = name;
+}
+
+void FileSearchResults::parseFolderList(const QString &text, QStringList &includePaths, QStringList &excludePaths)
+{
+    bool inQuotes = false;
+    int start = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == kQuote && (i == 0 || text.at(i - 1) != QLatin1Char('\\'))) {
+            inQuotes = !inQuotes;
+        } else if (c == kListSeparator && !inQuotes) {
+            addFolderListEntry(text.mid(start, i - start), includePaths, excludePaths);
+            start = i + 1;
+        }
+    }
+    addFolderListEntry(text.mid(start), includePaths, excludePaths);
+}
+
+QString FileSearchResults::formatFolderList(const QStringList &includePaths, const QStringList &excludePaths)
+{
+    QString text;
+    auto append = [&text](const QString &entry) {
+        if (!text.isEmpty())
+            text += kListSeparator;
+        text += entry;
+    };
+    for (const QString &path : includePaths)
+        append(formatFolderListEntry(path));
+    for (const QString &path : excludePaths)
+        append(kExclude + formatFolderListEntry(path));
+    return text;
+}
+
+const QVector<FileSearchResults::FileItem> &FileSearchResults::visibleFolders() const
+{
+    return filtering() ? m_filteredFolders : m_folders;
+}
+
+const QVector<FileSearchResults::FileItem> &FileSearchResults::visibleFiles() const
+{
+    return filtering() ? m_filteredFiles : m_files;
+}
+
+QVector<FileSearchResults::FileItem> *FileSearchResults::visibleList(int row, int *index)
+{
+    QVector<FileItem> &folders = visibleFolders();
+    if (row < 0)
+        return nullptr;
+    if (row < folders.size()) {
+        *index = row;
+        return &folders;
+    }
+    QVector<FileItem> &files = visibleFiles();
+    if (row - folders.size() >= files.size())
+        return nullptr;
+    *index = row - folders.size();
+    return &files;
+}
+
+void FileSearchResults::updateCount()
+{
+    m_visibleCount.store(visibleFolders().size() + visibleFiles().size());
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "base/FileCategory.h"
+#include "strings/StringPool.h"
+
+#include <QList>
+#include <QVector>
+#include <QReadWriteLock>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <vector>
+
+// The result set of one search: folders and files found, each as an interned
+// name and parent path, shown as one sequence of rows, folders first. A
+// category filter selects the visible rows; sorting, removal and renaming act
+// on the visible rows.
+//
+// Threads: search threads add while the UI thread shows what was found so
+// far, so every operation takes the set's own read-write lock (the pools lock
+// themselves). Row numbers are a snapshot: a folder added meanwhile moves the
+// files one row down, which the UI's periodic refresh takes in.
+class FileSearchResults
+{
+public:
+    struct FileItem
+    {
+        const char *name = nullptr; // UTF-8, owned by the name pool
+        const char *path = nullptr; // parent folder, UTF-8, owned by the path pool
+        int matches = 0;            // content matches when they were counted
+    };
+
+    // Columns of sort(), in the order of the results table.
+    enum Column { Name = 0, Path, Size, Created, Modified, Accessed, Extension, Matches };
+
+    FileSearchResults() = default;
+    FileSearchResults(const FileSearchResults &) = delete;
+    FileSearchResults &operator=(const FileSearchResults &) = delete;
+
+    void addFolder(const QString &name, const QString &path);
+    void addFile(const QString &name, const QString &path, int matches);
+
+    // Visible rows. Safe to call while a search adds.
+    int count() const { return m_visibleCount.load(); }
+    bool isFolder(int row) const;
+    // The visible row's item; an empty item for a row out of range.
+    FileItem item(int row) const;
+    // The visible folders and the visible files, each counted on its own. A
+    // row number moves while a search adds (a folder found moves every file
+    // down one row); an index into the folders or into the files does not:
+    // both lists only grow at their ends while a search adds.
+    int folderCount() const;
+    int fileCount() const;
+    // An empty item for an index out of range.
+    FileItem folderItem(int index) const;
+    FileItem fileItem(int index) const;
+    // Path, "/" and name; an empty string for a row out of range.
+    QString fullPath(int row) const;
+    static QString fullPath(const FileItem &item);
+
+    // Gives back what filling needed and reading does not: the lists' spare
+    // room and the name pools' look-up tables, together about half of what
+    // a result holds. For a set that is complete; adding stays possible.
+    void compact();
+
+    // Selects categories[index] as the filter, or none with -1. Callers pass
+    // -1 or a valid index; another value keeps the previous filtered rows.
+    void setFilter(int index, const QList<FileCategory> &categories);
+    int filterIndex() const { return m_filterIndex; }
+    const QList<FileCategory> &categories() const { return m_categories; }
+
+    // Sorts the visible folders and the visible files, each on their own.
+    // Columns 2 to 5 read the file system once per item; other columns
+    // outside the table keep the order.
+    void sort(int column, bool descending);
+    // Puts the first `folders` visible folders and the first
+    // order.size() - `folders` visible files in the order given: new row i
+    // is the previous row order[i], rows counted over those alone. Items
+    // added since follow in the order they came. For sorts whose keys were
+    // read elsewhere (off the UI thread) while a search may still add.
+    // Ignored unless `order` holds each of those rows once, folders first.
+    void reorder(const std::vector<int> &order, int folders);
+    // Removes the visible rows; under a filter their unfiltered counterparts too.
+    void remove(const QList<int> &rows);
+    // The same by indexes into the visible folders and files.
+    void remove(const QList<int> &folders, const QList<int> &files);
+    // Gives the visible row's item a new name (the old one stays pooled).
+    void rename(int row, const QString &newName);
+    void rename(bool folder, int index, const QString &newName);
+
+    // The "In directory" text: entries separated by ";", "!" before an
+    // excluded entry, double quotes around an entry holding ";" or starting
+    // with "!", and a backslash before a double quote inside an entry.
+    // Appends the entries to the two lists.
+    static void parseFolderList(const QString &text, QStringList &includePaths, QStringList &excludePaths);
+    static QString formatFolderList(const QStringList &includePaths, const QStringList &excludePaths);
+
+    // Lower-cased text after the last "." of a name; empty without a ".".
+    static QString extension(const QString &name);
+
+private:
+    // Whether the visible rows are a filtered copy: not without a filter, nor
+    // under a category that lets everything through (as "All" does), which
+    // would only double the memory of a large result set.
+    bool filtering() const { return m_filterIndex != -1 && !m_filterPassesAll; }
+    QVector<FileItem> &visibleFolders() { return filtering() ? m_filteredFolders : m_folders; }
+    QVector<FileItem> &visibleFiles() { return filtering() ? m_filteredFiles : m_files; }
+    const QVector<FileItem> &visibleFolders() const;
+    const QVector<FileItem> &visibleFiles() const;
+    // The list and index of a visible row; null for a row out of range.
+    QVector<FileItem> *visibleList(int row, int *index);
+    // item() without taking the lock; the caller holds it.
+    FileItem itemAt(int row) const;
+
+    FileItem makeItem(const QString &name, const QString &path, int matches);
+    bool passesFilter(const FileItem &item, bool isFolder) const;
+    void removeFrom(QVector<FileItem> &list, QList<int> indexes);
+    void renameIn(QVector<FileItem> &list, int index, const QString &newName);
+    void rebuildFiltered();
+    void updateCount();
+
+    QVector<FileItem> m_folders;
+    QVector<FileItem> m_files;
+    QVector<FileItem> m_filteredFiles;
+    QVector<FileItem> m_filteredFolders;
+    StringPool m_namePool;
+    StringPool m_pathPool;
+    QList<FileCategory> m_categories;
+    QStringList m_filterExtensions;
+    QString m_filterAttributes;
+    int m_filterIndex = -1;
+    bool m_filterPassesAll = false;
+    std::atomic<int> m_visibleCount{0};
+    // Guards the lists and the filter against the search threads' additions.
+    mutable QReadWriteLock m_lock;
+};

@@ -1,0 +1,60 @@
+#include "strings/BlockArena.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+std::size_t paddingFor(const char *address, std::size_t alignment)
+{
+    const auto misalignment = reinterpret_cast<std::uintptr_t>(address) & (alignment - 1);
+    return misalignment == 0 ? 0 : alignment - misalignment;
+}
+
+} // namespace
+
+void *BlockArena::allocate(std::size_t n, std::size_t alignment)
+{
+    // Heap blocks are aligned for every fundamental type, so only an
+    // over-aligned object needs room to be moved up in a new block.
+    const std::size_t slack = alignment > __STDCPP_DEFAULT_NEW_ALIGNMENT__ ? alignment - 1 : 0;
+    if (m_blocks.empty())
+        return startBlock(std::max(n + slack, kFirstBlockMinimum), n, alignment);
+    if (n > kBlockSize) {
+        char *object = startBlock(n + slack, n, alignment);
+        m_next = m_end;
+        return object;
+    }
+    const std::size_t padding = paddingFor(m_next, alignment);
+    const auto free = static_cast<std::size_t>(m_end - m_next);
+    if (padding <= free && n <= free - padding) {
+        char *object = m_next + padding;
+        m_next = object + n;
+        m_used += padding + n;
+        return object;
+    }
+    return startBlock(std::max(n + slack, kBlockSize), n, alignment);
+}
+
+char *BlockArena::startBlock(std::size_t blockSize, std::size_t n, std::size_t alignment)
+{
+    char *start = openBlock(blockSize);
+    char *object = start + paddingFor(start, alignment);
+    m_next = object + n;
+    m_used += std::size_t(m_next - start);
+    return object;
+}
+
+void BlockArena::deallocate(void *, std::size_t) noexcept
+{
+}
+
+char *BlockArena::openBlock(std::size_t size)
+{
+    Block block{std::unique_ptr<char[]>(new char[size]), size};
+    char *start = block.start.get();
+    m_blocks.push_back(std::move(block));
+    m_end = start + size;
+    m_reserved += size;
+    return start;
+}

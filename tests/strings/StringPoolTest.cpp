@@ -1,0 +1,108 @@
+#include "strings/StringPool.h"
+
+#include <QTest>
+
+#include <thread>
+#include <vector>
+
+class StringPoolTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Interning many at once gives the pointers interning one by one gives,
+    // across growth of the index, with repeats inside one batch.
+    void batchInterningMatchesSingleInterning()
+    {
+        StringPool pool;
+        const char *known = pool.intern(QStringLiteral("known"));
+        QList<QByteArray> texts;
+        for (int i = 0; i < 20000; ++i)
+            texts << QByteArray::number(i % 7000) + ".txt";
+        texts << "known";
+        pool.reserve(std::size_t(texts.size()) / 2);
+        std::vector<const char *> pointers;
+        for (const QByteArray &text : qAsConst(texts))
+            pointers.push_back(text.constData());
+        pointers.push_back(nullptr);
+        pool.intern(pointers.data(), pointers.size(), pointers.data());
+        QVERIFY(pointers.back() == nullptr);
+        QVERIFY(pointers[std::size_t(texts.size()) - 1] == known);
+        for (int i = 0; i < texts.size(); ++i) {
+            QCOMPARE(QByteArray(pointers[std::size_t(i)]), texts[i]);
+            QVERIFY(pool.intern(texts[i].constData()) == pointers[std::size_t(i)]);
+        }
+        QCOMPARE(pool.size(), std::size_t(7001));
+    }
+
+    void equalHashesStayDistinct()
+    {
+        // "xwlo" and "0qda" share the FNV-1 hash 0x0ee88461.
+        QCOMPARE(StringPool::hash("xwlo"), StringPool::hash("0qda"));
+        StringPool pool;
+        const char *first = pool.intern("xwlo");
+        const char *second = pool.intern("0qda");
+        QCOMPARE(QByteArray(first), QByteArray("xwlo"));
+        QCOMPARE(QByteArray(second), QByteArray("0qda"));
+        QVERIFY(pool.intern("xwlo") == first);
+    }
+
+    // Without its table the pool keeps every string handed out; interning still works, each time as a copy.
+    void droppedIndexKeepsStrings()
+    {
+        StringPool pool;
+        std::vector<const char *> before;
+        for (int i = 0; i < 5000; ++i)
+            before.push_back(pool.intern(QByteArray::number(i).constData()));
+        pool.dropIndex();
+        for (int i = 0; i < 5000; ++i)
+            QCOMPARE(QByteArray(before[std::size_t(i)]), QByteArray::number(i));
+        const char *again = pool.intern("17");
+        QCOMPARE(QByteArray(again), QByteArray("17"));
+        QVERIFY(again != before[17]);
+    }
+
+    // Threads interning the same names in orders of their own: a race may store a new name twice, but a name
+    // stored before, or interned again, is the pool's first copy.
+    void concurrentInterningKeepsIdentity()
+    {
+        const int threadCount = 8;
+        const int nameCount = 4096; // a power of two: every odd step visits each name once
+        std::vector<QByteArray> names;
+        for (int i = 0; i < nameCount; ++i)
+            names.push_back(QStringLiteral("n\u00e4me-%1.txt").arg(i).toUtf8());
+        StringPool pool;
+        std::vector<const char *> seeded(nameCount, nullptr);
+        for (int i = 0; i < nameCount; i += 2)
+            seeded[i] = pool.intern(names[i].constData());
+        // results[thread][pass][name]
+        std::vector<std::vector<std::vector<const char *>>> results(
+            threadCount, std::vector<std::vector<const char *>>(2, std::vector<const char *>(nameCount)));
+        std::vector<std::thread> threads;
+        for (int t = 0; t < threadCount; ++t) {
+            threads.emplace_back([&, t] {
+                for (int pass = 0; pass < 2; ++pass) {
+                    for (int n = 0; n < nameCount; ++n) {
+                        const int i = (n * (2 * t + 1) + t * 97) % nameCount;
+                        results[t][pass][i] = pool.intern(names[i].constData());
+                    }
+                }
+            });
+        }
+        for (std::thread &thread : threads)
+            thread.join();
+        for (int i = 0; i < nameCount; ++i) {
+            const char *final = pool.intern(names[i].constData());
+            QCOMPARE(QByteArray(final), names[i]);
+            QVERIFY(!seeded[i] || final == seeded[i]);
+            for (int t = 0; t < threadCount; ++t) {
+                QCOMPARE(QByteArray(results[t][0][i]), names[i]);
+                QVERIFY(!seeded[i] || results[t][0][i] == seeded[i]);
+                QVERIFY(results[t][1][i] == final);
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(StringPoolTest)
+#include "StringPoolTest.moc"
