@@ -108,6 +108,10 @@ void TabPage::activate()
                   << connect(m_instantBar, &InstantToolBar::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::startSearch, this,
                              [this](FileSearchRequest *request) { startSearch(request); });
+    if (m_state == Searching)
+        m_panel->startProgress();
+    else
+        m_panel->stopProgress();
     updateTexts();
 }
 
@@ -160,7 +164,8 @@ void TabPage::startSearch(FileSearchRequest *request)
     m_preview->clear();
     m_clock.start();
     m_refreshTimer->start();
-    m_panel->startProgress();
+    if (m_active)
+        m_panel->startProgress();
     updateTexts();
 
     m_title = m_request->name;
@@ -176,7 +181,8 @@ void TabPage::onRefreshTimer()
         int done = 0;
         int total = 0;
         m_searcher->progress(*m_request, done, total);
-        if (total > 0)
+        // The panel is shared: only the shown tab's search moves its bar.
+        if (total > 0 && m_active)
             m_panel->updateProgress(done, total);
     }
     if (m_results->count() > 0 && hasRows())
@@ -189,7 +195,8 @@ void TabPage::dropSearch()
         m_searcher->cancel(*m_request);
     m_requestLive = false;
     m_refreshTimer->stop();
-    m_panel->stopProgress();
+    if (m_active)
+        m_panel->stopProgress();
 }
 
 void TabPage::cancel()
@@ -220,7 +227,8 @@ void TabPage::onFindFinished()
     m_requestLive = false;
     m_state = Finished;
     m_refreshTimer->stop();
-    m_panel->stopProgress();
+    if (m_active)
+        m_panel->stopProgress();
     m_table->refresh();
     m_table->applySortOrder();
     if (m_results->count() > 0 && hasRows())

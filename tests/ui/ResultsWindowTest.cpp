@@ -16,6 +16,7 @@
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QSet>
 
@@ -189,7 +190,13 @@ private slots:
         QVERIFY2(kept->isSearching(), "the other search ended before the cancel: nothing was tested");
         if (!closeTab)
             QCOMPARE(canceled->state(), TabPage::Idle);
+        // The shared panel's bar shows the shown tab's search only.
+        auto *bar = WindowTest::child<QProgressBar>(window->searchPanel(), "progressBar");
+        refreshOften(kept);
+        QSignalSpy barMoved(bar, &QProgressBar::valueChanged);
         QTRY_VERIFY_WITH_TIMEOUT(kept->state() == TabPage::Finished, 60000);
+        if (!closeTab)
+            QCOMPARE(barMoved.size(), 0);
         QCOMPARE(kept->statusText().section(QLatin1Char(' '), 1, 1), QString::number(kFiles));
         QVERIFY(!window->searcher()->isSearching());
     }
