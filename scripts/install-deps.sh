@@ -19,8 +19,12 @@ packages=(
     # desktop's default application; xhost admits the root window to an
     # XWayland display.
     pkexec xdg-utils x11-xserver-utils
+    # The index service tells systemd when it is ready.
+    libsystemd-dev
     # Used by the tests: real file systems on loop devices, the PDF converter.
     e2fsprogs xfsprogs btrfs-progs poppler-utils util-linux
+    # The index service's tests: users given access by an ACL (setfacl).
+    acl
 )
 
 missing=()

@@ -8,6 +8,8 @@
 #include <QTime>
 #include <QtEndian>
 
+#include <cstdio>
+
 Logger *Logger::instance(const QString &path, OpenMode mode)
 {
     // Deliberately never destroyed: threads may still log while statics are
@@ -79,6 +81,12 @@ QString Logger::formatLine(const QTime &time, qint64 threadId, int level, const 
 
 void Logger::log(int level, const char *component, const QString &message)
 {
+    if (m_echoProblems && (level == WARNING || level == ERROR)) {
+        const QByteArray line = (levelWord(level) + QLatin1Char(' ') + QLatin1String(component)
+                                 + QLatin1String(": ") + message + QLatin1Char('\n')).toUtf8();
+        std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+        std::fflush(stderr);
+    }
     if (!m_good)
         return;
     write(formatLine(currentLocalTime(), currentThreadId(), level, component, message));

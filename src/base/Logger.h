@@ -45,6 +45,9 @@ public:
     void log(int level, const char *component, const char *message);
 
     void setAssertLogging(bool on) { m_assertLogging = on; }
+    // Warnings and errors also go to standard error, as "level component:
+    // message" lines (a service's journal), whether or not the file is open.
+    void setEchoProblems(bool on) { m_echoProblems = on; }
     bool assertLogging() const { return m_assertLogging; }
 
     // "hh:mm:ss:zzz ", thread id, tab, level, tab, component, tab, message, CR LF.
@@ -62,4 +65,5 @@ private:
     QFile m_file;
     bool m_good = false;
     std::atomic<bool> m_assertLogging{true};
+    std::atomic<bool> m_echoProblems{false};
 };

@@ -1,12 +1,10 @@
 #include "cli/CommandLine.h"
 
-#include "query/ExpressionLexer.h"
-#include "query/ExpressionParser.h"
+#include "query/ExpressionValidator.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 
 #include <QDir>
-#include <QRegExp>
 #include <QRegularExpression>
 
 #include <limits>
@@ -60,6 +58,7 @@ void CommandLine::addOptions()
         option({"index"}, "Indexes exactly these volumes for this run (mount points separated by \";\").",
                "MOUNTPOINTS"),
         option({"no-index"}, "Uses no index: only walks the --in folders."),
+        option({"no-service"}, "Does not ask the index service: root loads the index itself, others walk."),
         option({"volumes"}, "Lists the volumes: key, mount point, file-system type, classification."),
         option({"settings"}, "Uses this settings file; its folder is the data folder.", "FILE"),
         option({"interactive"}, "Keeps the index live and answers one NAME per line of standard input."),
@@ -173,6 +172,7 @@ bool CommandLine::readOtherOptions()
     if (m_parser.isSet(QStringLiteral("matches")) && (m_matchesFile.isEmpty() || m_text.isEmpty()))
         return fail(QStringLiteral("--matches needs a FILE and a --contents expression"));
     m_noIndex = m_parser.isSet(QStringLiteral("no-index"));
+    m_noService = m_parser.isSet(QStringLiteral("no-service"));
     for (const QString &mountPoint : m_parser.value(QStringLiteral("index")).split(QLatin1Char(';'))) {
         if (!mountPoint.isEmpty())
             m_indexMountPoints.append(QDir::cleanPath(QDir::current().absoluteFilePath(mountPoint)));
@@ -235,19 +235,5 @@ bool CommandLine::parseSize(const QString &text, qint64 *bytes)
 
 QString CommandLine::expressionError(const QString &text, int type)
 {
-    if (text.isEmpty())
-        return QString();
-    QStringList terms;
-    QList<int> tokens;
-    ExpressionLexer().tokenize(text, type == 3, terms, tokens);
-    if (!tokens.isEmpty() && !ExpressionParser(tokens).isValid())
-        return QStringLiteral("\"%1\" is not a valid expression").arg(text);
-    if (type == 2) {
-        for (const QString &term : qAsConst(terms)) {
-            const QRegExp regexp(term);
-            if (!regexp.isValid())
-                return QStringLiteral("\"%1\" is not a valid regular expression: %2").arg(term, regexp.errorString());
-        }
-    }
-    return QString();
+    return ExpressionValidator::errorFor(text, type);
 }

@@ -33,6 +33,7 @@ public:
     // Mount points named by --index; empty without it.
     QStringList indexMountPoints() const { return m_indexMountPoints; }
     bool noIndex() const { return m_noIndex; }
+    bool noService() const { return m_noService; }
     bool listVolumes() const { return m_listVolumes; }
     bool interactive() const { return m_interactive; }
     QString settingsFile() const { return m_settingsFile; }
@@ -82,6 +83,7 @@ private:
     QString m_matchesFile;
     QStringList m_indexMountPoints;
     bool m_noIndex = false;
+    bool m_noService = false;
     bool m_listVolumes = false;
     bool m_interactive = false;
     QString m_settingsFile;

@@ -11,11 +11,13 @@
 #include "cli/ResultWriter.h"
 #include "content/ContentMatches.h"
 #include "content/ContentSearcher.h"
+#include "indexproto/IndexProtocol.h"
 #include "platform/linux/NTFSUtils.h"
 #include "platform/linux/SystemInfo.h"
 #include "platform/linux/TerminationSignals.h"
 #include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
+#include "search/ServiceIndexSearcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -280,34 +282,62 @@ int TvqProgram::runInteractive(FileSearcher &searcher, const FileSearchRequest &
     return kFound;
 }
 
-// Without root there is no index, as in the window program.
-int TvqProgram::checkIndexUse(const CommandLine &commandLine, bool useIndex)
+// Without the service and without root there is no index, as in the window program.
+int TvqProgram::checkIndexUse(const CommandLine &commandLine, bool haveIndex)
 {
     if (!commandLine.indexMountPoints().isEmpty() && !isProcessAdmin())
         return usageError(QStringLiteral("--index needs root: only root can read and monitor whole volumes"));
-    if (useIndex || commandLine.hasFolders() || !commandLine.matchesFile().isEmpty())
+    if (haveIndex || commandLine.hasFolders() || !commandLine.matchesFile().isEmpty())
         return kFound;
     if (commandLine.noIndex())
         return usageError(QStringLiteral("--no-index searches only folders: name them with --in"));
-    return usageError(QStringLiteral("without root there is no index, so tvq can only walk folders: "
-                                     "name them with --in FOLDERS, or run tvq as root"));
+    return usageError(QStringLiteral("no index service answers and without root there is no index, so tvq can "
+                                     "only walk folders: name them with --in FOLDERS, or run tvq as root"));
+}
+
+// The index service, when one answers and the search needs an index: a name
+// search then loads and saves nothing here. --index (root's index of chosen
+// volumes for this run) and --no-service keep the index in this process. A
+// service that answers wrongly is said so; one that is simply not there is
+// said only when it costs the user the index.
+std::unique_ptr<ServiceIndexSearcher> TvqProgram::connectService(const CommandLine &commandLine)
+{
+    if (commandLine.noService() || commandLine.noIndex() || !commandLine.matchesFile().isEmpty()
+        || !commandLine.indexMountPoints().isEmpty() || commandLine.listVolumes())
+        return nullptr;
+    IndexServiceClient::Failure failure = IndexServiceClient::None;
+    QString why;
+    std::unique_ptr<ServiceIndexSearcher> service =
+        ServiceIndexSearcher::connect(IndexProtocol::socketPath(), &failure, &why);
+    if (service)
+        return service;
+    if (failure != IndexServiceClient::NotListening)
+        complain(why);
+    else if (!isProcessAdmin() && commandLine.hasFolders())
+        complain(QStringLiteral("%1: searching by walking the folders").arg(why));
+    return nullptr;
 }
 
 // Searches, then lets the searcher go, which saves the index: a failed save
 // still counts in the status returned.
 int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings &settings, const IndexingSettings &indexing,
-                  bool useIndex)
+                  bool useIndex, std::unique_ptr<ServiceIndexSearcher> service)
 {
     int saveStatus = kFound;
-    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0);
+    ServiceIndexSearcher *serviceSearcher = service.get();
+    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0,
+                          std::move(service));
     QObject::connect(&searcher, &FileSearcher::indexSaveFailed, [&saveStatus](QChar, const QString &reason) {
         complain(QStringLiteral("the index could not be saved: %1").arg(reason));
         saveStatus = kTrouble;
     });
     ProgressLine progress(isTerminal(2));
+    FileSearchRequest request;
+    commandLine.fillRequest(request);
     // The helper's documents are searched like any other converted file,
-    // unless the settings switch them off.
-    settings.setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
+    // unless the settings switch them off. A name search asks no helper.
+    if (!request.text.isEmpty() || commandLine.interactive())
+        settings.setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
     searcher.init(indexing, settings.contentSearchSettings());
     waitForInit(searcher, progress);
     QFile out;
@@ -315,8 +345,6 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings &settings
     if (!m_stdoutClosed)
         out.open(stdout, QIODevice::WriteOnly);
     ResultWriter writer(&out, commandLine.outputFormat());
-    FileSearchRequest request;
-    commandLine.fillRequest(request);
     int status;
     if (!commandLine.matchesFile().isEmpty())
         status = runMatches(searcher, request, commandLine.matchesFile(), writer);
@@ -326,6 +354,10 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings &settings
         status = runSearch(searcher, request, writer, progress);
     if (writer.failed())
         status = outputError(writer.error());
+    if (serviceSearcher && !serviceSearcher->lastError().isEmpty()) {
+        complain(QStringLiteral("the index service did not answer in full: %1").arg(serviceSearcher->lastError()));
+        status = kTrouble;
+    }
     searcher.saveIndex();
     return saveStatus == kFound ? status : saveStatus;
 }
@@ -337,8 +369,10 @@ int TvqProgram::run()
     registerMetaTypes();
     if (m_commandLine.listVolumes())
         return listVolumes();
-    const bool useIndex = isProcessAdmin() && !m_commandLine.noIndex() && m_commandLine.matchesFile().isEmpty();
-    const int status = checkIndexUse(m_commandLine, useIndex);
+    std::unique_ptr<ServiceIndexSearcher> service = connectService(m_commandLine);
+    const bool useIndex =
+        !service && isProcessAdmin() && !m_commandLine.noIndex() && m_commandLine.matchesFile().isEmpty();
+    const int status = checkIndexUse(m_commandLine, useIndex || service);
     if (status != kFound)
         return status;
     IndexingSettings indexing = settings->indexingSettings();
@@ -353,7 +387,7 @@ int TvqProgram::run()
     QDir().mkpath(ContentSearcher::temporaryFolder());
     TerminationSignals termination;
     m_termination = &termination;
-    const int searched = searchAndSave(m_commandLine, *settings, indexing, useIndex);
+    const int searched = searchAndSave(m_commandLine, *settings, indexing, useIndex, std::move(service));
     m_termination = nullptr;
     // As a shell reports a program ended by the signal.
     return termination.received() ? 128 + termination.received() : searched;

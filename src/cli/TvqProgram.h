@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class FileSearcher;
 class FileSearchRequest;
@@ -13,6 +14,7 @@ class ProgressLine;
 class QEventLoop;
 class QSettings;
 class ResultWriter;
+class ServiceIndexSearcher;
 class Settings;
 class TerminationSignals;
 struct VolumeInfo;
@@ -49,8 +51,8 @@ public:
     static QString pathsError(const CommandLine &commandLine);
     // --index: exactly the volumes mounted at these points, for this run only.
     static bool restrictIndex(IndexingSettings &indexing, const QStringList &mountPoints, QString *error);
-    // Without root there is no index, as in the window program.
-    static int checkIndexUse(const CommandLine &commandLine, bool useIndex);
+    // Without the service and without root there is no index, as in the window program.
+    static int checkIndexUse(const CommandLine &commandLine, bool haveIndex);
 
 private:
     static int outputError(int error);
@@ -66,8 +68,9 @@ private:
     int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const QString &file,
                    ResultWriter &writer);
     int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, ResultWriter &writer);
+    static std::unique_ptr<ServiceIndexSearcher> connectService(const CommandLine &commandLine);
     int searchAndSave(const CommandLine &commandLine, Settings &settings, const IndexingSettings &indexing,
-                      bool useIndex);
+                      bool useIndex, std::unique_ptr<ServiceIndexSearcher> service);
 
     const CommandLine &m_commandLine;
     const bool m_stdoutClosed;

@@ -26,16 +26,21 @@ QString HelperProtocol::socketPath(const QString &channel)
 {
     // QStandardPaths checks that the runtime folder belongs to this user and
     // is closed to others; nothing else may reach the socket.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Without XDG_RUNTIME_DIR (sudo, su, cron) it would make one of its own
+    // in the temporary folder and say so on standard error; the private
+    // temporary folder below serves as well, silently.
+    const QString folder = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+                               ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+                               : QString();
     const QUuid id(channel);
-    if (folder.isEmpty() || id.isNull())
+    if (id.isNull())
         return QString();
     // A socket's path has room for 107 bytes: the name is kept short (the
     // id as 32 hex digits), and a runtime folder too deep for it gives way to
     // the user's private folder in the temporary location, which the helper
     // (the same user, the same environment) finds the same way.
     const QString name = QStringLiteral("/tvq-helper-") + QString::fromLatin1(id.toRfc4122().toHex());
-    if (QFile::encodeName(folder + name).size() <= kMaxSocketPath)
+    if (!folder.isEmpty() && QFile::encodeName(folder + name).size() <= kMaxSocketPath)
         return folder + name;
     // The process's own user: a root program's helper must not listen in a
     // folder that the user it acts for owns.

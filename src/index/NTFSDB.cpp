@@ -54,17 +54,40 @@ void NTFSDB::saveAll()
     if (m_saved || !m_initialized)
         return;
     m_saved = true;
+    saveEach(&NTFSDriveDB::save);
+}
+
+void NTFSDB::checkpointAll()
+{
+    QReadLocker lock(&m_lock);
+    if (m_saved || !m_initialized)
+        return;
+    saveEach(&NTFSDriveDB::checkpoint);
+}
+
+// The caller holds m_lock.
+void NTFSDB::saveEach(void (NTFSDriveDB::*save)())
+{
     for (auto &drive : m_drives) {
         // Thrown out of a destructor this would end the process; one volume
         // that cannot be saved must not cost the others their files.
         try {
-            drive.second->save();
+            (drive.second.get()->*save)();
         } catch (const std::exception &e) {
             const QString reason = QString::fromUtf8(e.what());
             log(ERROR, QStringLiteral("Saving drive %1 failed: %2").arg(drive.first).arg(reason));
             emit saveFailed(drive.first, reason);
         }
     }
+}
+
+quint64 NTFSDB::changeCount() const
+{
+    QMutexLocker counts(&m_countsMutex);
+    quint64 sum = 0;
+    for (const auto &entry : m_drives)
+        sum += entry.second->changeCount();
+    return sum;
 }
 
 void NTFSDB::init(const IndexingSettings &settings, const CancelFlag *cancel)

@@ -47,6 +47,11 @@ public:
     // calls and the destruction save nothing more. Each volume that cannot
     // be saved is reported by saveFailed(); the others are saved all the same.
     void saveAll();
+    // Saves every volume's database while the monitors go on; nothing after
+    // saveAll(). Failures are reported by saveFailed() as there.
+    void checkpointAll();
+    // Changes applied to all databases so far (a sum of running counts).
+    quint64 changeCount() const;
 
 signals:
     void updateStarted();
@@ -61,6 +66,7 @@ private:
     using DriveMap = std::map<QChar, std::unique_ptr<NTFSDriveDB>>;
 
     void updateDrives(const CancelFlag *cancel);
+    void saveEach(void (NTFSDriveDB::*save)());
     void applyDriveChanges(const QList<QChar> &toAdd, const QList<QChar> &toRemove, const QList<QChar> &toDrop,
                            const CancelFlag *cancel);
     void autoAddDrives();

@@ -127,6 +127,7 @@ bool NTFSDriveDB::store(FRN frn, FRN parent, const QString &name, bool isDir, co
     FileRecord &record = (isDir ? m_folders : m_files)[frn];
     record.parent = parent;
     record.name = interned;
+    ++m_changes;
     return true;
 }
 
@@ -145,6 +146,7 @@ void NTFSDriveDB::deleteFile(FRN frn, bool isFolder)
 {
     QWriteLocker lock(&m_lock);
     (isFolder ? m_folders : m_files).erase(frn);
+    ++m_changes;
 }
 
 QVector<IJournalReplaySource::Entry> NTFSDriveDB::children(FRN folder) const
@@ -377,6 +379,21 @@ void NTFSDriveDB::save()
     // one of the slots.
     const USN position = stopMonitor();
     QWriteLocker lock(&m_lock);
+    writeFile(position);
+}
+
+void NTFSDriveDB::checkpoint()
+{
+    // Read first, then lock: a change applied meanwhile is replayed once
+    // more after a crash, which leaves the same records.
+    const USN position = m_monitor ? m_monitor->position() : 0;
+    QReadLocker lock(&m_lock);
+    writeFile(position);
+}
+
+// The caller holds the lock, read or write.
+void NTFSDriveDB::writeFile(USN position)
+{
     QElapsedTimer timer;
     timer.start();
     const QString path = databaseFilePath();

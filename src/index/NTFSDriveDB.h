@@ -14,6 +14,7 @@
 #include <QReadWriteLock>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <set>
@@ -52,6 +53,12 @@ public:
     void loadOrCreate(const CancelFlag *cancel);
     bool load(const CancelFlag *cancel);
     void save();
+    // Saves while the monitor goes on following changes: the database is
+    // written under the read lock, at the monitor's position, so a crash
+    // afterwards replays only what came later.
+    void checkpoint();
+    // Changes applied since construction; tells whether a checkpoint is due.
+    quint64 changeCount() const { return m_changes; }
     void create(const CancelFlag *cancel);
     void readMft(const CancelFlag *cancel);
     USN stopMonitor();
@@ -100,6 +107,7 @@ private:
     void collectChildren(const RecordMap &map, bool isFolder, const std::vector<FRN> &parents,
                          QHash<FRN, QVector<Entry>> &into) const;
     FRN rootFrn() const;
+    void writeFile(USN position);
 
     const QChar m_drive;
     BlockArena m_arena;
@@ -113,4 +121,5 @@ private:
     std::shared_ptr<StringPool> m_pool;
     mutable QReadWriteLock m_lock;
     IndexingSettings m_settings;
+    std::atomic<quint64> m_changes{0};
 };

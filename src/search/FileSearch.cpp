@@ -8,7 +8,7 @@
 #include "platform/linux/NTFSUtils.h"
 #include "search/DiskSearcher.h"
 #include "search/FileSearcherWorker.h"
-#include "search/NTFSFileSearcher.h"
+#include "search/IIndexSearcher.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -39,7 +39,7 @@ QDateTime startOfDay(const QDate &date)
 
 } // namespace
 
-FileSearch::FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *diskSearcher,
+FileSearch::FileSearch(IIndexSearcher *indexSearcher, const DiskSearcher *diskSearcher,
                        const ContentSearcher *contentSearcher, Helper64 *helper64,
                        std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
     : m_helper64(helper64)
@@ -93,9 +93,8 @@ void FileSearch::run(FileSearchResults &target)
         if (m_indexSearcher) {
             m_indexSearcher->search(m_request, target);
             for (const QString &path : m_request.includePaths) {
-                const QChar key = path.isEmpty() ? QChar() : volumeOfPath(path).key;
-                if (!key.isNull() && m_indexSearcher->isIndexed(key))
-                    indexedDrives.insert(key);
+                if (m_indexSearcher->covers(path))
+                    indexedDrives.insert(volumeOfPath(path).key);
             }
         }
         m_diskSearcher->search(m_request, target, indexedDrives);

@@ -14,7 +14,7 @@ class ContentSearcher;
 class DiskSearcher;
 class FileSearcherWorker;
 class Helper64;
-class NTFSFileSearcher;
+class IIndexSearcher;
 
 // Carries out one request in two phases. The candidate phase runs on a
 // "FIND" thread: the index search, then the walk of the requested folders
@@ -34,7 +34,7 @@ class FileSearch : public QObject
 public:
     // `indexSearcher` may be null (no index), and so may `helper64`, the
     // document helper that a check phase restarts when it broke.
-    FileSearch(NTFSFileSearcher *indexSearcher, const DiskSearcher *diskSearcher,
+    FileSearch(IIndexSearcher *indexSearcher, const DiskSearcher *diskSearcher,
                const ContentSearcher *contentSearcher, Helper64 *helper64,
                std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results);
     ~FileSearch() override;
@@ -81,7 +81,7 @@ private:
     FileSearchResults m_candidates;
     std::atomic<int> m_processed{0};
     std::atomic<bool> m_ended{false};
-    NTFSFileSearcher *m_indexSearcher;
+    IIndexSearcher *m_indexSearcher;
     const DiskSearcher *m_diskSearcher;
     const ContentSearcher *m_contentSearcher;
     std::shared_ptr<FileSearchRequest> m_requestShare;

@@ -9,6 +9,7 @@
 #include "search/FileSearch.h"
 #include "search/FileSearcherWorker.h"
 #include "search/MatchesSearch.h"
+#include "search/IIndexSearcher.h"
 #include "search/NTFSFileSearcher.h"
 
 #include <algorithm>
@@ -19,8 +20,9 @@ const char kComponent[] = "FileSearcher";
 
 } // namespace
 
-FileSearcher::FileSearcher(const QString &tempFolder, int flags)
+FileSearcher::FileSearcher(const QString &tempFolder, int flags, std::unique_ptr<IIndexSearcher> indexService)
     : m_flags(flags)
+    , m_indexService(std::move(indexService))
     , m_diskSearcher(std::make_unique<DiskSearcher>())
     , m_helper64(std::make_unique<Helper64>(tempFolder))
     , m_contentSearcher(std::make_unique<ContentSearcher>(tempFolder, std::make_unique<IFilterConverter>(),
@@ -172,9 +174,10 @@ void FileSearcher::onUpdateIndexingFinished()
 void FileSearcher::find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
 {
     const FileSearchRequest::Id id = request->id;
-    auto search = std::make_unique<FileSearch>(m_indexSearcher.get(), m_diskSearcher.get(),
-                                               m_contentSearcher.get(), m_helper64.get(), std::move(request),
-                                               std::move(results));
+    IIndexSearcher *candidates = m_indexSearcher ? static_cast<IIndexSearcher *>(m_indexSearcher.get())
+                                                 : m_indexService.get();
+    auto search = std::make_unique<FileSearch>(candidates, m_diskSearcher.get(), m_contentSearcher.get(),
+                                               m_helper64.get(), std::move(request), std::move(results));
     connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
     std::unique_ptr<FileSearch> replaced;
     {

@@ -4,6 +4,7 @@
 #include "base/IndexingSettings.h"
 #include "base/IndexTypes.h"
 #include "query/FileSearchRequest.h"
+#include "search/IIndexSearcher.h"
 #include "search/SearchTable.h"
 
 #include <QChar>
@@ -47,7 +48,10 @@ public:
     enum Flag { UseIndex = 0x1 };
 
     // `tempFolder` receives converted documents; the caller creates it.
-    FileSearcher(const QString &tempFolder, int flags);
+    // `indexService`, when given without UseIndex, supplies the candidates
+    // from an index held elsewhere (the index service); this searcher then
+    // loads, updates and saves no index of its own.
+    FileSearcher(const QString &tempFolder, int flags, std::unique_ptr<IIndexSearcher> indexService = nullptr);
     ~FileSearcher() override;
 
     void init(const IndexingSettings &indexingSettings, const ContentSearchSettings &contentSearchSettings);
@@ -119,6 +123,7 @@ private:
     CancelFlag m_stopInit{false};
     CancelFlag m_stopUpdate{false};
     std::unique_ptr<NTFSFileSearcher> m_indexSearcher;
+    std::unique_ptr<IIndexSearcher> m_indexService;
     std::unique_ptr<DiskSearcher> m_diskSearcher;
     std::unique_ptr<Helper64> m_helper64;
     std::unique_ptr<ContentSearcher> m_contentSearcher;

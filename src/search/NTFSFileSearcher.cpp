@@ -1,6 +1,7 @@
 #include "search/NTFSFileSearcher.h"
 
 #include "index/NTFSDB.h"
+#include "platform/linux/NTFSUtils.h"
 
 NTFSFileSearcher::NTFSFileSearcher(QObject *parent)
     : QObject(parent)
@@ -36,6 +37,23 @@ void NTFSFileSearcher::update(const CancelFlag *stop, const IndexingSettings &se
 void NTFSFileSearcher::search(FileSearchRequest &request, FileSearchResults &results)
 {
     m_db->search(request, results);
+}
+
+bool NTFSFileSearcher::covers(const QString &path) const
+{
+    // A path on no volume (a pseudo file system) has a null key: never indexed.
+    const QChar key = path.isEmpty() ? QChar() : volumeOfPath(path).key;
+    return !key.isNull() && isIndexed(key);
+}
+
+void NTFSFileSearcher::checkpointIndex()
+{
+    m_db->checkpointAll();
+}
+
+quint64 NTFSFileSearcher::changeCount() const
+{
+    return m_db->changeCount();
 }
 
 bool NTFSFileSearcher::isIndexed(QChar drive) const

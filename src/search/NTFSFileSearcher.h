@@ -2,6 +2,7 @@
 
 #include "base/IndexingSettings.h"
 #include "base/IndexTypes.h"
+#include "search/IIndexSearcher.h"
 
 #include <QChar>
 #include <QMap>
@@ -18,7 +19,7 @@ class NTFSDB;
 // run on the searcher's "INIT" and "UPDATE" threads and return soon after
 // their stop flag is set; search() runs on "FIND" threads under the index's
 // own read locks; the rest may be called from the UI thread at any time.
-class NTFSFileSearcher : public QObject
+class NTFSFileSearcher : public QObject, public IIndexSearcher
 {
     Q_OBJECT
 public:
@@ -31,13 +32,17 @@ public:
     // Stores new settings and adds or drops volumes to match them.
     void update(const CancelFlag *stop, const IndexingSettings &settings);
     // Raises FileSearchCancelException when the request is canceled.
-    void search(FileSearchRequest &request, FileSearchResults &results);
+    void search(FileSearchRequest &request, FileSearchResults &results) override;
+    bool covers(const QString &path) const override;
     bool isIndexed(QChar drive) const;
     IndexingSettings indexingSettings() const;
     // Folder plus file records per volume key.
     void objectCounts(QMap<QChar, int> &counts) const;
     // Saves the index now; see NTFSDB::saveAll().
     void saveIndex();
+    // Saves the index while it goes on following changes; see NTFSDB::checkpointAll().
+    void checkpointIndex();
+    quint64 changeCount() const;
 
 signals:
     void updateStarted();

@@ -39,6 +39,9 @@ public:
     // Interrupts the reader and waits for the thread; returns the position
     // after the last change relayed. Safe to call again.
     USN stop();
+    // The position after the last change relayed and applied; every change
+    // before it is in the database. Any thread.
+    USN position() const { return m_nextUsn; }
 
 signals:
     void fileAdded(FRN frn, FRN parentFRN, const QString &fileName, bool isFolder);

@@ -1,0 +1,127 @@
+#include "search/ServiceIndexSearcher.h"
+
+#include "base/FileSearchCancelException.h"
+#include "indexproto/SearchQuery.h"
+#include "platform/linux/NTFSUtils.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
+
+#include <QFile>
+#include <QThread>
+
+namespace {
+
+const QString kModule = QStringLiteral("ServiceIndexSearcher");
+constexpr int kBusyAttempts = 600;
+constexpr int kBusyWaitMs = 100;
+
+SearchQuery queryOf(const FileSearchRequest &request)
+{
+    SearchQuery query;
+    query.requestId = quint32(request.id);
+    query.name = request.name;
+    query.nameType = quint8(request.nameExpressionType);
+    query.caseSensitive = request.nameCaseSensitive;
+    query.includeSubfolders = request.includeSubfolders;
+    query.filesOnly = request.minSize != -1 || request.maxSize != -1;
+    for (const QString &path : request.includePaths)
+        query.includePaths.append(QFile::encodeName(path));
+    for (const QString &path : request.excludePaths)
+        query.excludePaths.append(QFile::encodeName(path));
+    return query;
+}
+
+} // namespace
+
+ServiceIndexSearcher::ServiceIndexSearcher(const QString &socketPath, const ServiceState &state)
+    : m_socketPath(socketPath)
+    , m_state(state)
+{
+}
+
+std::unique_ptr<ServiceIndexSearcher> ServiceIndexSearcher::connect(const QString &socketPath,
+                                                                    IndexServiceClient::Failure *failure,
+                                                                    QString *why)
+{
+    IndexServiceClient client;
+    ServiceState state;
+    if (!client.open(socketPath) || !client.state(&state)) {
+        *failure = client.failure();
+        *why = client.errorText();
+        return nullptr;
+    }
+    *failure = IndexServiceClient::None;
+    return std::unique_ptr<ServiceIndexSearcher>(new ServiceIndexSearcher(socketPath, state));
+}
+
+void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults &results)
+{
+    // A user's searches beyond the few the service runs at once are turned
+    // away until one ends; those of one window or session simply ask again.
+    IndexServiceClient client;
+    bool done = false;
+    for (int attempt = 0; attempt < kBusyAttempts && !request.canceled; ++attempt) {
+        done = searchOnce(client, request, results);
+        if (done || client.failure() != IndexServiceClient::Busy)
+            break;
+        QThread::msleep(kBusyWaitMs);
+    }
+    if (!done && (request.canceled || client.failure() == IndexServiceClient::Canceled))
+        throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Request %1 canceled").arg(request.id));
+    if (!done)
+        fail(client.errorText());
+    // Asked while the service was still loading, the list of volumes may
+    // have grown since: the walk must not repeat what the index answered.
+    ServiceState now;
+    if (state().phase != ServiceState::Ready && client.state(&now)) {
+        QMutexLocker lock(&m_mutex);
+        m_state = now;
+    }
+}
+
+bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequest &request,
+                                      FileSearchResults &results)
+{
+    if (!client.open(m_socketPath))
+        return false;
+    quint64 count = 0;
+    return client.search(
+        queryOf(request),
+        [&results](const ResultBatch::Entry &entry) {
+            const QString name = QFile::decodeName(QByteArray::fromRawData(entry.name, entry.nameSize));
+            const QString parent = QFile::decodeName(QByteArray::fromRawData(entry.parent, entry.parentSize));
+            if (entry.isFolder)
+                results.addFolder(name, parent);
+            else
+                results.addFile(name, parent, 0);
+        },
+        [&request] { return bool(request.canceled); }, &count);
+}
+
+bool ServiceIndexSearcher::covers(const QString &path) const
+{
+    const VolumeInfo volume = path.isEmpty() ? VolumeInfo() : volumeOfPath(path);
+    QMutexLocker lock(&m_mutex);
+    return volume.isValid() && m_state.covers(QFile::encodeName(volume.mountPoint));
+}
+
+void ServiceIndexSearcher::fail(const QString &why)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_lastError = why;
+    }
+    throw FileSearchException(kModule, __LINE__, why);
+}
+
+QString ServiceIndexSearcher::lastError() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_lastError;
+}
+
+ServiceState ServiceIndexSearcher::state() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_state;
+}
