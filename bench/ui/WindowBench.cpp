@@ -63,15 +63,15 @@ static qint64 windowSearch(MainWindow &window, const QString &name, int *rows)
 
 static qint64 engineSearch(FileSearcher &searcher, const QString &name, int *count)
 {
-    FileSearchRequest request;
-    request.name = name;
-    FileSearchResults results;
+    auto request = std::make_shared<FileSearchRequest>();
+    request->name = name;
+    auto results = std::make_shared<FileSearchResults>();
     QSignalSpy finished(&searcher, &FileSearcher::findFinished);
     QElapsedTimer clock;
     clock.start();
     searcher.find(request, results);
     finished.wait(600000);
-    *count = results.count();
+    *count = results->count();
     return clock.elapsed();
 }
 
@@ -117,14 +117,14 @@ int main(int argc, char *argv[])
     // holding the same in a new tab.
     double before = residentMiB();
     {
-        FileSearchRequest request;
-        FileSearchResults results;
+        auto request = std::make_shared<FileSearchRequest>();
+        auto results = std::make_shared<FileSearchResults>();
         QSignalSpy finished(window.searcher().get(), &FileSearcher::findFinished);
         window.searcher()->find(request, results);
         finished.wait(600000);
         const double held = residentMiB();
-        out << "(c) engine result set: " << (held - before) * 1024 * 1024 / qMax(1, results.count())
-            << " bytes per result (" << results.count() << " results)\n";
+        out << "(c) engine result set: " << (held - before) * 1024 * 1024 / qMax(1, results->count())
+            << " bytes per result (" << results->count() << " results)\n";
     }
     window.onNewSearch();
     before = residentMiB();

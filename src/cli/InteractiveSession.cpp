@@ -67,10 +67,10 @@ void InteractiveSession::finish()
 
 void InteractiveSession::start(const QString &name)
 {
-    m_request = std::make_unique<FileSearchRequest>(m_prototype.copyWithNewId());
+    m_request = std::make_shared<FileSearchRequest>(m_prototype.copyWithNewId());
     m_request->name = name;
-    m_results = std::make_unique<FileSearchResults>();
-    m_searcher->find(*m_request, *m_results);
+    m_results = std::make_shared<FileSearchResults>();
+    m_searcher->find(m_request, m_results);
 }
 
 void InteractiveSession::onFindFinished(FileSearchRequest::Id requestId)

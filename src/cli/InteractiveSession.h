@@ -50,8 +50,8 @@ private:
     const FileSearchRequest &m_prototype;
     ResultWriter *m_writer;
     QStringList m_pending;
-    std::unique_ptr<FileSearchRequest> m_request;
-    std::unique_ptr<FileSearchResults> m_results;
+    std::shared_ptr<FileSearchRequest> m_request;
+    std::shared_ptr<FileSearchResults> m_results;
     bool m_inputEnded = false;
     bool m_finished = false;
     int m_answered = 0;

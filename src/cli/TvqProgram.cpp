@@ -207,14 +207,15 @@ void TvqProgram::waitForInit(FileSearcher &searcher, ProgressLine &progress)
 
 int TvqProgram::runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress)
 {
-    FileSearchResults results;
+    // The searcher shares both until the search has ended, even when canceled.
+    auto results = std::make_shared<FileSearchResults>();
     QEventLoop loop;
     QObject::connect(&searcher, &FileSearcher::findFinished, &loop, [&](FileSearchRequest::Id id) {
         if (id == request.id)
             loop.quit();
     });
     quitOnTermination(loop, [&] { searcher.cancel(request); });
-    searcher.find(request, results);
+    searcher.find(std::make_shared<FileSearchRequest>(request), results);
     progress.start([&](int seconds) {
         int examined = 0;
         int total = 0;
@@ -225,8 +226,8 @@ int TvqProgram::runSearch(FileSearcher &searcher, FileSearchRequest &request, Re
     progress.stop();
     if (terminated())
         return kFound;
-    writer.writeResults(results);
-    return results.count() > 0 ? kFound : kNothingFound;
+    writer.writeResults(*results);
+    return results->count() > 0 ? kFound : kNothingFound;
 }
 
 int TvqProgram::runMatches(FileSearcher &searcher, const FileSearchRequest &request, const QString &file, ResultWriter &writer)

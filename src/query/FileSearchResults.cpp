@@ -200,6 +200,30 @@ FileSearchResults::FileItem FileSearchResults::itemAt(int row) const
     return row < files.size() ? files.at(row) : FileItem();
 }
 
+int FileSearchResults::folderCount() const
+{
+    QReadLocker locker(&m_lock);
+    return visibleFolders().size();
+}
+
+int FileSearchResults::fileCount() const
+{
+    QReadLocker locker(&m_lock);
+    return visibleFiles().size();
+}
+
+FileSearchResults::FileItem FileSearchResults::folderItem(int index) const
+{
+    QReadLocker locker(&m_lock);
+    return index >= 0 && index < visibleFolders().size() ? visibleFolders().at(index) : FileItem();
+}
+
+FileSearchResults::FileItem FileSearchResults::fileItem(int index) const
+{
+    QReadLocker locker(&m_lock);
+    return index >= 0 && index < visibleFiles().size() ? visibleFiles().at(index) : FileItem();
+}
+
 QString FileSearchResults::fullPath(int row) const
 {
     const FileItem found = item(row); // the pooled strings outlive the lock
@@ -286,51 +310,78 @@ void FileSearchResults::sort(int column, bool descending)
     sortList(visibleFiles(), column, descending);
 }
 
-void FileSearchResults::reorder(const std::vector<int> &order)
+void FileSearchResults::reorder(const std::vector<int> &order, int folders)
 {
     QWriteLocker locker(&m_lock);
-    const int folderCount = visibleFolders().size();
-    if (int(order.size()) != count())
+    QVector<FileItem> &visibleFolderList = visibleFolders();
+    QVector<FileItem> &visibleFileList = visibleFiles();
+    const int total = int(order.size());
+    if (folders < 0 || folders > total || folders > visibleFolderList.size()
+        || total - folders > visibleFileList.size())
         return;
     std::vector<bool> seen(order.size(), false);
-    for (int i = 0; i < int(order.size()); ++i) {
+    for (int i = 0; i < total; ++i) {
         const int row = order[std::size_t(i)];
-        if (row < 0 || row >= count() || seen[std::size_t(row)] || (i < folderCount) != (row < folderCount))
+        if (row < 0 || row >= total || seen[std::size_t(row)] || (i < folders) != (row < folders))
             return;
         seen[std::size_t(row)] = true;
     }
-    QVector<FileItem> folders;
-    QVector<FileItem> files;
-    folders.reserve(folderCount);
-    files.reserve(count() - folderCount);
-    for (int row : order)
-        (row < folderCount ? folders : files).append(itemAt(row));
-    visibleFolders() = folders;
-    visibleFiles() = files;
+    QVector<FileItem> sortedFolders;
+    QVector<FileItem> sortedFiles;
+    sortedFolders.reserve(visibleFolderList.size());
+    sortedFiles.reserve(visibleFileList.size());
+    for (int row : order) {
+        if (row < folders)
+            sortedFolders.append(visibleFolderList.at(row));
+        else
+            sortedFiles.append(visibleFileList.at(row - folders));
+    }
+    sortedFolders += visibleFolderList.mid(folders);
+    sortedFiles += visibleFileList.mid(total - folders);
+    visibleFolderList = sortedFolders;
+    visibleFileList = sortedFiles;
 }
 
 void FileSearchResults::remove(const QList<int> &rows)
 {
-    // From the last row to the first, so that each row number still means
-    // what the caller saw; sorted and deduplicated here rather than trusted.
-    std::vector<int> ordered(rows.cbegin(), rows.cend());
-    std::sort(ordered.begin(), ordered.end());
-    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
     QWriteLocker locker(&m_lock);
-    for (auto it = ordered.crbegin(); it != ordered.crend(); ++it) {
-        int index = 0;
-        QVector<FileItem> *list = visibleList(*it, &index);
-        if (!list)
+    const int folderCount = visibleFolders().size();
+    QList<int> folders;
+    QList<int> files;
+    for (int row : rows) {
+        if (row >= 0)
+            (row < folderCount ? folders : files).append(row < folderCount ? row : row - folderCount);
+    }
+    removeFrom(visibleFolders(), folders);
+    removeFrom(visibleFiles(), files);
+    updateCount();
+}
+
+void FileSearchResults::remove(const QList<int> &folders, const QList<int> &files)
+{
+    QWriteLocker locker(&m_lock);
+    removeFrom(visibleFolders(), folders);
+    removeFrom(visibleFiles(), files);
+    updateCount();
+}
+
+void FileSearchResults::removeFrom(QVector<FileItem> &list, QList<int> indexes)
+{
+    // From the last index to the first, so that each index still means what
+    // the caller saw; sorted and deduplicated here rather than trusted.
+    std::sort(indexes.begin(), indexes.end());
+    indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+    for (auto it = indexes.crbegin(); it != indexes.crend(); ++it) {
+        if (*it < 0 || *it >= list.size())
             continue;
-        const FileItem removed = list->takeAt(index);
+        const FileItem removed = list.takeAt(*it);
         if (filtering()) {
-            QVector<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
+            QVector<FileItem> &unfiltered = &list == &m_filteredFolders ? m_folders : m_files;
             const int counterpart = indexOfItem(unfiltered, removed);
             if (counterpart >= 0)
                 unfiltered.removeAt(counterpart);
         }
     }
-    updateCount();
 }
 
 void FileSearchResults::rename(int row, const QString &newName)
@@ -338,14 +389,26 @@ void FileSearchResults::rename(int row, const QString &newName)
     QWriteLocker locker(&m_lock);
     int index = 0;
     QVector<FileItem> *list = visibleList(row, &index);
-    if (!list)
-        return;
-    FileItem &renamed = (*list)[index];
+    if (list)
+        renameIn(*list, index, newName);
+}
+
+void FileSearchResults::rename(bool folder, int index, const QString &newName)
+{
+    QWriteLocker locker(&m_lock);
+    QVector<FileItem> &list = folder ? visibleFolders() : visibleFiles();
+    if (index >= 0 && index < list.size())
+        renameIn(list, index, newName);
+}
+
+void FileSearchResults::renameIn(QVector<FileItem> &list, int index, const QString &newName)
+{
+    FileItem &renamed = list[index];
     const char *name = m_namePool.intern(newName);
     // Under a filter the unfiltered counterpart is renamed too, or the old
     // name would come back when the filter is lifted.
     if (filtering()) {
-        QVector<FileItem> &unfiltered = list == &m_filteredFolders ? m_folders : m_files;
+        QVector<FileItem> &unfiltered = &list == &m_filteredFolders ? m_folders : m_files;
         const int counterpart = indexOfItem(unfiltered, renamed);
         if (counterpart >= 0)
             unfiltered[counterpart].name = name;

@@ -46,6 +46,15 @@ public:
     bool isFolder(int row) const;
     // The visible row's item; an empty item for a row out of range.
     FileItem item(int row) const;
+    // The visible folders and the visible files, each counted on its own. A
+    // row number moves while a search adds (a folder found moves every file
+    // down one row); an index into the folders or into the files does not:
+    // both lists only grow at their ends while a search adds.
+    int folderCount() const;
+    int fileCount() const;
+    // An empty item for an index out of range.
+    FileItem folderItem(int index) const;
+    FileItem fileItem(int index) const;
     // Path, "/" and name; an empty string for a row out of range.
     QString fullPath(int row) const;
     static QString fullPath(const FileItem &item);
@@ -65,15 +74,20 @@ public:
     // Columns 2 to 5 read the file system once per item; other columns
     // outside the table keep the order.
     void sort(int column, bool descending);
-    // Puts the visible rows in the order given: new row i is the previous
-    // row order[i]. For sorts whose keys were read elsewhere (off the UI
-    // thread). Ignored unless `order` holds every visible row once, with the
-    // folders first.
-    void reorder(const std::vector<int> &order);
+    // Puts the first `folders` visible folders and the first
+    // order.size() - `folders` visible files in the order given: new row i
+    // is the previous row order[i], rows counted over those alone. Items
+    // added since follow in the order they came. For sorts whose keys were
+    // read elsewhere (off the UI thread) while a search may still add.
+    // Ignored unless `order` holds each of those rows once, folders first.
+    void reorder(const std::vector<int> &order, int folders);
     // Removes the visible rows; under a filter their unfiltered counterparts too.
     void remove(const QList<int> &rows);
+    // The same by indexes into the visible folders and files.
+    void remove(const QList<int> &folders, const QList<int> &files);
     // Gives the visible row's item a new name (the old one stays pooled).
     void rename(int row, const QString &newName);
+    void rename(bool folder, int index, const QString &newName);
 
     // The "In directory" text: entries separated by ";", "!" before an
     // excluded entry, double quotes around an entry holding ";" or starting
@@ -101,6 +115,8 @@ private:
 
     FileItem makeItem(const QString &name, const QString &path, int matches);
     bool passesFilter(const FileItem &item, bool isFolder) const;
+    void removeFrom(QVector<FileItem> &list, QList<int> indexes);
+    void renameIn(QVector<FileItem> &list, int index, const QString &newName);
     void rebuildFiltered();
     void updateCount();
 

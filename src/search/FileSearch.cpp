@@ -41,19 +41,24 @@ QDateTime startOfDay(const QDate &date)
 } // namespace
 
 FileSearch::FileSearch(IIndexSearcher *indexSearcher, const DiskSearcher *diskSearcher,
-                       const ContentSearcher *contentSearcher, Helper64 *helper64, FileSearchRequest &request,
-                       FileSearchResults &results)
+                       const ContentSearcher *contentSearcher, Helper64 *helper64,
+                       std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
     : m_helper64(helper64)
     , m_indexSearcher(indexSearcher)
     , m_diskSearcher(diskSearcher)
     , m_contentSearcher(contentSearcher)
-    , m_request(request)
-    , m_results(results)
+    , m_requestShare(std::move(request))
+    , m_resultsShare(std::move(results))
+    , m_request(*m_requestShare)
+    , m_results(*m_resultsShare)
 {
+    // Content checks mostly wait for the disk: one thread per core, as the
+    // shared pool had, but this search's alone.
+    m_checks.setMaxThreadCount(QThread::idealThreadCount());
 }
 
-// A thread still running here (a search replaced under the same id) reads
-// this object: it must end first.
+// The owner deletes a started search only after ended(): the wait covers
+// the last steps of its thread, not the search.
 FileSearch::~FileSearch()
 {
     if (m_thread)
@@ -69,11 +74,10 @@ void FileSearch::start()
 
 void FileSearch::cancel()
 {
+    // Taken only for as long as one check adds its file.
+    QMutexLocker lock(&m_mutex);
     m_request.canceled = true;
-    if (!m_thread)
-        return;
-    QThreadPool::globalInstance()->clear();
-    FileSearcherWorker::stopIn(m_thread, /*silently=*/true);
+    m_checks.clear();
 }
 
 void FileSearch::progress(int &examined, int &total) const
@@ -120,27 +124,40 @@ void FileSearch::onCandidatesFound()
     if (m_thread && m_thread->failed()) {
         // Logged by the candidate phase; the owner still hears of the end.
         emit finished(m_request.id);
+        end();
         return;
     }
-    if (!m_request.isNameOnly()) {
-        try {
-            checkCandidates();
-        } catch (const FileSearchCancelException &e) {
-            // This runs after the worker's guard has returned, so the
-            // cancellation is caught here, as the worker would catch it.
-            Logger::instance()->log(INFO, "FileSearcherWorker", QString::fromUtf8(e.what()));
-        }
-        // Checks already queued read this object: they end before the thread does.
-        QThreadPool::globalInstance()->waitForDone(-1);
-    }
+    if (!m_request.isNameOnly())
+        endCheckPhase();
     // The owner of a canceled search has dropped it; its results are partial.
-    if (m_request.canceled)
-        return;
-    m_results.compact();
-    Logger::instance()->log(INFO, kComponent, QStringLiteral("File search finished: id=%1, %2 objects found")
-                                                  .arg(m_request.id)
-                                                  .arg(m_results.count()));
-    emit finished(m_request.id);
+    if (!m_request.canceled) {
+        m_results.compact();
+        Logger::instance()->log(INFO, kComponent, QStringLiteral("File search finished: id=%1, %2 objects found")
+                                                      .arg(m_request.id)
+                                                      .arg(m_results.count()));
+        emit finished(m_request.id);
+    }
+    end();
+}
+
+void FileSearch::end()
+{
+    m_ended = true;
+    emit ended();
+}
+
+void FileSearch::endCheckPhase()
+{
+    try {
+        checkCandidates();
+    } catch (const FileSearchCancelException &e) {
+        // This runs after the worker's guard has returned, so the
+        // cancellation is caught here, as the worker would catch it.
+        Logger::instance()->log(INFO, "FileSearcherWorker", QString::fromUtf8(e.what()));
+    }
+    // Checks already queued read this object: they end before the thread
+    // does. Only this search's own checks are waited for.
+    m_checks.waitForDone(-1);
 }
 
 void FileSearch::checkCandidates()
@@ -162,7 +179,7 @@ void FileSearch::checkCandidates()
 void FileSearch::queueCheck(const QString &path, bool isFolder)
 {
     auto *worker = new ContentSearchWorker([this, path, isFolder] { checkCandidate(path, isFolder); });
-    QThreadPool::globalInstance()->start(worker, /*priority=*/0);
+    m_checks.start(worker, /*priority=*/0);
 }
 
 void FileSearch::checkCandidate(const QString &path, bool isFolder)
@@ -176,6 +193,9 @@ void FileSearch::checkCandidate(const QString &path, bool isFolder)
     // An entry directly in "/" has the parent "/", not "".
     const QString parent = slash <= 0 ? QStringLiteral("/") : path.left(slash);
     QMutexLocker lock(&m_mutex);
+    // cancel() promises that nothing is added after it returns.
+    if (m_request.canceled)
+        return;
     if (isFolder)
         m_results.addFolder(name, parent);
     else

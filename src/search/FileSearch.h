@@ -5,6 +5,7 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QThreadPool>
 
 #include <atomic>
 #include <memory>
@@ -18,11 +19,15 @@ class IIndexSearcher;
 // Carries out one request in two phases. The candidate phase runs on a
 // "FIND" thread: the index search, then the walk of the requested folders
 // the index does not cover. Unless the request is name-only, the check
-// phase then examines every candidate on the global thread pool (contents,
-// dates, sizes) and adds the accepted ones to the caller's results.
+// phase then examines every candidate on a thread pool of its own (contents,
+// dates, sizes) and adds the accepted ones to the caller's results. The pool
+// is per search so that canceling one search never drops or waits for the
+// checks of another.
 //
-// Created, started, canceled and deleted on the UI thread. The request and
-// the results belong to the caller and must outlive this object.
+// Created, started, canceled and deleted on the UI thread. It holds a share
+// of the caller's request and results, so a canceled search may go on
+// ending on its threads after the caller let go of them; it is deleted only
+// once ended() has been emitted (or when it never started).
 class FileSearch : public QObject
 {
     Q_OBJECT
@@ -30,17 +35,18 @@ public:
     // `indexSearcher` may be null (no index), and so may `helper64`, the
     // document helper that a check phase restarts when it broke.
     FileSearch(IIndexSearcher *indexSearcher, const DiskSearcher *diskSearcher,
-               const ContentSearcher *contentSearcher, Helper64 *helper64, FileSearchRequest &request,
-               FileSearchResults &results);
+               const ContentSearcher *contentSearcher, Helper64 *helper64,
+               std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results);
     ~FileSearch() override;
 
     void start();
     bool isStarted() const { return m_thread != nullptr; }
-    // Sets the request's cancel flag and waits for the candidate phase and
-    // the running checks to end. Queued checks are dropped: this clears the
-    // queue of the process-wide thread pool, so queued tasks of any other
-    // user of that pool are dropped as well. A search canceled before its
-    // check phase began never emits finished().
+    // True from just before ended() is emitted.
+    bool hasEnded() const { return m_ended; }
+    // Sets the request's cancel flag and drops this search's queued checks;
+    // returns at once, without waiting for the threads. No result is added
+    // after it returns. The threads end soon after and ended() follows; the
+    // caller disconnects finished() first if it no longer wants it.
     void cancel();
     // Candidates examined so far and their number; both 0 for a name-only
     // request. A display figure only: it may lag behind.
@@ -57,6 +63,10 @@ public:
 
 signals:
     void finished(FileSearchRequest::Id requestId);
+    // Emitted last, on the search's own thread, whether the search finished,
+    // failed or was canceled: nothing of this object runs any more but the
+    // end of that thread, which its destructor waits for.
+    void ended();
 
 private slots:
     void onCandidatesFound();
@@ -67,15 +77,22 @@ private:
     void queueCheck(const QString &path, bool isFolder);
     void checkCandidate(const QString &path, bool isFolder);
     bool checkDates(const QDateTime &modified) const;
+    void endCheckPhase();
+    void end();
 
     Helper64 *m_helper64;
     std::unique_ptr<FileSearcherWorker> m_thread;
     FileSearchResults m_candidates;
     std::atomic<int> m_processed{0};
+    std::atomic<bool> m_ended{false};
     IIndexSearcher *m_indexSearcher;
     const DiskSearcher *m_diskSearcher;
     const ContentSearcher *m_contentSearcher;
+    std::shared_ptr<FileSearchRequest> m_requestShare;
+    std::shared_ptr<FileSearchResults> m_resultsShare;
     FileSearchRequest &m_request;
     FileSearchResults &m_results;
+    // Guards additions to the results against cancel().
     QMutex m_mutex;
+    QThreadPool m_checks;
 };

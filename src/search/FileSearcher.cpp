@@ -17,6 +17,8 @@
 
 #include <limits>
 
+#include <algorithm>
+
 namespace {
 
 const char kComponent[] = "FileSearcher";
@@ -58,6 +60,9 @@ FileSearcher::~FileSearcher()
     });
     m_matchSearches.takeAll();
     m_searches.takeAll();
+    // Canceled searches still read the content searcher: their threads
+    // end before it goes (the only wait for a search, at exit).
+    m_retired.clear();
     m_helper64.reset();
     stopThread(m_updateThread, m_stopUpdate);
     stopThread(m_initThread, m_stopInit);
@@ -145,7 +150,7 @@ void FileSearcher::setContentSearchSettings(const ContentSearchSettings &content
 
 void FileSearcher::applyPendingContentSettings()
 {
-    if (!m_pendingContentSettings || !m_matchSearches.isEmpty())
+    if (!m_pendingContentSettings || !m_matchSearches.isEmpty() || !m_retired.empty())
         return;
     {
         QMutexLocker lock(&m_mutex);
@@ -185,17 +190,24 @@ void FileSearcher::onUpdateIndexingFinished()
     emit updateFinished();
 }
 
-void FileSearcher::find(FileSearchRequest &request, FileSearchResults &results)
+void FileSearcher::find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
 {
-    QMutexLocker lock(&m_mutex);
+    const FileSearchRequest::Id id = request->id;
     IIndexSearcher *candidates = m_indexSearcher ? static_cast<IIndexSearcher *>(m_indexSearcher.get())
                                                  : m_indexService.get();
-    auto search = std::make_unique<FileSearch>(candidates, m_diskSearcher.get(),
-                                               m_contentSearcher.get(), m_helper64.get(), request, results);
+    auto search = std::make_unique<FileSearch>(candidates, m_diskSearcher.get(), m_contentSearcher.get(),
+                                               m_helper64.get(), std::move(request), std::move(results));
     connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
-    FileSearch *started = m_searches.put(request.id, std::move(search), this);
-    if (m_state == 1)
-        started->start();
+    std::unique_ptr<FileSearch> replaced;
+    {
+        QMutexLocker lock(&m_mutex);
+        replaced = m_searches.take(id);
+        FileSearch *started = m_searches.put(id, std::move(search), this);
+        if (m_state == 1)
+            started->start();
+    }
+    if (replaced)
+        retire(std::move(replaced));
 }
 
 void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)
@@ -224,9 +236,29 @@ void FileSearcher::cancel(const FileSearchRequest &request)
         if (!search)
             return;
     }
+    retire(std::move(search));
+    applyPendingContentSettings();
+}
+
+void FileSearcher::retire(std::unique_ptr<FileSearch> search)
+{
     search->disconnect(this);
     search->cancel();
-    search.reset();
+    const quint64 ticket = ++m_nextTicket;
+    connect(search.get(), &FileSearch::ended, this, [this, ticket] { onSearchEnded(ticket); });
+    // Ended before the connection was made: nothing more will report it.
+    if (!search->isStarted() || search->hasEnded())
+        return;
+    m_retired.emplace_back(ticket, std::move(search));
+}
+
+void FileSearcher::onSearchEnded(quint64 ticket)
+{
+    const auto it = std::find_if(m_retired.begin(), m_retired.end(),
+                                 [ticket](const auto &retired) { return retired.first == ticket; });
+    if (it == m_retired.end())
+        return;
+    m_retired.erase(it);
     applyPendingContentSettings();
 }
 
@@ -355,11 +387,8 @@ void FileSearcher::cancel()
         QMutexLocker lock(&m_mutex);
         searches = m_searches.takeAll();
     }
-    for (auto &entry : searches) {
-        entry.second->disconnect();
-        entry.second->cancel();
-    }
-    searches.clear();
+    for (auto &entry : searches)
+        retire(std::move(entry.second));
     applyPendingContentSettings();
     m_state = 0;
 }

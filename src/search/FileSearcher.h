@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ContentSearcher;
 class DiskSearcher;
@@ -36,9 +37,10 @@ struct ContentMatches;
 // thread, starts searches and match searches, cancels them, and reports
 // their ends by signals on the thread it lives on (the UI thread).
 //
-// Every public function is called on that thread. Requests, results and
-// match records belong to the caller and must live until the search ends
-// (its finished signal) or is canceled.
+// Every public function is called on that thread, and none of them waits
+// for a search: a canceled search ends on its own threads, keeping its share
+// of the request and the results until then. Match requests and records
+// belong to the caller and must live until findMatchesFinished.
 //
 // Office documents are read by the helper program (talvenquist-helper)
 // when it is installed beside this one; the searcher owns the client.
@@ -68,7 +70,9 @@ public:
     // Applies new indexing settings; waits for the first loading.
     void update(const IndexingSettings &indexingSettings);
 
-    void find(FileSearchRequest &request, FileSearchResults &results);
+    void find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results);
+    // Returns at once. No result is added by the check phase after it, and
+    // findFinished is not emitted for the request.
     void cancel(const FileSearchRequest &request);
     void findMatches(FileSearchRequest &request, const QString &filePath, ContentMatches *matches);
     void cancelMatches(const FileSearchRequest &request);
@@ -96,7 +100,8 @@ public:
     static QList<IFilterInfo> installedFilters();
     QList<IFilterInfo> helper64Filters();
 
-    // Stops the index work and every search; back to "not ready".
+    // Stops the index work and every search; back to "not ready". Waits
+    // for the index threads only.
     void cancel();
 
 signals:
@@ -120,8 +125,12 @@ private slots:
     void onFindMatchesFinished(FileSearchRequest::Id requestId);
     void onUpdateIndexingFinished();
     void onServicePhaseChanged(int phase);
+    void onSearchEnded(quint64 ticket);
 
 private:
+    // Cancels the search and keeps it until its threads have ended (deletes
+    // it at once when it never started or has ended already).
+    void retire(std::unique_ptr<FileSearch> search);
     void setState(int state);
     void applyPendingContentSettings();
     void startUpdate(std::function<void()> task);
@@ -144,6 +153,9 @@ private:
     std::unique_ptr<FileSearcherWorker> m_initThread;
     std::unique_ptr<FileSearcherWorker> m_updateThread;
     SearchTable<FileSearch> m_searches;
+    // Canceled searches whose threads are still ending, by ticket; UI thread only.
+    std::vector<std::pair<quint64, std::unique_ptr<FileSearch>>> m_retired;
+    quint64 m_nextTicket = 0;
     SearchTable<MatchesSearch> m_matchSearches;
     QMutex m_mutex;
     std::optional<ContentSearchSettings> m_pendingContentSettings;

@@ -27,7 +27,6 @@ void MatchesSearch::start()
 void MatchesSearch::cancel()
 {
     m_request.canceled = true;
-    FileSearcherWorker::stopIn(m_thread, /*silently=*/false);
 }
 
 void MatchesSearch::run()

@@ -24,7 +24,7 @@ public:
     ~MatchesSearch() override;
 
     void start();
-    // Sets the cancel flag and waits for the thread. finished() is still
+    // Sets the cancel flag and returns at once. finished() is still
     // emitted: the owner removes the search when it arrives.
     void cancel();
 

@@ -55,9 +55,9 @@ void FileStat::formatTexts()
     accessedText = timeText(accessed);
 }
 
-FileInfoCache::FileInfoCache(PathOfRow pathOfRow, QObject *parent)
+FileInfoCache::FileInfoCache(ItemOfRow itemOfRow, QObject *parent)
     : QObject(parent)
-    , m_pathOfRow(std::move(pathOfRow))
+    , m_itemOfRow(std::move(itemOfRow))
     , m_queue(this)
 {
     // Collects the rows asked for during one round of painting into one read.
@@ -68,10 +68,14 @@ FileInfoCache::FileInfoCache(PathOfRow pathOfRow, QObject *parent)
 
 const FileStat *FileInfoCache::find(int row)
 {
-    const auto found = m_records.constFind(row);
+    const FileSearchResults::FileItem item = m_itemOfRow(row);
+    if (!item.name)
+        return nullptr;
+    const Key key = keyOf(item);
+    const auto found = m_records.constFind(key);
     if (found != m_records.constEnd())
         return &found.value();
-    if (row >= 0 && row < m_rowCount && !m_inFlight.contains(row)) {
+    if (row >= 0 && row < m_rowCount && !m_inFlight.contains(key)) {
         m_wantedFirst = m_wantedFirst < 0 ? row : std::min(m_wantedFirst, row);
         m_wantedLast = std::max(m_wantedLast, row);
         m_readTimer.start();
@@ -79,13 +83,17 @@ const FileStat *FileInfoCache::find(int row)
     return nullptr;
 }
 
-void FileInfoCache::clear(int rowCount)
+void FileInfoCache::setRowCount(int rowCount)
+{
+    m_rowCount = rowCount;
+}
+
+void FileInfoCache::clear()
 {
     m_queue.cancelAll();
     m_records.clear();
     m_inFlight.clear();
     m_wantedFirst = m_wantedLast = -1;
-    m_rowCount = rowCount;
 }
 
 void FileInfoCache::readWanted()
@@ -100,13 +108,15 @@ void FileInfoCache::readWanted()
         m_records.clear();
 
     // The rows asked for first, so that the screen fills before the pages around it.
-    QVector<QPair<int, QString>> paths;
+    QVector<QPair<Record, QString>> paths;
     auto queueRows = [&](int from, int to) {
         for (int row = from; row <= to; ++row) {
-            if (m_records.contains(row) || m_inFlight.contains(row))
+            const FileSearchResults::FileItem item = m_itemOfRow(row);
+            const Key key = keyOf(item);
+            if (!item.name || m_records.contains(key) || m_inFlight.contains(key))
                 continue;
-            m_inFlight.insert(row);
-            paths.append({row, m_pathOfRow(row)});
+            m_inFlight.insert(key);
+            paths.append({Record{row, key, FileStat()}, FileSearchResults::fullPath(item)});
         }
     };
     queueRows(wantedFirst, wantedLast);
@@ -115,13 +125,14 @@ void FileInfoCache::readWanted()
     if (paths.isEmpty())
         return;
     m_queue.run([this, paths](const BackgroundQueue::Context &context) {
-        QVector<QPair<int, FileStat>> records;
+        QVector<Record> records;
         for (const auto &path : paths) {
             if (context.canceled())
                 return;
-            FileStat stat = FileStat::read(path.second);
-            stat.formatTexts();
-            records.append({path.first, stat});
+            Record record = path.first;
+            record.stat = FileStat::read(path.second);
+            record.stat.formatTexts();
+            records.append(record);
             if (records.size() == kRecordsPerReply || &path == &paths.constLast()) {
                 context.reply([this, records] { store(records); });
                 records.clear();
@@ -130,17 +141,19 @@ void FileInfoCache::readWanted()
     });
 }
 
-void FileInfoCache::store(const QVector<QPair<int, FileStat>> &records)
+void FileInfoCache::store(const QVector<Record> &records)
 {
     if (records.isEmpty())
         return;
-    int first = records.constFirst().first;
+    int first = records.constFirst().row;
     int last = first;
-    for (const auto &record : records) {
-        m_inFlight.remove(record.first);
-        m_records.insert(record.first, record.second);
-        first = std::min(first, record.first);
-        last = std::max(last, record.first);
+    for (const Record &record : records) {
+        m_inFlight.remove(record.key);
+        m_records.insert(record.key, record.stat);
+        first = std::min(first, record.row);
+        last = std::max(last, record.row);
     }
+    // Rows that arrived meanwhile may have moved these down; the view
+    // repaints what it shows of the span either way.
     emit rowsRead(first, last);
 }

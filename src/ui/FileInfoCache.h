@@ -1,5 +1,6 @@
 #pragma once
 
+#include "query/FileSearchResults.h"
 #include "ui/BackgroundQueue.h"
 
 #include <QDateTime>
@@ -32,7 +33,8 @@ struct FileStat
 
 // Sizes and times of the rows of the results table, read off the UI thread
 // for the rows that are asked for (those painted) and a few pages around
-// them, and kept per row until the rows change.
+// them. They are kept per item, not per row, so rows that arrive, sorts and
+// filters keep what was read.
 //
 // UI thread only; the reads run on a queue of their own.
 class FileInfoCache : public QObject
@@ -40,29 +42,40 @@ class FileInfoCache : public QObject
     Q_OBJECT
 
 public:
-    // Full path of a row, asked on the UI thread when a read is queued.
-    using PathOfRow = std::function<QString(int row)>;
+    // The item of a row as the table shows it, asked on the UI thread.
+    using ItemOfRow = std::function<FileSearchResults::FileItem(int row)>;
 
-    FileInfoCache(PathOfRow pathOfRow, QObject *parent = nullptr);
+    FileInfoCache(ItemOfRow itemOfRow, QObject *parent = nullptr);
 
     // The row's record, or null when it is not read yet; then the row (and
     // the pages around it) is queued and rowsRead() follows.
     const FileStat *find(int row);
-    // Forgets every record and drops the reads in flight: rows now mean
-    // other files.
-    void clear(int rowCount);
+    void setRowCount(int rowCount);
+    // Forgets every record and drops the reads in flight: the items of
+    // another result set may lie where these lay.
+    void clear();
 
 signals:
     // Records of the rows first..last have arrived (some may be missing).
     void rowsRead(int first, int last);
 
 private:
-    void readWanted();
-    void store(const QVector<QPair<int, FileStat>> &records);
+    // The item's pooled name and folder: unique to it within its result set.
+    using Key = QPair<const char *, const char *>;
+    struct Record
+    {
+        int row; // when it was asked for
+        Key key;
+        FileStat stat;
+    };
+    static Key keyOf(const FileSearchResults::FileItem &item) { return {item.name, item.path}; }
 
-    PathOfRow m_pathOfRow;
-    QHash<int, FileStat> m_records;
-    QSet<int> m_inFlight;
+    void readWanted();
+    void store(const QVector<Record> &records);
+
+    ItemOfRow m_itemOfRow;
+    QHash<Key, FileStat> m_records;
+    QSet<Key> m_inFlight;
     int m_wantedFirst = -1;
     int m_wantedLast = -1;
     int m_rowCount = 0;

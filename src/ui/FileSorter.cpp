@@ -77,14 +77,17 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
             std::lock_guard<std::mutex> reading(*lock);
             if (context.canceled())
                 return;
-            const int count = results->count();
-            paths.reserve(count);
-            for (int row = 0; row < count; ++row) {
-                if (row % kRowsPerPoll == 0 && context.canceled())
+            // By index into the folders and the files: a search still adding
+            // moves row numbers, not these.
+            folderCount = results->folderCount();
+            const int fileCount = results->fileCount();
+            paths.reserve(folderCount + fileCount);
+            for (int i = 0; i < folderCount + fileCount; ++i) {
+                if (i % kRowsPerPoll == 0 && context.canceled())
                     return;
-                paths.append(results->fullPath(row));
-                if (results->isFolder(row))
-                    folderCount = row + 1;
+                const FileSearchResults::FileItem item =
+                    i < folderCount ? results->folderItem(i) : results->fileItem(i - folderCount);
+                paths.append(FileSearchResults::fullPath(item));
             }
         }
         const int total = paths.size();
@@ -101,7 +104,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
             order[std::size_t(row)] = row;
         sortRange(order, keys, 0, folderCount, descending);
         sortRange(order, keys, folderCount, total, descending);
-        context.reply([this, order = std::move(order)] { finish(order); });
+        context.reply([this, order = std::move(order), folderCount] { finish(order, folderCount); });
     });
 }
 
@@ -114,8 +117,8 @@ void FileSorter::cancel()
     std::lock_guard<std::mutex> waitForReader(*m_readingResults);
 }
 
-void FileSorter::finish(const std::vector<int> &order)
+void FileSorter::finish(const std::vector<int> &order, int folders)
 {
     m_running = false;
-    emit sorted(order);
+    emit sorted(order, folders);
 }

@@ -35,11 +35,13 @@ public:
 
 signals:
     void progress(int done, int total);
-    // New row i is the previous row order[i]; emitted unless cancelled.
-    void sorted(const std::vector<int> &order);
+    // New row i is the previous row order[i], over the first `folders`
+    // folders and the files that were there when the sort began (a search
+    // may have added more since); emitted unless cancelled.
+    void sorted(const std::vector<int> &order, int folders);
 
 private:
-    void finish(const std::vector<int> &order);
+    void finish(const std::vector<int> &order, int folders);
 
     std::shared_ptr<std::mutex> m_readingResults;
     bool m_running = false;

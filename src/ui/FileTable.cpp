@@ -17,6 +17,8 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QItemSelection>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QVBoxLayout>
@@ -45,6 +47,22 @@ int defaultWidth(int type)
     }
 }
 
+// The boxes are made before the view, so that Tab reaches them first, as
+// they are placed above it.
+FilterBar *makeFilterBar(QWidget *parent)
+{
+    auto *bar = new FilterBar(parent);
+    bar->rebuild();
+    return bar;
+}
+
+// Every results table of the process (one per tab), UI thread only.
+QList<FileTable *> &liveTables()
+{
+    static QList<FileTable *> tables;
+    return tables;
+}
+
 // The result set takes -1 or an index into the categories; the bar may
 // still show categories that were edited away since.
 int validFilter(int index, const QList<FileCategory> &categories)
@@ -57,11 +75,11 @@ int validFilter(int index, const QList<FileCategory> &categories)
 FileTable::FileTable(QWidget *parent)
     : QObject(parent)
     , m_widget(new QWidget(parent))
-    , m_filterBar(new FilterBar(m_widget))
+    , m_filterBar(makeFilterBar(m_widget))
     , m_view(new FileTableView(m_widget))
     , m_columns(new FileTableColumns(this))
-    , m_model(new FileTableModel(m_columns, this, this))
-    , m_infos(new FileInfoCache([this](int row) { return fullPath(row); }, this))
+    , m_model(new FileTableModel(this, this))
+    , m_infos(new FileInfoCache([this](int row) { return rowItem(row); }, this))
     , m_sorter(new FileSorter(this))
     , m_nameDelegate(new RichTextDelegate(m_view))
 {
@@ -72,21 +90,35 @@ FileTable::FileTable(QWidget *parent)
     layout->addWidget(m_view);
 
     m_view->setModel(m_model);
-    m_filterBar->rebuild();
+    m_view->setItemDelegateForColumn(NameColumn, m_nameDelegate);
+    QHeaderView *header = m_view->horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setFirstSectionMovable(false);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
     m_filterBar->setVisible(Settings::instance()->value(Settings::ShowFilterBar).toBool());
     loadColumns();
+    const int sortType = Settings::instance()->value(Settings::SortColumn).toInt();
+    m_view->setSortIndicatorQuietly(m_columns->contains(sortType) ? sortType : -1, Qt::AscendingOrder);
+    liveTables().append(this);
 
     connect(m_filterBar, &FilterBar::filterClicked, this, &FileTable::onFilterClicked);
     connect(m_filterBar, &FilterBar::customizeFilters, this, &FileTable::customizeFilters);
     connect(m_view, &FileTableView::fileSelected, this, &FileTable::fileSelected);
     connect(m_view, &FileTableView::fileRemoved, this, &FileTable::removeRows);
-    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, &FileTable::onColumnResized);
+    connect(m_view, &FileTableView::editingEnded, this, [this] {
+        if (m_sortPending)
+            applySortOrder();
+    });
+    connect(header, &QHeaderView::sectionResized, this, &FileTable::saveColumns);
+    connect(header, &QHeaderView::sectionMoved, this, &FileTable::saveColumns);
+    connect(header, &QHeaderView::customContextMenuRequested, this, &FileTable::showHeaderMenu);
     connect(m_infos, &FileInfoCache::rowsRead, m_model, &FileTableModel::refreshRows);
     connect(m_sorter, &FileSorter::sorted, this, &FileTable::onSorted);
 }
 
 FileTable::~FileTable()
 {
+    liveTables().removeOne(this);
     m_sorter->cancel();
     // The view and the model ask this object for every cell: they go first.
     delete m_widget;
@@ -101,45 +133,92 @@ void FileTable::loadColumns()
     const QList<int> storedWidths = settings->fileColumnWidths();
     for (int i = 0; i < storedTypes.size(); ++i) {
         const int type = storedTypes.at(i);
-        if (type < NameColumn || type > MatchesColumn || types.contains(type))
+        if (type < NameColumn || type >= kColumnTypeCount || types.contains(type))
             continue;
         types.append(type);
         widths.append(storedWidths.value(i) > 0 ? storedWidths.at(i) : defaultWidth(type));
     }
-    if (types.isEmpty()) {
+    if (!types.contains(NameColumn)) {
         types = FileTableColumns::defaultColumns();
         widths.clear();
         for (int type : qAsConst(types))
             widths.append(defaultWidth(type));
     }
     m_loadingColumns = true;
-    beginChange();
+    QHeaderView *header = m_view->horizontalHeader();
+    // Shown columns first, in their stored order; the hidden ones after.
+    for (int i = 0; i < types.size(); ++i) {
+        header->moveSection(header->visualIndex(types.at(i)), i);
+        header->setSectionHidden(types.at(i), false);
+        header->resizeSection(types.at(i), widths.at(i));
+    }
+    for (int type = 0; type < kColumnTypeCount; ++type) {
+        if (!types.contains(type))
+            header->setSectionHidden(type, true);
+    }
     m_columns->setColumns(types);
-    endChange();
-    for (int i = 0; i < widths.size(); ++i)
-        m_view->setColumnWidth(i, widths.at(i));
-    for (int i = 0; i <= MatchesColumn; ++i)
-        m_view->setItemDelegateForColumn(i, types.value(i, -1) == NameColumn ? m_nameDelegate : nullptr);
     m_loadingColumns = false;
-
-    const int sortType = settings->value(Settings::SortColumn).toInt();
-    m_view->setSortIndicatorQuietly(m_columns->indexOf(sortType), Qt::AscendingOrder);
 }
 
-void FileTable::onColumnResized()
+void FileTable::saveColumns()
 {
     if (m_loadingColumns)
         return;
+    QHeaderView *header = m_view->horizontalHeader();
+    QList<int> types;
     QList<QPair<int, int>> columns;
-    for (int i = 0; i < m_columns->count(); ++i)
-        columns.append({m_columns->at(i), m_view->columnWidth(i)});
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int type = header->logicalIndex(visual);
+        if (header->isSectionHidden(type))
+            continue;
+        types.append(type);
+        columns.append({type, header->sectionSize(type)});
+    }
+    m_columns->setColumns(types);
     Settings::instance()->setFileColumns(columns);
+    // Every tab shows the same columns; the last one changed would otherwise
+    // store its old set at its next resize.
+    for (FileTable *other : liveTables()) {
+        if (other != this)
+            other->loadColumns();
+    }
+}
+
+void FileTable::setColumnShown(int type, bool shown)
+{
+    if (type <= NameColumn || type >= kColumnTypeCount)
+        return;
+    QHeaderView *header = m_view->horizontalHeader();
+    header->setSectionHidden(type, !shown);
+    // A column never shown before has no width of its own yet.
+    if (shown && header->sectionSize(type) < header->minimumSectionSize() * 2)
+        header->resizeSection(type, defaultWidth(type));
+    saveColumns();
+}
+
+void FileTable::showHeaderMenu(const QPoint &pos)
+{
+    QMenu menu(m_view);
+    for (int type = 0; type < kColumnTypeCount; ++type) {
+        QAction *action = menu.addAction(FileTableColumns::caption(type));
+        action->setCheckable(true);
+        action->setChecked(m_columns->contains(type));
+        // The name is what every row is: it stays.
+        action->setEnabled(type != NameColumn);
+        connect(action, &QAction::toggled, this, [this, type](bool shown) { setColumnShown(type, shown); });
+    }
+    menu.exec(m_view->horizontalHeader()->mapToGlobal(pos));
 }
 
 void FileTable::setResults(FileSearchRequest *request, FileSearchResults *results,
                            const QList<FileCategory> &categories)
 {
     beginChange();
+    // Rows of another result set: nothing of the old selection or reads holds.
+    m_keptSelection.clear();
+    m_keptCurrent = {nullptr, nullptr};
+    m_infos->clear();
+    m_view->forgetSelectedFile();
     m_request = request;
     m_results = results;
     m_nameMatcher.reset();
@@ -158,15 +237,50 @@ void FileTable::setResults(FileSearchRequest *request, FileSearchResults *result
 
 void FileTable::refresh()
 {
-    beginChange();
-    endChange();
+    if (!m_results)
+        return;
+    const int folders = m_results->folderCount();
+    const int files = m_results->fileCount();
+    if (folders < m_shownFolders || files < m_shownFiles) {
+        // Only a change made here shrinks a list; it reset the rows already.
+        beginChange();
+        endChange();
+        return;
+    }
+    if (folders > m_shownFolders)
+        insertArrived(/*folders=*/true, folders - m_shownFolders);
+    if (files > m_shownFiles)
+        insertArrived(/*folders=*/false, files - m_shownFiles);
+}
+
+// Folders go after the folders shown and files after the files: one insert
+// for each kind that arrived.
+void FileTable::insertArrived(bool folders, int count)
+{
+    const int first = folders ? m_shownFolders : m_shownFolders + m_shownFiles;
+    m_model->beginInsert(first, count);
+    (folders ? m_shownFolders : m_shownFiles) += count;
+    m_infos->setRowCount(m_shownFolders + m_shownFiles);
+    m_model->endInsert();
 }
 
 void FileTable::applySortOrder()
 {
     const int column = m_view->horizontalHeader()->sortIndicatorSection();
-    if (m_results && column >= 0 && column < m_columns->count())
-        sort(column, m_view->horizontalHeader()->sortIndicatorOrder());
+    m_sortPending = false;
+    if (!m_results || column < 0 || column >= kColumnTypeCount)
+        return;
+    // Rows are not reordered under the user's typing; the edit ends first.
+    if (m_view->isEditing()) {
+        m_sortPending = true;
+        return;
+    }
+    if (!m_view->confirmSort(column)) {
+        // The rows stay in the order they came: the indicator must not say otherwise.
+        m_view->setSortIndicatorQuietly(-1, Qt::AscendingOrder);
+        return;
+    }
+    sort(column, m_view->horizontalHeader()->sortIndicatorOrder());
 }
 
 void FileTable::clear()
@@ -178,8 +292,16 @@ void FileTable::removeRows(const QList<int> &rows)
 {
     if (!m_results || rows.isEmpty())
         return;
+    QList<int> folders;
+    QList<int> files;
+    for (int row : rows) {
+        if (row >= 0 && row < m_shownFolders)
+            folders.append(row);
+        else if (row >= m_shownFolders && row < m_shownFolders + m_shownFiles)
+            files.append(row - m_shownFolders);
+    }
     beginChange();
-    m_results->remove(rows);
+    m_results->remove(folders, files);
     endChange();
     emit fileRemoved(rows);
 }
@@ -189,9 +311,17 @@ void FileTable::applyCategories()
     const QList<FileCategory> categories = Settings::instance()->fileCategories();
     if (categories == m_filterBar->categories())
         return;
-    m_filterBar->rebuild(categories);
+    rebuildFilterBar(categories);
     if (m_results)
         onFilterClicked(currentFilter());
+}
+
+// Boxes made anew come last in the focus chain: they are put back before the view.
+void FileTable::rebuildFilterBar(const QList<FileCategory> &categories)
+{
+    m_filterBar->rebuild(categories);
+    if (QWidget *box = m_filterBar->checkedBox())
+        QWidget::setTabOrder(box, m_view);
 }
 
 bool FileTable::isFilterBarVisible() const
@@ -225,27 +355,87 @@ void FileTable::onFilterClicked(int filterType)
     applySortOrder();
 }
 
-// Every change of the rows goes between these two: a sort still reading the
-// results stops first, and the rows' sizes and times are read anew after.
+// A sort still reading the results stops first; the selection is taken
+// as items and given back to the rows where they are afterwards.
 void FileTable::beginChange()
 {
     if (m_sorter->isRunning()) {
         m_sorter->cancel();
         delete m_sortProgress;
     }
+    rememberSelection();
     m_model->beginReset();
 }
 
 void FileTable::endChange()
 {
-    const int count = m_results ? m_results->count() : 0;
-    m_infos->clear(count);
-    m_model->endReset(count);
+    m_shownFolders = m_results ? m_results->folderCount() : 0;
+    m_shownFiles = m_results ? m_results->fileCount() : 0;
+    m_infos->setRowCount(m_shownFolders + m_shownFiles);
+    m_model->endReset(m_shownFolders + m_shownFiles);
+    restoreSelection();
+}
+
+void FileTable::rememberSelection()
+{
+    QItemSelectionModel *selection = m_view->selectionModel();
+    m_keptSelection.clear();
+    m_keptCurrent = {nullptr, nullptr};
+    if (!selection || !m_results)
+        return;
+    for (const QModelIndex &index : selection->selectedRows()) {
+        const FileSearchResults::FileItem item = rowItem(index.row());
+        m_keptSelection.insert({item.name, item.path});
+    }
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid()) {
+        const FileSearchResults::FileItem item = rowItem(current.row());
+        m_keptCurrent = {item.name, item.path};
+        m_keptCurrentColumn = current.column();
+    }
+}
+
+void FileTable::restoreSelection()
+{
+    if ((m_keptSelection.isEmpty() && !m_keptCurrent.first) || !m_results)
+        return;
+    QItemSelection rows;
+    int currentRow = -1;
+    const int count = m_shownFolders + m_shownFiles;
+    for (int row = 0; row < count; ++row) {
+        const FileSearchResults::FileItem item = rowItem(row);
+        const ItemKey key{item.name, item.path};
+        if (key == m_keptCurrent)
+            currentRow = row;
+        if (!m_keptSelection.contains(key))
+            continue;
+        // Neighbouring rows join the range before them.
+        if (!rows.isEmpty() && rows.last().bottom() == row - 1)
+            rows.last() = QItemSelectionRange(rows.last().topLeft(), m_model->index(row, kColumnTypeCount - 1));
+        else
+            rows.append(QItemSelectionRange(m_model->index(row, 0), m_model->index(row, kColumnTypeCount - 1)));
+    }
+    m_keptSelection.clear();
+    m_keptCurrent = {nullptr, nullptr};
+    QItemSelectionModel *selection = m_view->selectionModel();
+    if (currentRow >= 0)
+        selection->setCurrentIndex(m_model->index(currentRow, m_keptCurrentColumn), QItemSelectionModel::NoUpdate);
+    selection->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+FileSearchResults::FileItem FileTable::rowItem(int row, bool *isFolder) const
+{
+    const bool folder = row < m_shownFolders;
+    if (isFolder)
+        *isFolder = folder;
+    if (!m_results || row < 0 || row >= m_shownFolders + m_shownFiles)
+        return FileSearchResults::FileItem();
+    return folder ? m_results->folderItem(row) : m_results->fileItem(row - m_shownFolders);
 }
 
 void FileTable::sort(int column, Qt::SortOrder order)
 {
-    const int type = m_columns->at(column);
+    const int type = column < kColumnTypeCount ? column : -1;
     // A sort that reads the file system is not repeated at the next start.
     Settings::instance()->setValue(Settings::SortColumn, FileSorter::readsFileSystem(type) ? 0 : type);
     if (!m_results || type < 0)
@@ -271,18 +461,20 @@ void FileTable::startFileSystemSort(int type, bool descending)
                                          m_results->count(), m_view);
     m_sortProgress->setWindowTitle(tr("Sorting"));
     m_sortProgress->setWindowModality(Qt::WindowModal);
-    m_sortProgress->setMinimumDuration(500);
+    // Shown only when the sort takes a while: a quick one passes unseen.
+    m_sortProgress->setMinimumDuration(1000);
     m_sortProgress->setAutoClose(false);
     m_sortProgress->setAutoReset(false);
     connect(m_sortProgress, &QProgressDialog::canceled, this, &FileTable::onSortCanceled);
     connect(m_sorter, &FileSorter::progress, m_sortProgress, &QProgressDialog::setValue);
 }
 
-void FileTable::onSorted(const std::vector<int> &order)
+void FileTable::onSorted(const std::vector<int> &order, int folders)
 {
     delete m_sortProgress;
+    rememberSelection();
     m_model->beginReset();
-    m_results->reorder(order);
+    m_results->reorder(order, folders);
     endChange();
 }
 
@@ -355,24 +547,23 @@ QString FileTable::relativePath(const QString &path, const QStringList &includeP
 
 QString FileTable::cellText(int row, int column)
 {
-    if (!m_results)
-        return QString();
-    const FileSearchResults::FileItem item = m_results->item(row);
+    bool folder = false;
+    const FileSearchResults::FileItem item = rowItem(row, &folder);
     if (!item.name)
         return QString();
-    switch (m_columns->at(column)) {
+    switch (column) {
     case NameColumn:
-        return boldMatches(QString::fromUtf8(item.name), m_nameMatcher.get());
+        return QString::fromUtf8(item.name);
     case PathColumn:
         return relativePath(QString::fromUtf8(item.path), m_request ? m_request->includePaths : QStringList());
     case SizeColumn:
-        return sizeCellText(row);
+        return folder ? QString() : sizeCellText(row);
     case CreatedColumn:
     case ModifiedColumn:
     case AccessedColumn:
-        return timeText(row, m_columns->at(column));
+        return timeText(row, column);
     case TypeColumn: {
-        if (m_results->isFolder(row))
+        if (folder)
             return QString();
         const char *dot = std::strrchr(item.name, '.');
         return dot ? QString::fromUtf8(dot + 1) : QString();
@@ -384,10 +575,14 @@ QString FileTable::cellText(int row, int column)
     }
 }
 
+QString FileTable::nameMarkup(int row)
+{
+    const FileSearchResults::FileItem item = rowItem(row);
+    return item.name ? boldMatches(QString::fromUtf8(item.name), m_nameMatcher.get()) : QString();
+}
+
 QString FileTable::sizeCellText(int row)
 {
-    if (m_results->isFolder(row))
-        return QString();
     const FileStat *stat = m_infos->find(row);
     return stat ? stat->sizeText : QString();
 }
@@ -402,9 +597,8 @@ QString FileTable::timeText(int row, int type)
 
 bool FileTable::rename(int row, const QString &newName)
 {
-    if (!m_results)
-        return false;
-    const FileSearchResults::FileItem item = m_results->item(row);
+    bool folder = false;
+    const FileSearchResults::FileItem item = rowItem(row, &folder);
     if (!item.name)
         return false;
     QString error;
@@ -415,7 +609,7 @@ bool FileTable::rename(int row, const QString &newName)
     else if (!renameWithoutReplacing(from, to, &error))
         Logger::instance()->log(WARNING, kComponent, QStringLiteral("Cannot rename %1: %2").arg(from, error));
     else {
-        m_results->rename(row, newName);
+        m_results->rename(folder, folder ? row : row - m_shownFolders, newName);
         return true;
     }
     // Not modal to this call: the edit ends and the row keeps its name while
@@ -431,21 +625,19 @@ bool FileTable::rename(int row, const QString &newName)
 
 QIcon FileTable::rowIcon(int row)
 {
-    if (!m_results)
-        return QIcon();
-    const FileSearchResults::FileItem item = m_results->item(row);
-    return item.name ? m_icons.icon(QString::fromUtf8(item.name), m_results->isFolder(row)) : QIcon();
+    bool folder = false;
+    const FileSearchResults::FileItem item = rowItem(row, &folder);
+    return item.name ? m_icons.icon(QString::fromUtf8(item.name), folder) : QIcon();
 }
 
 QString FileTable::fullPath(int row) const
 {
-    return m_results ? m_results->fullPath(row) : QString();
+    const FileSearchResults::FileItem item = rowItem(row);
+    return item.name ? FileSearchResults::fullPath(item) : QString();
 }
 
 QVariant FileTable::editValue(int row)
 {
-    if (!m_results)
-        return QVariant();
-    const FileSearchResults::FileItem item = m_results->item(row);
+    const FileSearchResults::FileItem item = rowItem(row);
     return item.name ? QString::fromUtf8(item.name) : QString();
 }

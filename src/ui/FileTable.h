@@ -2,11 +2,14 @@
 
 #include "base/FileCategory.h"
 #include "ui/FileIconCache.h"
+#include "query/FileSearchResults.h"
 #include "ui/IDataSource.h"
 
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <memory>
@@ -15,7 +18,6 @@
 class ExpressionMatcher;
 class FileInfoCache;
 class FileSearchRequest;
-class FileSearchResults;
 class FileSorter;
 class FileTableColumns;
 class FileTableModel;
@@ -28,6 +30,12 @@ class RichTextDelegate;
 // the view and the result set, and the texts, icons, sizes and times of the
 // rows. Holds no copy of the rows: every cell is read from the result set
 // when it is painted.
+//
+// While a search adds, the table shows the folders and files it has taken
+// in so far (folders first); refresh() inserts what arrived since, so the
+// rows shown keep their place, selection, editor and read cells. Sorting,
+// filtering and removing change the rows' meaning: the model is reset and
+// the selected files are selected again where they now are.
 //
 // The request and the result set belong to the tab; they must outlive their
 // use here (setResults() with others, or clear(), ends it). UI thread only.
@@ -49,9 +57,11 @@ public:
     // Shows a new search: the current filter is applied to the results with
     // these categories. The results may still grow; refresh() shows more.
     void setResults(FileSearchRequest *request, FileSearchResults *results, const QList<FileCategory> &categories);
-    // Shows the rows found so far.
+    // Shows the rows found since the last refresh.
     void refresh();
-    // Sorts by the view's sort indicator, if it shows one (after a search).
+    // Sorts again by the view's sort indicator, if it shows one (after a
+    // search, after a category click); asks first as a header click would,
+    // and a sort that reads the file system runs off the UI thread.
     void applySortOrder();
     // Shows nothing; forgets the request and the results.
     void clear();
@@ -65,8 +75,11 @@ public:
     bool isFilterBarVisible() const;
     void setFilterBarVisible(bool visible);
     int currentFilter() const;
-    // Reads the columns and their widths from the settings again.
+    // Reads the shown columns, their order and widths from the settings again.
     void loadColumns();
+    // Shows or hides a column type (the Name column is always shown) and
+    // stores the columns.
+    void setColumnShown(int type, bool shown);
 
     // The size text of a file: "1023 B", "1 KB", "1,205,632 KB".
     static QString sizeText(qint64 bytes);
@@ -78,6 +91,7 @@ public:
 
     // IDataSource
     QString cellText(int row, int column) override;
+    QString nameMarkup(int row) override;
     bool rename(int row, const QString &newName) override;
     QIcon rowIcon(int row) override;
     QString fullPath(int row) const override;
@@ -92,14 +106,23 @@ signals:
     void customizeFilters();
 
 private:
+    using ItemKey = QPair<const char *, const char *>;
+
     void onFilterClicked(int filterType);
-    void onColumnResized();
-    void onSorted(const std::vector<int> &order);
+    void rebuildFilterBar(const QList<FileCategory> &categories);
+    void saveColumns();
+    void showHeaderMenu(const QPoint &pos);
+    void onSorted(const std::vector<int> &order, int folders);
     void onSortCanceled();
     void startFileSystemSort(int type, bool descending);
-    void resetRows();
+    // Every change that gives the rows another meaning goes between these.
     void beginChange();
     void endChange();
+    void insertArrived(bool folders, int count);
+    void rememberSelection();
+    void restoreSelection();
+    // The item a row shows; `isFolder` receives whether it is a folder.
+    FileSearchResults::FileItem rowItem(int row, bool *isFolder = nullptr) const;
     QString timeText(int row, int type);
     QString sizeCellText(int row);
 
@@ -117,4 +140,13 @@ private:
     FileSearchResults *m_results = nullptr;
     std::unique_ptr<ExpressionMatcher> m_nameMatcher;
     bool m_loadingColumns = false;
+    // A sort asked for while a name was being edited waits for the edit to end.
+    bool m_sortPending = false;
+    // The folders and files the model shows: the first of each visible list.
+    int m_shownFolders = 0;
+    int m_shownFiles = 0;
+    // The selection kept across a reset, as items.
+    QSet<ItemKey> m_keptSelection;
+    ItemKey m_keptCurrent{nullptr, nullptr};
+    int m_keptCurrentColumn = 0;
 };

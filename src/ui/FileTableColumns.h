@@ -16,8 +16,10 @@ enum FileColumnType {
     TypeColumn = 6,
     MatchesColumn = 7,
 };
+const int kColumnTypeCount = 8;
 
-// The ordered list of columns the results table shows.
+// The ordered list of columns the results table shows, in the order they
+// are shown.
 class FileTableColumns : public QObject
 {
     Q_OBJECT

@@ -13,9 +13,8 @@ const QString kUriList = QStringLiteral("text/uri-list");
 
 } // namespace
 
-FileTableModel::FileTableModel(FileTableColumns *columns, IDataSource *source, QObject *parent)
+FileTableModel::FileTableModel(IDataSource *source, QObject *parent)
     : QAbstractTableModel(parent)
-    , m_columns(columns)
     , m_source(source)
 {
 }
@@ -27,7 +26,7 @@ int FileTableModel::rowCount(const QModelIndex &parent) const
 
 int FileTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_columns->count();
+    return parent.isValid() ? 0 : kColumnTypeCount;
 }
 
 QVariant FileTableModel::data(const QModelIndex &index, int role) const
@@ -39,17 +38,19 @@ QVariant FileTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return m_source->cellText(row, index.column());
     case Qt::DecorationRole:
-        if (m_columns->at(index.column()) == NameColumn)
+        if (index.column() == NameColumn)
             return m_source->rowIcon(row);
         return QVariant();
-    case Qt::TextAlignmentRole: {
-        const int type = m_columns->at(index.column());
-        if (type == SizeColumn || type == MatchesColumn)
+    case Qt::TextAlignmentRole:
+        if (index.column() == SizeColumn || index.column() == MatchesColumn)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant();
-    }
-    case Qt::UserRole:
+    case FullPathRole:
         return m_source->fullPath(row);
+    case NameMarkupRole:
+        if (index.column() == NameColumn)
+            return m_source->nameMarkup(row);
+        return QVariant();
     case Qt::EditRole:
         return m_source->editValue(row);
     default:
@@ -59,7 +60,7 @@ QVariant FileTableModel::data(const QModelIndex &index, int role) const
 
 bool FileTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole || m_columns->at(index.column()) != NameColumn)
+    if (!index.isValid() || role != Qt::EditRole || index.column() != NameColumn)
         return false;
     const QString name = value.toString();
     if (name.isEmpty() || name == m_source->editValue(index.row()).toString())
@@ -74,7 +75,7 @@ QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();
-    return FileTableColumns::caption(m_columns->at(section));
+    return FileTableColumns::caption(section);
 }
 
 Qt::ItemFlags FileTableModel::flags(const QModelIndex &index) const
@@ -82,7 +83,7 @@ Qt::ItemFlags FileTableModel::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
-    if (m_columns->at(index.column()) == NameColumn)
+    if (index.column() == NameColumn)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -129,9 +130,24 @@ void FileTableModel::endReset(int rowCount)
     endResetModel();
 }
 
+void FileTableModel::beginInsert(int first, int count)
+{
+    m_inserting = count;
+    beginInsertRows(QModelIndex(), first, first + count - 1);
+}
+
+void FileTableModel::endInsert()
+{
+    m_rowCount += m_inserting;
+    m_inserting = 0;
+    endInsertRows();
+}
+
 void FileTableModel::refreshRows(int first, int last)
 {
     if (m_rowCount == 0 || first > last || first >= m_rowCount)
         return;
-    emit dataChanged(index(first, 0), index(std::min(last, m_rowCount - 1), columnCount() - 1));
+    // Only the columns read from the file system: a change reported for the
+    // Name column would reset the text of an open rename editor.
+    emit dataChanged(index(first, SizeColumn), index(std::min(last, m_rowCount - 1), AccessedColumn));
 }

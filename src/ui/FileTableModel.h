@@ -2,17 +2,26 @@
 
 #include <QAbstractTableModel>
 
-class FileTableColumns;
 class IDataSource;
 
 // The results table's model: holds no rows of its own. Every cell is asked
-// of the data source (the FileTable), which reads the result set.
+// of the data source (the FileTable), which reads the result set. There is
+// one column per column type, in the order of the types; the view's header
+// hides and moves them as the user chooses.
 class FileTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    FileTableModel(FileTableColumns *columns, IDataSource *source, QObject *parent = nullptr);
+    enum Role {
+        // The row's full path.
+        FullPathRole = Qt::UserRole,
+        // The Name column's text as rich text, the matched parts in bold:
+        // for the painter only; the display role holds the plain name.
+        NameMarkupRole,
+    };
+
+    explicit FileTableModel(IDataSource *source, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -25,15 +34,19 @@ public:
     Qt::DropActions supportedDragActions() const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // The rows or the columns change meaning: the count is set between the
-    // two calls, while the source changes its rows.
+    // The rows change meaning: the count is set between the two calls,
+    // while the source changes its rows.
     void beginReset();
     void endReset(int rowCount);
-    // Cells of these rows were read again.
+    // `count` rows arrive before row `first`; the rows from there on move
+    // down, keeping their selection, editors and read cells.
+    void beginInsert(int first, int count);
+    void endInsert();
+    // The sizes and times of these rows were read.
     void refreshRows(int first, int last);
 
 private:
-    FileTableColumns *m_columns;
     IDataSource *m_source;
     int m_rowCount = 0;
+    int m_inserting = 0;
 };

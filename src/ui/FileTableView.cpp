@@ -18,8 +18,9 @@
 
 namespace {
 
-// Sorting more rows than this by a column other than these two may read
-// every file's data from disk first: the user is asked.
+// Sorting more rows than this by a column other than these two (column
+// types: the name and the modification time) may read every file's data
+// from disk first: the user is asked.
 const int kRowsSortedWithoutAsking = 1000;
 const int kSortsWithoutAsking[] = {0, 4};
 
@@ -42,6 +43,9 @@ FileTableView::FileTableView(QWidget *parent)
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
     setEditTriggers(EditKeyPressed);
+    // Tab leaves the table (for the category boxes, the preview) instead of
+    // walking its cells.
+    setTabKeyNavigation(false);
     setShowGrid(false);
     setWordWrap(false);
     setDragEnabled(true);
@@ -64,8 +68,13 @@ void FileTableView::setSortConfirmation(SortConfirmation confirmation)
     m_sortConfirmation = std::move(confirmation);
 }
 
-bool FileTableView::confirmSort(int rows)
+bool FileTableView::confirmSort(int column)
 {
+    const int rows = model() ? model()->rowCount() : 0;
+    const bool exempt = std::find(std::begin(kSortsWithoutAsking), std::end(kSortsWithoutAsking), column)
+        != std::end(kSortsWithoutAsking);
+    if (exempt || rows <= kRowsSortedWithoutAsking)
+        return true;
     return m_sortConfirmation ? m_sortConfirmation(this, rows) : askBeforeSorting(this, rows);
 }
 
@@ -76,10 +85,7 @@ void FileTableView::onSectionClicked()
     // The header has already moved its indicator to the clicked section.
     const int column = horizontalHeader()->sortIndicatorSection();
     const Qt::SortOrder order = horizontalHeader()->sortIndicatorOrder();
-    const int rows = model()->rowCount();
-    const bool exempt = std::find(std::begin(kSortsWithoutAsking), std::end(kSortsWithoutAsking), column)
-        != std::end(kSortsWithoutAsking);
-    if (!exempt && rows > kRowsSortedWithoutAsking && !confirmSort(rows)) {
+    if (!confirmSort(column)) {
         m_sortDeclined = true;
         horizontalHeader()->setSortIndicator(m_sortSection, m_sortOrder);
         m_sortDeclined = false;
@@ -286,8 +292,21 @@ void FileTableView::startDrag(Qt::DropActions supportedActions)
 void FileTableView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QTableView::currentChanged(current, previous);
-    if (current.isValid() && current.row() != previous.row())
-        emit fileSelected(current.sibling(current.row(), 0).data(Qt::UserRole).toString());
+    if (!current.isValid())
+        return;
+    // Rows that arrive above it, a sort or a filter move the current file
+    // to another row; that is no new choice of the user's.
+    const QString file = current.sibling(current.row(), 0).data(Qt::UserRole).toString();
+    if (file == m_selectedFile)
+        return;
+    m_selectedFile = file;
+    emit fileSelected(file);
+}
+
+void FileTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTableView::closeEditor(editor, hint);
+    emit editingEnded();
 }
 
 void FileTableView::changeEvent(QEvent *event)

@@ -25,6 +25,12 @@ public:
     void restorePreviousSortIndicator();
     // Shows the indicator without sorting (the rows are already in order).
     void setSortIndicatorQuietly(int column, Qt::SortOrder order);
+    // Whether the rows may be sorted by `column` now: a sort that may read
+    // every file's data asks first when there are many rows.
+    bool confirmSort(int column);
+    // The next current row reports its file even if it is the last one
+    // reported (the rows now come from another search).
+    void forgetSelectedFile() { m_selectedFile.clear(); }
     // Full paths of the selected rows, in row order.
     QStringList selectedPaths() const;
     QList<int> selectedRowNumbers() const;
@@ -39,9 +45,13 @@ public:
     void copySelectedFullNames();
     void copySelectedPaths();
 
+    bool isEditing() const { return state() == EditingState; }
+
 signals:
     void fileSelected(const QString &fileName);
     void fileRemoved(const QList<int> &indices);
+    // A rename editor was closed, whether the name was taken or not.
+    void editingEnded();
 
 public slots:
     void onSectionClicked();
@@ -54,9 +64,9 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void changeEvent(QEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
-    bool confirmSort(int rows);
     void openRow(int row);
     void showContextMenu(const QPoint &globalPos);
     void editName();
@@ -68,4 +78,5 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     int m_previousSortSection = -1;
     Qt::SortOrder m_previousSortOrder = Qt::AscendingOrder;
+    QString m_selectedFile;
 };

@@ -3,10 +3,10 @@
 #include "base/Settings.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QRadioButton>
 #include <QVariant>
 
 namespace {
@@ -61,10 +61,10 @@ void FilterBar::rebuild(const QList<FileCategory> &categories)
     m_boxes.clear();
     m_categories = categories;
     for (int i = 0; i < categories.size(); ++i) {
-        auto *box = new QCheckBox(displayName(categories.at(i).name), this);
+        auto *box = new QRadioButton(displayName(categories.at(i).name), this);
+        box->setObjectName(QStringLiteral("filterBox%1").arg(i));
         box->setProperty(kIdProperty, i);
-        box->setFocusPolicy(Qt::NoFocus);
-        connect(box, &QCheckBox::clicked, this, &FilterBar::onBoxClicked);
+        connect(box, &QRadioButton::clicked, this, &FilterBar::onBoxClicked);
         // Before the stretch, which stays last.
         m_layout->insertWidget(i, box);
         m_boxes.append(box);
@@ -77,7 +77,7 @@ int FilterBar::currentFilter() const
     // Hidden by the user (or the tab), not merely not shown yet.
     if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide))
         return -1;
-    for (QCheckBox *box : m_boxes) {
+    for (QRadioButton *box : m_boxes) {
         if (box->isChecked())
             return box->property(kIdProperty).toInt();
     }
@@ -86,7 +86,7 @@ int FilterBar::currentFilter() const
 
 void FilterBar::onBoxClicked()
 {
-    auto *box = qobject_cast<QCheckBox *>(sender());
+    auto *box = qobject_cast<QRadioButton *>(sender());
     if (!box)
         return;
     const int id = box->property(kIdProperty).toInt();
@@ -94,10 +94,23 @@ void FilterBar::onBoxClicked()
     emit filterClicked(id);
 }
 
+// As in any group of radio buttons, Tab enters the row at the chosen box
+// only; the arrow keys move between the boxes and choose as they go.
 void FilterBar::select(int index)
 {
-    for (int i = 0; i < m_boxes.size(); ++i)
+    for (int i = 0; i < m_boxes.size(); ++i) {
         m_boxes.at(i)->setChecked(i == index);
+        m_boxes.at(i)->setFocusPolicy(i == index ? Qt::TabFocus : Qt::NoFocus);
+    }
+}
+
+QWidget *FilterBar::checkedBox() const
+{
+    for (QRadioButton *box : m_boxes) {
+        if (box->isChecked())
+            return box;
+    }
+    return nullptr;
 }
 
 void FilterBar::contextMenuEvent(QContextMenuEvent *event)

@@ -6,12 +6,14 @@
 #include <QWidget>
 
 class QAction;
-class QCheckBox;
 class QHBoxLayout;
+class QRadioButton;
 
-// One check box per file category above the results table; exactly one is
+// One box per file category above the results table; exactly one is
 // checked. Clicking one (even the checked one) selects it and asks for the
-// results to be filtered again.
+// results to be filtered again. The boxes are radio buttons, so that they
+// are reached with Tab, switched with the arrow keys and announced as one
+// choice among several.
 class FilterBar : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
     // Index of the checked category; -1 when none is checked or the bar is hidden.
     int currentFilter() const;
     QAction *customizeAction() const { return m_customizeAction; }
+    // The box Tab stops at; null without categories.
+    QWidget *checkedBox() const;
 
 signals:
     void filterClicked(int filterType);
@@ -45,7 +49,7 @@ private:
     void retranslate();
 
     QHBoxLayout *m_layout;
-    QList<QCheckBox *> m_boxes;
+    QList<QRadioButton *> m_boxes;
     QList<FileCategory> m_categories;
     QAction *m_customizeAction;
 };

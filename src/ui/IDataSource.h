@@ -6,14 +6,17 @@
 
 #include <Qt>
 
-// Rows of the results table, as the table model asks for them. Columns are
-// the view's column indices; rows are the result set's visible rows.
+// Rows of the results table, as the table model asks for them. A column is
+// a column type (FileColumnType); rows are the rows the model shows.
 class IDataSource
 {
 public:
     virtual ~IDataSource() = default;
 
+    // Plain text, also what is read aloud and typed to find a row.
     virtual QString cellText(int row, int column) = 0;
+    // The name as rich text with the parts the expression matched in bold.
+    virtual QString nameMarkup(int row) = 0;
     // Renames the row's file on disk; true when it was renamed.
     virtual bool rename(int row, const QString &newName) = 0;
     virtual QIcon rowIcon(int row) = 0;

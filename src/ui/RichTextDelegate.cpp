@@ -1,5 +1,7 @@
 #include "ui/RichTextDelegate.h"
 
+#include "ui/FileTableModel.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QTextDocument>
@@ -10,6 +12,13 @@ namespace {
 
 // A few screens of distinct texts.
 const int kCachedLayouts = 2000;
+
+// The cell's rich text: its markup role, else its plain text escaped.
+QString markupOf(const QModelIndex &index, const QString &plain)
+{
+    const QVariant markup = index.data(FileTableModel::NameMarkupRole);
+    return markup.isValid() ? markup.toString() : plain.toHtmlEscaped();
+}
 
 } // namespace
 
@@ -45,7 +54,7 @@ void RichTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const QString text = opt.text;
+    const QString text = opt.text.isEmpty() ? QString() : markupOf(index, opt.text);
     // The style draws the background, selection, focus and icon; the text is ours.
     opt.text.clear();
     const QWidget *widget = opt.widget;
@@ -74,6 +83,6 @@ QSize RichTextDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     const QSize plain = QStyledItemDelegate::sizeHint(option, index);
-    const QSizeF rich = layout(opt.text, opt.font).size();
+    const QSizeF rich = layout(markupOf(index, opt.text), opt.font).size();
     return QSize(std::max(plain.width(), int(rich.width()) + 4), plain.height());
 }

@@ -4,9 +4,10 @@
 #include <QStaticText>
 #include <QStyledItemDelegate>
 
-// Draws a cell whose display text is rich text (the name with its matched
-// parts in bold). The laid-out text is kept per distinct text, so painting
-// a screenful again lays nothing out anew.
+// Draws the Name cell from its markup role (the name with its matched parts
+// in bold) while the display role keeps the plain name for reading aloud,
+// type-to-find and editing. The laid-out text is kept per distinct text, so
+// painting a screenful again lays nothing out anew.
 class RichTextDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

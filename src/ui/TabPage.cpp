@@ -28,6 +28,7 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
     , m_preview(new PreviewTabWidget(this))
     , m_splitter(new QSplitter(Qt::Horizontal, this))
     , m_export(new ResultsCsvExport(this))
+    , m_refreshTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("TabPage%1").arg(id));
     m_splitter->addWidget(m_table->widget());
@@ -38,10 +39,11 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
     layout->addWidget(m_splitter);
     setPreviewOpen(false);
 
-    m_refreshTimer.setInterval(kRefreshMilliseconds);
+    m_refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
+    m_refreshTimer->setInterval(kRefreshMilliseconds);
     m_buttonTimer.setInterval(kDoneMilliseconds);
     m_buttonTimer.setSingleShot(true);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &TabPage::onRefreshTimer);
+    connect(m_refreshTimer, &QTimer::timeout, this, &TabPage::onRefreshTimer);
     connect(&m_buttonTimer, &QTimer::timeout, this, [this] {
         m_showDone = false;
         updateTexts();
@@ -53,8 +55,8 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
 
 TabPage::~TabPage()
 {
-    // The searcher reads the request and fills the result set until it is
-    // told to stop; both die with this tab.
+    // The searcher keeps its share of the request and results until the
+    // search's threads have ended; this returns at once.
     if (m_requestLive)
         m_searcher->cancel(*m_request);
     abandonMatches();
@@ -106,6 +108,10 @@ void TabPage::activate()
                   << connect(m_instantBar, &InstantToolBar::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::startSearch, this,
                              [this](FileSearchRequest *request) { startSearch(request); });
+    if (m_state == Searching)
+        m_panel->startProgress();
+    else
+        m_panel->stopProgress();
     updateTexts();
 }
 
@@ -144,12 +150,12 @@ void TabPage::startSearch(FileSearchRequest *request)
     taken->countMatches = m_table->columns()->contains(FileSearchResults::Matches);
 
     // The table lets go of the old request and results before they go.
-    auto results = std::make_unique<FileSearchResults>();
+    auto results = std::make_shared<FileSearchResults>();
     m_table->setResults(taken.get(), results.get(), Settings::instance()->fileCategories());
     m_request = std::move(taken);
     m_results = std::move(results);
     m_requestLive = true;
-    m_searcher->find(*m_request, *m_results);
+    m_searcher->find(m_request, m_results);
 
     m_state = Searching;
     m_showDone = false;
@@ -157,8 +163,9 @@ void TabPage::startSearch(FileSearchRequest *request)
     setPreviewOpen(false);
     m_preview->clear();
     m_clock.start();
-    m_refreshTimer.start();
-    m_panel->startProgress();
+    m_refreshTimer->start();
+    if (m_active)
+        m_panel->startProgress();
     updateTexts();
 
     m_title = m_request->name;
@@ -174,7 +181,8 @@ void TabPage::onRefreshTimer()
         int done = 0;
         int total = 0;
         m_searcher->progress(*m_request, done, total);
-        if (total > 0)
+        // The panel is shared: only the shown tab's search moves its bar.
+        if (total > 0 && m_active)
             m_panel->updateProgress(done, total);
     }
     if (m_results->count() > 0 && hasRows())
@@ -186,8 +194,9 @@ void TabPage::dropSearch()
     if (m_requestLive)
         m_searcher->cancel(*m_request);
     m_requestLive = false;
-    m_refreshTimer.stop();
-    m_panel->stopProgress();
+    m_refreshTimer->stop();
+    if (m_active)
+        m_panel->stopProgress();
 }
 
 void TabPage::cancel()
@@ -217,8 +226,9 @@ void TabPage::onFindFinished()
         return;
     m_requestLive = false;
     m_state = Finished;
-    m_refreshTimer.stop();
-    m_panel->stopProgress();
+    m_refreshTimer->stop();
+    if (m_active)
+        m_panel->stopProgress();
     m_table->refresh();
     m_table->applySortOrder();
     if (m_results->count() > 0 && hasRows())
@@ -234,12 +244,15 @@ void TabPage::onFindFinished()
     updateTexts();
 }
 
+// The user's row, once there is one, stays: arriving rows, the end of the
+// search and its final order keep it.
 void TabPage::selectFirstRowAndOpenPreview()
 {
     FileTableView *view = m_table->view();
-    if (!view->currentIndex().isValid())
+    if (!view->currentIndex().isValid() && !hasSelection())
         view->setCurrentIndex(view->model()->index(0, 0));
-    setPreviewOpen(true);
+    if (!isPreviewOpen())
+        setPreviewOpen(true);
 }
 
 // The table keeps the width the user last gave it, as long as the preview

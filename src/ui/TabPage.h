@@ -135,8 +135,10 @@ private:
     InstantToolBar *m_instantBar;
     std::shared_ptr<FileSearcher> m_searcher;
 
-    std::unique_ptr<FileSearchRequest> m_request;
-    std::unique_ptr<FileSearchResults> m_results;
+    // Shared with the searcher, which keeps a canceled search's until its
+    // threads have ended: canceling never waits for them.
+    std::shared_ptr<FileSearchRequest> m_request;
+    std::shared_ptr<FileSearchResults> m_results;
     bool m_requestLive = false;
     std::unique_ptr<FileSearchRequest> m_matchesRequest;
     std::unique_ptr<ContentMatches> m_matches;
@@ -153,7 +155,7 @@ private:
     QElapsedTimer m_clock;
     qint64 m_foundSeconds = 0; // the duration of the last finished search
     bool m_foundIncomplete = false; // it could not look everywhere
-    QTimer m_refreshTimer;
+    QTimer *m_refreshTimer;
     QTimer m_buttonTimer;
     bool m_showDone = false;
     TabParameters m_parameters;

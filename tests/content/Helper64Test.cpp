@@ -77,10 +77,8 @@ private slots:
     {
         qputenv("TVQ_STAND_IN_MODE", "silent");
         qputenv("TVQ_STAND_IN_FILTERS", "1\n{a1}\nStand-in\n1\ndocx");
-        // Requests and results outlive the searcher, also when a wait fails.
-        FileSearchRequest requests[2];
-        FileSearchResults first;
-        FileSearchResults second;
+        auto first = std::make_shared<FileSearchResults>();
+        auto second = std::make_shared<FileSearchResults>();
         FileSearcher searcher(m_temp, 0);
         ContentSearchSettings settings;
         settings.filters64 = searcher.helper64Filters();
@@ -89,14 +87,15 @@ private slots:
         for (const char *name : {"/a.docx", "/b.docx"})
             QVERIFY(TestFiles::write(folder + QLatin1String(name), "plain words\n"));
         QSignalSpy finished(&searcher, &FileSearcher::findFinished);
-        auto search = [&](FileSearchRequest &request, FileSearchResults *results) {
-            request.includePaths = QStringList{folder};
-            request.text = QStringLiteral("text of");
-            searcher.find(request, *results);
+        auto search = [&](const std::shared_ptr<FileSearchResults> &results) {
+            auto request = std::make_shared<FileSearchRequest>();
+            request->includePaths = QStringList{folder};
+            request->text = QStringLiteral("text of");
+            searcher.find(request, results);
             return finished.wait(3 * Helper64::kTimeoutMs);
         };
-        QVERIFY(search(requests[0], &first));
-        QCOMPARE(first.count(), 0);
+        QVERIFY(search(first));
+        QCOMPARE(first->count(), 0);
         const QStringList asked = received().filter(QStringLiteral("CONVERT"));
         QCOMPARE(asked.size(), 1);
         QVERIFY(TestFiles::hasLogEntry(TestFiles::logLines(m_logPath), QStringLiteral("WARNING"),
@@ -104,8 +103,8 @@ private slots:
                                        QStringLiteral("Reading from pipe hanged, file name = ") + asked[0].mid(8)));
 
         qputenv("TVQ_STAND_IN_MODE", "answer");
-        QVERIFY(search(requests[1], &second));
-        QCOMPARE(second.count(), 2);
+        QVERIFY(search(second));
+        QCOMPARE(second->count(), 2);
     }
 
     void killedWhileConvertingIsBroken()

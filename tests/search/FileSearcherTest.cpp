@@ -39,11 +39,11 @@ class WalkSearch
 public:
     WalkSearch() : searcher(temp.path(), 0) { searcher.init(IndexingSettings(), ContentSearchSettings()); }
 
-    bool run(FileSearchRequest &request, FileSearchResults &results)
+    bool run(const std::shared_ptr<FileSearchRequest> &request, const std::shared_ptr<FileSearchResults> &results)
     {
         QSignalSpy finished(&searcher, &FileSearcher::findFinished);
         searcher.find(request, results);
-        return finished.wait(10000) && finished.first().first().toInt() == request.id;
+        return finished.wait(10000) && finished.first().first().toInt() == request->id;
     }
 
     QTemporaryDir temp;
@@ -122,37 +122,38 @@ private slots:
         QFETCH(QDate, day);
         QFETCH(QStringList, expected);
         WalkSearch s;
-        FileSearchRequest request;
-        request.name = name;
-        request.text = text;
-        request.includePaths = QStringList{m_tree.path(folder)};
+        auto request = std::make_shared<FileSearchRequest>();
+        request->name = name;
+        request->text = text;
+        request->includePaths = QStringList{m_tree.path(folder)};
         if (!excluded.isEmpty())
-            request.excludePaths = QStringList{excluded};
-        request.includeSubfolders = subfolders;
-        request.minSize = minSize;
-        request.maxSize = maxSize;
-        request.modifiedFrom = day;
-        request.modifiedTo = day;
-        FileSearchResults results;
+            request->excludePaths = QStringList{excluded};
+        request->includeSubfolders = subfolders;
+        request->minSize = minSize;
+        request->maxSize = maxSize;
+        request->modifiedFrom = day;
+        request->modifiedTo = day;
+        auto results = std::make_shared<FileSearchResults>();
         QVERIFY(s.run(request, results));
-        QCOMPARE(relativeRows(results, m_tree.path(folder)), expected);
+        QCOMPARE(relativeRows(*results, m_tree.path(folder)), expected);
         QVERIFY(!s.searcher.isSearching());
     }
 
     void countMatchesFillsTheCount()
     {
         WalkSearch s;
-        FileSearchRequest request;
-        request.includePaths = QStringList{m_tree.path("count")};
-        request.text = QStringLiteral("needle");
-        request.countMatches = true;
-        FileSearchResults results;
+        auto request = std::make_shared<FileSearchRequest>();
+        request->includePaths = QStringList{m_tree.path("count")};
+        request->text = QStringLiteral("needle");
+        request->countMatches = true;
+        auto results = std::make_shared<FileSearchResults>();
         QVERIFY(s.run(request, results));
-        QCOMPARE(results.count(), 1);
-        QCOMPARE(results.item(0).matches, 3);
+        QCOMPARE(results->count(), 1);
+        QCOMPARE(results->item(0).matches, 3);
     }
 
-    void cancelDuringCheckPhaseStopsQueuing()
+    // Two searches check the same files at once; canceling one neither drops nor waits for the other's checks.
+    void cancelDuringCheckPhaseLeavesOtherSearchesWhole()
     {
         TempTree tree;
         const QByteArray text = QByteArray("a line without it\n").repeated(200) + "needle\n";
@@ -161,24 +162,36 @@ private slots:
             QVERIFY(tree.add(QStringLiteral("f%1.txt").arg(i), text));
         WalkSearch s;
         QSignalSpy finished(&s.searcher, &FileSearcher::findFinished);
-        FileSearchRequest request;
-        request.includePaths = QStringList{tree.path()};
-        // Neither an alternation nor counting can be decided on raw bytes: the check phase is caught running.
-        request.text = QStringLiteral("needle|zzz");
-        request.textExpressionType = 2;
-        request.countMatches = true;
-        FileSearchResults results;
-        s.searcher.find(request, results);
+        auto makeRequest = [&] {
+            auto request = std::make_shared<FileSearchRequest>();
+            request->includePaths = QStringList{tree.path()};
+            // Neither an alternation nor counting can be decided on raw bytes: the check phase is caught running.
+            request->text = QStringLiteral("needle|zzz");
+            request->textExpressionType = 2;
+            request->countMatches = true;
+            return request;
+        };
+        const auto kept = makeRequest();
+        const auto canceled = makeRequest();
+        auto keptResults = std::make_shared<FileSearchResults>();
+        auto results = std::make_shared<FileSearchResults>();
+        s.searcher.find(kept, keptResults);
+        s.searcher.find(canceled, results);
         int examined = 0;
         int total = 0;
-        QTRY_VERIFY_WITH_TIMEOUT((s.searcher.progress(request, examined, total), examined > 0), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((s.searcher.progress(*canceled, examined, total), examined > 0), 10000);
         QCOMPARE(total, kFiles);
-        s.searcher.cancel(request);
-        // Running checks end before cancel() returns; nothing is added after it.
-        const int count = results.count();
+        s.searcher.progress(*kept, examined, total);
+        QVERIFY2(examined < kFiles, "the other search ended before the cancel: nothing was tested");
+        s.searcher.cancel(*canceled);
+        // cancel() returns at once, and no check adds a result after it.
+        const int count = results->count();
         QVERIFY2(count < kFiles, qPrintable(QString::number(count)));
-        QVERIFY(!finished.wait(500));
-        QCOMPARE(results.count(), count);
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toInt(), kept->id);
+        QCOMPARE(keptResults->count(), kFiles);
+        QCOMPARE(results->count(), count);
         QVERIFY(!s.searcher.isSearching());
     }
 
@@ -209,13 +222,13 @@ private slots:
         QVERIFY(init.wait(60000));
         QSignalSpy finished(&searcher, &FileSearcher::findFinished);
         const auto run = [&](const QStringList &folders, const QString &text) {
-            FileSearchRequest request;
-            request.name = QStringLiteral("report");
-            request.includePaths = folders;
-            request.text = text;
-            FileSearchResults results;
+            auto request = std::make_shared<FileSearchRequest>();
+            request->name = QStringLiteral("report");
+            request->includePaths = folders;
+            request->text = text;
+            auto results = std::make_shared<FileSearchResults>();
             searcher.find(request, results);
-            return finished.wait(10000) ? pathSet(results) : QSet<QString>{"no finished"};
+            return finished.wait(10000) ? pathSet(*results) : QSet<QString>{"no finished"};
         };
         const QSet<QString> indexed{root + "/data/report.txt", root + "/other/report.md"};
         QCOMPARE(run({}, QString()), indexed);

@@ -13,6 +13,7 @@
 
 #include <QHeaderView>
 #include <QMimeData>
+#include <QRadioButton>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,7 +22,7 @@ namespace {
 
 QString cell(FileTable &table, int row, int type)
 {
-    return table.model()->index(row, table.columns()->indexOf(type)).data().toString();
+    return table.model()->index(row, type).data().toString();
 }
 
 QStringList names(FileTable &table)
@@ -185,17 +186,26 @@ private slots:
         QCOMPARE(opens.paths, (QStringList{"/p/b", "/p/a"}));
     }
 
+    // The name is read aloud and typed to find as it is; only the painter sees the bold parts.
     void cellRoles()
     {
         FileSearchResults results;
         results.addFile(QStringLiteral("x.txt"), QStringLiteral("/p"), 3);
+        results.addFile(QStringLiteral("R&D <b>.txt"), QStringLiteral("/p"), 0);
+        FileSearchRequest request;
+        request.name = QStringLiteral("d");
         FileTable table;
-        table.columns()->setColumns({NameColumn, SizeColumn, MatchesColumn});
-        table.setResults(nullptr, &results, {});
+        table.setResults(&request, &results, {});
         const QModelIndex name = table.model()->index(0, 0);
-        QCOMPARE(name.data(Qt::UserRole).toString(), QStringLiteral("/p/x.txt"));
+        QCOMPARE(name.data(FileTableModel::FullPathRole).toString(), QStringLiteral("/p/x.txt"));
         QCOMPARE(name.data(Qt::EditRole).toString(), QStringLiteral("x.txt"));
         QCOMPARE(cell(table, 0, MatchesColumn), QStringLiteral("3"));
+        const QModelIndex special = table.model()->index(1, NameColumn);
+        QCOMPARE(special.data().toString(), QStringLiteral("R&D <b>.txt"));
+        QCOMPARE(special.data(FileTableModel::NameMarkupRole).toString(),
+                 QStringLiteral("R&amp;<b>D</b> &lt;b&gt;.txt"));
+        table.view()->keyboardSearch(QStringLiteral("r&d <"));
+        QCOMPARE(table.view()->currentIndex().row(), 1);
     }
 
     void dragData()
@@ -226,6 +236,41 @@ private slots:
         QVERIFY(!cell(table, 0, ModifiedColumn).isEmpty());
         QCOMPARE(cell(table, 1, SizeColumn), QString());
         QCOMPARE(cell(table, 1, ModifiedColumn), QString());
+    }
+
+    // What a search adds is inserted: a folder above the files, files at the end; the shown rows keep their
+    // selection, current row and read sizes, and no file is reported as newly selected.
+    void arrivingRowsAreInserted()
+    {
+        TempTree tree({QStringLiteral("d1/"), QStringLiteral("d2/")});
+        for (const char *name : {"a", "b", "c"})
+            QVERIFY(tree.add(QLatin1String(name), "12345"));
+        FileSearchResults results;
+        results.addFolder(QStringLiteral("d1"), tree.path());
+        results.addFile(QStringLiteral("a"), tree.path(), 0);
+        results.addFile(QStringLiteral("b"), tree.path(), 0);
+        FileTable table;
+        table.setResults(nullptr, &results, {});
+        table.view()->selectRow(2);
+        cell(table, 2, SizeColumn);
+        QTRY_COMPARE(cell(table, 2, SizeColumn), QStringLiteral("5 B"));
+        QSignalSpy inserted(table.model(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy resets(table.model(), &QAbstractItemModel::modelReset);
+        QSignalSpy selected(&table, &FileTable::fileSelected);
+        results.addFile(QStringLiteral("c"), tree.path(), 0);
+        results.addFolder(QStringLiteral("d2"), tree.path());
+        // Until the refresh the rows shown are still the ones the view knows.
+        QCOMPARE(names(table), (QStringList{"d1", "a", "b"}));
+        table.refresh();
+        QCOMPARE(names(table), (QStringList{"d1", "d2", "a", "b", "c"}));
+        QCOMPARE(inserted.size(), 2);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 1);
+        QCOMPARE(inserted.at(1).at(1).toInt(), 4);
+        QCOMPARE(resets.size(), 0);
+        QCOMPARE(table.view()->selectedPaths(), QStringList{tree.path(QStringLiteral("b"))});
+        QCOMPARE(table.view()->currentIndex().row(), 3);
+        QCOMPARE(cell(table, 3, SizeColumn), QStringLiteral("5 B"));
+        QCOMPARE(selected.size(), 0);
     }
 
     void sortsBySizeAndTimeOffTheUiThread_data()
@@ -265,7 +310,7 @@ private slots:
         }
         FileTable table;
         table.setResults(nullptr, &results, {});
-        table.sort(table.columns()->indexOf(type), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        table.sort(type, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
         QTRY_COMPARE(names(table), order);
     }
 
@@ -309,7 +354,7 @@ private slots:
         table.setFilterBarVisible(true);
         table.filterBar()->rebuild();
         table.setResults(nullptr, &results, categories);
-        table.filterBar()->findChildren<QCheckBox *>().at(1)->click();
+        table.filterBar()->findChildren<QRadioButton *>().at(1)->click();
         QCOMPARE(names(table), QStringList{"a.txt"});
         // Options widen the chosen category: its rows are chosen again at once.
         Settings::instance()->setFileCategories({categories[0], {"f", "txt;doc", "Text"}});
@@ -341,9 +386,9 @@ private slots:
         bar.rebuild({{QString(), QString(), "All"}, {"d", QString(), "Directory"}, {"f", "txt", "Notes"}});
         QSignalSpy filtered(&bar, &FilterBar::filterClicked);
         for (int index : clicks)
-            bar.findChildren<QCheckBox *>().at(index)->click();
+            bar.findChildren<QRadioButton *>().at(index)->click();
         QList<bool> states;
-        for (const QCheckBox *box : bar.findChildren<QCheckBox *>())
+        for (const QRadioButton *box : bar.findChildren<QRadioButton *>())
             states.append(box->isChecked());
         QTEST(states, "states");
         QCOMPARE(filtered.size(), clicks.size());
