@@ -59,15 +59,15 @@ static qint64 windowSearch(MainWindow &window, const QString &name, int *rows)
 
 static qint64 engineSearch(FileSearcher &searcher, const QString &name, int *count)
 {
-    FileSearchRequest request;
-    request.name = name;
-    FileSearchResults results;
+    auto request = std::make_shared<FileSearchRequest>();
+    request->name = name;
+    auto results = std::make_shared<FileSearchResults>();
     QSignalSpy finished(&searcher, &FileSearcher::findFinished);
     QElapsedTimer clock;
     clock.start();
     searcher.find(request, results);
     finished.wait(600000);
-    *count = results.count();
+    *count = results->count();
     return clock.elapsed();
 }
 
