@@ -180,6 +180,12 @@ void MainWindow::initialize()
     // and searches asked for meanwhile start when it is ready.
     if (m_useIndex || m_useService)
         setIndexState(Updating);
+    // A window with an index of its own runs only where the service did not
+    // answer at start.
+    if (m_useIndex)
+        statusBar()->showMessage(tr("The index service is not running: this window keeps an index of its own. "
+                                    "Turn the service on in Options, Indexing."),
+                                 15000);
     // Office documents are read by the helper program: its filters route
     // their extensions to it, unless the settings switch them off.
     settings->setInstalledFilters(FileSearcher::installedFilters(), m_searcher->helper64Filters());

@@ -419,6 +419,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>The index service took the change.</source>
         <translation>索引服务已接受更改。</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>索引服务未运行: 此窗口自行维护索引。请在 选项 &gt; 索引 中启用该服务。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

@@ -421,6 +421,10 @@ Shromáždění dat a řazení může trvat několik minut.</translation>
         <source>The index service took the change.</source>
         <translation>Služba indexu změnu přijala.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Služba indexu neběží: toto okno si vede vlastní index. Zapněte službu v Možnosti, Indexování.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

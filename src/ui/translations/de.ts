@@ -420,6 +420,10 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <source>The index service took the change.</source>
         <translation>Der Indexdienst hat die Änderung übernommen.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Der Indexdienst läuft nicht: Dieses Fenster führt einen eigenen Index. Schalten Sie den Dienst unter Optionen, Indizierung ein.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

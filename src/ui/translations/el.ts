@@ -420,6 +420,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>The index service took the change.</source>
         <translation>Η υπηρεσία ευρετηρίου δέχτηκε την αλλαγή.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Η υπηρεσία ευρετηρίου δεν εκτελείται: αυτό το παράθυρο διατηρεί δικό του ευρετήριο. Ενεργοποιήστε την υπηρεσία στις Επιλογές, Ευρετηρίαση.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

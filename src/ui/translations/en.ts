@@ -420,6 +420,10 @@ Gathering data and sorting could take several minutes.</translation>
         <source>The index service took the change.</source>
         <translation>The index service took the change.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

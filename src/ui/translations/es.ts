@@ -420,6 +420,10 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <source>The index service took the change.</source>
         <translation>El servicio de índice aceptó el cambio.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>El servicio de índice no está en ejecución: esta ventana mantiene un índice propio. Active el servicio en Opciones, Indexación.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

@@ -420,6 +420,10 @@ La collecte des données et le tri peuvent prendre plusieurs minutes.</translati
         <source>The index service took the change.</source>
         <translation>Le service d'index a pris en compte la modification.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Le service d'index est arrêté : cette fenêtre tient son propre index. Activez le service dans Options, Indexation.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

@@ -419,6 +419,10 @@ Az adatok gyűjtése és a rendezés több percig is eltarthat.</translation>
         <source>The index service took the change.</source>
         <translation>Az indexszolgáltatás átvette a módosítást.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Az indexszolgáltatás nem fut: ez az ablak saját indexet tart fenn. Kapcsolja be a szolgáltatást a Beállítások, Indexelés lapon.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

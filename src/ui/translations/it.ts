@@ -420,6 +420,10 @@ La raccolta dei dati e l'ordinamento potrebbero richiedere alcuni minuti.</trans
         <source>The index service took the change.</source>
         <translation>Il servizio di indice ha accettato la modifica.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Il servizio di indice non è in esecuzione: questa finestra mantiene un indice proprio. Attivare il servizio in Opzioni, Indicizzazione.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

@@ -419,6 +419,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>The index service took the change.</source>
         <translation>インデックス サービスが変更を受け付けました。</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>インデックス サービスが停止しています: このウィンドウは独自のインデックスを保持します。[オプション] の [インデックス] でサービスをオンにしてください。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

@@ -421,6 +421,10 @@ Zbieranie danych i sortowanie może potrwać kilka minut.</translation>
         <source>The index service took the change.</source>
         <translation>Usługa indeksu przyjęła zmianę.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Usługa indeksu nie działa: to okno utrzymuje własny indeks. Włącz usługę w Opcje, Indeksowanie.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>

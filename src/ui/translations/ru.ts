@@ -421,6 +421,10 @@ Gathering data and sorting could take several minutes.</source>
         <source>The index service took the change.</source>
         <translation>Служба индекса приняла изменение.</translation>
     </message>
+    <message>
+        <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
+        <translation>Служба индекса не запущена: это окно ведёт собственный индекс. Включите службу в Параметры, Индексирование.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowActions</name>
