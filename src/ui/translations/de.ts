@@ -414,7 +414,7 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     </message>
     <message>
         <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
-        <translation>Der Indexdienst läuft nicht: Suchen durchlaufen die Ordner. Schalten Sie ihn unter Optionen, Indizierung ein.</translation>
+        <translation>Der Indexdienst läuft nicht: Suchen durchlaufen die Ordner. Schalten Sie ihn unter Einstellungen, Indizierung ein.</translation>
     </message>
     <message>
         <source>The index service took the change.</source>
@@ -422,7 +422,7 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
     </message>
     <message>
         <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
-        <translation>Der Indexdienst läuft nicht: Dieses Fenster führt einen eigenen Index. Schalten Sie den Dienst unter Optionen, Indizierung ein.</translation>
+        <translation>Der Indexdienst läuft nicht: Dieses Fenster führt einen eigenen Index. Schalten Sie den Dienst unter Einstellungen, Indizierung ein.</translation>
     </message>
 </context>
 <context>

@@ -413,7 +413,7 @@ Gathering data and sorting could take several minutes.</source>
     </message>
     <message>
         <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
-        <translation>インデックス サービスが停止しています: 検索はフォルダーを順にたどります。[オプション] の [インデックス] でオンにしてください。</translation>
+        <translation>インデックス サービスが停止しています: 検索はフォルダーを順にたどります。[オプション] の [インデックス作成] でオンにしてください。</translation>
     </message>
     <message>
         <source>The index service took the change.</source>
@@ -421,7 +421,7 @@ Gathering data and sorting could take several minutes.</source>
     </message>
     <message>
         <source>The index service is not running: this window keeps an index of its own. Turn the service on in Options, Indexing.</source>
-        <translation>インデックス サービスが停止しています: このウィンドウは独自のインデックスを保持します。[オプション] の [インデックス] でサービスをオンにしてください。</translation>
+        <translation>インデックス サービスが停止しています: このウィンドウは独自のインデックスを保持します。[オプション] の [インデックス作成] でサービスをオンにしてください。</translation>
     </message>
 </context>
 <context>
