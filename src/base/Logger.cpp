@@ -26,6 +26,14 @@ void flushAtExit()
 
 } // namespace
 
+static std::atomic<Logger *> g_processLog{nullptr};
+
+void Logger::flushProcessLog()
+{
+    if (Logger *logger = g_processLog.load())
+        logger->flush();
+}
+
 Logger *Logger::instance(const QString &path, OpenMode mode)
 {
     // Deliberately never destroyed: threads may still log while statics are
@@ -36,6 +44,7 @@ Logger *Logger::instance(const QString &path, OpenMode mode)
         if (created->m_good)
             setCrashLogBuffer(created->m_file.handle(), created->m_buffer.get(), &created->m_used);
         std::atexit(flushAtExit);
+        g_processLog = created;
         return created;
     }();
     return logger;

@@ -53,6 +53,9 @@ public:
 
     // Writes the entries gathered so far.
     void flush();
+    // The same for the process-wide logger, when one was made: for readers of
+    // its file in the same process (tests) that must see every entry so far.
+    static void flushProcessLog();
 
     void log(int level, const char *component, const QString &message);
     void log(int level, const char *component, const std::wstring &message);

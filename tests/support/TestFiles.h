@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Logger.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -62,8 +64,11 @@ public:
 
     // The entries of a log written by Logger (UTF-16LE with a byte-order
     // mark, CR LF after each line).
+    // This process's entries are written out first: the log gathers them
+    // before it writes.
     static QStringList logLines(const QString &logPath)
     {
+        Logger::flushProcessLog();
         const QByteArray bytes = read(logPath);
         return fromUtf16LE(bytes.mid(2)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     }

@@ -22,7 +22,7 @@
 
 namespace {
 
-const int kFiles = 1500;
+const int kFiles = 4000;
 
 // Files that all hold the content searched for, in a folder of the test's private home.
 QString makeTree(const QString &name)
