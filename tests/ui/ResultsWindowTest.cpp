@@ -27,7 +27,8 @@ const int kFiles = 4000;
 // Files that all hold the content searched for, in a folder of the test's private home.
 QString makeTree(const QString &name)
 {
-    const QString root = QDir::homePath() + QLatin1Char('/') + name;
+    // Named with its size: a tree an earlier run made with another count is not taken for it.
+    const QString root = QDir::homePath() + QLatin1Char('/') + name + QString::number(kFiles);
     if (QFileInfo::exists(root))
         return root;
     const QByteArray text = QByteArray("a line without it\n").repeated(100) + "needle\n";
