@@ -20,11 +20,13 @@ const int kThreadStopMs = 100;
 
 } // namespace
 
-Helper64::Helper64(const QString &tempFolder, const QString &program)
+Helper64::Helper64(const QString &tempFolder, const QString &program, StartMode mode)
     : m_tempFolder(tempFolder)
     , m_program(program)
+    , m_startMode(mode)
 {
-    start();
+    if (mode == StartNow)
+        start();
 }
 
 Helper64::~Helper64()
@@ -95,6 +97,7 @@ void Helper64::startLocked()
     if (!m_process->start(QFile::encodeName(m_program).toStdString(), arguments)) {
         Logger::instance()->log(WARNING, kComponent, "Failed to start talvenquist-helper");
         Logger::instance()->log(WARNING, kComponent, "Failed to connect to the pipe.");
+        markStartFailed();
         return;
     }
     // A helper that ends before it connects (a broken installation) ends
@@ -111,11 +114,25 @@ void Helper64::startLocked()
         return;
     }
     Logger::instance()->log(WARNING, kComponent, "Failed to connect to the pipe.");
+    markStartFailed();
+}
+
+// A helper started on first use that failed to come up is taken as broken:
+// requests are refused at once, not each after the start's time limit, until
+// the next search's restart() tries again.
+void Helper64::markStartFailed()
+{
+    if (m_startMode == StartOnFirstUse)
+        m_state = Broken;
 }
 
 void Helper64::restart()
 {
     QMutexLocker lock(&m_mutex);
+    if (m_state == NotStarted && m_startMode == StartOnFirstUse) {
+        startLocked();
+        return;
+    }
     if (m_state != Broken)
         return;
     Logger::instance()->log(INFO, kComponent, "Restart talvenquist-helper");
@@ -143,6 +160,8 @@ QString Helper64::convert(const QString &path)
 QString Helper64::request(const QString &message, const QString &path, const char *sendFailure)
 {
     QMutexLocker lock(&m_mutex);
+    if (m_state == NotStarted && m_startMode == StartOnFirstUse)
+        startLocked();
     if (m_state != Connected)
         return QString();
     m_currentPath = path;

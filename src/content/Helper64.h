@@ -30,14 +30,20 @@ public:
     // How long destruction waits for the helper to end after "EXIT".
     static const int kExitWaitMs = 1000;
 
+    // StartOnFirstUse: the helper is started by the first request (or
+    // restart()) instead of at once, so a run that reads no document (a
+    // name search) starts no process.
+    enum StartMode { StartNow, StartOnFirstUse };
+
     // 'program' is the helper to run; by default the one beside this program.
-    explicit Helper64(const QString &tempFolder, const QString &program = defaultProgram());
+    explicit Helper64(const QString &tempFolder, const QString &program = defaultProgram(),
+                      StartMode mode = StartNow);
     ~Helper64();
     Helper64(const Helper64 &) = delete;
     Helper64 &operator=(const Helper64 &) = delete;
 
     void start();
-    // Only a broken helper is restarted.
+    // Only a broken helper is restarted (and one not started yet started).
     void restart();
     // The helper's filters; empty when it is not connected or did not answer.
     QList<IFilterInfo> installedFilters();
@@ -52,6 +58,7 @@ public:
 
 private:
     void startLocked();
+    void markStartFailed();
     QString request(const QString &message, const QString &path, const char *sendFailure);
     bool exchange(const QString &message, const char *sendFailure, QString *reply);
     // Writes one message; on a failure logs 'failure' (when given) and
@@ -63,6 +70,7 @@ private:
 
     QString m_tempFolder;
     QString m_program;
+    const StartMode m_startMode;
     std::atomic<int> m_state{NotStarted};
     std::unique_ptr<ChildProcess> m_process;
     std::unique_ptr<Helper64Thread> m_thread;

@@ -29,7 +29,7 @@ FileSearcher::FileSearcher(const QString &tempFolder, int flags, std::unique_ptr
     : m_flags(flags)
     , m_indexService(std::move(indexService))
     , m_diskSearcher(std::make_unique<DiskSearcher>())
-    , m_helper64(std::make_unique<Helper64>(tempFolder))
+    , m_helper64(std::make_unique<Helper64>(tempFolder, Helper64::defaultProgram(), Helper64::StartOnFirstUse))
     , m_contentSearcher(std::make_unique<ContentSearcher>(tempFolder, std::make_unique<IFilterConverter>(),
                                                           std::make_unique<IFilter64Converter>(m_helper64.get())))
 {

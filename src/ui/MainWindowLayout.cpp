@@ -45,6 +45,7 @@ void MainWindowLayout::restoreGeometry()
 // A share of the screen that leaves the desktop in view, centred on it.
 void MainWindowLayout::placeFirstTime(const QRect &available)
 {
+    m_firstStart = true;
     const QSize size = (available.size() * kFirstStartShare / 100)
                            .expandedTo(m_window->minimumSizeHint())
                            .boundedTo(available.size());
@@ -63,6 +64,15 @@ void MainWindowLayout::keepOnScreen()
     // fits the screen's free area.
     const QRect available = screen->availableVirtualGeometry();
     const QSize size = m_window->size().expandedTo(m_window->minimumSizeHint()).boundedTo(available.size());
+    // On a first start the window's contents (toolbars, tabs) may have made
+    // it wider than the share it was given: it is centred again as it is now.
+    if (m_firstStart) {
+        m_firstStart = false;
+        const QRect screenArea = screen->availableGeometry();
+        m_window->resize(size);
+        m_window->move(screenArea.center() - QPoint(size.width() / 2, size.height() / 2));
+        return;
+    }
     QRect frame(m_window->pos(), size);
     frame.moveRight(qMin(frame.right(), available.right()));
     frame.moveBottom(qMin(frame.bottom(), available.bottom()));

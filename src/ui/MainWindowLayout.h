@@ -37,4 +37,5 @@ private:
     QToolBar *m_commandBar;
     QToolBar *m_instantBar;
     QDockWidget *m_dock;
+    bool m_firstStart = false;
 };

@@ -34,6 +34,13 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
     m_splitter->addWidget(m_table->widget());
     m_splitter->addWidget(m_preview);
     m_splitter->setChildrenCollapsible(true);
+    // Room the window gains is shared by the table and the preview, and
+    // neither side's contents may widen the window by themselves: it never
+    // grows past the screen because a preview opened.
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    m_table->widget()->setMinimumWidth(kMinimumPaneWidth / 2);
+    m_preview->setMinimumWidth(kMinimumPaneWidth / 2);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);

@@ -148,6 +148,24 @@ private slots:
         QCOMPARE(helper.state(), int(Helper64::Connected));
     }
 
+    // A searcher's helper starts with its first request, not before: a name search starts no process; one
+    // that cannot start is refused at once after that, not after the time limit each time.
+    void startedOnFirstUse()
+    {
+        qputenv("TVQ_STAND_IN_MODE", "answer");
+        Helper64 helper(m_temp, QStringLiteral(TVQ_STAND_IN_HELPER), Helper64::StartOnFirstUse);
+        QCOMPARE(helper.processId(), qint64(-1));
+        const QString converted = helper.convert(m_dir.filePath(QStringLiteral("first.docx")));
+        QVERIFY(!converted.isEmpty());
+        QFile::remove(converted);
+        QVERIFY(helper.processId() > 0);
+        QCOMPARE(helper.state(), int(Helper64::Connected));
+
+        Helper64 missing(m_temp, m_dir.filePath(QStringLiteral("no-such-helper")), Helper64::StartOnFirstUse);
+        QCOMPARE(missing.convert(m_dir.filePath(QStringLiteral("a.docx"))), QString());
+        QCOMPARE(missing.processId(), qint64(-1));
+    }
+
     // A helper must never outlive the program: told "EXIT", it is gone once the client is.
     void exitAtDestruction()
     {
