@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -86,7 +88,7 @@ FileTable::FileTable(QWidget *parent)
     auto *layout = new QVBoxLayout(m_widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_filterBar);
+    layout->addWidget(makeFilterStrip());
     layout->addWidget(m_view);
 
     m_view->setModel(m_model);
@@ -95,7 +97,7 @@ FileTable::FileTable(QWidget *parent)
     header->setSectionsMovable(true);
     header->setFirstSectionMovable(false);
     header->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_filterBar->setVisible(Settings::instance()->value(Settings::ShowFilterBar).toBool());
+    m_filterStrip->setVisible(Settings::instance()->value(Settings::ShowFilterBar).toBool());
     loadColumns();
     const int sortType = Settings::instance()->value(Settings::SortColumn).toInt();
     m_view->setSortIndicatorQuietly(m_columns->contains(sortType) ? sortType : -1, Qt::AscendingOrder);
@@ -324,16 +326,34 @@ void FileTable::rebuildFilterBar(const QList<FileCategory> &categories)
         QWidget::setTabOrder(box, m_view);
 }
 
+// The category boxes scroll sideways where the table is narrower than they
+// are (a preview beside it on a small screen) instead of being cut short or
+// widening the window.
+QWidget *FileTable::makeFilterStrip()
+{
+    m_filterStrip = new QScrollArea(m_widget);
+    m_filterStrip->setObjectName(QStringLiteral("filterStrip"));
+    m_filterStrip->setFrameShape(QFrame::NoFrame);
+    m_filterStrip->setWidgetResizable(true);
+    m_filterStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_filterStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_filterStrip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_filterStrip->setWidget(m_filterBar);
+    m_filterStrip->setFixedHeight(m_filterBar->sizeHint().height()
+                                  + m_filterStrip->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    return m_filterStrip;
+}
+
 bool FileTable::isFilterBarVisible() const
 {
-    return !m_filterBar->isHidden();
+    return !m_filterStrip->isHidden();
 }
 
 void FileTable::setFilterBarVisible(bool visible)
 {
     if (visible == isFilterBarVisible())
         return;
-    m_filterBar->setVisible(visible);
+    m_filterStrip->setVisible(visible);
     // A hidden bar filters nothing: the rows it hid come back.
     if (m_results)
         onFilterClicked(currentFilter());

@@ -23,6 +23,7 @@ class FileTableColumns;
 class FileTableModel;
 class FileTableView;
 class FilterBar;
+class QScrollArea;
 class QProgressDialog;
 class RichTextDelegate;
 
@@ -106,6 +107,7 @@ signals:
     void customizeFilters();
 
 private:
+    QWidget *makeFilterStrip();
     using ItemKey = QPair<const char *, const char *>;
 
     void onFilterClicked(int filterType);
@@ -128,6 +130,7 @@ private:
 
     QPointer<QWidget> m_widget; // may be deleted first by the tab's splitter
     FilterBar *m_filterBar;
+    QScrollArea *m_filterStrip = nullptr;
     FileTableView *m_view;
     FileTableColumns *m_columns;
     FileTableModel *m_model;

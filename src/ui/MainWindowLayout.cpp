@@ -5,8 +5,10 @@
 
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 
 // Percent of the screen's free area the window takes at its first start.
@@ -27,7 +29,12 @@ void MainWindowLayout::restoreGeometry()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    if (!settings->isSet(Settings::MainWindowPos) || !settings->isSet(Settings::MainWindowSize)) {
+    // The store writes its defaults into a new file at once, so a geometry
+    // still at the defaults is one no window has left there yet.
+    const auto unset = [settings](Settings::Key key) {
+        return !settings->isSet(key) || settings->value(key) == settings->defaultValue(key);
+    };
+    if (unset(Settings::MainWindowPos) && unset(Settings::MainWindowSize)) {
         placeFirstTime(screen->availableGeometry());
         return;
     }
@@ -64,13 +71,12 @@ void MainWindowLayout::keepOnScreen()
     // fits the screen's free area.
     const QRect available = screen->availableVirtualGeometry();
     const QSize size = m_window->size().expandedTo(m_window->minimumSizeHint()).boundedTo(available.size());
-    // On a first start the window's contents (toolbars, tabs) may have made
-    // it wider than the share it was given: it is centred again as it is now.
+    // On a first start the window's contents (toolbars, tabs) take their
+    // sizes only once it is shown and polished, which can make it wider than
+    // the share it was given: it is centred again then, as it has become.
     if (m_firstStart) {
         m_firstStart = false;
-        const QRect screenArea = screen->availableGeometry();
-        m_window->resize(size);
-        m_window->move(screenArea.center() - QPoint(size.width() / 2, size.height() / 2));
+        QTimer::singleShot(0, m_window, [this] { centreOnScreen(); });
         return;
     }
     QRect frame(m_window->pos(), size);
@@ -79,6 +85,19 @@ void MainWindowLayout::keepOnScreen()
     frame.moveTopLeft(QPoint(qMax(frame.left(), available.left()), qMax(frame.top(), available.top())));
     m_window->resize(frame.size());
     m_window->move(frame.topLeft());
+}
+
+void MainWindowLayout::centreOnScreen()
+{
+    const QScreen *screen = m_window->screen();
+    if (!screen || m_window->isMaximized())
+        return;
+    if (m_window->layout())
+        m_window->layout()->activate();
+    const QRect available = screen->availableGeometry();
+    const QSize size = m_window->size().expandedTo(m_window->minimumSizeHint()).boundedTo(available.size());
+    m_window->resize(size);
+    m_window->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void MainWindowLayout::showAsStored()

@@ -32,6 +32,7 @@ public:
 
 private:
     void placeFirstTime(const QRect &available);
+    void centreOnScreen();
 
     QMainWindow *m_window;
     QToolBar *m_commandBar;
