@@ -346,7 +346,7 @@ QWidget *FileTable::makeFilterStrip()
 
 bool FileTable::isFilterBarVisible() const
 {
-    return !m_filterStrip->isHidden();
+    return !(m_filterStrip->isHidden() && m_filterStrip->testAttribute(Qt::WA_WState_ExplicitShowHide));
 }
 
 void FileTable::setFilterBarVisible(bool visible)
@@ -361,6 +361,9 @@ void FileTable::setFilterBarVisible(bool visible)
 
 int FileTable::currentFilter() const
 {
+    // Hidden by the user (or the tab), not merely not shown yet: no filter.
+    if (m_filterStrip->isHidden() && m_filterStrip->testAttribute(Qt::WA_WState_ExplicitShowHide))
+        return -1;
     return m_filterBar->currentFilter();
 }
 
