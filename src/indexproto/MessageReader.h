@@ -12,6 +12,9 @@ class MessageReader
 public:
     MessageReader(const char *data, int size) : m_data(data), m_size(size) {}
     explicit MessageReader(const QByteArray &body) : MessageReader(body.constData(), body.size()) {}
+    // The reader keeps a view, not a copy: a temporary body would be gone
+    // before the first read.
+    explicit MessageReader(QByteArray &&) = delete;
 
     quint8 u8();
     quint16 u16();

@@ -376,7 +376,8 @@ void IndexServiceTest::anotherProtocolVersionIsRefused()
         reader.append(buffer, int(got));
     }
     QCOMPARE(quint8(payload.at(0)), quint8(IndexProtocol::Error));
-    MessageReader in(payload.mid(1));
+    const QByteArray body = payload.mid(1);
+    MessageReader in(body);
     in.u32();
     QCOMPARE(in.u8(), quint8(IndexProtocol::VersionMismatch));
     QCOMPARE(QString::fromUtf8(in.bytes()), QStringLiteral("the index service speaks protocol version 1, the client version 99"));
