@@ -7,6 +7,7 @@
 #include "base/DataPaths.h"
 #include "base/MetaTypes.h"
 #include "base/Settings.h"
+#include "WindowBenchSupport.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
@@ -31,51 +32,6 @@
 #include <unistd.h>
 
 static QTextStream out(stdout);
-
-static double residentMiB()
-{
-    malloc_trim(0);
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    return statm.readAll().split(' ').value(1).toDouble() * sysconf(_SC_PAGESIZE) / (1024.0 * 1024.0);
-}
-
-static qint64 windowSearch(MainWindow &window, const QString &name, int *rows)
-{
-    QLineEdit *field = window.instantToolBar()->nameComboBox()->lineEdit();
-    field->setText(name);
-    TabPage *tab = window.currentTab();
-    QSignalSpy status(tab, &TabPage::statusTextChanged);
-    QElapsedTimer clock;
-    clock.start();
-    QTest::keyClick(field, Qt::Key_Return);
-    while (tab->state() != TabPage::Finished && status.wait(600000)) {
-    }
-    const qint64 elapsed = clock.elapsed();
-    *rows = tab->table()->model()->rowCount();
-    return elapsed;
-}
-
-static qint64 engineSearch(FileSearcher &searcher, const QString &name, int *count)
-{
-    auto request = std::make_shared<FileSearchRequest>();
-    request->name = name;
-    auto results = std::make_shared<FileSearchResults>();
-    QSignalSpy finished(&searcher, &FileSearcher::findFinished);
-    QElapsedTimer clock;
-    clock.start();
-    searcher.find(request, results);
-    finished.wait(600000);
-    *count = results->count();
-    return clock.elapsed();
-}
-
-static qint64 median(std::vector<qint64> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 int main(int argc, char *argv[])
 {
