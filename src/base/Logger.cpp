@@ -19,11 +19,6 @@ namespace {
 // How long an entry may wait in the buffer when nothing else comes.
 constexpr std::chrono::seconds kFlushDelay{1};
 
-void flushAtExit()
-{
-    Logger::instance()->flush();
-}
-
 } // namespace
 
 static std::atomic<Logger *> g_processLog{nullptr};
@@ -43,7 +38,7 @@ Logger *Logger::instance(const QString &path, OpenMode mode)
         auto *created = new Logger(path, mode);
         if (created->m_good)
             setCrashLogBuffer(created->m_file.handle(), created->m_buffer.get(), &created->m_used);
-        std::atexit(flushAtExit);
+        std::atexit(&Logger::flushProcessLog);
         g_processLog = created;
         return created;
     }();
