@@ -456,7 +456,7 @@ void MainWindow::setIndexState(IndexState state)
 // Typing searches only name-only searches on a ready index, never walks.
 void MainWindow::followSearchAsYouType()
 {
-    m_instantBar->setSearchAsYouType(m_useIndex && m_indexState == Ready
+    m_instantBar->setSearchAsYouType((m_useIndex || m_useService) && m_indexState == Ready
                                      && Settings::instance()->value(Settings::SearchAsYouType).toBool());
 }
 

@@ -138,10 +138,20 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: ready"), 20000);
         QVERIFY(searchFor(window, QStringLiteral("svc-needle")));
         QCOMPARE(foundNames(window), (QStringList{QStringLiteral("svc-needle-one.txt"), QStringLiteral("svc-needle-two.txt")}));
+        // The service's index is quick enough to search as the name is typed.
+        QLineEdit *field = window.instantToolBar()->nameComboBox()->lineEdit();
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("svc-needle-o"));
+        QTRY_COMPARE_WITH_TIMEOUT(foundNames(window), QStringList{QStringLiteral("svc-needle-one.txt")}, 10000);
 
-        // Gone: the label says so, and a search walks the home folder.
+        // Gone: the label says so, typing no longer starts a walk, and a
+        // search walks the home folder.
         stopService();
         QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: service not running"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.currentTab()->state(), TabPage::Finished, 10000);
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("svc-needle-h"));
+        QCOMPARE(window.currentTab()->state(), TabPage::Finished);
         QVERIFY(TestFiles::write(QDir::homePath() + QStringLiteral("/svc-needle-home.txt"), "x"));
         QVERIFY(searchFor(window, QStringLiteral("svc-needle")));
         QCOMPARE(foundNames(window), QStringList{QStringLiteral("svc-needle-home.txt")});
