@@ -28,14 +28,10 @@ int indexOfItem(const QVector<FileItem> &list, const FileItem &item)
     return -1;
 }
 
-// Sort keys are read once per item: a key read from the file system inside
-// the comparison could change between two comparisons (the file is being
-// written) and break the ordering the sort relies on.
 struct SortEntry
 {
     FileItem item;
-    QString text;
-    qint64 number = 0;
+    FileSearchResults::SortKey key;
 };
 
 qint64 timeKey(const QDateTime &time)
@@ -65,48 +61,16 @@ qint64 fileSystemKey(int column, const FileItem &item)
     }
 }
 
-SortEntry sortEntry(int column, const FileItem &item)
-{
-    SortEntry entry{item, QString(), 0};
-    switch (column) {
-    case FileSearchResults::Name:
-        entry.text = QFile::decodeName(item.name);
-        break;
-    case FileSearchResults::Path:
-        entry.text = QFile::decodeName(item.path);
-        break;
-    case FileSearchResults::Extension:
-        entry.text = FileSearchResults::extension(QFile::decodeName(item.name));
-        break;
-    case FileSearchResults::Matches:
-        entry.number = item.matches;
-        break;
-    default:
-        entry.number = fileSystemKey(column, item);
-        break;
-    }
-    return entry;
-}
-
-bool isTextColumn(int column)
-{
-    return column == FileSearchResults::Name || column == FileSearchResults::Path
-        || column == FileSearchResults::Extension;
-}
-
 void sortList(QVector<FileItem> &list, int column, bool descending)
 {
     std::vector<SortEntry> entries;
     entries.reserve(list.size());
     for (const FileItem &item : qAsConst(list))
-        entries.push_back(sortEntry(column, item));
-    const bool text = isTextColumn(column);
-    auto less = [text](const SortEntry &a, const SortEntry &b) {
-        return text ? QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0 : a.number < b.number;
-    };
+        entries.push_back({item, FileSearchResults::sortKey(column, item)});
     // Stable, so equal keys keep their previous order in both directions.
     std::stable_sort(entries.begin(), entries.end(), [&](const SortEntry &a, const SortEntry &b) {
-        return descending ? less(b, a) : less(a, b);
+        return descending ? FileSearchResults::sortsBefore(column, b.key, a.key)
+                          : FileSearchResults::sortsBefore(column, a.key, b.key);
     });
     for (int i = 0; i < list.size(); ++i)
         list[i] = entries[i].item;
@@ -142,21 +106,30 @@ QString formatFolderListEntry(const QString &path)
 
 void FileSearchResults::addFolder(const QString &name, const QString &path)
 {
-    const FileItem item = makeItem(name, path, 0);
-    QWriteLocker locker(&m_lock);
-    m_folders.append(item);
-    if (filtering() && passesFilter(item, /*isFolder=*/true))
-        m_filteredFolders.append(item);
-    updateCount();
+    append(makeItem(name, path, 0), /*isFolder=*/true);
+}
+
+void FileSearchResults::addFolder(const char *name, const char *path)
+{
+    append(FileItem{m_namePool.intern(name), m_pathPool.intern(path), 0}, /*isFolder=*/true);
 }
 
 void FileSearchResults::addFile(const QString &name, const QString &path, int matches)
 {
-    const FileItem item = makeItem(name, path, matches);
+    append(makeItem(name, path, matches), /*isFolder=*/false);
+}
+
+void FileSearchResults::addFile(const char *name, const char *path)
+{
+    append(FileItem{m_namePool.intern(name), m_pathPool.intern(path), 0}, /*isFolder=*/false);
+}
+
+void FileSearchResults::append(const FileItem &item, bool isFolder)
+{
     QWriteLocker locker(&m_lock);
-    m_files.append(item);
-    if (filtering() && passesFilter(item, /*isFolder=*/false))
-        m_filteredFiles.append(item);
+    (isFolder ? m_folders : m_files).append(item);
+    if (filtering() && passesFilter(item, isFolder))
+        (isFolder ? m_filteredFolders : m_filteredFiles).append(item);
     updateCount();
 }
 
@@ -299,6 +272,38 @@ bool FileSearchResults::passesFilter(const FileItem &item, bool isFolder) const
             return false;
     }
     return true;
+}
+
+FileSearchResults::SortKey FileSearchResults::sortKey(int column, const FileItem &item)
+{
+    SortKey key;
+    // Text is folded once here, so that comparing two keys is comparing
+    // code units, not folding both again at each of the n log n comparisons.
+    switch (column) {
+    case Name:
+        key.text = QFile::decodeName(item.name).toCaseFolded();
+        break;
+    case Path:
+        key.text = QFile::decodeName(item.path).toCaseFolded();
+        break;
+    case Extension:
+        key.text = extension(QFile::decodeName(item.name)).toCaseFolded();
+        break;
+    case Matches:
+        key.number = item.matches;
+        break;
+    default:
+        key.number = fileSystemKey(column, item);
+        break;
+    }
+    return key;
+}
+
+bool FileSearchResults::sortsBefore(int column, const SortKey &a, const SortKey &b)
+{
+    if (column == Name || column == Path || column == Extension)
+        return a.text < b.text;
+    return a.number < b.number;
 }
 
 void FileSearchResults::sort(int column, bool descending)

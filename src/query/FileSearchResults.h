@@ -40,6 +40,10 @@ public:
 
     void addFolder(const QString &name, const QString &path);
     void addFile(const QString &name, const QString &path, int matches);
+    // The same with the file system's bytes (NUL-terminated), kept as they
+    // are: what the index service sends needs no conversion.
+    void addFolder(const char *name, const char *path);
+    void addFile(const char *name, const char *path);
 
     // Visible rows. Safe to call while a search adds.
     int count() const { return m_visibleCount.load(); }
@@ -69,6 +73,21 @@ public:
     void setFilter(int index, const QList<FileCategory> &categories);
     int filterIndex() const { return m_filterIndex; }
     const QList<FileCategory> &categories() const { return m_categories; }
+
+    // One row's key for sort(), read once: a key read from the file system
+    // inside the comparison could change between two comparisons (the file
+    // is being written) and break the ordering a sort relies on.
+    struct SortKey
+    {
+        QString text;
+        qint64 number = 0;
+    };
+    // Columns 2 to 5 read the file system; the others are kept here.
+    static bool readsFileSystem(int column) { return column >= Size && column <= Accessed; }
+    static SortKey sortKey(int column, const FileItem &item);
+    // Text case-insensitively (the keys are folded), numbers as numbers;
+    // ascending.
+    static bool sortsBefore(int column, const SortKey &a, const SortKey &b);
 
     // Sorts the visible folders and the visible files, each on their own.
     // Columns 2 to 5 read the file system once per item; other columns
@@ -114,6 +133,7 @@ private:
     FileItem itemAt(int row) const;
 
     FileItem makeItem(const QString &name, const QString &path, int matches);
+    void append(const FileItem &item, bool isFolder);
     bool passesFilter(const FileItem &item, bool isFolder) const;
     void removeFrom(QVector<FileItem> &list, QList<int> indexes);
     void renameIn(QVector<FileItem> &list, int index, const QString &newName);

@@ -20,7 +20,7 @@ qint64 timeKey(const QDateTime &time)
 }
 
 // The sort key of one file; -1 when it is gone, so vanished files come first.
-qint64 sortKey(int column, const FileStat &stat)
+qint64 fileSystemKey(int column, const FileStat &stat)
 {
     if (!stat.exists)
         return -1;
@@ -38,10 +38,14 @@ qint64 sortKey(int column, const FileStat &stat)
 
 // Sorts rows [first, last) by their keys; stable, so equal keys keep their
 // order in both directions.
-void sortRange(std::vector<int> &order, const std::vector<qint64> &keys, int first, int last, bool descending)
+void sortRange(std::vector<int> &order, const std::vector<FileSearchResults::SortKey> &keys, int column, int first,
+               int last, bool descending)
 {
     std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
-        return descending ? keys[std::size_t(b)] < keys[std::size_t(a)] : keys[std::size_t(a)] < keys[std::size_t(b)];
+        const FileSearchResults::SortKey &left = keys[std::size_t(a)];
+        const FileSearchResults::SortKey &right = keys[std::size_t(b)];
+        return descending ? FileSearchResults::sortsBefore(column, right, left)
+                          : FileSearchResults::sortsBefore(column, left, right);
     });
 }
 
@@ -59,18 +63,17 @@ FileSorter::~FileSorter()
     cancel();
 }
 
-bool FileSorter::readsFileSystem(int column)
-{
-    return column >= FileSearchResults::Size && column <= FileSearchResults::Accessed;
-}
-
 void FileSorter::start(const FileSearchResults *results, int column, bool descending)
 {
     cancel();
     m_running = true;
     m_queue.run([this, results, column, descending, lock = m_readingResults](const BackgroundQueue::Context &context) {
-        // The paths first, under the lock that cancel() takes: after that the
-        // result set is not touched again, however long the disk takes.
+        const bool readsFileSystem = FileSearchResults::readsFileSystem(column);
+        // What is needed of the rows first (their keys, or the paths whose
+        // data gives them), under the lock that cancel() takes: after that
+        // the result set is not touched again, however long the disk or the
+        // ordering takes.
+        std::vector<FileSearchResults::SortKey> keys;
         QVector<QString> paths;
         int folderCount = 0;
         {
@@ -80,31 +83,40 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
             // By index into the folders and the files: a search still adding
             // moves row numbers, not these.
             folderCount = results->folderCount();
-            const int fileCount = results->fileCount();
-            paths.reserve(folderCount + fileCount);
-            for (int i = 0; i < folderCount + fileCount; ++i) {
+            const int total = folderCount + results->fileCount();
+            if (readsFileSystem)
+                paths.reserve(total);
+            else
+                keys.reserve(std::size_t(total));
+            for (int i = 0; i < total; ++i) {
                 if (i % kRowsPerPoll == 0 && context.canceled())
                     return;
                 const FileSearchResults::FileItem item =
                     i < folderCount ? results->folderItem(i) : results->fileItem(i - folderCount);
-                paths.append(FileSearchResults::fullPath(item));
+                if (readsFileSystem)
+                    paths.append(FileSearchResults::fullPath(item));
+                else
+                    keys.push_back(FileSearchResults::sortKey(column, item));
             }
         }
-        const int total = paths.size();
-        std::vector<qint64> keys(std::size_t(total), -1);
-        for (int row = 0; row < total; ++row) {
-            if (context.canceled())
-                return;
-            keys[std::size_t(row)] = sortKey(column, FileStat::read(paths.at(row)));
-            if ((row + 1) % kRowsPerReport == 0)
-                context.reply([this, row, total] { emit progress(row + 1, total); });
+        if (readsFileSystem) {
+            keys.resize(std::size_t(paths.size()));
+            for (int row = 0; row < paths.size(); ++row) {
+                if (context.canceled())
+                    return;
+                keys[std::size_t(row)].number = fileSystemKey(column, FileStat::read(paths.at(row)));
+                if ((row + 1) % kRowsPerReport == 0)
+                    context.reply([this, row, total = paths.size()] { emit progress(row + 1, total); });
+            }
         }
+        const int total = int(keys.size());
         std::vector<int> order(static_cast<std::size_t>(total));
         for (int row = 0; row < total; ++row)
             order[std::size_t(row)] = row;
-        sortRange(order, keys, 0, folderCount, descending);
-        sortRange(order, keys, folderCount, total, descending);
-        context.reply([this, order = std::move(order), folderCount] { finish(order, folderCount); });
+        sortRange(order, keys, column, 0, folderCount, descending);
+        sortRange(order, keys, column, folderCount, total, descending);
+        if (!context.canceled())
+            context.reply([this, order = std::move(order), folderCount] { finish(order, folderCount); });
     });
 }
 

@@ -10,9 +10,10 @@
 
 class FileSearchResults;
 
-// Sorts the visible rows of a result set by size or one of the times, which
-// must be read from the file system, on a thread of its own. The result set
-// itself is reordered on the UI thread when the order is known.
+// Sorts the visible rows of a result set on a thread of its own: by size or
+// one of the times, which must be read from the file system, or by a column
+// kept in memory when the rows are many. The result set itself is reordered
+// on the UI thread when the order is known.
 //
 // UI thread only. While a sort runs, the result set may be read but not
 // changed or deleted without calling cancel() first.
@@ -24,12 +25,10 @@ public:
     explicit FileSorter(QObject *parent = nullptr);
     ~FileSorter() override;
 
-    // True for the columns this class sorts (size and the three times).
-    static bool readsFileSystem(int column);
-
     void start(const FileSearchResults *results, int column, bool descending);
     // Stops the sort; once it returns the worker no longer reads the result
-    // set (it may still wait for one file's data, which it then drops).
+    // set (it may still wait for one file's data or finish ordering keys it
+    // has copied, which it then drops).
     void cancel();
     bool isRunning() const { return m_running; }
 

@@ -285,6 +285,11 @@ void FileTable::applySortOrder()
     sort(column, m_view->horizontalHeader()->sortIndicatorOrder());
 }
 
+bool FileTable::isSorting() const
+{
+    return m_sorter->isRunning();
+}
+
 void FileTable::clear()
 {
     setResults(nullptr, nullptr, {});
@@ -459,13 +464,14 @@ FileSearchResults::FileItem FileTable::rowItem(int row, bool *isFolder) const
 void FileTable::sort(int column, Qt::SortOrder order)
 {
     const int type = column < kColumnTypeCount ? column : -1;
+    const bool readsFileSystem = FileSearchResults::readsFileSystem(type);
     // A sort that reads the file system is not repeated at the next start.
-    Settings::instance()->setValue(Settings::SortColumn, FileSorter::readsFileSystem(type) ? 0 : type);
+    Settings::instance()->setValue(Settings::SortColumn, readsFileSystem ? 0 : type);
     if (!m_results || type < 0)
         return;
     const bool descending = order == Qt::DescendingOrder;
-    if (FileSorter::readsFileSystem(type)) {
-        startFileSystemSort(type, descending);
+    if (readsFileSystem || m_results->count() > kRowsSortedHere) {
+        startBackgroundSort(type, descending);
         return;
     }
     beginChange();
@@ -473,13 +479,16 @@ void FileTable::sort(int column, Qt::SortOrder order)
     endChange();
 }
 
-void FileTable::startFileSystemSort(int type, bool descending)
+void FileTable::startBackgroundSort(int type, bool descending)
 {
     if (m_sorter->isRunning()) {
         m_sorter->cancel();
         delete m_sortProgress;
     }
     m_sorter->start(m_results, type, descending);
+    // Ordering names in memory is quick and says nothing on the way.
+    if (!FileSearchResults::readsFileSystem(type))
+        return;
     m_sortProgress = new QProgressDialog(tr("Reading file data and sorting..."), tr("Cancel"), 0,
                                          m_results->count(), m_view);
     m_sortProgress->setWindowTitle(tr("Sorting"));

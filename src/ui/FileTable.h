@@ -100,6 +100,13 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
     const FileIconCache &iconCache() const { return m_icons; }
+    // Whether the rows are being ordered on the sorter's thread; they are
+    // reset in their new order when it is done.
+    bool isSorting() const;
+
+    // More rows than this are sorted on the sorter's thread even by a
+    // column kept in memory: ordering them here would stall the window.
+    static const int kRowsSortedHere = 10000;
 
 signals:
     void fileSelected(const QString &fileName);
@@ -116,7 +123,7 @@ private:
     void showHeaderMenu(const QPoint &pos);
     void onSorted(const std::vector<int> &order, int folders);
     void onSortCanceled();
-    void startFileSystemSort(int type, bool descending);
+    void startBackgroundSort(int type, bool descending);
     // Every change that gives the rows another meaning goes between these.
     void beginChange();
     void endChange();

@@ -314,6 +314,29 @@ private slots:
         QTRY_COMPARE(names(table), order);
     }
 
+    // Many rows are ordered by name on the sorter's thread, case-insensitively, and the user's row stays selected.
+    void sortsManyRowsByNameOffTheUiThread()
+    {
+        const int count = FileTable::kRowsSortedHere + 500;
+        FileSearchResults results;
+        QStringList expected;
+        for (int i = count - 1; i >= 0; --i)
+            results.addFile(QString::asprintf(i % 2 ? "Name-%05d" : "name-%05d", i), QStringLiteral("/nowhere"), 0);
+        for (int i = 0; i < count; ++i)
+            expected.append(QString::asprintf(i % 2 ? "Name-%05d" : "name-%05d", i));
+        FileTable table;
+        table.setResults(nullptr, &results, {});
+        table.view()->selectRow(2);
+        const QStringList chosen = table.view()->selectedPaths();
+        table.sort(NameColumn, Qt::AscendingOrder);
+        QVERIFY(table.isSorting());
+        QCOMPARE(names(table).constFirst(), expected.constLast());
+        QTRY_VERIFY(!table.isSorting());
+        QCOMPARE(names(table), expected);
+        QCOMPARE(table.view()->selectedPaths(), chosen);
+        QCOMPARE(table.view()->selectionModel()->selectedRows().constFirst().row(), count - 3);
+    }
+
     // A long name is never broken at its hyphens into a second line the row cannot show.
     void longNamesStayOnOneLine()
     {
