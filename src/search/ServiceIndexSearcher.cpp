@@ -7,13 +7,20 @@
 #include "query/FileSearchResults.h"
 
 #include <QFile>
+#include <QElapsedTimer>
 #include <QThread>
+
+#include <algorithm>
+#include <string>
 
 namespace {
 
 const QString kModule = QStringLiteral("ServiceIndexSearcher");
-constexpr int kBusyAttempts = 600;
-constexpr int kBusyWaitMs = 100;
+// Turned away as busy, a search asks again soon (the search it waits for is
+// usually one just canceled, as when the user types on), then less often.
+constexpr int kBusyFirstWaitMs = 2;
+constexpr int kBusyLongestWaitMs = 100;
+constexpr qint64 kBusyGiveUpMs = 60000;
 
 SearchQuery queryOf(const FileSearchRequest &request)
 {
@@ -83,11 +90,13 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
     // away until one ends; those of one window or session simply ask again.
     IndexServiceClient client;
     bool done = false;
-    for (int attempt = 0; attempt < kBusyAttempts && !request.canceled; ++attempt) {
+    QElapsedTimer waiting;
+    waiting.start();
+    for (int pause = kBusyFirstWaitMs; !request.canceled; pause = std::min(2 * pause, kBusyLongestWaitMs)) {
         done = searchOnce(client, request, results);
-        if (done || client.failure() != IndexServiceClient::Busy)
+        if (done || client.failure() != IndexServiceClient::Busy || waiting.elapsed() >= kBusyGiveUpMs)
             break;
-        QThread::msleep(kBusyWaitMs);
+        QThread::msleep(pause);
     }
     if (!done && (request.canceled || client.failure() == IndexServiceClient::Canceled))
         throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Request %1 canceled").arg(request.id));
@@ -108,15 +117,22 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
     if (!client.open(m_socketPath))
         return false;
     quint64 count = 0;
+    // The service sends the file system's bytes, which the results keep as
+    // they are; only the terminators are added. Results of one folder come
+    // together, so its path is copied once.
+    std::string name;
+    std::string parent;
     return client.search(
         queryOf(request),
-        [&results](const ResultBatch::Entry &entry) {
-            const QString name = QFile::decodeName(QByteArray::fromRawData(entry.name, entry.nameSize));
-            const QString parent = QFile::decodeName(QByteArray::fromRawData(entry.parent, entry.parentSize));
+        [&](const ResultBatch::Entry &entry) {
+            name.assign(entry.name, std::size_t(entry.nameSize));
+            if (parent.size() != std::size_t(entry.parentSize)
+                || parent.compare(0, parent.size(), entry.parent, std::size_t(entry.parentSize)) != 0)
+                parent.assign(entry.parent, std::size_t(entry.parentSize));
             if (entry.isFolder)
-                results.addFolder(name, parent);
+                results.addFolder(name.c_str(), parent.c_str());
             else
-                results.addFile(name, parent, 0);
+                results.addFile(name.c_str(), parent.c_str());
         },
         [&request] { return bool(request.canceled); }, &count);
 }
