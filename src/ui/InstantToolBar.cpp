@@ -120,7 +120,7 @@ void InstantToolBar::startFromField()
 {
     m_historyTimer.stop();
     SearchFieldModel::instantFileNameModel()->add(m_nameComboBox->currentText());
-    emit startSearch(makeRequest());
+    emit startSearch(makeRequest(), /*typed=*/false);
 }
 
 void InstantToolBar::setSearchAsYouType(bool on)
@@ -136,7 +136,7 @@ void InstantToolBar::onTextEdited(const QString &text)
     if (!m_searchAsYouType || text.isEmpty())
         return;
     m_historyTimer.start();
-    emit startSearch(makeRequest());
+    emit startSearch(makeRequest(), /*typed=*/true);
 }
 
 bool InstantToolBar::eventFilter(QObject *watched, QEvent *event)

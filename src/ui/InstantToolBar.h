@@ -32,8 +32,9 @@ public:
     bool isSearchAsYouType() const { return m_searchAsYouType; }
 
 signals:
-    // The receiver takes ownership of 'request' (made with new).
-    void startSearch(FileSearchRequest *request);
+    // The receiver takes ownership of 'request' (made with new). `typed`:
+    // asked for by a change of the text, not by Return.
+    void startSearch(FileSearchRequest *request, bool typed);
     void fileNameChanged(const QString &text);
 
 public slots:

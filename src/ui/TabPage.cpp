@@ -51,6 +51,9 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
     m_buttonTimer.setInterval(kDoneMilliseconds);
     m_buttonTimer.setSingleShot(true);
     connect(m_refreshTimer, &QTimer::timeout, this, &TabPage::onRefreshTimer);
+    m_firstRowsTimer.setInterval(kFirstRowsMilliseconds);
+    m_firstRowsTimer.setSingleShot(true);
+    connect(&m_firstRowsTimer, &QTimer::timeout, this, &TabPage::onFirstRowsTimer);
     connect(&m_buttonTimer, &QTimer::timeout, this, [this] {
         m_showDone = false;
         updateTexts();
@@ -114,7 +117,7 @@ void TabPage::activate()
                   << connect(m_panel, &SearchWindow::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::startSearch, this,
-                             [this](FileSearchRequest *request) { startSearch(request); });
+                             [this](FileSearchRequest *request, bool typed) { startSearch(request, typed); });
     if (m_state == Searching)
         m_panel->startProgress();
     else
@@ -141,7 +144,7 @@ void TabPage::find()
         startSearch();
 }
 
-void TabPage::startSearch(FileSearchRequest *request)
+void TabPage::startSearch(FileSearchRequest *request, bool typed)
 {
     std::unique_ptr<FileSearchRequest> taken(request);
     if (m_state == Searching)
@@ -156,9 +159,17 @@ void TabPage::startSearch(FileSearchRequest *request)
         taken->includePaths.append(m_unindexedDefaultFolder);
     taken->countMatches = m_table->columns()->contains(FileSearchResults::Matches);
 
-    // The table lets go of the old request and results before they go.
     auto results = std::make_shared<FileSearchResults>();
-    m_table->setResults(taken.get(), results.get(), Settings::instance()->fileCategories());
+    const bool keepRows = typed && m_results && hasRows();
+    if (keepRows && !m_shownResults) {
+        m_shownRequest = m_request;
+        m_shownResults = m_results;
+    } else if (!keepRows) {
+        // The table lets go of the old request and results before they go.
+        m_table->setResults(taken.get(), results.get(), Settings::instance()->fileCategories());
+        m_shownRequest.reset();
+        m_shownResults.reset();
+    }
     m_request = std::move(taken);
     m_results = std::move(results);
     m_requestLive = true;
@@ -167,10 +178,14 @@ void TabPage::startSearch(FileSearchRequest *request)
     m_state = Searching;
     m_showDone = false;
     m_buttonTimer.stop();
-    setPreviewOpen(false);
-    m_preview->clear();
+    if (!keepRows) {
+        setPreviewOpen(false);
+        m_preview->clear();
+    }
     m_clock.start();
     m_refreshTimer->start();
+    if (typed)
+        m_firstRowsTimer.start();
     if (m_active)
         m_panel->startProgress();
     updateTexts();
@@ -183,6 +198,7 @@ void TabPage::onRefreshTimer()
 {
     if (m_state != Searching)
         return;
+    showSearchRows();
     m_table->refresh();
     if (!m_request->isNameOnly()) {
         int done = 0;
@@ -196,12 +212,40 @@ void TabPage::onRefreshTimer()
         selectFirstRowAndOpenPreview();
 }
 
+// Until something arrives, the rows of the text before are better than none.
+void TabPage::onFirstRowsTimer()
+{
+    if (m_state != Searching)
+        return;
+    if (m_results->count() == 0)
+        m_firstRowsTimer.start();
+    else
+        onRefreshTimer();
+}
+
+// The table takes the running search's rows in place of those it kept.
+void TabPage::showSearchRows()
+{
+    if (!m_shownResults)
+        return;
+    m_table->setResults(m_request.get(), m_results.get(), Settings::instance()->fileCategories());
+    m_shownRequest.reset();
+    m_shownResults.reset();
+    m_preview->clear();
+}
+
 void TabPage::dropSearch()
 {
     if (m_requestLive)
         m_searcher->cancel(*m_request);
     m_requestLive = false;
     m_refreshTimer->stop();
+    m_firstRowsTimer.stop();
+    // Dropped before it showed anything: the tab is back to what is on show.
+    if (m_shownResults) {
+        m_request = std::move(m_shownRequest);
+        m_results = std::move(m_shownResults);
+    }
     if (m_active)
         m_panel->stopProgress();
 }
@@ -234,6 +278,8 @@ void TabPage::onFindFinished()
     m_requestLive = false;
     m_state = Finished;
     m_refreshTimer->stop();
+    m_firstRowsTimer.stop();
+    showSearchRows();
     if (m_active)
         m_panel->stopProgress();
     m_table->refresh();

@@ -37,6 +37,9 @@ public:
 
     static const int kRefreshMilliseconds = 2000;
     static const int kDoneMilliseconds = 500;
+    // A typed search shows what it has found this soon, not at the first
+    // refresh: the rows follow the keys.
+    static const int kFirstRowsMilliseconds = 30;
     // Neither the table nor the preview is made narrower than this when the
     // preview opens at the width the user last chose.
     static const int kMinimumPaneWidth = 250;
@@ -51,6 +54,9 @@ public:
     // The pending preview's request id, or -1 when none is pending.
     FileSearchRequest::Id matchesRequestId() const;
     TabState state() const { return m_state; }
+    // False while the table still shows the rows of the text before a
+    // typed search (it has found nothing yet).
+    bool showsSearchRows() const { return !m_shownResults; }
     bool isSearching() const { return m_state == Searching; }
     QString statusText() const { return m_statusText; }
     // The results of the tab's last search.
@@ -78,8 +84,10 @@ public:
     // The panel's find button: cancels a running search, else starts one.
     void find();
     // Starts a search from the panel, or with `request` (taken over) from
-    // the instant toolbar.
-    void startSearch(FileSearchRequest *request = nullptr);
+    // the instant toolbar. A `typed` search leaves the rows of the text
+    // before on show until its own first rows arrive, so the table does not
+    // empty and fill again at each key.
+    void startSearch(FileSearchRequest *request = nullptr, bool typed = false);
     void cancel();
     void clear();
     void onFindFinished();
@@ -118,6 +126,8 @@ protected:
 
 private:
     void onRefreshTimer();
+    void onFirstRowsTimer();
+    void showSearchRows();
     void onFileSelected(const QString &fileName);
     void onFileNameChanged(const QString &text);
     void dropSearch();
@@ -140,6 +150,9 @@ private:
     std::shared_ptr<FileSearchRequest> m_request;
     std::shared_ptr<FileSearchResults> m_results;
     bool m_requestLive = false;
+    // What the table still shows while a typed search has no rows on show.
+    std::shared_ptr<FileSearchRequest> m_shownRequest;
+    std::shared_ptr<FileSearchResults> m_shownResults;
     std::unique_ptr<FileSearchRequest> m_matchesRequest;
     std::unique_ptr<ContentMatches> m_matches;
     bool m_matchesPending = false;
@@ -156,6 +169,7 @@ private:
     qint64 m_foundSeconds = 0; // the duration of the last finished search
     bool m_foundIncomplete = false; // it could not look everywhere
     QTimer *m_refreshTimer;
+    QTimer m_firstRowsTimer;
     QTimer m_buttonTimer;
     bool m_showDone = false;
     TabParameters m_parameters;

@@ -125,8 +125,8 @@ private slots:
         QTest::addColumn<bool>("on");
         QTest::addColumn<bool>("pause"); // else Return ends the typing
         QTest::addColumn<QStringList>("searched");
-        QTest::newRow("on, Return") << true << false << QStringList{"a", "ab", "abc", "abc"};
-        QTest::newRow("on, pause") << true << true << QStringList{"a", "ab", "abc"};
+        QTest::newRow("on, Return") << true << false << QStringList{"a typed", "ab typed", "abc typed", "abc"};
+        QTest::newRow("on, pause") << true << true << QStringList{"a typed", "ab typed", "abc typed"};
         QTest::newRow("off") << false << false << QStringList{"abc"};
     }
 
@@ -136,8 +136,8 @@ private slots:
         QFETCH(bool, pause);
         m_bar->setSearchAsYouType(on);
         QStringList searched;
-        connect(m_bar.get(), &InstantToolBar::startSearch, this, [&](FileSearchRequest *request) {
-            searched.append(request->name);
+        connect(m_bar.get(), &InstantToolBar::startSearch, this, [&](FileSearchRequest *request, bool typed) {
+            searched.append(request->name + (typed ? QStringLiteral(" typed") : QString()));
             delete request;
         });
         SearchFieldModel *history = SearchFieldModel::instantFileNameModel();

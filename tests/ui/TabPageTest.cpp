@@ -1,9 +1,13 @@
 #include "WindowTestSupport.h"
 
 #include "base/MetaTypes.h"
+#include "query/FileSearchRequest.h"
+#include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "support/TempTree.h"
 #include "ui/InstantToolBar.h"
+#include "ui/FileTable.h"
+#include "ui/FileTableModel.h"
 #include "ui/SearchWindow.h"
 #include "ui/TabPage.h"
 
@@ -105,6 +109,57 @@ private slots:
         // "Done" stays a moment, then the button offers a new search.
         QTRY_COMPARE(findButtonText(), QStringLiteral("Search"));
         QCOMPARE(m_tab->state(), TabPage::Finished);
+    }
+
+    // Typing keeps the rows of the text before on show until the new search has rows of its own (or
+    // ends, or is dropped, which goes back to them); Return empties the table at once.
+    void typedSearchKeepsRowsUntilItsOwnArrive_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("canceled");
+        QTest::newRow("typed") << true << false;
+        QTest::newRow("typed, canceled") << true << true;
+        QTest::newRow("Return") << false << false;
+    }
+
+    void typedSearchKeepsRowsUntilItsOwnArrive()
+    {
+        QFETCH(bool, typed);
+        QFETCH(bool, canceled);
+        m_searcher->init(IndexingSettings(), ContentSearchSettings());
+        QSignalSpy finished(m_searcher.get(), &FileSearcher::findFinished);
+        startSearchFor(QStringLiteral("alpha"));
+        QVERIFY(finished.wait());
+        m_tab->onFindFinished();
+        const QStringList alpha = shownNames();
+        QCOMPARE(alpha.size(), 2);
+
+        auto *request = new FileSearchRequest;
+        request->name = QStringLiteral("beta");
+        m_tab->startSearch(request, typed);
+        QCOMPARE(shownNames(), typed ? alpha : QStringList());
+        QCOMPARE(m_tab->showsSearchRows(), !typed);
+        if (canceled) {
+            m_tab->cancel();
+            QCOMPARE(m_tab->results()->count(), 2);
+            QCOMPARE(shownNames(), alpha);
+            return;
+        }
+        QVERIFY(finished.wait());
+        m_tab->onFindFinished();
+        QCOMPARE(shownNames(), QStringList{QStringLiteral("beta.txt")});
+        QVERIFY(m_tab->showsSearchRows());
+    }
+
+private:
+    QStringList shownNames() const
+    {
+        QStringList names;
+        const QAbstractItemModel *model = m_tab->table()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            names << model->index(row, 0).data(Qt::EditRole).toString();
+        names.sort();
+        return names;
     }
 };
 
