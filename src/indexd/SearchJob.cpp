@@ -12,7 +12,10 @@
 
 #include <QFile>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -20,6 +23,8 @@ namespace {
 const char kComponent[] = "SearchJob";
 // A client may have this much waiting before the search waits for it to read.
 constexpr qint64 kQueuedBeforeWaiting = 1 << 20;
+// How often the matches found so far are looked at while the index is searched.
+constexpr int kPollMs = 2;
 
 QStringList decodePaths(const QList<QByteArray> &paths)
 {
@@ -63,24 +68,45 @@ void SearchJob::run()
     }
     if (!m_service.waitReady(&m_request.canceled))
         return;
+    // The index is searched on a thread of its own while what it has found
+    // so far goes out: the first rows reach the client long before a search
+    // with many matches ends. That thread never waits for the client, so the
+    // index is not held while a slow client reads. It is started before
+    // this thread takes on the user's credentials, which a new thread would
+    // inherit.
     FileSearchResults results;
-    try {
-        m_service.searchIndex(m_request, results);
-    } catch (const FileSearchCancelException &) {
-        return;
-    } catch (const std::exception &e) {
-        Logger::instance()->log(ERROR, kComponent, QString::fromUtf8(e.what()));
+    std::atomic<bool> searching{true};
+    QString failure;
+    std::thread searcher([&] {
+        try {
+            m_service.searchIndex(m_request, results);
+        } catch (const FileSearchCancelException &) {
+        } catch (const std::exception &e) {
+            failure = QString::fromUtf8(e.what());
+        }
+        searching.store(false, std::memory_order_release);
+    });
+    const bool streamed = stream(results, searching);
+    if (!streamed)
+        m_request.canceled = true;
+    searcher.join();
+    if (!failure.isEmpty()) {
+        Logger::instance()->log(ERROR, kComponent, failure);
         sendError(IndexProtocol::Failed, QStringLiteral("the index could not be searched"));
         return;
     }
-    stream(results);
+    if (streamed && !m_request.canceled)
+        m_service.server().send(m_client, IndexProtocol::frame(IndexProtocol::Done,
+                                                               IndexProtocol::doneBody(m_query.requestId, m_sent)));
 }
 
 // Root lists everything; anyone else gets what the kernel, judging with
 // that user's ids, groups and ACLs, would let that user list. The answers
 // are kept per parent path: the result set holds each path once, so its
-// pointer names it.
-bool SearchJob::stream(const FileSearchResults &results)
+// pointer names it. Folders and files are sent by their own indexes, which
+// stay put while the search adds (row numbers do not). False when the
+// client is gone or the search was canceled.
+bool SearchJob::stream(const FileSearchResults &results, const std::atomic<bool> &searching)
 {
     StreamServer &server = m_service.server();
     const bool judge = m_peer.uid != 0;
@@ -90,7 +116,8 @@ bool SearchJob::stream(const FileSearchResults &results)
         if (!asUser->isValid()) {
             Logger::instance()->log(ERROR, kComponent,
                                     QStringLiteral("Taking on user %1 failed, error = %2").arg(m_peer.uid).arg(errno));
-            return sendError(IndexProtocol::Failed, QStringLiteral("the service cannot judge what this user may list"));
+            sendError(IndexProtocol::Failed, QStringLiteral("the service cannot judge what this user may list"));
+            return false;
         }
     }
     FolderAccess access;
@@ -100,25 +127,39 @@ bool SearchJob::stream(const FileSearchResults &results)
         return server.waitBelow(m_client, kQueuedBeforeWaiting, &m_request.canceled)
                && server.send(m_client, batch.takeFrame());
     };
-    quint64 sent = 0;
-    const int count = results.count();
-    for (int row = 0; row < count; ++row) {
-        const FileSearchResults::FileItem item = results.item(row);
+    auto add = [&](bool folder, const FileSearchResults::FileItem &item) {
         if (judge) {
             auto known = listable.find(item.path);
             if (known == listable.end())
                 known = listable.emplace(item.path, access.canList(QByteArray(item.path))).first;
             if (!known->second)
-                continue;
+                return true;
         }
-        batch.add(results.isFolder(row), item.path, int(std::strlen(item.path)), item.name,
-                  int(std::strlen(item.name)));
-        ++sent;
-        if (batch.full() && !flush())
+        batch.add(folder, item.path, int(std::strlen(item.path)), item.name, int(std::strlen(item.name)));
+        ++m_sent;
+        return !batch.full() || flush();
+    };
+    int folders = 0;
+    int files = 0;
+    for (;;) {
+        const bool ended = !searching.load(std::memory_order_acquire);
+        const int folderCount = results.folderCount();
+        const int fileCount = results.fileCount();
+        for (; folders < folderCount; ++folders) {
+            if (!add(/*folder=*/true, results.folderItem(folders)))
+                return false;
+        }
+        for (; files < fileCount; ++files) {
+            if (!add(/*folder=*/false, results.fileItem(files)))
+                return false;
+        }
+        if (m_request.canceled)
             return false;
+        // What there is goes out now, not when a batch is full.
+        if (!batch.isEmpty() && !flush())
+            return false;
+        if (ended)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
-    asUser.reset();
-    if (!batch.isEmpty() && !flush())
-        return false;
-    return server.send(m_client, IndexProtocol::frame(IndexProtocol::Done, IndexProtocol::doneBody(m_query.requestId, sent)));
 }

@@ -4,14 +4,16 @@
 #include "platform/linux/PeerCredentials.h"
 #include "query/FileSearchRequest.h"
 
+#include <atomic>
+
 class FileSearchResults;
 class IndexService;
 
 // One client's search in the service: waits for the index, collects the
 // matches from the index (copied out, so no lock of the index is held
 // while the client reads), keeps only what the asking user could list,
-// and streams them in batches, then the count. Canceled by the client's
-// Cancel or by its going away.
+// and streams them in batches as they are found, then the count. Canceled
+// by the client's Cancel or by its going away.
 class SearchJob
 {
 public:
@@ -22,7 +24,7 @@ public:
     quint32 requestId() const { return m_query.requestId; }
 
 private:
-    bool stream(const FileSearchResults &results);
+    bool stream(const FileSearchResults &results, const std::atomic<bool> &searching);
     bool sendError(quint8 code, const QString &message);
 
     IndexService &m_service;
@@ -30,4 +32,5 @@ private:
     const PeerCredentials m_peer;
     const SearchQuery m_query;
     FileSearchRequest m_request;
+    quint64 m_sent = 0;
 };
