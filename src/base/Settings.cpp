@@ -189,9 +189,14 @@ QVariant Settings::value(Key id)
     return e.second;
 }
 
+// Storing a value always schedules a write of the whole file: the same value
+// again (the sort column at the end of every search) writes nothing.
 void Settings::setValue(Key id, const QVariant &value)
 {
-    QSettings::setValue(entry(id).first, value);
+    const QString &key = entry(id).first;
+    if (contains(key) && QSettings::value(key) == value)
+        return;
+    QSettings::setValue(key, value);
 }
 
 bool Settings::isSet(Key id) const
