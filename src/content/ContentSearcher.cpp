@@ -124,6 +124,9 @@ void ContentSearcher::setSettings(const ContentSearchSettings &settings)
     m_converters[QStringLiteral("epub")].append(m_epub.get());
     m_converters[QStringLiteral("fb2")].append(m_html.get());
     m_converters[QStringLiteral("mobi")].append(m_mobi.get());
+    m_convertedExtensions.clear();
+    for (auto it = m_converters.constBegin(); it != m_converters.constEnd(); ++it)
+        m_convertedExtensions.insert(QFile::encodeName(it.key()));
 }
 
 void ContentSearcher::addFilterConverters(const QList<IFilterInfo> &filters, const QStringList &disabledExtensions,
@@ -147,6 +150,16 @@ void ContentSearcher::addFilterConverters(const QList<IFilterInfo> &filters, con
 QVector<ToPlainTextConverter *> ContentSearcher::converters(const QString &extension) const
 {
     return m_converters.value(extension);
+}
+
+// As extension() of a path that ends in `name`.
+bool ContentSearcher::convertsName(const char *name) const
+{
+    const char *dot = std::strrchr(name, '.');
+    const char *backslash = std::strrchr(name, '\\');
+    const QByteArray suffix = dot && (!backslash || dot > backslash) ? QByteArray::fromRawData(dot + 1, int(std::strlen(dot + 1)))
+                                                    : QByteArray();
+    return m_convertedExtensions.contains(suffix);
 }
 
 QString ContentSearcher::extension(const QString &path)

@@ -19,10 +19,14 @@ class IIndexSearcher;
 // Carries out one request in two phases. The candidate phase runs on a
 // "FIND" thread: the index search, then the walk of the requested folders
 // the index does not cover. Unless the request is name-only, the check
-// phase then examines every candidate on a thread pool of its own (contents,
-// dates, sizes) and adds the accepted ones to the caller's results. The pool
-// is per search so that canceling one search never drops or waits for the
-// checks of another.
+// phase examines every candidate on a thread pool of its own (contents,
+// dates, sizes) and adds the accepted ones to the caller's results. The
+// checks start on the candidates found so far while the walk goes on, in
+// runs of many files per pool task; a document that a converter reads gets
+// a task of its own, queued ahead of the runs, so that its slow converter
+// works beside the plain files instead of after them. The pool is per
+// search so that canceling one search never drops or waits for the checks
+// of another.
 //
 // Created, started, canceled and deleted on the UI thread. It holds a share
 // of the caller's request and results, so a canceled search may go on
@@ -73,9 +77,13 @@ private slots:
 
 private:
     void run(FileSearchResults &target);
-    void checkCandidates();
-    void queueCheck(const QString &path, bool isFolder);
-    void checkCandidate(const QString &path, bool isFolder);
+    void startCheckPhase();
+    void queueNewCandidates();
+    void queueRuns(bool folders, int from, int to);
+    void checkRun(bool folders, int from, int to);
+    void checkDocument(int index);
+    bool isDocument(const FileSearchResults::FileItem &item) const;
+    void checkCandidate(const FileSearchResults::FileItem &item, bool isFolder);
     bool checkDates(const QDateTime &modified) const;
     void endCheckPhase();
     void end();
@@ -83,6 +91,10 @@ private:
     Helper64 *m_helper64;
     std::unique_ptr<FileSearcherWorker> m_thread;
     FileSearchResults m_candidates;
+    // Candidates whose checks are queued; used on the "FIND" thread only.
+    int m_queuedFolders = 0;
+    int m_queuedFiles = 0;
+    bool m_checking = false;
     std::atomic<int> m_processed{0};
     std::atomic<bool> m_ended{false};
     IIndexSearcher *m_indexSearcher;
