@@ -8,6 +8,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 
+#include <utility>
+
 namespace {
 
 // Fits a few hundred names per call; directories are read in one or a few calls.
@@ -31,6 +33,14 @@ DirectoryStream::DirectoryStream(int dirFd)
 {
     if (!m_fd.isValid())
         m_error = errno;
+}
+
+DirectoryStream::DirectoryStream(FileDescriptor ownFd)
+    : m_fd(std::move(ownFd))
+    , m_buffer(kBufferSize)
+{
+    if (!m_fd.isValid())
+        m_error = EBADF;
 }
 
 bool DirectoryStream::fill()

@@ -27,6 +27,9 @@ public:
 
     // `dirFd` stays owned by the caller.
     explicit DirectoryStream(int dirFd);
+    // Reads through `ownFd`, a directory descriptor opened for this stream
+    // alone (already its own, so no second one is opened).
+    explicit DirectoryStream(FileDescriptor ownFd);
 
     // The next entry; false at the end or on an error (then error() is set).
     bool next(Entry &entry);
