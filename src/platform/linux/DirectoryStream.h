@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include <vector>
+#include <memory>
 
 // Reads the entries of an open directory with getdents64, skipping "." and
 // "..". The type comes from d_type; only DT_UNKNOWN costs an fstatat.
@@ -40,7 +40,8 @@ private:
 
     FileDescriptor m_fd;
     int m_error = 0;
-    std::vector<char> m_buffer;
+    // Filled by each read before it is looked at: never cleared.
+    std::unique_ptr<char[]> m_buffer;
     long m_size = 0;
     long m_offset = 0;
 };
