@@ -158,19 +158,16 @@ private slots:
     {
         TempTree tree;
         QStringList expected;
-        for (int i = 0; i < 300; ++i) {
-            const bool match = i % 7 == 0;
-            const QString name = QStringLiteral("d%1/f%2.txt").arg(i % 5).arg(i);
-            QVERIFY(tree.add(name, match ? "a needle here\n" : "nothing\n"));
+        auto add = [&](const QString &name, bool match, const char *matching, const char *other) {
             if (match)
                 expected << name;
-        }
+            return tree.add(name, match ? matching : other);
+        };
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(add(QStringLiteral("d%1/f%2.txt").arg(i % 5).arg(i), i % 7 == 0, "a needle here\n", "nothing\n"));
         for (int i = 0; i < 6; ++i) {
-            const bool match = i % 2 == 0;
-            const QString name = QStringLiteral("d%1/book%2.fb2").arg(i % 3).arg(i);
-            QVERIFY(tree.add(name, match ? "<html><body><p>the needle</p></body></html>" : "<html><p>none</p></html>"));
-            if (match)
-                expected << name;
+            QVERIFY(add(QStringLiteral("d%1/book%2.fb2").arg(i % 3).arg(i), i % 2 == 0,
+                        "<html><body><p>the needle</p></body></html>", "<html><p>none</p></html>"));
         }
         expected.sort();
         WalkSearch s;
