@@ -11,7 +11,6 @@
 #include "search/IIndexSearcher.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -261,10 +260,13 @@ void FileSearch::checkCandidate(const FileSearchResults::FileItem &item, bool is
 {
     ProcessedGuard guard(m_processed);
     int matches = 0;
-    if (!checkFile(FileSearchResults::fullPath(item), isFolder, &matches))
+    const QString path = FileSearchResults::fullPath(item);
+    if (!checkFile(path, isFolder, &matches))
         return;
-    const QString name = QFile::decodeName(item.name);
-    const QString parent = QFile::decodeName(item.path);
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = path.mid(slash + 1);
+    // An entry directly in "/" has the parent "/", not "".
+    const QString parent = slash <= 0 ? QStringLiteral("/") : path.left(slash);
     QMutexLocker lock(&m_mutex);
     // cancel() promises that nothing is added after it returns.
     if (m_request.canceled)
