@@ -27,7 +27,7 @@ const char kComponent[] = "FileSearch";
 // wake-up cost little beside its files, few enough that the threads end
 // together.
 constexpr int kRunLength = 64;
-// Documents go ahead of the runs of plain files.
+// The document task goes ahead of the runs of plain files.
 constexpr int kDocumentPriority = 1;
 
 // Counts a candidate as examined however its check ends.
@@ -207,12 +207,27 @@ void FileSearch::queueNewCandidates()
         m_processed += folders - m_queuedFolders;
     m_queuedFolders = folders;
     const int files = m_candidates.fileCount();
-    for (int index = m_queuedFiles; index < files && !m_request.text.isEmpty(); ++index) {
-        if (isDocument(m_candidates.fileItem(index)))
-            m_checks.start(new ContentSearchWorker([this, index] { checkDocument(index); }), kDocumentPriority);
-    }
+    queueDocuments(m_queuedFiles, files);
     queueRuns(/*folders=*/false, m_queuedFiles, files);
     m_queuedFiles = files;
+}
+
+// Documents wait for the one document task, which is started when none runs.
+void FileSearch::queueDocuments(int from, int to)
+{
+    QVector<int> found;
+    for (int index = from; index < to && !m_request.text.isEmpty(); ++index) {
+        if (isDocument(m_candidates.fileItem(index)))
+            found.append(index);
+    }
+    if (found.isEmpty())
+        return;
+    QMutexLocker lock(&m_documentsMutex);
+    m_documents += found;
+    if (m_documentTaskRunning)
+        return;
+    m_documentTaskRunning = true;
+    m_checks.start(new ContentSearchWorker([this] { checkDocuments(); }), kDocumentPriority);
 }
 
 void FileSearch::queueRuns(bool folders, int from, int to)
@@ -224,8 +239,7 @@ void FileSearch::queueRuns(bool folders, int from, int to)
     }
 }
 
-// Documents are left to their own tasks. A failure of one check is logged
-// and the run goes on; a cancellation ends it.
+// Documents are left to the document task.
 void FileSearch::checkRun(bool folders, int from, int to)
 {
     for (int index = from; index < to && !m_request.canceled; ++index) {
@@ -233,24 +247,44 @@ void FileSearch::checkRun(bool folders, int from, int to)
                                                          : m_candidates.fileItem(index);
         if (!folders && isDocument(item))
             continue;
-        try {
-            checkCandidate(item, folders);
-        } catch (const FileSearchCancelException &) {
-            throw;
-        } catch (const std::exception &e) {
-            Logger::instance()->log(ERROR, kComponent, QString::fromUtf8(e.what()));
-        }
+        checkLogged(item, folders);
     }
 }
 
-void FileSearch::checkDocument(int index)
+// One document at a time, ahead of the plain files: a converter is a
+// program of its own or the one document helper, which the task waits for
+// while the pool's other threads go on with the plain files.
+void FileSearch::checkDocuments()
 {
-    if (!m_request.canceled)
-        checkCandidate(m_candidates.fileItem(index), /*isFolder=*/false);
+    for (;;) {
+        int index;
+        {
+            QMutexLocker lock(&m_documentsMutex);
+            if (m_request.canceled || m_nextDocument == m_documents.size()) {
+                m_documentTaskRunning = false;
+                return;
+            }
+            index = m_documents.at(m_nextDocument++);
+        }
+        checkLogged(m_candidates.fileItem(index), /*isFolder=*/false);
+    }
 }
 
-// Whether a converter reads the file: only then is its text searched at all
-// slowly enough to deserve a task of its own.
+// A failure of one check is logged and the task goes on with the next; a
+// cancellation ends the task.
+void FileSearch::checkLogged(const FileSearchResults::FileItem &item, bool isFolder)
+{
+    try {
+        checkCandidate(item, isFolder);
+    } catch (const FileSearchCancelException &) {
+        throw;
+    } catch (const std::exception &e) {
+        Logger::instance()->log(ERROR, kComponent, QString::fromUtf8(e.what()));
+    }
+}
+
+// Whether a converter reads the file: only then is its text searched slowly
+// enough to go to the document task.
 bool FileSearch::isDocument(const FileSearchResults::FileItem &item) const
 {
     return !m_request.text.isEmpty() && m_contentSearcher->convertsName(item.name);

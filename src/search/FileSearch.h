@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QThreadPool>
+#include <QVector>
 
 #include <atomic>
 #include <memory>
@@ -22,9 +23,10 @@ class IIndexSearcher;
 // phase examines every candidate on a thread pool of its own (contents,
 // dates, sizes) and adds the accepted ones to the caller's results. The
 // checks start on the candidates found so far while the walk goes on, in
-// runs of many files per pool task; a document that a converter reads gets
-// a task of its own, queued ahead of the runs, so that its slow converter
-// works beside the plain files instead of after them. The pool is per
+// runs of many files per pool task. Documents that a converter reads go to
+// one task of their own, queued ahead of the runs and taking them one at a
+// time, so that the slow converters start early and work beside the plain
+// files instead of after them, without holding every thread. The pool is per
 // search so that canceling one search never drops or waits for the checks
 // of another.
 //
@@ -80,8 +82,10 @@ private:
     void startCheckPhase();
     void queueNewCandidates();
     void queueRuns(bool folders, int from, int to);
+    void queueDocuments(int from, int to);
     void checkRun(bool folders, int from, int to);
-    void checkDocument(int index);
+    void checkDocuments();
+    void checkLogged(const FileSearchResults::FileItem &item, bool isFolder);
     bool isDocument(const FileSearchResults::FileItem &item) const;
     void checkCandidate(const FileSearchResults::FileItem &item, bool isFolder);
     bool checkDates(const QDateTime &modified) const;
@@ -95,6 +99,12 @@ private:
     int m_queuedFolders = 0;
     int m_queuedFiles = 0;
     bool m_checking = false;
+    // File indexes of the documents found, the next one to check, and
+    // whether the document task runs or is queued.
+    QMutex m_documentsMutex;
+    QVector<int> m_documents;
+    int m_nextDocument = 0;
+    bool m_documentTaskRunning = false;
     std::atomic<int> m_processed{0};
     std::atomic<bool> m_ended{false};
     IIndexSearcher *m_indexSearcher;
