@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(results->item(0).matches, 3);
     }
 
-    // The checks follow the walk in runs of files, and documents that a converter reads go in tasks of their own:
+    // The checks follow the walk in runs of files, and documents that a converter reads go to a task of their own:
     // each file is checked once, whether the walk found it early or late.
     void checksFollowTheWalk()
     {
