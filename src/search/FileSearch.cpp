@@ -177,7 +177,7 @@ void FileSearch::startCheckPhase()
 
 void FileSearch::endCheckPhase()
 {
-    // A failed index search ends the candidate phase before the checks began.
+    // A canceled index search ends the candidate phase before the checks began.
     if (!m_checking)
         startCheckPhase();
     // What the walk found last.
