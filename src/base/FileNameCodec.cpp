@@ -80,6 +80,15 @@ void appendUtf8(QByteArray &out, uint code)
     }
 }
 
+// How many of the first `length` bytes are ASCII.
+int asciiPrefix(const char *in, int length)
+{
+    int i = 0;
+    while (i < length && uchar(in[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 } // namespace
 
 void FileNameCodec::install()
@@ -104,6 +113,14 @@ int FileNameCodec::mibEnum() const
 // state_data, their number in remainingChars) for the next piece.
 QString FileNameCodec::convertToUnicode(const char *in, int length, ConverterState *state) const
 {
+    // Most names are ASCII: converted in one go, as Latin-1 is.
+    if (!state || state->remainingChars == 0) {
+        const int ascii = asciiPrefix(in, length);
+        if (ascii == length)
+            return QString::fromLatin1(in, length);
+        if (ascii > 0)
+            return QString::fromLatin1(in, ascii) + convertToUnicode(in + ascii, length - ascii, state);
+    }
     QByteArray bytes;
     if (state && state->remainingChars > 0) {
         for (int i = 0; i < state->remainingChars; ++i)
@@ -138,9 +155,17 @@ QString FileNameCodec::convertToUnicode(const char *in, int length, ConverterSta
 
 QByteArray FileNameCodec::convertFromUnicode(const QChar *in, int length, ConverterState *state) const
 {
-    QByteArray out;
-    out.reserve(length);
-    for (int i = 0; i < length; ++i) {
+    // The ASCII start of the text, most often all of it, is copied unit by
+    // unit without the checks below.
+    QByteArray out(length, Qt::Uninitialized);
+    char *ascii = out.data();
+    int i = 0;
+    for (; i < length && in[i].unicode() < 0x80; ++i)
+        ascii[i] = char(in[i].unicode());
+    if (i == length)
+        return out;
+    out.truncate(i);
+    for (; i < length; ++i) {
         const ushort unit = in[i].unicode();
         if (unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF) {
             out += char(unit - kEscapeBase);

@@ -5,8 +5,8 @@
 #include <exception>
 #include <functional>
 
-// One per-file check of a search, run on the global thread pool (deleted by
-// the pool when done). Cancellation ends it quietly; any other failure is
+// One task of a search's checks (a file or a run of files), run on a thread
+// pool (deleted by the pool when done). Cancellation ends it quietly; any other failure is
 // logged at ERROR and handed to 'onFailure' when one is given, so that the
 // search can report it on its own thread. An exception must not leave run():
 // the pool thread would take the process down with it.

@@ -124,6 +124,9 @@ void ContentSearcher::setSettings(const ContentSearchSettings &settings)
     m_converters[QStringLiteral("epub")].append(m_epub.get());
     m_converters[QStringLiteral("fb2")].append(m_html.get());
     m_converters[QStringLiteral("mobi")].append(m_mobi.get());
+    m_convertedExtensions.clear();
+    for (auto it = m_converters.constBegin(); it != m_converters.constEnd(); ++it)
+        m_convertedExtensions.insert(QFile::encodeName(it.key()));
 }
 
 void ContentSearcher::addFilterConverters(const QList<IFilterInfo> &filters, const QStringList &disabledExtensions,
@@ -147,6 +150,16 @@ void ContentSearcher::addFilterConverters(const QList<IFilterInfo> &filters, con
 QVector<ToPlainTextConverter *> ContentSearcher::converters(const QString &extension) const
 {
     return m_converters.value(extension);
+}
+
+// As extension() of a path that ends in `name`.
+bool ContentSearcher::convertsName(const char *name) const
+{
+    const char *dot = std::strrchr(name, '.');
+    const char *backslash = std::strrchr(name, '\\');
+    const QByteArray suffix = dot && (!backslash || dot > backslash) ? QByteArray::fromRawData(dot + 1, int(std::strlen(dot + 1)))
+                                                    : QByteArray();
+    return m_convertedExtensions.contains(suffix);
 }
 
 QString ContentSearcher::extension(const QString &path)
@@ -188,17 +201,19 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
 {
     qint64 size = 0;
     FileDescriptor sourceFd = RegularFile::openForReading(fileName, RegularFile::FollowLinks, &size);
-    QFile source;
     if (!m_converters.contains(extension(fileName)) && sourceFd.isValid()) {
-        // Plain text, most files: judged on its bytes before any decoding.
+        // Plain text, most files: judged on its bytes before any decoding,
+        // without a QFile unless the bytes leave the answer open.
         QString encoding;
         const BytesVerdict verdict = judgeBytes(request, sourceFd.get(), size, fileName, &encoding, count != nullptr);
         if (verdict != Undecided)
             return verdict == Matches;
+        QFile source;
         if (!openSource(fileName, &sourceFd, &source, "find"))
             return false;
         return searchStream(request, &source, fileName, encoding, nullptr, count, /*bytesJudged=*/true);
     }
+    QFile source;
     if (!openSource(fileName, &sourceFd, &source, "find"))
         return false;
     QString outputFile;
@@ -283,14 +298,21 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
                                                           bool counting) const
 {
     char *buffer = ContentPrefilter::threadBuffer();
-    qint64 total = 0;
-    const ContentPrefilter::ReadFunction read = [fd, size, &total](char *into, qint64 capacity) -> qint64 {
+    // Taken by reference alone, so that the read function needs no memory
+    // of its own for each file.
+    struct Source
+    {
+        int fd;
+        qint64 size;
+        qint64 total;
+    } source{fd, size, 0};
+    const ContentPrefilter::ReadFunction read = [&source](char *into, qint64 capacity) -> qint64 {
         // A file that gave all the bytes its size promised is at its end;
         // one that claims no size, as in /proc, is read until the end shows.
-        if (size > 0 && total >= size)
+        if (source.size > 0 && source.total >= source.size)
             return 0;
-        const qint64 got = RegularFile::read(fd, into, capacity);
-        total += std::max<qint64>(got, 0);
+        const qint64 got = RegularFile::read(source.fd, into, capacity);
+        source.total += std::max<qint64>(got, 0);
         return got;
     };
     const qsizetype held = ContentPrefilter::fill(buffer, 0, ContentPrefilter::kBlockSize, read);

@@ -4,7 +4,9 @@
 #include "content/ContentMatches.h"
 #include "content/ToPlainTextConverter.h"
 
+#include <QByteArray>
 #include <QMap>
+#include <QSet>
 #include <QVector>
 
 #include <functional>
@@ -54,6 +56,9 @@ public:
 
     // The converters tried, in order, for files with 'extension'.
     QVector<ToPlainTextConverter *> converters(const QString &extension) const;
+    // Whether find() hands a file named `name` (the file system's bytes, no
+    // folder) to a converter rather than reading it as text.
+    bool convertsName(const char *name) const;
 
     // The encoding guessed from the file's first bytes (see EncodingDetector);
     // empty when the file cannot be opened.
@@ -86,6 +91,8 @@ private:
                              ToPlainTextConverter *converter);
 
     QMap<QString, QVector<ToPlainTextConverter *>> m_converters;
+    // The table's extensions as file names spell them.
+    QSet<QByteArray> m_convertedExtensions;
     std::unique_ptr<PDFConverter> m_pdf;
     std::unique_ptr<ToPlainTextConverter> m_ifilter;
     std::unique_ptr<ToPlainTextConverter> m_ifilter64;

@@ -38,7 +38,12 @@ QScriptEngine *sharedEngine()
 
 ExpressionParser::ExpressionParser(const QList<int> &tokens)
 {
-    sharedEngine(); // created by the first parser, so evaluate() finds it
+    m_loneTerm = tokens.size() == 1 && tokens.first() == IExpressionLexer::Term;
+    if (m_loneTerm) {
+        m_script = placeholder(++m_termCount);
+        m_valid = true;
+        return;
+    }
     for (int token : tokens) {
         switch (token) {
         case IExpressionLexer::Term:
@@ -87,6 +92,8 @@ QString ExpressionParser::substitute(quint32 mask) const
 
 bool ExpressionParser::evaluate(quint32 mask)
 {
+    if (m_loneTerm)
+        return (mask & 1u) != 0;
     if (!m_valid)
         return false;
     const auto cached = m_cache.constFind(mask);
@@ -96,8 +103,8 @@ bool ExpressionParser::evaluate(quint32 mask)
     const QString text = substitute(mask);
     bool verdict = false;
     {
+        QScriptEngine *engine = sharedEngine(); // made by the first evaluation that needs it
         QMutexLocker lock(&g_engineMutex);
-        QScriptEngine *engine = g_engine.loadRelaxed();
         // The result value belongs to the engine: it must die under the lock.
         verdict = engine->evaluate(text, QString(), 1).toBool();
         engine->clearExceptions();

@@ -11,9 +11,11 @@
 // script engine of the process, so that the operators keep the script
 // language's precedence: not before and before or.
 //
-// The engine needs a QCoreApplication. It is created by the first parser,
-// never destroyed, and every use of it holds one process-wide mutex, so
-// parsers may be built and evaluated on any number of threads at once.
+// The engine needs a QCoreApplication. It is created by the first
+// evaluation that needs it, never destroyed, and every use of it holds one
+// process-wide mutex, so parsers may be built and evaluated on any number
+// of threads at once. A lone term, the most common expression, needs no
+// engine: it holds exactly when it is found.
 class ExpressionParser : public IExpressionParser
 {
 public:
@@ -35,4 +37,5 @@ private:
     int m_termCount = 0;
     QMap<quint32, bool> m_cache; // the verdict depends on the mask alone
     bool m_valid = false;
+    bool m_loneTerm = false;
 };

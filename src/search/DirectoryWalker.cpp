@@ -28,11 +28,16 @@ DirectoryWalker::~DirectoryWalker() = default;
 
 QString DirectoryWalker::next()
 {
+    return advance() ? entryPath() : QString();
+}
+
+bool DirectoryWalker::advance()
+{
     for (;;) {
         if (readEntry())
-            return entryPath();
+            return true;
         if (!openNextRoot())
-            return QString();
+            return false;
     }
 }
 

@@ -22,6 +22,8 @@ public:
 
     // The full path of the next entry, or an empty string at the end.
     QString next();
+    // Moves to the next entry without making its path: false at the end.
+    bool advance();
     // Of the entry last returned by next().
     QString fileName() const { return m_name; }
     QString dirPath() const { return m_directory; }

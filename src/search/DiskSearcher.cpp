@@ -22,7 +22,7 @@ QStringList DiskSearcher::walkRoots(const FileSearchRequest &request, const QSet
 }
 
 void DiskSearcher::search(const FileSearchRequest &request, FileSearchResults &target,
-                          const QSet<QChar> &indexedDrives) const
+                          const QSet<QChar> &indexedDrives, const std::function<void()> &found) const
 {
     // Without folders the index alone answers.
     const QStringList roots = walkRoots(request, indexedDrives);
@@ -30,15 +30,15 @@ void DiskSearcher::search(const FileSearchRequest &request, FileSearchResults &t
         return;
     DirectoryWalker walker(roots, request.excludePaths, request.includeSubfolders);
     ExpressionMatcher matcher(request.name, request.nameMatchOptions());
-    while (!request.canceled) {
-        const QString path = walker.next();
-        if (path.isEmpty())
-            break;
+    int added = 0;
+    while (!request.canceled && walker.advance()) {
         if (matcher.match(walker.fileName()) != ExpressionMatcher::Match)
             continue;
         if (walker.isDir())
             target.addFolder(walker.fileName(), walker.dirPath());
         else
             target.addFile(walker.fileName(), walker.dirPath(), 0);
+        if (++added % kFoundBatch == 0 && found)
+            found();
     }
 }

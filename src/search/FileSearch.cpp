@@ -16,9 +16,19 @@
 #include <QSet>
 #include <QThreadPool>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
 const char kComponent[] = "FileSearch";
+
+// Plain files checked by one pool task: enough that a task's start and
+// wake-up cost little beside its files, few enough that the threads end
+// together.
+constexpr int kRunLength = 64;
+// The document task goes ahead of the runs of plain files.
+constexpr int kDocumentPriority = 1;
 
 // Counts a candidate as examined however its check ends.
 class ProcessedGuard
@@ -109,7 +119,13 @@ void FileSearch::run(FileSearchResults &target)
                     indexedDrives.insert(volumeOfPath(path).key);
             }
         }
-        m_diskSearcher->search(m_request, target, indexedDrives);
+        // The checks begin on what the index found and follow the walk.
+        std::function<void()> found;
+        if (!m_request.isNameOnly()) {
+            startCheckPhase();
+            found = [this] { queueNewCandidates(); };
+        }
+        m_diskSearcher->search(m_request, target, indexedDrives, found);
     } catch (const FileSearchCancelException &) {
         throw;
     } catch (const std::exception &e) {
@@ -123,6 +139,9 @@ void FileSearch::onCandidatesFound()
 {
     if (m_thread && m_thread->failed()) {
         // Logged by the candidate phase; the owner still hears of the end.
+        // Checks already queued read this object: they end first.
+        m_checks.clear();
+        m_checks.waitForDone(-1);
         emit finished(m_request.id);
         end();
         return;
@@ -146,46 +165,136 @@ void FileSearch::end()
     emit ended();
 }
 
-void FileSearch::endCheckPhase()
-{
-    try {
-        checkCandidates();
-    } catch (const FileSearchCancelException &e) {
-        // This runs after the worker's guard has returned, so the
-        // cancellation is caught here, as the worker would catch it.
-        Logger::instance()->log(INFO, "FileSearcherWorker", QString::fromUtf8(e.what()));
-    }
-    // Checks already queued read this object: they end before the thread
-    // does. Only this search's own checks are waited for.
-    m_checks.waitForDone(-1);
-}
-
-void FileSearch::checkCandidates()
+void FileSearch::startCheckPhase()
 {
     // A helper that broke during an earlier search gets a new start here.
     if (m_helper64)
         m_helper64->restart();
     m_processed = 0;
-    const int count = m_candidates.count();
-    for (int row = 0; row < count; ++row) {
-        if (m_request.canceled) {
-            throw FileSearchCancelException(QString::fromLatin1(kComponent), __LINE__,
-                                            QStringLiteral("Request %1 canceled").arg(m_request.id));
-        }
-        queueCheck(m_candidates.fullPath(row), m_candidates.isFolder(row));
+    m_checking = true;
+    queueNewCandidates();
+}
+
+void FileSearch::endCheckPhase()
+{
+    // A canceled index search ends the candidate phase before the checks began.
+    if (!m_checking)
+        startCheckPhase();
+    // What the walk found last.
+    queueNewCandidates();
+    if (m_request.canceled) {
+        // Logged as the worker logs a cancellation it catches.
+        const FileSearchCancelException canceled(QString::fromLatin1(kComponent), __LINE__,
+                                                 QStringLiteral("Request %1 canceled").arg(m_request.id));
+        Logger::instance()->log(INFO, "FileSearcherWorker", QString::fromUtf8(canceled.what()));
+    }
+    // Queued checks read this object: they end before the thread does. Only
+    // this search's own checks are waited for.
+    m_checks.waitForDone(-1);
+}
+
+// Queues the checks of the candidates found since the last call, on the
+// "FIND" thread. Nothing more is queued once the request is canceled.
+void FileSearch::queueNewCandidates()
+{
+    if (m_request.canceled)
+        return;
+    const int folders = m_candidates.folderCount();
+    // A folder has no contents to match: it is examined by being found.
+    if (m_request.text.isEmpty())
+        queueRuns(/*folders=*/true, m_queuedFolders, folders);
+    else
+        m_processed += folders - m_queuedFolders;
+    m_queuedFolders = folders;
+    const int files = m_candidates.fileCount();
+    queueDocuments(m_queuedFiles, files);
+    queueRuns(/*folders=*/false, m_queuedFiles, files);
+    m_queuedFiles = files;
+}
+
+// Documents wait for the one document task, which is started when none runs.
+void FileSearch::queueDocuments(int from, int to)
+{
+    QVector<int> found;
+    for (int index = from; index < to && !m_request.text.isEmpty(); ++index) {
+        if (isDocument(m_candidates.fileItem(index)))
+            found.append(index);
+    }
+    if (found.isEmpty())
+        return;
+    QMutexLocker lock(&m_documentsMutex);
+    m_documents += found;
+    if (m_documentTaskRunning)
+        return;
+    m_documentTaskRunning = true;
+    m_checks.start(new ContentSearchWorker([this] { checkDocuments(); }), kDocumentPriority);
+}
+
+void FileSearch::queueRuns(bool folders, int from, int to)
+{
+    for (int start = from; start < to; start += kRunLength) {
+        const int end = std::min(to, start + kRunLength);
+        m_checks.start(new ContentSearchWorker([this, folders, start, end] { checkRun(folders, start, end); }),
+                       /*priority=*/0);
     }
 }
 
-void FileSearch::queueCheck(const QString &path, bool isFolder)
+// Documents are left to the document task.
+void FileSearch::checkRun(bool folders, int from, int to)
 {
-    auto *worker = new ContentSearchWorker([this, path, isFolder] { checkCandidate(path, isFolder); });
-    m_checks.start(worker, /*priority=*/0);
+    for (int index = from; index < to && !m_request.canceled; ++index) {
+        const FileSearchResults::FileItem item = folders ? m_candidates.folderItem(index)
+                                                         : m_candidates.fileItem(index);
+        if (!folders && isDocument(item))
+            continue;
+        checkLogged(item, folders);
+    }
 }
 
-void FileSearch::checkCandidate(const QString &path, bool isFolder)
+// One document at a time, ahead of the plain files: a converter is a
+// program of its own or the one document helper, which the task waits for
+// while the pool's other threads go on with the plain files.
+void FileSearch::checkDocuments()
+{
+    for (;;) {
+        int index;
+        {
+            QMutexLocker lock(&m_documentsMutex);
+            if (m_request.canceled || m_nextDocument == m_documents.size()) {
+                m_documentTaskRunning = false;
+                return;
+            }
+            index = m_documents.at(m_nextDocument++);
+        }
+        checkLogged(m_candidates.fileItem(index), /*isFolder=*/false);
+    }
+}
+
+// A failure of one check is logged and the task goes on with the next; a
+// cancellation ends the task.
+void FileSearch::checkLogged(const FileSearchResults::FileItem &item, bool isFolder)
+{
+    try {
+        checkCandidate(item, isFolder);
+    } catch (const FileSearchCancelException &) {
+        throw;
+    } catch (const std::exception &e) {
+        Logger::instance()->log(ERROR, kComponent, QString::fromUtf8(e.what()));
+    }
+}
+
+// Whether a converter reads the file: only then is its text searched slowly
+// enough to go to the document task.
+bool FileSearch::isDocument(const FileSearchResults::FileItem &item) const
+{
+    return !m_request.text.isEmpty() && m_contentSearcher->convertsName(item.name);
+}
+
+void FileSearch::checkCandidate(const FileSearchResults::FileItem &item, bool isFolder)
 {
     ProcessedGuard guard(m_processed);
     int matches = 0;
+    const QString path = FileSearchResults::fullPath(item);
     if (!checkFile(path, isFolder, &matches))
         return;
     const int slash = path.lastIndexOf(QLatin1Char('/'));

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QThreadPool>
+#include <QVector>
 
 #include <atomic>
 #include <memory>
@@ -19,10 +20,15 @@ class IIndexSearcher;
 // Carries out one request in two phases. The candidate phase runs on a
 // "FIND" thread: the index search, then the walk of the requested folders
 // the index does not cover. Unless the request is name-only, the check
-// phase then examines every candidate on a thread pool of its own (contents,
-// dates, sizes) and adds the accepted ones to the caller's results. The pool
-// is per search so that canceling one search never drops or waits for the
-// checks of another.
+// phase examines every candidate on a thread pool of its own (contents,
+// dates, sizes) and adds the accepted ones to the caller's results. The
+// checks start on the candidates found so far while the walk goes on, in
+// runs of many files per pool task. Documents that a converter reads go to
+// one task of their own, queued ahead of the runs and taking them one at a
+// time, so that the slow converters start early and work beside the plain
+// files instead of after them, without holding every thread. The pool is per
+// search so that canceling one search never drops or waits for the checks
+// of another.
 //
 // Created, started, canceled and deleted on the UI thread. It holds a share
 // of the caller's request and results, so a canceled search may go on
@@ -73,9 +79,15 @@ private slots:
 
 private:
     void run(FileSearchResults &target);
-    void checkCandidates();
-    void queueCheck(const QString &path, bool isFolder);
-    void checkCandidate(const QString &path, bool isFolder);
+    void startCheckPhase();
+    void queueNewCandidates();
+    void queueRuns(bool folders, int from, int to);
+    void queueDocuments(int from, int to);
+    void checkRun(bool folders, int from, int to);
+    void checkDocuments();
+    void checkLogged(const FileSearchResults::FileItem &item, bool isFolder);
+    bool isDocument(const FileSearchResults::FileItem &item) const;
+    void checkCandidate(const FileSearchResults::FileItem &item, bool isFolder);
     bool checkDates(const QDateTime &modified) const;
     void endCheckPhase();
     void end();
@@ -83,6 +95,16 @@ private:
     Helper64 *m_helper64;
     std::unique_ptr<FileSearcherWorker> m_thread;
     FileSearchResults m_candidates;
+    // Candidates whose checks are queued; used on the "FIND" thread only.
+    int m_queuedFolders = 0;
+    int m_queuedFiles = 0;
+    bool m_checking = false;
+    // File indexes of the documents found, the next one to check, and
+    // whether the document task runs or is queued.
+    QMutex m_documentsMutex;
+    QVector<int> m_documents;
+    int m_nextDocument = 0;
+    bool m_documentTaskRunning = false;
     std::atomic<int> m_processed{0};
     std::atomic<bool> m_ended{false};
     IIndexSearcher *m_indexSearcher;

@@ -45,6 +45,10 @@ const std::vector<Expression> &expressions()
         {"a b;c", false, 3, [](quint32 m) { return (bit(m, 0) && bit(m, 1)) || bit(m, 2); }},
         {"*.txt;*.doc;!temp", false, 3, [](quint32 m) { return (bit(m, 0) || bit(m, 1)) && !bit(m, 2); }},
         {"!x y", false, 2, [](quint32 m) { return !(bit(m, 0) && bit(m, 1)); }},
+        // A lone term is decided without the engine; negated, it is not lone.
+        {"a", true, 1, [](quint32 m) { return bit(m, 0); }},
+        {"*.txt", false, 1, [](quint32 m) { return bit(m, 0); }},
+        {"not a", true, 1, [](quint32 m) { return !bit(m, 0); }},
     };
     return table;
 }

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <fcntl.h>
 
+#include <utility>
+
 namespace {
 
 // The kernel refuses a path of PATH_MAX bytes or more (ENAMETOOLONG), and a
@@ -30,10 +32,11 @@ FileDescriptor openDirectory(const QByteArray &path)
 } // namespace
 
 DirectoryListing::DirectoryListing(const QString &path)
-    : m_fd(openDirectory(QFile::encodeName(path)))
 {
-    if (m_fd.isValid())
-        m_stream = std::make_unique<DirectoryStream>(m_fd.get());
+    // The descriptor is opened for the listing alone: the stream reads it.
+    FileDescriptor fd = openDirectory(QFile::encodeName(path));
+    if (fd.isValid())
+        m_stream = std::make_unique<DirectoryStream>(std::move(fd));
     else
         m_openError = errno;
 }

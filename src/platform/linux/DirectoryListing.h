@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/linux/DirectoryStream.h"
-#include "platform/linux/FileDescriptor.h"
 
 #include <QString>
 
@@ -20,7 +19,7 @@ public:
     DirectoryListing(const DirectoryListing &) = delete;
     DirectoryListing &operator=(const DirectoryListing &) = delete;
 
-    bool isOpen() const { return m_fd.isValid(); }
+    bool isOpen() const { return m_stream != nullptr; }
     // errno of the failed open or read; 0 when none failed.
     int error() const;
 
@@ -28,7 +27,6 @@ public:
     bool next(QString &name, bool &isDir);
 
 private:
-    FileDescriptor m_fd;
     int m_openError = 0;
     std::unique_ptr<DirectoryStream> m_stream;
     DirectoryStream::Entry m_entry;

@@ -8,6 +8,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 
+#include <utility>
+
 namespace {
 
 // Fits a few hundred names per call; directories are read in one or a few calls.
@@ -27,17 +29,25 @@ struct LinuxDirent64
 
 DirectoryStream::DirectoryStream(int dirFd)
     : m_fd(sysOpenAt(dirFd, ".", O_RDONLY | O_DIRECTORY))
-    , m_buffer(kBufferSize)
+    , m_buffer(new char[kBufferSize])
 {
     if (!m_fd.isValid())
         m_error = errno;
+}
+
+DirectoryStream::DirectoryStream(FileDescriptor ownFd)
+    : m_fd(std::move(ownFd))
+    , m_buffer(new char[kBufferSize])
+{
+    if (!m_fd.isValid())
+        m_error = EBADF;
 }
 
 bool DirectoryStream::fill()
 {
     if (!m_fd.isValid())
         return false;
-    const long n = sysGetdents64(m_fd.get(), m_buffer.data(), m_buffer.size());
+    const long n = sysGetdents64(m_fd.get(), m_buffer.get(), kBufferSize);
     if (n < 0)
         m_error = errno;
     m_size = n > 0 ? n : 0;
@@ -50,13 +60,14 @@ bool DirectoryStream::next(Entry &entry)
     for (;;) {
         if (m_offset >= m_size && !fill())
             return false;
-        const auto *dirent = reinterpret_cast<const LinuxDirent64 *>(m_buffer.data() + m_offset);
+        const auto *dirent = reinterpret_cast<const LinuxDirent64 *>(m_buffer.get() + m_offset);
         m_offset += dirent->d_reclen;
         const char *name = dirent->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
         entry.inode = dirent->d_ino;
-        entry.name = QByteArray(name);
+        // Assigned in place: the entry's own bytes are reused, not allocated anew.
+        entry.name = name;
         if (dirent->d_type == DT_UNKNOWN) {
             struct stat st;
             entry.isFolder = sysFstatAt(m_fd.get(), name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);

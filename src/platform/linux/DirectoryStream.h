@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include <vector>
+#include <memory>
 
 // Reads the entries of an open directory with getdents64, skipping "." and
 // "..". The type comes from d_type; only DT_UNKNOWN costs an fstatat.
@@ -27,6 +27,9 @@ public:
 
     // `dirFd` stays owned by the caller.
     explicit DirectoryStream(int dirFd);
+    // Reads through `ownFd`, a directory descriptor opened for this stream
+    // alone (already its own, so no second one is opened).
+    explicit DirectoryStream(FileDescriptor ownFd);
 
     // The next entry; false at the end or on an error (then error() is set).
     bool next(Entry &entry);
@@ -37,7 +40,8 @@ private:
 
     FileDescriptor m_fd;
     int m_error = 0;
-    std::vector<char> m_buffer;
+    // Filled by each read before it is looked at: never cleared.
+    std::unique_ptr<char[]> m_buffer;
     long m_size = 0;
     long m_offset = 0;
 };
