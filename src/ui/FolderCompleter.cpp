@@ -6,12 +6,12 @@
 
 FolderCompleter::FolderCompleter(QObject *parent)
     : QCompleter(parent)
+    , m_folders(new QFileSystemModel(this))
 {
-    auto *folders = new QFileSystemModel(this);
-    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
     // An empty root watches nothing, yet lets every folder be listed.
-    folders->setRootPath(QString());
-    setModel(folders);
+    m_folders->setRootPath(QString());
+    setModel(m_folders);
     setCompletionMode(QCompleter::PopupCompletion);
     setCaseSensitivity(Qt::CaseSensitive);
 }
@@ -35,9 +35,20 @@ QString FolderCompleter::fieldText() const
     return QString();
 }
 
+// The model lists a folder only when asked to, and nothing else asks for the
+// one typed in (the popup that would is hidden while it has no match): it is
+// asked for here, as its path is typed, and the completion follows once it
+// has been read.
 QStringList FolderCompleter::splitPath(const QString &path) const
 {
-    return QCompleter::splitPath(path.mid(listPrefix(path).size()));
+    const QString entry = path.mid(listPrefix(path).size());
+    const int slash = entry.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0) {
+        const QModelIndex folder = m_folders->index(slash == 0 ? QStringLiteral("/") : entry.left(slash));
+        if (folder.isValid() && m_folders->canFetchMore(folder))
+            m_folders->fetchMore(folder);
+    }
+    return QCompleter::splitPath(entry);
 }
 
 QString FolderCompleter::pathFromIndex(const QModelIndex &index) const

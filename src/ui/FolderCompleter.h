@@ -2,6 +2,8 @@
 
 #include <QCompleter>
 
+class QFileSystemModel;
+
 // Completes folder paths in a folder field. The field may hold a list
 // ("a;!b;c", as the search panel reads it): only the entry being typed at
 // its end is completed, and the entries before it stay as they are.
@@ -22,4 +24,6 @@ public:
 
 private:
     QString fieldText() const;
+
+    QFileSystemModel *m_folders;
 };

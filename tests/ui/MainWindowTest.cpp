@@ -25,7 +25,9 @@
 #include "ui/TabPage.h"
 #include "ui/TabsFile.h"
 
+#include <QAbstractProxyModel>
 #include <QClipboard>
+#include <QCompleter>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMimeData>
@@ -530,6 +532,50 @@ private slots:
             delete failure;
         }
         QVERIFY(window->findChild<QProgressBar *>(QStringLiteral("exportProgressBar"))->isHidden());
+    }
+
+    // The panel's folder field offers the folders (not the files) under what is typed, also as the last entry
+    // of a list, and the chosen one keeps the entries before it.
+    void folderFieldCompletesFolders_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("one folder") << QString();
+        QTest::newRow("last of a list") << QStringLiteral("/usr;!");
+    }
+
+    void folderFieldCompletesFolders()
+    {
+        QFETCH(QString, before);
+        const QString folder = QDir::homePath() + QStringLiteral("/completion-tests");
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/alpha-one")));
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("/alpha-two")));
+        QVERIFY(TestFiles::write(folder + QStringLiteral("/alpha-file.txt"), "x"));
+        auto window = makeWindow();
+        QVERIFY(activate(*window));
+        auto *field = window->searchPanel()->findChild<QComboBox *>(QStringLiteral("directoryComboBox"));
+        QCompleter *completer = field->completer();
+        QVERIFY(completer);
+        QTest::mouseClick(window->searchPanel()->findChild<QCheckBox *>(QStringLiteral("directoryCheckBox")),
+                          Qt::LeftButton);
+        QVERIFY(field->isEnabled());
+        field->lineEdit()->setFocus();
+        QTest::keyClicks(field->lineEdit(), before + folder + QStringLiteral("/alpha"));
+        // The folders are listed on another thread; what a person would see as the next key is typed.
+        QVERIFY(QTest::qWaitFor([&] {
+            completer->setCompletionPrefix(field->currentText());
+            return completer->completionCount() == 2;
+        }, 10000));
+        QStringList offered;
+        // What a chosen row puts into the field.
+        auto *completions = qobject_cast<QAbstractProxyModel *>(completer->completionModel());
+        QVERIFY(completions);
+        for (int row = 0; row < completer->completionCount(); ++row)
+            offered << completer->pathFromIndex(completions->mapToSource(completions->index(row, 0)));
+        offered.sort();
+        QCOMPARE(offered, (QStringList{before + folder + QStringLiteral("/alpha-one"),
+                                       before + folder + QStringLiteral("/alpha-two")}));
+        QDir(folder).removeRecursively();
     }
 };
 
