@@ -7,6 +7,8 @@
 #include <QWriteLocker>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -274,20 +276,39 @@ bool FileSearchResults::passesFilter(const FileItem &item, bool isFolder) const
     return true;
 }
 
+// Text keys are case-folded UTF-8, so that comparing two is comparing bytes,
+// not folding both again at each of the n log n comparisons. ASCII, most
+// names, is folded byte by byte; the rest through Unicode's case folding.
+// (Byte order is code point order: it differs from comparing UTF-16 only
+// between characters beyond U+FFFF and those from U+E000 to U+FFFF.)
+static std::string foldedKey(const char *text)
+{
+    std::string key;
+    if (!text)
+        return key;
+    const std::size_t length = std::strlen(text);
+    key.resize(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return QFile::decodeName(text).toCaseFolded().toStdString();
+        key[i] = (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+    }
+    return key;
+}
+
 FileSearchResults::SortKey FileSearchResults::sortKey(int column, const FileItem &item)
 {
     SortKey key;
-    // Text is folded once here, so that comparing two keys is comparing
-    // code units, not folding both again at each of the n log n comparisons.
     switch (column) {
     case Name:
-        key.text = QFile::decodeName(item.name).toCaseFolded();
+        key.text = foldedKey(item.name);
         break;
     case Path:
-        key.text = QFile::decodeName(item.path).toCaseFolded();
+        key.text = foldedKey(item.path);
         break;
     case Extension:
-        key.text = extension(QFile::decodeName(item.name)).toCaseFolded();
+        key.text = extension(QFile::decodeName(item.name)).toCaseFolded().toStdString();
         break;
     case Matches:
         key.number = item.matches;

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <string>
 #include <vector>
 
 // The result set of one search: folders and files found, each as an interned
@@ -79,7 +80,7 @@ public:
     // is being written) and break the ordering a sort relies on.
     struct SortKey
     {
-        QString text;
+        std::string text; // case-folded UTF-8
         qint64 number = 0;
     };
     // Columns 2 to 5 read the file system; the others are kept here.

@@ -169,6 +169,19 @@ private slots:
         QVERIFY(results.isFolder(1));
     }
 
+    // Names are ordered by their case-folded characters, beyond ASCII too; equal ones keep their order.
+    void sortFoldsCaseBeyondAscii()
+    {
+        FileSearchResults results;
+        for (const char *name : {"über", "Zebra", "Äpfel", "apfel", "ÜBER", "_x", "Apfel"})
+            results.addFile(QString::fromUtf8(name), QStringLiteral("/p"), 0);
+        results.sort(FileSearchResults::Name, /*descending=*/false);
+        QStringList names;
+        for (int row = 0; row < results.count(); ++row)
+            names << QString::fromUtf8(results.item(row).name);
+        QCOMPARE(names, (QStringList{"_x", "apfel", "Apfel", "Zebra", "Äpfel", "über", "ÜBER"}));
+    }
+
     // Rows unordered and repeated under a filter; "1.txt" also lies in another folder.
     void removeUnderFilter()
     {
