@@ -175,6 +175,50 @@ private:
     std::vector<double> m_firstRows;
 };
 
+// The application that also times each event it delivers (outermost only),
+// so that a stall can be named: the longest events while typing, with what
+// received them.
+class TimedApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (!m_timing || m_depth > 0)
+            return QApplication::notify(receiver, event);
+        ++m_depth;
+        QElapsedTimer clock;
+        clock.start();
+        const int type = event->type();
+        const QString who = QString::fromLatin1(receiver->metaObject()->className()) + QLatin1Char(' ')
+            + receiver->objectName();
+        const bool result = QApplication::notify(receiver, event);
+        --m_depth;
+        const double ms = clock.nsecsElapsed() / 1e6;
+        if (ms > 16)
+            m_longest.push_back({ms, QStringLiteral("%1 (event %2)").arg(who).arg(type)});
+        return result;
+    }
+
+    void setTiming(bool on) { m_timing = on; }
+
+    // The `count` longest, longest first.
+    QStringList longest(int count)
+    {
+        std::sort(m_longest.begin(), m_longest.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        QStringList lines;
+        for (int i = 0; i < count && i < int(m_longest.size()); ++i)
+            lines << QStringLiteral("%1 ms %2").arg(m_longest[std::size_t(i)].first, 0, 'f', 1).arg(m_longest[std::size_t(i)].second);
+        return lines;
+    }
+
+private:
+    bool m_timing = false;
+    int m_depth = 0;
+    std::vector<std::pair<double, QString>> m_longest;
+};
+
 double percentile(std::vector<double> values, double p)
 {
     std::sort(values.begin(), values.end());
@@ -186,7 +230,7 @@ double percentile(std::vector<double> values, double p)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    TimedApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     int interval = 120;
     int rounds = 3;
@@ -214,6 +258,7 @@ int main(int argc, char *argv[])
 
     StallWatch stalls;
     Typist typist(window, args, interval);
+    app.setTiming(true);
     for (int round = 0; round < rounds; ++round) {
         if (!typist.run(stalls)) {
             out << "a typed search was never answered\n";
@@ -232,6 +277,9 @@ int main(int argc, char *argv[])
         << "key to all rows in order: " << summary(typist.latencies()) << "\n"
         << "event loop while typing: longest stall " << stalls.longestMs() << " ms, " << stalls.over16()
         << " stalls over 16 ms (target: none)\n";
+    const QStringList longest = app.longest(5);
+    if (!longest.isEmpty())
+        out << "longest events while typing:\n  " << longest.join(QStringLiteral("\n  ")) << "\n";
     out.flush();
     return 0;
 }
