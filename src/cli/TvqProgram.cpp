@@ -130,15 +130,16 @@ Settings *TvqProgram::openSettings(const QString &settingsFile)
     return Settings::instance(file);
 }
 
-// A name query that the service answers whole, with no folders to walk and
-// no file to read, uses no setting: the settings file is not even read then.
-bool TvqProgram::usesSettings(const CommandLine &commandLine, bool viaService)
+// A name query with no folders to walk and no file to read: the service
+// answers it whole, at once. It uses no setting (the settings file is not
+// even read then) and runs on the main thread.
+bool TvqProgram::serviceAnswersWhole(const CommandLine &commandLine, bool viaService)
 {
     if (!viaService || commandLine.interactive() || commandLine.hasFolders())
-        return true;
+        return false;
     FileSearchRequest request;
     commandLine.fillRequest(request);
-    return !request.isNameOnly();
+    return request.isNameOnly();
 }
 
 QString TvqProgram::classification(const VolumeInfo &volume)
@@ -225,17 +226,23 @@ void TvqProgram::waitForInit(FileSearcher &searcher, ProgressLine &progress)
 }
 
 
-int TvqProgram::runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress)
+int TvqProgram::runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer,
+                          ProgressLine &progress, FileSearcher::FindMode mode)
 {
     // The searcher shares both until the search has ended, even when canceled.
     auto results = std::make_shared<FileSearchResults>();
+    auto shared = std::make_shared<FileSearchRequest>(request);
     QEventLoop loop;
     QObject::connect(&searcher, &FileSearcher::findFinished, &loop, [&](FileSearchRequest::Id id) {
         if (id == request.id)
             loop.quit();
     });
     quitOnTermination(loop, [&] { searcher.cancel(request); });
-    searcher.find(std::make_shared<FileSearchRequest>(request), results);
+    // A search on this thread hears of Ctrl+C through its own flag.
+    if (mode == FileSearcher::CallingThread)
+        TerminationSignals::cancelOnArrival(&shared->canceled);
+    searcher.find(shared, results, mode);
+    TerminationSignals::cancelOnArrival(nullptr);
     progress.start([&](int seconds) {
         int examined = 0;
         int total = 0;
@@ -371,7 +378,9 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings *settings
     else if (commandLine.interactive())
         status = runInteractive(searcher, request, writer);
     else
-        status = runSearch(searcher, request, writer, progress);
+        status = runSearch(searcher, request, writer, progress,
+                           serviceAnswersWhole(commandLine, serviceSearcher != nullptr) ? FileSearcher::CallingThread
+                                                                                       : FileSearcher::OnThread);
     if (writer.failed())
         status = outputError(writer.error());
     if (serviceSearcher && !serviceSearcher->lastError().isEmpty()) {
@@ -388,7 +397,7 @@ int TvqProgram::run()
     registerMetaTypes();
     std::unique_ptr<ServiceIndexSearcher> service = connectService(m_commandLine);
     Settings *settings = nullptr;
-    if (usesSettings(m_commandLine, bool(service))) {
+    if (!serviceAnswersWhole(m_commandLine, bool(service))) {
         settings = openSettings(m_commandLine.settingsFile());
         setVolumeSettings(settings);
     }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "search/FileSearcher.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-class FileSearcher;
 class FileSearchRequest;
 struct IndexingSettings;
 class ProgressLine;
@@ -61,14 +61,15 @@ private:
     static QString settingsFilePath(const QString &settingsFile);
     static void openLog(const QString &settingsFile);
     static Settings *openSettings(const QString &settingsFile);
-    static bool usesSettings(const CommandLine &commandLine, bool viaService);
+    static bool serviceAnswersWhole(const CommandLine &commandLine, bool viaService);
     static QString classification(const VolumeInfo &volume);
     static int listVolumes();
 
     bool terminated() const;
     void quitOnTermination(QEventLoop &loop, const std::function<void()> &cancel = {});
     void waitForInit(FileSearcher &searcher, ProgressLine &progress);
-    int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress);
+    int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress,
+                  FileSearcher::FindMode mode);
     int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const QString &file,
                    ResultWriter &writer);
     int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, ResultWriter &writer);
