@@ -110,11 +110,15 @@ QString TvqProgram::settingsFilePath(const QString &settingsFile)
 }
 
 // The window program rewrites its own log at each start; tvq keeps its own.
-void TvqProgram::openLog(const QString &settingsFile)
+// A run that is not a session ends within moments: its entries are written
+// as it ends.
+void TvqProgram::openLog(const CommandLine &commandLine)
 {
-    const QString folder = QFileInfo(settingsFilePath(settingsFile)).absolutePath();
+    const QString folder = QFileInfo(settingsFilePath(commandLine.settingsFile())).absolutePath();
     QDir().mkpath(folder);
-    Logger::instance(folder + QStringLiteral("/tvq.log"));
+    Logger *logger = Logger::instance(folder + QStringLiteral("/tvq.log"));
+    if (!commandLine.interactive())
+        logger->writeOnlyWhenFullOrAtExit();
 }
 
 Settings *TvqProgram::openSettings(const QString &settingsFile)
@@ -393,7 +397,7 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings *settings
 
 int TvqProgram::run()
 {
-    openLog(m_commandLine.settingsFile());
+    openLog(m_commandLine);
     registerMetaTypes();
     std::unique_ptr<ServiceIndexSearcher> service = connectService(m_commandLine);
     Settings *settings = nullptr;

@@ -59,7 +59,7 @@ private:
     static int outputError(int error);
     static void warnIfUnsaved(const QSettings &settings);
     static QString settingsFilePath(const QString &settingsFile);
-    static void openLog(const QString &settingsFile);
+    static void openLog(const CommandLine &commandLine);
     static Settings *openSettings(const QString &settingsFile);
     static bool serviceAnswersWhole(const CommandLine &commandLine, bool viaService);
     static QString classification(const VolumeInfo &volume);
