@@ -38,26 +38,18 @@ private:
         return true;
     }
 
-    bool readOr()
-    {
-        if (!readAnd())
-            return false;
-        while (next(IExpressionLexer::Or)) {
-            if (!readAnd())
-                return false;
-            m_steps.push_back(OrStep);
-        }
-        return true;
-    }
+    bool readOr() { return readChain(&Grammar::readAnd, IExpressionLexer::Or, OrStep); }
+    bool readAnd() { return readChain(&Grammar::readUnary, IExpressionLexer::And, AndStep); }
 
-    bool readAnd()
+    // operand { operator operand }, the operator's step after each right operand.
+    bool readChain(bool (Grammar::*readSide)(), int token, Step step)
     {
-        if (!readUnary())
+        if (!(this->*readSide)())
             return false;
-        while (next(IExpressionLexer::And)) {
-            if (!readUnary())
+        while (next(token)) {
+            if (!(this->*readSide)())
                 return false;
-            m_steps.push_back(AndStep);
+            m_steps.push_back(step);
         }
         return true;
     }
