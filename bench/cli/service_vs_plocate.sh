@@ -58,6 +58,10 @@ start_service
 kill -TERM $SERVICE; wait $SERVICE
 start_service
 service_kb=$(awk '/VmHWM/ { print $2 }' /proc/$SERVICE/status)
+# What stays resident beside the peak: the peak also holds what the replay of
+# the changes since the save used for a moment, which depends on how much
+# changed on the machine in between.
+service_rss_kb=$(awk '/VmRSS/ { print $2 }' /proc/$SERVICE/status)
 updatedb -U / -o "$WORK/plocate.db" && chmod 0644 "$WORK/plocate.db"
 echo "service: $INDEXD   records: $(records)   runs: $RUNS   load: $(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -90,3 +94,5 @@ n=$(records)
 echo "(c) bytes per record: service $(( (service_kb - empty_service_kb) * 1024 / n ))," \
      "tvq's own index $(( (tvq_kb - empty_tvq_kb) * 1024 / n ))   (peak resident KiB: service $service_kb," \
      "empty service $empty_service_kb, tvq $tvq_kb, empty tvq $empty_tvq_kb)"
+echo "    service resident when ready: $(( (service_rss_kb - empty_service_kb) * 1024 / n )) B per record" \
+     "($service_rss_kb KiB); changes replayed at its start: $(log_text | sed -n 's/.*Replayed \([0-9]*\) changes.*/\1/p' | awk '{ s += $1 } END { print s }')"

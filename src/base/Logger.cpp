@@ -163,7 +163,7 @@ void Logger::write(const QString &line, bool now)
     if (now) {
         writeBufferLocked();
     } else if (used == 0) {
-        if (!m_flusher.joinable() && !m_stopping)
+        if (m_writesWhenIdle && !m_flusher.joinable() && !m_stopping)
             m_flusher = std::thread(&Logger::waitAndFlush, this);
         m_wake.notify_one();
     }

@@ -53,6 +53,10 @@ public:
 
     // Writes the entries gathered so far.
     void flush();
+    // For a program that ends within moments of starting: its entries wait
+    // in the buffer until it is full or the program ends, and no thread is
+    // started to write them sooner. Before the first entry.
+    void writeOnlyWhenFullOrAtExit() { m_writesWhenIdle = false; }
     // The same for the process-wide logger, when one was made: for readers of
     // its file in the same process (tests) that must see every entry so far.
     static void flushProcessLog();
@@ -91,6 +95,7 @@ private:
     std::atomic<std::size_t> m_used{0}; // bytes in m_buffer; the crash handler reads it
     std::thread m_flusher;                // started with the first buffered entry
     bool m_stopping = false;
+    bool m_writesWhenIdle = true;
     bool m_good = false;
     std::atomic<bool> m_assertLogging{true};
     std::atomic<bool> m_echoProblems{false};

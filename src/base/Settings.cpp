@@ -78,6 +78,11 @@ Settings *Settings::instance()
     return instance(QString());
 }
 
+bool Settings::hasInstance()
+{
+    return s_instance != nullptr;
+}
+
 void Settings::destroyInstance()
 {
     delete s_instance;

@@ -83,6 +83,8 @@ public:
     static Settings *instance();
     // Deletes the store, which writes pending changes to the file.
     static void destroyInstance();
+    // Whether instance() has made the settings object (and not destroyed it).
+    static bool hasInstance();
 
     explicit Settings(const QString &fileName);
     ~Settings() override;

@@ -104,21 +104,46 @@ void TvqProgram::warnIfUnsaved(const QSettings &settings)
 
 // With --settings the file's folder is the data folder: the log and, unless
 // the file names another place, the index databases live beside it.
+QString TvqProgram::settingsFilePath(const QString &settingsFile)
+{
+    return settingsFile.isEmpty() ? DataPaths::settingsFilePath() : settingsFile;
+}
+
+// The window program rewrites its own log at each start; tvq keeps its own.
+// A run that is not a session ends within moments: its entries are written
+// as it ends.
+void TvqProgram::openLog(const CommandLine &commandLine)
+{
+    const QString folder = QFileInfo(settingsFilePath(commandLine.settingsFile())).absolutePath();
+    QDir().mkpath(folder);
+    Logger *logger = Logger::instance(folder + QStringLiteral("/tvq.log"));
+    if (!commandLine.interactive())
+        logger->writeOnlyWhenFullOrAtExit();
+}
+
 Settings *TvqProgram::openSettings(const QString &settingsFile)
 {
-    const QString file = settingsFile.isEmpty() ? DataPaths::settingsFilePath() : settingsFile;
+    const QString file = settingsFilePath(settingsFile);
     const QString folder = QFileInfo(file).absolutePath();
-    QDir().mkpath(folder);
     if (!settingsFile.isEmpty()) {
         QSettings raw(file, QSettings::IniFormat);
         if (!raw.contains(QStringLiteral("DBPath"))) {
             raw.setValue(QStringLiteral("DBPath"), folder);
         }
     }
-    Settings *settings = Settings::instance(file);
-    // The window program rewrites its own log at each start; tvq keeps its own.
-    Logger::instance(folder + QStringLiteral("/tvq.log"));
-    return settings;
+    return Settings::instance(file);
+}
+
+// A name query with no folders to walk and no file to read: the service
+// answers it whole, at once. It uses no setting (the settings file is not
+// even read then) and runs on the main thread.
+bool TvqProgram::serviceAnswersWhole(const CommandLine &commandLine, bool viaService)
+{
+    if (!viaService || commandLine.interactive() || commandLine.hasFolders())
+        return false;
+    FileSearchRequest request;
+    commandLine.fillRequest(request);
+    return request.isNameOnly();
 }
 
 QString TvqProgram::classification(const VolumeInfo &volume)
@@ -205,17 +230,23 @@ void TvqProgram::waitForInit(FileSearcher &searcher, ProgressLine &progress)
 }
 
 
-int TvqProgram::runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress)
+int TvqProgram::runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer,
+                          ProgressLine &progress, FileSearcher::FindMode mode)
 {
     // The searcher shares both until the search has ended, even when canceled.
     auto results = std::make_shared<FileSearchResults>();
+    auto shared = std::make_shared<FileSearchRequest>(request);
     QEventLoop loop;
     QObject::connect(&searcher, &FileSearcher::findFinished, &loop, [&](FileSearchRequest::Id id) {
         if (id == request.id)
             loop.quit();
     });
     quitOnTermination(loop, [&] { searcher.cancel(request); });
-    searcher.find(std::make_shared<FileSearchRequest>(request), results);
+    // A search on this thread hears of Ctrl+C through its own flag.
+    if (mode == FileSearcher::CallingThread)
+        TerminationSignals::cancelOnArrival(&shared->canceled);
+    searcher.find(shared, results, mode);
+    TerminationSignals::cancelOnArrival(nullptr);
     progress.start([&](int seconds) {
         int examined = 0;
         int total = 0;
@@ -320,7 +351,7 @@ std::unique_ptr<ServiceIndexSearcher> TvqProgram::connectService(const CommandLi
 
 // Searches, then lets the searcher go, which saves the index: a failed save
 // still counts in the status returned.
-int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings &settings, const IndexingSettings &indexing,
+int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings *settings, const IndexingSettings &indexing,
                   bool useIndex, std::unique_ptr<ServiceIndexSearcher> service)
 {
     int saveStatus = kFound;
@@ -337,8 +368,8 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings &settings
     // The helper's documents are searched like any other converted file,
     // unless the settings switch them off. A name search asks no helper.
     if (!request.text.isEmpty() || commandLine.interactive())
-        settings.setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
-    searcher.init(indexing, settings.contentSearchSettings());
+        settings->setInstalledFilters(FileSearcher::installedFilters(), searcher.helper64Filters());
+    searcher.init(indexing, settings ? settings->contentSearchSettings() : ContentSearchSettings());
     waitForInit(searcher, progress);
     QFile out;
     // Left unopened when standard output was closed: the first write fails.
@@ -351,7 +382,9 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings &settings
     else if (commandLine.interactive())
         status = runInteractive(searcher, request, writer);
     else
-        status = runSearch(searcher, request, writer, progress);
+        status = runSearch(searcher, request, writer, progress,
+                           serviceAnswersWhole(commandLine, serviceSearcher != nullptr) ? FileSearcher::CallingThread
+                                                                                       : FileSearcher::OnThread);
     if (writer.failed())
         status = outputError(writer.error());
     if (serviceSearcher && !serviceSearcher->lastError().isEmpty()) {
@@ -364,18 +397,22 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings &settings
 
 int TvqProgram::run()
 {
-    Settings *settings = openSettings(m_commandLine.settingsFile());
-    setVolumeSettings(settings);
+    openLog(m_commandLine);
     registerMetaTypes();
+    std::unique_ptr<ServiceIndexSearcher> service = connectService(m_commandLine);
+    Settings *settings = nullptr;
+    if (!serviceAnswersWhole(m_commandLine, bool(service))) {
+        settings = openSettings(m_commandLine.settingsFile());
+        setVolumeSettings(settings);
+    }
     if (m_commandLine.listVolumes())
         return listVolumes();
-    std::unique_ptr<ServiceIndexSearcher> service = connectService(m_commandLine);
     const bool useIndex =
         !service && isProcessAdmin() && !m_commandLine.noIndex() && m_commandLine.matchesFile().isEmpty();
     const int status = checkIndexUse(m_commandLine, useIndex || service);
     if (status != kFound)
         return status;
-    IndexingSettings indexing = settings->indexingSettings();
+    IndexingSettings indexing = settings ? settings->indexingSettings() : IndexingSettings();
     QString error;
     if (!m_commandLine.indexMountPoints().isEmpty() && !restrictIndex(indexing, m_commandLine.indexMountPoints(), &error))
         return usageError(error);
@@ -387,7 +424,7 @@ int TvqProgram::run()
     QDir().mkpath(ContentSearcher::temporaryFolder());
     TerminationSignals termination;
     m_termination = &termination;
-    const int searched = searchAndSave(m_commandLine, *settings, indexing, useIndex, std::move(service));
+    const int searched = searchAndSave(m_commandLine, settings, indexing, useIndex, std::move(service));
     m_termination = nullptr;
     // As a shell reports a program ended by the signal.
     return termination.received() ? 128 + termination.received() : searched;
@@ -402,6 +439,8 @@ void TvqProgram::finish(int status)
 {
     Logger::instance()->log(INFO, kComponent, QStringLiteral("Exiting with code: %1").arg(status));
     // The searcher (and with it the index, saved on destruction) is gone by now.
+    if (!Settings::hasInstance())
+        return;
     setVolumeSettings(nullptr);
     Settings::instance()->sync();
     warnIfUnsaved(*Settings::instance());

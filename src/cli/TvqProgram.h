@@ -1,13 +1,13 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "search/FileSearcher.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-class FileSearcher;
 class FileSearchRequest;
 struct IndexingSettings;
 class ProgressLine;
@@ -19,8 +19,9 @@ class Settings;
 class TerminationSignals;
 struct VolumeInfo;
 
-// One run of tvq after its command line was parsed: opens the settings and
-// the log, checks the paths, runs the search (or the match search, or the
+// One run of tvq after its command line was parsed: opens the log and the
+// settings (not read at all for a name query the index service answers
+// whole), checks the paths, runs the search (or the match search, or the
 // interactive session) and saves the index. Ctrl+C, SIGTERM or SIGHUP cancel
 // the running work (which removes what converters made) and the index is
 // still saved before tvq ends. Exit statuses as grep's.
@@ -38,8 +39,8 @@ public:
     TvqProgram(const CommandLine &commandLine, bool stdoutClosed);
 
     int run();
-    // Logs the exit status, lets go of the volumes and saves the settings,
-    // reporting a file that could not be written.
+    // Logs the exit status, lets go of the volumes and saves the settings
+    // when they were opened, reporting a file that could not be written.
     static void finish(int status);
 
     static int usageError(const QString &message);
@@ -57,19 +58,23 @@ public:
 private:
     static int outputError(int error);
     static void warnIfUnsaved(const QSettings &settings);
+    static QString settingsFilePath(const QString &settingsFile);
+    static void openLog(const CommandLine &commandLine);
     static Settings *openSettings(const QString &settingsFile);
+    static bool serviceAnswersWhole(const CommandLine &commandLine, bool viaService);
     static QString classification(const VolumeInfo &volume);
     static int listVolumes();
 
     bool terminated() const;
     void quitOnTermination(QEventLoop &loop, const std::function<void()> &cancel = {});
     void waitForInit(FileSearcher &searcher, ProgressLine &progress);
-    int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress);
+    int runSearch(FileSearcher &searcher, FileSearchRequest &request, ResultWriter &writer, ProgressLine &progress,
+                  FileSearcher::FindMode mode);
     int runMatches(FileSearcher &searcher, const FileSearchRequest &request, const QString &file,
                    ResultWriter &writer);
     int runInteractive(FileSearcher &searcher, const FileSearchRequest &prototype, ResultWriter &writer);
     static std::unique_ptr<ServiceIndexSearcher> connectService(const CommandLine &commandLine);
-    int searchAndSave(const CommandLine &commandLine, Settings &settings, const IndexingSettings &indexing,
+    int searchAndSave(const CommandLine &commandLine, Settings *settings, const IndexingSettings &indexing,
                       bool useIndex, std::unique_ptr<ServiceIndexSearcher> service);
 
     const CommandLine &m_commandLine;

@@ -45,9 +45,9 @@ private:
 DriveDBSearch::Lane::Lane(const FileSearchRequest &request)
     : matcher(request.name, request.nameMatchOptions())
 {
-    names.reserve(RecordMap::kLeafCapacity);
-    entries.reserve(RecordMap::kLeafCapacity);
-    verdicts.reserve(RecordMap::kLeafCapacity);
+    names.reserve(RecordMap::kLeafCapacity * kLeavesPerChunk);
+    entries.reserve(RecordMap::kLeafCapacity * kLeavesPerChunk);
+    verdicts.reserve(RecordMap::kLeafCapacity * kLeavesPerChunk);
 }
 
 DriveDBSearch::DriveDBSearch(const NTFSDriveDB &db, FileSearchRequest &request, FileSearchResults &results)
@@ -156,27 +156,17 @@ void DriveDBSearch::work(Lane &lane, bool reporting)
     }
 }
 
+// The names of a chunk's leaves go to the matcher together, so that its
+// reading ahead of the names runs on across the leaves; an ASCII name is
+// matched on its bytes and decoded only if it matches, which few do.
 void DriveDBSearch::scan(Lane &lane, Chunk &chunk)
-{
-    for (std::size_t leaf = chunk.firstLeaf; leaf < chunk.endLeaf; ++leaf)
-        scanLeaf(lane, chunk.records->leaf(leaf), chunk.folders, chunk.hits);
-}
-
-// The names of a leaf go to the matcher together; an ASCII name is matched on
-// its bytes and decoded only if it matches, which few do.
-void DriveDBSearch::scanLeaf(Lane &lane, const RecordMap::Span &leaf, bool folders, std::vector<Hit> &hits)
 {
     lane.names.clear();
     lane.entries.clear();
-    for (const RecordMap::Entry &entry : leaf) {
-        // Leaves lie one after another in the arena, but the processor does
-        // not read ahead across a page by itself.
-        __builtin_prefetch(reinterpret_cast<const char *>(&entry) + 1024);
-        if (entry.second.name) {
-            lane.names.push_back(entry.second.name);
-            lane.entries.push_back(&entry);
-        }
-    }
+    for (std::size_t leaf = chunk.firstLeaf; leaf < chunk.endLeaf; ++leaf)
+        gatherLeaf(lane, chunk.records->leaf(leaf));
+    const bool folders = chunk.folders;
+    std::vector<Hit> &hits = chunk.hits;
     const int count = int(lane.names.size());
     lane.verdicts.assign(std::size_t(count), quint8(ExpressionMatcher::NotAscii));
     if (lane.matcher.hasAsciiPath())
@@ -191,6 +181,19 @@ void DriveDBSearch::scanLeaf(Lane &lane, const RecordMap::Span &leaf, bool folde
             decodeName(lane.names[std::size_t(i)], lane.name);
             if (lane.matcher.match(lane.name) == ExpressionMatcher::Match)
                 addHit(lane, *lane.entries[std::size_t(i)], folders, hits);
+        }
+    }
+}
+
+void DriveDBSearch::gatherLeaf(Lane &lane, const RecordMap::Span &leaf)
+{
+    for (const RecordMap::Entry &entry : leaf) {
+        // Leaves lie one after another in the arena, but the processor does
+        // not read ahead across a page by itself.
+        __builtin_prefetch(reinterpret_cast<const char *>(&entry) + 1024);
+        if (entry.second.name) {
+            lane.names.push_back(entry.second.name);
+            lane.entries.push_back(&entry);
         }
     }
 }

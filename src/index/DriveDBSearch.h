@@ -79,7 +79,7 @@ private:
     // calling thread also adds what is finished (`reporting`).
     void work(Lane &lane, bool reporting);
     void scan(Lane &lane, Chunk &chunk);
-    void scanLeaf(Lane &lane, const RecordMap::Span &leaf, bool folders, std::vector<Hit> &hits);
+    void gatherLeaf(Lane &lane, const RecordMap::Span &leaf);
     void addHit(Lane &lane, const RecordMap::Entry &entry, bool folders, std::vector<Hit> &hits);
     QString parentPath(Lane &lane, const FileRecord &record) const;
     // Adds the hits of finished chunks that no unfinished chunk precedes.

@@ -4,6 +4,7 @@
 #include "indexd/ClientSessions.h"
 #include "indexd/IndexdConfig.h"
 #include "platform/linux/NTFSUtils.h"
+#include "platform/linux/SystemInfo.h"
 #include "platform/linux/SystemdNotifier.h"
 #include "platform/linux/TerminationSignals.h"
 #include "search/FileSearcherWorker.h"
@@ -133,6 +134,9 @@ void IndexService::onInitFinished()
         return;
     m_savedChanges = m_index->changeCount();
     m_checkpointTimer.start();
+    // What loading the databases and replaying the changes used for a while
+    // is not kept resident for the life of the service.
+    releaseFreedMemory();
     setPhase(ServiceState::Ready);
     SystemdNotifier::status(QStringLiteral("Ready"));
     log(INFO, QStringLiteral("Index ready"));
@@ -201,6 +205,7 @@ bool IndexService::startUpdate(std::function<void()> task)
     m_updateThread->setObjectName(QStringLiteral("UPDATE"));
     connect(m_updateThread.get(), &QThread::finished, this, [this] {
         m_updateThread.reset();
+        releaseFreedMemory();
         if (!m_stopped)
             setPhase(ServiceState::Ready);
     });

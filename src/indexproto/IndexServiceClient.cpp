@@ -135,7 +135,8 @@ bool IndexServiceClient::search(const SearchQuery &query, const std::function<vo
             return false;
         }
         const quint8 type = quint8(payload.at(0));
-        const QByteArray body = payload.mid(1);
+        // A view of the payload, which a batch of results makes large.
+        const QByteArray body = QByteArray::fromRawData(payload.constData() + 1, payload.size() - 1);
         quint32 id = 0;
         if (type == IndexProtocol::Results) {
             if (!ResultBatch::decode(body, &id, entry) || id != query.requestId)

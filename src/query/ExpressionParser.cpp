@@ -2,48 +2,101 @@
 
 #include "query/IExpressionLexer.h"
 
-#include <QAtomicPointer>
-#include <QCoreApplication>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QScriptEngine>
-
 namespace {
 
-// One engine for the whole process: a script engine is large, and a verdict
-// per distinct mask is cached by each parser, so the engine is rarely used.
-// QScriptEngine allows one thread at a time; this mutex makes it so.
-QMutex g_engineMutex;
-QAtomicPointer<QScriptEngine> g_engine;
-
-QScriptEngine *sharedEngine()
-{
-    QScriptEngine *engine = g_engine.loadAcquire();
-    if (engine)
-        return engine;
-    QMutexLocker lock(&g_engineMutex);
-    engine = g_engine.loadRelaxed();
-    if (!engine) {
-        engine = new QScriptEngine;
-        // The creating thread may be a short-lived worker; the engine handles
-        // no events, but its affinity should not point at a finished thread.
-        if (QCoreApplication *app = QCoreApplication::instance())
-            engine->moveToThread(app->thread());
-        g_engine.storeRelease(engine);
-    }
-    return engine;
-}
+// What an operand of the script holds: a truth value, or the failure of a
+// call, which ends the whole script (nothing here catches it).
+enum Value : char { False = 0, True = 1, Failed = 2 };
 
 } // namespace
 
+// Reads the tokens into reverse Polish steps by the grammar the script
+// language gives them:
+//   or := and { "||" and }       and := unary { "&&" unary }
+//   unary := "!" unary | call    call := operand { "(" [ or ] ")" }
+//   operand := term | "(" or ")"
+// A list this grammar refuses is a syntax error in the script language too,
+// and the other way round.
+class ExpressionParser::Grammar
+{
+public:
+    Grammar(const QList<int> &tokens, std::vector<int> &steps)
+        : m_tokens(tokens)
+        , m_steps(steps)
+    {
+    }
+
+    // An empty script is valid; it leaves no value.
+    bool read() { return m_tokens.isEmpty() || (readOr() && m_at == m_tokens.size()); }
+
+private:
+    bool next(int token)
+    {
+        if (m_at >= m_tokens.size() || m_tokens[m_at] != token)
+            return false;
+        ++m_at;
+        return true;
+    }
+
+    bool readOr() { return readChain(&Grammar::readAnd, IExpressionLexer::Or, OrStep); }
+    bool readAnd() { return readChain(&Grammar::readUnary, IExpressionLexer::And, AndStep); }
+
+    // operand { operator operand }, the operator's step after each right operand.
+    bool readChain(bool (Grammar::*readSide)(), int token, Step step)
+    {
+        if (!(this->*readSide)())
+            return false;
+        while (next(token)) {
+            if (!(this->*readSide)())
+                return false;
+            m_steps.push_back(step);
+        }
+        return true;
+    }
+
+    bool readUnary()
+    {
+        if (!next(IExpressionLexer::Not))
+            return readCall();
+        if (!readUnary())
+            return false;
+        m_steps.push_back(NotStep);
+        return true;
+    }
+
+    bool readCall()
+    {
+        if (!readOperand())
+            return false;
+        while (next(IExpressionLexer::Open)) {
+            if (next(IExpressionLexer::Close)) {
+                m_steps.push_back(CallStep);
+                continue;
+            }
+            if (!readOr() || !next(IExpressionLexer::Close))
+                return false;
+            m_steps.push_back(CallWithArgumentStep);
+        }
+        return true;
+    }
+
+    bool readOperand()
+    {
+        if (next(IExpressionLexer::Term)) {
+            m_steps.push_back(m_terms++);
+            return true;
+        }
+        return next(IExpressionLexer::Open) && readOr() && next(IExpressionLexer::Close);
+    }
+
+    const QList<int> &m_tokens;
+    std::vector<int> &m_steps;
+    int m_at = 0;
+    int m_terms = 0;
+};
+
 ExpressionParser::ExpressionParser(const QList<int> &tokens)
 {
-    m_loneTerm = tokens.size() == 1 && tokens.first() == IExpressionLexer::Term;
-    if (m_loneTerm) {
-        m_script = placeholder(++m_termCount);
-        m_valid = true;
-        return;
-    }
     for (int token : tokens) {
         switch (token) {
         case IExpressionLexer::Term:
@@ -66,12 +119,10 @@ ExpressionParser::ExpressionParser(const QList<int> &tokens)
             break;
         }
     }
-
-    QString probe = m_script;
-    for (int n = 1; n <= m_termCount; ++n)
-        probe.replace(placeholder(n), QLatin1String(" 0 "));
-    QMutexLocker lock(&g_engineMutex);
-    m_valid = QScriptEngine::checkSyntax(probe).state() == QScriptSyntaxCheckResult::Valid;
+    m_valid = Grammar(tokens, m_steps).read();
+    if (!m_valid)
+        m_steps.clear();
+    m_stack.resize(m_steps.size());
 }
 
 QString ExpressionParser::placeholder(int term)
@@ -79,36 +130,45 @@ QString ExpressionParser::placeholder(int term)
     return QStringLiteral(" %") + QString::number(term) + QLatin1Char(' ');
 }
 
-// Each placeholder ends in a blank, so " %1 " never matches inside " %10 ".
-QString ExpressionParser::substitute(quint32 mask) const
-{
-    QString text = m_script;
-    for (int i = 0; i < m_termCount; ++i) {
-        const bool found = mask & (1u << (i % 32));
-        text.replace(placeholder(i + 1), found ? QLatin1String(" 1 ") : QLatin1String(" 0 "));
-    }
-    return text;
-}
-
+// As the script evaluates it: the n-th placeholder is 1 when bit n-1 (modulo
+// 32) of the mask is set, else 0; "!" gives a truth value, "&&" and "||"
+// give the operand that decided, and calling a number fails. The operands
+// have no effects, so evaluating both sides of "&&" and "||" changes
+// nothing as long as the one that decided is taken: a failure on the side
+// that was not needed does not count. The verdict is the truth of the
+// outcome; a failure's outcome is an error object, which is true, and an
+// empty script's is undefined, which is false.
 bool ExpressionParser::evaluate(quint32 mask)
 {
-    if (m_loneTerm)
-        return (mask & 1u) != 0;
-    if (!m_valid)
-        return false;
-    const auto cached = m_cache.constFind(mask);
-    if (cached != m_cache.constEnd())
-        return cached.value();
-
-    const QString text = substitute(mask);
-    bool verdict = false;
-    {
-        QScriptEngine *engine = sharedEngine(); // made by the first evaluation that needs it
-        QMutexLocker lock(&g_engineMutex);
-        // The result value belongs to the engine: it must die under the lock.
-        verdict = engine->evaluate(text, QString(), 1).toBool();
-        engine->clearExceptions();
+    char *stack = m_stack.data();
+    std::size_t depth = 0;
+    for (const int step : m_steps) {
+        if (step >= 0) {
+            stack[depth++] = (mask >> (step % 32)) & 1u ? True : False;
+            continue;
+        }
+        switch (step) {
+        case NotStep:
+            if (stack[depth - 1] != Failed)
+                stack[depth - 1] = stack[depth - 1] == True ? False : True;
+            break;
+        case AndStep:
+        case OrStep: {
+            const char right = stack[--depth];
+            char &left = stack[depth - 1];
+            const bool leftDecides = left == Failed || (step == AndStep ? left == False : left == True);
+            if (!leftDecides)
+                left = right;
+            break;
+        }
+        case CallWithArgumentStep:
+            --depth;
+            stack[depth - 1] = Failed;
+            break;
+        case CallStep:
+            stack[depth - 1] = Failed;
+            break;
+        }
     }
-    m_cache.insert(mask, verdict);
-    return verdict;
+    return depth == 1 && stack[0] != False;
 }

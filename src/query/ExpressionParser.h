@@ -3,19 +3,22 @@
 #include "query/IExpressionParser.h"
 
 #include <QList>
-#include <QMap>
 #include <QString>
 
+#include <vector>
+
 // Translates a token list into an ECMAScript expression over term
-// placeholders (" %1 && ( %2 || ! %3 ) ") and evaluates it with the one
-// script engine of the process, so that the operators keep the script
-// language's precedence: not before and before or.
+// placeholders (" %1 && ( %2 || ! %3 ) ") and gives, for a set of found
+// terms, the verdict that expression has in the script language, so that
+// the operators keep its precedence: not before and before or.
 //
-// The engine needs a QCoreApplication. It is created by the first
-// evaluation that needs it, never destroyed, and every use of it holds one
-// process-wide mutex, so parsers may be built and evaluated on any number
-// of threads at once. A lone term, the most common expression, needs no
-// engine: it holds exactly when it is found.
+// The script is not run: the few forms these tokens can make are read here
+// by the script language's own grammar, and evaluated as it evaluates them
+// (tests hold the verdicts against a script engine). Beside the plain
+// Boolean forms the grammar lets a parenthesis after an operand be a call,
+// "a ( b )"; calling a number fails, and a failed script's verdict is true.
+// A parser is immutable after construction apart from its scratch stack:
+// one per thread, as a matcher is.
 class ExpressionParser : public IExpressionParser
 {
 public:
@@ -30,12 +33,17 @@ public:
     QString script() const { return m_script; }
 
 private:
+    // The expression in reverse Polish form: a step is a term's index (0
+    // and up) or an operator. A call takes its callee and, unless it has
+    // none, its one argument.
+    enum Step : int { NotStep = -1, AndStep = -2, OrStep = -3, CallStep = -4, CallWithArgumentStep = -5 };
+    class Grammar;
+
     static QString placeholder(int term);
-    QString substitute(quint32 mask) const;
 
     QString m_script;
     int m_termCount = 0;
-    QMap<quint32, bool> m_cache; // the verdict depends on the mask alone
     bool m_valid = false;
-    bool m_loneTerm = false;
+    std::vector<int> m_steps;
+    std::vector<char> m_stack; // evaluate()'s, as deep as the steps are many
 };

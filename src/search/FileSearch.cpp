@@ -82,6 +82,14 @@ void FileSearch::start()
                                 &FileSearch::onCandidatesFound);
 }
 
+void FileSearch::runHere()
+{
+    FileSearchResults &target = m_request.isNameOnly() ? m_results : m_candidates;
+    m_thread = std::make_unique<FileSearcherWorker>([this, &target] { run(target); });
+    m_thread->runHere();
+    onCandidatesFound();
+}
+
 void FileSearch::cancel()
 {
     // Taken only for as long as one check adds its file.

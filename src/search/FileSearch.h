@@ -46,6 +46,10 @@ public:
     ~FileSearch() override;
 
     void start();
+    // start() on the calling thread: returns when the search has ended. Only
+    // for a search whose candidates come at once, as a name query of the
+    // index service does: the caller's thread waits for all of it.
+    void runHere();
     bool isStarted() const { return m_thread != nullptr; }
     // True from just before ended() is emitted.
     bool hasEnded() const { return m_ended; }

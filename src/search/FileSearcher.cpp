@@ -190,24 +190,32 @@ void FileSearcher::onUpdateIndexingFinished()
     emit updateFinished();
 }
 
-void FileSearcher::find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results)
+void FileSearcher::find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results,
+                        FindMode mode)
 {
     const FileSearchRequest::Id id = request->id;
     IIndexSearcher *candidates = m_indexSearcher ? static_cast<IIndexSearcher *>(m_indexSearcher.get())
                                                  : m_indexService.get();
     auto search = std::make_unique<FileSearch>(candidates, m_diskSearcher.get(), m_contentSearcher.get(),
                                                m_helper64.get(), std::move(request), std::move(results));
-    connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished);
+    // Queued also when the search ends on this thread: the search is not
+    // let go of while it is still reporting.
+    connect(search.get(), &FileSearch::finished, this, &FileSearcher::onFindFinished, Qt::QueuedConnection);
     std::unique_ptr<FileSearch> replaced;
+    FileSearch *runHere = nullptr;
     {
         QMutexLocker lock(&m_mutex);
         replaced = m_searches.take(id);
         FileSearch *started = m_searches.put(id, std::move(search), this);
-        if (m_state == 1)
+        if (m_state == 1 && mode == CallingThread)
+            runHere = started;
+        else if (m_state == 1)
             started->start();
     }
     if (replaced)
         retire(std::move(replaced));
+    if (runHere)
+        runHere->runHere();
 }
 
 void FileSearcher::onFindFinished(FileSearchRequest::Id requestId)

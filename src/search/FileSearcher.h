@@ -70,7 +70,14 @@ public:
     // Applies new indexing settings; waits for the first loading.
     void update(const IndexingSettings &indexingSettings);
 
-    void find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results);
+    // OnThread: the search runs on a thread of its own and find() returns at
+    // once. CallingThread: find() returns when the search has ended, for a
+    // name query the index service answers whole (a command-line program
+    // that has nothing else to do meanwhile); never for a walk or a content
+    // search. Either way findFinished comes through the event loop.
+    enum FindMode { OnThread, CallingThread };
+    void find(std::shared_ptr<FileSearchRequest> request, std::shared_ptr<FileSearchResults> results,
+              FindMode mode = OnThread);
     // Returns at once. No result is added by the check phase after it, and
     // findFinished is not emitted for the request.
     void cancel(const FileSearchRequest &request);

@@ -35,6 +35,9 @@ public:
     // Waits for the worker in `slot` to end and lets it go. With `silently`
     // its end is not reported: the owner has stopped listening.
     static void stopIn(std::unique_ptr<FileSearcherWorker> &slot, bool silently);
+    // Runs the task on the calling thread instead, caught the same way; the
+    // thread is never started.
+    void runHere() { run(); }
 
     // Valid once finished() has been emitted.
     bool failed() const { return m_failed; }

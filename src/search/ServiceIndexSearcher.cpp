@@ -21,6 +21,8 @@ const QString kModule = QStringLiteral("ServiceIndexSearcher");
 constexpr int kBusyFirstWaitMs = 2;
 constexpr int kBusyLongestWaitMs = 100;
 constexpr qint64 kBusyGiveUpMs = 60000;
+// Well inside the time the service lets a connection idle before it drops it.
+constexpr qint64 kGreetedFreshMs = 10000;
 
 SearchQuery queryOf(const FileSearchRequest &request)
 {
@@ -40,10 +42,12 @@ SearchQuery queryOf(const FileSearchRequest &request)
 
 } // namespace
 
-ServiceIndexSearcher::ServiceIndexSearcher(const QString &socketPath, const ServiceState &state)
+ServiceIndexSearcher::ServiceIndexSearcher(const QString &socketPath, std::unique_ptr<IndexServiceClient> greeted)
     : m_socketPath(socketPath)
-    , m_state(state)
+    , m_stateKnown(false)
+    , m_greeted(std::move(greeted))
 {
+    m_greetedAge.start();
 }
 
 ServiceIndexSearcher::ServiceIndexSearcher(const QString &socketPath)
@@ -56,6 +60,7 @@ void ServiceIndexSearcher::setState(const ServiceState &state)
 {
     QMutexLocker lock(&m_mutex);
     m_state = state;
+    m_stateKnown = true;
 }
 
 void ServiceIndexSearcher::setAvailable(bool available)
@@ -68,15 +73,23 @@ std::unique_ptr<ServiceIndexSearcher> ServiceIndexSearcher::connect(const QStrin
                                                                     IndexServiceClient::Failure *failure,
                                                                     QString *why)
 {
-    IndexServiceClient client;
-    ServiceState state;
-    if (!client.open(socketPath) || !client.state(&state)) {
-        *failure = client.failure();
-        *why = client.errorText();
+    auto client = std::make_unique<IndexServiceClient>();
+    if (!client->open(socketPath)) {
+        *failure = client->failure();
+        *why = client->errorText();
         return nullptr;
     }
     *failure = IndexServiceClient::None;
-    return std::unique_ptr<ServiceIndexSearcher>(new ServiceIndexSearcher(socketPath, state));
+    return std::unique_ptr<ServiceIndexSearcher>(new ServiceIndexSearcher(socketPath, std::move(client)));
+}
+
+std::unique_ptr<IndexServiceClient> ServiceIndexSearcher::takeConnection()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_greeted && m_greetedAge.elapsed() < kGreetedFreshMs)
+        return std::move(m_greeted);
+    m_greeted.reset();
+    return std::make_unique<IndexServiceClient>();
 }
 
 void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults &results)
@@ -88,7 +101,8 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
     }
     // A user's searches beyond the few the service runs at once are turned
     // away until one ends; those of one window or session simply ask again.
-    IndexServiceClient client;
+    const std::unique_ptr<IndexServiceClient> connection = takeConnection();
+    IndexServiceClient &client = *connection;
     bool done = false;
     QElapsedTimer waiting;
     waiting.start();
@@ -102,19 +116,32 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
         throw FileSearchCancelException(kModule, __LINE__, QStringLiteral("Request %1 canceled").arg(request.id));
     if (!done)
         fail(client.errorText());
-    // Asked while the service was still loading, the list of volumes may
-    // have grown since: the walk must not repeat what the index answered.
+    // Only folders named by the search are asked whether the index covers them.
+    if (!request.includePaths.isEmpty())
+        refreshState(client);
+}
+
+// Asked while the service was still loading, the list of volumes may have
+// grown since: the walk must not repeat what the index answered.
+void ServiceIndexSearcher::refreshState(IndexServiceClient &client) const
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_stateKnown && m_state.phase == ServiceState::Ready)
+            return;
+    }
     ServiceState now;
-    if (state().phase != ServiceState::Ready && client.state(&now)) {
+    if ((client.isOpen() || client.open(m_socketPath)) && client.state(&now)) {
         QMutexLocker lock(&m_mutex);
         m_state = now;
+        m_stateKnown = true;
     }
 }
 
 bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequest &request,
                                       FileSearchResults &results)
 {
-    if (!client.open(m_socketPath))
+    if (!client.isOpen() && !client.open(m_socketPath))
         return false;
     quint64 count = 0;
     // The service sends the file system's bytes, which the results keep as
@@ -140,6 +167,7 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
 bool ServiceIndexSearcher::covers(const QString &path) const
 {
     const VolumeInfo volume = path.isEmpty() ? VolumeInfo() : volumeOfPath(path);
+    state();
     QMutexLocker lock(&m_mutex);
     return m_available && volume.isValid() && m_state.covers(QFile::encodeName(volume.mountPoint));
 }
@@ -161,6 +189,13 @@ QString ServiceIndexSearcher::lastError() const
 
 ServiceState ServiceIndexSearcher::state() const
 {
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_stateKnown || !m_available)
+            return m_state;
+    }
+    IndexServiceClient client;
+    refreshState(client);
     QMutexLocker lock(&m_mutex);
     return m_state;
 }

@@ -222,6 +222,15 @@ bool StreamServer::send(quint64 id, const QByteArray &bytes)
             client.outStart = 0;
         } else {
             client.out.append(bytes);
+            // Mostly the socket takes it all at once, and the server's
+            // thread need not be woken for it; what is left, or a broken
+            // socket, is that thread's to handle.
+            if (!client.watchingOutput && sendQueued(client) && client.queued() == 0) {
+                client.out.clear();
+                client.outStart = 0;
+                m_drained.wakeAll();
+                return true;
+            }
         }
         m_pending.insert(id);
     }
@@ -279,9 +288,9 @@ void StreamServer::watchOutput(quint64 id, Client &client, bool on)
     epollControl(m_epoll.get(), EPOLL_CTL_MOD, client.fd.get(), quint32(EPOLLIN | EPOLLRDHUP) | (on ? quint32(EPOLLOUT) : 0u), id);
 }
 
-// Under m_mutex. False when the client must go (its socket broke, or it
-// is closing and everything is out).
-bool StreamServer::flush(quint64 id, Client &client)
+// Under m_mutex: sends what the socket takes without waiting. False when
+// the socket broke.
+bool StreamServer::sendQueued(Client &client)
 {
     while (client.queued() > 0) {
         const ssize_t sent = ::send(client.fd.get(), client.out.constData() + client.outStart,
@@ -296,6 +305,15 @@ bool StreamServer::flush(quint64 id, Client &client)
         client.lastWrite = now();
         client.lastActivity = client.lastWrite;
     }
+    return true;
+}
+
+// Under m_mutex. False when the client must go (its socket broke, or it
+// is closing and everything is out).
+bool StreamServer::flush(quint64 id, Client &client)
+{
+    if (!sendQueued(client))
+        return false;
     if (client.queued() == 0) {
         client.out.clear();
         client.outStart = 0;

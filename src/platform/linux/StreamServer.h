@@ -78,6 +78,7 @@ private:
     void readFrom(quint64 id);
     void flushPending();
     bool flush(quint64 id, Client &client);
+    bool sendQueued(Client &client);
     void checkTimes();
     void drop(quint64 id, const QString &reason);
     void watchOutput(quint64 id, Client &client, bool on);

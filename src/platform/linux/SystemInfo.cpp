@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -83,6 +84,11 @@ bool isTerminal(int fd)
 void restrictNewFilesToOwner()
 {
     ::umask(077);
+}
+
+void releaseFreedMemory()
+{
+    ::malloc_trim(0);
 }
 
 bool holdClosedDescriptor(int fd)

@@ -24,6 +24,11 @@ bool isTerminal(int fd);
 // New files and folders of this process admit their owner only (umask 077).
 void restrictNewFilesToOwner();
 
+// Gives the heap memory freed so far back to the system. The allocator keeps
+// freed memory for later use, and what a long-lived process freed after a
+// burst (the buffers of loading an index) would otherwise stay resident.
+void releaseFreedMemory();
+
 // When the descriptor (0, 1 or 2) was closed by whoever started us, opens
 // /dev/null in its place so that no file opened later takes its number (a
 // log written to "standard output"); returns true when it was closed.

@@ -17,11 +17,14 @@ const int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 // The write end of the pipe, for the handler: it may only make
 // async-signal-safe calls, so it writes the signal's number and returns.
 std::atomic<int> g_writeEnd{-1};
+std::atomic<std::atomic<bool> *> g_cancelFlag{nullptr};
 
 void onSignal(int signalNumber)
 {
     const int savedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
+    if (std::atomic<bool> *flag = g_cancelFlag.load())
+        flag->store(true);
     const int fd = g_writeEnd.load();
     if (fd >= 0)
         (void)::write(fd, &byte, 1);
@@ -51,6 +54,11 @@ TerminationSignals::TerminationSignals(QObject *parent)
     m_notifier = std::make_unique<QSocketNotifier>(m_readEnd.get(), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &TerminationSignals::onReadable);
     setHandler(onSignal);
+}
+
+void TerminationSignals::cancelOnArrival(std::atomic<bool> *flag)
+{
+    g_cancelFlag = flag;
 }
 
 TerminationSignals::~TerminationSignals()

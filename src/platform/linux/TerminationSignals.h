@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <memory>
 
 class QSocketNotifier;
@@ -23,6 +24,10 @@ public:
 
     // The first signal that came, 0 while none has.
     int received() const { return m_received; }
+    // Until it is given null, a signal also sets `flag` the moment it comes,
+    // for work that runs on the thread of the event loop, which hears of the
+    // signal only when that work is done.
+    static void cancelOnArrival(std::atomic<bool> *flag);
 
 signals:
     void arrived(int signalNumber);
