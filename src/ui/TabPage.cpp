@@ -228,9 +228,11 @@ void TabPage::showSearchRows()
 {
     if (!m_shownResults)
         return;
+    // Kept alive until the table has let go of them; the tab says it shows
+    // the search's rows as soon as the table does.
+    const std::shared_ptr<FileSearchRequest> request = std::move(m_shownRequest);
+    const std::shared_ptr<FileSearchResults> results = std::move(m_shownResults);
     m_table->setResults(m_request.get(), m_results.get(), Settings::instance()->fileCategories());
-    m_shownRequest.reset();
-    m_shownResults.reset();
     m_preview->clear();
 }
 
