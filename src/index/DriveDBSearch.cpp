@@ -226,12 +226,18 @@ void DriveDBSearch::reportFinished()
     while (m_reported < m_chunks.size() && m_chunks[m_reported]->done.load(std::memory_order_acquire)) {
         std::vector<Hit> hits = std::move(m_chunks[m_reported]->hits);
         ++m_reported;
+        // The results keep the file system's bytes: a name goes in as the
+        // index holds it, and a folder's path, shared by its hits, is
+        // encoded once for all of them.
         for (const Hit &hit : hits) {
-            decodeName(hit.name, m_reportedName);
+            if (!hit.path.isSharedWith(m_reportedPath)) {
+                m_reportedPath = hit.path;
+                m_reportedPathBytes = QFile::encodeName(hit.path);
+            }
             if (hit.folder)
-                m_results.addFolder(m_reportedName, hit.path);
+                m_results.addFolder(hit.name, m_reportedPathBytes.constData());
             else
-                m_results.addFile(m_reportedName, hit.path, 0);
+                m_results.addFile(hit.name, m_reportedPathBytes.constData());
         }
     }
 }

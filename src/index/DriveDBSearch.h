@@ -97,5 +97,6 @@ private:
     std::vector<std::unique_ptr<Chunk>> m_chunks;
     std::atomic<std::size_t> m_nextChunk{0};
     std::size_t m_reported = 0; // chunks whose hits are in the results
-    QString m_reportedName;     // the decoding buffer of the reporting thread
+    QString m_reportedPath;        // the reporting thread's last path,
+    QByteArray m_reportedPathBytes; // and that path encoded
 };
