@@ -75,6 +75,7 @@ void SearchJob::run()
     // this thread takes on the user's credentials, which a new thread would
     // inherit.
     FileSearchResults results;
+    results.keepNamesUnshared();
     std::atomic<bool> searching{true};
     QString failure;
     std::thread searcher([&] {

@@ -68,6 +68,11 @@ public:
     // room and the name pools' look-up tables, together about half of what
     // a result holds. For a set that is complete; adding stays possible.
     void compact();
+    // Names are stored as they come instead of looked up for a copy to
+    // share: for a set that is read once and let go (the index service's,
+    // streamed to a client), where the look-ups cost more than the copies.
+    // Paths are still shared.
+    void keepNamesUnshared() { m_namePool.dropIndex(); }
 
     // Selects categories[index] as the filter, or none with -1. Callers pass
     // -1 or a valid index; another value keeps the previous filtered rows.
