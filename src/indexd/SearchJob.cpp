@@ -140,18 +140,23 @@ bool SearchJob::stream(const FileSearchResults &results, const std::atomic<bool>
         ++m_sent;
         return !batch.full() || flush();
     };
-    int folders = 0;
-    int files = 0;
+    std::size_t folders = 0;
+    std::size_t files = 0;
+    std::vector<FileSearchResults::FileItem> newFolders;
+    std::vector<FileSearchResults::FileItem> newFiles;
     for (;;) {
         const bool ended = !searching.load(std::memory_order_acquire);
-        const int folderCount = results.folderCount();
-        const int fileCount = results.fileCount();
-        for (; folders < folderCount; ++folders) {
-            if (!add(/*folder=*/true, results.folderItem(folders)))
+        newFolders.clear();
+        newFiles.clear();
+        results.itemsSince(int(folders), int(files), &newFolders, &newFiles);
+        folders += newFolders.size();
+        files += newFiles.size();
+        for (const FileSearchResults::FileItem &item : newFolders) {
+            if (!add(/*folder=*/true, item))
                 return false;
         }
-        for (; files < fileCount; ++files) {
-            if (!add(/*folder=*/false, results.fileItem(files)))
+        for (const FileSearchResults::FileItem &item : newFiles) {
+            if (!add(/*folder=*/false, item))
                 return false;
         }
         if (m_request.canceled)

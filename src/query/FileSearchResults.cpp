@@ -193,6 +193,18 @@ FileSearchResults::FileItem FileSearchResults::folderItem(int index) const
     return index >= 0 && index < visibleFolders().size() ? visibleFolders().at(index) : FileItem();
 }
 
+void FileSearchResults::itemsSince(int folders, int files, std::vector<FileItem> *newFolders,
+                                   std::vector<FileItem> *newFiles) const
+{
+    QReadLocker locker(&m_lock);
+    const QVector<FileItem> &folderList = visibleFolders();
+    const QVector<FileItem> &fileList = visibleFiles();
+    for (int i = std::max(folders, 0); i < folderList.size(); ++i)
+        newFolders->push_back(folderList.at(i));
+    for (int i = std::max(files, 0); i < fileList.size(); ++i)
+        newFiles->push_back(fileList.at(i));
+}
+
 FileSearchResults::FileItem FileSearchResults::fileItem(int index) const
 {
     QReadLocker locker(&m_lock);

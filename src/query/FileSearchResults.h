@@ -60,6 +60,11 @@ public:
     // An empty item for an index out of range.
     FileItem folderItem(int index) const;
     FileItem fileItem(int index) const;
+    // The visible folders from index `folders` on and the visible files from
+    // `files` on, appended to the two lists under one look of the lock: for
+    // a reader that follows a search as it adds, a lock per item would
+    // contend with the adding thread at every item.
+    void itemsSince(int folders, int files, std::vector<FileItem> *newFolders, std::vector<FileItem> *newFiles) const;
     // Path, "/" and name; an empty string for a row out of range.
     QString fullPath(int row) const;
     static QString fullPath(const FileItem &item);
