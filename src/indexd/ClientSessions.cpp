@@ -158,7 +158,11 @@ bool ClientSessions::rootRequest(quint64 client, const Session &session, quint8 
         const std::optional<IndexingSettings> settings = ServiceState::decodeSettings(body);
         if (!settings)
             return refuse(client, QStringLiteral("sent damaged settings"), IndexProtocol::BadMessage);
-        m_service.requestSettings(*settings);
+        if (!m_service.requestSettings(*settings)) {
+            m_service.server().send(client, errorFrame(0, IndexProtocol::Failed,
+                                                       QStringLiteral("the settings could not be stored")));
+            return true;
+        }
     }
     m_service.server().send(client, IndexProtocol::frame(IndexProtocol::Accepted));
     return true;

@@ -140,6 +140,7 @@ void IndexService::onInitFinished()
     setPhase(ServiceState::Ready);
     SystemdNotifier::status(QStringLiteral("Ready"));
     log(INFO, QStringLiteral("Index ready"));
+    applyWaitingSettings();
 }
 
 void IndexService::setPhase(ServiceState::Phase phase)
@@ -208,6 +209,7 @@ bool IndexService::startUpdate(std::function<void()> task)
         releaseFreedMemory();
         if (!m_stopped)
             setPhase(ServiceState::Ready);
+        applyWaitingSettings();
     });
     setPhase(ServiceState::Updating);
     m_updateThread->start();
@@ -228,27 +230,39 @@ void IndexService::requestRebuild()
     }, Qt::QueuedConnection);
 }
 
-void IndexService::requestSettings(const IndexingSettings &settings)
+// Stored before they are accepted, so that what the client is told holds
+// after a restart too; taken up on the main thread.
+bool IndexService::requestSettings(const IndexingSettings &settings)
 {
-    QMetaObject::invokeMethod(this, [this, settings] {
-        if (!IndexdConfig::write(m_options.configFile, settings))
-            log(WARNING, QStringLiteral("The settings could not be written to %1; they last until the service stops")
-                             .arg(m_options.configFile));
-        applySettings(settings);
-    }, Qt::QueuedConnection);
+    if (!IndexdConfig::write(m_options.configFile, settings)) {
+        log(WARNING, QStringLiteral("The settings could not be written to %1").arg(m_options.configFile));
+        return false;
+    }
+    QMetaObject::invokeMethod(this, [this, settings] { applySettings(settings); }, Qt::QueuedConnection);
+    return true;
 }
 
+// While the index is loading or updating, the newest settings wait for it
+// and are taken up as soon as it is free.
 void IndexService::applySettings(const IndexingSettings &read)
 {
     IndexingSettings settings = read;
     settings.dbPath = m_options.stateDir;
     NTFSFileSearcher *index = m_index.get();
     if (!startUpdate([this, index, settings] { index->update(&m_stopUpdate, settings); })) {
-        log(WARNING, QStringLiteral("New settings not applied: the index is busy loading or updating"));
+        log(INFO, QStringLiteral("New settings wait for the index to finish loading or updating"));
+        m_waitingSettings = settings;
         return;
     }
+    m_waitingSettings.reset();
     QMutexLocker lock(&m_stateMutex);
     m_settings = settings;
+}
+
+void IndexService::applyWaitingSettings()
+{
+    if (m_waitingSettings && !m_stopped)
+        applySettings(*m_waitingSettings);
 }
 
 void IndexService::onCheckpointTick()

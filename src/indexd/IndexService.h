@@ -17,6 +17,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class ClientSessions;
@@ -57,7 +58,8 @@ public:
     void searchIndex(FileSearchRequest &request, FileSearchResults &results);
     // Root's requests, carried out on the main thread.
     void requestRebuild();
-    void requestSettings(const IndexingSettings &settings);
+    // False when they could not be stored; then nothing changes.
+    bool requestSettings(const IndexingSettings &settings);
     StreamServer &server() { return *m_server; }
     QThreadPool &searchPool() { return m_searchPool; }
 
@@ -73,6 +75,7 @@ private:
     bool startServer();
     bool startUpdate(std::function<void()> task);
     void applySettings(const IndexingSettings &settings);
+    void applyWaitingSettings();
     void shutdown();
 
     const IndexdOptions m_options;
@@ -98,4 +101,5 @@ private:
     QWaitCondition m_readyChanged;
     ServiceState::Phase m_phase = ServiceState::Loading;
     IndexingSettings m_settings;
+    std::optional<IndexingSettings> m_waitingSettings; // for the index to be free
 };

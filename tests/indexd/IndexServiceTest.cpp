@@ -4,6 +4,7 @@
 // credential switching); skipped otherwise.
 
 #include "base/FileNameCodec.h"
+#include "base/IndexingSettings.h"
 #include "indexproto/FrameReader.h"
 #include "indexproto/IndexProtocol.h"
 #include "indexproto/IndexServiceClient.h"
@@ -87,6 +88,7 @@ private slots:
     void badClientsLeaveOthersAnswered();
     void anotherProtocolVersionIsRefused();
     void rootOnlyRequestsAreRefusedToOthers();
+    void newSettingsAreStoredThenTakenUp();
     void tvqAsNobodyPrintsRootsAnswerMinusHidden();
     void stopSavesAndCrashReplays();
 
@@ -393,6 +395,40 @@ void IndexServiceTest::rootOnlyRequestsAreRefusedToOthers()
     QVERIFY(!client.rebuild());
     QCOMPARE(client.failure(), IndexServiceClient::Refused);
     QVERIFY(client.errorText().contains("only root"));
+}
+
+// Accepted means stored (a restart keeps them), and settings sent while the
+// index is still busy with the ones before are taken up once it is free.
+void IndexServiceTest::newSettingsAreStoredThenTakenUp()
+{
+    IndexingSettings first;
+    first.indexDrives = {volumeOfPath(m_volume->mountPoint()).key};
+    first.autoAddFixed = false;
+    first.excludePaths = QStringList{path("first-excluded")};
+    IndexingSettings second = first;
+    second.excludePaths = QStringList{path("second-excluded")};
+    IndexServiceClient client;
+    QVERIFY(client.open(m_socket));
+    QVERIFY(client.setSettings(first));
+    QVERIFY(client.setSettings(second));
+    QCOMPARE(QSettings(m_dir.filePath("indexing.ini"), QSettings::IniFormat).value("ExcludePaths/1/path").toString(),
+             path("second-excluded"));
+    QVERIFY(QTest::qWaitFor([&] {
+        IndexServiceClient asker;
+        ServiceState state;
+        return asker.open(m_socket, 500) && asker.state(&state) && state.phase == ServiceState::Ready
+            && state.settings.excludePaths == second.excludePaths;
+    }, 30000));
+    // Back to the settings the other tests expect.
+    IndexingSettings none = first;
+    none.excludePaths.clear();
+    QVERIFY(client.setSettings(none));
+    QVERIFY(QTest::qWaitFor([&] {
+        IndexServiceClient asker;
+        ServiceState state;
+        return asker.open(m_socket, 500) && asker.state(&state) && state.phase == ServiceState::Ready
+            && state.settings.excludePaths.isEmpty();
+    }, 30000));
 }
 
 void IndexServiceTest::tvqAsNobodyPrintsRootsAnswerMinusHidden()
