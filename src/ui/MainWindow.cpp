@@ -475,8 +475,12 @@ QString MainWindow::indexText() const
     return tr("Index: disabled");
 }
 
+// A service that comes back loading or updating takes the searches at once
+// (they wait for its index), just as one that comes back ready.
 void MainWindow::onUpdateStarted()
 {
+    if (m_useService && m_indexState == ServiceNotRunning)
+        onIndexServiceBack();
     setIndexState(Updating);
 }
 
