@@ -145,17 +145,14 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
         return false;
     quint64 count = 0;
     // The service sends the file system's bytes, which the results keep as
-    // they are; only the terminators are added. Results of one folder come
-    // together, so its path is copied once.
+    // they are; only the terminators are added.
     std::string name;
     std::string parent;
     return client.search(
         queryOf(request),
         [&](const ResultBatch::Entry &entry) {
             name.assign(entry.name, std::size_t(entry.nameSize));
-            if (parent.size() != std::size_t(entry.parentSize)
-                || parent.compare(0, parent.size(), entry.parent, std::size_t(entry.parentSize)) != 0)
-                parent.assign(entry.parent, std::size_t(entry.parentSize));
+            parent.assign(entry.parent, std::size_t(entry.parentSize));
             if (entry.isFolder)
                 results.addFolder(name.c_str(), parent.c_str());
             else
