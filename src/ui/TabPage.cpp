@@ -213,14 +213,18 @@ void TabPage::onRefreshTimer()
 }
 
 // Until something arrives, the rows of the text before are better than none.
+// No row is chosen yet: chosen now, it would be kept through the final sort
+// and pull the view to wherever it lands, instead of the top of the list.
 void TabPage::onFirstRowsTimer()
 {
     if (m_state != Searching)
         return;
-    if (m_results->count() == 0)
+    if (m_results->count() == 0) {
         m_firstRowsTimer.start();
-    else
-        onRefreshTimer();
+        return;
+    }
+    showSearchRows();
+    m_table->refresh();
 }
 
 // The table takes the running search's rows in place of those it kept.
