@@ -49,9 +49,17 @@ void BlockArena::deallocate(void *, std::size_t) noexcept
 {
 }
 
+std::size_t BlockArena::blockFilled(std::size_t index) const
+{
+    const Block &block = m_blocks.at(index);
+    return index + 1 == m_blocks.size() ? std::size_t(m_next - block.start.get()) : block.filled;
+}
+
 char *BlockArena::openBlock(std::size_t size)
 {
-    Block block{std::unique_ptr<char[]>(new char[size]), size};
+    Block block{std::unique_ptr<char[]>(new char[size]), size, 0};
+    if (!m_blocks.empty())
+        m_blocks.back().filled = std::size_t(m_next - m_blocks.back().start.get());
     char *start = block.start.get();
     m_blocks.push_back(std::move(block));
     m_end = start + size;

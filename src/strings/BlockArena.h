@@ -39,6 +39,9 @@ public:
     std::size_t blockCount() const { return m_blocks.size(); }
     std::size_t blockSize(std::size_t index) const { return m_blocks.at(index).size; }
     const char *blockStart(std::size_t index) const { return m_blocks.at(index).start.get(); }
+    // Bytes of a block handed out, from its start: the tail a new block
+    // abandoned was never written.
+    std::size_t blockFilled(std::size_t index) const;
     // Bytes of all blocks together, as taken from the heap.
     std::size_t reservedBytes() const { return m_reserved; }
     // Bytes handed out, alignment padding included.
@@ -49,6 +52,7 @@ private:
     {
         std::unique_ptr<char[]> start;
         std::size_t size;
+        std::size_t filled; // kept when the block stops being the last
     };
 
     char *openBlock(std::size_t size);

@@ -163,6 +163,20 @@ void StringPool::rehash(std::size_t slots)
     }
 }
 
+std::vector<StringPool::Span> StringPool::spans() const
+{
+    QReadLocker locker(&m_lock);
+    std::vector<Span> spans;
+    spans.reserve(m_arena.blockCount());
+    for (std::size_t i = 0; i < m_arena.blockCount(); ++i) {
+        const char *start = m_arena.blockStart(i);
+        const std::size_t filled = m_arena.blockFilled(i);
+        if (filled != 0)
+            spans.push_back(Span{start, start + filled});
+    }
+    return spans;
+}
+
 std::size_t StringPool::size() const
 {
     QReadLocker locker(&m_lock);

@@ -52,6 +52,19 @@ public:
     // from a file does not rebuild its index again and again as it grows.
     void reserve(std::size_t count);
 
+    // Stored bytes, [first, last): whole strings back to back, each with its
+    // terminator.
+    struct Span
+    {
+        const char *first;
+        const char *last;
+    };
+    // Every stored string, in the order the strings lie in memory, for a scan
+    // that reads them all: far faster than following the pointers of the
+    // records that name them, which lie all over the pool. The strings stay
+    // as they are after the call; strings added later are not in it.
+    std::vector<Span> spans() const;
+
     // Number of stored strings, duplicates of a race included.
     std::size_t size() const;
     // Heap bytes held by the pool (strings and the index), and the part of

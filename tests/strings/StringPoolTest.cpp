@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <cstring>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -33,6 +35,28 @@ private slots:
             QVERIFY(pool.intern(texts[i].constData()) == pointers[std::size_t(i)]);
         }
         QCOMPARE(pool.size(), std::size_t(7001));
+    }
+
+    // The spans hold every stored string once, each at the pointer interning gave, and nothing else: not the
+    // unwritten tail a new block leaves behind, across ordinary blocks and one made for a very long string.
+    void spansHoldExactlyTheStrings()
+    {
+        StringPool pool;
+        std::set<const char *> interned;
+        for (int i = 0; i < 120000; ++i) {
+            interned.insert(pool.intern(QByteArray::number(i).append(i % 3 ? ".c" : ".header").constData()));
+            if (i == 60000)
+                interned.insert(pool.intern(QByteArray(2 * 1024 * 1024, 'y').constData()));
+        }
+        std::set<const char *> walked;
+        for (const StringPool::Span &span : pool.spans()) {
+            for (const char *text = span.first; text < span.last; text += std::strlen(text) + 1) {
+                QVERIFY(text + std::strlen(text) < span.last);
+                QVERIFY(walked.insert(text).second);
+            }
+        }
+        QCOMPARE(walked.size(), interned.size());
+        QVERIFY(walked == interned);
     }
 
     void equalHashesStayDistinct()
