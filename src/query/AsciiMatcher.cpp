@@ -1,6 +1,7 @@
 #include "query/AsciiMatcher.h"
 
 #include <cstdint>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -206,6 +207,61 @@ AsciiMatcher::Found AsciiMatcher::findTerminated(const QByteArray &term, const c
     return findFrom(&start, term, text);
 }
 
+namespace {
+
+// The start of the text that holds `at`, texts lying back to back from `first`.
+const char *textStart(const char *first, const char *at)
+{
+    while (at > first && at[-1] != '\0')
+        --at;
+    return at;
+}
+
+} // namespace
+
+// Each block of sixteen bytes yields the places where the term may start and
+// those of bytes of 0x80 and above, taken in order: the first that decides a
+// text (an occurrence, or a byte that needs decoding) puts the text in its
+// list, and the scan goes on behind the text's terminator. Aligned blocks, as
+// in findFrom(): the reads before `first` and after `last` stay in the pages
+// of the texts.
+__attribute__((no_sanitize_address)) void AsciiMatcher::findInStrings(const char *first, const char *last,
+                                                                      std::vector<const char *> &found,
+                                                                      std::vector<const char *> &undecided) const
+{
+    const QByteArray &term = m_terms.front();
+    const TermStart start = termStart(term, m_caseSensitive);
+    const __m128i lastByte = _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1);
+    const char *from = first; // the first byte of a text not yet decided
+    while (from < last) {
+        const char *block = reinterpret_cast<const char *>(reinterpret_cast<std::uintptr_t>(from) & ~std::uintptr_t(15));
+        const __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i *>(block));
+        const unsigned high = unsigned(_mm_movemask_epi8(bytes));
+        const __m128i firsts = _mm_cmpeq_epi8(_mm_or_si128(bytes, start.firstFold), start.first);
+        const __m128i seconds = _mm_cmpeq_epi8(_mm_or_si128(bytes, start.secondFold), start.second);
+        const unsigned starts =
+            unsigned(_mm_movemask_epi8(_mm_and_si128(firsts, _mm_or_si128(_mm_srli_si128(seconds, 1), lastByte))));
+        unsigned events = (starts | high) & (0xFFFFu << unsigned(from - block));
+        if (last - block < 16)
+            events &= (1u << unsigned(last - block)) - 1;
+        const char *next = block + 16;
+        while (events) {
+            const char *at = block + __builtin_ctz(events);
+            const bool decides = (high >> __builtin_ctz(events)) & 1u;
+            if (!decides && !restMatches(term, at)) {
+                events &= events - 1;
+                continue;
+            }
+            (decides ? undecided : found).push_back(textStart(first, at));
+            next = at + std::strlen(at) + 1;
+            if (next >= block + 16)
+                break;
+            events &= 0xFFFFu << unsigned(next - block);
+        }
+        from = next;
+    }
+}
+
 void AsciiMatcher::findOneTerm(const char *const *texts, int count, quint32 *found, bool *ascii) const
 {
     const QByteArray &term = m_terms.front();
@@ -245,6 +301,23 @@ void AsciiMatcher::findOneTerm(const char *const *texts, int count, quint32 *fou
         const Found f = findTerminated(m_terms.front(), texts[i]);
         found[i] = f == Yes ? 1u : 0u;
         ascii[i] = f != NotAscii;
+    }
+}
+
+void AsciiMatcher::findInStrings(const char *first, const char *last, std::vector<const char *> &found,
+                                 std::vector<const char *> &undecided) const
+{
+    for (const char *text = first; text < last; text += std::strlen(text) + 1) {
+        switch (findTerminated(m_terms.front(), text)) {
+        case Yes:
+            found.push_back(text);
+            break;
+        case NotAscii:
+            undecided.push_back(text);
+            break;
+        case No:
+            break;
+        }
     }
 }
 

@@ -73,6 +73,16 @@ void ExpressionMatcher::matchBytes(const char *const *names, int count, quint8 *
         verdicts[i] = quint8(!m_batchAscii[i] ? NotAscii : evaluate(m_batchFound[i]) ? Match : NoMatch);
 }
 
+bool ExpressionMatcher::findInNames(const char *first, const char *last, std::vector<const char *> &matches,
+                                    std::vector<const char *> &undecided)
+{
+    if (m_matchesAll || !m_ascii || !m_ascii->isLoneSubstring() || m_options.wholeFile || !evaluate(1u)
+        || evaluate(0u))
+        return false;
+    m_ascii->findInStrings(first, last, matches, undecided);
+    return true;
+}
+
 bool ExpressionMatcher::evaluateUnknown(quint32 mask)
 {
     const bool verdict = m_parser->evaluate(mask);

@@ -62,6 +62,15 @@ public:
     // index search gives a whole leaf of names, and the byte path reads
     // ahead in it. Names only: not for whole-file scope.
     void matchBytes(const char *const *names, int count, quint8 *verdicts);
+    // Whether the expression holds for every name (it has no term at all).
+    bool matchesEveryName() const { return m_matchesAll; }
+    // For an expression that holds exactly when its one plain term occurs
+    // in a name: of the NUL-terminated names lying back to back in
+    // [first, last), the matching ones go to `matches` and those that must
+    // be decoded and given to match() to `undecided`. False, and nothing
+    // done, for any other expression: then use matchBytes().
+    bool findInNames(const char *first, const char *last, std::vector<const char *> &matches,
+                     std::vector<const char *> &undecided);
 
     // The verdict on all input given so far: Match or NoMatch.
     int finish();

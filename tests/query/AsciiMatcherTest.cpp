@@ -5,6 +5,10 @@
 #include <QDirIterator>
 #include <QTest>
 
+#include <algorithm>
+#include <cstring>
+#include <unordered_set>
+
 // The byte path must give exactly the verdicts of the general one: it is a shortcut, never a second opinion.
 class AsciiMatcherTest : public QObject
 {
@@ -89,6 +93,51 @@ private slots:
         }
         for (std::size_t i = 0; i < pointers.size(); ++i)
             QCOMPARE(int(verdicts[i]), bytes.matchBytes(pointers[i]));
+        checkPackedNames(expression, mode, boolean, bytes, general);
+    }
+
+private:
+    // The names back to back in memory, as an index's string pool holds them, at every alignment: a lone plain
+    // term is found in the stream of bytes, and each name lands in exactly the list its verdict puts it in.
+    void checkPackedNames(const QString &expression, int mode, bool boolean,
+                          ExpressionMatcher &bytes, ExpressionMatcher &general)
+    {
+        const bool lonePlainTerm = mode == 0 && !boolean && !expression.contains(QLatin1Char('*'))
+                                   && !expression.contains(QLatin1Char('?')) && !expression.contains(QLatin1Char(';'));
+        for (int shift = 0; shift < 16; shift += 5) {
+            QByteArray packed(shift, 'x');
+            std::vector<int> starts;
+            for (const QByteArray &name : qAsConst(m_names)) {
+                starts.push_back(packed.size());
+                packed += name;
+                packed += '\0';
+            }
+            const char *first = packed.constData() + shift;
+            std::vector<const char *> matches;
+            std::vector<const char *> undecided;
+            const bool found = bytes.findInNames(first, packed.constData() + packed.size(), matches, undecided);
+            QCOMPARE(found, lonePlainTerm);
+            if (!found)
+                return;
+            const std::unordered_set<const char *> matched(matches.begin(), matches.end());
+            const std::unordered_set<const char *> open(undecided.begin(), undecided.end());
+            QCOMPARE(matched.size() + open.size(), matches.size() + undecided.size()); // each name at most once
+            std::size_t listed = 0;
+            for (int start : starts) {
+                const char *name = packed.constData() + start;
+                const bool isMatched = matched.count(name) == 1;
+                const bool isOpen = open.count(name) == 1;
+                listed += std::size_t(isMatched) + std::size_t(isOpen);
+                QVERIFY2(!(isMatched && isOpen), name);
+                if (isOpen) {
+                    QVERIFY2(!std::all_of(name, name + std::strlen(name), [](char c) { return uchar(c) < 0x80; }), name);
+                    continue;
+                }
+                const bool expected = general.match(QString::fromUtf8(name)) == ExpressionMatcher::Match;
+                QVERIFY2(isMatched == expected, name);
+            }
+            QCOMPARE(listed, matches.size() + undecided.size()); // nothing but the starts of names
+        }
     }
 };
 
