@@ -1,5 +1,7 @@
 #include "base/FileNameCodec.h"
 
+#include <QFile>
+
 namespace {
 
 constexpr ushort kEscapeBase = 0xDC00;
@@ -181,4 +183,24 @@ QByteArray FileNameCodec::convertFromUnicode(const QChar *in, int length, Conver
         }
     }
     return out;
+}
+
+void FileNameCodec::decodeName(const char *name, QString &out)
+{
+    constexpr int kMaxAscii = 1024;
+    if (out.capacity() < kMaxAscii)
+        out.reserve(kMaxAscii);
+    out.resize(kMaxAscii);
+    ushort *dst = reinterpret_cast<ushort *>(out.data());
+    for (int i = 0; i < kMaxAscii; ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c == 0) {
+            out.resize(i);
+            return;
+        }
+        if (c >= 0x80)
+            break;
+        dst[i] = c;
+    }
+    out = QFile::decodeName(name);
 }

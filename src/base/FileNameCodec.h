@@ -16,6 +16,11 @@ public:
     // Makes the one codec object (Qt keeps it) the locale codec. Call once,
     // before any file name is decoded.
     static void install();
+    // QFile::decodeName() of a NUL-terminated name into `out`, reusing its
+    // buffer: an ASCII name is widened in one pass with no allocation (an
+    // index search decodes names by the thousand), any other goes through
+    // the locale's decoder.
+    static void decodeName(const char *name, QString &out);
 
     QByteArray name() const override;
     int mibEnum() const override;

@@ -1,6 +1,8 @@
 #include "index/DriveDBSearch.h"
 
+#include "base/FileNameCodec.h"
 #include "base/FileSearchCancelException.h"
+#include "index/MatchingNames.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 
@@ -19,6 +21,10 @@ namespace {
 constexpr std::size_t kLeavesPerChunk = 16;
 // Below this many records a second thread costs more to start than it saves.
 constexpr std::size_t kRecordsForTwoThreads = 50000;
+// The names are matched in the pool's order only when the pool holds not
+// many more strings than the database has records: the pool is shared by
+// every volume, and keeps the names of deleted files too.
+constexpr std::size_t kPoolStringsPerRecord = 2;
 
 // Joins a thread on every way out of a scope, an exception included.
 class Joiner
@@ -88,16 +94,23 @@ bool DriveDBSearch::prepare()
 
 void DriveDBSearch::run()
 {
+    const std::size_t records = m_db.m_folders.size() + m_db.m_files.size();
+    const bool twoThreads = records >= kRecordsForTwoThreads && std::thread::hardware_concurrency() > 1;
+    if (records >= kRecordsForTwoThreads && m_db.m_pool->size() <= kPoolStringsPerRecord * records) {
+        // Under the database's read lock every name its records hold is in
+        // the pool already.
+        m_matching = std::make_unique<MatchingNames>(m_db.m_pool->spans(), m_request, twoThreads);
+        throwIfCanceled();
+        if (m_matching->empty())
+            return;
+    }
     makeChunks();
-    std::size_t records = 0;
-    for (const auto &chunk : m_chunks)
-        records += (chunk->endLeaf - chunk->firstLeaf) * RecordMap::kLeafCapacity;
     Lane own(m_request);
     std::unique_ptr<Lane> other;
     std::exception_ptr otherError;
     std::thread helper;
     Joiner joiner(helper);
-    if (records >= kRecordsForTwoThreads && std::thread::hardware_concurrency() > 1) {
+    if (twoThreads) {
         other = std::make_unique<Lane>(m_request);
         helper = std::thread([this, &other, &otherError] {
             try {
@@ -161,6 +174,16 @@ void DriveDBSearch::work(Lane &lane, bool reporting)
 // matched on its bytes and decoded only if it matches, which few do.
 void DriveDBSearch::scan(Lane &lane, Chunk &chunk)
 {
+    if (m_matching) {
+        for (std::size_t leaf = chunk.firstLeaf; leaf < chunk.endLeaf; ++leaf) {
+            for (const RecordMap::Entry &entry : chunk.records->leaf(leaf)) {
+                __builtin_prefetch(reinterpret_cast<const char *>(&entry) + 1024);
+                if (entry.second.name && m_matching->contains(entry.second.name))
+                    addHit(lane, entry, chunk.folders, chunk.hits);
+            }
+        }
+        return;
+    }
     lane.names.clear();
     lane.entries.clear();
     for (std::size_t leaf = chunk.firstLeaf; leaf < chunk.endLeaf; ++leaf)
@@ -178,7 +201,7 @@ void DriveDBSearch::scan(Lane &lane, Chunk &chunk)
         } else if (verdict == ExpressionMatcher::NotAscii) {
             if (i + 8 < count)
                 __builtin_prefetch(lane.names[std::size_t(i) + 8]);
-            decodeName(lane.names[std::size_t(i)], lane.name);
+            FileNameCodec::decodeName(lane.names[std::size_t(i)], lane.name);
             if (lane.matcher.match(lane.name) == ExpressionMatcher::Match)
                 addHit(lane, *lane.entries[std::size_t(i)], folders, hits);
         }
@@ -271,25 +294,4 @@ bool DriveDBSearch::accepts(FRN frn, const FileRecord &record, bool folder) cons
 bool DriveDBSearch::contains(const std::vector<FRN> &list, FRN frn)
 {
     return std::find(list.begin(), list.end(), frn) != list.end();
-}
-
-void DriveDBSearch::decodeName(const char *utf8, QString &out)
-{
-    constexpr int kMaxAscii = 1024;
-    if (out.capacity() < kMaxAscii)
-        out.reserve(kMaxAscii);
-    out.resize(kMaxAscii);
-    ushort *dst = reinterpret_cast<ushort *>(out.data());
-    int i = 0;
-    for (; i < kMaxAscii; ++i) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c == 0) {
-            out.resize(i);
-            return;
-        }
-        if (c >= 0x80)
-            break;
-        dst[i] = c;
-    }
-    out = QFile::decodeName(utf8);
 }

@@ -14,6 +14,7 @@
 
 class FileSearchRequest;
 class FileSearchResults;
+class MatchingNames;
 
 // One search over one drive database: the resolved folder lists and the
 // visit of the folder and file maps. The caller holds the database's read
@@ -23,7 +24,9 @@ class FileSearchResults;
 // chunks of leaves that the calling thread and one helper thread take in
 // turn, each with a matcher of its own, and the calling thread adds the
 // matches of finished chunks to the results in chunk order, so the results
-// come in the same order as from one thread.
+// come in the same order as from one thread. In a large database the
+// names are first matched once each, in the order they lie in the pool
+// (MatchingNames), and the chunks then only look their records' names up.
 class DriveDBSearch
 {
 public:
@@ -70,10 +73,6 @@ private:
         QHash<FRN, QString> paths;
     };
 
-    // Decodes a pooled UTF-8 name into `out`, reusing its buffer: the common
-    // ASCII case widens the bytes in one pass with no allocation, and only
-    // other names go through the decoder.
-    static void decodeName(const char *utf8, QString &out);
     void makeChunks();
     // Takes chunks until none is left or the request is canceled; the
     // calling thread also adds what is finished (`reporting`).
@@ -94,6 +93,9 @@ private:
     std::vector<FRN> m_include;
     std::vector<FRN> m_excludeFolders;
     std::vector<FRN> m_excludeFiles;
+    // The names that match, when they were found in the pool's order;
+    // otherwise each lane matches the names of its records.
+    std::unique_ptr<MatchingNames> m_matching;
     std::vector<std::unique_ptr<Chunk>> m_chunks;
     std::atomic<std::size_t> m_nextChunk{0};
     std::size_t m_reported = 0; // chunks whose hits are in the results

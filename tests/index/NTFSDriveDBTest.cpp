@@ -158,6 +158,18 @@ private slots:
         FileSearchRequest request;
         request.name = QStringLiteral("conf");
         QCOMPARE(f.search(request), expected + files);
+        // An expression of several terms goes through the matcher name by name; the accented names are the
+        // only files without an x.
+        request.name = QStringLiteral("conf and not x");
+        request.nameExpressionType = 3;
+        QCOMPARE(f.search(request), expected + files.filter(QStringLiteral("\u00e9")));
+        request.name = QStringLiteral("qzqz");
+        request.nameExpressionType = 0;
+        QCOMPARE(f.search(request), QStringList());
+        // A name given to a record after the search's matching names were found matches too.
+        f.db->addFile(FRN(999999), FRN(101), QStringLiteral("late.conf"), false);
+        request.name = QStringLiteral("late.conf");
+        QCOMPARE(f.search(request), QStringList{QStringLiteral("f /%1/late.conf").arg(folders[1])});
     }
 
     void sizeBoundReturnsNoFolders()
