@@ -12,8 +12,9 @@
 
 #include <QFile>
 
-#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <cstring>
 #include <thread>
 #include <unordered_map>
@@ -25,6 +26,41 @@ const char kComponent[] = "SearchJob";
 constexpr qint64 kQueuedBeforeWaiting = 1 << 20;
 // How often the matches found so far are looked at while the index is searched.
 constexpr int kPollMs = 2;
+
+} // namespace
+
+// The end of the index search, which the stream waits for between looks at
+// the matches: a search that ends between two looks is answered at once, not
+// at the next look.
+class SearchJob::SearchProgress
+{
+public:
+    void end()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_ended = true;
+        }
+        m_changed.notify_all();
+    }
+    bool ended()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_ended;
+    }
+    void waitFor(std::chrono::milliseconds time)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait_for(lock, time, [this] { return m_ended; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_ended = false;
+};
+
+namespace {
 
 QStringList decodePaths(const QList<QByteArray> &paths)
 {
@@ -76,7 +112,7 @@ void SearchJob::run()
     // inherit.
     FileSearchResults results;
     results.keepNamesUnshared();
-    std::atomic<bool> searching{true};
+    SearchProgress progress;
     QString failure;
     std::thread searcher([&] {
         try {
@@ -85,9 +121,9 @@ void SearchJob::run()
         } catch (const std::exception &e) {
             failure = QString::fromUtf8(e.what());
         }
-        searching.store(false, std::memory_order_release);
+        progress.end();
     });
-    const bool streamed = stream(results, searching);
+    const bool streamed = stream(results, progress);
     if (!streamed)
         m_request.canceled = true;
     searcher.join();
@@ -107,7 +143,7 @@ void SearchJob::run()
 // pointer names it. Folders and files are sent by their own indexes, which
 // stay put while the search adds (row numbers do not). False when the
 // client is gone or the search was canceled.
-bool SearchJob::stream(const FileSearchResults &results, const std::atomic<bool> &searching)
+bool SearchJob::stream(const FileSearchResults &results, SearchProgress &progress)
 {
     StreamServer &server = m_service.server();
     const bool judge = m_peer.uid != 0;
@@ -145,7 +181,7 @@ bool SearchJob::stream(const FileSearchResults &results, const std::atomic<bool>
     std::vector<FileSearchResults::FileItem> newFolders;
     std::vector<FileSearchResults::FileItem> newFiles;
     for (;;) {
-        const bool ended = !searching.load(std::memory_order_acquire);
+        const bool ended = progress.ended();
         newFolders.clear();
         newFiles.clear();
         results.itemsSince(int(folders), int(files), &newFolders, &newFiles);
@@ -166,6 +202,6 @@ bool SearchJob::stream(const FileSearchResults &results, const std::atomic<bool>
             return false;
         if (ended)
             return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+        progress.waitFor(std::chrono::milliseconds(kPollMs));
     }
 }

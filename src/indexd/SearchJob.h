@@ -4,8 +4,6 @@
 #include "platform/linux/PeerCredentials.h"
 #include "query/FileSearchRequest.h"
 
-#include <atomic>
-
 class FileSearchResults;
 class IndexService;
 
@@ -24,7 +22,9 @@ public:
     quint32 requestId() const { return m_query.requestId; }
 
 private:
-    bool stream(const FileSearchResults &results, const std::atomic<bool> &searching);
+    class SearchProgress;
+
+    bool stream(const FileSearchResults &results, SearchProgress &progress);
     bool sendError(quint8 code, const QString &message);
 
     IndexService &m_service;
