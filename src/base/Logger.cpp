@@ -37,7 +37,8 @@ Logger *Logger::instance(const QString &path, OpenMode mode)
     static Logger *logger = [&path, mode] {
         auto *created = new Logger(path, mode);
         if (created->m_good)
-            setCrashLogBuffer(created->m_file.handle(), created->m_buffer.get(), &created->m_used);
+            setCrashLogBuffer(created->m_file.handle(), created->m_buffer.get(), &created->m_used,
+                              &created->m_cutPending);
         std::atexit(&Logger::flushProcessLog);
         g_processLog = created;
         return created;
@@ -57,9 +58,22 @@ Logger::Logger(const QString &path, OpenMode mode)
         m_good = m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
         return;
     }
-    m_good = m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    // The last log is written over from its start and cut where the new one
+    // ends when it is first written out, not emptied here: emptying frees
+    // its blocks, which on a file system mounted with online discard waits
+    // for the disk, at every start of a program that may run for a few
+    // milliseconds. A log this process may not read is emptied as before.
+    m_good = m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (m_good)
-        write(QString(QChar(0xFEFF)), /*now=*/true);
+        m_cutPending = m_file.size() > 0;
+    else
+        m_good = m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+    if (!m_good)
+        return;
+    // The byte-order mark waits in the buffer with the first entries.
+    const char16_t bom = 0xFEFF;
+    qToLittleEndian<quint16>(&bom, 1, m_buffer.get());
+    m_used = sizeof bom;
 }
 
 Logger::~Logger()
@@ -162,10 +176,11 @@ void Logger::write(const QString &line, bool now)
     m_used.store(used + size, std::memory_order_release);
     if (now) {
         writeBufferLocked();
-    } else if (used == 0) {
+    } else {
         if (m_writesWhenIdle && !m_flusher.joinable() && !m_stopping)
             m_flusher = std::thread(&Logger::waitAndFlush, this);
-        m_wake.notify_one();
+        if (used == 0)
+            m_wake.notify_one();
     }
 }
 
@@ -179,6 +194,10 @@ void Logger::writeBufferLocked()
         return;
     m_file.write(m_buffer.get(), qint64(used));
     m_used.store(0, std::memory_order_release);
+    if (m_cutPending) {
+        m_file.resize(m_file.pos());
+        m_cutPending = false;
+    }
 }
 
 void Logger::flush()

@@ -93,6 +93,9 @@ private:
     QFile m_file;
     std::unique_ptr<char[]> m_buffer;
     std::atomic<std::size_t> m_used{0}; // bytes in m_buffer; the crash handler reads it
+    // The tail of the last log still follows what was written: cut at the
+    // next write, by the crash handler too.
+    std::atomic<bool> m_cutPending{false};
     std::thread m_flusher;                // started with the first buffered entry
     bool m_stopping = false;
     bool m_writesWhenIdle = true;

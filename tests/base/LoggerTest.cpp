@@ -50,12 +50,17 @@ private slots:
         QCOMPARE(Logger::formatLine(time, 42, level, "NTFSDB", QStringLiteral("hello")), expected);
     }
 
-    // A new run starts afresh; a warning takes the entries before it to disk at once, without waiting for more.
-    // Entries carry the local time of day: the zone here is UTC+5:45, so a time in UTC or whole hours off shows.
+    // A new run starts afresh, though written over a longer log of an earlier run; a warning takes the entries
+    // before it to disk at once, without waiting for more. Entries carry the local time of day: the zone here is
+    // UTC+5:45, so a time in UTC or whole hours off shows.
     void writesBomAndUtf16Text()
     {
         const QString path = m_dir.filePath(QStringLiteral("a/b/Talvenquist.log"));
-        Logger(path).log(INFO, "main", "old run");
+        {
+            Logger old(path);
+            for (int i = 0; i < 200; ++i)
+                old.log(INFO, "main", "old run");
+        }
         Logger logger(path);
         const QTime before = QTime::currentTime();
         logger.log(INFO, "main", QStringLiteral("Grüße ✓ 𝄞"));
@@ -122,6 +127,12 @@ private slots:
         QFETCH(QString, ending);
         QFETCH(bool, crashes);
         const QString path = m_dir.filePath(ending + QStringLiteral(".log"));
+        // The log of an earlier run, longer than this one's: none of it may be left behind the new entries.
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        const QString earlierText = QStringLiteral("\uFEFFearlier run\r\n").repeated(300);
+        earlier.write(reinterpret_cast<const char *>(earlierText.utf16()), earlierText.size() * 2);
+        earlier.close();
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TVQ_LOGGER_CHILD"), ending);
@@ -133,6 +144,7 @@ private slots:
         const QString text = readLog(path);
         for (int i = 0; i < 3; ++i)
             QVERIFY2(text.contains(QStringLiteral("\tINFO\tchild\tentry %1\r\n").arg(i)), qPrintable(text));
+        QVERIFY2(text.endsWith(QStringLiteral("\tINFO\tchild\tentry 2\r\n")), qPrintable(text.right(200)));
     }
 };
 

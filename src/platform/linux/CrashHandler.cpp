@@ -16,6 +16,7 @@ const int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 std::atomic<int> g_logFd{-1};
 std::atomic<const char *> g_logBuffer{nullptr};
 std::atomic<const std::atomic<std::size_t> *> g_logLength{nullptr};
+std::atomic<const std::atomic<bool> *> g_logCut{nullptr};
 
 void writeAll(int fd, const char *data, size_t size)
 {
@@ -92,8 +93,17 @@ void onFatalSignal(int sig, siginfo_t *info, void *)
     const int savedErrno = errno;
     const char *logBuffer = g_logBuffer.load();
     const std::atomic<std::size_t> *logLength = g_logLength.load();
-    if (logBuffer && logLength)
-        writeAll(g_logFd.load(), logBuffer, logLength->load());
+    if (logBuffer && logLength) {
+        const int fd = g_logFd.load();
+        writeAll(fd, logBuffer, logLength->load());
+        const std::atomic<bool> *cut = g_logCut.load();
+        if (cut && cut->load()) {
+            const off_t end = ::lseek(fd, 0, SEEK_CUR);
+            if (end >= 0 && ::ftruncate(fd, end) != 0) {
+                // Nothing more can be done for the log inside a crash.
+            }
+        }
+    }
     writeReport(sig, info);
     errno = savedErrno;
     // SA_RESETHAND has restored the default action. A fault re-runs the
@@ -125,10 +135,12 @@ void installCrashHandler(const char *reportPath)
         ::sigaction(sig, &action, nullptr);
 }
 
-void setCrashLogBuffer(int fd, const char *buffer, const std::atomic<std::size_t> *length)
+void setCrashLogBuffer(int fd, const char *buffer, const std::atomic<std::size_t> *length,
+                       const std::atomic<bool> *cut)
 {
     g_logBuffer = nullptr;
     g_logFd = fd;
     g_logLength = length;
+    g_logCut = cut;
     g_logBuffer = buffer;
 }

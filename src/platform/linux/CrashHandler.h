@@ -22,5 +22,7 @@ void installCrashHandler(const char *reportPath);
 // crash are in the log. The owner keeps the three alive for the process's
 // life and changes the bytes and the length under its own lock, which the
 // handler cannot take: it writes them as they are. Null `buffer` forgets
-// them.
-void setCrashLogBuffer(int fd, const char *buffer, const std::atomic<std::size_t> *length);
+// them. When `cut` is true at the crash, the file is cut where the bytes
+// end: the older text after them is not part of this log.
+void setCrashLogBuffer(int fd, const char *buffer, const std::atomic<std::size_t> *length,
+                       const std::atomic<bool> *cut = nullptr);
