@@ -1,7 +1,8 @@
 // Times the window on the index service against the engine searching an
 // index of its own, in one run: from Return in the instant toolbar to the
-// final rows, for names with many results, and the window's memory while it
-// shows every indexed name. The service must run on TALVENQUIST_INDEX_SOCKET
+// final rows, for names with many results, beside the same window holding
+// the index itself (as the root window does) and the engine alone; and the
+// window's memory while it shows every indexed name. The service must run on TALVENQUIST_INDEX_SOCKET
 // (window_on_service.sh starts one); the in-process index needs root.
 // Usage: ServiceWindowBench NAME...
 #include "base/DataPaths.h"
@@ -54,27 +55,45 @@ int main(int argc, char *argv[])
         out << "the index service did not become ready: " << label->text() << "\n";
         return 1;
     }
+    MainWindow inProcess({QStringLiteral("talvenquist")}, FileSearcher::UseIndex);
+    auto *ownLabel = inProcess.findChild<QLabel *>(QStringLiteral("indexLabel"));
+    if (!QTest::qWaitFor([&] { return ownLabel->text() == QLatin1String("Index: ready"); }, 600000)) {
+        out << "the window's own index did not become ready: " << ownLabel->text() << "\n";
+        return 1;
+    }
     for (const QString &name : qAsConst(names)) {
-        std::vector<qint64> windowTimes, engineTimes;
+        std::vector<qint64> windowTimes, ownTimes, engineTimes;
         int engineCount = 0;
         int rows = 0;
-        for (int run = 0; run < 5; ++run) {
+        int ownRows = 0;
+        for (int run = 0; run < 7; ++run) {
             engineTimes.push_back(engineSearch(engine, name, &engineCount));
             windowTimes.push_back(windowSearch(window, name, &rows));
+            ownTimes.push_back(windowSearch(inProcess, name, &ownRows));
         }
-        out << "name \"" << name << "\": in-process engine " << median(engineTimes) << " ms for " << engineCount
-            << " results; window on the service " << median(windowTimes) << " ms for " << rows
-            << " rows (medians of 5); window/engine = "
+        out << "name \"" << name << "\" (medians of 7): window on the service " << median(windowTimes) << " ms for "
+            << rows << " rows; window with its own index " << median(ownTimes) << " ms for " << ownRows
+            << " rows; engine alone " << median(engineTimes) << " ms for " << engineCount << " results\n"
+            << "    service window / own-index window = "
+            << double(median(windowTimes)) / qMax<qint64>(1, median(ownTimes))
+            << "; service window / engine alone = "
             << double(median(windowTimes)) / qMax<qint64>(1, median(engineTimes)) << "\n";
     }
-    window.onNewSearch();
-    const double before = residentMiB();
-    int rows = 0;
-    windowSearch(window, QString(), &rows);
-    const double after = residentMiB();
-    out << "window on the service: resident " << before << " MiB before, " << after << " MiB holding " << rows
-        << " results (" << (after - before) * 1024 * 1024 / qMax(1, rows) << " bytes per result); the process "
-        << "also holds the in-process engine's index for the comparison above\n";
+    // Memory for the shown results, each window in turn from an empty table; the process holds both
+    // windows throughout, so only what each adds counts.
+    auto holdEveryName = [&](MainWindow &w, const char *which) {
+        window.onNewSearch();
+        inProcess.onNewSearch();
+        const double before = residentMiB();
+        int rows = 0;
+        windowSearch(w, QString(), &rows);
+        const double after = residentMiB();
+        out << which << ": resident " << before << " MiB before, " << after << " MiB holding " << rows
+            << " results (" << (after - before) * 1024 * 1024 / qMax(1, rows) << " bytes per result)\n";
+    };
+    holdEveryName(window, "window on the service");
+    holdEveryName(inProcess, "window with its own index");
+    holdEveryName(window, "window on the service, again");
     out.flush();
     return 0;
 }
