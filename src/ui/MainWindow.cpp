@@ -15,6 +15,7 @@
 #include "ui/FilterBar.h"
 #include "ui/InstantToolBar.h"
 #include "ui/LanguageLoader.h"
+#include "ui/LayoutFence.h"
 #include "ui/MainWindowActions.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/OptionsDialog.h"
@@ -117,6 +118,10 @@ void MainWindow::buildWidgets()
     m_dock = new QDockWidget(this);
     m_dock->setObjectName(QStringLiteral("searchDock"));
     m_dock->setWidget(m_panel);
+    // Painting its own background, the panel spares the dock a repaint of
+    // its title (which the style lays out anew each time) whenever a field,
+    // the button or the bar in it changes, as they do at every search.
+    m_panel->setAutoFillBackground(true);
 
     m_instantBar = new InstantToolBar(this);
     m_instantBar->setObjectName(QStringLiteral("instantToolBar"));
@@ -132,7 +137,9 @@ void MainWindow::buildWidgets()
     m_newTabButton->setIcon(QIcon(QStringLiteral(":Images/AddTab.png")));
     m_newTabButton->setFocusPolicy(Qt::NoFocus);
     m_tabs->setCornerWidget(m_newTabButton, Qt::TopRightCorner);
-    setCentralWidget(m_tabs);
+    // A tab's title, its status and everything in its pages change as a
+    // search runs; none of that needs the docks and toolbars placed again.
+    setCentralWidget(new LayoutFence(m_tabs, this));
     // Connected before the first tab exists: the tab made current takes over
     // the panel from the start.
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onCurrentPageChanged);
@@ -152,7 +159,7 @@ void MainWindow::buildStatusBar()
     m_exportProgress->setObjectName(QStringLiteral("exportProgressBar"));
     m_exportProgress->setMaximumWidth(200);
     m_exportProgress->hide();
-    statusBar()->addWidget(m_tabStatusLabel, 1);
+    statusBar()->addWidget(new LayoutFence(m_tabStatusLabel, this), 1);
     statusBar()->addPermanentWidget(m_exportProgress);
     statusBar()->addPermanentWidget(m_indexLabel);
 }
