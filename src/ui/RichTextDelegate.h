@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QCache>
-#include <QStaticText>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 
 // Draws the Name cell from its markup role (the name with its matched parts
 // in bold) while the display role keeps the plain name for reading aloud,
@@ -17,10 +17,10 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    // The text as the cell draws it: on one line, whatever its length.
-    const QStaticText &layout(const QString &text, const QFont &font) const;
+    // The markup as the cell draws it: its text on one line, whatever its
+    // length, with the bold parts as formats.
+    const QTextLayout &layout(const QString &markup, const QFont &font) const;
 
 private:
-
-    mutable QCache<QString, QStaticText> m_layouts;
+    mutable QCache<QString, QTextLayout> m_layouts;
 };

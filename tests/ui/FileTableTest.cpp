@@ -337,13 +337,33 @@ private slots:
         QCOMPARE(table.view()->selectionModel()->selectedRows().constFirst().row(), count - 3);
     }
 
-    // A long name is never broken at its hyphens into a second line the row cannot show.
-    void longNamesStayOnOneLine()
+    // The cell shows the name itself, on one line however long (never broken at its hyphens), with exactly the
+    // marked parts bold: escapes read back to their characters and the tags leave no trace.
+    void namesAreDrawnFromTheirMarkup()
     {
         RichTextDelegate delegate;
         const QFont font;
-        const QString name = QStringLiteral("geronimo-annotation_1.3_<b>api</b>-with-many-more-words-in-a-long-name");
-        QVERIFY(delegate.layout(name, font).size().height() < 1.5 * QFontMetricsF(font).height());
+        const QString markup = FileTable::boldMatches(
+            QStringLiteral("geronimo-annotation_1.3_api-with-many-more-words-<b>&-\"api\"-in-a-long-name"), nullptr);
+        const QTextLayout &plain = delegate.layout(markup, font);
+        QCOMPARE(plain.text(), QStringLiteral("geronimo-annotation_1.3_api-with-many-more-words-<b>&-\"api\"-in-a-long-name"));
+        QVERIFY(plain.formats().isEmpty());
+        QCOMPARE(plain.lineCount(), 1);
+        QVERIFY(plain.boundingRect().height() < 1.5 * QFontMetricsF(font).height());
+
+        FileSearchRequest request;
+        request.name = QStringLiteral("api");
+        ExpressionMatcher matcher(request.name, request.nameMatchOptions());
+        const QString name = QStringLiteral("x<api>&api.txt");
+        const QTextLayout &marked = delegate.layout(FileTable::boldMatches(name, &matcher), font);
+        QCOMPARE(marked.text(), name);
+        const QVector<QTextLayout::FormatRange> bold = marked.formats();
+        QCOMPARE(bold.size(), 2);
+        QCOMPARE(bold[0].start, 2);
+        QCOMPARE(bold[0].length, 3);
+        QCOMPARE(bold[1].start, 7);
+        QCOMPARE(bold[1].length, 3);
+        QCOMPARE(bold[1].format.fontWeight(), int(QFont::Bold));
     }
 
     void rename()
