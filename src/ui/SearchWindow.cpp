@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -147,6 +148,13 @@ void SearchWindow::createWidgets()
     m_findButton = named<QPushButton>("findButton", this);
     m_progressBar = named<QProgressBar>("progressBar", this);
     m_progressBar->setTextVisible(false);
+    // A search that ends within moments shows no busy bar: lit for a moment
+    // at every typed key, it only flickers, and its animation's repaints
+    // cost the typing.
+    m_busyDelay = new QTimer(this);
+    m_busyDelay->setSingleShot(true);
+    m_busyDelay->setInterval(kBusyDelayMs);
+    connect(m_busyDelay, &QTimer::timeout, this, [this] { m_progressBar->setRange(0, 0); });
 
     m_fileNameLabel->setBuddy(m_fileNameComboBox);
     m_nameFormatLabel->setBuddy(m_fileNameFormatComboBox);
@@ -324,19 +332,21 @@ void SearchWindow::setFindButtonText(const QString &text)
 
 void SearchWindow::startProgress()
 {
-    m_progressBar->setRange(0, 0);
+    m_busyDelay->start();
 }
 
 void SearchWindow::updateProgress(qint64 done, qint64 total)
 {
     if (total <= 0)
         return;
+    m_busyDelay->stop();
     m_progressBar->setRange(0, kProgressSteps);
     m_progressBar->setValue(int(qBound<qint64>(0, done, total) * kProgressSteps / total));
 }
 
 void SearchWindow::stopProgress()
 {
+    m_busyDelay->stop();
     m_progressBar->setRange(0, kProgressSteps);
     m_progressBar->reset();
 }

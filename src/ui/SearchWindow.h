@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 class RichComboBox;
 
 // The search parameters panel shared by every tab. It turns its fields into
@@ -24,6 +25,7 @@ class SearchWindow : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int kBusyDelayMs = 400;
     explicit SearchWindow(QWidget *parent = nullptr);
 
     void fillRequest(FileSearchRequest &request) const;
@@ -37,6 +39,8 @@ public:
     void setFindButtonText(const QString &text);
     // The bar is busy until a total is known, then shows 'done' of 'total';
     // stopped, it is empty (it stays in place so the panel does not jump).
+    // Shows the bar busy once the search has run kBusyDelayMs, unless
+    // progress or the end comes first.
     void startProgress();
     void updateProgress(qint64 done, qint64 total);
     void stopProgress();
@@ -114,6 +118,7 @@ private:
     QPushButton *m_selectContentsButton;
     QPushButton *m_findButton;
     QProgressBar *m_progressBar;
+    QTimer *m_busyDelay;
 
     QString m_editedFileName;
     QString m_editedPath;

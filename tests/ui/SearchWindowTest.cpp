@@ -6,6 +6,9 @@
 #include "ui/SelectPathsDialog.h"
 
 #include <QDateEdit>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QTimer>
 
 using Parameters = QMap<QString, QString>;
 
@@ -140,6 +143,33 @@ private slots:
         QTest::newRow("empty text ignored") << QStringList{"b"} << "" << QStringList{"b"};
         QTest::newRow("repeat moves to the top") << QStringList{"a", "b", "c"} << "c" << QStringList{"c", "a", "b"};
         QTest::newRow("case differs: a new entry") << QStringList{"a"} << "A" << QStringList{"A", "a"};
+    }
+
+    // The bar turns busy only once a search has run a while: a search typed key by key, ending within moments,
+    // never lights it. Progress and the end stop the wait.
+    void busyBarWaitsForALongSearch()
+    {
+        auto *bar = widget<QProgressBar>("progressBar");
+        QElapsedTimer clock;
+        clock.start();
+        m_window->startProgress();
+        QVERIFY(bar->maximum() != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(bar->maximum() == 0, 10000);
+        QVERIFY(clock.elapsed() >= SearchWindow::kBusyDelayMs);
+        m_window->stopProgress();
+        QVERIFY(bar->maximum() != 0);
+
+        m_window->startProgress();
+        m_window->updateProgress(5, 10);
+        QCOMPARE(bar->value(), bar->maximum() / 2);
+        m_window->stopProgress();
+        // The wait for the busy bar ended with the search: it does not light up later.
+        QTimer later;
+        later.setSingleShot(true);
+        QSignalSpy passed(&later, &QTimer::timeout);
+        later.start(SearchWindow::kBusyDelayMs * 2);
+        QVERIFY(passed.wait(10000));
+        QVERIFY(bar->maximum() != 0);
     }
 
     void historyAdd()
