@@ -97,6 +97,9 @@ void search(benchmark::State &state, const QString &expression, int type)
 
 void BM_Substring(benchmark::State &state) { search(state, QStringLiteral("conf"), 0); }
 void BM_SubstringRare(benchmark::State &state) { search(state, QStringLiteral("qzx"), 0); }
+// A term in most names, and no term at all: every record is a result.
+void BM_SubstringBroad(benchmark::State &state) { search(state, QStringLiteral("e"), 0); }
+void BM_EveryName(benchmark::State &state) { search(state, QString(), 0); }
 void BM_Wildcard(benchmark::State &state) { search(state, QStringLiteral("*.conf"), 0); }
 void BM_WholeWord(benchmark::State &state) { search(state, QStringLiteral("test"), 1); }
 void BM_Boolean(benchmark::State &state) { search(state, QStringLiteral("conf and not d"), 3); }
@@ -121,6 +124,8 @@ void BM_PeerStrcasestr(benchmark::State &state)
 
 BENCHMARK(BM_Substring)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_PeerStrcasestr)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_SubstringBroad)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_EveryName)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_SubstringRare)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_Wildcard)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_WholeWord)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

@@ -25,6 +25,9 @@ constexpr std::size_t kRecordsForTwoThreads = 50000;
 // many more strings than the database has records: the pool is shared by
 // every volume, and keeps the names of deleted files too.
 constexpr std::size_t kPoolStringsPerRecord = 2;
+// At most one matching name per this many records keeps the table of the
+// matching names small.
+constexpr std::size_t kRecordsPerMatchingName = 16;
 
 // Joins a thread on every way out of a scope, an exception included.
 class Joiner
@@ -96,16 +99,22 @@ void DriveDBSearch::run()
 {
     const std::size_t records = m_db.m_folders.size() + m_db.m_files.size();
     const bool twoThreads = records >= kRecordsForTwoThreads && std::thread::hardware_concurrency() > 1;
-    if (records >= kRecordsForTwoThreads && m_db.m_pool->size() <= kPoolStringsPerRecord * records) {
+    Lane own(m_request);
+    if (records >= kRecordsForTwoThreads && !own.matcher.matchesEveryName()
+        && m_db.m_pool->size() <= kPoolStringsPerRecord * records) {
         // Under the database's read lock every name its records hold is in
         // the pool already.
         m_matching = std::make_unique<MatchingNames>(m_db.m_pool->spans(), m_request, twoThreads);
         throwIfCanceled();
         if (m_matching->empty())
             return;
+        // A term found in a large share of the names makes a table larger
+        // than the caches, and looking every record up in it costs more
+        // than matching the records' names where they lie.
+        if (m_matching->size() > records / kRecordsPerMatchingName)
+            m_matching.reset();
     }
     makeChunks();
-    Lane own(m_request);
     std::unique_ptr<Lane> other;
     std::exception_ptr otherError;
     std::thread helper;
