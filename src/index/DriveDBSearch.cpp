@@ -3,13 +3,13 @@
 #include "base/FileNameCodec.h"
 #include "base/FileSearchCancelException.h"
 #include "index/MatchingNames.h"
+#include "index/TwoThreads.h"
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <exception>
 #include <thread>
 
 static const QString kModule = QStringLiteral("NTFSDriveDB");
@@ -28,26 +28,6 @@ constexpr std::size_t kPoolStringsPerRecord = 2;
 // At most one matching name per this many records keeps the table of the
 // matching names small.
 constexpr std::size_t kRecordsPerMatchingName = 16;
-
-// Joins a thread on every way out of a scope, an exception included.
-class Joiner
-{
-public:
-    explicit Joiner(std::thread &thread)
-        : m_thread(thread)
-    {
-    }
-    ~Joiner()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    Joiner(const Joiner &) = delete;
-    Joiner &operator=(const Joiner &) = delete;
-
-private:
-    std::thread &m_thread;
-};
 
 } // namespace
 
@@ -115,31 +95,16 @@ void DriveDBSearch::run()
             m_matching.reset();
     }
     makeChunks();
-    std::unique_ptr<Lane> other;
-    std::exception_ptr otherError;
-    std::thread helper;
-    Joiner joiner(helper);
-    if (twoThreads) {
-        other = std::make_unique<Lane>(m_request);
-        helper = std::thread([this, &other, &otherError] {
-            try {
+    std::unique_ptr<Lane> other = twoThreads ? std::make_unique<Lane>(m_request) : nullptr;
+    runOnTwoThreads(
+        twoThreads,
+        [&](int lane) {
+            if (lane == 0)
+                work(own, /*reporting=*/true);
+            else
                 work(*other, /*reporting=*/false);
-            } catch (...) {
-                otherError = std::current_exception();
-                m_nextChunk = m_chunks.size(); // the calling thread stops too
-            }
-        });
-    }
-    try {
-        work(own, /*reporting=*/true);
-    } catch (...) {
-        m_nextChunk = m_chunks.size();
-        throw;
-    }
-    if (helper.joinable())
-        helper.join();
-    if (otherError)
-        std::rethrow_exception(otherError);
+        },
+        [this] { m_nextChunk = m_chunks.size(); });
     throwIfCanceled();
     reportFinished();
 }

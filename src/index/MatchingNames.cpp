@@ -1,6 +1,7 @@
 #include "index/MatchingNames.h"
 
 #include "base/FileNameCodec.h"
+#include "index/TwoThreads.h"
 #include "query/ExpressionMatcher.h"
 #include "query/FileSearchRequest.h"
 
@@ -8,8 +9,6 @@
 
 #include <atomic>
 #include <cstring>
-#include <exception>
-#include <thread>
 
 namespace {
 
@@ -38,29 +37,7 @@ MatchingNames::MatchingNames(const std::vector<StringPool::Span> &spans, const F
         for (std::size_t i; !request.canceled && (i = next.fetch_add(1)) < pieces.size();)
             match(pieces[i], matcher, into);
     };
-    if (twoThreads) {
-        std::exception_ptr helperError;
-        std::thread helper([&] {
-            try {
-                work(found[1]);
-            } catch (...) {
-                helperError = std::current_exception();
-                next = pieces.size();
-            }
-        });
-        try {
-            work(found[0]);
-        } catch (...) {
-            next = pieces.size();
-            helper.join();
-            throw;
-        }
-        helper.join();
-        if (helperError)
-            std::rethrow_exception(helperError);
-    } else {
-        work(found[0]);
-    }
+    runOnTwoThreads(twoThreads, [&](int lane) { work(found[std::size_t(lane)]); }, [&] { next = pieces.size(); });
     fill(found);
 }
 
