@@ -19,7 +19,6 @@ class LayoutFence : public QWidget
 public:
     explicit LayoutFence(QWidget *content, QWidget *parent = nullptr);
 
-    QWidget *content() const { return m_content; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
