@@ -2,6 +2,7 @@
 
 #include "base/Logger.h"
 #include "content/Helper64Thread.h"
+#include "helper/DocumentExtractor.h"
 #include "helper/HelperProtocol.h"
 #include "platform/linux/ChildProcess.h"
 
@@ -129,10 +130,6 @@ void Helper64::markStartFailed()
 void Helper64::restart()
 {
     QMutexLocker lock(&m_mutex);
-    if (m_state == NotStarted && m_startMode == StartOnFirstUse) {
-        startLocked();
-        return;
-    }
     if (m_state != Broken)
         return;
     Logger::instance()->log(INFO, kComponent, "Restart talvenquist-helper");
@@ -147,6 +144,14 @@ void Helper64::restart()
 
 QList<IFilterInfo> Helper64::installedFilters()
 {
+    {
+        // Starting the helper only to list what it reads with would cost
+        // every content search a process start, though most meet no
+        // document it serves; the list comes from the same reader.
+        QMutexLocker lock(&m_mutex);
+        if (m_startMode == StartOnFirstUse && m_state == NotStarted)
+            return QFileInfo(m_program).isExecutable() ? DocumentExtractor::filters() : QList<IFilterInfo>();
+    }
     const QString reply =
         request(QString::fromLatin1(HelperProtocol::kGetFilters), QString(), "Failed to send GET_IFILTERS");
     return HelperProtocol::parseFilterList(reply);

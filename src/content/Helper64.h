@@ -30,9 +30,10 @@ public:
     // How long destruction waits for the helper to end after "EXIT".
     static const int kExitWaitMs = 1000;
 
-    // StartOnFirstUse: the helper is started by the first request (or
-    // restart()) instead of at once, so a run that reads no document (a
-    // name search) starts no process.
+    // StartOnFirstUse: the helper is started by the first conversion
+    // instead of at once, so a run that reads no document starts no
+    // process. Such a helper is taken to be this build's own: until it
+    // runs, its filters are read from the document reader it is built on.
     enum StartMode { StartNow, StartOnFirstUse };
 
     // 'program' is the helper to run; by default the one beside this program.
@@ -43,9 +44,10 @@ public:
     Helper64 &operator=(const Helper64 &) = delete;
 
     void start();
-    // Only a broken helper is restarted (and one not started yet started).
+    // Only a broken helper is restarted.
     void restart();
-    // The helper's filters; empty when it is not connected or did not answer.
+    // The helper's filters; empty when it is not connected or did not answer
+    // (for a helper started on first use, see StartMode).
     QList<IFilterInfo> installedFilters();
     // The helper's reply for 'path': the path of a text file it wrote,
     // "TIMEOUT", or an empty string when not connected or on any failure.

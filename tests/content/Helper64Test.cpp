@@ -166,6 +166,22 @@ private slots:
         QCOMPARE(missing.processId(), qint64(-1));
     }
 
+    // What the helper reads is listed without starting it, as the real helper itself lists it; a restart before
+    // any conversion starts nothing either.
+    void filtersListedWithoutAStart()
+    {
+        Helper64 running(m_temp, QStringLiteral(TVQ_HELPER_PROGRAM));
+        const QList<IFilterInfo> answered = running.installedFilters();
+        QVERIFY(!answered.isEmpty());
+        Helper64 idle(m_temp, QStringLiteral(TVQ_HELPER_PROGRAM), Helper64::StartOnFirstUse);
+        idle.restart();
+        QCOMPARE(HelperProtocol::formatFilterList(idle.installedFilters()), HelperProtocol::formatFilterList(answered));
+        QCOMPARE(idle.processId(), qint64(-1));
+
+        Helper64 missing(m_temp, m_dir.filePath(QStringLiteral("no-such-helper")), Helper64::StartOnFirstUse);
+        QVERIFY(missing.installedFilters().isEmpty());
+    }
+
     // A helper must never outlive the program: told "EXIT", it is gone once the client is.
     void exitAtDestruction()
     {
