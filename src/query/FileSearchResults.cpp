@@ -205,6 +205,15 @@ void FileSearchResults::itemsSince(int folders, int files, std::vector<FileItem>
         newFiles->push_back(fileList.at(i));
 }
 
+std::vector<FileSearchResults::FileItem> FileSearchResults::itemsBetween(bool folders, int from, int to) const
+{
+    QReadLocker locker(&m_lock);
+    const QVector<FileItem> &list = folders ? visibleFolders() : visibleFiles();
+    from = std::max(from, 0);
+    to = std::min(to, int(list.size()));
+    return from < to ? std::vector<FileItem>(list.cbegin() + from, list.cbegin() + to) : std::vector<FileItem>();
+}
+
 FileSearchResults::FileItem FileSearchResults::fileItem(int index) const
 {
     QReadLocker locker(&m_lock);

@@ -65,6 +65,9 @@ public:
     // a reader that follows a search as it adds, a lock per item would
     // contend with the adding thread at every item.
     void itemsSince(int folders, int files, std::vector<FileItem> *newFolders, std::vector<FileItem> *newFiles) const;
+    // The visible folders, or files, from index `from` up to `to`, under one
+    // look of the lock for the same reason; indexes out of range give none.
+    std::vector<FileItem> itemsBetween(bool folders, int from, int to) const;
     // Path, "/" and name; an empty string for a row out of range.
     QString fullPath(int row) const;
     static QString fullPath(const FileItem &item);

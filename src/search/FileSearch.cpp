@@ -27,8 +27,26 @@ const char kComponent[] = "FileSearch";
 // wake-up cost little beside its files, few enough that the threads end
 // together.
 constexpr int kRunLength = 64;
-// The document task goes ahead of the runs of plain files.
+// Document tasks go ahead of the runs of plain files.
 constexpr int kDocumentPriority = 1;
+
+// Lends the calling pool thread to the pool's other tasks while it waits,
+// and takes it back at the end, also when the check raises.
+class LentThread
+{
+public:
+    explicit LentThread(QThreadPool *pool)
+        : m_pool(pool)
+    {
+        m_pool->releaseThread();
+    }
+    ~LentThread() { m_pool->reserveThread(); }
+    LentThread(const LentThread &) = delete;
+    LentThread &operator=(const LentThread &) = delete;
+
+private:
+    QThreadPool *m_pool;
+};
 
 // Counts a candidate as examined however its check ends.
 class ProcessedGuard
@@ -220,22 +238,27 @@ void FileSearch::queueNewCandidates()
     m_queuedFiles = files;
 }
 
-// Documents wait for the one document task, which is started when none runs.
+// Documents wait for a document task. The tasks running may all be busy
+// with a document each: one more is started for each document found, up
+// to one per core; one that finds nothing left to take ends at once.
 void FileSearch::queueDocuments(int from, int to)
 {
+    if (m_request.text.isEmpty())
+        return;
     QVector<int> found;
-    for (int index = from; index < to && !m_request.text.isEmpty(); ++index) {
-        if (isDocument(m_candidates.fileItem(index)))
+    int index = from;
+    for (const FileSearchResults::FileItem &item : m_candidates.itemsBetween(/*folders=*/false, from, to)) {
+        if (isDocument(item))
             found.append(index);
+        ++index;
     }
     if (found.isEmpty())
         return;
     QMutexLocker lock(&m_documentsMutex);
     m_documents += found;
-    if (m_documentTaskRunning)
-        return;
-    m_documentTaskRunning = true;
-    m_checks.start(new ContentSearchWorker([this] { checkDocuments(); }), kDocumentPriority);
+    const int wanted = std::min(m_documentTasks + int(found.size()), m_checks.maxThreadCount());
+    for (; m_documentTasks < wanted; ++m_documentTasks)
+        m_checks.start(new ContentSearchWorker([this] { checkDocuments(); }), kDocumentPriority);
 }
 
 void FileSearch::queueRuns(bool folders, int from, int to)
@@ -247,21 +270,24 @@ void FileSearch::queueRuns(bool folders, int from, int to)
     }
 }
 
-// Documents are left to the document task.
+// Documents are left to the document tasks. The run's candidates are taken
+// under one look of the lock: the walk adds to them meanwhile, and a look
+// per file contended with it at every file.
 void FileSearch::checkRun(bool folders, int from, int to)
 {
-    for (int index = from; index < to && !m_request.canceled; ++index) {
-        const FileSearchResults::FileItem item = folders ? m_candidates.folderItem(index)
-                                                         : m_candidates.fileItem(index);
+    for (const FileSearchResults::FileItem &item : m_candidates.itemsBetween(folders, from, to)) {
+        if (m_request.canceled)
+            return;
         if (!folders && isDocument(item))
             continue;
         checkLogged(item, folders);
     }
 }
 
-// One document at a time, ahead of the plain files: a converter is a
-// program of its own or the one document helper, which the task waits for
-// while the pool's other threads go on with the plain files.
+// Takes the waiting documents one after another. Each converting program
+// runs on a core of its own, and requests to the one document helper wait
+// their turn there; either way this thread mostly waits, so it is lent to
+// the plain files meanwhile.
 void FileSearch::checkDocuments()
 {
     for (;;) {
@@ -269,11 +295,12 @@ void FileSearch::checkDocuments()
         {
             QMutexLocker lock(&m_documentsMutex);
             if (m_request.canceled || m_nextDocument == m_documents.size()) {
-                m_documentTaskRunning = false;
+                --m_documentTasks;
                 return;
             }
             index = m_documents.at(m_nextDocument++);
         }
+        const LentThread lent(&m_checks);
         checkLogged(m_candidates.fileItem(index), /*isFolder=*/false);
     }
 }

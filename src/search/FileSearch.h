@@ -24,9 +24,11 @@ class IIndexSearcher;
 // dates, sizes) and adds the accepted ones to the caller's results. The
 // checks start on the candidates found so far while the walk goes on, in
 // runs of many files per pool task. Documents that a converter reads go to
-// one task of their own, queued ahead of the runs and taking them one at a
-// time, so that the slow converters start early and work beside the plain
-// files instead of after them, without holding every thread. The pool is per
+// document tasks, one per core at most, queued ahead of the runs, so that
+// the slow converters start early and work beside the plain files instead
+// of after them. A converter is mostly another process (a converting
+// program, the document helper): while a document task waits for one, its
+// pool thread is lent to the plain files. The pool is per
 // search so that canceling one search never drops or waits for the checks
 // of another.
 //
@@ -103,12 +105,12 @@ private:
     int m_queuedFolders = 0;
     int m_queuedFiles = 0;
     bool m_checking = false;
-    // File indexes of the documents found, the next one to check, and
-    // whether the document task runs or is queued.
+    // File indexes of the documents found, the next one to check, and how
+    // many document tasks run or are queued.
     QMutex m_documentsMutex;
     QVector<int> m_documents;
     int m_nextDocument = 0;
-    bool m_documentTaskRunning = false;
+    int m_documentTasks = 0;
     std::atomic<int> m_processed{0};
     std::atomic<bool> m_ended{false};
     IIndexSearcher *m_indexSearcher;

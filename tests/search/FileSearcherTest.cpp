@@ -6,6 +6,7 @@
 #include "support/TempTree.h"
 #include "support/TestFiles.h"
 
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
@@ -177,6 +178,58 @@ private slots:
         auto results = std::make_shared<FileSearchResults>();
         QVERIFY(s.run(request, results));
         QCOMPARE(relativeRows(*results, tree.path()), expected);
+    }
+
+    // Documents wait for their converting programs side by side, and the plain files are checked meanwhile: a
+    // converter slow to answer holds neither the other documents nor the pool's threads.
+    void slowConvertersHoldNeitherEachOtherNorThePlainFiles()
+    {
+        TempTree tree;
+        const int kPlain = 300;
+        // The plain files lie between the two documents in the walk, which finds them in separate batches.
+        QVERIFY(tree.add("one/a.pdf", "%PDF-1.4\n"));
+        for (int i = 0; i < kPlain; ++i)
+            QVERIFY(tree.add(QStringLiteral("plain/f%1.txt").arg(i), i % 3 == 0 ? "a needle\n" : "nothing\n"));
+        QVERIFY(tree.add("two/b.pdf", "%PDF-1.4\n"));
+        // A stand-in "pdftotext": each conversion leaves a mark that it started, waits for the gate (20 s at
+        // most), then writes "needle" as UTF-16BE to the output file named last.
+        QTemporaryDir tools;
+        const QString gate = tools.filePath(QStringLiteral("gate"));
+        const QByteArray script = "#!/bin/sh\nPATH=/usr/bin:/bin\n"
+                                  "if [ \"$1\" = -listenc ]; then printf 'UTF-16\\n'; exit 0; fi\n"
+                                  "touch \"$0.started.$$\"\n"
+                                  "i=0; while [ ! -e '" + gate.toUtf8() + "' ] && [ $i -lt 2000 ]; do\n"
+                                  "    sleep 0.01; i=$((i + 1)); done\n"
+                                  "printf '\\000n\\000e\\000e\\000d\\000l\\000e' > \"$4\"\n";
+        const QString program = tools.filePath(QStringLiteral("pdftotext"));
+        QVERIFY(TestFiles::write(program, script));
+        QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(tools.path()) + ':' + path);
+        const auto restorePath = qScopeGuard([path] { qputenv("PATH", path); });
+
+        QTemporaryDir temp;
+        FileSearcher searcher(temp.path(), 0);
+        ContentSearchSettings settings;
+        settings.useBuiltInPDF = true;
+        searcher.init(IndexingSettings(), settings);
+        auto request = std::make_shared<FileSearchRequest>();
+        request->includePaths = QStringList{tree.path("one"), tree.path("plain"), tree.path("two")};
+        request->text = QStringLiteral("needle");
+        auto results = std::make_shared<FileSearchResults>();
+        QSignalSpy finished(&searcher, &FileSearcher::findFinished);
+        searcher.find(request, results);
+        const auto started = [&tools] {
+            return QDir(tools.path()).entryList({QStringLiteral("pdftotext.started.*")}, QDir::Files).size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(started(), 2, 10000);
+        int examined = 0;
+        int total = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((searcher.progress(*request, examined, total), examined == kPlain), 10000);
+        QCOMPARE(finished.size(), 0);
+        QVERIFY(TestFiles::write(gate, QByteArray()));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(results->count(), kPlain / 3 + 2);
     }
 
     // Two searches check the same files at once; canceling one neither drops nor waits for the other's checks.
