@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QThreadPool>
 
@@ -284,14 +285,16 @@ void FileSearch::checkRun(bool folders, int from, int to)
     }
 }
 
-// Takes the waiting documents one after another. Each converting program
-// runs on a core of its own, and requests to the one document helper wait
-// their turn there; either way this thread mostly waits, so it is lent to
-// the plain files meanwhile.
+// Takes the waiting documents one after another; the task mostly waits for
+// its converter (a program, or the one document helper). One conversion at
+// a time keeps its pool thread: the plain files then leave a core to its
+// converter, which the end of a search with many documents waits for. Any
+// other conversion waits with its thread lent to the plain files.
 void FileSearch::checkDocuments()
 {
     for (;;) {
         int index;
+        bool keepsThread;
         {
             QMutexLocker lock(&m_documentsMutex);
             if (m_request.canceled || m_nextDocument == m_documents.size()) {
@@ -299,9 +302,19 @@ void FileSearch::checkDocuments()
                 return;
             }
             index = m_documents.at(m_nextDocument++);
+            keepsThread = !m_conversionKeepsThread;
+            m_conversionKeepsThread = true;
         }
-        const LentThread lent(&m_checks);
-        checkLogged(m_candidates.fileItem(index), /*isFolder=*/false);
+        if (keepsThread) {
+            const auto release = qScopeGuard([this] {
+                QMutexLocker lock(&m_documentsMutex);
+                m_conversionKeepsThread = false;
+            });
+            checkLogged(m_candidates.fileItem(index), /*isFolder=*/false);
+        } else {
+            const LentThread lent(&m_checks);
+            checkLogged(m_candidates.fileItem(index), /*isFolder=*/false);
+        }
     }
 }
 

@@ -27,8 +27,8 @@ class IIndexSearcher;
 // document tasks, one per core at most, queued ahead of the runs, so that
 // the slow converters start early and work beside the plain files instead
 // of after them. A converter is mostly another process (a converting
-// program, the document helper): while a document task waits for one, its
-// pool thread is lent to the plain files. The pool is per
+// program, the document helper): while more than one document task waits
+// for one, the others' pool threads are lent to the plain files. The pool is per
 // search so that canceling one search never drops or waits for the checks
 // of another.
 //
@@ -111,6 +111,8 @@ private:
     QVector<int> m_documents;
     int m_nextDocument = 0;
     int m_documentTasks = 0;
+    // Whether a conversion runs on a pool thread it keeps (see checkDocuments).
+    bool m_conversionKeepsThread = false;
     std::atomic<int> m_processed{0};
     std::atomic<bool> m_ended{false};
     IIndexSearcher *m_indexSearcher;
