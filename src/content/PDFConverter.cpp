@@ -1,12 +1,16 @@
 #include "content/PDFConverter.h"
 
+#include "base/DataPaths.h"
 #include "base/Logger.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QMutexLocker>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -103,9 +107,74 @@ QString PDFConverter::encodingArgument(const QString &program)
 {
     QMutexLocker lock(&m_mutex);
     auto known = m_encodingArguments.constFind(program);
-    if (known == m_encodingArguments.constEnd())
-        known = m_encodingArguments.insert(program, queryEncodingArgument(program));
-    return known.value();
+    if (known != m_encodingArguments.constEnd())
+        return known.value();
+    QString name = rememberedEncodingArgument(program);
+    if (name.isEmpty()) {
+        name = queryEncodingArgument(program);
+        if (name.isEmpty())
+            name = QString::fromLatin1(kXpdfEncoding); // asked again by the next run
+        else
+            rememberEncodingArgument(program, name);
+    }
+    m_encodingArguments.insert(program, name);
+    return name;
+}
+
+QString PDFConverter::rememberedEncodingsPath()
+{
+    return DataPaths::dataDirectory() + QLatin1String("/pdftotext-encodings");
+}
+
+namespace {
+
+// What tells one installed program from another: a line of the remembered
+// encodings is "<size> <modified, ms since the epoch> <name> <program path>".
+QString encodingLine(const QString &program, const QString &name)
+{
+    const QFileInfo info(program);
+    return QStringLiteral("%1 %2 %3 %4").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch()).arg(name, program);
+}
+
+QStringList rememberedLines()
+{
+    QFile file(PDFConverter::rememberedEncodingsPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+// Only a line for this very program file, with one of the two names, is
+// taken: a program replaced by an update is asked anew.
+QString PDFConverter::rememberedEncodingArgument(const QString &program)
+{
+    const QStringList lines = rememberedLines();
+    for (const char *name : {kPopplerEncoding, kXpdfEncoding}) {
+        if (lines.contains(encodingLine(program, QString::fromLatin1(name))))
+            return QString::fromLatin1(name);
+    }
+    return QString();
+}
+
+// Replaces the program's line, keeping the others'. Failing to write costs
+// only a question to the program in the next run.
+void PDFConverter::rememberEncodingArgument(const QString &program, const QString &name)
+{
+    QStringList lines;
+    for (const QString &line : rememberedLines()) {
+        if (!line.endsWith(QLatin1Char(' ') + program))
+            lines.append(line);
+    }
+    lines.append(encodingLine(program, name));
+    QDir().mkpath(QFileInfo(rememberedEncodingsPath()).path());
+    QSaveFile file(rememberedEncodingsPath());
+    if (!file.open(QIODevice::WriteOnly) || file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) < 0
+        || !file.commit()) {
+        Logger::instance()->log(INFO, "PDFConverter",
+                                QStringLiteral("Failed to write %1: %2").arg(file.fileName(), file.errorString()));
+    }
 }
 
 // Asks the program which encodings it knows ("-listenc", one name a line).
@@ -117,8 +186,10 @@ QString PDFConverter::queryEncodingArgument(const QString &program)
     if (!process.waitForFinished(kListEncodingsMilliseconds)) {
         process.kill();
         process.waitForFinished(-1);
-        return QString::fromLatin1(kXpdfEncoding);
+        return QString();
     }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QString();
     const QList<QByteArray> names = process.readAllStandardOutput().split('\n');
     const auto knows = [&names](const char *name) {
         return std::any_of(names.cbegin(), names.cend(),

@@ -22,9 +22,17 @@ public:
     // "xpdf/pdftotext" in the folder of the running executable.
     static QString bundledProgramPath();
 
+    // Where the "-enc" names that programs accept are remembered between
+    // runs: asking a program costs a start of it, in the way of the first
+    // PDF of every search.
+    static QString rememberedEncodingsPath();
+
 private:
     QString encodingArgument(const QString &program);
+    // The name the program says it accepts; empty when it did not answer.
     static QString queryEncodingArgument(const QString &program);
+    static QString rememberedEncodingArgument(const QString &program);
+    static void rememberEncodingArgument(const QString &program, const QString &name);
 
     // Program path -> the "-enc" name it accepts. Filled once per program;
     // convert() runs on several threads at once.

@@ -33,7 +33,8 @@ class PDFConverterTest : public QObject
         const QString folder = m_dir.filePath(name);
         const QString program = folder + QStringLiteral("/pdftotext");
         const QByteArray script = "#!/bin/sh\n"
-                                  "if [ \"$1\" = -listenc ]; then printf 'Latin1\\nUTF-16\\nUTF-8\\n'; exit 0; fi\n"
+                                  "if [ \"$1\" = -listenc ]; then echo asked >> \"" + folder.toUtf8() + "/asked.txt\"\n"
+                                  "    printf 'Latin1\\nUTF-16\\nUTF-8\\n'; exit 0; fi\n"
                                   "echo \"$@\" > \"" + folder.toUtf8() + "/args.txt\"\n" + body + "\n";
         if (!TestFiles::write(program, script))
             return QString();
@@ -68,6 +69,37 @@ private slots:
         QVERIFY(codec);
         QCOMPARE(codec->toUnicode(TestFiles::read(outputFile)), QStringLiteral("hi"));
         QVERIFY(QFile::remove(outputFile));
+    }
+
+    // Asking a program which names it knows costs a start of it: the answer is remembered for later runs (other
+    // converters here) of the same program file, and a program replaced since is asked anew.
+    void remembersTheEncodingNameBetweenRuns()
+    {
+        const QString folder = fakeProgram(QStringLiteral("remembered"), "printf '\\000h' > \"$4\"");
+        QVERIFY(!folder.isEmpty());
+        const auto path = onlyOnPath(folder);
+        QFile::remove(PDFConverter::rememberedEncodingsPath());
+        const QString pdf = m_dir.filePath(QStringLiteral("remembered.pdf"));
+        const auto convertOnce = [&] {
+            PDFConverter converter;
+            converter.setTempFolder(m_temp);
+            QString outputFile;
+            const bool converted = converter.convert(pdf, nullptr, &outputFile, nullptr, QString(), nullptr);
+            QFile::remove(outputFile);
+            return converted && TestFiles::read(folder + QStringLiteral("/args.txt")).contains("-enc UTF-16 ");
+        };
+        const auto asked = [&folder] { return TestFiles::read(folder + QStringLiteral("/asked.txt")).count("asked"); };
+        QVERIFY(convertOnce());
+        QVERIFY(convertOnce());
+        QCOMPARE(asked(), 1);
+
+        const QString program = folder + QStringLiteral("/pdftotext");
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::Append));
+        QVERIFY(file.write("# updated\n") > 0);
+        file.close();
+        QVERIFY(convertOnce());
+        QCOMPARE(asked(), 2);
     }
 };
 
