@@ -4,6 +4,7 @@
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 #include "ui/FolderCompleter.h"
+#include "ui/LayoutFence.h"
 #include "ui/RichComboBox.h"
 #include "ui/SearchFieldModel.h"
 #include "ui/SelectFileNamesDialog.h"
@@ -148,13 +149,19 @@ void SearchWindow::createWidgets()
     m_findButton = named<QPushButton>("findButton", this);
     m_progressBar = named<QProgressBar>("progressBar", this);
     m_progressBar->setTextVisible(false);
+    // Hidden while no search runs, in its place (a fence below): an empty
+    // bar on show still repaints itself many times a second in some styles.
+    m_progressBar->hide();
     // A search that ends within moments shows no busy bar: lit for a moment
     // at every typed key, it only flickers, and its animation's repaints
     // cost the typing.
     m_busyDelay = new QTimer(this);
     m_busyDelay->setSingleShot(true);
     m_busyDelay->setInterval(kBusyDelayMs);
-    connect(m_busyDelay, &QTimer::timeout, this, [this] { m_progressBar->setRange(0, 0); });
+    connect(m_busyDelay, &QTimer::timeout, this, [this] {
+        m_progressBar->setRange(0, 0);
+        m_progressBar->show();
+    });
 
     m_fileNameLabel->setBuddy(m_fileNameComboBox);
     m_nameFormatLabel->setBuddy(m_fileNameFormatComboBox);
@@ -202,8 +209,10 @@ void SearchWindow::createLayout()
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(m_findButton);
-    layout->addWidget(m_progressBar);
+    // The button's text changes at the start and end of every search, and
+    // the bar shows and hides: fenced, neither lays out the window again.
+    layout->addWidget(new LayoutFence(m_findButton, this));
+    layout->addWidget(new LayoutFence(m_progressBar, this));
     layout->addStretch();
 }
 
@@ -342,11 +351,15 @@ void SearchWindow::updateProgress(qint64 done, qint64 total)
     m_busyDelay->stop();
     m_progressBar->setRange(0, kProgressSteps);
     m_progressBar->setValue(int(qBound<qint64>(0, done, total) * kProgressSteps / total));
+    m_progressBar->show();
 }
 
 void SearchWindow::stopProgress()
 {
     m_busyDelay->stop();
+    // Hidden first: a reset paints a bar on show at once, and a search typed
+    // key by key stops at every key.
+    m_progressBar->hide();
     m_progressBar->setRange(0, kProgressSteps);
     m_progressBar->reset();
 }

@@ -38,7 +38,7 @@ public:
     void setSearchFolder(const QString &folder);
     void setFindButtonText(const QString &text);
     // The bar is busy until a total is known, then shows 'done' of 'total';
-    // stopped, it is empty (it stays in place so the panel does not jump).
+    // stopped, it is hidden (its place is kept so the panel does not jump).
     // Shows the bar busy once the search has run kBusyDelayMs, unless
     // progress or the end comes first.
     void startProgress();

@@ -28,6 +28,7 @@
 #include <QAbstractProxyModel>
 #include <QClipboard>
 #include <QCompleter>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMimeData>
@@ -484,6 +485,37 @@ private slots:
         window->bringToFront();
         QTRY_VERIFY(!window->isMinimized());
         QCOMPARE(window->isMaximized(), maximized);
+    }
+
+    // A search's start and end change the panel's button text and progress bar: neither lays out the panel's dock
+    // again, nor so the main window, which places every dock and toolbar anew and stalls a search typed key by key.
+    void searchesDoNotLayOutThePanelsDock()
+    {
+        QVERIFY(TestFiles::write(QDir::homePath() + QStringLiteral("/layout/laid-out.txt"), QByteArray()));
+        auto window = makeWindow();
+        QVERIFY(activate(*window));
+        QVERIFY(searchFor(*window, QStringLiteral("laid"), QStringLiteral("Found: 1 objects")));
+        struct LayoutCount : QObject
+        {
+            int requests = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                requests += event->type() == QEvent::LayoutRequest;
+                return false;
+            }
+        } count;
+        auto *dock = window->findChild<QDockWidget *>(QStringLiteral("searchDock"));
+        QVERIFY(dock);
+        dock->installEventFilter(&count);
+        auto *panel = window->searchPanel();
+        panel->installEventFilter(&count);
+        for (const char *more : {"-", "o"}) {
+            QSignalSpy status(window->currentTab(), &TabPage::statusTextChanged);
+            QVERIFY(searchFor(*window, QString::fromLatin1(more), QStringLiteral("Found: 1 objects")));
+            // The status said "Searching..." in between: this search ran.
+            QVERIFY(status.size() >= 2);
+        }
+        QCOMPARE(count.requests, 0);
     }
 
     // After a language switch the status still gives the search's own duration, not the time since.

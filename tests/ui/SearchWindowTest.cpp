@@ -172,6 +172,22 @@ private slots:
         QVERIFY(bar->maximum() != 0);
     }
 
+    // A stopped bar is out of sight, in its place: an empty bar on show repaints itself many times a second in
+    // some styles, at the cost of a search typed key by key.
+    void stoppedBarIsHiddenInItsPlace()
+    {
+        auto *bar = widget<QProgressBar>("progressBar");
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->startProgress();
+        m_window->updateProgress(3, 10);
+        QVERIFY(bar->isVisible());
+        const QSize shown = m_window->sizeHint();
+        m_window->stopProgress();
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(m_window->sizeHint(), shown);
+    }
+
     void historyAdd()
     {
         QFETCH(QStringList, before);
