@@ -36,17 +36,59 @@ qint64 fileSystemKey(int column, const FileStat &stat)
     }
 }
 
+// The first eight bytes of a text key as one number, in the order of the
+// text (bytes compare unsigned; a shorter text is padded with zeros, below
+// any byte of a longer one).
+quint64 head(const std::string &text)
+{
+    quint64 value = 0;
+    const std::size_t size = std::min<std::size_t>(text.size(), 8);
+    for (std::size_t i = 0; i < 8; ++i)
+        value = (value << 8) | (i < size ? quint64(static_cast<unsigned char>(text[i])) : 0);
+    return value;
+}
+
+bool isTextColumn(int column)
+{
+    return column == FileSearchResults::Name || column == FileSearchResults::Path
+           || column == FileSearchResults::Extension;
+}
+
 // Sorts rows [first, last) by their keys; stable, so equal keys keep their
-// order in both directions.
+// order in both directions. Text keys are told apart by their first eight
+// bytes, held side by side, wherever those differ: the sort then seldom
+// follows a key to its text, which costs a cache miss each time.
 void sortRange(std::vector<int> &order, const std::vector<FileSearchResults::SortKey> &keys, int column, int first,
                int last, bool descending)
 {
-    std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
-        const FileSearchResults::SortKey &left = keys[std::size_t(a)];
-        const FileSearchResults::SortKey &right = keys[std::size_t(b)];
-        return descending ? FileSearchResults::sortsBefore(column, right, left)
-                          : FileSearchResults::sortsBefore(column, left, right);
+    if (!isTextColumn(column)) {
+        std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
+            const FileSearchResults::SortKey &left = keys[std::size_t(a)];
+            const FileSearchResults::SortKey &right = keys[std::size_t(b)];
+            return descending ? FileSearchResults::sortsBefore(column, right, left)
+                              : FileSearchResults::sortsBefore(column, left, right);
+        });
+        return;
+    }
+    struct Entry
+    {
+        quint64 head;
+        int row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(std::size_t(last - first));
+    for (int i = first; i < last; ++i)
+        entries.push_back({head(keys[std::size_t(order[std::size_t(i)])].text), order[std::size_t(i)]});
+    const auto before = [&keys](const Entry &a, const Entry &b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        return keys[std::size_t(a.row)].text < keys[std::size_t(b.row)].text;
+    };
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        return descending ? before(b, a) : before(a, b);
     });
+    for (int i = first; i < last; ++i)
+        order[std::size_t(i)] = entries[std::size_t(i - first)].row;
 }
 
 } // namespace
@@ -88,15 +130,25 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
                 paths.reserve(total);
             else
                 keys.reserve(std::size_t(total));
-            for (int i = 0; i < total; ++i) {
-                if (i % kRowsPerPoll == 0 && context.canceled())
+            // Taken in runs, each under one look of the results' lock.
+            for (int start = 0; start < total; start += kRowsPerPoll) {
+                if (context.canceled())
                     return;
-                const FileSearchResults::FileItem item =
-                    i < folderCount ? results->folderItem(i) : results->fileItem(i - folderCount);
-                if (readsFileSystem)
-                    paths.append(FileSearchResults::fullPath(item));
-                else
-                    keys.push_back(FileSearchResults::sortKey(column, item));
+                const int end = std::min(total, start + kRowsPerPoll);
+                std::vector<FileSearchResults::FileItem> items =
+                    start < folderCount ? results->itemsBetween(/*folders=*/true, start, std::min(end, folderCount))
+                                        : std::vector<FileSearchResults::FileItem>();
+                if (end > folderCount) {
+                    const std::vector<FileSearchResults::FileItem> files = results->itemsBetween(
+                        /*folders=*/false, std::max(start, folderCount) - folderCount, end - folderCount);
+                    items.insert(items.end(), files.cbegin(), files.cend());
+                }
+                for (const FileSearchResults::FileItem &item : items) {
+                    if (readsFileSystem)
+                        paths.append(FileSearchResults::fullPath(item));
+                    else
+                        keys.push_back(FileSearchResults::sortKey(column, item));
+                }
             }
         }
         if (readsFileSystem) {

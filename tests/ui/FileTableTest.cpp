@@ -337,6 +337,41 @@ private slots:
         QCOMPARE(table.view()->selectionModel()->selectedRows().constFirst().row(), count - 3);
     }
 
+    // The sorter's thread orders many rows exactly as the results order a few in place, in both directions: names
+    // that share long beginnings, differ only in case or beyond ASCII, are short, or are equal (which keep their
+    // order).
+    void sorterOrdersAsTheResultsDo_data()
+    {
+        QTest::addColumn<bool>("descending");
+        QTest::newRow("ascending") << false;
+        QTest::newRow("descending") << true;
+    }
+
+    void sorterOrdersAsTheResultsDo()
+    {
+        QFETCH(bool, descending);
+        const QStringList stems{"report-2024-quarterly-", "Report-2024-", "a", "B", "\u00c9clair", "\u00e9clair",
+                                "stra\u00dfe", "STRASSE", "zz", "Z", "same"};
+        FileSearchResults sorted;
+        FileSearchResults reference;
+        for (int i = 0; i < FileTable::kRowsSortedHere + 500; ++i) {
+            const QString &stem = stems.at(i % stems.size());
+            // Every tenth row repeats a name already given, in another folder.
+            const QString name = stem == QLatin1String("same") || i % 10 == 0 ? stem : stem + QString::number(i % 97);
+            const QString folder = QStringLiteral("/f%1").arg(i);
+            sorted.addFile(name, folder, 0);
+            reference.addFile(name, folder, 0);
+        }
+        reference.sort(FileSearchResults::Name, descending);
+        FileTable table;
+        table.setResults(nullptr, &sorted, {});
+        table.sort(NameColumn, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QVERIFY(table.isSorting());
+        QTRY_VERIFY(!table.isSorting());
+        for (int row = 0; row < reference.count(); ++row)
+            QCOMPARE(sorted.fullPath(row), reference.fullPath(row));
+    }
+
     // The cell shows the name itself, on one line however long (never broken at its hyphens), with exactly the
     // marked parts bold: escapes read back to their characters and the tags leave no trace.
     void namesAreDrawnFromTheirMarkup()
