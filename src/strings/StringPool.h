@@ -23,10 +23,8 @@
 class StringPool
 {
 public:
-    // FNV-1 (multiply, then XOR) over the bytes, without the terminator. Also
-    // the hash of the index's excluded-name set.
-    static constexpr quint32 kHashBasis = 2166136261u;
-    static constexpr quint32 kHashPrime = 16777619u;
+    // Of the bytes, without the terminator; for tables in memory only (it is
+    // stored nowhere). Also the hash of the index's excluded-name set.
     static quint32 hash(const char *data, std::size_t length);
     static quint32 hash(const char *utf8);
 
