@@ -119,7 +119,8 @@ bool IndexServiceClient::receive(QByteArray *payload, int timeoutMs)
 }
 
 bool IndexServiceClient::search(const SearchQuery &query, const std::function<void(const ResultBatch::Entry &)> &entry,
-                                const std::function<bool()> &canceled, quint64 *count)
+                                const std::function<bool()> &canceled, quint64 *count,
+                                const std::function<void()> &batchEnd)
 {
     if (!sendFrame(IndexProtocol::frame(IndexProtocol::Search, query.encode())))
         return false;
@@ -141,6 +142,8 @@ bool IndexServiceClient::search(const SearchQuery &query, const std::function<vo
         if (type == IndexProtocol::Results) {
             if (!ResultBatch::decode(body, &id, entry) || id != query.requestId)
                 return fail(Broken, QStringLiteral("the index service sent a damaged message"));
+            if (batchEnd)
+                batchEnd();
         } else if (type == IndexProtocol::Done) {
             MessageReader in(body);
             id = in.u32();

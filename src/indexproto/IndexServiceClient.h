@@ -43,9 +43,11 @@ public:
     // Streams the results of `query`: `entry` is called for each, then the
     // count of all is put in *count. `canceled` is asked at least every
     // 100 ms; when it says yes the connection is closed (which ends the
-    // search in the service) and Canceled comes back.
+    // search in the service) and Canceled comes back. `batchEnd`, when
+    // given, is called after the entries of each message the service sent.
     bool search(const SearchQuery &query, const std::function<void(const ResultBatch::Entry &)> &entry,
-                const std::function<bool()> &canceled, quint64 *count);
+                const std::function<bool()> &canceled, quint64 *count,
+                const std::function<void()> &batchEnd = {});
     bool state(ServiceState *state);
     // Root only: build every volume again / take new indexing settings.
     bool rebuild();

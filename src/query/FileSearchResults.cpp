@@ -126,13 +126,31 @@ void FileSearchResults::addFile(const char *name, const char *path)
     append(FileItem{m_namePool.intern(name), m_pathPool.intern(path), 0}, /*isFolder=*/false);
 }
 
+void FileSearchResults::addBatch(const char *const *names, const char *const *paths, const unsigned char *folders,
+                                 std::size_t count)
+{
+    std::vector<const char *> pooledNames(count);
+    std::vector<const char *> pooledPaths(count);
+    m_namePool.intern(names, count, pooledNames.data());
+    m_pathPool.intern(paths, count, pooledPaths.data());
+    QWriteLocker locker(&m_lock);
+    for (std::size_t i = 0; i < count; ++i)
+        appendLocked(FileItem{pooledNames[i], pooledPaths[i], 0}, folders[i] != 0);
+    updateCount();
+}
+
 void FileSearchResults::append(const FileItem &item, bool isFolder)
 {
     QWriteLocker locker(&m_lock);
+    appendLocked(item, isFolder);
+    updateCount();
+}
+
+void FileSearchResults::appendLocked(const FileItem &item, bool isFolder)
+{
     (isFolder ? m_folders : m_files).append(item);
     if (filtering() && passesFilter(item, isFolder))
         (isFolder ? m_filteredFolders : m_filteredFiles).append(item);
-    updateCount();
 }
 
 void FileSearchResults::compact()
@@ -357,36 +375,28 @@ void FileSearchResults::sort(int column, bool descending)
     sortList(visibleFiles(), column, descending);
 }
 
-void FileSearchResults::reorder(const std::vector<int> &order, int folders)
+void FileSearchResults::placeSorted(const QVector<FileItem> &folders, const QVector<FileItem> &files)
 {
     QWriteLocker locker(&m_lock);
     QVector<FileItem> &visibleFolderList = visibleFolders();
     QVector<FileItem> &visibleFileList = visibleFiles();
-    const int total = int(order.size());
-    if (folders < 0 || folders > total || folders > visibleFolderList.size()
-        || total - folders > visibleFileList.size())
+    if (folders.size() > visibleFolderList.size() || files.size() > visibleFileList.size())
         return;
-    std::vector<bool> seen(order.size(), false);
-    for (int i = 0; i < total; ++i) {
-        const int row = order[std::size_t(i)];
-        if (row < 0 || row >= total || seen[std::size_t(row)] || (i < folders) != (row < folders))
+    // Without rows added since, the sorted list is taken as it is, shared
+    // and not copied: this runs on the UI thread.
+    const auto place = [](QVector<FileItem> &list, const QVector<FileItem> &sorted) {
+        if (list.size() == sorted.size()) {
+            list = sorted;
             return;
-        seen[std::size_t(row)] = true;
-    }
-    QVector<FileItem> sortedFolders;
-    QVector<FileItem> sortedFiles;
-    sortedFolders.reserve(visibleFolderList.size());
-    sortedFiles.reserve(visibleFileList.size());
-    for (int row : order) {
-        if (row < folders)
-            sortedFolders.append(visibleFolderList.at(row));
-        else
-            sortedFiles.append(visibleFileList.at(row - folders));
-    }
-    sortedFolders += visibleFolderList.mid(folders);
-    sortedFiles += visibleFileList.mid(total - folders);
-    visibleFolderList = sortedFolders;
-    visibleFileList = sortedFiles;
+        }
+        QVector<FileItem> placed;
+        placed.reserve(list.size());
+        placed += sorted;
+        placed += list.mid(sorted.size());
+        list = placed;
+    };
+    place(visibleFolderList, folders);
+    place(visibleFileList, files);
 }
 
 void FileSearchResults::remove(const QList<int> &rows)

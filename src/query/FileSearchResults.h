@@ -45,6 +45,10 @@ public:
     // are: what the index service sends needs no conversion.
     void addFolder(const char *name, const char *path);
     void addFile(const char *name, const char *path);
+    // Many of those at once, under one lock of each pool and one of the rows:
+    // entry i is names[i] in paths[i], a folder where folders[i] is not 0.
+    void addBatch(const char *const *names, const char *const *paths, const unsigned char *folders,
+                  std::size_t count);
 
     // Visible rows. Safe to call while a search adds.
     int count() const { return m_visibleCount.load(); }
@@ -107,13 +111,13 @@ public:
     // Columns 2 to 5 read the file system once per item; other columns
     // outside the table keep the order.
     void sort(int column, bool descending);
-    // Puts the first `folders` visible folders and the first
-    // order.size() - `folders` visible files in the order given: new row i
-    // is the previous row order[i], rows counted over those alone. Items
-    // added since follow in the order they came. For sorts whose keys were
-    // read elsewhere (off the UI thread) while a search may still add.
-    // Ignored unless `order` holds each of those rows once, folders first.
-    void reorder(const std::vector<int> &order, int folders);
+    // Puts `folders` and `files` in place of the first that many visible
+    // folders and files: the same rows, as a sorter read them, put in order
+    // elsewhere (off the UI thread) while a search may still add. Items
+    // added since follow in the order they came. The rows must not have been
+    // rearranged or removed since they were read; ignored when there are
+    // fewer of them now.
+    void placeSorted(const QVector<FileItem> &folders, const QVector<FileItem> &files);
     // Removes the visible rows; under a filter their unfiltered counterparts too.
     void remove(const QList<int> &rows);
     // The same by indexes into the visible folders and files.
@@ -148,6 +152,7 @@ private:
 
     FileItem makeItem(const QString &name, const QString &path, int matches);
     void append(const FileItem &item, bool isFolder);
+    void appendLocked(const FileItem &item, bool isFolder);
     bool passesFilter(const FileItem &item, bool isFolder) const;
     void removeFrom(QVector<FileItem> &list, QList<int> indexes);
     void renameIn(QVector<FileItem> &list, int index, const QString &newName);

@@ -12,6 +12,9 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
+#include <string>
 
 namespace {
 
@@ -145,20 +148,38 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
         return false;
     quint64 count = 0;
     // The service sends the file system's bytes, which the results keep as
-    // they are; only the terminators are added.
-    std::string name;
-    std::string parent;
+    // they are; only the terminators are added. Each message's entries are
+    // added together: a lock of the pools and of the rows for every entry
+    // cost more than the rest of taking it.
+    std::string bytes;
+    std::vector<std::pair<std::size_t, std::size_t>> starts; // of name and parent in `bytes`
+    std::vector<unsigned char> folders;
+    const auto take = [&](const char *text, int size) {
+        const std::size_t start = bytes.size();
+        bytes.append(text, std::size_t(size));
+        bytes.push_back('\0');
+        return start;
+    };
     return client.search(
         queryOf(request),
         [&](const ResultBatch::Entry &entry) {
-            name.assign(entry.name, std::size_t(entry.nameSize));
-            parent.assign(entry.parent, std::size_t(entry.parentSize));
-            if (entry.isFolder)
-                results.addFolder(name.c_str(), parent.c_str());
-            else
-                results.addFile(name.c_str(), parent.c_str());
+            const std::size_t name = take(entry.name, entry.nameSize);
+            starts.emplace_back(name, take(entry.parent, entry.parentSize));
+            folders.push_back(entry.isFolder ? 1 : 0);
         },
-        [&request] { return bool(request.canceled); }, &count);
+        [&request] { return bool(request.canceled); }, &count,
+        [&] {
+            std::vector<const char *> names(starts.size());
+            std::vector<const char *> parents(starts.size());
+            for (std::size_t i = 0; i < starts.size(); ++i) {
+                names[i] = bytes.data() + starts[i].first;
+                parents[i] = bytes.data() + starts[i].second;
+            }
+            results.addBatch(names.data(), parents.data(), folders.data(), starts.size());
+            bytes.clear();
+            starts.clear();
+            folders.clear();
+        });
 }
 
 bool ServiceIndexSearcher::covers(const QString &path) const

@@ -117,6 +117,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
         // ordering takes.
         std::vector<FileSearchResults::SortKey> keys;
         QVector<QString> paths;
+        std::vector<FileSearchResults::FileItem> rows;
         int folderCount = 0;
         {
             std::lock_guard<std::mutex> reading(*lock);
@@ -130,6 +131,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
                 paths.reserve(total);
             else
                 keys.reserve(std::size_t(total));
+            rows.reserve(std::size_t(total));
             // Taken in runs, each under one look of the results' lock.
             for (int start = 0; start < total; start += kRowsPerPoll) {
                 if (context.canceled())
@@ -149,6 +151,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
                     else
                         keys.push_back(FileSearchResults::sortKey(column, item));
                 }
+                rows.insert(rows.end(), items.cbegin(), items.cend());
             }
         }
         if (readsFileSystem) {
@@ -167,8 +170,19 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
             order[std::size_t(row)] = row;
         sortRange(order, keys, column, 0, folderCount, descending);
         sortRange(order, keys, column, folderCount, total, descending);
+        // Put in order here: on the UI thread, gathering many rows from all
+        // over memory stalled the window.
+        const int folders = std::min(folderCount, total);
+        QVector<FileSearchResults::FileItem> sortedFolders;
+        QVector<FileSearchResults::FileItem> sortedFiles;
+        sortedFolders.reserve(folders);
+        sortedFiles.reserve(total - folders);
+        for (int i = 0; i < total; ++i)
+            (i < folders ? sortedFolders : sortedFiles).append(rows[std::size_t(order[std::size_t(i)])]);
         if (!context.canceled())
-            context.reply([this, order = std::move(order), folderCount] { finish(order, folderCount); });
+            context.reply([this, sortedFolders = std::move(sortedFolders), sortedFiles = std::move(sortedFiles)] {
+                finish(sortedFolders, sortedFiles);
+            });
     });
 }
 
@@ -181,8 +195,9 @@ void FileSorter::cancel()
     std::lock_guard<std::mutex> waitForReader(*m_readingResults);
 }
 
-void FileSorter::finish(const std::vector<int> &order, int folders)
+void FileSorter::finish(const QVector<FileSearchResults::FileItem> &folders,
+                        const QVector<FileSearchResults::FileItem> &files)
 {
     m_running = false;
-    emit sorted(order, folders);
+    emit sorted(folders, files);
 }

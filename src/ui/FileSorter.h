@@ -1,19 +1,19 @@
 #pragma once
 
+#include "query/FileSearchResults.h"
 #include "ui/BackgroundQueue.h"
 
 #include <QObject>
+#include <QVector>
 
 #include <memory>
 #include <mutex>
 #include <vector>
 
-class FileSearchResults;
-
 // Sorts the visible rows of a result set on a thread of its own: by size or
 // one of the times, which must be read from the file system, or by a column
-// kept in memory when the rows are many. The result set itself is reordered
-// on the UI thread when the order is known.
+// kept in memory when the rows are many. The rows are also put in their new
+// order there; the UI thread only puts them in place.
 //
 // UI thread only. While a sort runs, the result set may be read but not
 // changed or deleted without calling cancel() first.
@@ -34,13 +34,13 @@ public:
 
 signals:
     void progress(int done, int total);
-    // New row i is the previous row order[i], over the first `folders`
-    // folders and the files that were there when the sort began (a search
-    // may have added more since); emitted unless cancelled.
-    void sorted(const std::vector<int> &order, int folders);
+    // The visible folders and files that were there when the sort began (a
+    // search may have added more since), in their new order; emitted unless
+    // cancelled. For FileSearchResults::placeSorted().
+    void sorted(const QVector<FileSearchResults::FileItem> &folders, const QVector<FileSearchResults::FileItem> &files);
 
 private:
-    void finish(const std::vector<int> &order, int folders);
+    void finish(const QVector<FileSearchResults::FileItem> &folders, const QVector<FileSearchResults::FileItem> &files);
 
     std::shared_ptr<std::mutex> m_readingResults;
     bool m_running = false;

@@ -429,9 +429,14 @@ void FileTable::restoreSelection()
         return;
     QItemSelection rows;
     int currentRow = -1;
-    const int count = m_shownFolders + m_shownFiles;
+    // The shown rows are read in one look of the results' lock, not one per
+    // row: after a sort of many rows this runs on the UI thread.
+    std::vector<FileSearchResults::FileItem> items = m_results->itemsBetween(/*folders=*/true, 0, m_shownFolders);
+    const std::vector<FileSearchResults::FileItem> files = m_results->itemsBetween(/*folders=*/false, 0, m_shownFiles);
+    items.insert(items.end(), files.cbegin(), files.cend());
+    const int count = int(items.size());
     for (int row = 0; row < count; ++row) {
-        const FileSearchResults::FileItem item = rowItem(row);
+        const FileSearchResults::FileItem &item = items[std::size_t(row)];
         const ItemKey key{item.name, item.path};
         if (key == m_keptCurrent)
             currentRow = row;
@@ -501,12 +506,13 @@ void FileTable::startBackgroundSort(int type, bool descending)
     connect(m_sorter, &FileSorter::progress, m_sortProgress, &QProgressDialog::setValue);
 }
 
-void FileTable::onSorted(const std::vector<int> &order, int folders)
+void FileTable::onSorted(const QVector<FileSearchResults::FileItem> &folders,
+                         const QVector<FileSearchResults::FileItem> &files)
 {
     delete m_sortProgress;
     rememberSelection();
     m_model->beginReset();
-    m_results->reorder(order, folders);
+    m_results->placeSorted(folders, files);
     endChange();
 }
 

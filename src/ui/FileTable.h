@@ -121,7 +121,8 @@ private:
     void rebuildFilterBar(const QList<FileCategory> &categories);
     void saveColumns();
     void showHeaderMenu(const QPoint &pos);
-    void onSorted(const std::vector<int> &order, int folders);
+    void onSorted(const QVector<FileSearchResults::FileItem> &folders,
+                  const QVector<FileSearchResults::FileItem> &files);
     void onSortCanceled();
     void startBackgroundSort(int type, bool descending);
     // Every change that gives the rows another meaning goes between these.

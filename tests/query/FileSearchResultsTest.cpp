@@ -136,6 +136,51 @@ private slots:
         QCOMPARE(rows(results).first(), QStringLiteral("docs/"));
     }
 
+    // What the index service sends comes a message at a time: a batch gives the rows that adding its entries one
+    // by one gives, also under a filter set before, and equal names and folders are still stored once.
+    void aBatchAddsAsOneByOne()
+    {
+        const std::vector<const char *> names{"docs", "notes.txt", "notes.txt", "image.png", "sub", "notes.txt"};
+        const std::vector<const char *> paths{"/p", "/p", "/p/docs", "/p", "/p/docs", "/p/docs/sub"};
+        const std::vector<unsigned char> folders{1, 0, 0, 0, 1, 0};
+        FileSearchResults single;
+        FileSearchResults batch;
+        for (FileSearchResults *results : {&single, &batch})
+            results->setFilter(1, oneCategory(QString(), QStringLiteral("txt")));
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (folders[i])
+                single.addFolder(names[i], paths[i]);
+            else
+                single.addFile(names[i], paths[i]);
+        }
+        batch.addBatch(names.data(), paths.data(), folders.data(), names.size());
+        QCOMPARE(rows(batch), rows(single));
+        QCOMPARE(rows(batch), (QStringList{"notes.txt", "notes.txt", "notes.txt"}));
+        batch.setFilter(-1, {});
+        single.setFilter(-1, {});
+        QCOMPARE(batch.count(), 6);
+        for (int row = 0; row < batch.count(); ++row)
+            QCOMPARE(batch.fullPath(row), single.fullPath(row));
+        // Rows 2 to 5 are the files "notes.txt" in /p, "notes.txt" in /p/docs and "image.png" in /p.
+        QVERIFY(batch.item(2).name == batch.item(3).name);
+        QVERIFY(batch.item(2).path == batch.item(4).path);
+    }
+
+    // Rows put in order off the UI thread take the place of those the sorter read; rows a search added meanwhile
+    // follow them. Given more rows than there are, nothing changes.
+    void sortedRowsTakeTheirPlace()
+    {
+        FileSearchResults results;
+        fill(results, {"/p/b/", "/p/a/", "/p/3", "/p/1", "/p/2"});
+        const QVector<FileSearchResults::FileItem> folders{results.item(1), results.item(0)};
+        const QVector<FileSearchResults::FileItem> files{results.item(3), results.item(4), results.item(2)};
+        fill(results, {"/p/c/", "/p/0"});
+        results.placeSorted(folders, files);
+        QCOMPARE(rows(results), (QStringList{"a/", "b/", "c/", "1", "2", "3", "0"}));
+        results.placeSorted(folders, files + files);
+        QCOMPARE(rows(results), (QStringList{"a/", "b/", "c/", "1", "2", "3", "0"}));
+    }
+
     void sort_data()
     {
         QTest::addColumn<int>("column");
