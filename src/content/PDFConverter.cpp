@@ -130,10 +130,15 @@ namespace {
 
 // What tells one installed program from another: a line of the remembered
 // encodings is "<size> <modified, ms since the epoch> <name> <program path>".
-QString encodingLine(const QString &program, const QString &name)
+QString programStamp(const QString &program)
 {
     const QFileInfo info(program);
-    return QStringLiteral("%1 %2 %3 %4").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch()).arg(name, program);
+    return QStringLiteral("%1 %2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
+QString encodingLine(const QString &stamp, const QString &name, const QString &program)
+{
+    return stamp + QLatin1Char(' ') + name + QLatin1Char(' ') + program;
 }
 
 QStringList rememberedLines()
@@ -151,8 +156,9 @@ QStringList rememberedLines()
 QString PDFConverter::rememberedEncodingArgument(const QString &program)
 {
     const QStringList lines = rememberedLines();
+    const QString stamp = programStamp(program);
     for (const char *name : {kPopplerEncoding, kXpdfEncoding}) {
-        if (lines.contains(encodingLine(program, QString::fromLatin1(name))))
+        if (lines.contains(encodingLine(stamp, QString::fromLatin1(name), program)))
             return QString::fromLatin1(name);
     }
     return QString();
@@ -167,7 +173,7 @@ void PDFConverter::rememberEncodingArgument(const QString &program, const QStrin
         if (!line.endsWith(QLatin1Char(' ') + program))
             lines.append(line);
     }
-    lines.append(encodingLine(program, name));
+    lines.append(encodingLine(programStamp(program), name, program));
     QDir().mkpath(QFileInfo(rememberedEncodingsPath()).path());
     QSaveFile file(rememberedEncodingsPath());
     if (!file.open(QIODevice::WriteOnly) || file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) < 0
