@@ -264,9 +264,9 @@ bool ContentPrefilter::readsAsAscii(const QString &codecName, const QByteArray &
     return isAsciiTransparent(codec);
 }
 
-quint32 ContentPrefilter::scanBlock(const char *data, qsizetype size) const
+quint32 ContentPrefilter::scanBlock(const char *data, qsizetype size, quint32 known) const
 {
-    quint32 found = 0;
+    quint32 found = known;
     for (int i = 0; i < m_literals.size(); ++i) {
         const quint32 bit = 1u << (i % 32);
         if (!(found & bit) && indexOf(i, data, size, 0) >= 0)
@@ -310,7 +310,7 @@ quint32 ContentPrefilter::scan(QIODevice *device, const std::atomic<bool> *cance
 }
 
 quint32 ContentPrefilter::scan(char *buffer, qsizetype held, const ReadFunction &read,
-                               const std::atomic<bool> *cancel) const
+                               const std::atomic<bool> *cancel, const BlockVisitor &visit) const
 {
     int longest = 0;
     for (const QByteArray &literal : m_literals)
@@ -327,7 +327,10 @@ quint32 ContentPrefilter::scan(char *buffer, qsizetype held, const ReadFunction 
         held = fill(buffer, held, (first ? 0 : carry) + kBlockSize, read);
         if (held == before && !first)
             break;
-        found |= scanBlock(buffer, held);
+        const quint32 fresh = scanBlock(buffer, held, found) & ~found;
+        found |= fresh;
+        if (fresh && !first && visit && visit(buffer, held, before))
+            return m_all;
         const qsizetype kept = std::min(carry, held);
         std::copy(buffer + held - kept, buffer + held, buffer);
         held = kept;

@@ -54,10 +54,16 @@ public:
     // always in it. Stops early once every term may occur, and when
     // `cancel` is set (the answer is then every term).
     quint32 scan(QIODevice *device, const std::atomic<bool> *cancel) const;
+    // Called with a block after the first in which a term was first found:
+    // the buffer holds `kept` bytes from the end of the block before, then
+    // the new ones, `size` in all. True ends the scan, as decided.
+    using BlockVisitor = std::function<bool(const char *buffer, qsizetype size, qsizetype kept)>;
     // scan() of the bytes already in `buffer` (`held` of them, from the
     // start of the text) and the rest that `read` gives. `buffer` is the
-    // thread's (see threadBuffer()).
-    quint32 scan(char *buffer, qsizetype held, const ReadFunction &read, const std::atomic<bool> *cancel) const;
+    // thread's (see threadBuffer()). When `visit` ends the scan, the answer
+    // is every term.
+    quint32 scan(char *buffer, qsizetype held, const ReadFunction &read, const std::atomic<bool> *cancel,
+                 const BlockVisitor &visit = nullptr) const;
 
     // This thread's block buffer, kBlockSize + kLongestRun bytes, kept for
     // the thread's life and never cleared: a fresh megabyte per file cost
@@ -70,8 +76,9 @@ public:
     // Where the run of term `i` first occurs in `data` at or after `from`;
     // -1 when nowhere or when the term has no run.
     qsizetype indexOf(int term, const char *data, qsizetype size, qsizetype from) const;
-    // The terms whose runs occur in `data`.
-    quint32 scanBlock(const char *data, qsizetype size) const;
+    // The terms whose runs occur in `data`, beside those in `known`, which
+    // are not looked for again.
+    quint32 scanBlock(const char *data, qsizetype size, quint32 known = 0) const;
 
     // The longest run that every match of a regular expression (QRegExp
     // syntax) must contain literally; empty when none is known.

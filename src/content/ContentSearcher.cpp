@@ -199,34 +199,50 @@ bool ContentSearcher::convert(const QString &fileName, QString *outputFile, QStr
 
 bool ContentSearcher::find(const FileSearchRequest &request, const QString &fileName, int *count) const
 {
+    return findIn(request, QFile::encodeName(fileName).constData(), &fileName, count);
+}
+
+bool ContentSearcher::findNative(const FileSearchRequest &request, const char *path, int *count) const
+{
+    return findIn(request, path, nullptr, count);
+}
+
+// `fileName` is `path` as text when the caller has it; otherwise it is made
+// only for a file that the raw bytes leave open or a converter reads.
+bool ContentSearcher::findIn(const FileSearchRequest &request, const char *path, const QString *fileName,
+                             int *count) const
+{
     qint64 size = 0;
-    FileDescriptor sourceFd = RegularFile::openForReading(fileName, RegularFile::FollowLinks, &size);
-    if (!m_converters.contains(extension(fileName)) && sourceFd.isValid()) {
+    FileDescriptor sourceFd = RegularFile::openForReading(path, RegularFile::FollowLinks, &size);
+    const char *slash = std::strrchr(path, '/');
+    const bool converted = convertsName(slash ? slash + 1 : path);
+    // The plain text's encoding, as judging its bytes settled it.
+    QString encoding;
+    const bool judged = !converted && sourceFd.isValid();
+    if (judged) {
         // Plain text, most files: judged on its bytes before any decoding,
         // without a QFile unless the bytes leave the answer open.
-        QString encoding;
-        const BytesVerdict verdict = judgeBytes(request, sourceFd.get(), size, fileName, &encoding, count != nullptr);
+        const BytesVerdict verdict = judgeBytes(request, sourceFd.get(), size, path, &encoding, count != nullptr);
         if (verdict != Undecided)
             return verdict == Matches;
-        QFile source;
-        if (!openSource(fileName, &sourceFd, &source, "find"))
-            return false;
-        return searchStream(request, &source, fileName, encoding, nullptr, count, /*bytesJudged=*/true);
     }
+    const QString decoded = fileName ? QString() : QFile::decodeName(path);
+    const QString &name = fileName ? *fileName : decoded;
     QFile source;
-    if (!openSource(fileName, &sourceFd, &source, "find"))
+    if (!openSource(name, &sourceFd, &source, "find"))
         return false;
+    if (!converted)
+        return searchStream(request, &source, name, encoding, nullptr, count, judged);
     QString outputFile;
     // The converted text lives only for this call, also when a converter or
     // the search raises. It goes to a file, never to memory: a small book
     // can expand to gigabytes of text.
     const auto removeOutput = qScopeGuard([&outputFile] { removeIfNamed(outputFile); });
-    QString encoding;
-    const bool converted = convert(fileName, &outputFile, &encoding, &request.canceled);
+    const bool done = convert(name, &outputFile, &encoding, &request.canceled);
 
     QFile file;
     QIODevice *device = &source;
-    if (converted) {
+    if (done) {
         file.setFileName(outputFile);
         if (!file.open(QIODevice::ReadOnly)) {
             Logger::instance()->log(WARNING, kComponent, QStringLiteral("find - Failed to open %1").arg(file.fileName()));
@@ -234,7 +250,7 @@ bool ContentSearcher::find(const FileSearchRequest &request, const QString &file
         }
         device = &file;
     }
-    return searchStream(request, device, fileName, encoding, nullptr, count, /*bytesJudged=*/false);
+    return searchStream(request, device, name, encoding, nullptr, count, /*bytesJudged=*/false);
 }
 
 void ContentSearcher::findAll(const FileSearchRequest &request, const QString &fileName, ContentMatches *result) const
@@ -270,21 +286,23 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
 // Settles the codec of a file that no converter described, from the
 // detector's answer on its first bytes, asked only when needed. False when
 // the file is binary and binary files are skipped.
-bool ContentSearcher::chooseEncoding(const std::function<QString()> &detect, const QString &fileName,
-                                     QString *encoding) const
+bool ContentSearcher::chooseEncoding(const std::function<QString()> &detect, QString *encoding) const
 {
     if (!encoding->isEmpty() || !(m_settings.autoDetectEncoding || m_settings.skipBinary))
         return true;
     const QString detected = detect();
     if (detected == QLatin1String(EncodingDetector::kBinary)) {
-        if (m_settings.skipBinary) {
-            Logger::instance()->log(INFO, kComponent, QStringLiteral("skip BINARY, file = %1").arg(fileName));
+        if (m_settings.skipBinary)
             return false;
-        }
     } else if (m_settings.autoDetectEncoding) {
         *encoding = detected;
     }
     return true;
+}
+
+void ContentSearcher::logSkippedBinary(const QString &fileName)
+{
+    Logger::instance()->log(INFO, kComponent, QStringLiteral("skip BINARY, file = %1").arg(fileName));
 }
 
 // What the raw bytes of a plain text file settle: NoMatch when it is binary
@@ -294,8 +312,7 @@ bool ContentSearcher::chooseEncoding(const std::function<QString()> &detect, con
 // on its own. Otherwise `encoding` is what the reader needs, and the file's
 // position is anywhere.
 ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchRequest &request, int fd, qint64 size,
-                                                          const QString &fileName, QString *encoding,
-                                                          bool counting) const
+                                                          const char *path, QString *encoding, bool counting) const
 {
     char *buffer = ContentPrefilter::threadBuffer();
     // Taken by reference alone, so that the read function needs no memory
@@ -320,8 +337,10 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
         return EncodingDetector::detectSample(
             QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, EncodingDetector::kSampleSize))));
     };
-    if (!chooseEncoding(detect, fileName, encoding))
+    if (!chooseEncoding(detect, encoding)) {
+        logSkippedBinary(QFile::decodeName(path));
         return NoMatch;
+    }
     ThreadMatcher &cached = threadMatcher(request.text, request.textMatchOptions());
     ExpressionMatcher &matcher = *cached.matcher;
     const ContentPrefilter &prefilter = *cached.prefilter;
@@ -333,22 +352,39 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
     const bool whole = held < ContentPrefilter::kBlockSize && (size <= 0 || held >= size);
     // The answer Matches is final: a canceled request must not get it.
     throwIfCanceled(request, __LINE__);
-    if (!counting && lineOfBlockMatches(&matcher, prefilter, buffer, held, whole, *encoding))
+    if (!counting && lineOfBlockMatches(&matcher, prefilter, buffer, held, whole, /*startsLine=*/true, *encoding))
         return Matches;
-    return cannotMatch(&matcher, prefilter.scan(buffer, held, read, &request.canceled), counting) ? NoMatch
-                                                                                                : Undecided;
+    // A term first seen further on is tried in its block's lines too: else
+    // the reader decodes the whole file up to it. After a byte-order mark
+    // the reader's codec is not `encoding`, and that is left to the reader.
+    const bool marked = held >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0;
+    bool matched = false;
+    const auto visit = [&](const char *block, qsizetype blockHeld, qsizetype kept) {
+        const bool atEnd =
+            blockHeld < kept + ContentPrefilter::kBlockSize && (size <= 0 || source.total >= size);
+        throwIfCanceled(request, __LINE__);
+        matched = lineOfBlockMatches(&matcher, prefilter, block, blockHeld, atEnd, /*startsLine=*/false, *encoding);
+        return matched;
+    };
+    const ContentPrefilter::BlockVisitor visitor = counting || marked ? ContentPrefilter::BlockVisitor() : visit;
+    const quint32 possible = prefilter.scan(buffer, held, read, &request.canceled, visitor);
+    if (matched)
+        return Matches;
+    return cannotMatch(&matcher, possible, counting) ? NoMatch : Undecided;
 }
 
-// Whether a line of the first block (`held` bytes from the start of the
-// text, all of it when `whole`) that holds a term's run matches by itself.
-// The slow reader then answers Match too: in line scope at that line, in
-// file scope where every term is found. Only lines seen whole, in an
-// encoding that decodes them without context, are tried: valid, without a
-// byte-order mark, and none longer than the reader's window.
+// Whether a line of a block (`held` bytes of the text, up to its end when
+// `whole`) that holds a term's run matches by itself. The slow reader then
+// answers Match too: in line scope at that line, in file scope where every
+// term is found. Only lines seen whole, in an encoding that decodes them
+// without context, are tried: valid, without a byte-order mark, and none
+// longer than the reader's window. A line begins after a line feed, or at
+// the block's start when `startsLine` (the first block).
 bool ContentSearcher::lineOfBlockMatches(ExpressionMatcher *matcher, const ContentPrefilter &prefilter,
-                                         const char *buffer, qsizetype held, bool whole, const QString &encoding)
+                                         const char *buffer, qsizetype held, bool whole, bool startsLine,
+                                         const QString &encoding)
 {
-    if (held >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0)
+    if (startsLine && held >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0)
         return false;
     QTextCodec *codec = encoding.isEmpty() ? nullptr : QTextCodec::codecForName(encoding.toLatin1());
     if (!codec)
@@ -362,6 +398,10 @@ bool ContentSearcher::lineOfBlockMatches(ExpressionMatcher *matcher, const Conte
         qsizetype at = prefilter.indexOf(term, buffer, held, 0);
         while (at >= 0 && tried++ < kMostLinesTried) {
             const void *before = memrchr(buffer, '\n', size_t(at));
+            if (!before && !startsLine) {
+                at = prefilter.indexOf(term, buffer, held, at + 1);
+                continue;
+            }
             const qsizetype start = before ? static_cast<const char *>(before) - buffer + 1 : 0;
             const void *after = std::memchr(buffer + at, '\n', size_t(held - at));
             if (!after && !whole)
@@ -405,8 +445,10 @@ bool ContentSearcher::ruledOut(const FileSearchRequest &request, QIODevice *devi
 bool ContentSearcher::searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
                                    QString encoding, ContentMatches *result, int *count, bool bytesJudged) const
 {
-    if (!chooseEncoding([device] { return EncodingDetector::detect(device); }, fileName, &encoding))
+    if (!chooseEncoding([device] { return EncodingDetector::detect(device); }, &encoding)) {
+        logSkippedBinary(fileName);
         return false;
+    }
     ThreadMatcher &cached = threadMatcher(request.text, request.textMatchOptions());
     ExpressionMatcher &matcher = *cached.matcher;
     if (!result && !bytesJudged && ruledOut(request, device, encoding, &matcher, *cached.prefilter, count != nullptr))

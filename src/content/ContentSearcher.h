@@ -51,6 +51,10 @@ public:
     // 'count', when given, receives the number of occurrences in the whole
     // file. Raises FileSearchCancelException once the request is canceled.
     bool find(const FileSearchRequest &request, const QString &fileName, int *count = nullptr) const;
+    // find() of a path given as the file system's bytes (NUL-terminated), as
+    // walks and the index keep it: a plain text file is judged without its
+    // path becoming text, which costs more than the check of most files.
+    bool findNative(const FileSearchRequest &request, const char *path, int *count = nullptr) const;
     // Fills 'result' with every matching line of the file.
     void findAll(const FileSearchRequest &request, const QString &fileName, ContentMatches *result) const;
 
@@ -79,14 +83,16 @@ private:
     bool searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
                       QString encoding, ContentMatches *result, int *count, bool bytesJudged) const;
     enum BytesVerdict { NoMatch, Matches, Undecided };
-    BytesVerdict judgeBytes(const FileSearchRequest &request, int fd, qint64 size, const QString &fileName,
+    BytesVerdict judgeBytes(const FileSearchRequest &request, int fd, qint64 size, const char *path,
                             QString *encoding, bool counting) const;
+    bool findIn(const FileSearchRequest &request, const char *path, const QString *fileName, int *count) const;
     static bool lineOfBlockMatches(ExpressionMatcher *matcher, const ContentPrefilter &prefilter, const char *buffer,
-                                   qsizetype held, bool whole, const QString &encoding);
+                                   qsizetype held, bool whole, bool startsLine, const QString &encoding);
     static bool cannotMatch(ExpressionMatcher *matcher, quint32 possible, bool counting);
     bool ruledOut(const FileSearchRequest &request, QIODevice *device, const QString &encoding,
                   ExpressionMatcher *matcher, const ContentPrefilter &prefilter, bool counting) const;
-    bool chooseEncoding(const std::function<QString()> &detect, const QString &fileName, QString *encoding) const;
+    bool chooseEncoding(const std::function<QString()> &detect, QString *encoding) const;
+    static void logSkippedBinary(const QString &fileName);
     void addFilterConverters(const QList<IFilterInfo> &filters, const QStringList &disabledExtensions,
                              ToPlainTextConverter *converter);
 

@@ -121,9 +121,9 @@ void FileSearchResults::addFile(const QString &name, const QString &path, int ma
     append(makeItem(name, path, matches), /*isFolder=*/false);
 }
 
-void FileSearchResults::addFile(const char *name, const char *path)
+void FileSearchResults::addFile(const char *name, const char *path, int matches)
 {
-    append(FileItem{m_namePool.intern(name), m_pathPool.intern(path), 0}, /*isFolder=*/false);
+    append(FileItem{m_namePool.intern(name), m_pathPool.intern(path), matches}, /*isFolder=*/false);
 }
 
 void FileSearchResults::addBatch(const char *const *names, const char *const *paths, const unsigned char *folders,

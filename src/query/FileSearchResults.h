@@ -44,7 +44,7 @@ public:
     // The same with the file system's bytes (NUL-terminated), kept as they
     // are: what the index service sends needs no conversion.
     void addFolder(const char *name, const char *path);
-    void addFile(const char *name, const char *path);
+    void addFile(const char *name, const char *path, int matches = 0);
     // Many of those at once, under one lock of each pool and one of the rows:
     // entry i is names[i] in paths[i], a folder where folders[i] is not 0.
     void addBatch(const char *const *names, const char *const *paths, const unsigned char *folders,

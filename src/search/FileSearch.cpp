@@ -18,7 +18,9 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -341,6 +343,8 @@ bool FileSearch::isDocument(const FileSearchResults::FileItem &item) const
 void FileSearch::checkCandidate(const FileSearchResults::FileItem &item, bool isFolder)
 {
     ProcessedGuard guard(m_processed);
+    if (!isFolder && checkFileByContentsAlone(item))
+        return;
     int matches = 0;
     const QString path = FileSearchResults::fullPath(item);
     if (!checkFile(path, isFolder, &matches))
@@ -357,6 +361,36 @@ void FileSearch::checkCandidate(const FileSearchResults::FileItem &item, bool is
         m_results.addFolder(name, parent);
     else
         m_results.addFile(name, parent, matches);
+}
+
+// Most candidates are files that their contents alone decide. Their path
+// stays in the file system's bytes from the walk to the results: turning it
+// into text and back cost more than checking most files. False when the
+// file needs the general check.
+bool FileSearch::checkFileByContentsAlone(const FileSearchResults::FileItem &item)
+{
+    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
+    const bool dateBound = m_request.modifiedFrom.isValid() || m_request.modifiedTo.isValid();
+    if (m_request.text.isEmpty() || sizeBound || dateBound)
+        return false;
+    const std::size_t folderLength = std::strlen(item.path);
+    // A folder given with a final "/" is named without it in the results.
+    const bool separated = folderLength > 0 && item.path[folderLength - 1] == '/';
+    if (separated && folderLength > 1)
+        return false;
+    thread_local std::string path;
+    path.assign(item.path, folderLength);
+    if (!separated)
+        path += '/';
+    path += item.name;
+    int matches = 0;
+    if (!m_contentSearcher->findNative(m_request, path.c_str(), m_request.countMatches ? &matches : nullptr))
+        return true;
+    QMutexLocker lock(&m_mutex);
+    // cancel() promises that nothing is added after it returns.
+    if (!m_request.canceled)
+        m_results.addFile(item.name, item.path, matches);
+    return true;
 }
 
 bool FileSearch::checkFile(const QString &path, bool isFolder, int *matches) const

@@ -72,6 +72,7 @@ public:
     // request other than its name and folders; `matches` receives the number
     // of content matches when the request counts them.
     bool checkFile(const QString &path, bool isFolder, int *matches) const;
+    bool checkFileByContentsAlone(const FileSearchResults::FileItem &item);
 
 signals:
     void finished(FileSearchRequest::Id requestId);

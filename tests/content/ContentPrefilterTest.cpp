@@ -38,6 +38,13 @@ Answer decodedAnswer(const FileSearchRequest &request, const QString &path)
     return answer;
 }
 
+// Whole lines of text, at least `size` bytes of them.
+QByteArray filler(int size)
+{
+    const QByteArray line("filler line\n");
+    return line.repeated(size / line.size() + 1);
+}
+
 } // namespace
 
 class ContentPrefilterTest : public QObject
@@ -67,6 +74,16 @@ private slots:
             // A term across the end of the first block.
             {"split.txt", QByteArray(block - 4, 'a') + " Deprecated_mutex\n"},
             {"utf8-then-invalid.txt", "caf\xC3\xA9\nx\xE9y mutex_lock\n"},
+            // Terms first seen after the first block, where their lines are
+            // judged on the bytes too.
+            {"later-block.txt", filler(2 * block) + "the mutex_lock is deprecated\n" + filler(100)},
+            {"later-block-last-line.txt", filler(block + 7) + "Mutex_Lock deprecated"},
+            {"later-block-wrong-word.txt", filler(block + 3) + "mutexes\n" + filler(block) + "a mutex\n"},
+            {"later-block-bom.txt", "\xEF\xBB\xBF" + filler(block + 100) + "Deprecated mutex_lock\n"},
+            // A line that goes on in the next block: its end is not in view.
+            {"later-block-cut-line.txt", filler(2 * block).left(2 * block - 11) + " mutex_locked\n"},
+            // A line that begins a block earlier: its start is not in view.
+            {"later-block-long-line.txt", "a" + QByteArray(block + 50, 'b') + " mutex_lock\n"},
         };
         for (const auto &file : files) {
             const QString path = m_dir.filePath(file.first);
@@ -91,6 +108,8 @@ private slots:
         QTest::newRow("regex alternative") << "nothing|deprecated" << regex;
         QTest::newRow("regex invalid byte") << "x.y mutex" << regex;
         QTest::newRow("regex no literal") << "[0-9]+" << regex;
+        QTest::newRow("regex from the line's start") << "^b+ mutex_lock" << regex;
+        QTest::newRow("regex to the line's end") << "mutex_lock$" << regex;
         QTest::newRow("boolean or not") << "kelvin or not mutex" << boolean;
     }
 

@@ -11,8 +11,13 @@
 
 FileDescriptor RegularFile::openForReading(const QString &path, Links links, qint64 *size)
 {
+    return openForReading(QFile::encodeName(path).constData(), links, size);
+}
+
+FileDescriptor RegularFile::openForReading(const char *path, Links links, qint64 *size)
+{
     const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | (links == NoFollowLinks ? O_NOFOLLOW : 0);
-    FileDescriptor fd = sysOpenAt(AT_FDCWD, QFile::encodeName(path).constData(), flags);
+    FileDescriptor fd = sysOpenAt(AT_FDCWD, path, flags);
     if (!fd.isValid())
         return fd;
     struct stat st;

@@ -18,6 +18,8 @@ public:
     // is not a regular file fails with EINVAL, a folder with EISDIR. On
     // success `size` (when given) receives the file's size in bytes.
     static FileDescriptor openForReading(const QString &path, Links links, qint64 *size = nullptr);
+    // The same for a path given as the file system's bytes (NUL-terminated).
+    static FileDescriptor openForReading(const char *path, Links links, qint64 *size = nullptr);
 
     // Reads up to `size` bytes at the file position, retried on EINTR: the
     // bytes read, 0 at the end, -1 on error.
