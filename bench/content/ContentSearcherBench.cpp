@@ -5,6 +5,7 @@
 // matching decoded lines, and, for scale, a plain byte scan as the peers (rg,
 // grep) do it.
 #include "base/Logger.h"
+#include "content/ContentPrefilter.h"
 #include "content/ContentSearcher.h"
 #include "content/EncodingDetector.h"
 #include "content/TextLineReader.h"
@@ -184,6 +185,33 @@ void BM_ByteScan(benchmark::State &state)
     reportBytes(state);
 }
 BENCHMARK(BM_ByteScan)->Unit(benchmark::kMillisecond);
+
+// The byte prefilter alone, over the sample already in memory, for a term
+// made of common letters and one with a rare byte, without and with case.
+void BM_PrefilterScan(benchmark::State &state)
+{
+    static const QList<QByteArray> texts = [] {
+        QList<QByteArray> result;
+        for (const QString &path : sample().files) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                result.append(file.readAll());
+        }
+        return result;
+    }();
+    const QString term = state.range(0) == 0 ? QString::fromLatin1(kWord) : QStringLiteral("pthread_mutex_lock");
+    MatchOptions options;
+    options.caseSensitive = state.range(1) != 0;
+    const ContentPrefilter prefilter({term}, options);
+    for (auto _ : state) {
+        quint32 found = 0;
+        for (const QByteArray &text : texts)
+            found += prefilter.scanBlock(text.constData(), text.size());
+        benchmark::DoNotOptimize(found);
+    }
+    reportBytes(state);
+}
+BENCHMARK(BM_PrefilterScan)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

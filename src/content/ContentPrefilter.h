@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <utility>
 
 class QIODevice;
 
@@ -86,9 +87,11 @@ public:
 
 private:
     QByteArray literalFor(const QString &term) const;
+    static std::pair<int, int> rarestPair(const QByteArray &literal, const QByteArray &masks);
 
     QVector<QByteArray> m_literals; // per term
     QVector<QByteArray> m_masks;    // per term and byte: 0x20 where either case of a letter matches
+    QVector<std::pair<int, int>> m_rare; // per term: the positions of its two rarest bytes
     quint32 m_unconditional = 0;
     quint32 m_all = 0;
     bool m_caseSensitive = false;
