@@ -365,9 +365,18 @@ ContentPrefilter::ContentPrefilter(const QStringList &terms, const MatchOptions 
 
 bool ContentPrefilter::readsAsAscii(const QString &codecName, const QByteArray &head)
 {
-    // The reader lets a byte-order mark choose the codec.
-    if (QTextCodec *marked = QTextCodec::codecForUtfText(head, nullptr))
-        return marked->mibEnum() == kUtf8Mib;
+    return readsAsAscii(codecName, head.constData(), head.size());
+}
+
+bool ContentPrefilter::readsAsAscii(const QString &codecName, const char *head, int size)
+{
+    // The reader lets a byte-order mark choose the codec. Only these bytes
+    // begin one; most files are spared building the bytes for the look-up.
+    const auto lead = size > 0 ? quint8(head[0]) : 0x01;
+    if (lead == 0xEF || lead == 0xFE || lead == 0xFF || lead == 0x00) {
+        if (QTextCodec *marked = QTextCodec::codecForUtfText(QByteArray(head, size), nullptr))
+            return marked->mibEnum() == kUtf8Mib;
+    }
     QTextCodec *codec = codecName.isEmpty() ? nullptr : QTextCodec::codecForName(codecName.toLatin1());
     if (!codec)
         codec = QTextCodec::codecForLocale();

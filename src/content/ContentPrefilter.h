@@ -49,6 +49,7 @@ public:
     // with `head` decodes each ASCII byte to itself and no other byte to an
     // ASCII character, as the content reader would decode it.
     static bool readsAsAscii(const QString &codecName, const QByteArray &head);
+    static bool readsAsAscii(const QString &codecName, const char *head, int size);
 
     // The found-term mask of the terms that may occur in the bytes of
     // `device`, read from its start in blocks; the terms without a run are

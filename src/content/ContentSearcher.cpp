@@ -126,7 +126,7 @@ void ContentSearcher::setSettings(const ContentSearchSettings &settings)
     m_converters[QStringLiteral("mobi")].append(m_mobi.get());
     m_convertedExtensions.clear();
     for (auto it = m_converters.constBegin(); it != m_converters.constEnd(); ++it)
-        m_convertedExtensions.insert(QFile::encodeName(it.key()));
+        m_convertedExtensions.insert(QFile::encodeName(it.key()).toStdString());
 }
 
 void ContentSearcher::addFilterConverters(const QList<IFilterInfo> &filters, const QStringList &disabledExtensions,
@@ -157,9 +157,9 @@ bool ContentSearcher::convertsName(const char *name) const
 {
     const char *dot = std::strrchr(name, '.');
     const char *backslash = std::strrchr(name, '\\');
-    const QByteArray suffix = dot && (!backslash || dot > backslash) ? QByteArray::fromRawData(dot + 1, int(std::strlen(dot + 1)))
-                                                    : QByteArray();
-    return m_convertedExtensions.contains(suffix);
+    const std::string_view suffix = dot && (!backslash || dot > backslash) ? std::string_view(dot + 1)
+                                                                           : std::string_view();
+    return m_convertedExtensions.find(suffix) != m_convertedExtensions.end();
 }
 
 QString ContentSearcher::extension(const QString &path)
@@ -334,8 +334,7 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
     };
     const qsizetype held = ContentPrefilter::fill(buffer, 0, ContentPrefilter::kBlockSize, read);
     const auto detect = [buffer, held] {
-        return EncodingDetector::detectSample(
-            QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, EncodingDetector::kSampleSize))));
+        return EncodingDetector::detectSample(buffer, int(std::min<qsizetype>(held, EncodingDetector::kSampleSize)));
     };
     if (!chooseEncoding(detect, encoding)) {
         logSkippedBinary(QFile::decodeName(path));
@@ -345,7 +344,7 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
     ExpressionMatcher &matcher = *cached.matcher;
     const ContentPrefilter &prefilter = *cached.prefilter;
     if (!prefilter.useful()
-        || !ContentPrefilter::readsAsAscii(*encoding, QByteArray::fromRawData(buffer, int(std::min<qsizetype>(held, 4)))))
+        || !ContentPrefilter::readsAsAscii(*encoding, buffer, int(std::min<qsizetype>(held, 4))))
         return Undecided;
     // All of the file is held when it ended before the block did, short of a
     // read that failed.
@@ -358,17 +357,28 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
     // the reader decodes the whole file up to it. After a byte-order mark
     // the reader's codec is not `encoding`, and that is left to the reader.
     const bool marked = held >= 3 && std::memcmp(buffer, "\xEF\xBB\xBF", 3) == 0;
-    bool matched = false;
-    const auto visit = [&](const char *block, qsizetype blockHeld, qsizetype kept) {
-        const bool atEnd =
-            blockHeld < kept + ContentPrefilter::kBlockSize && (size <= 0 || source.total >= size);
-        throwIfCanceled(request, __LINE__);
-        matched = lineOfBlockMatches(&matcher, prefilter, block, blockHeld, atEnd, /*startsLine=*/false, *encoding);
-        return matched;
+    // What the visitor needs, behind one reference: a larger capture would
+    // cost an allocation per file.
+    struct Later
+    {
+        const FileSearchRequest &request;
+        ExpressionMatcher *matcher;
+        const ContentPrefilter &prefilter;
+        const Source &source;
+        const QString &encoding;
+        bool matched;
+    } later{request, &matcher, prefilter, source, *encoding, false};
+    const auto visit = [&later](const char *block, qsizetype blockHeld, qsizetype kept) {
+        const qint64 size = later.source.size;
+        const bool atEnd = blockHeld < kept + ContentPrefilter::kBlockSize && (size <= 0 || later.source.total >= size);
+        throwIfCanceled(later.request, __LINE__);
+        later.matched = lineOfBlockMatches(later.matcher, later.prefilter, block, blockHeld, atEnd,
+                                           /*startsLine=*/false, later.encoding);
+        return later.matched;
     };
     const ContentPrefilter::BlockVisitor visitor = counting || marked ? ContentPrefilter::BlockVisitor() : visit;
     const quint32 possible = prefilter.scan(buffer, held, read, &request.canceled, visitor);
-    if (matched)
+    if (later.matched)
         return Matches;
     return cannotMatch(&matcher, possible, counting) ? NoMatch : Undecided;
 }

@@ -6,11 +6,13 @@
 
 #include <QByteArray>
 #include <QMap>
-#include <QSet>
 #include <QVector>
 
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
+#include <string_view>
 
 class ContentPrefilter;
 class EPUBConverter;
@@ -97,8 +99,9 @@ private:
                              ToPlainTextConverter *converter);
 
     QMap<QString, QVector<ToPlainTextConverter *>> m_converters;
-    // The table's extensions as file names spell them.
-    QSet<QByteArray> m_convertedExtensions;
+    // The table's extensions as file names spell them; looked up without
+    // a copy of the name's.
+    std::set<std::string, std::less<>> m_convertedExtensions;
     std::unique_ptr<PDFConverter> m_pdf;
     std::unique_ptr<ToPlainTextConverter> m_ifilter;
     std::unique_ptr<ToPlainTextConverter> m_ifilter64;

@@ -3,7 +3,19 @@
 #include <QChar>
 #include <QIODevice>
 
+#include <cstring>
+
 const char EncodingDetector::kBinary[] = "BINARY";
+
+namespace {
+
+// kBinary as text, without an allocation per answer.
+QString binaryName()
+{
+    return QStringLiteral("BINARY");
+}
+
+} // namespace
 
 QString EncodingDetector::detect(QIODevice *device)
 {
@@ -16,57 +28,61 @@ QString EncodingDetector::detect(QIODevice *device)
 
 QString EncodingDetector::detectSample(const QByteArray &sample)
 {
-    if (sample.isEmpty())
+    return detectSample(sample.constData(), sample.size());
+}
+
+QString EncodingDetector::detectSample(const char *sample, int size)
+{
+    if (size <= 0)
         return QString();
-    const QString mark = byteOrderMark(sample);
+    const QString mark = byteOrderMark(sample, size);
     if (!mark.isEmpty())
         return mark;
 
     // 16-bit text puts a zero byte beside most spaces: after it in
     // little-endian order, before it in big-endian order.
-    const int size = sample.size();
     int le = 0;
     int be = 0;
     for (int i = 0; i < size; ++i) {
-        if (sample.at(i) != ' ')
+        if (sample[i] != ' ')
             continue;
-        if (i % 2 == 0 && i + 1 < size && sample.at(i + 1) == '\0')
+        if (i % 2 == 0 && i + 1 < size && sample[i + 1] == '\0')
             ++le;
-        if (i % 2 == 1 && sample.at(i - 1) == '\0')
+        if (i % 2 == 1 && sample[i - 1] == '\0')
             ++be;
     }
     if (be - le >= 2)
-        return classify16Bit(sample, /*bigEndian=*/true);
+        return classify16Bit(sample, size, /*bigEndian=*/true);
     if (le - be >= 2)
-        return classify16Bit(sample, /*bigEndian=*/false);
-    if (isMultiByteUtf8(sample))
+        return classify16Bit(sample, size, /*bigEndian=*/false);
+    if (isMultiByteUtf8(sample, size))
         return QStringLiteral("UTF-8");
-    if (sample.contains('\0'))
-        return QLatin1String(kBinary);
+    if (std::memchr(sample, '\0', size_t(size)))
+        return binaryName();
     return QString();
 }
 
-QString EncodingDetector::byteOrderMark(const QByteArray &sample)
+QString EncodingDetector::byteOrderMark(const char *sample, int size)
 {
-    const auto byte = [&sample](int i) { return quint8(sample.at(i)); };
-    if (sample.size() >= 2) {
+    const auto byte = [sample](int i) { return quint8(sample[i]); };
+    if (size >= 2) {
         if (byte(0) == 0xFE && byte(1) == 0xFF)
             return QStringLiteral("UTF-16BE");
         if (byte(0) == 0xFF && byte(1) == 0xFE)
             return QStringLiteral("UTF-16LE");
-        if (sample.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF)
+        if (size >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF)
             return QStringLiteral("UTF-8");
     }
     return QString();
 }
 
-QString EncodingDetector::classify16Bit(const QByteArray &sample, bool bigEndian)
+QString EncodingDetector::classify16Bit(const char *sample, int size, bool bigEndian)
 {
     int text = 0;
     int other = 0;
-    for (int i = 0; i + 1 < sample.size(); i += 2) {
-        const quint8 first = quint8(sample.at(i));
-        const quint8 second = quint8(sample.at(i + 1));
+    for (int i = 0; i + 1 < size; i += 2) {
+        const quint8 first = quint8(sample[i]);
+        const quint8 second = quint8(sample[i + 1]);
         const QChar c(bigEndian ? ushort(first << 8 | second) : ushort(second << 8 | first));
         const ushort u = c.unicode();
         if (c.isPrint() || u == '\t' || u == '\n' || u == '\r' || u == ' ')
@@ -75,17 +91,21 @@ QString EncodingDetector::classify16Bit(const QByteArray &sample, bool bigEndian
             ++other;
     }
     if (3 * other <= text)
-        return QLatin1String(bigEndian ? "UTF-16BE" : "UTF-16LE");
-    return QLatin1String(kBinary);
+        return bigEndian ? QStringLiteral("UTF-16BE") : QStringLiteral("UTF-16LE");
+    return binaryName();
 }
 
 bool EncodingDetector::isMultiByteUtf8(const QByteArray &sample)
 {
-    const int size = sample.size();
+    return isMultiByteUtf8(sample.constData(), sample.size());
+}
+
+bool EncodingDetector::isMultiByteUtf8(const char *sample, int size)
+{
     bool multiByte = false;
     int i = 0;
     while (i < size) {
-        const quint8 lead = quint8(sample.at(i));
+        const quint8 lead = quint8(sample[i]);
         int followers;
         if (lead < 0x80)
             followers = 0;
@@ -100,7 +120,7 @@ bool EncodingDetector::isMultiByteUtf8(const QByteArray &sample)
         if (i + followers >= size && followers > 0)
             return false;
         for (int k = 1; k <= followers; ++k) {
-            if ((quint8(sample.at(i + k)) & 0xC0) != 0x80)
+            if ((quint8(sample[i + k]) & 0xC0) != 0x80)
                 return false;
         }
         multiByte = multiByte || followers > 0;

@@ -19,13 +19,17 @@ public:
     // is left at 0.
     static QString detect(QIODevice *device);
     static QString detectSample(const QByteArray &sample);
+    // The same for `size` bytes at `data`: a search judges every file's
+    // first block in place, and its common answers take no memory.
+    static QString detectSample(const char *data, int size);
 
     // Valid UTF-8 with at least one multi-byte sequence; a sequence cut by
     // the end of the sample makes it invalid.
     static bool isMultiByteUtf8(const QByteArray &sample);
+    static bool isMultiByteUtf8(const char *data, int size);
 
 private:
-    static QString byteOrderMark(const QByteArray &sample);
+    static QString byteOrderMark(const char *data, int size);
     // Text or "BINARY" for a sample read as 16-bit units in the given order.
-    static QString classify16Bit(const QByteArray &sample, bool bigEndian);
+    static QString classify16Bit(const char *data, int size, bool bigEndian);
 };
