@@ -4,6 +4,7 @@
 #include "platform/linux/DirectoryListing.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -46,7 +47,8 @@ bool DirectoryWalker::readEntry()
 {
     if (!m_listing)
         return false;
-    while (m_listing->next(m_name, m_isDir)) {
+    while (m_listing->next(m_isDir)) {
+        m_nameDecoded = false;
         if (!m_isDir || !m_recurse)
             return true;
         const QString path = entryPath();
@@ -70,16 +72,31 @@ bool DirectoryWalker::openNextRoot()
         if (isExcluded(root))
             continue;
         m_directory = root;
+        m_directoryBytes = QFile::encodeName(root);
         m_listing = std::make_unique<DirectoryListing>(root);
         return true;
     }
     return false;
 }
 
+QString DirectoryWalker::fileName() const
+{
+    if (!m_nameDecoded && m_listing) {
+        m_name = QFile::decodeName(m_listing->name());
+        m_nameDecoded = true;
+    }
+    return m_name;
+}
+
+const char *DirectoryWalker::fileNameBytes() const
+{
+    return m_listing ? m_listing->name().constData() : "";
+}
+
 QString DirectoryWalker::entryPath() const
 {
-    return m_directory.endsWith(QLatin1Char('/')) ? m_directory + m_name
-                                                  : m_directory + QLatin1Char('/') + m_name;
+    const QString name = fileName();
+    return m_directory.endsWith(QLatin1Char('/')) ? m_directory + name : m_directory + QLatin1Char('/') + name;
 }
 
 bool DirectoryWalker::isExcluded(const QString &path) const

@@ -24,10 +24,15 @@ public:
     QString next();
     // Moves to the next entry without making its path: false at the end.
     bool advance();
-    // Of the entry last returned by next().
-    QString fileName() const { return m_name; }
+    // Of the entry last returned by next() or advance(). The name is
+    // decoded when first asked for: a walk that matches and keeps names as
+    // the file system's bytes never decodes most of them.
+    QString fileName() const;
     QString dirPath() const { return m_directory; }
     bool isDir() const { return m_isDir; }
+    // The name and its folder as the file system's bytes (NUL-terminated).
+    const char *fileNameBytes() const;
+    const char *dirPathBytes() const { return m_directoryBytes.constData(); }
 
     bool isExcluded(const QString &path) const;
 
@@ -40,8 +45,10 @@ private:
     QStringList m_excludes;
     int m_current = -1;
     QString m_directory;
+    QByteArray m_directoryBytes;
     std::unique_ptr<DirectoryListing> m_listing;
-    QString m_name;
+    mutable QString m_name;
+    mutable bool m_nameDecoded = false;
     bool m_isDir = false;
     bool m_recurse;
 };

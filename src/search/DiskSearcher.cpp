@@ -30,14 +30,23 @@ void DiskSearcher::search(const FileSearchRequest &request, FileSearchResults &t
         return;
     DirectoryWalker walker(roots, request.excludePaths, request.includeSubfolders);
     ExpressionMatcher matcher(request.name, request.nameMatchOptions());
+    // Names are judged and kept as the file system's bytes; only a name
+    // whose verdict depends on characters beyond ASCII is decoded.
+    const bool everyName = matcher.matchesEveryName();
+    const bool onBytes = matcher.hasAsciiPath();
     int added = 0;
     while (!request.canceled && walker.advance()) {
-        if (matcher.match(walker.fileName()) != ExpressionMatcher::Match)
-            continue;
+        if (!everyName) {
+            int verdict = onBytes ? matcher.matchBytes(walker.fileNameBytes()) : int(ExpressionMatcher::NotAscii);
+            if (verdict == ExpressionMatcher::NotAscii)
+                verdict = matcher.match(walker.fileName());
+            if (verdict != ExpressionMatcher::Match)
+                continue;
+        }
         if (walker.isDir())
-            target.addFolder(walker.fileName(), walker.dirPath());
+            target.addFolder(walker.fileNameBytes(), walker.dirPathBytes());
         else
-            target.addFile(walker.fileName(), walker.dirPath(), 0);
+            target.addFile(walker.fileNameBytes(), walker.dirPathBytes());
         if (++added % kFoundBatch == 0 && found)
             found();
     }

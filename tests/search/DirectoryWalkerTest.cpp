@@ -2,6 +2,10 @@
 #include "support/TempTree.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 #include <QtTest>
 
 // Everything a walk returns, as paths relative to `base`, in walk order.
@@ -13,6 +17,8 @@ static QStringList walk(DirectoryWalker &walker, const QString &base, QStringLis
         // What the accessors report must add up to the returned path.
         if (walker.dirPath() + QLatin1Char('/') + walker.fileName() != path)
             return {QStringLiteral("accessor mismatch: ") + path};
+        if (QByteArray(walker.dirPathBytes()) + '/' + walker.fileNameBytes() != QFile::encodeName(path))
+            return {QStringLiteral("bytes mismatch: ") + path};
         if (dirs && walker.isDir())
             dirs->append(relative);
         paths.append(relative);
@@ -52,6 +58,24 @@ private slots:
         TempTree tree({"skipme/a.txt", "other/b.txt"});
         DirectoryWalker walker({tree.path("skipme"), tree.path("missing"), tree.path("other")}, {"SKIPME"}, true);
         QCOMPARE(walk(walker, tree.path()), QStringList{"other/b.txt"});
+    }
+
+    // A name that is not UTF-8 reaches the search as the file system has
+    // it, whatever its text shows.
+    void namesKeepTheirBytes()
+    {
+        TempTree tree({"sub/plain.txt"});
+        const QByteArray odd = QFile::encodeName(tree.path("sub")) + "/caf\xE9\xFF.txt";
+        const int fd = ::open(odd.constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        DirectoryWalker walker({tree.path()}, {}, true);
+        QByteArrayList names;
+        while (walker.advance())
+            names.append(QByteArray(walker.dirPathBytes()) + '/' + walker.fileNameBytes());
+        std::sort(names.begin(), names.end());
+        const QByteArray sub = QFile::encodeName(tree.path("sub"));
+        QCOMPARE(names, QByteArrayList({sub, odd, sub + "/plain.txt"}));
     }
 
     void symbolicLinksAreFilesAndNotFollowed()

@@ -48,9 +48,16 @@ int DirectoryListing::error() const
 
 bool DirectoryListing::next(QString &name, bool &isDir)
 {
-    if (!m_stream || !m_stream->next(m_entry))
+    if (!next(isDir))
         return false;
     name = QFile::decodeName(m_entry.name);
+    return true;
+}
+
+bool DirectoryListing::next(bool &isDir)
+{
+    if (!m_stream || !m_stream->next(m_entry))
+        return false;
     isDir = m_entry.isFolder;
     return true;
 }

@@ -25,6 +25,10 @@ public:
 
     // The next entry; false at the end of the listing or on a read error.
     bool next(QString &name, bool &isDir);
+    // The same without decoding the name: it is name() until the next call.
+    bool next(bool &isDir);
+    // The last entry's name as the file system has it.
+    const QByteArray &name() const { return m_entry.name; }
 
 private:
     int m_openError = 0;
