@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTime>
 #include <QtEndian>
 
@@ -104,25 +105,41 @@ QString Logger::levelWord(int level)
     }
 }
 
-static void appendPadded(QString &out, int value, int width)
+// Appends `value` in decimal, zero-padded to `width` digits. Written out by
+// hand: a search may log tens of thousands of lines, and a number made as
+// a string of its own cost an allocation each.
+static void appendNumber(QString &out, qint64 value, int width)
 {
-    out += QString::number(value).rightJustified(width, QLatin1Char('0'));
+    if (value < 0) {
+        out += QLatin1Char('-');
+        value = -value;
+    }
+    QChar digits[20];
+    int count = 0;
+    do {
+        digits[count++] = QLatin1Char(char('0' + value % 10));
+        value /= 10;
+    } while (value > 0 && count < 20);
+    for (int i = count; i < width; ++i)
+        out += QLatin1Char('0');
+    while (count > 0)
+        out += digits[--count];
 }
 
 QString Logger::formatLine(const QTime &time, qint64 threadId, int level, const char *component,
                            const QString &message)
 {
     QString line;
-    line.reserve(48 + message.size());
-    appendPadded(line, time.hour(), 2);
+    line.reserve(64 + message.size());
+    appendNumber(line, time.hour(), 2);
     line += QLatin1Char(':');
-    appendPadded(line, time.minute(), 2);
+    appendNumber(line, time.minute(), 2);
     line += QLatin1Char(':');
-    appendPadded(line, time.second(), 2);
+    appendNumber(line, time.second(), 2);
     line += QLatin1Char(':');
-    appendPadded(line, time.msec(), 3);
+    appendNumber(line, time.msec(), 3);
     line += QLatin1Char(' ');
-    line += QString::number(threadId);
+    appendNumber(line, threadId, 1);
     line += QLatin1Char('\t');
     line += levelWord(level);
     line += QLatin1Char('\t');
@@ -159,9 +176,16 @@ void Logger::log(int level, const char *component, const char *message)
 
 void Logger::write(const QString &line, bool now)
 {
-    QByteArray bytes(line.size() * 2, Qt::Uninitialized);
-    qToLittleEndian<quint16>(line.utf16(), line.size(), bytes.data());
-    const std::size_t size = std::size_t(bytes.size());
+    // The file holds UTF-16LE: on a little-endian processor that is the
+    // line's own memory, copied as it is.
+    QByteArray swapped;
+    const char *bytes = reinterpret_cast<const char *>(line.utf16());
+    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian) {
+        swapped.resize(line.size() * 2);
+        qToLittleEndian<quint16>(line.utf16(), line.size(), swapped.data());
+        bytes = swapped.constData();
+    }
+    const std::size_t size = std::size_t(line.size()) * 2;
     std::unique_lock<std::mutex> lock(m_mutex);
     std::size_t used = m_used.load(std::memory_order_relaxed);
     if (used + size > kBufferBytes) {
@@ -169,10 +193,10 @@ void Logger::write(const QString &line, bool now)
         used = 0;
     }
     if (size > kBufferBytes) {
-        m_file.write(bytes);
+        m_file.write(bytes, qint64(size));
         return;
     }
-    std::memcpy(m_buffer.get() + used, bytes.constData(), size);
+    std::memcpy(m_buffer.get() + used, bytes, size);
     m_used.store(used + size, std::memory_order_release);
     if (now) {
         writeBufferLocked();

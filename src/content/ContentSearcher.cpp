@@ -302,7 +302,7 @@ bool ContentSearcher::chooseEncoding(const std::function<QString()> &detect, QSt
 
 void ContentSearcher::logSkippedBinary(const QString &fileName)
 {
-    Logger::instance()->log(INFO, kComponent, QStringLiteral("skip BINARY, file = %1").arg(fileName));
+    Logger::instance()->log(INFO, kComponent, QStringLiteral("skip BINARY, file = ") + fileName);
 }
 
 // What the raw bytes of a plain text file settle: NoMatch when it is binary

@@ -37,17 +37,25 @@ private slots:
     {
         QTest::addColumn<QTime>("time");
         QTest::addColumn<int>("level");
+        QTest::addColumn<qint64>("thread");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("padded millis") << QTime(9, 5, 7, 12) << int(INFO) << "09:05:07:012 42\tINFO\tNTFSDB\thello\r\n";
-        QTest::newRow("unknown level is empty") << QTime(1, 2, 3, 4) << 7 << "01:02:03:004 42\t\tNTFSDB\thello\r\n";
+        QTest::newRow("padded millis") << QTime(9, 5, 7, 12) << int(INFO) << qint64(42)
+                                       << "09:05:07:012 42\tINFO\tNTFSDB\thello\r\n";
+        QTest::newRow("unknown level is empty") << QTime(1, 2, 3, 4) << 7 << qint64(42)
+                                                << "01:02:03:004 42\t\tNTFSDB\thello\r\n";
+        QTest::newRow("midnight, long thread id") << QTime(0, 0, 0, 0) << int(WARNING) << qint64(4194304)
+                                                  << "00:00:00:000 4194304\tWARNING\tNTFSDB\thello\r\n";
+        QTest::newRow("last millisecond, thread 0") << QTime(23, 59, 59, 999) << int(ERROR) << qint64(0)
+                                                     << "23:59:59:999 0\tERROR\tNTFSDB\thello\r\n";
     }
 
     void formatLine()
     {
         QFETCH(QTime, time);
         QFETCH(int, level);
+        QFETCH(qint64, thread);
         QFETCH(QString, expected);
-        QCOMPARE(Logger::formatLine(time, 42, level, "NTFSDB", QStringLiteral("hello")), expected);
+        QCOMPARE(Logger::formatLine(time, thread, level, "NTFSDB", QStringLiteral("hello")), expected);
     }
 
     // A new run starts afresh, though written over a longer log of an earlier run; a warning takes the entries
