@@ -24,6 +24,10 @@
 namespace {
 
 const char kComponent[] = "ContentSearcher";
+// What a large file is first read for: a page, more than the encoding guess
+// looks at.
+constexpr qsizetype kProbeSize = 4096;
+static_assert(kProbeSize >= EncodingDetector::kSampleSize, "the guess must see its whole sample");
 
 void removeIfNamed(const QString &path)
 {
@@ -332,7 +336,11 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
         source.total += std::max<qint64>(got, 0);
         return got;
     };
-    const qsizetype held = ContentPrefilter::fill(buffer, 0, ContentPrefilter::kBlockSize, read);
+    // A file larger than a block is first read for a page only: many large
+    // files of a system's trees are binary, skipped on their first bytes,
+    // and the rest of their block would be copied in for nothing.
+    const qsizetype first = size > ContentPrefilter::kBlockSize ? kProbeSize : ContentPrefilter::kBlockSize;
+    qsizetype held = ContentPrefilter::fill(buffer, 0, first, read);
     const auto detect = [buffer, held] {
         return EncodingDetector::detectSample(buffer, int(std::min<qsizetype>(held, EncodingDetector::kSampleSize)));
     };
@@ -340,6 +348,8 @@ ContentSearcher::BytesVerdict ContentSearcher::judgeBytes(const FileSearchReques
         logSkippedBinary(QFile::decodeName(path));
         return NoMatch;
     }
+    if (held == first && first < ContentPrefilter::kBlockSize)
+        held = ContentPrefilter::fill(buffer, held, ContentPrefilter::kBlockSize, read);
     ThreadMatcher &cached = threadMatcher(request.text, request.textMatchOptions());
     ExpressionMatcher &matcher = *cached.matcher;
     const ContentPrefilter &prefilter = *cached.prefilter;

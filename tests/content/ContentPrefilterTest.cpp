@@ -69,6 +69,7 @@ private slots:
             {"utf16le.txt", TestFiles::toUtf16LE(QStringLiteral("a mutex in words and spaces, deprecated here\n"))},
             {"utf16be-bom.txt", "\xFE\xFF" + TestFiles::toUtf16BE(QStringLiteral("Deprecated mutex \u212Aelvin\n"))},
             {"binary.bin", QByteArray("\x7F" "ELF\0\0\0mutex_lock deprecated", 28)},
+            {"large-binary.bin", QByteArray("\x7F" "ELF\0\0\0", 7) + filler(2 * block) + "mutex_lock deprecated\n"},
             {"empty.txt", QByteArray()},
             {"long-line.txt", QByteArray(block + 100, 'x') + " mutex_lock " + QByteArray(70, 'y') + "\nstrasse\n"},
             // A term across the end of the first block.
