@@ -183,14 +183,17 @@ QString ContentSearcher::detectFileEncoding(const QString &path)
     return EncodingDetector::detect(&file);
 }
 
-bool ContentSearcher::convert(const QString &fileName, QString *outputFile, QString *encoding,
+bool ContentSearcher::convert(const QString &fileName, QFile *source, QString *outputFile, QString *encoding,
                               const CancelFlag *cancel) const
 {
     const auto found = m_converters.constFind(extension(fileName));
     if (found == m_converters.constEnd())
         return false;
     for (ToPlainTextConverter *converter : found.value()) {
-        if (converter->convert(fileName, nullptr, outputFile, nullptr, QString(), cancel)) {
+        // The PDF program reads the file already opened and checked; the
+        // others read it by name, each from its start.
+        QIODevice *input = converter == m_pdf.get() ? source : nullptr;
+        if (converter->convert(fileName, input, outputFile, nullptr, QString(), cancel)) {
             *encoding = converter->encoding();
             return true;
         }
@@ -242,7 +245,7 @@ bool ContentSearcher::findIn(const FileSearchRequest &request, const char *path,
     // the search raises. It goes to a file, never to memory: a small book
     // can expand to gigabytes of text.
     const auto removeOutput = qScopeGuard([&outputFile] { removeIfNamed(outputFile); });
-    const bool done = convert(name, &outputFile, &encoding, &request.canceled);
+    const bool done = convert(name, &source, &outputFile, &encoding, &request.canceled);
 
     QFile file;
     QIODevice *device = &source;
@@ -269,7 +272,7 @@ void ContentSearcher::findAll(const FileSearchRequest &request, const QString &f
         // Only a file that the result names is left for the preview; one
         // named by a converter that raised would be left to nobody.
         auto removeOutput = qScopeGuard([&outputFile] { removeIfNamed(outputFile); });
-        convert(fileName, &outputFile, &encoding, &request.canceled);
+        convert(fileName, &source, &outputFile, &encoding, &request.canceled);
         removeOutput.dismiss();
     }
     result->converted = !outputFile.isEmpty();

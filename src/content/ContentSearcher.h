@@ -32,6 +32,8 @@ class QIODevice;
 // find() and findAll() run on many pool threads at once: they keep their
 // state in locals and only read the converter table, which setSettings()
 // rebuilds while no search runs.
+class QFile;
+
 class ContentSearcher
 {
 public:
@@ -80,7 +82,8 @@ private:
 
     // A converter's answer: the encoding of its text, which went into
     // '*outputFile'. False when no converter took the file.
-    bool convert(const QString &fileName, QString *outputFile, QString *encoding, const CancelFlag *cancel) const;
+    bool convert(const QString &fileName, QFile *source, QString *outputFile, QString *encoding,
+                 const CancelFlag *cancel) const;
     // `bytesJudged`: judgeBytes() has already looked at the file.
     bool searchStream(const FileSearchRequest &request, QIODevice *device, const QString &fileName,
                       QString encoding, ContentMatches *result, int *count, bool bytesJudged) const;

@@ -8,6 +8,8 @@
 // Turns a PDF file into text with the external "pdftotext" program: the
 // copy in "xpdf/" beside the executable, else the one on the PATH. Never
 // raises on cancellation: it answers false and the content searcher raises.
+// An open file given as the input is what poppler's program reads, from
+// its standard input; otherwise the program opens the path.
 class PDFConverter : public ToPlainTextConverter
 {
 public:
@@ -28,6 +30,9 @@ public:
     static QString rememberedEncodingsPath();
 
 private:
+    // The descriptor the program reads as its standard input, or -1 when
+    // it is to open the path itself.
+    static int standardInputFor(QIODevice *input, const QString &encodingName);
     QString encodingArgument(const QString &program);
     // The name the program says it accepts; empty when it did not answer.
     static QString queryEncodingArgument(const QString &program);

@@ -1,6 +1,7 @@
 #include "content/PDFConverter.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +69,52 @@ private slots:
         const QTextCodec *codec = QTextCodec::codecForName(m_converter.encoding().toLatin1());
         QVERIFY(codec);
         QCOMPARE(codec->toUnicode(TestFiles::read(outputFile)), QStringLiteral("hi"));
+        QVERIFY(QFile::remove(outputFile));
+    }
+
+    // An open document goes to poppler's program as its standard input, from its start: the program reads the
+    // file that was opened, even once its name names another. A program that knows xpdf's names gets the path.
+    void givesAnOpenDocumentAsStandardInput_data()
+    {
+        QTest::addColumn<QByteArray>("encodings");
+        QTest::addColumn<bool>("fromInput");
+        QTest::newRow("poppler") << QByteArray("Latin1\\nUTF-16\\nUTF-8") << true;
+        QTest::newRow("xpdf") << QByteArray("Latin1\\nUCS-2") << false;
+    }
+
+    void givesAnOpenDocumentAsStandardInput()
+    {
+        QFETCH(QByteArray, encodings);
+        QFETCH(bool, fromInput);
+        const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(folder));
+        const QString program = folder + QStringLiteral("/pdftotext");
+        // Copies its standard input, a line at a time, to the output named last (shell built-ins only).
+        const QByteArray script = "#!/bin/sh\n"
+                                  "if [ \"$1\" = -listenc ]; then printf '" + encodings + "\\n'; exit 0; fi\n"
+                                  "echo \"$@\" > \"" + folder.toUtf8() + "/args.txt\"\n"
+                                  "while IFS= read -r line; do printf '%s\\n' \"$line\"; done > \"$4\"\n";
+        QVERIFY(TestFiles::write(program, script));
+        QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
+        const auto path = onlyOnPath(folder);
+
+        const QString pdf = folder + QStringLiteral("/opened.pdf");
+        QVERIFY(TestFiles::write(pdf, "first line\nsecond line\n"));
+        QFile opened(pdf);
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(opened.read(6), QByteArray("first "));
+        QVERIFY(QFile::remove(pdf));
+        QVERIFY(TestFiles::write(pdf, "another file\n"));
+
+        PDFConverter converter;
+        converter.setTempFolder(m_temp);
+        QString outputFile;
+        QVERIFY(converter.convert(pdf, &opened, &outputFile, nullptr, QString(), nullptr));
+        const QString args = QString::fromUtf8(TestFiles::read(folder + QStringLiteral("/args.txt"))).trimmed();
+        QCOMPARE(args, QStringLiteral("%1 -enc %2 %3")
+                           .arg(fromInput ? QStringLiteral("-") : pdf, fromInput ? "UTF-16" : "UCS-2", outputFile));
+        // By name the program opens nothing (it reads no file here): only the given input has lines.
+        QCOMPARE(TestFiles::read(outputFile), fromInput ? QByteArray("first line\nsecond line\n") : QByteArray());
         QVERIFY(QFile::remove(outputFile));
     }
 
