@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cerrno>
@@ -356,8 +357,16 @@ int TvqProgram::searchAndSave(const CommandLine &commandLine, Settings *settings
 {
     int saveStatus = kFound;
     ServiceIndexSearcher *serviceSearcher = service.get();
-    FileSearcher searcher(ContentSearcher::temporaryFolder(), useIndex ? FileSearcher::UseIndex : 0,
-                          std::move(service));
+    // Where converted documents go: a folder of this user alone. Without
+    // one, documents cannot be read, and a search of contents says so.
+    const QString tempFolder = ContentSearcher::temporaryFolder();
+    FileSearchRequest wanted;
+    commandLine.fillRequest(wanted);
+    if (tempFolder.isEmpty() && (!wanted.text.isEmpty() || !commandLine.matchesFile().isEmpty()))
+        complain(QStringLiteral("no private temporary folder could be made under %1: documents (PDF, office, "
+                                "EPUB, MOBI) are not searched")
+                     .arg(QStandardPaths::writableLocation(QStandardPaths::TempLocation)));
+    FileSearcher searcher(tempFolder, useIndex ? FileSearcher::UseIndex : 0, std::move(service));
     QObject::connect(&searcher, &FileSearcher::indexSaveFailed, [&saveStatus](QChar, const QString &reason) {
         complain(QStringLiteral("the index could not be saved: %1").arg(reason));
         saveStatus = kTrouble;
@@ -421,7 +430,6 @@ int TvqProgram::run()
         complain(error);
         return kUsageError;
     }
-    QDir().mkpath(ContentSearcher::temporaryFolder());
     TerminationSignals termination;
     m_termination = &termination;
     const int searched = searchAndSave(m_commandLine, settings, indexing, useIndex, std::move(service));

@@ -9,6 +9,7 @@
 #include "content/MobiConverter.h"
 #include "content/PDFConverter.h"
 #include "content/TextLineReader.h"
+#include "platform/linux/PrivateFolder.h"
 #include "platform/linux/RegularFile.h"
 #include "query/ExpressionMatcher.h"
 #include "query/FileSearchRequest.h"
@@ -113,7 +114,10 @@ ContentSearcher::~ContentSearcher() = default;
 
 QString ContentSearcher::temporaryFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QLatin1String("/Talvenquist");
+    // Converted documents are copies of the user's files: kept where only
+    // this user can read them, never in a folder another user may hold.
+    return PrivateFolder::forCurrentUser(QStandardPaths::writableLocation(QStandardPaths::TempLocation),
+                                         QStringLiteral("Talvenquist"));
 }
 
 void ContentSearcher::setSettings(const ContentSearchSettings &settings)

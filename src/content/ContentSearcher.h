@@ -74,7 +74,10 @@ public:
     // The text after the last "." of the last path component, case kept;
     // empty for a path without any separator.
     static QString extension(const QString &path);
-    // The platform's temporary location followed by "/Talvenquist".
+    // This user's folder for converted documents, made (mode 0700) if
+    // need be: "Talvenquist-<user id>" in the platform's temporary location,
+    // or a unique one beside it when that name is taken. Empty when neither
+    // could be made.
     static QString temporaryFolder();
 
 private:

@@ -3,7 +3,7 @@
 #include "base/DataPaths.h"
 #include "base/Logger.h"
 #include "base/Settings.h"
-#include "platform/linux/PrivateFolder.h"
+#include "content/ContentSearcher.h"
 #include "search/FileSearcher.h"
 #include "ui/AboutDialog.h"
 #include "ui/AppDataFolders.h"
@@ -43,7 +43,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -69,10 +68,7 @@ MainWindow::MainWindow(const QStringList &arguments, int searcherFlags, QWidget 
     Settings::instance();
     m_language = new LanguageLoader(this);
 
-    // Converted documents are copies of the user's files: kept where only
-    // this user can read them.
-    const QString tempFolder = PrivateFolder::forCurrentUser(
-        QStandardPaths::writableLocation(QStandardPaths::TempLocation), QStringLiteral("Talvenquist"));
+    const QString tempFolder = ContentSearcher::temporaryFolder();
     m_searcher = std::make_shared<FileSearcher>(QDir::toNativeSeparators(tempFolder), searcherFlags);
     m_serviceAdmin = new IndexServiceAdmin(this);
     m_serviceAdmin->setObjectName(QStringLiteral("indexServiceAdmin"));

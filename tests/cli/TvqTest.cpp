@@ -1,6 +1,7 @@
 #include "support/LoopMount.h"
 #include "support/TempTree.h"
 #include "support/TestDocuments.h"
+#include "support/TestFiles.h"
 #include "support/TvqRunner.h"
 
 #include <QFile>
@@ -194,6 +195,29 @@ private slots:
         const TvqRunner::Outcome o = m_tvq.run({"--contents", "quokka", "--matches", documents.path("report.docx")});
         QCOMPARE(o.status, 0);
         QCOMPARE(o.out, QByteArray("2\tthe Quokka line\n"));
+    }
+
+    // Converted documents are copies of the user's files: they go to a folder of this user alone, made beside the
+    // shared name, which here someone else holds (a file in its place); the document is still read.
+    void convertedDocumentsGoToAFolderOfTheUser()
+    {
+        QTemporaryDir temp;
+        QVERIFY(temp.isValid());
+        QVERIFY(TestFiles::write(temp.filePath(QStringLiteral("Talvenquist")), "another user's"));
+        const QByteArray savedTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const auto restore = qScopeGuard([savedTemp] { qputenv("TMPDIR", savedTemp); });
+        TempTree documents;
+        QVERIFY(TestDocuments::writeZip(
+            documents.path("notes.odt"),
+            {{"content.xml", "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                             "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:text>"
+                             "<text:p>a Numbat here</text:p></office:text></office:body></office:document-content>"}}));
+        const TvqRunner::Outcome found = m_tvq.run({"--no-index", "--contents", "numbat", "--in", documents.path()});
+        QCOMPARE(TvqRunner::lines(found.out), QStringList{documents.path("notes.odt")});
+        const QFileInfo folder(temp.filePath(QStringLiteral("Talvenquist-%1").arg(::getuid())));
+        QVERIFY(folder.isDir());
+        QCOMPARE(folder.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOther), QFile::Permissions());
     }
 
 private:
