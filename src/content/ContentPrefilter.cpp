@@ -148,10 +148,24 @@ std::pair<int, int> ContentPrefilter::rarestPair(const QByteArray &literal, cons
 
 namespace {
 
+// The first of the candidate starts (bit k of `bits` for data + i + k)
+// where the whole literal is found; -1 when none.
+inline qsizetype firstFullMatch(const char *data, qsizetype i, unsigned bits, const Literal &literal)
+{
+    for (; bits; bits &= bits - 1) {
+        const int at = __builtin_ctz(bits);
+        if (sameAt(data + i + at, literal.text, literal.masks, literal.length))
+            return i + at;
+    }
+    return -1;
+}
+
 #if defined(__SSE2__)
-// Where literal (with its masks) may start in `data`, sixteen starts at a
-// time: the bytes at `first` and `second` agree.
-inline qsizetype sseScan(const char *data, qsizetype lastStart, qsizetype i, const Literal &literal)
+// Where literal (with its masks) occurs in `data`, from start `i` on, sixteen
+// starts at a time: the candidates are where the bytes at `first` and
+// `second` agree. -1 when it does not start before the last sixteen, where
+// `i` is left for the byte-wise scan.
+inline qsizetype sseScan(const char *data, qsizetype lastStart, qsizetype &i, const Literal &literal)
 {
     const __m128i first = _mm_set1_epi8(literal.text[literal.first]);
     const __m128i firstMask = _mm_set1_epi8(literal.masks[literal.first]);
@@ -162,19 +176,15 @@ inline qsizetype sseScan(const char *data, qsizetype lastStart, qsizetype i, con
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + literal.second));
         const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(a, firstMask), first),
                                            _mm_cmpeq_epi8(_mm_or_si128(b, secondMask), second));
-        unsigned bits = unsigned(_mm_movemask_epi8(both));
-        while (bits) {
-            const int at = __builtin_ctz(bits);
-            if (sameAt(data + i + at, literal.text, literal.masks, literal.length))
-                return i + at;
-            bits &= bits - 1;
-        }
+        const qsizetype found = firstFullMatch(data, i, unsigned(_mm_movemask_epi8(both)), literal);
+        if (found >= 0)
+            return found;
     }
-    return -(i + 1);
+    return -1;
 }
 
 // The same, thirty-two starts at a time, on processors that have AVX2.
-__attribute__((target("avx2"))) qsizetype avx2Scan(const char *data, qsizetype lastStart, qsizetype i,
+__attribute__((target("avx2"))) qsizetype avx2Scan(const char *data, qsizetype lastStart, qsizetype &i,
                                                    const Literal &literal)
 {
     const __m256i first = _mm256_set1_epi8(literal.text[literal.first]);
@@ -186,15 +196,11 @@ __attribute__((target("avx2"))) qsizetype avx2Scan(const char *data, qsizetype l
         const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(data + i + literal.second));
         const __m256i both = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(a, firstMask), first),
                                               _mm256_cmpeq_epi8(_mm256_or_si256(b, secondMask), second));
-        unsigned bits = unsigned(_mm256_movemask_epi8(both));
-        while (bits) {
-            const int at = __builtin_ctz(bits);
-            if (sameAt(data + i + at, literal.text, literal.masks, literal.length))
-                return i + at;
-            bits &= bits - 1;
-        }
+        const qsizetype found = firstFullMatch(data, i, unsigned(_mm256_movemask_epi8(both)), literal);
+        if (found >= 0)
+            return found;
     }
-    return -(i + 1);
+    return -1;
 }
 
 const bool kHasAvx2 = __builtin_cpu_supports("avx2");
@@ -210,17 +216,11 @@ qsizetype indexOfLiteral(const char *data, qsizetype size, const Literal &litera
     const qsizetype lastStart = size - length;
     qsizetype i = 0;
 #if defined(__SSE2__)
-    // A negative answer is where the vector scan stopped, less one.
-    if (kHasAvx2) {
-        i = avx2Scan(data, lastStart, i, literal);
-        if (i >= 0)
-            return i;
-        i = -i - 1;
-    }
-    i = sseScan(data, lastStart, i, literal);
-    if (i >= 0)
-        return i;
-    i = -i - 1;
+    qsizetype found = kHasAvx2 ? avx2Scan(data, lastStart, i, literal) : -1;
+    if (found < 0)
+        found = sseScan(data, lastStart, i, literal);
+    if (found >= 0)
+        return found;
 #endif
     for (; i <= lastStart; ++i) {
         if (sameAt(data + i, literal.text, literal.masks, length))

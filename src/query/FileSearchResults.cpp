@@ -253,6 +253,14 @@ QString FileSearchResults::fullPath(const FileItem &item)
     return path + QFile::decodeName(item.name);
 }
 
+void FileSearchResults::fullNativePath(const FileItem &item, std::string *out)
+{
+    out->assign(item.path);
+    if (out->empty() || out->back() != '/')
+        *out += '/';
+    *out += item.name;
+}
+
 QString FileSearchResults::extension(const QString &name)
 {
     const int dot = name.lastIndexOf(QLatin1Char('.'));

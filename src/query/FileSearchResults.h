@@ -75,6 +75,8 @@ public:
     // Path, "/" and name; an empty string for a row out of range.
     QString fullPath(int row) const;
     static QString fullPath(const FileItem &item);
+    // fullPath() as the file system's bytes, into `out` (its memory reused).
+    static void fullNativePath(const FileItem &item, std::string *out);
 
     // Gives back what filling needed and reading does not: the lists' spare
     // room and the name pools' look-up tables, together about half of what

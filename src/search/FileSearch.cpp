@@ -369,20 +369,14 @@ void FileSearch::checkCandidate(const FileSearchResults::FileItem &item, bool is
 // file needs the general check.
 bool FileSearch::checkFileByContentsAlone(const FileSearchResults::FileItem &item)
 {
-    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
-    const bool dateBound = m_request.modifiedFrom.isValid() || m_request.modifiedTo.isValid();
-    if (m_request.text.isEmpty() || sizeBound || dateBound)
+    if (m_request.text.isEmpty() || sizeBound() || dateBound())
         return false;
-    const std::size_t folderLength = std::strlen(item.path);
     // A folder given with a final "/" is named without it in the results.
-    const bool separated = folderLength > 0 && item.path[folderLength - 1] == '/';
-    if (separated && folderLength > 1)
+    const std::size_t folderLength = std::strlen(item.path);
+    if (folderLength > 1 && item.path[folderLength - 1] == '/')
         return false;
     thread_local std::string path;
-    path.assign(item.path, folderLength);
-    if (!separated)
-        path += '/';
-    path += item.name;
+    FileSearchResults::fullNativePath(item, &path);
     int matches = 0;
     if (!m_contentSearcher->findNative(m_request, path.c_str(), m_request.countMatches ? &matches : nullptr))
         return true;
@@ -401,8 +395,8 @@ bool FileSearch::checkFile(const QString &path, bool isFolder, int *matches) con
         if (!m_contentSearcher->find(m_request, path, m_request.countMatches ? matches : nullptr))
             return false;
     }
-    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
-    const bool dateBound = m_request.modifiedFrom.isValid() || m_request.modifiedTo.isValid();
+    const bool sizeBound = this->sizeBound();
+    const bool dateBound = this->dateBound();
     if (!sizeBound && !dateBound)
         return true;
     const QFileInfo info(path);
@@ -418,6 +412,16 @@ bool FileSearch::checkFile(const QString &path, bool isFolder, int *matches) con
     if (m_request.maxSize != -1 && info.size() > m_request.maxSize)
         return false;
     return true;
+}
+
+bool FileSearch::sizeBound() const
+{
+    return m_request.minSize != -1 || m_request.maxSize != -1;
+}
+
+bool FileSearch::dateBound() const
+{
+    return m_request.modifiedFrom.isValid() || m_request.modifiedTo.isValid();
 }
 
 // The whole day `modifiedTo` is included: the bound is the start of the next day.

@@ -73,6 +73,9 @@ public:
     // of content matches when the request counts them.
     bool checkFile(const QString &path, bool isFolder, int *matches) const;
     bool checkFileByContentsAlone(const FileSearchResults::FileItem &item);
+    // Whether the request bounds the size or the modification date.
+    bool sizeBound() const;
+    bool dateBound() const;
 
 signals:
     void finished(FileSearchRequest::Id requestId);
