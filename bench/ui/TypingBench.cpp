@@ -75,7 +75,10 @@ public:
         m_keyTimer.setInterval(intervalMs);
         connect(&m_keyTimer, &QTimer::timeout, this, &Typist::typeNextKey);
         connect(window.instantToolBar(), &InstantToolBar::startSearch, this,
-                [this] { m_searchStartedAtKey = int(m_keyTimes.size()) - 1; });
+                [this] {
+                    m_searchStartedAtKey = int(m_keyTimes.size()) - 1;
+                    m_finishShown = false;
+                });
     }
 
     // Types every word once; returns false when a search never answered.
@@ -86,7 +89,13 @@ public:
         // another thread after the search and reset once in the new order.
         QAbstractItemModel *model = m_tab->table()->model();
         const QList<QMetaObject::Connection> watching{
-            connect(m_tab, &TabPage::statusTextChanged, this, &Typist::onRowsChanged),
+            connect(m_tab, &TabPage::statusTextChanged, this,
+                    [this] {
+                        // Said found once the search has ended and its sort, if
+                        // any, has begun: the rows before that are not in order.
+                        m_finishShown = m_tab->state() == TabPage::Finished;
+                        onRowsChanged();
+                    }),
             connect(model, &QAbstractItemModel::modelReset, this, &Typist::onRowsChanged),
             connect(model, &QAbstractItemModel::rowsInserted, this, &Typist::onRowsChanged)};
         bool answered = true;
@@ -152,7 +161,7 @@ private:
             for (; m_firstRowsAnswered <= m_searchStartedAtKey; ++m_firstRowsAnswered)
                 m_firstRows.push_back((now - m_keyTimes[m_firstRowsAnswered]) / 1e6);
         }
-        if (!finished || m_tab->table()->isSorting())
+        if (!finished || !m_finishShown || m_tab->table()->isSorting())
             return;
         for (; m_answered <= m_searchStartedAtKey; ++m_answered)
             m_latencies.push_back((now - m_keyTimes[m_answered]) / 1e6);
@@ -170,6 +179,7 @@ private:
     int m_answered = 0;
     int m_firstRowsAnswered = 0;
     int m_searchStartedAtKey = -1;
+    bool m_finishShown = false;
     std::vector<qint64> m_keyTimes;
     std::vector<double> m_latencies;
     std::vector<double> m_firstRows;
