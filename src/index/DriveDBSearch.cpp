@@ -7,8 +7,6 @@
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <thread>
 
@@ -200,42 +198,27 @@ void DriveDBSearch::addHit(Lane &lane, const RecordMap::Entry &entry, bool folde
     const FileRecord &record = entry.second;
     if (!accepts(entry.first, record, folders))
         return;
-    QString path = parentPath(lane, record);
-    if (!path.isEmpty())
-        hits.push_back(Hit{record.name, std::move(path), folders});
+    if (const std::string *path = m_db.folderPathBytes(record, lane.paths))
+        hits.push_back(Hit{record.name, path->c_str(), folders});
 }
 
-// The record's own name takes part as well: a record under an excluded name
-// has no path, as the database's folderPath() gives it.
-QString DriveDBSearch::parentPath(Lane &lane, const FileRecord &record) const
-{
-    const auto known = lane.paths.constFind(record.parent);
-    if (known != lane.paths.constEnd())
-        return m_db.isExcludedName(record.name) ? QString() : *known;
-    QString path = m_db.folderPath(record);
-    if (!m_db.isExcludedName(record.name))
-        lane.paths.insert(record.parent, path);
-    return path;
-}
-
+// The results keep the file system's bytes, and a chunk's hits go in under
+// one lock; the hits of one folder share their path's pointer, which the
+// results then look up once.
 void DriveDBSearch::reportFinished()
 {
     while (m_reported < m_chunks.size() && m_chunks[m_reported]->done.load(std::memory_order_acquire)) {
-        std::vector<Hit> hits = std::move(m_chunks[m_reported]->hits);
+        const std::vector<Hit> hits = std::move(m_chunks[m_reported]->hits);
         ++m_reported;
-        // The results keep the file system's bytes: a name goes in as the
-        // index holds it, and a folder's path, shared by its hits, is
-        // encoded once for all of them.
+        m_reportedNames.clear();
+        m_reportedPaths.clear();
+        m_reportedFolders.clear();
         for (const Hit &hit : hits) {
-            if (!hit.path.isSharedWith(m_reportedPath)) {
-                m_reportedPath = hit.path;
-                m_reportedPathBytes = QFile::encodeName(hit.path);
-            }
-            if (hit.folder)
-                m_results.addFolder(hit.name, m_reportedPathBytes.constData());
-            else
-                m_results.addFile(hit.name, m_reportedPathBytes.constData());
+            m_reportedNames.push_back(hit.name);
+            m_reportedPaths.push_back(hit.path);
+            m_reportedFolders.push_back(hit.folder ? 1 : 0);
         }
+        m_results.addBatch(m_reportedNames.data(), m_reportedPaths.data(), m_reportedFolders.data(), hits.size());
     }
 }
 

@@ -5,9 +5,6 @@
 #include "index/RecordMap.h"
 #include "query/ExpressionMatcher.h"
 
-#include <QHash>
-#include <QString>
-
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -40,11 +37,12 @@ public:
     void run();
 
 private:
-    // A match ready to be added: its pooled name and its parent path.
+    // A match ready to be added: its pooled name and its parent path, as
+    // the file system's bytes, held by a lane's folder paths.
     struct Hit
     {
         const char *name;
-        QString path;
+        const char *path;
         bool folder;
     };
     // Leaves [firstLeaf, endLeaf) of one map, and the matches found there.
@@ -67,10 +65,9 @@ private:
         std::vector<const char *> names;
         std::vector<const RecordMap::Entry *> entries;
         std::vector<quint8> verdicts;
-        // Parent paths already built, by the parent's number: matches come
-        // in bunches from one folder, and building a path walks every
-        // ancestor.
-        QHash<FRN, QString> paths;
+        // Folder paths already built: matches come in bunches from one
+        // folder, and building a path walks every ancestor.
+        NTFSDriveDB::FolderPaths paths;
     };
 
     void makeChunks();
@@ -80,7 +77,6 @@ private:
     void scan(Lane &lane, Chunk &chunk);
     void gatherLeaf(Lane &lane, const RecordMap::Span &leaf);
     void addHit(Lane &lane, const RecordMap::Entry &entry, bool folders, std::vector<Hit> &hits);
-    QString parentPath(Lane &lane, const FileRecord &record) const;
     // Adds the hits of finished chunks that no unfinished chunk precedes.
     void reportFinished();
     void throwIfCanceled() const;
@@ -99,6 +95,8 @@ private:
     std::vector<std::unique_ptr<Chunk>> m_chunks;
     std::atomic<std::size_t> m_nextChunk{0};
     std::size_t m_reported = 0; // chunks whose hits are in the results
-    QString m_reportedPath;        // the reporting thread's last path,
-    QByteArray m_reportedPathBytes; // and that path encoded
+    // A finished chunk's hits, as the results take them at once.
+    std::vector<const char *> m_reportedNames;
+    std::vector<const char *> m_reportedPaths;
+    std::vector<unsigned char> m_reportedFolders;
 };

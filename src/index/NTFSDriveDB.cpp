@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <deque>
 
 namespace {
 
@@ -103,10 +102,10 @@ void NTFSDriveDB::attachMonitor(std::unique_ptr<IChangeJournalReader> reader, co
 
 void NTFSDriveDB::setIndexingSettings(const IndexingSettings &settings)
 {
-    m_excludedNameHashes.clear();
+    m_excludedNames.clear();
     for (const QString &entry : settings.excludePaths) {
         if (!entry.contains(QLatin1Char('/')))
-            m_excludedNameHashes.insert(StringPool::hash(entry.toLower().toUtf8().constData()));
+            m_excludedNames.push_back(entry.toLower().toUtf8());
     }
     m_settings = settings;
 }
@@ -207,64 +206,110 @@ int NTFSDriveDB::fileCount() const
     return int(m_folders.size() + m_files.size());
 }
 
+// Called for every match and each of its folders: an ASCII name is compared
+// as it is, folding its letters on the way, without a copy.
 bool NTFSDriveDB::isExcludedName(const char *name) const
 {
-    if (m_excludedNameHashes.empty())
+    if (m_excludedNames.empty())
         return false;
     std::size_t length = 0;
-    quint32 hash;
     if (isAscii(name, length)) {
-        char lower[DriveDBFile::kMaxNameLength + 1];
-        const std::size_t n = std::min<std::size_t>(length, DriveDBFile::kMaxNameLength);
-        for (std::size_t i = 0; i < n; ++i)
-            lower[i] = (name[i] >= 'A' && name[i] <= 'Z') ? char(name[i] + ('a' - 'A')) : name[i];
-        lower[n] = '\0';
-        hash = StringPool::hash(lower);
-    } else {
-        hash = StringPool::hash(QString::fromUtf8(name, int(length)).toLower().toUtf8().constData());
+        for (const QByteArray &excluded : m_excludedNames) {
+            if (std::size_t(excluded.size()) != length)
+                continue;
+            std::size_t i = 0;
+            while (i < length && char((name[i] >= 'A' && name[i] <= 'Z') ? name[i] + ('a' - 'A') : name[i]) == excluded[int(i)])
+                ++i;
+            if (i == length)
+                return true;
+        }
+        return false;
     }
-    return m_excludedNameHashes.count(hash) != 0;
+    const QByteArray lower = QString::fromUtf8(name, int(length)).toLower().toUtf8();
+    return std::find(m_excludedNames.cbegin(), m_excludedNames.cend(), lower) != m_excludedNames.cend();
 }
 
 QString NTFSDriveDB::folderPath(const FileRecord &record) const
 {
-    std::deque<const char *> parts;
-    std::size_t length = 0;
-    const FileRecord *current = &record;
-    // A parent chain can never be longer than the number of folders; a longer
-    // one is a cycle, which would otherwise hang every search.
-    std::size_t steps = 0;
-    while (current->parent != 0) {
-        if (++steps > m_folders.size()) {
+    FolderPaths known;
+    const std::string *path = folderPathBytes(record, known);
+    return path ? QFile::decodeName(QByteArray::fromRawData(path->data(), int(path->size()))) : QString();
+}
+
+const std::string *NTFSDriveDB::folderPathBytes(const FileRecord &record, FolderPaths &known) const
+{
+    if (record.parent == 0 || (record.name && isExcludedName(record.name)))
+        return nullptr;
+    const std::string &path = pathOfFolder(record.parent, record, known);
+    return path.empty() ? nullptr : &path;
+}
+
+// Walks up to the root or to a folder already known, then builds the paths
+// of the folders on the way down, keeping each; a folder without a path is
+// kept as empty, so its warning is given once.
+const std::string &NTFSDriveDB::pathOfFolder(FRN frn, const FileRecord &record, FolderPaths &known) const
+{
+    const auto found = known.find(frn);
+    if (found != known.end())
+        return found->second;
+    std::vector<std::pair<FRN, const FileRecord *>> chain;
+    std::string path;
+    bool broken = false;
+    for (FRN at = frn;;) {
+        // A parent chain can never be longer than the number of folders; a
+        // longer one is a cycle, which would otherwise hang every search.
+        if (chain.size() > m_folders.size()) {
             log(WARNING, QStringLiteral("Parent chain of %1 is a cycle").arg(QString::fromUtf8(record.name)));
-            return QString();
+            broken = true;
+            break;
         }
-        const auto parent = m_folders.find(current->parent);
-        if (parent == m_folders.end()) {
-            if (m_files.find(current->parent) == m_files.end())
+        const auto knownFolder = known.find(at);
+        if (knownFolder != known.end()) {
+            path = knownFolder->second;
+            broken = path.empty();
+            break;
+        }
+        const auto folder = m_folders.find(at);
+        if (folder == m_folders.end()) {
+            if (m_files.find(at) == m_files.end())
                 log(WARNING, QStringLiteral("File %1 has no parent").arg(QString::fromUtf8(record.name)));
-            return QString();
+            broken = true;
+            break;
         }
-        if (!parent->second.name) {
+        const FileRecord &current = folder->second;
+        if (!current.name) {
             log(WARNING, QStringLiteral("Record has an empty name"));
-            return QString();
+            broken = true;
+            break;
         }
-        if (current->name && isExcludedName(current->name))
-            return QString();
-        parts.push_front(parent->second.name);
-        length += std::strlen(parent->second.name) + (length ? 1 : 0);
-        current = &parent->second;
+        chain.emplace_back(at, &current);
+        // The root's name is its mount point, and it is never excluded.
+        if (current.parent == 0)
+            break;
+        if (isExcludedName(current.name)) {
+            broken = true;
+            break;
+        }
+        at = current.parent;
     }
-    QString path;
-    path.reserve(int(length));
-    for (const char *part : parts) {
-        // The root's name is its mount point: "/" already ends with the
-        // separator, "/mnt/data" does not.
-        if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
-            path += QLatin1Char('/');
-        path += QFile::decodeName(part);
+    // Not even the first folder was found: it is kept as without a path.
+    if (chain.empty())
+        chain.emplace_back(frn, nullptr);
+    const std::string *result = nullptr;
+    for (auto step = chain.rbegin(); step != chain.rend(); ++step) {
+        if (broken) {
+            path.clear();
+        } else if (step->second->parent == 0) {
+            path = step->second->name;
+        } else {
+            // "/" already ends with the separator, "/mnt/data" does not.
+            if (path.empty() || path.back() != '/')
+                path += '/';
+            path += step->second->name;
+        }
+        result = &(known[step->first] = path);
     }
-    return path;
+    return *result;
 }
 
 bool NTFSDriveDB::descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const

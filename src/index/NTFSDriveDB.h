@@ -17,7 +17,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <set>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class FileSearchRequest;
@@ -64,7 +65,16 @@ public:
     USN stopMonitor();
 
     void search(FileSearchRequest &request, FileSearchResults &results);
+    // The path of the record's folder; empty for a root, a record under an
+    // excluded name (its own or a folder's) and a broken chain of parents.
     QString folderPath(const FileRecord &record) const;
+    // Folder paths as the file system's bytes, by folder number: each built
+    // once from its parent's. A search's matches come from few folders, and
+    // those share their ancestors.
+    using FolderPaths = std::unordered_map<FRN, std::string>;
+    // folderPath() as bytes, kept in `known`; null where that is empty. The
+    // string stays put while `known` lives. Under the read lock.
+    const std::string *folderPathBytes(const FileRecord &record, FolderPaths &known) const;
     int fileCount() const;
 
     QChar drive() const { return m_drive; }
@@ -97,6 +107,9 @@ private:
     bool store(FRN frn, FRN parent, const QString &name, bool isDir, const char *emptyMessage,
                const char *poolMessage);
     bool isExcludedName(const char *name) const;
+    // The path of folder `frn`, empty when it has none; `record` is the one
+    // asked about, named in the warnings.
+    const std::string &pathOfFolder(FRN frn, const FileRecord &record, FolderPaths &known) const;
     bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
     ResolvedPaths resolve(const QStringList &paths) const;
     bool loadRecords(const CancelFlag *cancel);
@@ -113,7 +126,8 @@ private:
     BlockArena m_arena;
     RecordMap m_folders;
     RecordMap m_files;
-    std::set<quint32> m_excludedNameHashes;
+    // Lower-cased, as UTF-8: a handful, each compared whole.
+    std::vector<QByteArray> m_excludedNames;
     JournalState m_journal;
     // The saved position of the file being loaded.
     USN m_loadedUsn = 0;

@@ -64,13 +64,26 @@ void StringPool::intern(const char *const *texts, std::size_t count, const char 
 {
     // The index is far larger than the caches and a look-up misses on its
     // first slot: hashing everything first lets the slot of a later text be
-    // fetched while an earlier one is compared.
+    // fetched while an earlier one is compared. A text passed again at once
+    // (the same pointer: one folder's many files) is taken as it was.
     constexpr std::size_t kAhead = 8;
+    bool indexed;
+    {
+        QReadLocker locker(&m_lock);
+        indexed = m_indexed;
+    }
+    // Told apart before the loop below writes over `texts` (which may be
+    // the same array as `interned`).
+    std::vector<unsigned char> repeats(count);
     std::vector<quint32> keys(count);
     std::vector<std::size_t> lengths(count);
     for (std::size_t i = 0; i < count; ++i) {
-        lengths[i] = texts[i] ? std::strlen(texts[i]) : 0;
-        keys[i] = texts[i] ? hash(texts[i], lengths[i]) : 0;
+        repeats[i] = i > 0 && texts[i] && texts[i] == texts[i - 1];
+        if (!texts[i] || repeats[i])
+            continue;
+        lengths[i] = std::strlen(texts[i]);
+        // Without an index nothing is looked up, so nothing is hashed.
+        keys[i] = indexed ? hash(texts[i], lengths[i]) : 0;
     }
     QWriteLocker locker(&m_lock);
     for (std::size_t i = 0; i < count; ++i) {
@@ -81,6 +94,12 @@ void StringPool::intern(const char *const *texts, std::size_t count, const char 
             interned[i] = nullptr;
             continue;
         }
+        if (repeats[i]) {
+            interned[i] = interned[i - 1];
+            continue;
+        }
+        // A dropped index is never made again: a key left 0 above is never
+        // looked up.
         const char *existing = find(utf8, keys[i]);
         interned[i] = existing ? existing : store(utf8, lengths[i], keys[i]);
     }

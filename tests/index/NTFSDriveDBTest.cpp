@@ -120,8 +120,12 @@ private slots:
         f.db->addFile(13, kRoot, QStringLiteral("NODE_MODULES.txt"), false);
         f.db->addFile(14, kRoot, QStringLiteral("ärger"), false);
         f.db->addFile(15, kRoot, QStringLiteral("abs"), true);
-        QCOMPARE(f.search(),
-                 (QStringList{QStringLiteral("d /abs"), QStringLiteral("f /NODE_MODULES.txt")}));
+        // A name as long as an excluded one, and a second file under an excluded folder already walked.
+        f.db->addFile(16, kRoot, QStringLiteral("node_modulez"), true);
+        f.db->addFile(17, 16, QStringLiteral("kept.js"), false);
+        f.db->addFile(18, 11, QStringLiteral("b.js"), false);
+        QCOMPARE(f.search(), (QStringList{QStringLiteral("d /abs"), QStringLiteral("d /node_modulez"),
+                                          QStringLiteral("f /NODE_MODULES.txt"), QStringLiteral("f /node_modulez/kept.js")}));
     }
 
     // Enough records for the search to share them between two threads: the

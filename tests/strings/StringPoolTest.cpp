@@ -86,6 +86,30 @@ private slots:
         QVERIFY(again != before[17]);
     }
 
+    // A text passed again straight after itself (one folder's many files) is taken once, with or without the
+    // table: the index service's unshared names are stored as they come, but not once per file of a folder.
+    void batchRepeatsAreTakenOnce()
+    {
+        for (const bool indexed : {true, false}) {
+            StringPool pool;
+            if (!indexed)
+                pool.dropIndex();
+            const QByteArray folder("/usr/share/doc");
+            const QByteArray other("/usr/share/doc"); // equal, but not the same pointer
+            std::vector<const char *> texts{folder.constData(), folder.constData(), folder.constData(),
+                                            other.constData(), nullptr, folder.constData()};
+            std::vector<const char *> interned(texts.size());
+            pool.intern(texts.data(), texts.size(), interned.data());
+            QVERIFY(interned[0] == interned[1] && interned[1] == interned[2]);
+            QVERIFY(interned[4] == nullptr);
+            for (const std::size_t i : {0, 3, 5})
+                QCOMPARE(QByteArray(interned[i]), folder);
+            // With the table, equal texts share one copy; without, each run of one pointer has its own.
+            QCOMPARE(pool.size(), std::size_t(indexed ? 1 : 3));
+            QCOMPARE(interned[3] == interned[0], indexed);
+        }
+    }
+
     // Threads interning the same names in orders of their own: a race may store a new name twice, but a name
     // stored before, or interned again, is the pool's first copy.
     void concurrentInterningKeepsIdentity()
