@@ -7,6 +7,10 @@
 #include <QVector>
 
 #include <algorithm>
+#include <array>
+#include <deque>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -36,59 +40,145 @@ qint64 fileSystemKey(int column, const FileStat &stat)
     }
 }
 
-// The first eight bytes of a text key as one number, in the order of the
-// text (bytes compare unsigned; a shorter text is padded with zeros, below
-// any byte of a longer one).
-quint64 head(const std::string &text)
-{
-    quint64 value = 0;
-    const std::size_t size = std::min<std::size_t>(text.size(), 8);
-    for (std::size_t i = 0; i < 8; ++i)
-        value = (value << 8) | (i < size ? quint64(static_cast<unsigned char>(text[i])) : 0);
-    return value;
-}
-
 bool isTextColumn(int column)
 {
     return column == FileSearchResults::Name || column == FileSearchResults::Path
            || column == FileSearchResults::Extension;
 }
 
-// Sorts rows [first, last) by their keys; stable, so equal keys keep their
-// order in both directions. Text keys are told apart by their first eight
-// bytes, held side by side, wherever those differ: the sort then seldom
-// follows a key to its text, which costs a cache miss each time.
-void sortRange(std::vector<int> &order, const std::vector<FileSearchResults::SortKey> &keys, int column, int first,
-               int last, bool descending)
+unsigned char foldAscii(char c)
 {
-    if (!isTextColumn(column)) {
-        std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
-            const FileSearchResults::SortKey &left = keys[std::size_t(a)];
-            const FileSearchResults::SortKey &right = keys[std::size_t(b)];
-            return descending ? FileSearchResults::sortsBefore(column, right, left)
-                              : FileSearchResults::sortsBefore(column, left, right);
-        });
-        return;
+    return static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
+}
+
+bool isAscii(const char *text)
+{
+    for (; *text; ++text) {
+        if (static_cast<unsigned char>(*text) >= 0x80)
+            return false;
     }
-    struct Entry
-    {
-        quint64 head;
-        int row;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(std::size_t(last - first));
-    for (int i = first; i < last; ++i)
-        entries.push_back({head(keys[std::size_t(order[std::size_t(i)])].text), order[std::size_t(i)]});
-    const auto before = [&keys](const Entry &a, const Entry &b) {
-        if (a.head != b.head)
-            return a.head < b.head;
-        return keys[std::size_t(a.row)].text < keys[std::size_t(b.row)].text;
-    };
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
-        return descending ? before(b, a) : before(a, b);
+    return true;
+}
+
+// A row's text for a text sort: its name or path as it is where that is
+// ASCII (the comparisons fold its letters), otherwise its full folding, as
+// the results' own sort makes it, kept in `folded`.
+const char *sortText(int column, const FileSearchResults::FileItem &item, std::deque<std::string> &folded)
+{
+    const char *text = column == FileSearchResults::Name ? item.name
+                       : column == FileSearchResults::Path ? item.path
+                                                           : nullptr;
+    if (text && isAscii(text))
+        return text;
+    folded.push_back(FileSearchResults::sortKey(column, item).text);
+    return folded.back().c_str();
+}
+
+// Eight folded bytes of a text from byte `from` on as one number, in the
+// order of the text (bytes compare unsigned; a shorter text is padded with
+// zeros, below any byte of a longer one). The text has no end before `from`.
+quint64 foldedHead(const char *text, std::size_t from)
+{
+    text += from;
+    quint64 value = 0;
+    int i = 0;
+    for (; i < 8 && text[i]; ++i)
+        value = (value << 8) | foldAscii(text[i]);
+    for (; i < 8; ++i)
+        value <<= 8;
+    return value;
+}
+
+struct HeadEntry
+{
+    quint64 head;
+    int row;
+};
+
+// Below this many entries a radix pass costs more than comparing them.
+constexpr std::size_t kRadixFrom = 64;
+
+// Orders entries by head a byte at a time from the lowest, each pass stable:
+// entries with equal heads keep their order.
+void radixSortByHead(HeadEntry *entries, HeadEntry *spare, std::size_t count)
+{
+    std::array<std::array<std::size_t, 256>, 8> counts{};
+    for (std::size_t i = 0; i < count; ++i) {
+        for (int digit = 0; digit < 8; ++digit)
+            ++counts[std::size_t(digit)][(entries[i].head >> (8 * digit)) & 0xff];
+    }
+    HeadEntry *from = entries;
+    HeadEntry *to = spare;
+    for (int digit = 0; digit < 8; ++digit) {
+        std::array<std::size_t, 256> &starts = counts[std::size_t(digit)];
+        // A byte every entry shares leaves the order as it is.
+        if (std::find(starts.cbegin(), starts.cend(), count) != starts.cend())
+            continue;
+        std::size_t at = 0;
+        for (std::size_t &start : starts)
+            at += std::exchange(start, at);
+        for (std::size_t i = 0; i < count; ++i)
+            to[starts[(from[i].head >> (8 * digit)) & 0xff]++] = from[i];
+        std::swap(from, to);
+    }
+    if (from != entries)
+        std::copy(from, from + count, entries);
+}
+
+// Orders entries whose texts agree up to byte `from` by their next eight
+// bytes, and each run that ties on those by the eight after, until the
+// texts end: texts are never compared whole. Stable, so equal texts keep
+// their order, in both directions.
+void orderByHeads(HeadEntry *entries, HeadEntry *spare, std::size_t count, const std::vector<const char *> &texts,
+                  std::size_t from, bool descending)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const quint64 head = foldedHead(texts[std::size_t(entries[i].row)], from);
+        entries[i].head = descending ? ~head : head;
+    }
+    if (count >= kRadixFrom) {
+        radixSortByHead(entries, spare, count);
+    } else {
+        std::stable_sort(entries, entries + count,
+                         [](const HeadEntry &a, const HeadEntry &b) { return a.head < b.head; });
+    }
+    for (std::size_t start = 0; start < count;) {
+        std::size_t end = start + 1;
+        while (end < count && entries[end].head == entries[start].head)
+            ++end;
+        // Texts that tie on eight bytes, none of them ending there, may
+        // differ after them.
+        const quint64 head = descending ? ~entries[start].head : entries[start].head;
+        if (end - start > 1 && (head & 0xff) != 0)
+            orderByHeads(entries + start, spare + start, end - start, texts, from + 8, descending);
+        start = end;
+    }
+}
+
+// Sorts rows [first, last) by their texts; stable in both directions.
+void sortTexts(std::vector<int> &order, const std::vector<const char *> &texts, int first, int last,
+               bool descending)
+{
+    const std::size_t count = std::size_t(std::max(0, last - first));
+    std::vector<HeadEntry> entries(count);
+    for (std::size_t i = 0; i < count; ++i)
+        entries[i].row = order[std::size_t(first) + i];
+    std::vector<HeadEntry> spare(count);
+    orderByHeads(entries.data(), spare.data(), count, texts, 0, descending);
+    for (std::size_t i = 0; i < count; ++i)
+        order[std::size_t(first) + i] = entries[i].row;
+}
+
+// Sorts rows [first, last) by their numbers; stable as well.
+void sortNumbers(std::vector<int> &order, const std::vector<FileSearchResults::SortKey> &keys, int column,
+                 int first, int last, bool descending)
+{
+    std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
+        const FileSearchResults::SortKey &left = keys[std::size_t(a)];
+        const FileSearchResults::SortKey &right = keys[std::size_t(b)];
+        return descending ? FileSearchResults::sortsBefore(column, right, left)
+                          : FileSearchResults::sortsBefore(column, left, right);
     });
-    for (int i = first; i < last; ++i)
-        order[std::size_t(i)] = entries[std::size_t(i - first)].row;
 }
 
 } // namespace
@@ -115,7 +205,10 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
         // data gives them), under the lock that cancel() takes: after that
         // the result set is not touched again, however long the disk or the
         // ordering takes.
+        const bool byText = isTextColumn(column);
         std::vector<FileSearchResults::SortKey> keys;
+        std::vector<const char *> texts;
+        std::deque<std::string> folded;
         QVector<QString> paths;
         std::vector<FileSearchResults::FileItem> rows;
         int folderCount = 0;
@@ -129,6 +222,8 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
             const int total = folderCount + results->fileCount();
             if (readsFileSystem)
                 paths.reserve(total);
+            else if (byText)
+                texts.reserve(std::size_t(total));
             else
                 keys.reserve(std::size_t(total));
             rows.reserve(std::size_t(total));
@@ -148,6 +243,8 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
                 for (const FileSearchResults::FileItem &item : items) {
                     if (readsFileSystem)
                         paths.append(FileSearchResults::fullPath(item));
+                    else if (byText)
+                        texts.push_back(sortText(column, item, folded));
                     else
                         keys.push_back(FileSearchResults::sortKey(column, item));
                 }
@@ -164,12 +261,17 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
                     context.reply([this, row, total = paths.size()] { emit progress(row + 1, total); });
             }
         }
-        const int total = int(keys.size());
+        const int total = int(byText ? texts.size() : keys.size());
         std::vector<int> order(static_cast<std::size_t>(total));
         for (int row = 0; row < total; ++row)
             order[std::size_t(row)] = row;
-        sortRange(order, keys, column, 0, folderCount, descending);
-        sortRange(order, keys, column, folderCount, total, descending);
+        if (byText) {
+            sortTexts(order, texts, 0, folderCount, descending);
+            sortTexts(order, texts, folderCount, total, descending);
+        } else {
+            sortNumbers(order, keys, column, 0, folderCount, descending);
+            sortNumbers(order, keys, column, folderCount, total, descending);
+        }
         // Put in order here: on the UI thread, gathering many rows from all
         // over memory stalled the window.
         const int folders = std::min(folderCount, total);

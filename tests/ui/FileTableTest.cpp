@@ -342,30 +342,45 @@ private slots:
     // order).
     void sorterOrdersAsTheResultsDo_data()
     {
+        QTest::addColumn<int>("column");
         QTest::addColumn<bool>("descending");
-        QTest::newRow("ascending") << false;
-        QTest::newRow("descending") << true;
+        for (const int column : {int(NameColumn), int(PathColumn), int(TypeColumn)}) {
+            QTest::addRow("column %d, ascending", column) << column << false;
+            QTest::addRow("column %d, descending", column) << column << true;
+        }
     }
 
+    // The sorter orders texts by their first bytes alone wherever it can:
+    // names and folders that tie there, differ in case or beyond ASCII, are
+    // shorter than that or equal, and folders beside files, must still come
+    // out as the results' own sort puts them.
     void sorterOrdersAsTheResultsDo()
     {
+        QFETCH(int, column);
         QFETCH(bool, descending);
         const QStringList stems{"report-2024-quarterly-", "Report-2024-", "a", "B", "\u00c9clair", "\u00e9clair",
-                                "stra\u00dfe", "STRASSE", "zz", "Z", "same"};
+                                "stra\u00dfe", "STRASSE", "zz", "Z", "same", "eight.Ab", "eight.ab"};
+        const QStringList extensions{"", ".TXT", ".txt", ".\u00e9t\u00e9", ".tar.gz"};
         FileSearchResults sorted;
         FileSearchResults reference;
         for (int i = 0; i < FileTable::kRowsSortedHere + 500; ++i) {
             const QString &stem = stems.at(i % stems.size());
             // Every tenth row repeats a name already given, in another folder.
-            const QString name = stem == QLatin1String("same") || i % 10 == 0 ? stem : stem + QString::number(i % 97);
-            const QString folder = QStringLiteral("/f%1").arg(i);
-            sorted.addFile(name, folder, 0);
-            reference.addFile(name, folder, 0);
+            const QString name = stem == QLatin1String("same") || i % 10 == 0
+                                     ? stem
+                                     : stem + QString::number(i % 97) + extensions.at(i % extensions.size());
+            const QString folder = QLatin1Char('/') + stems.at((i * 7) % stems.size()) + QString::number(i % 13);
+            for (FileSearchResults *results : {&sorted, &reference}) {
+                if (i % 9 == 0)
+                    results->addFolder(name, folder);
+                else
+                    results->addFile(name, folder, 0);
+            }
         }
-        reference.sort(FileSearchResults::Name, descending);
+        reference.sort(column, descending);
         FileTable table;
         table.setResults(nullptr, &sorted, {});
-        table.sort(NameColumn, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        table.sort(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
         QVERIFY(table.isSorting());
         QTRY_VERIFY(!table.isSorting());
         for (int row = 0; row < reference.count(); ++row)
