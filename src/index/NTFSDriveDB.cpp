@@ -249,9 +249,14 @@ const std::string *NTFSDriveDB::folderPathBytes(const FileRecord &record, Folder
 // kept as empty, so its warning is given once.
 const std::string &NTFSDriveDB::pathOfFolder(FRN frn, const FileRecord &record, FolderPaths &known) const
 {
-    const auto found = known.find(frn);
-    if (found != known.end())
+    if (known.lastPath && known.lastFolder == frn)
+        return *known.lastPath;
+    const auto found = known.byFolder.find(frn);
+    if (found != known.byFolder.end()) {
+        known.lastFolder = frn;
+        known.lastPath = &found->second;
         return found->second;
+    }
     std::vector<std::pair<FRN, const FileRecord *>> chain;
     std::string path;
     bool broken = false;
@@ -263,8 +268,8 @@ const std::string &NTFSDriveDB::pathOfFolder(FRN frn, const FileRecord &record, 
             broken = true;
             break;
         }
-        const auto knownFolder = known.find(at);
-        if (knownFolder != known.end()) {
+        const auto knownFolder = known.byFolder.find(at);
+        if (knownFolder != known.byFolder.end()) {
             path = knownFolder->second;
             broken = path.empty();
             break;
@@ -307,8 +312,10 @@ const std::string &NTFSDriveDB::pathOfFolder(FRN frn, const FileRecord &record, 
                 path += '/';
             path += step->second->name;
         }
-        result = &(known[step->first] = path);
+        result = &(known.byFolder[step->first] = path);
     }
+    known.lastFolder = frn;
+    known.lastPath = result;
     return *result;
 }
 

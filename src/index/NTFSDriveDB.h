@@ -71,7 +71,13 @@ public:
     // Folder paths as the file system's bytes, by folder number: each built
     // once from its parent's. A search's matches come from few folders, and
     // those share their ancestors.
-    using FolderPaths = std::unordered_map<FRN, std::string>;
+    struct FolderPaths
+    {
+        std::unordered_map<FRN, std::string> byFolder;
+        // The folder asked for last: a folder's files mostly come together.
+        FRN lastFolder = 0;
+        const std::string *lastPath = nullptr;
+    };
     // folderPath() as bytes, kept in `known`; null where that is empty. The
     // string stays put while `known` lives. Under the read lock.
     const std::string *folderPathBytes(const FileRecord &record, FolderPaths &known) const;

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -159,11 +160,21 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
         bytes.push_back('\0');
         return start;
     };
+    // A folder's files come one after another: an entry whose folder is the
+    // one before's shares its copy, which the path pool then takes as a
+    // repeat instead of hashing and looking it up again.
+    std::size_t lastParent = 0;
+    int lastParentSize = -1;
     return client.search(
         queryOf(request),
         [&](const ResultBatch::Entry &entry) {
             const std::size_t name = take(entry.name, entry.nameSize);
-            starts.emplace_back(name, take(entry.parent, entry.parentSize));
+            if (entry.parentSize != lastParentSize || starts.empty()
+                || std::memcmp(bytes.data() + lastParent, entry.parent, std::size_t(entry.parentSize)) != 0) {
+                lastParent = take(entry.parent, entry.parentSize);
+                lastParentSize = entry.parentSize;
+            }
+            starts.emplace_back(name, lastParent);
             folders.push_back(entry.isFolder ? 1 : 0);
         },
         [&request] { return bool(request.canceled); }, &count,
@@ -178,6 +189,7 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
             bytes.clear();
             starts.clear();
             folders.clear();
+            lastParentSize = -1;
         });
 }
 
