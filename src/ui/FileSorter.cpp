@@ -60,20 +60,6 @@ bool isAscii(const char *text)
     return true;
 }
 
-// A row's text for a text sort: its name or path as it is where that is
-// ASCII (the comparisons fold its letters), otherwise its full folding, as
-// the results' own sort makes it, kept in `folded`.
-const char *sortText(int column, const FileSearchResults::FileItem &item, std::deque<std::string> &folded)
-{
-    const char *text = column == FileSearchResults::Name ? item.name
-                       : column == FileSearchResults::Path ? item.path
-                                                           : nullptr;
-    if (text && isAscii(text))
-        return text;
-    folded.push_back(FileSearchResults::sortKey(column, item).text);
-    return folded.back().c_str();
-}
-
 // Eight folded bytes of a text from byte `from` on as one number, in the
 // order of the text (bytes compare unsigned; a shorter text is padded with
 // zeros, below any byte of a longer one). The text has no end before `from`.
@@ -88,6 +74,38 @@ quint64 foldedHead(const char *text, std::size_t from)
         value <<= 8;
     return value;
 }
+
+// The texts of a text sort, by row: a name or path as it is where that is
+// ASCII (the comparisons fold its letters), otherwise its full folding, as
+// the results' own sort makes it; and their first eight folded bytes, taken
+// while the text is at hand.
+struct TextKeys
+{
+    std::vector<const char *> texts;
+    std::vector<quint64> heads;
+    std::deque<std::string> folded;
+
+    void reserve(std::size_t count)
+    {
+        texts.reserve(count);
+        heads.reserve(count);
+    }
+
+    void add(int column, const FileSearchResults::FileItem &item)
+    {
+        const char *text = column == FileSearchResults::Name ? item.name
+                           : column == FileSearchResults::Path ? item.path
+                                                               : nullptr;
+        if (!text || !isAscii(text)) {
+            folded.push_back(FileSearchResults::sortKey(column, item).text);
+            text = folded.back().c_str();
+        }
+        texts.push_back(text);
+        heads.push_back(foldedHead(text, 0));
+    }
+
+    std::size_t size() const { return texts.size(); }
+};
 
 struct HeadEntry
 {
@@ -129,11 +147,12 @@ void radixSortByHead(HeadEntry *entries, HeadEntry *spare, std::size_t count)
 // bytes, and each run that ties on those by the eight after, until the
 // texts end: texts are never compared whole. Stable, so equal texts keep
 // their order, in both directions.
-void orderByHeads(HeadEntry *entries, HeadEntry *spare, std::size_t count, const std::vector<const char *> &texts,
-                  std::size_t from, bool descending)
+void orderByHeads(HeadEntry *entries, HeadEntry *spare, std::size_t count, const TextKeys &keys, std::size_t from,
+                  bool descending)
 {
     for (std::size_t i = 0; i < count; ++i) {
-        const quint64 head = foldedHead(texts[std::size_t(entries[i].row)], from);
+        const std::size_t row = std::size_t(entries[i].row);
+        const quint64 head = from == 0 ? keys.heads[row] : foldedHead(keys.texts[row], from);
         entries[i].head = descending ? ~head : head;
     }
     if (count >= kRadixFrom) {
@@ -150,21 +169,20 @@ void orderByHeads(HeadEntry *entries, HeadEntry *spare, std::size_t count, const
         // differ after them.
         const quint64 head = descending ? ~entries[start].head : entries[start].head;
         if (end - start > 1 && (head & 0xff) != 0)
-            orderByHeads(entries + start, spare + start, end - start, texts, from + 8, descending);
+            orderByHeads(entries + start, spare + start, end - start, keys, from + 8, descending);
         start = end;
     }
 }
 
 // Sorts rows [first, last) by their texts; stable in both directions.
-void sortTexts(std::vector<int> &order, const std::vector<const char *> &texts, int first, int last,
-               bool descending)
+void sortTexts(std::vector<int> &order, const TextKeys &keys, int first, int last, bool descending)
 {
     const std::size_t count = std::size_t(std::max(0, last - first));
     std::vector<HeadEntry> entries(count);
     for (std::size_t i = 0; i < count; ++i)
         entries[i].row = order[std::size_t(first) + i];
     std::vector<HeadEntry> spare(count);
-    orderByHeads(entries.data(), spare.data(), count, texts, 0, descending);
+    orderByHeads(entries.data(), spare.data(), count, keys, 0, descending);
     for (std::size_t i = 0; i < count; ++i)
         order[std::size_t(first) + i] = entries[i].row;
 }
@@ -207,8 +225,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
         // ordering takes.
         const bool byText = isTextColumn(column);
         std::vector<FileSearchResults::SortKey> keys;
-        std::vector<const char *> texts;
-        std::deque<std::string> folded;
+        TextKeys texts;
         QVector<QString> paths;
         std::vector<FileSearchResults::FileItem> rows;
         int folderCount = 0;
@@ -244,7 +261,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
                     if (readsFileSystem)
                         paths.append(FileSearchResults::fullPath(item));
                     else if (byText)
-                        texts.push_back(sortText(column, item, folded));
+                        texts.add(column, item);
                     else
                         keys.push_back(FileSearchResults::sortKey(column, item));
                 }
