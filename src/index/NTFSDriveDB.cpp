@@ -214,11 +214,14 @@ bool NTFSDriveDB::isExcludedName(const char *name) const
         return false;
     std::size_t length = 0;
     if (isAscii(name, length)) {
+        const auto folded = [name](std::size_t i) {
+            return char((name[i] >= 'A' && name[i] <= 'Z') ? name[i] + ('a' - 'A') : name[i]);
+        };
         for (const QByteArray &excluded : m_excludedNames) {
             if (std::size_t(excluded.size()) != length)
                 continue;
             std::size_t i = 0;
-            while (i < length && char((name[i] >= 'A' && name[i] <= 'Z') ? name[i] + ('a' - 'A') : name[i]) == excluded[int(i)])
+            while (i < length && folded(i) == excluded[int(i)])
                 ++i;
             if (i == length)
                 return true;

@@ -169,7 +169,7 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
         queryOf(request),
         [&](const ResultBatch::Entry &entry) {
             const std::size_t name = take(entry.name, entry.nameSize);
-            if (entry.parentSize != lastParentSize || starts.empty()
+            if (entry.parentSize != lastParentSize
                 || std::memcmp(bytes.data() + lastParent, entry.parent, std::size_t(entry.parentSize)) != 0) {
                 lastParent = take(entry.parent, entry.parentSize);
                 lastParentSize = entry.parentSize;
