@@ -514,6 +514,7 @@ void FileTable::onSorted(const QVector<FileSearchResults::FileItem> &folders,
     m_model->beginReset();
     m_results->placeSorted(folders, files);
     endChange();
+    emit sortEnded();
 }
 
 void FileTable::onSortCanceled()
@@ -522,6 +523,7 @@ void FileTable::onSortCanceled()
     if (m_sortProgress)
         m_sortProgress->deleteLater();
     m_view->restorePreviousSortIndicator();
+    emit sortEnded();
 }
 
 QString FileTable::sizeText(qint64 bytes)

@@ -110,6 +110,9 @@ public:
 
 signals:
     void fileSelected(const QString &fileName);
+    // A sort on the sorter's thread ended: its rows are in place, or it was
+    // canceled and the rows stay as they were.
+    void sortEnded();
     void fileRemoved(const QList<int> &indices);
     void customizeFilters();
 

@@ -16,6 +16,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <utility>
+
 TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *instantBar,
                  std::shared_ptr<FileSearcher> searcher, int id, QWidget *parent)
     : QWidget(parent)
@@ -60,6 +62,10 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
     });
     connect(m_splitter, &QSplitter::splitterMoved, this, &TabPage::onSplitterMoved);
     connect(m_table, &FileTable::fileSelected, this, &TabPage::onFileSelected);
+    connect(m_table, &FileTable::sortEnded, this, [this] {
+        if (std::exchange(m_selectAfterSort, false) && m_results && m_results->count() > 0 && hasRows())
+            selectFirstRowAndOpenPreview();
+    });
     connect(m_table, &FileTable::customizeFilters, this, &TabPage::customizeFilters);
 }
 
@@ -177,6 +183,7 @@ void TabPage::startSearch(FileSearchRequest *request, bool typed)
 
     m_state = Searching;
     m_showDone = false;
+    m_selectAfterSort = false;
     m_buttonTimer.stop();
     if (!keepRows) {
         setPreviewOpen(false);
@@ -290,7 +297,11 @@ void TabPage::onFindFinished()
         m_panel->stopProgress();
     m_table->refresh();
     m_table->applySortOrder();
-    if (m_results->count() > 0 && hasRows())
+    // Row 0 of rows still being sorted elsewhere would be some other row
+    // once they are in order.
+    if (m_results->count() > 0 && hasRows() && m_table->isSorting())
+        m_selectAfterSort = true;
+    else if (m_results->count() > 0 && hasRows())
         selectFirstRowAndOpenPreview();
     else
         setPreviewOpen(false);

@@ -172,6 +172,8 @@ private:
     QTimer m_firstRowsTimer;
     QTimer m_buttonTimer;
     bool m_showDone = false;
+    // The first row is chosen once the final sort has put the rows in order.
+    bool m_selectAfterSort = false;
     TabParameters m_parameters;
     QString m_unindexedDefaultFolder;
     QString m_incompleteReason;

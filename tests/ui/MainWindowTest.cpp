@@ -305,6 +305,27 @@ private slots:
         QCOMPARE(shown, printed);
     }
 
+    // Rows too many to sort on the UI thread are sorted elsewhere after the search: the row chosen at the end is
+    // the first of the sorted rows, not the first that came, wherever that lands.
+    void aLargeSearchChoosesItsFirstSortedRow()
+    {
+        const QString root = QDir::homePath() + QStringLiteral("/many/");
+        QVERIFY(QDir().mkpath(root));
+        const int count = FileTable::kRowsSortedHere + 500;
+        for (int i = 0; i < count; ++i) {
+            QFile file(root + QStringLiteral("bulk-%1.txt").arg((i * 7919) % count, 5, 10, QLatin1Char('0')));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        auto window = makeWindow();
+        FileTable *table = window->currentTab()->table();
+        QSignalSpy sortEnded(table, &FileTable::sortEnded);
+        QVERIFY(searchFor(*window, QStringLiteral("bulk-"), QStringLiteral("Found: %1 ").arg(count)));
+        QVERIFY(sortEnded.count() > 0 || sortEnded.wait(30000));
+        QCOMPARE(table->fullPath(0), root + QStringLiteral("bulk-00000.txt"));
+        QCOMPARE(table->view()->currentIndex().row(), 0);
+        QDir(root).removeRecursively();
+    }
+
     void editActionsReachTheTable()
     {
         QString folder;
