@@ -10,6 +10,7 @@
 #include <array>
 #include <deque>
 #include <string>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -51,15 +52,6 @@ unsigned char foldAscii(char c)
     return static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
 }
 
-bool isAscii(const char *text)
-{
-    for (; *text; ++text) {
-        if (static_cast<unsigned char>(*text) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 // Eight folded bytes of a text from byte `from` on as one number, in the
 // order of the text (bytes compare unsigned; a shorter text is padded with
 // zeros, below any byte of a longer one). The text has no end before `from`.
@@ -77,18 +69,20 @@ quint64 foldedHead(const char *text, std::size_t from)
 
 // The texts of a text sort, by row: a name or path as it is where that is
 // ASCII (the comparisons fold its letters), otherwise its full folding, as
-// the results' own sort makes it; and their first eight folded bytes, taken
+// the results' own sort makes it; and their first sixteen folded bytes, taken
 // while the text is at hand.
 struct TextKeys
 {
     std::vector<const char *> texts;
     std::vector<quint64> heads;
+    std::vector<quint64> nextHeads; // bytes 8 to 15, where ties mostly end
     std::deque<std::string> folded;
 
     void reserve(std::size_t count)
     {
         texts.reserve(count);
         heads.reserve(count);
+        nextHeads.reserve(count);
     }
 
     void add(int column, const FileSearchResults::FileItem &item)
@@ -96,12 +90,24 @@ struct TextKeys
         const char *text = column == FileSearchResults::Name ? item.name
                            : column == FileSearchResults::Path ? item.path
                                                                : nullptr;
-        if (!text || !isAscii(text)) {
+        std::size_t length = 0;
+        bool ascii = text != nullptr;
+        for (; text && text[length]; ++length)
+            ascii &= static_cast<unsigned char>(text[length]) < 0x80;
+        if (!ascii) {
             folded.push_back(FileSearchResults::sortKey(column, item).text);
             text = folded.back().c_str();
+            length = folded.back().size();
         }
         texts.push_back(text);
         heads.push_back(foldedHead(text, 0));
+        nextHeads.push_back(length >= 8 ? foldedHead(text, 8) : 0);
+    }
+
+    // The eight folded bytes of row `row`'s text from byte `from` on.
+    quint64 head(std::size_t row, std::size_t from) const
+    {
+        return from == 0 ? heads[row] : from == 8 ? nextHeads[row] : foldedHead(texts[row], from);
     }
 
     std::size_t size() const { return texts.size(); }
@@ -143,18 +149,21 @@ void radixSortByHead(HeadEntry *entries, HeadEntry *spare, std::size_t count)
         std::copy(from, from + count, entries);
 }
 
+void takeHeads(HeadEntry *entries, std::size_t count, const TextKeys &keys, std::size_t from, bool descending)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const quint64 head = keys.head(std::size_t(entries[i].row), from);
+        entries[i].head = descending ? ~head : head;
+    }
+}
+
 // Orders entries whose texts agree up to byte `from` by their next eight
-// bytes, and each run that ties on those by the eight after, until the
-// texts end: texts are never compared whole. Stable, so equal texts keep
-// their order, in both directions.
+// bytes, already taken as their heads, and each run that ties on those by
+// the eight after, until the texts end: texts are never compared whole.
+// Stable, so equal texts keep their order, in both directions.
 void orderByHeads(HeadEntry *entries, HeadEntry *spare, std::size_t count, const TextKeys &keys, std::size_t from,
                   bool descending)
 {
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t row = std::size_t(entries[i].row);
-        const quint64 head = from == 0 ? keys.heads[row] : foldedHead(keys.texts[row], from);
-        entries[i].head = descending ? ~head : head;
-    }
     if (count >= kRadixFrom) {
         radixSortByHead(entries, spare, count);
     } else {
@@ -168,10 +177,38 @@ void orderByHeads(HeadEntry *entries, HeadEntry *spare, std::size_t count, const
         // Texts that tie on eight bytes, none of them ending there, may
         // differ after them.
         const quint64 head = descending ? ~entries[start].head : entries[start].head;
-        if (end - start > 1 && (head & 0xff) != 0)
+        if (end - start > 1 && (head & 0xff) != 0) {
+            takeHeads(entries + start, end - start, keys, from + 8, descending);
             orderByHeads(entries + start, spare + start, end - start, keys, from + 8, descending);
+        }
         start = end;
     }
+}
+
+// Many entries are cut in two by their first byte, in a stable pass, and
+// each part is ordered on a thread of its own: the sort is the last step
+// before a large set of rows shows in order, and the search's threads are
+// done by then.
+void orderOnTwoThreads(HeadEntry *entries, HeadEntry *spare, std::size_t count, const TextKeys &keys,
+                       bool descending)
+{
+    std::array<std::size_t, 257> below{}; // below[b]: entries whose first byte is less than b
+    for (std::size_t i = 0; i < count; ++i)
+        ++below[std::size_t(entries[i].head >> 56) + 1];
+    for (std::size_t b = 1; b < below.size(); ++b)
+        below[b] += below[b - 1];
+    std::size_t cut = 1;
+    while (cut < 256 && below[cut] < count / 2)
+        ++cut;
+    const std::size_t lower = below[cut];
+    std::size_t low = 0;
+    std::size_t high = lower;
+    for (std::size_t i = 0; i < count; ++i)
+        spare[(entries[i].head >> 56) < cut ? low++ : high++] = entries[i];
+    std::copy(spare, spare + count, entries);
+    std::thread other([&] { orderByHeads(entries + lower, spare + lower, count - lower, keys, 0, descending); });
+    orderByHeads(entries, spare, lower, keys, 0, descending);
+    other.join();
 }
 
 // Sorts rows [first, last) by their texts; stable in both directions.
@@ -181,8 +218,12 @@ void sortTexts(std::vector<int> &order, const TextKeys &keys, int first, int las
     std::vector<HeadEntry> entries(count);
     for (std::size_t i = 0; i < count; ++i)
         entries[i].row = order[std::size_t(first) + i];
+    takeHeads(entries.data(), count, keys, 0, descending);
     std::vector<HeadEntry> spare(count);
-    orderByHeads(entries.data(), spare.data(), count, keys, 0, descending);
+    if (count >= std::size_t(FileSorter::kRowsForTwoThreads) && std::thread::hardware_concurrency() > 1)
+        orderOnTwoThreads(entries.data(), spare.data(), count, keys, descending);
+    else
+        orderByHeads(entries.data(), spare.data(), count, keys, 0, descending);
     for (std::size_t i = 0; i < count; ++i)
         order[std::size_t(first) + i] = entries[i].row;
 }

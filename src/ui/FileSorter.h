@@ -22,6 +22,9 @@ class FileSorter : public QObject
     Q_OBJECT
 
 public:
+    // From this many rows a sort by text is shared by two threads.
+    static constexpr int kRowsForTwoThreads = 50000;
+
     explicit FileSorter(QObject *parent = nullptr);
     ~FileSorter() override;
 

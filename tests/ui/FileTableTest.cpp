@@ -4,6 +4,7 @@
 #include "query/FileSearchRequest.h"
 #include "query/FileSearchResults.h"
 #include "support/TempTree.h"
+#include "ui/FileSorter.h"
 #include "ui/FileTable.h"
 #include "ui/FileTableColumns.h"
 #include "ui/FileTableModel.h"
@@ -350,10 +351,9 @@ private slots:
         }
     }
 
-    // The sorter orders texts by their first bytes alone wherever it can:
-    // names and folders that tie there, differ in case or beyond ASCII, are
-    // shorter than that or equal, and folders beside files, must still come
-    // out as the results' own sort puts them.
+    // The sorter orders texts by their first bytes alone wherever it can, on two threads for many rows: names
+    // and folders that tie there, differ in case or beyond ASCII, are shorter than that or equal, and folders
+    // beside files, must still come out as the results' own sort puts them.
     void sorterOrdersAsTheResultsDo()
     {
         QFETCH(int, column);
@@ -363,7 +363,9 @@ private slots:
         const QStringList extensions{"", ".TXT", ".txt", ".\u00e9t\u00e9", ".tar.gz"};
         FileSearchResults sorted;
         FileSearchResults reference;
-        for (int i = 0; i < FileTable::kRowsSortedHere + 500; ++i) {
+        // Enough files for the sorter to share them between two threads (every ninth row is a folder).
+        const int rows = std::max(FileTable::kRowsSortedHere, FileSorter::kRowsForTwoThreads) * 9 / 8 + 500;
+        for (int i = 0; i < rows; ++i) {
             const QString &stem = stems.at(i % stems.size());
             // Every tenth row repeats a name already given, in another folder.
             const QString name = stem == QLatin1String("same") || i % 10 == 0
