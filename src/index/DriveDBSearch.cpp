@@ -198,8 +198,8 @@ void DriveDBSearch::addHit(Lane &lane, const RecordMap::Entry &entry, bool folde
     const FileRecord &record = entry.second;
     if (!accepts(entry.first, record, folders))
         return;
-    if (const std::string *path = m_db.folderPathBytes(record, lane.paths))
-        hits.push_back(Hit{record.name, path->c_str(), folders});
+    if (const char *path = m_db.folderPathBytes(record, lane.paths))
+        hits.push_back(Hit{record.name, path, folders});
 }
 
 // The results keep the file system's bytes, and a chunk's hits go in under

@@ -67,7 +67,7 @@ private:
         std::vector<quint8> verdicts;
         // Folder paths already built: matches come in bunches from one
         // folder, and building a path walks every ancestor.
-        NTFSDriveDB::FolderPaths paths;
+        FolderPaths paths;
     };
 
     void makeChunks();

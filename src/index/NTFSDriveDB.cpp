@@ -235,91 +235,81 @@ bool NTFSDriveDB::isExcludedName(const char *name) const
 QString NTFSDriveDB::folderPath(const FileRecord &record) const
 {
     FolderPaths known;
-    const std::string *path = folderPathBytes(record, known);
-    return path ? QFile::decodeName(QByteArray::fromRawData(path->data(), int(path->size()))) : QString();
+    const char *path = folderPathBytes(record, known);
+    return path ? QFile::decodeName(path) : QString();
 }
 
-const std::string *NTFSDriveDB::folderPathBytes(const FileRecord &record, FolderPaths &known) const
+const char *NTFSDriveDB::folderPathBytes(const FileRecord &record, FolderPaths &known) const
 {
     if (record.parent == 0 || (record.name && isExcludedName(record.name)))
         return nullptr;
-    const std::string &path = pathOfFolder(record.parent, record, known);
-    return path.empty() ? nullptr : &path;
+    const FolderPaths::Path path = pathOfFolder(record.parent, record, known);
+    return path.length ? path.text : nullptr;
 }
 
-// Walks up to the root or to a folder already known, then builds the paths
+// Walks up to the root or to a folder already known, then makes the paths
 // of the folders on the way down, keeping each; a folder without a path is
-// kept as empty, so its warning is given once.
-const std::string &NTFSDriveDB::pathOfFolder(FRN frn, const FileRecord &record, FolderPaths &known) const
+// kept as such, so its warning is given once.
+FolderPaths::Path NTFSDriveDB::pathOfFolder(FRN frn, const FileRecord &record, FolderPaths &known) const
 {
-    if (known.lastPath && known.lastFolder == frn)
-        return *known.lastPath;
-    const auto found = known.byFolder.find(frn);
-    if (found != known.byFolder.end()) {
-        known.lastFolder = frn;
-        known.lastPath = &found->second;
-        return found->second;
-    }
-    std::vector<std::pair<FRN, const FileRecord *>> chain;
-    std::string path;
-    bool broken = false;
-    for (FRN at = frn;;) {
-        // A parent chain can never be longer than the number of folders; a
-        // longer one is a cycle, which would otherwise hang every search.
-        if (chain.size() > m_folders.size()) {
-            log(WARNING, QStringLiteral("Parent chain of %1 is a cycle").arg(QString::fromUtf8(record.name)));
-            broken = true;
-            break;
+    if (known.lastPath.text && known.lastFolder == frn)
+        return known.lastPath;
+    FolderPaths::Path path = known.find(frn);
+    if (!path.text) {
+        std::vector<std::pair<FRN, const FileRecord *>> chain;
+        bool broken = false;
+        for (FRN at = frn;;) {
+            // A parent chain can never be longer than the number of folders;
+            // a longer one is a cycle, which would otherwise hang every search.
+            if (chain.size() > m_folders.size()) {
+                log(WARNING, QStringLiteral("Parent chain of %1 is a cycle").arg(QString::fromUtf8(record.name)));
+                broken = true;
+                break;
+            }
+            const FolderPaths::Path kept = known.find(at);
+            if (kept.text) {
+                path = kept;
+                broken = kept.length == 0;
+                break;
+            }
+            const auto folder = m_folders.find(at);
+            if (folder == m_folders.end()) {
+                if (m_files.find(at) == m_files.end())
+                    log(WARNING, QStringLiteral("File %1 has no parent").arg(QString::fromUtf8(record.name)));
+                broken = true;
+                break;
+            }
+            const FileRecord &current = folder->second;
+            if (!current.name) {
+                log(WARNING, QStringLiteral("Record has an empty name"));
+                broken = true;
+                break;
+            }
+            chain.emplace_back(at, &current);
+            // The root's name is its mount point, and it is never excluded.
+            if (current.parent == 0)
+                break;
+            if (isExcludedName(current.name)) {
+                broken = true;
+                break;
+            }
+            at = current.parent;
         }
-        const auto knownFolder = known.byFolder.find(at);
-        if (knownFolder != known.byFolder.end()) {
-            path = knownFolder->second;
-            broken = path.empty();
-            break;
+        // Not even the first folder was found: it is kept as without a path.
+        if (chain.empty())
+            chain.emplace_back(frn, nullptr);
+        for (auto step = chain.rbegin(); step != chain.rend(); ++step) {
+            if (broken)
+                path = known.keepNone(step->first);
+            else if (step->second->parent == 0)
+                path = known.keep(step->first, FolderPaths::Path(), step->second->name);
+            else
+                path = known.keep(step->first, path, step->second->name);
         }
-        const auto folder = m_folders.find(at);
-        if (folder == m_folders.end()) {
-            if (m_files.find(at) == m_files.end())
-                log(WARNING, QStringLiteral("File %1 has no parent").arg(QString::fromUtf8(record.name)));
-            broken = true;
-            break;
-        }
-        const FileRecord &current = folder->second;
-        if (!current.name) {
-            log(WARNING, QStringLiteral("Record has an empty name"));
-            broken = true;
-            break;
-        }
-        chain.emplace_back(at, &current);
-        // The root's name is its mount point, and it is never excluded.
-        if (current.parent == 0)
-            break;
-        if (isExcludedName(current.name)) {
-            broken = true;
-            break;
-        }
-        at = current.parent;
-    }
-    // Not even the first folder was found: it is kept as without a path.
-    if (chain.empty())
-        chain.emplace_back(frn, nullptr);
-    const std::string *result = nullptr;
-    for (auto step = chain.rbegin(); step != chain.rend(); ++step) {
-        if (broken) {
-            path.clear();
-        } else if (step->second->parent == 0) {
-            path = step->second->name;
-        } else {
-            // "/" already ends with the separator, "/mnt/data" does not.
-            if (path.empty() || path.back() != '/')
-                path += '/';
-            path += step->second->name;
-        }
-        result = &(known.byFolder[step->first] = path);
     }
     known.lastFolder = frn;
-    known.lastPath = result;
-    return *result;
+    known.lastPath = path;
+    return path;
 }
 
 bool NTFSDriveDB::descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const

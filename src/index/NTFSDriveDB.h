@@ -3,6 +3,7 @@
 #include "base/IndexingSettings.h"
 #include "base/IndexTypes.h"
 #include "index/FileRecord.h"
+#include "index/FolderPaths.h"
 #include "index/RecordMap.h"
 #include "platform/linux/ChangeJournal.h"
 #include "platform/linux/IJournalReplaySource.h"
@@ -17,8 +18,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 class FileSearchRequest;
@@ -68,19 +67,9 @@ public:
     // The path of the record's folder; empty for a root, a record under an
     // excluded name (its own or a folder's) and a broken chain of parents.
     QString folderPath(const FileRecord &record) const;
-    // Folder paths as the file system's bytes, by folder number: each built
-    // once from its parent's. A search's matches come from few folders, and
-    // those share their ancestors.
-    struct FolderPaths
-    {
-        std::unordered_map<FRN, std::string> byFolder;
-        // The folder asked for last: a folder's files mostly come together.
-        FRN lastFolder = 0;
-        const std::string *lastPath = nullptr;
-    };
     // folderPath() as bytes, kept in `known`; null where that is empty. The
-    // string stays put while `known` lives. Under the read lock.
-    const std::string *folderPathBytes(const FileRecord &record, FolderPaths &known) const;
+    // text stays put while `known` lives. Under the read lock.
+    const char *folderPathBytes(const FileRecord &record, FolderPaths &known) const;
     int fileCount() const;
 
     QChar drive() const { return m_drive; }
@@ -115,7 +104,7 @@ private:
     bool isExcludedName(const char *name) const;
     // The path of folder `frn`, empty when it has none; `record` is the one
     // asked about, named in the warnings.
-    const std::string &pathOfFolder(FRN frn, const FileRecord &record, FolderPaths &known) const;
+    FolderPaths::Path pathOfFolder(FRN frn, const FileRecord &record, FolderPaths &known) const;
     bool descendsFromAny(const FileRecord &record, FRN frn, const std::vector<FRN> &ancestors) const;
     ResolvedPaths resolve(const QStringList &paths) const;
     bool loadRecords(const CancelFlag *cancel);
