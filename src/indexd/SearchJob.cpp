@@ -164,6 +164,8 @@ bool SearchJob::stream(const FileSearchResults &results, SearchProgress &progres
         return server.waitBelow(m_client, kQueuedBeforeWaiting, &m_request.canceled)
                && server.send(m_client, batch.takeFrame());
     };
+    const char *lastPath = nullptr;
+    int lastPathSize = 0;
     auto add = [&](bool folder, const FileSearchResults::FileItem &item) {
         if (judge) {
             auto known = listable.find(item.path);
@@ -172,7 +174,12 @@ bool SearchJob::stream(const FileSearchResults &results, SearchProgress &progres
             if (!known->second)
                 return true;
         }
-        batch.add(folder, item.path, int(std::strlen(item.path)), item.name, int(std::strlen(item.name)));
+        // The matches of one folder share their path, and its length.
+        if (item.path != lastPath) {
+            lastPath = item.path;
+            lastPathSize = int(std::strlen(item.path));
+        }
+        batch.add(folder, item.path, lastPathSize, item.name, int(std::strlen(item.name)));
         ++m_sent;
         return !batch.full() || flush();
     };
