@@ -10,6 +10,7 @@
 #include <array>
 #include <deque>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -206,9 +207,17 @@ void orderOnTwoThreads(HeadEntry *entries, HeadEntry *spare, std::size_t count, 
     for (std::size_t i = 0; i < count; ++i)
         spare[(entries[i].head >> 56) < cut ? low++ : high++] = entries[i];
     std::copy(spare, spare + count, entries);
-    std::thread other([&] { orderByHeads(entries + lower, spare + lower, count - lower, keys, 0, descending); });
+    const auto orderUpper = [&] { orderByHeads(entries + lower, spare + lower, count - lower, keys, 0, descending); };
+    std::thread other;
+    try {
+        other = std::thread(orderUpper);
+    } catch (const std::system_error &) {
+        // No thread to be had: this one orders both parts.
+        orderUpper();
+    }
     orderByHeads(entries, spare, lower, keys, 0, descending);
-    other.join();
+    if (other.joinable())
+        other.join();
 }
 
 // Sorts rows [first, last) by their texts; stable in both directions.
