@@ -1,5 +1,6 @@
 #include "ui/FileSorter.h"
 
+#include "index/TwoThreads.h"
 #include "query/FileSearchResults.h"
 #include "ui/FileInfoCache.h"
 
@@ -10,7 +11,6 @@
 #include <array>
 #include <deque>
 #include <string>
-#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -207,17 +207,15 @@ void orderOnTwoThreads(HeadEntry *entries, HeadEntry *spare, std::size_t count, 
     for (std::size_t i = 0; i < count; ++i)
         spare[(entries[i].head >> 56) < cut ? low++ : high++] = entries[i];
     std::copy(spare, spare + count, entries);
-    const auto orderUpper = [&] { orderByHeads(entries + lower, spare + lower, count - lower, keys, 0, descending); };
-    std::thread other;
-    try {
-        other = std::thread(orderUpper);
-    } catch (const std::system_error &) {
-        // No thread to be had: this one orders both parts.
-        orderUpper();
-    }
-    orderByHeads(entries, spare, lower, keys, 0, descending);
-    if (other.joinable())
-        other.join();
+    runOnTwoThreads(
+        /*two=*/true,
+        [&](int part) {
+            if (part == 0)
+                orderByHeads(entries, spare, lower, keys, 0, descending);
+            else
+                orderByHeads(entries + lower, spare + lower, count - lower, keys, 0, descending);
+        },
+        [] {});
 }
 
 // Sorts rows [first, last) by their texts; stable in both directions.
