@@ -219,7 +219,13 @@ void ChangeJournalReplay::collectVanished(const QVector<FRN> &folders)
         QVector<FRN> next;
         for (const FRN folder : qAsConst(level)) {
             for (const IJournalReplaySource::Entry &entry : noteFormer(folder, held.value(folder))) {
-                if (entry.isFolder && !m_seen.contains(entry.frn))
+                if (!entry.isFolder)
+                    continue;
+                // A folder seen elsewhere was moved out before its parent
+                // went; a number seen as a file now was reused, and the
+                // folder is gone with everything below it.
+                const auto now = m_seen.constFind(entry.frn);
+                if (now == m_seen.cend() || !now->isFolder)
                     next.append(entry.frn);
             }
         }

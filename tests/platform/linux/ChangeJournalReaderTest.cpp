@@ -228,6 +228,41 @@ private slots:
         QCOMPARE(model.events().size(), 0);
     }
 
+    // A tree deleted while nothing watched, one of whose folders' numbers a new
+    // file took: what the index held below that folder is gone too. Left,
+    // those records would have no folder, and would show under whatever
+    // folder takes the number next.
+    void replayForgetsTreesBelowReusedNumbers()
+    {
+        const TestVolume &volume = this->volume("ext4");
+        const QString r = volume.path(QStringLiteral("reused/"));
+        makeTree(r, {"parent"}, {});
+        TreeModel::Records before = TreeModel::scan(volume.root());
+        const USN saved = currentUsn();
+        makeFile(r + "parent/now a file");
+        const FRN reused = inodeOf(r + "parent/now a file");
+        // The index as it was: parent/gone/was a folder/{stale, deeper/stale too}.
+        // Numbers this small volume never gives out stand for the objects
+        // deleted since.
+        const FRN gone = 0x7fff0001, stale = 0x7fff0002, deeper = 0x7fff0003, staleToo = 0x7fff0004;
+        before.insert(gone, {inodeOf(r + "parent"), QStringLiteral("gone"), true});
+        before.insert(reused, {gone, QStringLiteral("was a folder"), true});
+        before.insert(stale, {reused, QStringLiteral("stale"), false});
+        before.insert(deeper, {reused, QStringLiteral("deeper"), true});
+        before.insert(staleToo, {deeper, QStringLiteral("stale too"), false});
+        TreeModel model;
+        model.reset(before);
+
+        ChangeJournalReader reader(volume.key());
+        connectModel(reader, model);
+        reader.read(saved, /*wait=*/false);
+        QVERIFY(model.records() == TreeModel::scan(volume.root()));
+        for (const FRN deleted : {gone, stale, deeper, staleToo})
+            QCOMPARE(kinds(model.events(), deleted), QStringLiteral("D"));
+        QCOMPARE(kinds(model.events(), reused), QStringLiteral("DA"));
+        QVERIFY(QDir(r).removeRecursively());
+    }
+
     // A burst larger than the kernel queue while nobody reads: the reader resynchronises instead of going on stale.
     void overflow()
     {
