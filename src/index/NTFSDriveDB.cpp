@@ -479,6 +479,10 @@ bool NTFSDriveDB::load(const CancelFlag *cancel)
         return false;
     }
     takeCurrentMountPoint();
+    if (const std::size_t dropped = dropOrphans())
+        log(WARNING, QStringLiteral("Dropped %1 records of disk %2 whose folder is not in the index")
+                         .arg(dropped)
+                         .arg(m_drive));
     log(INFO, QStringLiteral("Loading disk %1 done in %2 seconds").arg(m_drive).arg(timer.elapsed() / 1000));
     m_monitor->start(m_loadedUsn);
     return true;
@@ -543,6 +547,35 @@ void NTFSDriveDB::takeCurrentMountPoint()
     const auto root = m_folders.find(MFTReader::fileId(mountPoint));
     if (root != m_folders.end() && root->second.parent == 0)
         root->second.name = m_pool->intern(mountPoint);
+}
+
+// Records whose folder is gone were saved by versions that could lose a
+// deleted folder's contents. No search can show them, and they would show
+// under the wrong folder once a new one takes the missing folder's number.
+std::size_t NTFSDriveDB::dropOrphans()
+{
+    QWriteLocker lock(&m_lock);
+    std::size_t dropped = 0;
+    for (;;) {
+        std::vector<std::pair<FRN, bool>> orphans;
+        for (RecordMap *map : {&m_folders, &m_files}) {
+            const bool folders = map == &m_folders;
+            for (std::size_t leaf = 0; leaf < map->leafCount(); ++leaf) {
+                for (const RecordMap::Entry &entry : map->leaf(leaf)) {
+                    const FRN parent = entry.second.parent;
+                    if (parent != 0 && m_folders.find(parent) == m_folders.end())
+                        orphans.emplace_back(entry.first, folders);
+                }
+            }
+        }
+        // A dropped folder's own records are found by the next pass.
+        if (orphans.empty())
+            return dropped;
+        for (const auto &orphan : orphans)
+            (orphan.second ? m_folders : m_files).erase(orphan.first);
+        dropped += orphans.size();
+        ++m_changes;
+    }
 }
 
 void NTFSDriveDB::applyBatch(RecordBatch &batch)

@@ -110,6 +110,7 @@ private:
     bool loadRecords(const CancelFlag *cancel);
     void discardRecords();
     void takeCurrentMountPoint();
+    std::size_t dropOrphans();
     bool readRecords(QIODevice &file, qint32 count, const CancelFlag *cancel, const std::function<void()> &foldersRead);
     void applyBatch(RecordBatch &batch);
     void collectChildren(const RecordMap &map, bool isFolder, const std::vector<FRN> &parents,

@@ -111,6 +111,28 @@ private slots:
         QCOMPARE(f.search(inside).size(), 0); // "/" is not on the fake drive: nothing, and no hang
     }
 
+    // A saved database may hold what a deleted folder (here 50) left behind.
+    // The load drops it, so that a folder taking the number later is empty.
+    void loadDropsRecordsWithoutAFolder()
+    {
+        Fixture saved;
+        saved.db->addFile(10, kRoot, QStringLiteral("kept"), true);
+        saved.db->addFile(11, 10, QStringLiteral("kept.txt"), false);
+        saved.db->addFile(51, 50, QStringLiteral("stale folder"), true);
+        saved.db->addFile(52, 51, QStringLiteral("stale.txt"), false);
+        saved.db->addFile(53, 50, QStringLiteral("stale too.txt"), false);
+        saved.db->addFile(54, 11, QStringLiteral("under a file"), false);
+        saved.db->save();
+        Fixture loaded;
+        QVERIFY(TestFiles::write(loaded.dir.filePath(QStringLiteral("DB/Q")),
+                                 TestFiles::read(saved.dir.filePath(QStringLiteral("DB/Q")))));
+        QVERIFY(loaded.db->load(nullptr));
+        QCOMPARE(loaded.db->fileCount(), 3);
+        loaded.db->addFile(50, kRoot, QStringLiteral("new"), true);
+        QCOMPARE(loaded.search(), (QStringList{QStringLiteral("d /kept"), QStringLiteral("d /new"),
+                                               QStringLiteral("f /kept/kept.txt")}));
+    }
+
     void excludedNamesHideSubtreesInAnyCase()
     {
         Fixture f({"Node_Modules", "ÄRGER", "/abs/path"});
