@@ -72,6 +72,7 @@ public:
         , m_field(window.instantToolBar()->nameComboBox()->lineEdit())
         , m_words(std::move(words))
     {
+        m_keyTimer.setObjectName(QStringLiteral("keyTimer"));
         m_keyTimer.setInterval(intervalMs);
         connect(&m_keyTimer, &QTimer::timeout, this, &Typist::typeNextKey);
         connect(window.instantToolBar(), &InstantToolBar::startSearch, this,
@@ -89,11 +90,10 @@ public:
         // another thread after the search and reset once in the new order.
         QAbstractItemModel *model = m_tab->table()->model();
         const QList<QMetaObject::Connection> watching{
-            connect(m_tab, &TabPage::statusTextChanged, this,
+            connect(m_tab, &TabPage::searchEnded, this,
                     [this] {
-                        // Said found once the search has ended and its sort, if
-                        // any, has begun: the rows before that are not in order.
-                        m_finishShown = m_tab->state() == TabPage::Finished;
+                        // The rows before this are not in order.
+                        m_finishShown = true;
                         onRowsChanged();
                     }),
             connect(model, &QAbstractItemModel::modelReset, this, &Typist::onRowsChanged),

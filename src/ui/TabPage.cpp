@@ -50,14 +50,26 @@ TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *insta
 
     m_refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
     m_refreshTimer->setInterval(kRefreshMilliseconds);
+    m_buttonTimer.setObjectName(QStringLiteral("doneTimer"));
     m_buttonTimer.setInterval(kDoneMilliseconds);
     m_buttonTimer.setSingleShot(true);
     connect(m_refreshTimer, &QTimer::timeout, this, &TabPage::onRefreshTimer);
+    m_firstRowsTimer.setObjectName(QStringLiteral("firstRowsTimer"));
     m_firstRowsTimer.setInterval(kFirstRowsMilliseconds);
     m_firstRowsTimer.setSingleShot(true);
     connect(&m_firstRowsTimer, &QTimer::timeout, this, &TabPage::onFirstRowsTimer);
     connect(&m_buttonTimer, &QTimer::timeout, this, [this] {
         m_showDone = false;
+        updateTexts();
+    });
+    m_quietTimer.setObjectName(QStringLiteral("quietTimer"));
+    m_quietTimer.setInterval(kTypedBusyMilliseconds);
+    m_quietTimer.setSingleShot(true);
+    connect(&m_quietTimer, &QTimer::timeout, this, [this] {
+        if (m_state != Searching)
+            return;
+        if (m_active)
+            m_panel->startProgress();
         updateTexts();
     });
     connect(m_splitter, &QSplitter::splitterMoved, this, &TabPage::onSplitterMoved);
@@ -124,7 +136,7 @@ void TabPage::activate()
                   << connect(m_instantBar, &InstantToolBar::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::startSearch, this,
                              [this](FileSearchRequest *request, bool typed) { startSearch(request, typed); });
-    if (m_state == Searching)
+    if (showsBusy())
         m_panel->startProgress();
     else
         m_panel->stopProgress();
@@ -153,8 +165,14 @@ void TabPage::find()
 void TabPage::startSearch(FileSearchRequest *request, bool typed)
 {
     std::unique_ptr<FileSearchRequest> taken(request);
-    if (m_state == Searching)
-        cancel();
+    // A search that said it was busy and is replaced by the next key's goes
+    // on saying so; replaced, not canceled, the status keeps its text until
+    // the new search's own.
+    const bool busyShown = showsBusy();
+    if (m_state == Searching) {
+        dropSearch();
+        m_state = Idle;
+    }
     abandonMatches();
     if (!taken) {
         taken = std::make_unique<FileSearchRequest>();
@@ -185,6 +203,12 @@ void TabPage::startSearch(FileSearchRequest *request, bool typed)
     m_showDone = false;
     m_selectAfterSort = false;
     m_buttonTimer.stop();
+    // Typed, most searches end before the next key: a status, a button and a
+    // bar that said so at every key would flicker while the rows do not.
+    if (typed && !busyShown)
+        m_quietTimer.start();
+    else
+        m_quietTimer.stop();
     if (!keepRows) {
         setPreviewOpen(false);
         m_preview->clear();
@@ -193,7 +217,7 @@ void TabPage::startSearch(FileSearchRequest *request, bool typed)
     m_refreshTimer->start();
     if (typed)
         m_firstRowsTimer.start();
-    if (m_active)
+    if (m_active && showsBusy())
         m_panel->startProgress();
     updateTexts();
 
@@ -254,6 +278,7 @@ void TabPage::dropSearch()
     m_requestLive = false;
     m_refreshTimer->stop();
     m_firstRowsTimer.stop();
+    m_quietTimer.stop();
     // Dropped before it showed anything: the tab is back to what is on show.
     if (m_shownResults) {
         m_request = std::move(m_shownRequest);
@@ -290,6 +315,9 @@ void TabPage::onFindFinished()
         return;
     m_requestLive = false;
     m_state = Finished;
+    // Ended before it said it was busy: nothing to say it is done either.
+    const bool quiet = m_quietTimer.isActive();
+    m_quietTimer.stop();
     m_refreshTimer->stop();
     m_firstRowsTimer.stop();
     showSearchRows();
@@ -305,13 +333,15 @@ void TabPage::onFindFinished()
         selectFirstRowAndOpenPreview();
     else
         setPreviewOpen(false);
-    m_showDone = true;
-    m_buttonTimer.start();
+    m_showDone = !quiet;
+    if (m_showDone)
+        m_buttonTimer.start();
     m_foundSeconds = m_clock.elapsed() / 1000;
     m_foundIncomplete = !m_incompleteReason.isEmpty();
     m_incompleteReason.clear();
     setStatusText(foundText());
     updateTexts();
+    emit searchEnded(m_id);
 }
 
 // The user's row, once there is one, stays: arriving rows, the end of the
@@ -413,13 +443,18 @@ QString TabPage::foundText() const
     return text;
 }
 
+bool TabPage::showsBusy() const
+{
+    return m_state == Searching && !m_quietTimer.isActive();
+}
+
 void TabPage::updateTexts()
 {
-    if (m_state == Searching)
+    if (showsBusy())
         setStatusText(tr("Searching..."));
     if (!m_active)
         return;
-    if (m_state == Searching)
+    if (showsBusy())
         m_panel->setFindButtonText(tr("Cancel"));
     else if (m_showDone)
         m_panel->setFindButtonText(tr("Done"));

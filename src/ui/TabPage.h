@@ -40,6 +40,9 @@ public:
     // A typed search shows what it has found this soon, not at the first
     // refresh: the rows follow the keys.
     static const int kFirstRowsMilliseconds = 30;
+    // A search typed key by key shows that it is busy only once it has run
+    // this long.
+    static const int kTypedBusyMilliseconds = 250;
     // Neither the table nor the preview is made narrower than this when the
     // preview opens at the width the user last chose.
     static const int kMinimumPaneWidth = 250;
@@ -118,6 +121,9 @@ public:
 
 signals:
     void statusTextChanged(int tabId);
+    // The search has ended and its rows have begun their final sort, if any:
+    // the status may read as before, when the count is the same.
+    void searchEnded(int tabId);
     void tabTextChanged(int tabId, const QString &text);
     void customizeFilters();
 
@@ -137,6 +143,7 @@ private:
     void onSplitterMoved();
     void setStatusText(const QString &text);
     QString foundText() const;
+    bool showsBusy() const;
     void updateTexts();
 
     const int m_id;
@@ -171,6 +178,8 @@ private:
     QTimer *m_refreshTimer;
     QTimer m_firstRowsTimer;
     QTimer m_buttonTimer;
+    // Runs while a typed search has not yet shown that it is busy.
+    QTimer m_quietTimer;
     bool m_showDone = false;
     // The first row is chosen once the final sort has put the rows in order.
     bool m_selectAfterSort = false;

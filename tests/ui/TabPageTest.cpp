@@ -92,10 +92,13 @@ private slots:
         QFETCH(bool, found);
         m_searcher->init(IndexingSettings(), ContentSearchSettings());
         QSignalSpy finished(m_searcher.get(), &FileSearcher::findFinished);
+        QSignalSpy ended(m_tab, &TabPage::searchEnded);
         startSearchFor(name);
         QVERIFY(finished.wait());
         QCOMPARE(finished.first().first().toInt(), m_tab->requestId());
         m_tab->onFindFinished();
+        m_tab->onFindFinished();
+        QCOMPARE(ended.count(), 1);
         QCOMPARE(m_tab->state(), TabPage::Finished);
         QVERIFY2(QRegularExpression(status).match(m_tab->statusText()).hasMatch(), qPrintable(m_tab->statusText()));
         QCOMPARE(m_tab->hasRows(), found);
@@ -139,6 +142,10 @@ private slots:
         m_tab->startSearch(request, typed);
         QCOMPARE(shownNames(), typed ? alpha : QStringList());
         QCOMPARE(m_tab->showsSearchRows(), !typed);
+        // Typed, it says nothing of being busy unless it takes long (see below); the status keeps the count
+        // that goes with the rows on show.
+        QCOMPARE(m_tab->statusText().startsWith(QStringLiteral("Found: 2 ")), typed);
+        QCOMPARE(findButtonText(), typed ? QStringLiteral("Search") : QStringLiteral("Cancel"));
         if (canceled) {
             m_tab->cancel();
             QCOMPARE(m_tab->results()->count(), 2);
@@ -149,6 +156,33 @@ private slots:
         m_tab->onFindFinished();
         QCOMPARE(shownNames(), QStringList{QStringLiteral("beta.txt")});
         QVERIFY(m_tab->showsSearchRows());
+        QVERIFY(m_tab->statusText().startsWith(QStringLiteral("Found: 1 ")));
+        QCOMPARE(findButtonText(), typed ? QStringLiteral("Search") : QStringLiteral("Done"));
+    }
+
+    // A typed search still running after a moment says it is busy; the next key's search then goes on saying so,
+    // without the status or the button going back and forth.
+    void longTypedSearchesSayTheyAreBusy()
+    {
+        // The searcher was never initialised, so a search waits and stays running.
+        auto *request = new FileSearchRequest;
+        request->name = QStringLiteral("alpha");
+        m_tab->startSearch(request, /*typed=*/true);
+        QCOMPARE(m_tab->state(), TabPage::Searching);
+        QCOMPARE(m_tab->statusText(), QString());
+        QCOMPARE(findButtonText(), QStringLiteral("Search"));
+        QTRY_COMPARE(m_tab->statusText(), QStringLiteral("Searching..."));
+        QCOMPARE(findButtonText(), QStringLiteral("Cancel"));
+
+        QSignalSpy status(m_tab, &TabPage::statusTextChanged);
+        request = new FileSearchRequest;
+        request->name = QStringLiteral("alphab");
+        m_tab->startSearch(request, /*typed=*/true);
+        QCOMPARE(m_tab->state(), TabPage::Searching);
+        QCOMPARE(findButtonText(), QStringLiteral("Cancel"));
+        QCOMPARE(status.count(), 0);
+        m_tab->cancel();
+        QCOMPARE(findButtonText(), QStringLiteral("Search"));
     }
 
 private:
