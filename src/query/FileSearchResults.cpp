@@ -133,6 +133,9 @@ void FileSearchResults::addBatch(const char *const *names, const char *const *pa
     std::vector<const char *> pooledPaths(count);
     m_namePool.intern(names, count, pooledNames.data());
     m_pathPool.intern(paths, count, pooledPaths.data());
+    const std::size_t folderCount =
+        std::size_t(std::count_if(folders, folders + count, [](unsigned char folder) { return folder != 0; }));
+    makeRoom(folderCount, count - folderCount);
     QWriteLocker locker(&m_lock);
     for (std::size_t i = 0; i < count; ++i)
         appendLocked(FileItem{pooledNames[i], pooledPaths[i], 0}, folders[i] != 0);
@@ -141,9 +144,69 @@ void FileSearchResults::addBatch(const char *const *names, const char *const *pa
 
 void FileSearchResults::append(const FileItem &item, bool isFolder)
 {
+    makeRoom(isFolder ? 1 : 0, isFolder ? 0 : 1);
     QWriteLocker locker(&m_lock);
     appendLocked(item, isFolder);
     updateCount();
+}
+
+namespace {
+
+// Within the room reserved: no reallocation, and never the sharing that
+// QVector's += does into an empty vector.
+void appendRange(QVector<FileSearchResults::FileItem> &to, const FileSearchResults::FileItem *first, int count)
+{
+    const int at = to.size();
+    to.resize(at + count);
+    std::copy(first, first + count, to.begin() + at);
+}
+
+} // namespace
+
+// A list grows by a copy into room for twice as many. Made under the write
+// lock, the copy of a large list kept every reader waiting (the window,
+// painting its rows) for many milliseconds; here it is made under the read
+// lock, and the write lock only swaps it in, with any rows appended by
+// other threads meanwhile. A change of any other kind meanwhile drops the
+// copy, and the list grows in place as it used to.
+void FileSearchResults::makeRoom(std::size_t folders, std::size_t files)
+{
+    struct Growth
+    {
+        QVector<FileItem> *list;
+        QVector<FileItem> copy;
+        int copied;
+    };
+    std::vector<Growth> growths;
+    quint64 reshaped = 0;
+    {
+        QReadLocker locker(&m_lock);
+        const bool filtered = filtering();
+        for (QVector<FileItem> *list : {&m_folders, &m_files, &m_filteredFolders, &m_filteredFiles}) {
+            const bool ofFolders = list == &m_folders || list == &m_filteredFolders;
+            const bool isFiltered = list == &m_filteredFolders || list == &m_filteredFiles;
+            const std::size_t more = ofFolders ? folders : files;
+            if (more == 0 || (isFiltered && !filtered))
+                continue;
+            const std::size_t needed = std::size_t(list->size()) + more;
+            if (needed <= std::size_t(list->capacity()) && list->isDetached())
+                continue;
+            Growth growth{list, QVector<FileItem>(), list->size()};
+            growth.copy.reserve(int(std::max(needed, 2 * std::size_t(list->size()))));
+            appendRange(growth.copy, list->constData(), list->size());
+            growths.push_back(std::move(growth));
+        }
+        reshaped = m_reshaped;
+    }
+    if (growths.empty())
+        return;
+    QWriteLocker locker(&m_lock);
+    if (m_reshaped != reshaped)
+        return;
+    for (Growth &growth : growths) {
+        appendRange(growth.copy, growth.list->constData() + growth.copied, growth.list->size() - growth.copied);
+        growth.list->swap(growth.copy);
+    }
 }
 
 void FileSearchResults::appendLocked(const FileItem &item, bool isFolder)
@@ -156,6 +219,7 @@ void FileSearchResults::appendLocked(const FileItem &item, bool isFolder)
 void FileSearchResults::compact()
 {
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     m_folders.squeeze();
     m_files.squeeze();
     m_filteredFolders.squeeze();
@@ -270,6 +334,7 @@ QString FileSearchResults::extension(const QString &name)
 void FileSearchResults::setFilter(int index, const QList<FileCategory> &categories)
 {
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     m_categories = categories;
     m_filterIndex = index;
     if (index >= 0 && index < categories.size()) {
@@ -379,6 +444,7 @@ void FileSearchResults::sort(int column, bool descending)
     if (column < Name || column > Matches)
         return;
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     sortList(visibleFolders(), column, descending);
     sortList(visibleFiles(), column, descending);
 }
@@ -386,6 +452,7 @@ void FileSearchResults::sort(int column, bool descending)
 void FileSearchResults::placeSorted(const QVector<FileItem> &folders, const QVector<FileItem> &files)
 {
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     QVector<FileItem> &visibleFolderList = visibleFolders();
     QVector<FileItem> &visibleFileList = visibleFiles();
     if (folders.size() > visibleFolderList.size() || files.size() > visibleFileList.size())
@@ -410,6 +477,7 @@ void FileSearchResults::placeSorted(const QVector<FileItem> &folders, const QVec
 void FileSearchResults::remove(const QList<int> &rows)
 {
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     const int folderCount = visibleFolders().size();
     QList<int> folders;
     QList<int> files;
@@ -425,6 +493,7 @@ void FileSearchResults::remove(const QList<int> &rows)
 void FileSearchResults::remove(const QList<int> &folders, const QList<int> &files)
 {
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     removeFrom(visibleFolders(), folders);
     removeFrom(visibleFiles(), files);
     updateCount();
@@ -452,6 +521,7 @@ void FileSearchResults::removeFrom(QVector<FileItem> &list, QList<int> indexes)
 void FileSearchResults::rename(int row, const QString &newName)
 {
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     int index = 0;
     QVector<FileItem> *list = visibleList(row, &index);
     if (list)
@@ -461,6 +531,7 @@ void FileSearchResults::rename(int row, const QString &newName)
 void FileSearchResults::rename(bool folder, int index, const QString &newName)
 {
     QWriteLocker locker(&m_lock);
+    ++m_reshaped;
     QVector<FileItem> &list = folder ? visibleFolders() : visibleFiles();
     if (index >= 0 && index < list.size())
         renameIn(list, index, newName);

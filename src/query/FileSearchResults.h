@@ -154,6 +154,7 @@ private:
 
     FileItem makeItem(const QString &name, const QString &path, int matches);
     void append(const FileItem &item, bool isFolder);
+    void makeRoom(std::size_t folders, std::size_t files);
     void appendLocked(const FileItem &item, bool isFolder);
     bool passesFilter(const FileItem &item, bool isFolder) const;
     void removeFrom(QVector<FileItem> &list, QList<int> indexes);
@@ -173,6 +174,8 @@ private:
     int m_filterIndex = -1;
     bool m_filterPassesAll = false;
     std::atomic<int> m_visibleCount{0};
+    // Counts the changes to the lists other than additions at their ends.
+    quint64 m_reshaped = 0;
     // Guards the lists and the filter against the search threads' additions.
     mutable QReadWriteLock m_lock;
 };

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTest>
 #include <QThread>
 
@@ -104,6 +105,55 @@ private slots:
         search->wait();
         QCOMPARE(torn, 0);
         QCOMPARE(results.count(), kAdded + kAdded / 100);
+    }
+
+    // Two search threads add batches while the window removes rows and sets filters: a list grown by one thread
+    // outside the write lock takes the rows the other added meanwhile, a removal meanwhile is not undone by the
+    // grown copy, and no row is lost or doubled.
+    void rowsAddedByTwoThreadsAreKeptOnceEach()
+    {
+        FileSearchResults results;
+        const int kBatches = 300;
+        const int kPerBatch = 100;
+        auto add = [&results](char tag) {
+            std::vector<QByteArray> names(kPerBatch);
+            std::vector<const char *> namePointers(kPerBatch);
+            const std::vector<const char *> paths(kPerBatch, "/x");
+            std::vector<unsigned char> folders(kPerBatch);
+            for (int batch = 0; batch < kBatches; ++batch) {
+                for (int i = 0; i < kPerBatch; ++i) {
+                    names[std::size_t(i)] = tag + QByteArray::number(batch * kPerBatch + i);
+                    namePointers[std::size_t(i)] = names[std::size_t(i)].constData();
+                    folders[std::size_t(i)] = i % 10 == 0;
+                }
+                results.addBatch(namePointers.data(), paths.data(), folders.data(), std::size_t(kPerBatch));
+            }
+        };
+        std::unique_ptr<QThread> first(QThread::create(add, 'a'));
+        std::unique_ptr<QThread> second(QThread::create(add, 'b'));
+        first->start();
+        second->start();
+        QSet<QByteArray> removed;
+        while (!first->isFinished() || !second->isFinished()) {
+            // The first file, which additions never move.
+            const std::vector<FileSearchResults::FileItem> first = results.itemsBetween(/*folders=*/false, 0, 1);
+            if (!first.empty()) {
+                removed.insert(first.front().name);
+                results.remove(QList<int>{}, QList<int>{0});
+            }
+            results.setFilter(-1, {});
+        }
+        first->wait();
+        second->wait();
+        QVERIFY(!removed.isEmpty());
+        QCOMPARE(results.count(), 2 * kBatches * kPerBatch - removed.size());
+        QSet<QByteArray> seen;
+        for (int row = 0; row < results.count(); ++row) {
+            const QByteArray name = results.item(row).name;
+            QVERIFY2(!removed.contains(name), name.constData());
+            seen.insert(name);
+        }
+        QCOMPARE(seen.size(), results.count());
     }
 
     void filter_data()
