@@ -14,9 +14,23 @@
 
 #include <QEvent>
 #include <QSplitter>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 #include <utility>
+
+namespace {
+
+// Freeing a large result set takes milliseconds, which the next key's search
+// spent on the UI thread: the reference is dropped on a pool thread, which
+// frees the set when no one else holds it.
+void releaseElsewhere(std::shared_ptr<FileSearchResults> results)
+{
+    if (results)
+        QThreadPool::globalInstance()->start([results = std::move(results)]() mutable { results.reset(); });
+}
+
+} // namespace
 
 TabPage::TabPage(QWidget *mainWindow, SearchWindow *panel, InstantToolBar *instantBar,
                  std::shared_ptr<FileSearcher> searcher, int id, QWidget *parent)
@@ -192,10 +206,10 @@ void TabPage::startSearch(FileSearchRequest *request, bool typed)
         // The table lets go of the old request and results before they go.
         m_table->setResults(taken.get(), results.get(), Settings::instance()->fileCategories());
         m_shownRequest.reset();
-        m_shownResults.reset();
+        releaseElsewhere(std::move(m_shownResults));
     }
     m_request = std::move(taken);
-    m_results = std::move(results);
+    releaseElsewhere(std::exchange(m_results, std::move(results)));
     m_requestLive = true;
     m_searcher->find(m_request, m_results);
 
@@ -266,9 +280,10 @@ void TabPage::showSearchRows()
     // Kept alive until the table has let go of them; the tab says it shows
     // the search's rows as soon as the table does.
     const std::shared_ptr<FileSearchRequest> request = std::move(m_shownRequest);
-    const std::shared_ptr<FileSearchResults> results = std::move(m_shownResults);
+    std::shared_ptr<FileSearchResults> results = std::move(m_shownResults);
     m_table->setResults(m_request.get(), m_results.get(), Settings::instance()->fileCategories());
     m_preview->clear();
+    releaseElsewhere(std::move(results));
 }
 
 void TabPage::dropSearch()
@@ -282,7 +297,7 @@ void TabPage::dropSearch()
     // Dropped before it showed anything: the tab is back to what is on show.
     if (m_shownResults) {
         m_request = std::move(m_shownRequest);
-        m_results = std::move(m_shownResults);
+        releaseElsewhere(std::exchange(m_results, std::move(m_shownResults)));
     }
     if (m_active)
         m_panel->stopProgress();
@@ -302,7 +317,7 @@ void TabPage::clear()
     cancel();
     abandonMatches();
     m_table->clear();
-    m_results.reset();
+    releaseElsewhere(std::move(m_results));
     m_request.reset();
     m_panel->clear();
     setPreviewOpen(false);
