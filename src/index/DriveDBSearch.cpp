@@ -92,6 +92,8 @@ void DriveDBSearch::run()
         if (m_matching->size() > records / kRecordsPerMatchingName)
             m_matching.reset();
     }
+    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
+    m_results.reserve(sizeBound ? 0 : m_db.m_folders.size(), m_db.m_files.size());
     makeChunks();
     std::unique_ptr<Lane> other = twoThreads ? std::make_unique<Lane>(m_request) : nullptr;
     runOnTwoThreads(

@@ -49,6 +49,11 @@ public:
     // entry i is names[i] in paths[i], a folder where folders[i] is not 0.
     void addBatch(const char *const *names, const char *const *paths, const unsigned char *folders,
                   std::size_t count);
+    // Room for this many more folders and files, set aside before they
+    // come: a search that knows at most how many it may add spares the
+    // copies of growing by doubling. Only the memory rows are written to is
+    // ever touched.
+    void reserve(std::size_t folders, std::size_t files) { makeRoom(folders, files); }
 
     // Visible rows. Safe to call while a search adds.
     int count() const { return m_visibleCount.load(); }
