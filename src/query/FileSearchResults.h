@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <vector>
@@ -52,8 +53,13 @@ public:
     // Room for this many more folders and files, set aside before they
     // come: a search that knows at most how many it may add spares the
     // copies of growing by doubling. Only the memory rows are written to is
-    // ever touched.
-    void reserve(std::size_t folders, std::size_t files) { makeRoom(folders, files); }
+    // ever touched. Room for more than kMostReserved is not asked for at
+    // once; rows beyond it grow the lists as they come.
+    static constexpr std::size_t kMostReserved = std::size_t(1) << 22;
+    void reserve(std::size_t folders, std::size_t files)
+    {
+        makeRoom(std::min(folders, kMostReserved), std::min(files, kMostReserved));
+    }
 
     // Visible rows. Safe to call while a search adds.
     int count() const { return m_visibleCount.load(); }

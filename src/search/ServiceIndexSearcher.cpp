@@ -26,8 +26,6 @@ constexpr int kBusyLongestWaitMs = 100;
 constexpr qint64 kBusyGiveUpMs = 60000;
 // Well inside the time the service lets a connection idle before it drops it.
 constexpr qint64 kGreetedFreshMs = 10000;
-// More than that many rows grow as they come.
-constexpr quint64 kMostRowsReserved = 1 << 24;
 
 SearchQuery queryOf(const FileSearchRequest &request)
 {
@@ -99,19 +97,17 @@ std::unique_ptr<IndexServiceClient> ServiceIndexSearcher::takeConnection()
 
 void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults &results)
 {
+    quint64 objects = 0;
     {
         QMutexLocker lock(&m_mutex);
         if (!m_available)
             return;
-        // No search finds more than the index holds: room for that much,
-        // set aside untouched, spares the copies of growing by doubling
-        // while the rows stream in.
-        quint64 objects = 0;
         for (const ServiceState::Volume &volume : qAsConst(m_state.volumes))
             objects += volume.objects;
-        objects = std::min<quint64>(objects, kMostRowsReserved);
-        results.reserve(std::size_t(objects), std::size_t(objects));
     }
+    // No search finds more than the index holds: room for that much spares
+    // the copies of growing by doubling while the rows stream in.
+    results.reserve(std::size_t(objects), std::size_t(objects));
     // A user's searches beyond the few the service runs at once are turned
     // away until one ends; those of one window or session simply ask again.
     const std::unique_ptr<IndexServiceClient> connection = takeConnection();
