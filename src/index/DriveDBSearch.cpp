@@ -92,8 +92,6 @@ void DriveDBSearch::run()
         if (m_matching->size() > records / kRecordsPerMatchingName)
             m_matching.reset();
     }
-    const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
-    m_results.reserve(sizeBound ? 0 : m_db.m_folders.size(), m_db.m_files.size());
     makeChunks();
     std::unique_ptr<Lane> other = twoThreads ? std::make_unique<Lane>(m_request) : nullptr;
     runOnTwoThreads(
@@ -112,6 +110,9 @@ void DriveDBSearch::run()
 void DriveDBSearch::makeChunks()
 {
     const bool sizeBound = m_request.minSize != -1 || m_request.maxSize != -1;
+    // No search finds more rows than the records it looks at: room for that
+    // many, set aside at once, spares growing the results by doubling.
+    m_results.reserve(sizeBound ? 0 : m_db.m_folders.size(), m_db.m_files.size());
     auto add = [this](const RecordMap &records, bool folders) {
         for (std::size_t first = 0; first < records.leafCount(); first += kLeavesPerChunk) {
             auto chunk = std::make_unique<Chunk>();
