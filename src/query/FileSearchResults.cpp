@@ -1,5 +1,7 @@
 #include "query/FileSearchResults.h"
 
+#include "platform/linux/HugePages.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -193,6 +195,8 @@ void FileSearchResults::makeRoom(std::size_t folders, std::size_t files)
                 continue;
             Growth growth{list, QVector<FileItem>(), list->size()};
             growth.copy.reserve(int(std::max(needed, 2 * std::size_t(list->size()))));
+            // Room for a large search is many megabytes, written row by row.
+            HugePages::adviseRoom(growth.copy);
             appendRange(growth.copy, list->constData(), list->size());
             growths.push_back(std::move(growth));
         }

@@ -158,7 +158,7 @@ void StringPool::dropIndex()
 {
     QWriteLocker locker(&m_lock);
     m_indexed = false;
-    std::vector<Slot>().swap(m_slots);
+    decltype(m_slots)().swap(m_slots);
 }
 
 void StringPool::reserve(std::size_t count)
@@ -180,7 +180,7 @@ void StringPool::grow()
 
 void StringPool::rehash(std::size_t slots)
 {
-    std::vector<Slot> old(slots);
+    decltype(m_slots) old(slots);
     old.swap(m_slots);
     m_count = 0;
     // Re-inserted run by run, starting after a free slot, so that no probe

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/linux/HugePages.h"
 #include "strings/BlockArena.h"
 
 #include <QReadWriteLock>
@@ -88,7 +89,8 @@ private:
     void rehash(std::size_t slots);
 
     BlockArena m_arena;
-    std::vector<Slot> m_slots;
+    // Megabytes for a large pool, every page of it written while it fills.
+    std::vector<Slot, HugePageAllocator<Slot>> m_slots;
     std::size_t m_count = 0;
     bool m_indexed = true;
     mutable QReadWriteLock m_lock;

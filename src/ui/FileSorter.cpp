@@ -1,6 +1,7 @@
 #include "ui/FileSorter.h"
 
 #include "index/TwoThreads.h"
+#include "platform/linux/HugePages.h"
 #include "query/FileSearchResults.h"
 #include "ui/FileInfoCache.h"
 
@@ -15,6 +16,11 @@
 #include <utility>
 
 namespace {
+
+// The arrays of a sort of many rows are many megabytes, written once: on
+// huge pages they cost a page fault per 2 MiB instead of one per 4 KiB.
+template <class T>
+using SortArray = std::vector<T, HugePageAllocator<T>>;
 
 // Rows between two looks at the cancel flag and between two progress reports.
 const int kRowsPerPoll = 1024;
@@ -74,9 +80,9 @@ quint64 foldedHead(const char *text, std::size_t from)
 // while the text is at hand.
 struct TextKeys
 {
-    std::vector<const char *> texts;
-    std::vector<quint64> heads;
-    std::vector<quint64> nextHeads; // bytes 8 to 15, where ties mostly end
+    SortArray<const char *> texts;
+    SortArray<quint64> heads;
+    SortArray<quint64> nextHeads; // bytes 8 to 15, where ties mostly end
     std::deque<std::string> folded;
 
     void reserve(std::size_t count)
@@ -219,14 +225,14 @@ void orderOnTwoThreads(HeadEntry *entries, HeadEntry *spare, std::size_t count, 
 }
 
 // Sorts rows [first, last) by their texts; stable in both directions.
-void sortTexts(std::vector<int> &order, const TextKeys &keys, int first, int last, bool descending)
+void sortTexts(SortArray<int> &order, const TextKeys &keys, int first, int last, bool descending)
 {
     const std::size_t count = std::size_t(std::max(0, last - first));
-    std::vector<HeadEntry> entries(count);
+    SortArray<HeadEntry> entries(count);
     for (std::size_t i = 0; i < count; ++i)
         entries[i].row = order[std::size_t(first) + i];
     takeHeads(entries.data(), count, keys, 0, descending);
-    std::vector<HeadEntry> spare(count);
+    SortArray<HeadEntry> spare(count);
     if (count >= std::size_t(FileSorter::kRowsForTwoThreads) && std::thread::hardware_concurrency() > 1)
         orderOnTwoThreads(entries.data(), spare.data(), count, keys, descending);
     else
@@ -236,7 +242,7 @@ void sortTexts(std::vector<int> &order, const TextKeys &keys, int first, int las
 }
 
 // Sorts rows [first, last) by their numbers; stable as well.
-void sortNumbers(std::vector<int> &order, const std::vector<FileSearchResults::SortKey> &keys, int column,
+void sortNumbers(SortArray<int> &order, const std::vector<FileSearchResults::SortKey> &keys, int column,
                  int first, int last, bool descending)
 {
     std::stable_sort(order.begin() + first, order.begin() + last, [&](int a, int b) {
@@ -275,7 +281,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
         std::vector<FileSearchResults::SortKey> keys;
         TextKeys texts;
         QVector<QString> paths;
-        std::vector<FileSearchResults::FileItem> rows;
+        SortArray<FileSearchResults::FileItem> rows;
         int folderCount = 0;
         {
             std::lock_guard<std::mutex> reading(*lock);
@@ -327,7 +333,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
             }
         }
         const int total = int(byText ? texts.size() : keys.size());
-        std::vector<int> order(static_cast<std::size_t>(total));
+        SortArray<int> order(static_cast<std::size_t>(total));
         for (int row = 0; row < total; ++row)
             order[std::size_t(row)] = row;
         if (byText) {
@@ -344,6 +350,8 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
         QVector<FileSearchResults::FileItem> sortedFiles;
         sortedFolders.reserve(folders);
         sortedFiles.reserve(total - folders);
+        HugePages::adviseRoom(sortedFolders);
+        HugePages::adviseRoom(sortedFiles);
         for (int i = 0; i < total; ++i)
             (i < folders ? sortedFolders : sortedFiles).append(rows[std::size_t(order[std::size_t(i)])]);
         if (!context.canceled())
