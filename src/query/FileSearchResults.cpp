@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -115,7 +116,7 @@ void FileSearchResults::addFolder(const QString &name, const QString &path)
 
 void FileSearchResults::addFolder(const char *name, const char *path)
 {
-    append(FileItem{m_namePool.intern(name), m_pathPool.intern(path), 0}, /*isFolder=*/true);
+    append(FileItem{m_namePool->intern(name), m_pathPool->intern(path), 0}, /*isFolder=*/true);
 }
 
 void FileSearchResults::addFile(const QString &name, const QString &path, int matches)
@@ -125,7 +126,7 @@ void FileSearchResults::addFile(const QString &name, const QString &path, int ma
 
 void FileSearchResults::addFile(const char *name, const char *path, int matches)
 {
-    append(FileItem{m_namePool.intern(name), m_pathPool.intern(path), matches}, /*isFolder=*/false);
+    append(FileItem{m_namePool->intern(name), m_pathPool->intern(path), matches}, /*isFolder=*/false);
 }
 
 void FileSearchResults::addBatch(const char *const *names, const char *const *paths, const unsigned char *folders,
@@ -133,8 +134,8 @@ void FileSearchResults::addBatch(const char *const *names, const char *const *pa
 {
     std::vector<const char *> pooledNames(count);
     std::vector<const char *> pooledPaths(count);
-    m_namePool.intern(names, count, pooledNames.data());
-    m_pathPool.intern(paths, count, pooledPaths.data());
+    m_namePool->intern(names, count, pooledNames.data());
+    m_pathPool->intern(paths, count, pooledPaths.data());
     const std::size_t folderCount =
         std::size_t(std::count_if(folders, folders + count, [](unsigned char folder) { return folder != 0; }));
     makeRoom(folderCount, count - folderCount);
@@ -228,13 +229,19 @@ void FileSearchResults::compact()
     m_files.squeeze();
     m_filteredFolders.squeeze();
     m_filteredFiles.squeeze();
-    m_namePool.dropIndex();
-    m_pathPool.dropIndex();
+    m_namePool->dropIndex();
+    m_pathPool->dropIndex();
+}
+
+std::shared_ptr<const void> FileSearchResults::textOwner() const
+{
+    return std::make_shared<std::pair<std::shared_ptr<StringPool>, std::shared_ptr<StringPool>>>(m_namePool,
+                                                                                                m_pathPool);
 }
 
 FileSearchResults::FileItem FileSearchResults::makeItem(const QString &name, const QString &path, int matches)
 {
-    return FileItem{m_namePool.intern(name), m_pathPool.intern(path), matches};
+    return FileItem{m_namePool->intern(name), m_pathPool->intern(path), matches};
 }
 
 bool FileSearchResults::isFolder(int row) const
@@ -544,7 +551,7 @@ void FileSearchResults::rename(bool folder, int index, const QString &newName)
 void FileSearchResults::renameIn(QVector<FileItem> &list, int index, const QString &newName)
 {
     FileItem &renamed = list[index];
-    const char *name = m_namePool.intern(newName);
+    const char *name = m_namePool->intern(newName);
     // Under a filter the unfiltered counterpart is renamed too, or the old
     // name would come back when the filter is lifted.
     if (filtering()) {

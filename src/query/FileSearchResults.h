@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,13 @@ public:
     // share: for a set that is read once and let go (the index service's,
     // streamed to a client), where the look-ups cost more than the copies.
     // Paths are still shared.
-    void keepNamesUnshared() { m_namePool.dropIndex(); }
+    void keepNamesUnshared() { m_namePool->dropIndex(); }
+
+    // The owner of every name and path the rows point to, for a reader on
+    // another thread that goes on reading those texts after it has let go
+    // of the set (a sort ordering rows it has read): they stay valid while
+    // the holder lives, even after the set itself is deleted.
+    std::shared_ptr<const void> textOwner() const;
 
     // Selects categories[index] as the filter, or none with -1. Callers pass
     // -1 or a valid index; another value keeps the previous filtered rows.
@@ -177,8 +184,9 @@ private:
     QVector<FileItem> m_files;
     QVector<FileItem> m_filteredFiles;
     QVector<FileItem> m_filteredFolders;
-    StringPool m_namePool;
-    StringPool m_pathPool;
+    // Shared only with the holders of textOwner().
+    const std::shared_ptr<StringPool> m_namePool = std::make_shared<StringPool>();
+    const std::shared_ptr<StringPool> m_pathPool = std::make_shared<StringPool>();
     QList<FileCategory> m_categories;
     QStringList m_filterExtensions;
     QString m_filterAttributes;

@@ -282,6 +282,9 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
         TextKeys texts;
         QVector<QString> paths;
         SortArray<FileSearchResults::FileItem> rows;
+        // The ordering reads the names and paths long after the lock is
+        // let go, when a new search may have deleted the set.
+        std::shared_ptr<const void> textOwner;
         int folderCount = 0;
         {
             std::lock_guard<std::mutex> reading(*lock);
@@ -289,6 +292,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
                 return;
             // By index into the folders and the files: a search still adding
             // moves row numbers, not these.
+            textOwner = results->textOwner();
             folderCount = results->folderCount();
             const int total = folderCount + results->fileCount();
             if (readsFileSystem)

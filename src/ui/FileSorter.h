@@ -30,8 +30,8 @@ public:
 
     void start(const FileSearchResults *results, int column, bool descending);
     // Stops the sort; once it returns the worker no longer reads the result
-    // set (it may still wait for one file's data or finish ordering keys it
-    // has copied, which it then drops).
+    // set (it may still wait for one file's data or finish ordering the rows
+    // it has read, whose names it keeps alive, and then drops them).
     void cancel();
     bool isRunning() const { return m_running; }
 
