@@ -1,5 +1,7 @@
 #include "strings/BlockArena.h"
 
+#include "platform/linux/HugePages.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -12,6 +14,12 @@ std::size_t paddingFor(const char *address, std::size_t alignment)
 }
 
 } // namespace
+
+BlockArena::~BlockArena()
+{
+    for (const Block &block : m_blocks)
+        HugePages::release(block.start, block.size);
+}
 
 void *BlockArena::allocate(std::size_t n, std::size_t alignment)
 {
@@ -33,7 +41,9 @@ void *BlockArena::allocate(std::size_t n, std::size_t alignment)
         m_used += padding + n;
         return object;
     }
-    return startBlock(std::max(n + slack, kBlockSize), n, alignment);
+    const std::size_t size = m_nextBlockSize;
+    m_nextBlockSize = std::min(2 * m_nextBlockSize, kLargestBlockSize);
+    return startBlock(std::max(n + slack, size), n, alignment);
 }
 
 char *BlockArena::startBlock(std::size_t blockSize, std::size_t n, std::size_t alignment)
@@ -52,16 +62,18 @@ void BlockArena::deallocate(void *, std::size_t) noexcept
 std::size_t BlockArena::blockFilled(std::size_t index) const
 {
     const Block &block = m_blocks.at(index);
-    return index + 1 == m_blocks.size() ? std::size_t(m_next - block.start.get()) : block.filled;
+    return index + 1 == m_blocks.size() ? std::size_t(m_next - block.start) : block.filled;
 }
 
 char *BlockArena::openBlock(std::size_t size)
 {
-    Block block{std::unique_ptr<char[]>(new char[size]), size, 0};
+    // Room first: a block taken and then lost to a failed push would leak.
+    if (m_blocks.size() == m_blocks.capacity())
+        m_blocks.reserve(std::max<std::size_t>(8, 2 * m_blocks.size()));
+    char *start = static_cast<char *>(HugePages::allocate(size));
     if (!m_blocks.empty())
-        m_blocks.back().filled = std::size_t(m_next - m_blocks.back().start.get());
-    char *start = block.start.get();
-    m_blocks.push_back(std::move(block));
+        m_blocks.back().filled = std::size_t(m_next - m_blocks.back().start);
+    m_blocks.push_back(Block{start, size, 0});
     m_end = start + size;
     m_reserved += size;
     return start;

@@ -10,10 +10,14 @@
 // object is a no-op and an erased map entry keeps its bytes.
 //
 // Blocks: the first allocation opens a block of max(n, 1024) bytes; later an
-// object that no longer fits opens a block of kBlockSize bytes, or one of
-// exactly n bytes when n is larger than kBlockSize. A new block abandons the
-// unused tail of the previous one. Objects are packed back to back; only the
-// requested alignment adds padding (strings ask for none).
+// object that no longer fits opens a block of kBlockSize bytes, then of twice
+// the size of the one before, up to kLargestBlockSize, or one of exactly n
+// bytes when n is larger than kBlockSize. A new block abandons the unused
+// tail of the previous one. Objects are packed back to back; only the
+// requested alignment adds padding (strings ask for none). Blocks of a huge
+// page or more are backed by huge pages where the kernel offers them: an
+// arena that grows that large (a large result set's names) is written
+// through, and a fault per 4 KiB was most of the cost of filling it.
 //
 // Not thread-safe: the owner's lock guards it (the string pool's write lock,
 // a drive database's write lock). Neither copyable nor movable, because the
@@ -22,9 +26,11 @@ class BlockArena
 {
 public:
     static constexpr std::size_t kBlockSize = 1024 * 1024;
+    static constexpr std::size_t kLargestBlockSize = 8 * kBlockSize;
     static constexpr std::size_t kFirstBlockMinimum = 1024;
 
     BlockArena() = default;
+    ~BlockArena();
     BlockArena(const BlockArena &) = delete;
     BlockArena &operator=(const BlockArena &) = delete;
 
@@ -38,7 +44,7 @@ public:
     // Introspection for tests and memory reports.
     std::size_t blockCount() const { return m_blocks.size(); }
     std::size_t blockSize(std::size_t index) const { return m_blocks.at(index).size; }
-    const char *blockStart(std::size_t index) const { return m_blocks.at(index).start.get(); }
+    const char *blockStart(std::size_t index) const { return m_blocks.at(index).start; }
     // Bytes of a block handed out, from its start: the tail a new block
     // abandoned was never written.
     std::size_t blockFilled(std::size_t index) const;
@@ -50,7 +56,7 @@ public:
 private:
     struct Block
     {
-        std::unique_ptr<char[]> start;
+        char *start;
         std::size_t size;
         std::size_t filled; // kept when the block stops being the last
     };
@@ -61,6 +67,7 @@ private:
     std::vector<Block> m_blocks;
     char *m_next = nullptr; // first free byte of the last block
     char *m_end = nullptr;  // end of the last block
+    std::size_t m_nextBlockSize = kBlockSize;
     std::size_t m_reserved = 0;
     std::size_t m_used = 0;
 };

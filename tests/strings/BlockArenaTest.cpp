@@ -50,6 +50,14 @@ private slots:
         // 4 bytes would fit unaligned; 8-aligned they need 4 bytes of padding first.
         QTest::newRow("padding counts against the block") << Sizes{1020, 4} << 8ull << Sizes{1024, kMiB};
         QTest::newRow("huge object gets a block of its own") << Sizes{10, kMiB + 1} << 1ull << Sizes{1024, kMiB + 1};
+        QTest::newRow("the block after a full 1 MiB has 2 MiB")
+            << Sizes{10, 1014, kMiB, 1} << 1ull << Sizes{1024, kMiB, 2 * kMiB};
+        // Objects of 1 MiB fill each block exactly; one byte more opens the next.
+        Sizes growing{10, 1014};
+        for (int i = 0; i < 1 + 2 + 4 + 8 + 8; ++i)
+            growing << kMiB;
+        QTest::newRow("blocks double up to 8 MiB")
+            << (growing << 1) << 1ull << Sizes{1024, kMiB, 2 * kMiB, 4 * kMiB, 8 * kMiB, 8 * kMiB, 8 * kMiB};
     }
 
     void blockRules()
