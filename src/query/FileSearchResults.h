@@ -95,9 +95,10 @@ public:
     // a result holds. For a set that is complete; adding stays possible.
     void compact();
     // Names are stored as they come instead of looked up for a copy to
-    // share: for a set that is read once and let go (the index service's,
-    // streamed to a client), where the look-ups cost more than the copies.
-    // Paths are still shared.
+    // share: for a set filled in bulk as fast as it can be (the index
+    // service's, streamed to a client, and the client's, taking the stream
+    // in), where the look-ups cost more than the copies. Paths are still
+    // shared.
     void keepNamesUnshared() { m_namePool->dropIndex(); }
 
     // The owner of every name and path the rows point to, for a reader on

@@ -108,6 +108,9 @@ void ServiceIndexSearcher::search(FileSearchRequest &request, FileSearchResults 
     // No search finds more than the index holds: room for that much spares
     // the copies of growing by doubling while the rows stream in.
     results.reserve(std::size_t(objects), std::size_t(objects));
+    // Looking each name up for a copy to share was most of the work of
+    // taking the stream in, which then ended well after the service's search.
+    results.keepNamesUnshared();
     // A user's searches beyond the few the service runs at once are turned
     // away until one ends; those of one window or session simply ask again.
     const std::unique_ptr<IndexServiceClient> connection = takeConnection();
