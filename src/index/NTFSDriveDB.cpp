@@ -103,9 +103,12 @@ void NTFSDriveDB::attachMonitor(std::unique_ptr<IChangeJournalReader> reader, co
 void NTFSDriveDB::setIndexingSettings(const IndexingSettings &settings)
 {
     m_excludedNames.clear();
+    m_excludedFirstBytes.reset();
     for (const QString &entry : settings.excludePaths) {
-        if (!entry.contains(QLatin1Char('/')))
+        if (!entry.contains(QLatin1Char('/'))) {
             m_excludedNames.push_back(entry.toLower().toUtf8());
+            m_excludedFirstBytes.set(static_cast<unsigned char>(m_excludedNames.back().constData()[0]));
+        }
     }
     m_settings = settings;
 }
@@ -212,6 +215,15 @@ bool NTFSDriveDB::isExcludedName(const char *name) const
 {
     if (m_excludedNames.empty())
         return false;
+    // Asked for every match of a search: most names are told apart by their
+    // first byte. One that starts with an ASCII letter starts with that
+    // letter folded once lowered; one that does not is compared in full.
+    const auto first = static_cast<unsigned char>(name[0]);
+    if (first < 0x80) {
+        const unsigned char folded = (first >= 'A' && first <= 'Z') ? first + ('a' - 'A') : first;
+        if (!m_excludedFirstBytes.test(folded))
+            return false;
+    }
     std::size_t length = 0;
     if (isAscii(name, length)) {
         const auto folded = [name](std::size_t i) {

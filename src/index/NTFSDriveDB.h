@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <atomic>
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -124,6 +125,7 @@ private:
     RecordMap m_files;
     // Lower-cased, as UTF-8: a handful, each compared whole.
     std::vector<QByteArray> m_excludedNames;
+    std::bitset<256> m_excludedFirstBytes; // of the names above, lowered
     JournalState m_journal;
     // The saved position of the file being loaded.
     USN m_loadedUsn = 0;

@@ -135,7 +135,7 @@ private slots:
 
     void excludedNamesHideSubtreesInAnyCase()
     {
-        Fixture f({"Node_Modules", "ÄRGER", "/abs/path"});
+        Fixture f({"Node_Modules", "ÄRGER", "Kelvin", "/abs/path"});
         f.db->addFile(10, kRoot, QStringLiteral("node_MODULES"), true); // ASCII names are folded apart
         f.db->addFile(11, 10, QStringLiteral("lib"), true);
         f.db->addFile(12, 11, QStringLiteral("a.js"), false);
@@ -146,6 +146,8 @@ private slots:
         f.db->addFile(16, kRoot, QStringLiteral("node_modulez"), true);
         f.db->addFile(17, 16, QStringLiteral("kept.js"), false);
         f.db->addFile(18, 11, QStringLiteral("b.js"), false);
+        // Lowered, the Kelvin sign is an ASCII "k": a name may match from a first byte that is not ASCII.
+        f.db->addFile(19, kRoot, QStringLiteral("\u212Aelvin"), false);
         QCOMPARE(f.search(), (QStringList{QStringLiteral("d /abs"), QStringLiteral("d /node_modulez"),
                                           QStringLiteral("f /NODE_MODULES.txt"), QStringLiteral("f /node_modulez/kept.js")}));
     }
