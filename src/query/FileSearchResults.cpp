@@ -140,8 +140,22 @@ void FileSearchResults::addBatch(const char *const *names, const char *const *pa
         std::size_t(std::count_if(folders, folders + count, [](unsigned char folder) { return folder != 0; }));
     makeRoom(folderCount, count - folderCount);
     QWriteLocker locker(&m_lock);
-    for (std::size_t i = 0; i < count; ++i)
-        appendLocked(FileItem{pooledNames[i], pooledPaths[i], 0}, folders[i] != 0);
+    // Each list grows once and is written in place: appending row by row
+    // was a third of the work of taking in a large search.
+    const int firstFolder = m_folders.size();
+    const int firstFile = m_files.size();
+    m_folders.resize(firstFolder + int(folderCount));
+    m_files.resize(firstFile + int(count - folderCount));
+    FileItem *folder = m_folders.data() + firstFolder;
+    FileItem *file = m_files.data() + firstFile;
+    const bool filtered = filtering();
+    for (std::size_t i = 0; i < count; ++i) {
+        const FileItem item{pooledNames[i], pooledPaths[i], 0};
+        const bool isFolder = folders[i] != 0;
+        *(isFolder ? folder++ : file++) = item;
+        if (filtered && passesFilter(item, isFolder))
+            (isFolder ? m_filteredFolders : m_filteredFiles).append(item);
+    }
     updateCount();
 }
 
