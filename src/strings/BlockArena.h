@@ -1,12 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <vector>
 
 // Memory for many small objects that all die together: interned names and
 // the nodes of the index's maps. Memory is carved from large blocks and is
-// returned to the heap only when the arena is destroyed, so freeing a single
+// given back only when the arena is destroyed, so freeing a single
 // object is a no-op and an erased map entry keeps its bytes.
 //
 // Blocks: the first allocation opens a block of max(n, 1024) bytes; later an
