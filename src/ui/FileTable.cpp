@@ -223,6 +223,7 @@ void FileTable::setResults(FileSearchRequest *request, FileSearchResults *result
     m_view->forgetSelectedFile();
     m_request = request;
     m_results = results;
+    m_sortHeld = false;
     m_nameMatcher.reset();
     if (request && !request->name.isEmpty()) {
         try {
@@ -270,6 +271,7 @@ void FileTable::applySortOrder()
 {
     const int column = m_view->horizontalHeader()->sortIndicatorSection();
     m_sortPending = false;
+    m_sortHeld = false;
     if (!m_results || column < 0 || column >= kColumnTypeCount)
         return;
     // Rows are not reordered under the user's typing; the edit ends first.
@@ -283,6 +285,21 @@ void FileTable::applySortOrder()
         return;
     }
     sort(column, m_view->horizontalHeader()->sortIndicatorOrder());
+}
+
+void FileTable::applySortOrderUnlessItAsks()
+{
+    const int column = m_view->horizontalHeader()->sortIndicatorSection();
+    if (m_results && column >= 0 && column < kColumnTypeCount && m_view->asksBeforeSorting(column))
+        m_sortHeld = true;
+    else
+        applySortOrder();
+}
+
+void FileTable::applyHeldSortOrder()
+{
+    if (m_sortHeld)
+        applySortOrder();
 }
 
 bool FileTable::isSorting() const

@@ -64,6 +64,12 @@ public:
     // search, after a category click); asks first as a header click would,
     // and a sort that reads the file system runs off the UI thread.
     void applySortOrder();
+    // The same, except where it would ask: then the rows stay as they are
+    // until applyHeldSortOrder() (a question box would take the keys of a
+    // user still typing).
+    void applySortOrderUnlessItAsks();
+    void applyHeldSortOrder();
+    bool isSortOrderHeld() const { return m_sortHeld; }
     // Shows nothing; forgets the request and the results.
     void clear();
     // Drops rows from the results (their files were deleted) and emits fileRemoved.
@@ -156,6 +162,8 @@ private:
     bool m_loadingColumns = false;
     // A sort asked for while a name was being edited waits for the edit to end.
     bool m_sortPending = false;
+    // A sort that would have asked waits for applyHeldSortOrder().
+    bool m_sortHeld = false;
     // The folders and files the model shows: the first of each visible list.
     int m_shownFolders = 0;
     int m_shownFiles = 0;

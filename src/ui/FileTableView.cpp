@@ -24,7 +24,7 @@ namespace {
 const int kRowsSortedWithoutAsking = 1000;
 const int kSortsWithoutAsking[] = {0, 4};
 
-bool askBeforeSorting(QWidget *parent, int rows)
+bool userAgreesToSort(QWidget *parent, int rows)
 {
     const QString text = FileTableView::tr("Do you really want to sort %1 items?\n"
                                            "Gathering data and sorting could take several minutes.")
@@ -68,14 +68,20 @@ void FileTableView::setSortConfirmation(SortConfirmation confirmation)
     m_sortConfirmation = std::move(confirmation);
 }
 
-bool FileTableView::confirmSort(int column)
+bool FileTableView::asksBeforeSorting(int column) const
 {
     const int rows = model() ? model()->rowCount() : 0;
     const bool exempt = std::find(std::begin(kSortsWithoutAsking), std::end(kSortsWithoutAsking), column)
         != std::end(kSortsWithoutAsking);
-    if (exempt || rows <= kRowsSortedWithoutAsking)
+    return !exempt && rows > kRowsSortedWithoutAsking;
+}
+
+bool FileTableView::confirmSort(int column)
+{
+    if (!asksBeforeSorting(column))
         return true;
-    return m_sortConfirmation ? m_sortConfirmation(this, rows) : askBeforeSorting(this, rows);
+    const int rows = model()->rowCount();
+    return m_sortConfirmation ? m_sortConfirmation(this, rows) : userAgreesToSort(this, rows);
 }
 
 void FileTableView::onSectionClicked()

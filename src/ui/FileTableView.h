@@ -28,6 +28,8 @@ public:
     // Whether the rows may be sorted by `column` now: a sort that may read
     // every file's data asks first when there are many rows.
     bool confirmSort(int column);
+    // Whether confirmSort(column) would ask now.
+    bool asksBeforeSorting(int column) const;
     // The next current row reports its file even if it is the last one
     // reported (the rows now come from another search).
     void forgetSelectedFile() { m_selectedFile.clear(); }

@@ -73,8 +73,10 @@ InstantToolBar::InstantToolBar(QWidget *parent)
     connect(m_nameComboBox->lineEdit(), &QLineEdit::textEdited, this, &InstantToolBar::onTextEdited);
     m_historyTimer.setSingleShot(true);
     m_historyTimer.setInterval(kHistoryPauseMs);
-    connect(&m_historyTimer, &QTimer::timeout, this,
-            [this] { SearchFieldModel::instantFileNameModel()->add(m_nameComboBox->currentText()); });
+    connect(&m_historyTimer, &QTimer::timeout, this, [this] {
+        SearchFieldModel::instantFileNameModel()->add(m_nameComboBox->currentText());
+        emit typingPaused();
+    });
     connect(m_nameComboBox, &QComboBox::editTextChanged, this, &InstantToolBar::fileNameChanged);
     connect(m_typeComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int index) { setBooleanPresentation(index == kBooleanType); });

@@ -35,6 +35,8 @@ signals:
     // The receiver takes ownership of 'request' (made with new). `typed`:
     // asked for by a change of the text, not by Return.
     void startSearch(FileSearchRequest *request, bool typed);
+    // Typing has paused for kHistoryPauseMs after a typed search began.
+    void typingPaused();
     void fileNameChanged(const QString &text);
 
 public slots:

@@ -149,7 +149,11 @@ void TabPage::activate()
                   << connect(m_panel, &SearchWindow::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::fileNameChanged, this, &TabPage::onFileNameChanged)
                   << connect(m_instantBar, &InstantToolBar::startSearch, this,
-                             [this](FileSearchRequest *request, bool typed) { startSearch(request, typed); });
+                             [this](FileSearchRequest *request, bool typed) { startSearch(request, typed); })
+                  << connect(m_instantBar, &InstantToolBar::typingPaused, this, &TabPage::onTypingPaused);
+    // Typing went on elsewhere, or has paused long since: the user is here now.
+    m_typing = false;
+    applyHeldSortOrder();
     if (showsBusy())
         m_panel->startProgress();
     else
@@ -216,6 +220,7 @@ void TabPage::startSearch(FileSearchRequest *request, bool typed)
     m_state = Searching;
     m_showDone = false;
     m_selectAfterSort = false;
+    m_typing = typed;
     m_buttonTimer.stop();
     // Typed, most searches end before the next key: a status, a button and a
     // bar that said so at every key would flicker while the rows do not.
@@ -339,10 +344,13 @@ void TabPage::onFindFinished()
     if (m_active)
         m_panel->stopProgress();
     m_table->refresh();
-    m_table->applySortOrder();
-    // Row 0 of rows still being sorted elsewhere would be some other row
-    // once they are in order.
-    if (m_results->count() > 0 && hasRows() && m_table->isSorting())
+    if (m_typing)
+        m_table->applySortOrderUnlessItAsks();
+    else
+        m_table->applySortOrder();
+    // Row 0 of rows still being sorted elsewhere, or not yet sorted, would
+    // be some other row once they are in order.
+    if (m_results->count() > 0 && hasRows() && (m_table->isSorting() || m_table->isSortOrderHeld()))
         m_selectAfterSort = true;
     else if (m_results->count() > 0 && hasRows())
         selectFirstRowAndOpenPreview();
@@ -357,6 +365,24 @@ void TabPage::onFindFinished()
     setStatusText(foundText());
     updateTexts();
     emit searchEnded(m_id);
+}
+
+void TabPage::onTypingPaused()
+{
+    m_typing = false;
+    applyHeldSortOrder();
+}
+
+// The held sort asks now. Declined, or sorted here at once, the first row is
+// chosen now rather than when a sort elsewhere ends.
+void TabPage::applyHeldSortOrder()
+{
+    if (m_state == Searching || !m_table->isSortOrderHeld())
+        return;
+    m_table->applyHeldSortOrder();
+    if (!m_table->isSorting() && std::exchange(m_selectAfterSort, false) && m_results && m_results->count() > 0
+        && hasRows())
+        selectFirstRowAndOpenPreview();
 }
 
 // The user's row, once there is one, stays: arriving rows, the end of the

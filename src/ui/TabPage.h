@@ -133,6 +133,8 @@ protected:
 private:
     void onRefreshTimer();
     void onFirstRowsTimer();
+    void onTypingPaused();
+    void applyHeldSortOrder();
     void showSearchRows();
     void onFileSelected(const QString &fileName);
     void onFileNameChanged(const QString &text);
@@ -183,6 +185,10 @@ private:
     bool m_showDone = false;
     // The first row is chosen once the final sort has put the rows in order.
     bool m_selectAfterSort = false;
+    // The search was typed key by key, and typing has not paused since:
+    // its sort does not ask (a question box would take the next keys) until
+    // it does.
+    bool m_typing = false;
     TabParameters m_parameters;
     QString m_unindexedDefaultFolder;
     QString m_incompleteReason;

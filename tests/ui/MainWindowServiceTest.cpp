@@ -17,6 +17,8 @@
 #include "platform/linux/NTFSUtils.h"
 #include "session/IndexServiceAdmin.h"
 #include "support/LoopMount.h"
+#include "ui/FileTable.h"
+#include "ui/FileTableView.h"
 #include "ui/IndexSource.h"
 #include "ui/InstantToolBar.h"
 #include "ui/MainWindow.h"
@@ -26,6 +28,7 @@
 #include "ui/TabPage.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QProcess>
 #include <QSettings>
 #include <QTableWidget>
@@ -226,6 +229,67 @@ private slots:
         QSignalSpy asked(window.findChild<QObject *>(QStringLiteral("indexServiceAdmin")), SIGNAL(finished(bool, QString)));
         window.actions()->actionOptions->trigger();
         QVERIFY(!asked.wait(500));
+    }
+
+    // A sort that has to ask (over 1,000 rows, by Path here, as a window
+    // keeps from an earlier run) does not ask while the name is typed: a
+    // question box would take the next keys. It asks once typing pauses.
+    void typedSearchesAskToSortOnceTypingPauses()
+    {
+        if (m_service.state() != QProcess::Running)
+            QSKIP("no service (see roleFollowsTheService)");
+        const int count = 1100;
+        const QString root = m_volume->mountPoint();
+        for (int i = 0; i < count; ++i) {
+            // Every other name in a folder that sorts last by path.
+            const QString folder = i % 2 ? QStringLiteral("/aq/") : QStringLiteral("/zq/");
+            QVERIFY(TestFiles::write(root + folder + QStringLiteral("typed-sort-%1").arg(i, 4, 10, QLatin1Char('0')), ""));
+        }
+        Settings *settings = Settings::instance();
+        const QVariant sortColumn = settings->value(Settings::SortColumn);
+        settings->setValue(Settings::SortColumn, int(FileSearchResults::Path));
+        MainWindow window({QStringLiteral("talvenquist")}, FileSearcher::UseIndexService);
+        settings->setValue(Settings::SortColumn, sortColumn);
+        QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: ready"), 20000);
+        TabPage *tab = window.currentTab();
+        FileTableView *view = tab->table()->view();
+        int asked = 0;
+        bool agree = true;
+        view->setSortConfirmation([&](QWidget *, int) {
+            ++asked;
+            return agree;
+        });
+        // The service takes the new files up as they come.
+        QVERIFY(QTest::qWaitFor([&] { return searchFor(window, QStringLiteral("typed-sort")) && tab->results()->count() == count; }, 20000));
+        QVERIFY(asked > 0);
+
+        QLineEdit *field = window.instantToolBar()->nameComboBox()->lineEdit();
+        for (bool agreed : {true, false}) {
+            agree = agreed;
+            asked = 0;
+            field->clear();
+            QSignalSpy paused(window.instantToolBar(), &InstantToolBar::typingPaused);
+            // Each key's search ends before the next key, as on a quick index.
+            for (const QChar c : QStringLiteral("typed-sort")) {
+                QSignalSpy ended(tab, &TabPage::searchEnded);
+                QTest::keyClick(field, c.toLatin1());
+                QVERIFY(ended.wait(10000));
+                QCOMPARE(asked, 0);
+            }
+            QCOMPARE(paused.count(), 0);
+            QCOMPARE(field->text(), QStringLiteral("typed-sort"));
+            QVERIFY(paused.wait(5000));
+            QCOMPARE(asked, 1);
+            QTRY_VERIFY_WITH_TIMEOUT(!tab->table()->isSorting(), 10000);
+            // Sorted by path if agreed to, else left as they came with no
+            // sort shown; either way the first row is chosen.
+            QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), agreed ? int(FileSearchResults::Path) : -1);
+            if (agreed) {
+                QVERIFY(tab->table()->fullPath(0).startsWith(root + QStringLiteral("/aq/")));
+                QVERIFY(tab->table()->fullPath(count - 1).startsWith(root + QStringLiteral("/zq/")));
+            }
+            QCOMPARE(view->currentIndex().row(), 0);
+        }
     }
 };
 
