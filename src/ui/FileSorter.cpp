@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
@@ -90,6 +92,14 @@ struct TextKeys
         texts.reserve(count);
         heads.reserve(count);
         nextHeads.reserve(count);
+    }
+
+    void clear()
+    {
+        texts.clear();
+        heads.clear();
+        nextHeads.clear();
+        folded.clear();
     }
 
     void add(int column, const FileSearchResults::FileItem &item)
@@ -224,15 +234,100 @@ void orderOnTwoThreads(HeadEntry *entries, HeadEntry *spare, std::size_t count, 
         [] {});
 }
 
-// Sorts rows [first, last) by their texts; stable in both directions.
-void sortTexts(SortArray<int> &order, const TextKeys &keys, int first, int last, bool descending)
+// The arrays of a sort, kept for the next one: a sort of many rows writes
+// tens of megabytes, and memory fresh from the system costs a page fault
+// and the clearing of each page, about a quarter of a large sort's time.
+// Arrays are cleared, never shrunk, between sorts.
+struct SortScratch
 {
+    TextKeys texts;
+    SortArray<FileSearchResults::FileItem> rows;
+    SortArray<int> order;
+    SortArray<HeadEntry> entries;
+    SortArray<HeadEntry> spare;
+
+    void clear()
+    {
+        texts.clear();
+        rows.clear();
+        order.clear();
+        entries.clear();
+        spare.clear();
+    }
+};
+
+// One scratch is kept for the whole window while sorts follow each other; a
+// sort that finds it taken (two tabs sorting at once) makes its own, and
+// only one goes back on the shelf.
+class ScratchShelf
+{
+public:
+    static std::unique_ptr<SortScratch> take()
+    {
+        std::lock_guard<std::mutex> locker(mutex());
+        std::unique_ptr<SortScratch> scratch = std::move(slot());
+        return scratch ? std::move(scratch) : std::make_unique<SortScratch>();
+    }
+
+    static void put(std::unique_ptr<SortScratch> scratch)
+    {
+        scratch->clear();
+        std::lock_guard<std::mutex> locker(mutex());
+        if (!slot())
+            slot() = std::move(scratch);
+    }
+
+    static void release()
+    {
+        std::unique_ptr<SortScratch> dropped;
+        std::lock_guard<std::mutex> locker(mutex());
+        dropped = std::move(slot());
+    }
+
+private:
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static std::unique_ptr<SortScratch> &slot()
+    {
+        static std::unique_ptr<SortScratch> s;
+        return s;
+    }
+};
+
+// A scratch taken off the shelf for one sort and put back when it ends,
+// however it ends.
+class ScratchLoan
+{
+public:
+    ScratchLoan()
+        : m_scratch(ScratchShelf::take())
+    {
+    }
+    ~ScratchLoan() { ScratchShelf::put(std::move(m_scratch)); }
+    ScratchLoan(const ScratchLoan &) = delete;
+    ScratchLoan &operator=(const ScratchLoan &) = delete;
+    SortScratch &operator*() const { return *m_scratch; }
+
+private:
+    std::unique_ptr<SortScratch> m_scratch;
+};
+
+// Sorts rows [first, last) by their texts; stable in both directions.
+void sortTexts(SortScratch &scratch, int first, int last, bool descending)
+{
+    const TextKeys &keys = scratch.texts;
+    SortArray<int> &order = scratch.order;
     const std::size_t count = std::size_t(std::max(0, last - first));
-    SortArray<HeadEntry> entries(count);
+    SortArray<HeadEntry> &entries = scratch.entries;
+    entries.resize(count);
     for (std::size_t i = 0; i < count; ++i)
         entries[i].row = order[std::size_t(first) + i];
     takeHeads(entries.data(), count, keys, 0, descending);
-    SortArray<HeadEntry> spare(count);
+    SortArray<HeadEntry> &spare = scratch.spare;
+    spare.resize(count);
     if (count >= std::size_t(FileSorter::kRowsForTwoThreads) && std::thread::hardware_concurrency() > 1)
         orderOnTwoThreads(entries.data(), spare.data(), count, keys, descending);
     else
@@ -260,6 +355,9 @@ FileSorter::FileSorter(QObject *parent)
     , m_readingResults(std::make_shared<std::mutex>())
     , m_queue(this)
 {
+    m_releaseScratch.setSingleShot(true);
+    m_releaseScratch.setInterval(kScratchKeptMs);
+    connect(&m_releaseScratch, &QTimer::timeout, this, [] { ScratchShelf::release(); });
 }
 
 FileSorter::~FileSorter()
@@ -271,6 +369,7 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
 {
     cancel();
     m_running = true;
+    m_releaseScratch.start();
     m_queue.run([this, results, column, descending, lock = m_readingResults](const BackgroundQueue::Context &context) {
         const bool readsFileSystem = FileSearchResults::readsFileSystem(column);
         // What is needed of the rows first (their keys, or the paths whose
@@ -279,9 +378,11 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
         // ordering takes.
         const bool byText = isTextColumn(column);
         std::vector<FileSearchResults::SortKey> keys;
-        TextKeys texts;
+        const ScratchLoan loan;
+        SortScratch &scratch = *loan;
+        TextKeys &texts = scratch.texts;
         QVector<QString> paths;
-        SortArray<FileSearchResults::FileItem> rows;
+        SortArray<FileSearchResults::FileItem> &rows = scratch.rows;
         // The ordering reads the names and paths long after the lock is
         // let go, when a new search may have deleted the set.
         std::shared_ptr<const void> textOwner;
@@ -337,12 +438,13 @@ void FileSorter::start(const FileSearchResults *results, int column, bool descen
             }
         }
         const int total = int(byText ? texts.size() : keys.size());
-        SortArray<int> order(static_cast<std::size_t>(total));
+        SortArray<int> &order = scratch.order;
+        order.resize(static_cast<std::size_t>(total));
         for (int row = 0; row < total; ++row)
             order[std::size_t(row)] = row;
         if (byText) {
-            sortTexts(order, texts, 0, folderCount, descending);
-            sortTexts(order, texts, folderCount, total, descending);
+            sortTexts(scratch, 0, folderCount, descending);
+            sortTexts(scratch, folderCount, total, descending);
         } else {
             sortNumbers(order, keys, column, 0, folderCount, descending);
             sortNumbers(order, keys, column, folderCount, total, descending);
@@ -378,5 +480,6 @@ void FileSorter::finish(const QVector<FileSearchResults::FileItem> &folders,
                         const QVector<FileSearchResults::FileItem> &files)
 {
     m_running = false;
+    m_releaseScratch.start();
     emit sorted(folders, files);
 }

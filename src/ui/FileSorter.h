@@ -4,6 +4,7 @@
 #include "ui/BackgroundQueue.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QVector>
 
 #include <memory>
@@ -24,6 +25,7 @@ class FileSorter : public QObject
 public:
     // From this many rows a sort by text is shared by two threads.
     static constexpr int kRowsForTwoThreads = 50000;
+    static constexpr int kScratchKeptMs = 20000;
 
     explicit FileSorter(QObject *parent = nullptr);
     ~FileSorter() override;
@@ -48,4 +50,7 @@ private:
     std::shared_ptr<std::mutex> m_readingResults;
     bool m_running = false;
     BackgroundQueue m_queue;
+    // The arrays of the last sort are kept while sorts follow each other
+    // (search as you type), and given back once none has come for a while.
+    QTimer m_releaseScratch;
 };
