@@ -19,7 +19,8 @@
 namespace IndexProtocol {
 
 constexpr quint32 kMagic = 0x49515654; // "TVQI" on the wire
-constexpr quint16 kVersion = 1;
+// 2: Results entries may repeat the parent of the entry before by a flag.
+constexpr quint16 kVersion = 2;
 constexpr int kLengthSize = 4;
 constexpr int kMaxFrameSize = 1 << 20; // the type byte and the body
 // Results are sent in batches of about this many bytes.

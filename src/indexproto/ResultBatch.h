@@ -5,16 +5,21 @@
 
 #include <functional>
 
-// One Results message: the request id, then entries of (folder or file,
-// parent path bytes, name bytes). The service appends entries until the
-// batch is full() and sends it; the client reads it back entry by entry.
+// One Results message: the request id, then entries of (flags, parent path
+// bytes, name bytes). The flags say folder or file, and whether the parent
+// is the entry before's, which then is not sent again: a folder's matches
+// come one after another, and their paths were most of the bytes. The
+// service appends entries until the batch is full() and sends it; the
+// client reads it back entry by entry.
 class ResultBatch
 {
 public:
     struct Entry
     {
         bool isFolder = false;
-        const char *parent = nullptr; // views into the message body
+        // Views into the message body; entries with the same parent as the
+        // entry before have the same view.
+        const char *parent = nullptr;
         int parentSize = 0;
         const char *name = nullptr;
         int nameSize = 0;
@@ -39,4 +44,7 @@ private:
     quint32 m_requestId;
     QByteArray m_body;
     int m_count = 0;
+    // Where the last parent sent whole lies in the body.
+    int m_lastParentAt = 0;
+    int m_lastParentSize = -1;
 };

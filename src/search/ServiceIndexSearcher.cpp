@@ -171,17 +171,22 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
     };
     // A folder's files come one after another: an entry whose folder is the
     // one before's shares its copy, which the path pool then takes as a
-    // repeat instead of hashing and looking it up again.
+    // repeat instead of hashing and looking it up again. The message says
+    // so by the same view of its bytes.
     std::size_t lastParent = 0;
     int lastParentSize = -1;
+    const char *lastParentView = nullptr;
     return client.search(
         queryOf(request),
         [&](const ResultBatch::Entry &entry) {
             const std::size_t name = take(entry.name, entry.nameSize);
-            if (entry.parentSize != lastParentSize
-                || std::memcmp(bytes.data() + lastParent, entry.parent, std::size_t(entry.parentSize)) != 0) {
-                lastParent = take(entry.parent, entry.parentSize);
-                lastParentSize = entry.parentSize;
+            if (entry.parent != lastParentView) {
+                lastParentView = entry.parent;
+                if (entry.parentSize != lastParentSize
+                    || std::memcmp(bytes.data() + lastParent, entry.parent, std::size_t(entry.parentSize)) != 0) {
+                    lastParent = take(entry.parent, entry.parentSize);
+                    lastParentSize = entry.parentSize;
+                }
             }
             starts.emplace_back(name, lastParent);
             folders.push_back(entry.isFolder ? 1 : 0);
@@ -199,6 +204,7 @@ bool ServiceIndexSearcher::searchOnce(IndexServiceClient &client, FileSearchRequ
             starts.clear();
             folders.clear();
             lastParentSize = -1;
+            lastParentView = nullptr;
         });
 }
 

@@ -385,7 +385,8 @@ void IndexServiceTest::anotherProtocolVersionIsRefused()
     MessageReader in(body);
     in.u32();
     QCOMPARE(in.u8(), quint8(IndexProtocol::VersionMismatch));
-    QCOMPARE(QString::fromUtf8(in.bytes()), QStringLiteral("the index service speaks protocol version 1, the client version 99"));
+    QCOMPARE(QString::fromUtf8(in.bytes()),
+             QStringLiteral("the index service speaks protocol version %1, the client version 99").arg(IndexProtocol::kVersion));
     QVERIFY(closedByService(fd.get()));
 }
 

@@ -126,21 +126,45 @@ void IndexProtocolTest::resultsKeepTheFileSystemsBytes()
     const QByteArray parent("/data/\xe9t\xe9");       // Latin-1 bytes, not UTF-8
     const QByteArray name("\xef\xbb\xbfnotes\x01.txt"); // a byte-order mark and a control byte
     batch.add(false, parent.constData(), parent.size(), name.constData(), name.size());
+    // The same parent again, from another copy, travels once.
+    const QByteArray sameParent = parent;
+    batch.add(true, sameParent.constData(), sameParent.size(), "sub", 3);
     batch.add(true, "/", 1, "etc", 3);
+    // A parent that only begins as the one before is another.
+    batch.add(false, "/e", 2, "x", 1);
+    batch.add(false, "/e", 2, "", 0);
     const QByteArray frame = batch.takeFrame();
     QVERIFY(batch.isEmpty());
     const QByteArray body = frame.mid(IndexProtocol::kLengthSize + 1);
+    QCOMPARE(body.count(parent), 1);
     quint32 id = 0;
     QList<QByteArray> seen;
     QVERIFY(ResultBatch::decode(body, &id, [&seen](const ResultBatch::Entry &e) {
         seen << QByteArray(e.parent, e.parentSize) + '|' + QByteArray(e.name, e.nameSize) + (e.isFolder ? "/" : "");
     }));
     QCOMPARE(id, quint32(5));
-    QCOMPARE(seen, (QList<QByteArray>{parent + '|' + name, "/|etc/"}));
+    QCOMPARE(seen, (QList<QByteArray>{parent + '|' + name, parent + "|sub/", "/|etc/", "/e|x", "/e|"}));
+
+    // A new batch repeats nothing of the one before.
+    batch.add(false, "/e", 2, "y", 1);
+    const QByteArray next = batch.takeFrame().mid(IndexProtocol::kLengthSize + 1);
+    seen.clear();
+    QVERIFY(ResultBatch::decode(next, &id, [&seen](const ResultBatch::Entry &e) {
+        seen << QByteArray(e.parent, e.parentSize) + '|' + QByteArray(e.name, e.nameSize);
+    }));
+    QCOMPARE(seen, QList<QByteArray>{"/e|y"});
+
     // A count that lies about the entries that follow stops the decoding.
     QByteArray lying = body;
-    lying.replace(4, 4, u32(3));
+    lying.replace(4, 4, u32(6));
     QVERIFY(!ResultBatch::decode(lying, &id, [](const ResultBatch::Entry &) {}));
+    // So do flags that are not known, and a first entry that repeats a parent before it.
+    QByteArray unknown = body;
+    unknown[8] = char(4);
+    QVERIFY(!ResultBatch::decode(unknown, &id, [](const ResultBatch::Entry &) {}));
+    QByteArray noParent = next;
+    noParent.replace(8, 7, QByteArray(1, char(2)));
+    QVERIFY(!ResultBatch::decode(noParent, &id, [](const ResultBatch::Entry &) {}));
 }
 
 void IndexProtocolTest::stateTravelsWhole()
