@@ -368,7 +368,7 @@ void FileSearcher::onServicePhaseChanged(int phase)
         break;
     case IndexServiceLink::Unavailable:
         setState(1);
-        emit indexServiceUnavailable(m_serviceLink->unavailableReason());
+        emit indexServiceUnavailable(m_serviceLink->unavailableReason(), m_serviceLink->isOtherVersion());
         break;
     }
 }

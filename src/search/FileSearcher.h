@@ -121,7 +121,7 @@ signals:
     void indexSaveFailed(QChar drive, const QString &reason);
     // The index service does not answer (UseIndexService): searches walk
     // until it is back, which updateFinished() tells.
-    void indexServiceUnavailable(const QString &why);
+    void indexServiceUnavailable(const QString &why, bool otherVersion);
     // Emitted just before findFinished when the search could not look
     // everywhere it was asked to: its results are what it found until then.
     void findIncomplete(FileSearchRequest::Id requestId, const QString &why);

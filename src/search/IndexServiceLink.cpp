@@ -26,6 +26,7 @@ void IndexServiceLink::onStateChanged(const ServiceState &state)
     m_searcher->setState(state);
     m_searcher->setAvailable(true);
     m_reason.clear();
+    m_otherVersion = false;
     switch (state.phase) {
     case ServiceState::Loading:
         setPhase(Loading);
@@ -39,10 +40,11 @@ void IndexServiceLink::onStateChanged(const ServiceState &state)
     }
 }
 
-void IndexServiceLink::onUnavailable(const QString &why)
+void IndexServiceLink::onUnavailable(const QString &why, bool otherVersion)
 {
     m_searcher->setAvailable(false);
     m_reason = why;
+    m_otherVersion = otherVersion;
     setPhase(Unavailable);
 }
 

@@ -24,13 +24,15 @@ public:
     Phase phase() const { return m_phase; }
     // Why the service is away, while it is.
     QString unavailableReason() const { return m_reason; }
+    // It is away because it speaks another version of the protocol.
+    bool isOtherVersion() const { return m_otherVersion; }
 
 signals:
     void phaseChanged(IndexServiceLink::Phase phase);
 
 private slots:
     void onStateChanged(const ServiceState &state);
-    void onUnavailable(const QString &why);
+    void onUnavailable(const QString &why, bool otherVersion);
 
 private:
     void setPhase(Phase phase);
@@ -39,4 +41,5 @@ private:
     IndexServiceWatcher *m_watcher;
     Phase m_phase = Unknown;
     QString m_reason;
+    bool m_otherVersion = false;
 };

@@ -66,7 +66,7 @@ void IndexServiceWatcher::run()
         if (!told) {
             Logger::instance()->log(WARNING, kComponent, QStringLiteral("The index service at %1 does not answer: %2")
                                                              .arg(m_socketPath, client.errorText()));
-            emit unavailable(client.errorText());
+            emit unavailable(client.errorText(), client.failure() == IndexServiceClient::VersionMismatch);
             told = true;
         }
         pause(kRetryMs);

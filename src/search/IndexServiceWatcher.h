@@ -31,8 +31,9 @@ signals:
     // change after that.
     void stateChanged(const ServiceState &state);
     // No trusted service answers (at the start, or it went away): once per
-    // absence, with the reason.
-    void unavailable(const QString &why);
+    // absence, with the reason. `otherVersion`: a service answers, but speaks
+    // another version of the protocol (one left running by an update).
+    void unavailable(const QString &why, bool otherVersion);
 
 private:
     void run();

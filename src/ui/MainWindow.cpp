@@ -489,13 +489,19 @@ void MainWindow::onUpdateStarted()
 
 // The index service went away: searches walk, as without an index, until it
 // is back; the way to turn it on is in the options.
-void MainWindow::onIndexServiceUnavailable()
+// Why is in the log already.
+void MainWindow::onIndexServiceUnavailable(const QString &, bool otherVersion)
 {
     setIndexState(ServiceNotRunning);
     for (int index = 0; index < m_tabs->count(); ++index)
         tabAt(index)->setUnindexedDefaultFolder(QDir::homePath());
-    statusBar()->showMessage(tr("The index service is not running: searches walk folders. "
-                                "Turn it on in Options, Indexing."), 15000);
+    // A service of the version before an update runs until it is restarted:
+    // turning it on would change nothing.
+    statusBar()->showMessage(otherVersion ? tr("The index service is of another version of Talvenquist: searches walk "
+                                               "folders. Restart it (systemctl restart talvenquist-indexd).")
+                                          : tr("The index service is not running: searches walk folders. "
+                                               "Turn it on in Options, Indexing."),
+                             15000);
 }
 
 void MainWindow::onIndexServiceBack()

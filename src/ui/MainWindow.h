@@ -124,7 +124,7 @@ private:
     void restoreFromTray();
     void writeTabsFile();
     void setIndexState(IndexState state);
-    void onIndexServiceUnavailable();
+    void onIndexServiceUnavailable(const QString &why, bool otherVersion);
     void onIndexServiceBack();
     void followSearchAsYouType();
     void onExportProgress(int rows, int total);

@@ -9,11 +9,13 @@
 
 #include "base/DataPaths.h"
 #include "base/MetaTypes.h"
+#include "indexproto/IndexProtocol.h"
 #include "indexproto/IndexServiceClient.h"
 #include "indexproto/ServiceState.h"
 #include "query/FileSearchResults.h"
 #include "search/FileSearcher.h"
 #include "support/TestFiles.h"
+#include "platform/linux/LocalStream.h"
 #include "platform/linux/NTFSUtils.h"
 #include "session/IndexServiceAdmin.h"
 #include "support/LoopMount.h"
@@ -31,10 +33,12 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QThread>
 
 #include <csignal>
+#include <thread>
 #include <unistd.h>
 
 class MainWindowServiceTest : public QObject
@@ -102,6 +106,45 @@ private slots:
     {
         if (m_service.state() != QProcess::NotRunning)
             stopService();
+    }
+
+    // A service left running by an update speaks the protocol of the version
+    // before: the window says so, and how to mend it, instead of asking to
+    // turn on what runs. Any user may run this one.
+    void aServiceOfAnotherVersionIsToldApart()
+    {
+        const QString socket = m_dir.filePath(QStringLiteral("older.socket"));
+        const FileDescriptor listener = LocalStream::listen(socket);
+        QVERIFY(listener.isValid());
+        std::thread older([fd = listener.get()] {
+            const QByteArray welcome = IndexProtocol::frame(
+                IndexProtocol::Welcome, IndexProtocol::helloBody(IndexProtocol::kMagic, IndexProtocol::kVersion - 1));
+            for (;;) {
+                const FileDescriptor peer = LocalStream::accept(fd);
+                if (!peer.isValid())
+                    return;
+                // The client's Hello first, as a service takes it.
+                char hello[64];
+                if (LocalStream::receive(peer.get(), hello, sizeof hello, 5000) > 0)
+                    LocalStream::sendAll(peer.get(), welcome.constData(), welcome.size(), 5000);
+            }
+        });
+        qputenv("TALVENQUIST_INDEX_SOCKET", QFile::encodeName(socket));
+        {
+            MainWindow window({QStringLiteral("talvenquist")}, FileSearcher::UseIndexService);
+            // Watched as it is shown: a status tip under the pointer may wipe it.
+            QSignalSpy shown(window.statusBar(), &QStatusBar::messageChanged);
+            QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: service not running"), 10000);
+            QStringList messages;
+            for (const QList<QVariant> &message : qAsConst(shown))
+                messages << message.value(0).toString();
+            QVERIFY2(messages.contains(QStringLiteral("The index service is of another version of Talvenquist: searches "
+                                                      "walk folders. Restart it (systemctl restart talvenquist-indexd).")),
+                     qPrintable(messages.join(QLatin1Char('|'))));
+        }
+        qputenv("TALVENQUIST_INDEX_SOCKET", QFile::encodeName(m_socket));
+        LocalStream::shutdown(listener.get());
+        older.join();
     }
 
     // Without a service a root start keeps its own index and a user's walks

@@ -413,6 +413,10 @@ Das Sammeln der Daten und das Sortieren können mehrere Minuten dauern.</transla
         <translation>Index: Dienst läuft nicht</translation>
     </message>
     <message>
+        <source>The index service is of another version of Talvenquist: searches walk folders. Restart it (systemctl restart talvenquist-indexd).</source>
+        <translation>Der Indexdienst gehört zu einer anderen Version von Talvenquist: Suchen durchlaufen die Ordner. Starten Sie ihn neu (systemctl restart talvenquist-indexd).</translation>
+    </message>
+    <message>
         <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
         <translation>Der Indexdienst läuft nicht: Suchen durchlaufen die Ordner. Schalten Sie ihn unter Einstellungen, Indizierung ein.</translation>
     </message>

@@ -413,6 +413,10 @@ Gathering data and sorting could take several minutes.</translation>
         <translation>Index: service not running</translation>
     </message>
     <message>
+        <source>The index service is of another version of Talvenquist: searches walk folders. Restart it (systemctl restart talvenquist-indexd).</source>
+        <translation>The index service is of another version of Talvenquist: searches walk folders. Restart it (systemctl restart talvenquist-indexd).</translation>
+    </message>
+    <message>
         <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
         <translation>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</translation>
     </message>

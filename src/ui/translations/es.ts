@@ -413,6 +413,10 @@ Reunir los datos y ordenarlos puede tardar varios minutos.</translation>
         <translation>Índice: el servicio no está en ejecución</translation>
     </message>
     <message>
+        <source>The index service is of another version of Talvenquist: searches walk folders. Restart it (systemctl restart talvenquist-indexd).</source>
+        <translation>El servicio de índice es de otra versión de Talvenquist: las búsquedas recorren las carpetas. Reinícielo (systemctl restart talvenquist-indexd).</translation>
+    </message>
+    <message>
         <source>The index service is not running: searches walk folders. Turn it on in Options, Indexing.</source>
         <translation>El servicio de índice no está en ejecución: las búsquedas recorren las carpetas. Actívelo en Opciones, Indexación.</translation>
     </message>
