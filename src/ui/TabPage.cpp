@@ -335,6 +335,9 @@ void TabPage::onFindFinished()
         return;
     m_requestLive = false;
     m_state = Finished;
+    // Taken now: the sort below may ask first, and the user's answer is no
+    // part of the search.
+    m_foundSeconds = m_clock.elapsed() / 1000;
     // Ended before it said it was busy: nothing to say it is done either.
     const bool quiet = m_quietTimer.isActive();
     m_quietTimer.stop();
@@ -359,7 +362,6 @@ void TabPage::onFindFinished()
     m_showDone = !quiet;
     if (m_showDone)
         m_buttonTimer.start();
-    m_foundSeconds = m_clock.elapsed() / 1000;
     m_foundIncomplete = !m_incompleteReason.isEmpty();
     m_incompleteReason.clear();
     setStatusText(foundText());

@@ -114,6 +114,8 @@ private slots:
         QFile::remove(MainWindow::tabsFilePath());
         Settings::instance()->setValue(Settings::SaveAllTabs, false);
         Settings::instance()->setValue(Settings::Language, QStringLiteral("en"));
+        // A sort by another column, which a test leaves behind, asks before large searches show.
+        Settings::instance()->setValue(Settings::SortColumn, int(FileSearchResults::Name));
     }
 
     // Ids keep growing after closes, so a finished search never reaches a newer tab; the only tab is cleared.
@@ -323,6 +325,37 @@ private slots:
         QVERIFY(sortEnded.count() > 0 || sortEnded.wait(30000));
         QCOMPARE(table->fullPath(0), root + QStringLiteral("bulk-00000.txt"));
         QCOMPARE(table->view()->currentIndex().row(), 0);
+        QDir(root).removeRecursively();
+    }
+
+    // The duration in the status is the search's own, not also the time the user took to answer whether to sort
+    // its many rows.
+    void foundTimeLeavesOutTheSortQuestion()
+    {
+        const QString root = QDir::homePath() + QStringLiteral("/asked/");
+        QVERIFY(QDir().mkpath(root));
+        const int count = 1100;
+        for (int i = 0; i < count; ++i)
+            QVERIFY(TestFiles::write(root + QStringLiteral("asked-%1").arg(i), QByteArray()));
+        Settings::instance()->setValue(Settings::SortColumn, int(FileSearchResults::Path));
+        auto window = makeWindow();
+        QElapsedTimer clock;
+        qint64 askedAt = -1;
+        window->currentTab()->table()->view()->setSortConfirmation([&](QWidget *, int) {
+            askedAt = clock.elapsed();
+            // The user thinks it over.
+            QEventLoop thinking;
+            QTimer::singleShot(1500, &thinking, &QEventLoop::quit);
+            thinking.exec();
+            return true;
+        });
+        clock.start();
+        QVERIFY(searchFor(*window, QStringLiteral("asked-"), QStringLiteral("Found: %1 ").arg(count)));
+        QVERIFY(askedAt >= 0);
+        const QRegularExpressionMatch status =
+            QRegularExpression(QStringLiteral("^Found: \\d+ objects in (\\d+)s$")).match(window->tabStatusText());
+        QVERIFY2(status.hasMatch(), qPrintable(window->tabStatusText()));
+        QVERIFY2(status.captured(1).toLongLong() <= askedAt / 1000, qPrintable(window->tabStatusText()));
         QDir(root).removeRecursively();
     }
 
