@@ -32,6 +32,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -288,11 +289,12 @@ private slots:
             const QString folder = i % 2 ? QStringLiteral("/aq/") : QStringLiteral("/zq/");
             QVERIFY(TestFiles::write(root + folder + QStringLiteral("typed-sort-%1").arg(i, 4, 10, QLatin1Char('0')), ""));
         }
+        // The sort by Path is kept in the settings as the user's.
         Settings *settings = Settings::instance();
         const QVariant sortColumn = settings->value(Settings::SortColumn);
+        const auto restore = qScopeGuard([&] { settings->setValue(Settings::SortColumn, sortColumn); });
         settings->setValue(Settings::SortColumn, int(FileSearchResults::Path));
         MainWindow window({QStringLiteral("talvenquist")}, FileSearcher::UseIndexService);
-        settings->setValue(Settings::SortColumn, sortColumn);
         QTRY_COMPARE_WITH_TIMEOUT(indexLabel(window), QStringLiteral("Index: ready"), 20000);
         TabPage *tab = window.currentTab();
         FileTableView *view = tab->table()->view();
