@@ -267,12 +267,19 @@ void FileTable::insertArrived(bool folders, int count)
     m_model->endInsert();
 }
 
-void FileTable::applySortOrder()
+// -1 when there are no rows to sort or no sort is shown.
+int FileTable::shownSortColumn() const
 {
     const int column = m_view->horizontalHeader()->sortIndicatorSection();
+    return m_results && column >= 0 && column < kColumnTypeCount ? column : -1;
+}
+
+void FileTable::applySortOrder()
+{
+    const int column = shownSortColumn();
     m_sortPending = false;
     m_sortHeld = false;
-    if (!m_results || column < 0 || column >= kColumnTypeCount)
+    if (column < 0)
         return;
     // Rows are not reordered under the user's typing; the edit ends first.
     if (m_view->isEditing()) {
@@ -289,8 +296,8 @@ void FileTable::applySortOrder()
 
 void FileTable::applySortOrderUnlessItAsks()
 {
-    const int column = m_view->horizontalHeader()->sortIndicatorSection();
-    if (m_results && column >= 0 && column < kColumnTypeCount && m_view->asksBeforeSorting(column))
+    const int column = shownSortColumn();
+    if (column >= 0 && m_view->asksBeforeSorting(column))
         m_sortHeld = true;
     else
         applySortOrder();

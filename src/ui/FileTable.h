@@ -123,6 +123,7 @@ signals:
     void customizeFilters();
 
 private:
+    int shownSortColumn() const;
     QWidget *makeFilterStrip();
     using ItemKey = QPair<const char *, const char *>;
 

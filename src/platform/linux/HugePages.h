@@ -3,9 +3,8 @@
 #include <cstddef>
 #include <new>
 
-// Memory for large buffers that are filled at once and let go soon after: a
-// search's result lists, the table that shares its names, a sort's scratch
-// arrays. Where the kernel offers transparent huge pages such a buffer is
+// Memory for large buffers that are filled at once: a search's result
+// lists, the table that shares its names, a sort's scratch arrays. Where the kernel offers transparent huge pages such a buffer is
 // asked to be backed by them, so that filling it takes a page fault per
 // 2 MiB instead of one per 4 KiB. The faults, not the copying, were most of
 // the time of a large search in a fresh process, and on virtual machines a
